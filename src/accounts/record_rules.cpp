@@ -1,0 +1,33 @@
+#include "accounts/record_rules.h"
+#include "data/text_rules.h"
+
+namespace {
+// A number as the caption writes it: one leading blank, or the minus sign in its place.
+QString signedNumber(int n) {
+    return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n);
+}
+} // namespace
+
+QString RecordRules::boxText(Money balance) {
+    return balance.isZero() ? QString() : formatCurrency(balance);
+}
+
+Money RecordRules::balanceToStore(const QString& text, Money stored) {
+    if (leadingNumber(text).sign() <= 0) {
+        return stored;
+    }
+    const auto amount = parseAmount(text);
+    if (!amount) {
+        return stored;
+    }
+    try {
+        return amount->roundedToCents();
+    } catch (const MoneyOverflow&) {
+        return stored;
+    }
+}
+
+QString RecordRules::caption(int currentRecord, int recordCount) {
+    return QStringLiteral("Record ") + signedNumber(currentRecord) + QLatin1Char('/') +
+           signedNumber(recordCount);
+}

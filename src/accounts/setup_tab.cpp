@@ -1,0 +1,169 @@
+#include "accounts/setup_tab.h"
+#include "accounts/record_rules.h"
+#include "data/account_types.h"
+#include "data/books_state.h"
+#include "ui/dialogs.h"
+#include "ui/failure_report.h"
+#include "ui/form.h"
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
+} // namespace
+
+SetupTab::SetupTab(TabContext context, QWidget* parent) : TabPage(context, parent) {
+    setObjectName(QStringLiteral("SetupTab"));
+    txtAcctName_ = Form::box(QStringLiteral("txtAcctName"), this);
+    txtAcctName_->setMaxLength(40);
+    txtAcctType_ = Form::box(QStringLiteral("txtAcctType"), this);
+    txtAcctType_->setMaxLength(6);
+    txtCurrentBalance_ = Form::box(QStringLiteral("txtCurrentBalance"), this);
+    txtYtdBalance_ = Form::box(QStringLiteral("txtYtdBalance"), this);
+    lstAcctName_ = new QListWidget(this);
+    lstAcctName_->setObjectName(QStringLiteral("lstAcctName"));
+    lstAcctName_->setAccessibleName(QStringLiteral("Standard Account Names"));
+    lstAcctType_ = new QListWidget(this);
+    lstAcctType_->setObjectName(QStringLiteral("lstAcctType"));
+    lstAcctType_->setAccessibleName(QStringLiteral("Account Types"));
+
+    auto* fields = new QGridLayout();
+    fields->addWidget(Form::label(QStringLiteral("lblAcctName"), QStringLiteral("Account &Name"),
+                                  txtAcctName_, this),
+                      0, 0);
+    fields->addWidget(txtAcctName_, 0, 1);
+    fields->addWidget(Form::label(QStringLiteral("lblAcctType"), QStringLiteral("Account &Type"),
+                                  txtAcctType_, this),
+                      1, 0);
+    fields->addWidget(txtAcctType_, 1, 1);
+    fields->addWidget(Form::label(QStringLiteral("llbCurrent"), QStringLiteral("C&urrent Balance"),
+                                  txtCurrentBalance_, this),
+                      2, 0);
+    fields->addWidget(txtCurrentBalance_, 2, 1);
+    fields->addWidget(Form::label(QStringLiteral("lblYtd"), QStringLiteral("&Year to Date Balance"),
+                                  txtYtdBalance_, this),
+                      3, 0);
+    fields->addWidget(txtYtdBalance_, 3, 1);
+    fields->setRowStretch(4, 1);
+
+    auto* lists = new QHBoxLayout();
+    lists->addWidget(lstAcctName_);
+    lists->addWidget(lstAcctType_);
+
+    cmdNew_ = button(QStringLiteral("cmdNew"), QStringLiteral("&New"), this);
+    cmdNext_ = button(QStringLiteral("cmdNext"), QStringLiteral("Ne&xt"), this);
+    cmdPrevious_ = button(QStringLiteral("cmdPrevious"), QStringLiteral("&Previous"), this);
+    cmdSearch_ = button(QStringLiteral("cmdSearch"), QStringLiteral("&Search"), this);
+    cmdDelete_ = button(QStringLiteral("cmdDelete"), QStringLiteral("&Delete"), this);
+    cmdClose_ = button(QStringLiteral("cmdClose"), QStringLiteral("&Close"), this);
+    auto* buttons = new QHBoxLayout();
+    for (QPushButton* b : {cmdNew_, cmdNext_, cmdPrevious_, cmdSearch_, cmdDelete_, cmdClose_}) {
+        buttons->addWidget(b);
+    }
+
+    auto* top = new QHBoxLayout();
+    top->addLayout(fields, 1);
+    top->addLayout(lists, 1);
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(top, 1);
+    page->addLayout(buttons);
+
+    QWidget* order[] = {txtAcctName_, txtAcctType_, txtCurrentBalance_, txtYtdBalance_,
+                        cmdNew_,      cmdNext_,     cmdPrevious_,       cmdSearch_,
+                        cmdDelete_,   cmdClose_,    lstAcctName_,       lstAcctType_};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+
+    connect(cmdNew_, &QPushButton::clicked, this, &SetupTab::cmdNew_Click);
+    connect(cmdNext_, &QPushButton::clicked, this, &SetupTab::cmdNext_Click);
+    connect(cmdPrevious_, &QPushButton::clicked, this, &SetupTab::cmdPrevious_Click);
+    connect(cmdSearch_, &QPushButton::clicked, this, &SetupTab::cmdSearch_Click);
+    connect(cmdDelete_, &QPushButton::clicked, this, &SetupTab::cmdDelete_Click);
+    connect(cmdClose_, &QPushButton::clicked, this, &SetupTab::cmdClose_Click);
+    connect(lstAcctType_, &QListWidget::itemClicked, this, &SetupTab::lstAcctType_Click);
+    connect(lstAcctName_, &QListWidget::itemClicked, this, &SetupTab::lstAcctName_Click);
+    txtCurrentBalance_->installEventFilter(this);
+}
+
+bool SetupTab::eventFilter(QObject* watched, QEvent* event) {
+    // The box's lost focus runs before the click of the control that takes the focus;
+    // a focus that leaves with the window (a dialog, another program) is not a lost focus.
+    if (watched == txtCurrentBalance_ && event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            txtCurrentBalance_LostFocus();
+        }
+    }
+    return TabPage::eventFilter(watched, event);
+}
+
+void SetupTab::enter() {
+    BooksState& books = ctx_.books;
+    books.SelectedFile = books.Tag;
+    if (books.SelectedFile.isEmpty()) {
+        ctx_.dialogs.message(QStringLiteral("File not Selected!"), MessageIcon::Critical);
+        return;
+    }
+    books.reopen();
+    books.CurrentRecord = 1;
+    books.RecordCount = std::max(1, books.files.recordCount(books.FileNumber));
+    ShowCurrentRecord();
+    fillLists();
+}
+
+void SetupTab::fillLists() {
+    lstAcctName_->clear();
+    for (const char* name : kStandardNames) {
+        lstAcctName_->addItem(QString::fromLatin1(name));
+    }
+    lstAcctType_->clear();
+    for (const AccountType& type : kAccountTypes) {
+        lstAcctType_->addItem(QString::fromLatin1(type.description));
+    }
+}
+
+void SetupTab::ShowCurrentRecord() {
+    BooksState& books = ctx_.books;
+    books.CurrentAccount = books.files.get(books.FileNumber, books.CurrentRecord);
+    txtAcctName_->setText(books.CurrentAccount.trimmedName());
+    txtAcctType_->setText(books.CurrentAccount.trimmedType());
+    txtCurrentBalance_->setText(RecordRules::boxText(books.CurrentAccount.CurrentBalance));
+    txtYtdBalance_->setText(RecordRules::boxText(books.CurrentAccount.YtdBalance));
+    ctx_.window.setCaption(RecordRules::caption(books.CurrentRecord, books.RecordCount));
+    books.files.put(books.FileNumber, books.CurrentRecord, books.CurrentAccount);
+}
+
+void SetupTab::SaveCurrentRecord() {
+    if (ctx_.window.shownTab() == 7) {
+        return;
+    }
+    BooksState& books = ctx_.books;
+    AccountRecord account = books.CurrentAccount;
+    account.setName(txtAcctName_->text());
+    account.setAcctType(txtAcctType_->text());
+    account.CurrentBalance =
+        RecordRules::balanceToStore(txtCurrentBalance_->text(), account.CurrentBalance);
+    account.YtdBalance = RecordRules::balanceToStore(txtYtdBalance_->text(), account.YtdBalance);
+    books.files.put(books.FileNumber, books.CurrentRecord, account);
+    books.CurrentAccount = account;
+}
+
+void SetupTab::cmdClose_Click() {
+    const bool saved = runReported(ctx_.dialogs, [this] { SaveCurrentRecord(); });
+    if (!saved) {
+        return;
+    }
+    ctx_.books.files.close(ctx_.books.FileNumber);
+    ctx_.window.showTab(3);
+}

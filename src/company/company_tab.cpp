@@ -1,0 +1,7 @@
+#include "company/company_tab.h"
+
+CompanyTab::CompanyTab(TabContext context, QWidget* parent) : TabPage(context, parent) {
+    setObjectName(QStringLiteral("CompanyTab"));
+}
+
+void CompanyTab::enter() {}

@@ -1,0 +1,20 @@
+#pragma once
+#include <QString>
+#include <stdexcept>
+
+// A failed file or printer step, carrying the classic error number that the message
+// table translates (53 file not found, 61 disk full, 70 permission denied, 76 path ...).
+class FileError : public std::runtime_error {
+  public:
+    explicit FileError(int number) : std::runtime_error("file error"), number_(number) {}
+    int number() const { return number_; }
+
+    // The number for a failed system call's errno; a missing folder on open is 76.
+    static FileError fromErrno(int error, bool pathMissing = false);
+
+  private:
+    int number_;
+};
+
+// The program's own words for an error number.
+QString errorMessage(int number);

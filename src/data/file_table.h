@@ -1,0 +1,55 @@
+#pragma once
+#include "data/account_record.h"
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+// The record count of a file length: length / 62 taken to the nearest whole number,
+// an exact half going to the even neighbour (93 bytes give 2, 155 give 2, 31 give 0).
+int recordCountOf(std::int64_t length);
+
+// The numbered file handles (1 to 255) through which the accounts file and its copies are
+// read and written one 62-byte record at a time. A record past the end reads as zero
+// bytes; writing one past the end extends the file. Every failure throws FileError.
+class FileTable {
+  public:
+    static constexpr int kLowest = 1;
+    static constexpr int kHighest = 255;
+
+    FileTable() = default;
+    FileTable(const FileTable&) = delete;
+    FileTable& operator=(const FileTable&) = delete;
+    ~FileTable();
+
+    // The lowest number not in use.
+    int freeFile() const;
+    // Opens (creating it when missing) a file for random access under a free number.
+    void open(int number, const QString& path);
+    AccountRecord get(int number, int record);
+    // Writes one record; when writes are durable the file is synced before returning.
+    void put(int number, int record, const AccountRecord& account);
+    std::int64_t length(int number);
+    int recordCount(int number) { return recordCountOf(length(number)); }
+    void close(int number);
+    void closeAll();
+    bool isOpen(int number) const;
+    int openCount() const;
+
+    static bool exists(const QString& path);
+    static void remove(const QString& path);
+    static void rename(const QString& from, const QString& to);
+    // Replaces the file at `target` by `records` in one step: they are written to
+    // `temporary` (beside the target), synced, renamed over the target and the folder
+    // synced. On any failure the target is as it was and the temporary file is gone.
+    static void replaceWhole(const QString& target, const QString& temporary,
+                             const std::vector<AccountRecord>& records);
+
+    // Whether each record write is followed by a sync of the file (on unless measured).
+    static void setDurable(bool durable);
+
+  private:
+    int descriptor(int number) const;
+    std::array<int, kHighest + 1> fds_{};
+    std::array<bool, kHighest + 1> used_{};
+};

@@ -1,0 +1,23 @@
+#pragma once
+#include "data/decimal.h"
+#include "data/money.h"
+#include <QString>
+#include <optional>
+
+// The leading number of a text, as typed amounts are read: blanks, tabs and line feeds
+// are ignored wherever they stand; an optional sign, digits with at most one period, an
+// optional exponent (E or D); reading stops at the first other character; no number is 0.
+Decimal leadingNumber(const QString& text);
+
+// An amount in the US English currency format: $1,234.56, or ($1,234.56) when negative.
+// The amount is shown to whole cents, halves away from zero.
+QString formatCurrency(Money amount);
+
+// Reads a whole text as an amount by the US English number rules: blanks around it, a
+// currency sign, thousands separators, a leading or trailing minus and parentheses for a
+// negative amount, an exponent. Empty when the text is not an amount or does not fit.
+std::optional<Money> parseAmount(const QString& text);
+
+// A text read as an amount and shown in the currency format, as a text box is
+// reformatted; empty when the text is not an amount.
+std::optional<QString> reformatAsCurrency(const QString& text);

@@ -1,0 +1,35 @@
+#pragma once
+#include <QString>
+#include <optional>
+
+class QPrinter;
+
+// How a message box looks: plain for business conditions, exclamation for the ends of
+// the file, critical for failures.
+enum class MessageIcon { None, Exclamation, Critical };
+
+// The program's title, shown as the window caption at start and on every message box.
+QString programTitle();
+
+// Every dialog the program shows, behind one seam so tests can answer them.
+class Dialogs {
+  public:
+    virtual ~Dialogs() = default;
+
+    virtual void beep() = 0;
+    // A modal message with an OK button, titled with the program's title.
+    virtual void message(const QString& text, MessageIcon icon = MessageIcon::None) = 0;
+    // A Yes/No question without icon; true for Yes.
+    virtual bool askYesNo(const QString& text) = 0;
+    // A failure with the critical icon, OK to try the step again and Cancel to give up;
+    // true for OK.
+    virtual bool failure(const QString& text) = 0;
+    // A one-line input box; Cancel gives an empty text.
+    virtual QString inputBox(const QString& prompt, const QString& title,
+                             const QString& defaultText = QString()) = 0;
+    // The file-open dialog, starting at the name of its last use; empty when cancelled.
+    virtual std::optional<QString> openFileName(const QString& lastName) = 0;
+    // The print dialog for the given printer: the number of copies, or empty when the
+    // user cancelled.
+    virtual std::optional<int> choosePrinter(QPrinter& printer) = 0;
+};

@@ -1,0 +1,40 @@
+#include "ui/failure_report.h"
+#include "data/file_error.h"
+#include "data/money.h"
+#include "ui/dialogs.h"
+
+namespace {
+QString overflowMessage() {
+    return QStringLiteral("An amount in this file is too large for Folio to add up.");
+}
+} // namespace
+
+bool runWithRetry(Dialogs& dialogs, const std::function<void()>& step) {
+    for (;;) {
+        try {
+            step();
+            return true;
+        } catch (const FileError& error) {
+            dialogs.beep();
+            if (!dialogs.failure(errorMessage(error.number()))) {
+                return false;
+            }
+        } catch (const MoneyOverflow&) {
+            dialogs.message(overflowMessage());
+            return false;
+        }
+    }
+}
+
+bool runReported(Dialogs& dialogs, const std::function<void()>& command) {
+    try {
+        command();
+        return true;
+    } catch (const FileError& error) {
+        dialogs.beep();
+        dialogs.message(errorMessage(error.number()), MessageIcon::Critical);
+    } catch (const MoneyOverflow&) {
+        dialogs.message(overflowMessage());
+    }
+    return false;
+}

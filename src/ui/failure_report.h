@@ -1,0 +1,14 @@
+#pragma once
+#include <functional>
+
+class Dialogs;
+
+// Runs a step and reports a file failure as the program's message: a beep, the message
+// for the error number with the critical icon; OK tries the step again, Cancel gives up.
+// An amount too large to add up is reported with a plain message. True when the step
+// completed.
+bool runWithRetry(Dialogs& dialogs, const std::function<void()>& step);
+
+// Runs a command and reports a file failure once (beep, critical message, OK only).
+// True when the command completed.
+bool runReported(Dialogs& dialogs, const std::function<void()>& command);

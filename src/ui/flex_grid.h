@@ -1,0 +1,21 @@
+#pragma once
+#include <QTableWidget>
+
+// A grid of fixed size whose row 0 and column 0 are heading cells, as the posting and
+// statement tabs use it: cells are addressed by row and column, widths set in twips.
+class FlexGrid : public QTableWidget {
+    Q_OBJECT
+  public:
+    static constexpr int kRows = 50;
+    static constexpr int kColumns = 5;
+
+    FlexGrid(const QString& objectName, QWidget* parent = nullptr);
+
+    void setCell(int row, int column, const QString& text);
+    QString cell(int row, int column) const;
+    // Empties every cell; the rows and columns stay.
+    void clearCells();
+    void setColumnWidthTwips(int column, int twips);
+    // The screen pixels of a length in twips (1/1440 inch) at the widget's logical DPI.
+    static int twipsToPixels(int twips, const QWidget* widget);
+};

@@ -1,0 +1,23 @@
+#pragma once
+#include "ui/dialogs.h"
+#include <QPointer>
+#include <QWidget>
+
+// The dialogs of a desktop session: message boxes, input boxes, file and print dialogs.
+class QtDialogs : public Dialogs {
+  public:
+    explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    void beep() override;
+    void message(const QString& text, MessageIcon icon) override;
+    bool askYesNo(const QString& text) override;
+    bool failure(const QString& text) override;
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
+    std::optional<QString> openFileName(const QString& lastName) override;
+    std::optional<int> choosePrinter(QPrinter& printer) override;
+
+  private:
+    QPointer<QWidget> parent_;
+};

@@ -1,0 +1,45 @@
+#pragma once
+#include "ui/dialogs.h"
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <vector>
+
+// One dialog the program showed, as a test sees it.
+struct ShownDialog {
+    enum class Kind { Message, YesNo, Failure, Input, OpenFile, Print };
+    Kind kind;
+    QString text;
+    MessageIcon icon = MessageIcon::None;
+    QString title;
+};
+
+// Dialogs answered from queues, recording everything shown. With an empty queue a
+// failure is answered Cancel, a question No, an input box and the print dialog Cancel.
+class FakeDialogs : public Dialogs {
+  public:
+    void beep() override { ++beeps; }
+    void message(const QString& text, MessageIcon icon) override;
+    bool askYesNo(const QString& text) override;
+    bool failure(const QString& text) override;
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
+    std::optional<QString> openFileName(const QString& lastName) override;
+    std::optional<int> choosePrinter(QPrinter& printer) override;
+
+    // The texts of the message boxes shown (plain, exclamation, critical and failures).
+    QStringList messages() const;
+    const ShownDialog* last() const { return shown.empty() ? nullptr : &shown.back(); }
+    void reset();
+
+    std::vector<ShownDialog> shown;
+    int beeps = 0;
+    std::deque<bool> yesNoAnswers;
+    std::deque<bool> failureAnswers;
+    std::deque<QString> inputAnswers;
+    std::deque<std::optional<QString>> fileNames;
+    // Sets up the printer (for example to write a PDF) and gives the copies; empty = Cancel.
+    std::function<std::optional<int>(QPrinter&)> onPrint;
+    // Runs when a message is shown, so a test can act while it is "on screen".
+    std::function<void(const QString&)> onMessage;
+};

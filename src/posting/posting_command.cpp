@@ -1,0 +1,103 @@
+// The posting of a debit or credit to the account chosen in the grid.
+#include "data/books_state.h"
+#include "data/file_error.h"
+#include "data/text_rules.h"
+#include "posting/posting_rules.h"
+#include "posting/posting_tab.h"
+#include "ui/dialogs.h"
+#include "ui/failure_report.h"
+#include "ui/flex_grid.h"
+#include <QLineEdit>
+#include <QPushButton>
+
+using PostingRules::Balances;
+
+void PostingTab::cmdOKPost_Click() {
+    if (!chosen_) {
+        cmdOKPost_->setEnabled(false);
+        return;
+    }
+    if (ctx_.books.Tag != gridFile_) {
+        // Another file was selected since the grid was read: list that one instead.
+        runWithRetry(ctx_.dialogs, [this] { enter(); });
+        return;
+    }
+    const Chosen chosen = *chosen_;
+    Balances balances;
+    if (!balancesToPost(balances)) {
+        return;
+    }
+    if (!runReported(ctx_.dialogs, [&] { writePosting(chosen, balances); })) {
+        showFileBalances(chosen);
+        return;
+    }
+    MSFlexGrid3_->setCell(chosen.row, 3, formatCurrency(balances.current));
+    MSFlexGrid3_->setCell(chosen.row, 4, formatCurrency(balances.ytd));
+    txtPostDebit_->clear();
+    txtPostCredit_->clear();
+    clearBoxes();
+    chosen_.reset();
+    cmdOKPost_->setEnabled(false);
+    runReported(ctx_.dialogs, [this] { writeBlankAfterAccounts(); });
+}
+
+bool PostingTab::balancesToPost(Balances& posted) {
+    const std::optional<Money> debit = PostingRules::typedAmount(txtPostDebit_->text());
+    const std::optional<Money> credit = PostingRules::typedAmount(txtPostCredit_->text());
+    if (!debit || !credit) {
+        ctx_.dialogs.message(PostingRules::amountTooLargeMessage());
+        return false;
+    }
+    for (const QLineEdit* box : {txtCurrent_, txtYear_}) {
+        if (!parseAmount(box->text())) {
+            ctx_.dialogs.message(PostingRules::notABalanceMessage(box->text()));
+            return false;
+        }
+    }
+    const Balances shown{*parseAmount(txtCurrent_->text()), *parseAmount(txtYear_->text())};
+    try {
+        posted = PostingRules::posted(shown, txtType_->text(), *debit, *credit);
+        return true;
+    } catch (const MoneyOverflow&) {
+        ctx_.dialogs.message(PostingRules::amountTooLargeMessage());
+        return false;
+    }
+}
+
+void PostingTab::writePosting(const Chosen& chosen, const Balances& balances) {
+    BooksState& books = ctx_.books;
+    AccountRecord account = AccountRecord::blank();
+    account.setName(txtAccountToPost_->text());
+    account.setAcctType(txtType_->text());
+    account.CurrentBalance = balances.current;
+    account.YtdBalance = balances.ytd;
+    books.CurrentRecord = chosen.record;
+    books.CurrentAccount = account;
+    books.files.put(books.FileNumber, chosen.record, account);
+}
+
+void PostingTab::showFileBalances(const Chosen& chosen) {
+    // A write that failed late may still have reached the file: show what it holds now,
+    // so the user does not post the same amount twice.
+    BooksState& books = ctx_.books;
+    try {
+        const AccountRecord held = books.files.get(books.FileNumber, chosen.record);
+        MSFlexGrid3_->setCell(chosen.row, 3, formatCurrency(held.CurrentBalance));
+        MSFlexGrid3_->setCell(chosen.row, 4, formatCurrency(held.YtdBalance));
+    } catch (const FileError&) {
+        return; // the file cannot be read either: the grid keeps what it last read
+    }
+    if (chosen_ && chosen_->row == chosen.row) {
+        showAccount(chosen.row);
+    }
+}
+
+void PostingTab::writeBlankAfterAccounts() {
+    BooksState& books = ctx_.books;
+    const int slot = books.RecordCount + 1;
+    books.CurrentAccount = AccountRecord::blank();
+    if (!books.files.get(books.FileNumber, slot).trimmedName().isEmpty()) {
+        return; // an account stands there (a blank record lies before it): keep it
+    }
+    books.files.put(books.FileNumber, slot, books.CurrentAccount);
+}

@@ -1,7 +1,134 @@
 #include "statements/balance_sheet_tab.h"
+#include "data/account_table.h"
+#include "data/books_state.h"
+#include "data/company_values.h"
+#include "data/text_rules.h"
+#include "statements/balance_sheet.h"
+#include "ui/dialogs.h"
+#include "ui/flex_grid.h"
+#include "ui/form.h"
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QCheckBox* checkBox(const QString& name, const QString& caption, QWidget* parent) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+} // namespace
 
 BalanceSheetTab::BalanceSheetTab(TabContext context, QWidget* parent) : TabPage(context, parent) {
     setObjectName(QStringLiteral("BalanceSheetTab"));
+    MSFlexGrid2_ = new FlexGrid(QStringLiteral("MSFlexGrid2"), this);
+    MSFlexGrid2_->setAccessibleName(QStringLiteral("Accounts"));
+    txtTotalCurrentAssets_ = Form::box(QStringLiteral("txtTotalCurrentAssets"), this);
+    txtTotalCurrentLiabilities_ = Form::box(QStringLiteral("txtTotalCurrentLiabilities"), this);
+    txtCapital_ = Form::box(QStringLiteral("txtCapital"), this);
+    txtStock_ = Form::box(QStringLiteral("txtStock"), this);
+    cmdPrintBs_ = new QPushButton(QStringLiteral("&Print"), this);
+    cmdPrintBs_->setObjectName(QStringLiteral("cmdPrintBs"));
+    chkMonthly_ =
+        checkBox(QStringLiteral("chkMonthly"), QStringLiteral("Close monthly books"), this);
+    chkYearly_ = checkBox(QStringLiteral("chkYearly"), QStringLiteral("Close yearly books"), this);
+
+    auto* figures = new QGridLayout();
+    figures->addWidget(Form::label(QStringLiteral("lblAssets"), QStringLiteral("&Assets"),
+                                   txtTotalCurrentAssets_, this),
+                       0, 0);
+    figures->addWidget(txtTotalCurrentAssets_, 0, 1);
+    figures->addWidget(Form::label(QStringLiteral("lblLiabilities"), QStringLiteral("&Liabilities"),
+                                   txtTotalCurrentLiabilities_, this),
+                       1, 0);
+    figures->addWidget(txtTotalCurrentLiabilities_, 1, 1);
+    figures->addWidget(Form::label(QStringLiteral("lblCapital"),
+                                   QStringLiteral("&Retained Earnings"), txtCapital_, this),
+                       0, 2);
+    figures->addWidget(txtCapital_, 0, 3);
+    figures->addWidget(
+        Form::label(QStringLiteral("lblStock"), QStringLiteral("Capital &Stock"), txtStock_, this),
+        1, 2);
+    figures->addWidget(txtStock_, 1, 3);
+    figures->setColumnStretch(1, 1);
+    figures->setColumnStretch(3, 1);
+
+    auto* commands = new QHBoxLayout();
+    commands->addWidget(chkMonthly_);
+    commands->addWidget(chkYearly_);
+    commands->addStretch(1);
+    commands->addWidget(cmdPrintBs_);
+
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(MSFlexGrid2_, 1);
+    page->addLayout(figures);
+    page->addLayout(commands);
 }
 
-void BalanceSheetTab::enter() {}
+void BalanceSheetTab::enter() {
+    const QString endCap = ctx_.window.boxText(QStringLiteral("txtEndCap"));
+    if (endCap.isEmpty()) {
+        ctx_.dialogs.message(
+            QStringLiteral("You must complete the stockholders' equity section first"));
+        return;
+    }
+    BooksState& books = ctx_.books;
+    books.reopen();
+    const int n = books.files.recordCount(books.FileNumber);
+    books.RecordCount = n;
+    books.CurrentRecord = 1;
+    const AccountTable table = AccountTable::read(books.files, books.FileNumber, n);
+    books.CurrentRecord = n + 1;
+    for (const AccountEntry& entry : table.entries) {
+        books.RecordCount -= entry.name.isEmpty() ? 1 : 0;
+    }
+
+    Money endingInventory;
+    if (needsEndingInventory(table)) {
+        const std::optional<Money> amount = endingInventoryAmount(books.EndingInventory);
+        if (!amount) {
+            ctx_.dialogs.message(notANumberMessage(QStringLiteral("ending inventory"),
+                                                   books.EndingInventory.value_or(QString())));
+            return;
+        }
+        endingInventory = *amount;
+    }
+    const BalanceSheetFigures figures = computeBalanceSheet(table, endingInventory);
+    if (figures.tooMany) {
+        ctx_.dialogs.message(tooManyAccountsMessage());
+    }
+    fillGrid(figures);
+    txtTotalCurrentAssets_->setText(formatCurrency(figures.assets));
+    txtTotalCurrentLiabilities_->setText(formatCurrency(figures.liabilities));
+    txtCapital_->setText(endCap);
+    txtStock_->setText(formatCurrency(figures.capitalStock));
+}
+
+void BalanceSheetTab::fillGrid(const BalanceSheetFigures& figures) {
+    FlexGrid& grid = *MSFlexGrid2_;
+    grid.clearCells();
+    grid.setCell(0, 1, QStringLiteral("Account Title"));
+    grid.setCell(0, 2, QStringLiteral("Type"));
+    grid.setCell(0, 3, QStringLiteral("Current Balance"));
+    grid.setCell(0, 4, QStringLiteral("Year To date Balance"));
+    grid.setCell(0, 0, QStringLiteral("AN."));
+    grid.setColumnWidthTwips(1, 2100);
+    grid.setColumnWidthTwips(2, 1000);
+    grid.setColumnWidthTwips(3, 2100);
+    grid.setColumnWidthTwips(4, 2100);
+    int row = 0;
+    for (const AccountEntry& entry : figures.listed) {
+        ++row;
+        grid.setCell(row, 0, QString::number(row));
+        grid.setCell(row, 1, entry.name);
+        grid.setCell(row, 2, entry.type);
+        grid.setCell(row, 3, formatCurrency(entry.current));
+        grid.setCell(row, 4, formatCurrency(entry.ytd));
+    }
+}

@@ -1,10 +1,39 @@
 #pragma once
 #include "ui/tab_page.h"
 
-// The company information tab: name, date of statements, type of business.
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The company information tab: name, date of statements, type of business and, for a
+// merchandising business, the ending inventory amount.
 class CompanyTab : public TabPage {
     Q_OBJECT
   public:
     explicit CompanyTab(TabContext context, QWidget* parent = nullptr);
     void enter() override;
+
+    void txtCompany_Change();
+    void txtDateOfStatements_LostFocus();
+    void optMdse_Click();
+    void optService_Click();
+    void Command1_Click();
+    void Command2_Click();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // Takes the type of business from the selected option; none selected keeps it.
+    void takeBusinessType();
+    static void clearSelection(QRadioButton* option);
+
+    QLineEdit* txtCompany_ = nullptr;
+    QLineEdit* txtDateOfStatements_ = nullptr;
+    QGroupBox* Frame2_ = nullptr;
+    QRadioButton* optMdse_ = nullptr;
+    QRadioButton* optService_ = nullptr;
+    QPushButton* Command1_ = nullptr;
+    QPushButton* Command2_ = nullptr;
 };

@@ -18,8 +18,8 @@
 #include <QVBoxLayout>
 
 frmSelect::frmSelect(Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), context_{books_, dialogs_, *this},
-      reports_(context_), closer_(context_) {
+    : QMainWindow(parent), dialogs_(dialogs), context_{books_, dialogs_, *this}, reports_(context_),
+      closer_(context_) {
     setObjectName(QStringLiteral("frmSelect"));
     setWindowTitle(programTitle());
     resize(820, 600);
@@ -57,9 +57,8 @@ void frmSelect::buildTabs() {
     pages_[6] = new BalanceSheetTab(context_, SSTab1_);
     pages_[7] = new CompanyTab(context_, SSTab1_);
     const std::array<const char*, kTabCount> captions{
-        "Setup General Kestrow", "Post to General Kestrow", "Vorelind",
-        "Trial Balance",         "Income Statement",        "Stockholders Equity",
-        "Balance Sheet",         "Company Information"};
+        "Setup General Kestrow", "Post to General Kestrow", "Vorelind",      "Trial Balance",
+        "Income Statement",      "Stockholders Equity",     "Balance Sheet", "Company Information"};
     for (int i = 0; i < kTabCount; ++i) {
         QWidget* page = pages_[static_cast<std::size_t>(i)];
         if (page == nullptr) {
@@ -99,25 +98,55 @@ void frmSelect::mnuSelectFile_Click() {
     if (!books_.SelectedFile.isEmpty()) {
         books_.files.closeAll();
     }
+    const QString previousName = dialogFileName_;
     if (const auto chosen = dialogs_.openFileName(dialogFileName_)) {
         dialogFileName_ = *chosen;
+    }
+    if (dialogFileName_.isEmpty()) {
+        return; // nothing chosen yet: Select File ends quietly
+    }
+    if (lock_.claim(dialogFileName_) == BooksLock::Claim::HeldElsewhere) {
+        dialogFileName_ = previousName;
+        dialogs_.message(QStringLiteral("File Already Open"), MessageIcon::Critical);
+        reopenSelection();
+        return;
     }
     try {
         books_.openFile(dialogFileName_);
     } catch (const FileError&) {
+        if (!lock_.holds(books_.Tag)) {
+            lock_.release();
+            if (!books_.Tag.isEmpty()) {
+                lock_.claim(books_.Tag); // keep the books selected before
+            }
+        }
         return; // Select File ends quietly; the previous path stays.
     }
+    removeStaleLeftovers(dialogFileName_);
     books_.Tag = dialogFileName_;
     SSTab1_->show();
 }
 
+void frmSelect::reopenSelection() {
+    if (books_.Tag.isEmpty()) {
+        return;
+    }
+    try {
+        books_.reopen();
+    } catch (const FileError&) {
+        // the next tab entry opens it again and reports what fails
+    }
+}
+
 void frmSelect::MnuExit_Click() {
+    lock_.release();
     books_.files.closeAll();
     close();
     QApplication::quit();
 }
 
 void frmSelect::closeEvent(QCloseEvent* event) {
+    lock_.release();
     books_.files.closeAll();
     event->accept();
 }

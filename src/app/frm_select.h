@@ -1,4 +1,5 @@
 #pragma once
+#include "app/books_lock.h"
 #include "closing/book_closer.h"
 #include "data/books_state.h"
 #include "reports/report_printer.h"
@@ -41,6 +42,7 @@ class frmSelect : public QMainWindow, public MainWindowPort {
   private:
     void buildMenu();
     void buildTabs();
+    void reopenSelection();
     void wireButton(const char* objectName, const std::function<void()>& handler);
 
     BooksState books_;
@@ -50,6 +52,7 @@ class frmSelect : public QMainWindow, public MainWindowPort {
     std::array<TabPage*, kTabCount> pages_{};
     ReportPrinter reports_;
     BookCloser closer_;
+    BooksLock lock_;         // one running Folio per accounts file
     QString dialogFileName_; // the file-open dialog keeps its last name between uses
     int lastTab_ = 2;
 };

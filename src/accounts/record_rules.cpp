@@ -27,6 +27,19 @@ Money RecordRules::balanceToStore(const QString& text, Money stored) {
     }
 }
 
+QString RecordRules::shownAfterLeaving(const QString& text, Money held) {
+    if (leadingNumber(text).sign() > 0) {
+        if (const auto amount = parseAmount(text)) {
+            try {
+                return formatCurrency(*amount);
+            } catch (const MoneyOverflow&) {
+                // too large to show in cents: it was not stored either
+            }
+        }
+    }
+    return boxText(held);
+}
+
 QString RecordRules::caption(int currentRecord, int recordCount) {
     return QStringLiteral("Record ") + signedNumber(currentRecord) + QLatin1Char('/') +
            signedNumber(recordCount);

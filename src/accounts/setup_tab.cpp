@@ -38,7 +38,7 @@ SetupTab::SetupTab(TabContext context, QWidget* parent) : TabPage(context, paren
     lstAcctType_->setAccessibleName(QStringLiteral("Account Types"));
 
     auto* fields = new QGridLayout();
-    fields->addWidget(Form::label(QStringLiteral("lblAcctName"), QStringLiteral("Account &Name"),
+    fields->addWidget(Form::label(QStringLiteral("lblAcctName"), QStringLiteral("&Account Name"),
                                   txtAcctName_, this),
                       0, 0);
     fields->addWidget(txtAcctName_, 0, 1);
@@ -93,7 +93,12 @@ SetupTab::SetupTab(TabContext context, QWidget* parent) : TabPage(context, paren
     connect(cmdClose_, &QPushButton::clicked, this, &SetupTab::cmdClose_Click);
     connect(lstAcctType_, &QListWidget::itemClicked, this, &SetupTab::lstAcctType_Click);
     connect(lstAcctName_, &QListWidget::itemClicked, this, &SetupTab::lstAcctName_Click);
+    connect(lstAcctType_, &QListWidget::itemActivated, this, &SetupTab::lstAcctType_Click);
+    connect(lstAcctName_, &QListWidget::itemActivated, this, &SetupTab::lstAcctName_Click);
     txtCurrentBalance_->installEventFilter(this);
+    for (QPushButton* b : {cmdNew_, cmdNext_, cmdPrevious_, cmdSearch_, cmdDelete_, cmdClose_}) {
+        b->installEventFilter(this);
+    }
 }
 
 bool SetupTab::eventFilter(QObject* watched, QEvent* event) {
@@ -103,6 +108,13 @@ bool SetupTab::eventFilter(QObject* watched, QEvent* event) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             txtCurrentBalance_LostFocus();
+        }
+    }
+    // A button pressed by its mnemonic takes the focus first, as a click does, so the
+    // current-balance box is left before the button's command runs.
+    if (event->type() == QEvent::Shortcut && watched != txtCurrentBalance_) {
+        if (auto* b = qobject_cast<QPushButton*>(watched); b && b->isEnabled()) {
+            b->setFocus(Qt::ShortcutFocusReason);
         }
     }
     return TabPage::eventFilter(watched, event);
@@ -134,14 +146,30 @@ void SetupTab::fillLists() {
 }
 
 void SetupTab::ShowCurrentRecord() {
+    showRecord(ctx_.books.CurrentRecord, ctx_.books.RecordCount);
+}
+
+AccountRecord SetupTab::readShown(int record) {
     BooksState& books = ctx_.books;
-    books.CurrentAccount = books.files.get(books.FileNumber, books.CurrentRecord);
-    txtAcctName_->setText(books.CurrentAccount.trimmedName());
-    txtAcctType_->setText(books.CurrentAccount.trimmedType());
-    txtCurrentBalance_->setText(RecordRules::boxText(books.CurrentAccount.CurrentBalance));
-    txtYtdBalance_->setText(RecordRules::boxText(books.CurrentAccount.YtdBalance));
-    ctx_.window.setCaption(RecordRules::caption(books.CurrentRecord, books.RecordCount));
-    books.files.put(books.FileNumber, books.CurrentRecord, books.CurrentAccount);
+    const AccountRecord account = books.files.get(books.FileNumber, record);
+    books.files.put(books.FileNumber, record, account);
+    return account;
+}
+
+void SetupTab::display(int record, int count, const AccountRecord& account) {
+    BooksState& books = ctx_.books;
+    books.CurrentRecord = record;
+    books.RecordCount = count;
+    books.CurrentAccount = account;
+    txtAcctName_->setText(account.trimmedName());
+    txtAcctType_->setText(account.trimmedType());
+    txtCurrentBalance_->setText(RecordRules::boxText(account.CurrentBalance));
+    txtYtdBalance_->setText(RecordRules::boxText(account.YtdBalance));
+    ctx_.window.setCaption(RecordRules::caption(record, count));
+}
+
+void SetupTab::showRecord(int record, int count) {
+    display(record, count, readShown(record));
 }
 
 void SetupTab::SaveCurrentRecord() {

@@ -1,6 +1,7 @@
 #pragma once
 #include "ui/tab_page.h"
 
+struct AccountRecord;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -32,6 +33,17 @@ class SetupTab : public TabPage {
 
   private:
     void fillLists();
+    // Reads record `record` and writes it back unchanged, so a record past the end joins
+    // the file; gives the record read.
+    AccountRecord readShown(int record);
+    // Makes `record` of `count` the shown record: the state, the four boxes, the caption.
+    void display(int record, int count, const AccountRecord& account);
+    // The file work of showing a record first, then the state: a failure changes nothing.
+    void showRecord(int record, int count);
+    // The beep and exclamation message at either end of the file.
+    void endReached(const QString& text);
+    // After the accounts file was replaced by a deletion: the new handle and record.
+    void showAfterDelete();
 
     QLineEdit* txtAcctName_;
     QLineEdit* txtAcctType_;

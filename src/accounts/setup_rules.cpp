@@ -1,0 +1,37 @@
+#include "accounts/setup_rules.h"
+#include "data/account_types.h"
+#include <algorithm>
+
+std::optional<int> SetupRules::findByName(int recordCount,
+                                          const std::function<AccountRecord(int)>& read,
+                                          const QString& upperAnswer) {
+    for (int i = 1; i <= recordCount; ++i) {
+        if (read(i).trimmedName().toUpper() == upperAnswer) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+QString SetupRules::notFoundMessage(const QString& upperAnswer) {
+    return QStringLiteral("Name ") + upperAnswer + QStringLiteral("not found!");
+}
+
+SetupRules::Position SetupRules::afterDelete(Position before) {
+    const int count = std::max(1, before.recordCount - 1);
+    return {std::min(before.currentRecord, count), count};
+}
+
+std::optional<QString> SetupRules::typeCodeOf(const QString& listText) {
+    for (const AccountType& type : kAccountTypes) {
+        if (listText == QLatin1String(type.description)) {
+            return QString::fromLatin1(type.code);
+        }
+    }
+    return std::nullopt;
+}
+
+bool SetupRules::isStandardName(const QString& text) {
+    return std::any_of(kStandardNames.begin(), kStandardNames.end(),
+                       [&](const char* name) { return text == QLatin1String(name); });
+}

@@ -1,0 +1,34 @@
+#pragma once
+#include "data/account_record.h"
+#include <QString>
+#include <functional>
+#include <optional>
+
+// The plain rules behind the setup tab's commands: finding an account by name, where the
+// tab stands after a deletion, and what the two catalogue lists put into the boxes.
+namespace SetupRules {
+
+// The lowest record number from 1 to `recordCount` whose name, trimmed and upper-cased,
+// equals `upperAnswer` exactly; empty when no record has it. `read` gives record n.
+std::optional<int> findByName(int recordCount, const std::function<AccountRecord(int)>& read,
+                              const QString& upperAnswer);
+
+// The message for a name no record has: "Name XYZnot found!" (no blank before "not").
+QString notFoundMessage(const QString& upperAnswer);
+
+// The record count and shown record after the shown record has been deleted: one record
+// fewer (an emptied file still counts one), the same number unless it now lies past the end.
+struct Position {
+    int currentRecord;
+    int recordCount;
+    bool operator==(const Position&) const = default;
+};
+Position afterDelete(Position before);
+
+// The type code that a type-list text stands for ("C3C = Common Stock" gives "C3C").
+std::optional<QString> typeCodeOf(const QString& listText);
+
+// Whether a text is one of the standard account names the name list offers.
+bool isStandardName(const QString& text);
+
+} // namespace SetupRules

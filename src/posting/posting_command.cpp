@@ -27,9 +27,9 @@ void PostingTab::cmdOKPost_Click() {
     if (!balancesToPost(balances)) {
         return;
     }
-    if (!runReported(ctx_.dialogs, [&] { writePosting(chosen, balances); })) {
-        showFileBalances(chosen);
-        return;
+    const bool written = runReported(ctx_.dialogs, [&] { writePosting(chosen, balances); });
+    if (!written && !fileHolds(chosen, balances)) {
+        return; // nothing reached the file: the grid and the boxes still show what it holds
     }
     MSFlexGrid3_->setCell(chosen.row, 3, formatCurrency(balances.current));
     MSFlexGrid3_->setCell(chosen.row, 4, formatCurrency(balances.ytd));
@@ -38,7 +38,9 @@ void PostingTab::cmdOKPost_Click() {
     clearBoxes();
     chosen_.reset();
     cmdOKPost_->setEnabled(false);
-    runReported(ctx_.dialogs, [this] { writeBlankAfterAccounts(); });
+    if (written) {
+        runReported(ctx_.dialogs, [this] { writeBlankAfterAccounts(); });
+    }
 }
 
 bool PostingTab::balancesToPost(Balances& posted) {
@@ -76,19 +78,15 @@ void PostingTab::writePosting(const Chosen& chosen, const Balances& balances) {
     books.files.put(books.FileNumber, chosen.record, account);
 }
 
-void PostingTab::showFileBalances(const Chosen& chosen) {
-    // A write that failed late may still have reached the file: show what it holds now,
-    // so the user does not post the same amount twice.
+bool PostingTab::fileHolds(const Chosen& chosen, const Balances& balances) {
+    // A write whose sync failed has still reached the file: it is shown as posted, so
+    // the user does not post the same amount twice.
     BooksState& books = ctx_.books;
     try {
         const AccountRecord held = books.files.get(books.FileNumber, chosen.record);
-        MSFlexGrid3_->setCell(chosen.row, 3, formatCurrency(held.CurrentBalance));
-        MSFlexGrid3_->setCell(chosen.row, 4, formatCurrency(held.YtdBalance));
+        return held.CurrentBalance == balances.current && held.YtdBalance == balances.ytd;
     } catch (const FileError&) {
-        return; // the file cannot be read either: the grid keeps what it last read
-    }
-    if (chosen_ && chosen_->row == chosen.row) {
-        showAccount(chosen.row);
+        return false;
     }
 }
 

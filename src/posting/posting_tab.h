@@ -40,7 +40,8 @@ class PostingTab : public TabPage {
     // cannot be posted.
     bool balancesToPost(PostingRules::Balances& posted);
     void writePosting(const Chosen& chosen, const PostingRules::Balances& balances);
-    void showFileBalances(const Chosen& chosen);
+    // Whether the chosen record holds the posted balances (a failed write may have landed).
+    bool fileHolds(const Chosen& chosen, const PostingRules::Balances& balances);
     void writeBlankAfterAccounts();
 
     FlexGrid* MSFlexGrid3_;

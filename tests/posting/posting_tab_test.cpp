@@ -191,6 +191,22 @@ TEST_F(PostingTest, KeyboardMovedRowStillPostsTheClickedAccount) {
     EXPECT_EQ(cell(3, 3), "$0.00");
 }
 
+TEST_F(PostingTest, FileSelectedMeanwhileIsListedInsteadOfWrittenOver) {
+    const QString first = openBooks({account("Cash", "D1", "1", "1")});
+    enterPostingTab();
+    clickRow(1);
+    setText("txtPostDebit", "10");
+    const QString second = path("second.dat");
+    writeAccounts(second, {account("Rent Expense", "D6", "2", "2")});
+    const QByteArray secondBefore = fileBytes(second);
+    selectFile(second);
+    click("cmdOKPost");
+    EXPECT_EQ(fileBytes(second), secondBefore);
+    EXPECT_EQ(readAccounts(first)[0], account("Cash", "D1", "1", "1"));
+    EXPECT_EQ(cell(1, 1), "Rent Expense");
+    EXPECT_FALSE(postEnabled());
+}
+
 TEST_F(PostingTest, MoreAccountsThanTheGridHoldsShowOneMessage) {
     const struct {
         int accounts;

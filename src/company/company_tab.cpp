@@ -45,8 +45,8 @@ CompanyTab::CompanyTab(TabContext context, QWidget* parent) : TabPage(context, p
     optService_ = new QRadioButton(QStringLiteral("&Service"), Frame2_);
     optService_->setObjectName(QStringLiteral("optService"));
     auto* options = new QVBoxLayout(Frame2_);
-    options->addWidget(optMdse_);
-    options->addWidget(optService_);
+    options->addWidget(optMdse_, 0, Qt::AlignLeft);
+    options->addWidget(optService_, 0, Qt::AlignLeft);
 
     Command1_ = new QPushButton(QStringLiteral("Ok"), this);
     Command1_->setObjectName(QStringLiteral("Command1"));

@@ -1,0 +1,116 @@
+#include "reports/report_printer.h"
+#include "support/books_fixture.h"
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+
+namespace {
+
+// Each report printed through the real printer code into a PDF file and read back.
+class PdfReports : public BooksFixture {
+  protected:
+    void SetUp() override {
+        BooksFixture::SetUp();
+        openBooks({account("Cash", "D1", "5000", "5000"),
+                   account("Merchandise Inventory", "D1I", "1200", "1200"),
+                   account("Accum Deprec Equip", "C1", "800", "800"),
+                   account("Accounts Payable", "C2", "300", "300"),
+                   account("Capital Stock", "C3C", "5000", "5000"),
+                   account("Retained Earnings", "C3", "2000", "2000"),
+                   account("Sales", "C4", "10000", "10000"),
+                   account("Purchases", "D5", "6000", "6000"),
+                   account("Purchase Returns & Allow.", "C5", "300", "300"),
+                   account("Rent Expense", "D6", "1200", "1200")});
+        BooksState& books = window->books();
+        books.CompanyName = "Kestrow Supply Co.";
+        books.BusinessType = "Mdse";
+        books.EndingInventory = "1500";
+        if (auto* date = window->findChild<QLineEdit*>("txtDateOfStatements")) {
+            date->setText("3/31/2024");
+        }
+    }
+
+    // Prints with the given handler to a PDF; returns the file's name.
+    QString printToPdf(void (ReportPrinter::*handler)(), int copies,
+                       const QString& name = QStringLiteral("report.pdf")) {
+        const QString pdf = path(name);
+        dialogs.onPrint = [pdf, copies](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return std::optional<int>(copies);
+        };
+        ReportPrinter reports(TabContext{window->books(), dialogs, *window});
+        (reports.*handler)();
+        return pdf;
+    }
+
+    static QString run(const QString& program, const QStringList& arguments) {
+        QProcess process;
+        process.start(program, arguments);
+        EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
+        return QString::fromUtf8(process.readAllStandardOutput());
+    }
+    static QString pdfText(const QString& pdf) { return run("pdftotext", {"-layout", pdf, "-"}); }
+    static int pdfPages(const QString& pdf) {
+        for (const QString& line : run("pdfinfo", {pdf}).split(u'\n')) {
+            if (line.startsWith("Pages:")) {
+                return line.mid(6).trimmed().toInt();
+            }
+        }
+        return 0;
+    }
+
+    void expectContains(const QString& text, const QStringList& parts) {
+        for (const QString& part : parts) {
+            EXPECT_TRUE(text.contains(part)) << part.toStdString() << "\n" << text.toStdString();
+        }
+    }
+};
+
+TEST_F(PdfReports, TrialBalance) {
+    const QString pdf = printToPdf(&ReportPrinter::cmdPrint_Click, 3);
+    EXPECT_EQ(pdfPages(pdf), 3);
+    EXPECT_TRUE(run("pdffonts", {pdf}).contains("LiberationSerif"))
+        << run("pdffonts", {pdf}).toStdString();
+    const QString text = pdfText(pdf);
+    EXPECT_EQ(text.count(u'\f'), 3);
+    expectContains(text, {"Kestrow Supply Co.", "Trial Balance", "Currrent", "Cash", "$5,000.00",
+                          "13,400.00", "18,400.00"});
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+}
+
+TEST_F(PdfReports, IncomeStatement) {
+    const QString pdf = printToPdf(&ReportPrinter::cmdIsPrint_Click, 2);
+    EXPECT_EQ(pdfPages(pdf), 2);
+    expectContains(pdfText(pdf), {"Kestrow Supply Co.", "Income Statement", "Net Purchases",
+                                  "$5,700.00", "Cost of Goods Sold", "$5,400.00", "$3,400.00"});
+    EXPECT_EQ(window->books().NetIncome, money("3400"));
+}
+
+TEST_F(PdfReports, StockholdersEquity) {
+    window->books().NetIncome = money("3400");
+    const QString pdf = printToPdf(&ReportPrinter::cmdCapitalPrint_Click, 1);
+    EXPECT_EQ(pdfPages(pdf), 1);
+    expectContains(pdfText(pdf), {"Kestrow Supply Co.", "Stockholders' Equity",
+                                  "Total Stockholders' Equity", "$10,400.00"});
+}
+
+TEST_F(PdfReports, BalanceSheet) {
+    const QString pdf = printToPdf(&ReportPrinter::cmdPrintBs_Click, 2);
+    EXPECT_EQ(pdfPages(pdf), 2);
+    expectContains(pdfText(pdf), {"Kestrow Supply Co.", "Balance Sheet", "Mdse. Inventory",
+                                  "$1,500.00", "Total Assets - Accum Dep", "$5,700.00",
+                                  "Total Liabilities & Stockholder's Equity"});
+}
+
+TEST_F(PdfReports, UnwritableOutputIsAPrintingProblem) {
+    const QString name = QStringLiteral("no such folder/report.pdf");
+    printToPdf(&ReportPrinter::cmdPrint_Click, 1, name);
+    EXPECT_EQ(dialogs.messages(), QStringList({"There was a problem printing to your printer!"}));
+    dialogs.reset();
+    printToPdf(&ReportPrinter::cmdPrintBs_Click, 1, name);
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+    EXPECT_FALSE(QFile::exists(path(name)));
+}
+
+} // namespace

@@ -1,5 +1,7 @@
+#include "reports/qt_page_printer.h"
 #include "reports/report_printer.h"
 #include "support/books_fixture.h"
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
@@ -30,15 +32,21 @@ class PdfReports : public BooksFixture {
         }
     }
 
-    // Prints with the given handler to a PDF; returns the file's name.
-    QString printToPdf(void (ReportPrinter::*handler)(), int copies,
-                       const QString& name = QStringLiteral("report.pdf")) {
+    // The print dialog writes to a PDF of this name with the given copies.
+    QString answerPdf(const QString& name, int copies) {
         const QString pdf = path(name);
         dialogs.onPrint = [pdf, copies](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
             return std::optional<int>(copies);
         };
+        return pdf;
+    }
+
+    // Prints with the given handler to a PDF; returns the file's name.
+    QString printToPdf(void (ReportPrinter::*handler)(), int copies,
+                       const QString& name = QStringLiteral("report.pdf")) {
+        const QString pdf = answerPdf(name, copies);
         ReportPrinter reports(TabContext{window->books(), dialogs, *window});
         (reports.*handler)();
         return pdf;
@@ -111,6 +119,48 @@ TEST_F(PdfReports, UnwritableOutputIsAPrintingProblem) {
     printToPdf(&ReportPrinter::cmdPrintBs_Click, 1, name);
     EXPECT_TRUE(dialogs.messages().isEmpty());
     EXPECT_FALSE(QFile::exists(path(name)));
+}
+
+TEST_F(PdfReports, PrintButtonsOnTheTabsPrint) {
+    for (const char* button : {"cmdPrint", "cmdIsPrint", "cmdCapitalPrint", "cmdPrintBs"}) {
+        const QString pdf = answerPdf(QStringLiteral("%1.pdf").arg(button), 1);
+        if (auto* print = find<QAbstractButton>(button)) {
+            print->click();
+        }
+        EXPECT_EQ(pdfPages(pdf), 1) << button;
+    }
+}
+
+TEST_F(PdfReports, LinesThatDoNotFitGoOnTheNextPage) {
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path("long.pdf"));
+    PrinterSettings settings;
+    {
+        QtPagePrinter page(printer, settings);
+        page.setFontName("Times New Roman");
+        page.setFontSize(10);
+        page.setPrintQuality(300);
+        for (int i = 1; i <= 150; ++i) {
+            page.printLine(PrintLine().text(QStringLiteral("Line %1").arg(i)).tab(35).text("x"));
+        }
+        page.newPage();
+        page.endDocument();
+    }
+    EXPECT_EQ(printer.resolution(), 300);
+    EXPECT_EQ(settings.fontName, "Times New Roman");
+    EXPECT_GE(pdfPages(path("long.pdf")), 2);
+    const QString text = pdfText(path("long.pdf"));
+    EXPECT_TRUE(text.contains("Line 1 ") && text.contains("Line 150"));
+
+    // A document dropped half way leaves no file behind.
+    printer.setOutputFileName(path("dropped.pdf"));
+    {
+        QtPagePrinter page(printer, settings);
+        page.printLine(PrintLine().text("half"));
+        page.abort();
+    }
+    EXPECT_FALSE(QFile::exists(path("dropped.pdf")));
 }
 
 } // namespace

@@ -55,11 +55,13 @@ void ReportPrinter::cmdPrintBs_Click() {
 
 void ReportPrinter::printTrialBalance() {
     AccountTable table;
-    TrialBalanceTotals totals;
-    if (!readAccounts(table, [&] { totals = trialBalanceTotals(table); })) {
+    std::vector<PrintLine> lines;
+    if (!readAccounts(table, [&] {
+            lines = trialBalanceLayout(heading(), table, trialBalanceTotals(table));
+        })) {
         return;
     }
-    if (!printCopies(true, trialBalanceLayout(heading(), table, totals))) {
+    if (!printCopies(true, lines)) {
         ctx_.dialogs.message(QStringLiteral("There was a problem printing to your printer!"));
     }
 }
@@ -79,14 +81,18 @@ void ReportPrinter::printIncomeStatement() {
     }
     AccountTable table;
     IncomeFigures figures;
+    std::vector<PrintLine> lines;
     if (!readAccounts(table, [&] {
-            figures = merchandising ? merchandisingFigures(table, ending) : serviceFigures(table);
+            if (merchandising) {
+                figures = merchandisingFigures(table, ending);
+                lines = merchandisingLayout(heading(), table, figures);
+            } else {
+                figures = serviceFigures(table);
+                lines = serviceLayout(heading(), table, figures);
+            }
         })) {
         return;
     }
-    const std::vector<PrintLine> lines = merchandising
-                                             ? merchandisingLayout(heading(), table, figures)
-                                             : serviceLayout(heading(), table, figures);
     const bool printed = printCopies(true, lines, [&] {
         books.NetIncome = figures.netIncome.current;
         books.YtdNetIncome = figures.netIncome.ytd;
@@ -103,6 +109,7 @@ void ReportPrinter::printEquity() {
     books.CapStock = Money();
     AccountTable table;
     EquityLines figures;
+    std::vector<PrintLine> lines;
     if (!readAccounts(table, [&] {
             const Amounts sum = equityAccountsSum(table);
             books.BegCap = sum.current;
@@ -111,11 +118,12 @@ void ReportPrinter::printEquity() {
             figures.retainedEarnings = {boxAmount("txtEndCap"), boxAmount("txtYtdEndCap")};
             figures.totalEquity = {books.BegCap + books.NetIncome + books.CapStock,
                                    books.YtdCapStock + figures.retainedEarnings.ytd};
+            lines = equityLayout(heading(), figures);
         })) {
         return;
     }
     // This statement keeps whatever font the printer was left with.
-    printCopies(false, equityLayout(heading(), figures));
+    printCopies(false, lines);
 }
 
 void ReportPrinter::printBalanceSheet() {
@@ -127,6 +135,7 @@ void ReportPrinter::printBalanceSheet() {
     AccountTable table;
     BalanceSheetFigures figures;
     BalanceSheetEquity equity;
+    std::vector<PrintLine> lines;
     if (!readAccounts(table, [&] {
             figures = balanceSheetFigures(table, *ending);
             equity.capitalStock = {boxAmount("txtCapStock"), boxAmount("txtytdCapStock")};
@@ -134,10 +143,11 @@ void ReportPrinter::printBalanceSheet() {
             equity.totalLiabilitiesAndEquity = {
                 figures.liabilities.current + books.BegCap + boxAmount("txtNI") + books.CapStock,
                 books.YtdBegCap + figures.liabilities.ytd + boxAmount("txtYtdNI") + books.CapStock};
+            lines = balanceSheetLayout(heading(), table, figures, *ending, equity);
         })) {
         return;
     }
-    if (printCopies(true, balanceSheetLayout(heading(), table, figures, *ending, equity))) {
+    if (printCopies(true, lines)) {
         books.CurrentRecord = 1;
     }
 }

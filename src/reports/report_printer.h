@@ -41,7 +41,8 @@ class ReportPrinter {
     void printBalanceSheet();
 
     // Closes every file, opens the accounts file again and reads its table, then runs
-    // `compute`; a file failure is reported and retried until the user gives up.
+    // `compute` (the figures and the lines of one copy). A file failure is reported and
+    // retried until the user gives up; an amount too large to add up is reported.
     bool readAccounts(AccountTable& table, const std::function<void()>& compute);
     // The ending inventory as an amount; reports a text that is not a number.
     std::optional<Money> endingInventory();

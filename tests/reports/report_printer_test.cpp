@@ -275,4 +275,18 @@ TEST_F(ReportPrinterTest, TrialBalanceReadsPastAnEmptyName) {
     EXPECT_EQ(books.CurrentRecord, 5);
 }
 
+TEST_F(ReportPrinterTest, AmountsTooLargeToAddUpAreReportedBeforeTheDialog) {
+    openBooks({account("Cash", "D1", "900000000000000", "1"),
+               account("Bank", "D1", "900000000000000", "1")});
+    answerPrint(1);
+    reports.cmdPrint_Click();
+    reports.cmdPrintBs_Click();
+    EXPECT_EQ(dialogs.messages().size(), 2);
+    EXPECT_TRUE(dialogs.messages().first().contains("too large"));
+    EXPECT_TRUE(document.pages.empty());
+    for (const ShownDialog& shown : dialogs.shown) {
+        EXPECT_NE(shown.kind, ShownDialog::Kind::Print);
+    }
+}
+
 } // namespace

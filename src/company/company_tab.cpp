@@ -40,9 +40,9 @@ CompanyTab::CompanyTab(TabContext context, QWidget* parent) : TabPage(context, p
 
     Frame2_ = new QGroupBox(QStringLiteral("Type of Business"), this);
     Frame2_->setObjectName(QStringLiteral("Frame2"));
-    optMdse_ = new QRadioButton(QStringLiteral("&Merchandising"), Frame2_);
+    optMdse_ = new QRadioButton(QStringLiteral("Merchandising"), Frame2_);
     optMdse_->setObjectName(QStringLiteral("optMdse"));
-    optService_ = new QRadioButton(QStringLiteral("&Service"), Frame2_);
+    optService_ = new QRadioButton(QStringLiteral("Service"), Frame2_);
     optService_->setObjectName(QStringLiteral("optService"));
     auto* options = new QVBoxLayout(Frame2_);
     options->addWidget(optMdse_, 0, Qt::AlignLeft);

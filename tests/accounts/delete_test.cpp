@@ -34,8 +34,10 @@ TEST_F(DeleteTest, RemovesTheShownRecordAndShowsItsFollower) {
         {{"A", "B", "C", "D"}, 4, {"A", "B", "C"}, "Record  3/ 3", "C"},
         {{"A", "B", "C", "D"}, 1, {"B", "C", "D"}, "Record  1/ 3", "B"},
     };
+    const QString file = enterSetup({});
     for (const auto& c : cases) {
-        const QString file = enterSetup(named(c.names));
+        writeAccounts(file, named(c.names));
+        reenter();
         goTo(c.deleted);
         setText("txtAcctName", "edited"); // edits of the deleted record go with it
         dialogs.yesNoAnswers = {true};

@@ -2,6 +2,7 @@
 #include "ui/qt_dialogs.h"
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -12,5 +13,9 @@ int main(int argc, char* argv[]) {
     frmSelect window(dialogs);
     dialogs.setParent(&window);
     window.show();
+    if (qEnvironmentVariableIsSet("FOLIO_EXIT_AFTER_SHOW")) {
+        // Measures start-up: quit as soon as the first window has been shown.
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    }
     return QApplication::exec();
 }

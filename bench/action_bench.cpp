@@ -1,0 +1,66 @@
+// The actions that write the accounts file, with 49 accounts: a posting (with and without
+// a sync of each record written), a delete and a monthly closing.
+#include "accounts/setup_tab.h"
+#include "bench_books.h"
+#include "data/file_table.h"
+#include "posting/posting_tab.h"
+#include <QFile>
+#include <QTabWidget>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_Posting(benchmark::State& state) {
+    const bool durable = state.range(0) != 0;
+    FileTable::setDurable(durable);
+    BenchBooks books;
+    books.showTab(1);
+    auto* posting = static_cast<PostingTab*>(books.window->tabControl()->widget(1));
+    for (auto _ : state) {
+        posting->MSFlexGrid3_Click(1);
+        books.setText("txtPostDebit", QStringLiteral("1"));
+        posting->cmdOKPost_Click();
+    }
+    FileTable::setDurable(true);
+    if (books.dialogs.messages != 0) {
+        state.SkipWithError(qPrintable(books.dialogs.lastMessage));
+    }
+}
+BENCHMARK(BM_Posting)->ArgName("durable")->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+
+void BM_Delete(benchmark::State& state) {
+    BenchBooks books;
+    auto* setup = static_cast<SetupTab*>(books.window->tabControl()->widget(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        writeBooks(books.books, chartOf49());
+        books.showTab(2);
+        books.showTab(0);
+        state.ResumeTiming();
+        setup->cmdDelete_Click();
+    }
+    if (QFile(books.books).size() != 48 * 62 || books.dialogs.messages != 0) {
+        state.SkipWithError("the delete did not complete");
+    }
+}
+BENCHMARK(BM_Delete)->Unit(benchmark::kMicrosecond);
+
+void BM_MonthlyClosing(benchmark::State& state) {
+    BenchBooks books;
+    const QString closed = books.books + QStringLiteral(" closed monthly");
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile::remove(closed);
+        books.reset();
+        books.enterStatements();
+        state.ResumeTiming();
+        books.click("chkMonthly");
+    }
+    if (!QFile::exists(closed) || books.dialogs.messages != 0) {
+        state.SkipWithError(
+            qPrintable("the closing did not complete " + books.dialogs.lastMessage));
+    }
+}
+BENCHMARK(BM_MonthlyClosing)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -10,7 +10,11 @@ set(CPACK_PACKAGE_VENDOR "Folio")
 set(CPACK_PACKAGE_CONTACT "Folio developers <folio@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Double-entry bookkeeping for a small corporation")
 set(CPACK_DEBIAN_PACKAGE_SECTION office)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), qt6-qpa-plugins, fonts-liberation2, libc6, libstdc++6")
+# The shared libraries the executable links (Qt, libc, libstdc++) are found by dpkg-shlibdeps
+# with their versions; what Qt loads at run time (platform plugins, the SVG icon reader)
+# and the fonts the reports print with are named here.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, fonts-liberation2")
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 include(CPack)

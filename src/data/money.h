@@ -1,5 +1,4 @@
 #pragma once
-#include <compare>
 #include <cstdint>
 #include <stdexcept>
 
@@ -36,7 +35,12 @@ class Money {
     // The amount taken to whole cents, halves away from zero.
     Money roundedToCents() const;
 
-    constexpr auto operator<=>(const Money&) const = default;
+    constexpr bool operator==(const Money& other) const { return raw_ == other.raw_; }
+    constexpr bool operator!=(const Money& other) const { return raw_ != other.raw_; }
+    constexpr bool operator<(const Money& other) const { return raw_ < other.raw_; }
+    constexpr bool operator>(const Money& other) const { return raw_ > other.raw_; }
+    constexpr bool operator<=(const Money& other) const { return raw_ <= other.raw_; }
+    constexpr bool operator>=(const Money& other) const { return raw_ >= other.raw_; }
 
   private:
     std::int64_t raw_ = 0;

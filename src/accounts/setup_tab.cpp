@@ -72,8 +72,8 @@ SetupTab::SetupTab(TabContext context, QWidget* parent) : TabPage(context, paren
     }
 
     auto* top = new QHBoxLayout();
-    top->addLayout(fields, 1);
-    top->addLayout(lists, 1);
+    top->addLayout(fields, 4);
+    top->addLayout(lists, 5);
     auto* page = new QVBoxLayout(this);
     page->addLayout(top, 1);
     page->addLayout(buttons);

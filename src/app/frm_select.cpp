@@ -22,7 +22,7 @@ frmSelect::frmSelect(Dialogs& dialogs, QWidget* parent)
       closer_(context_) {
     setObjectName(QStringLiteral("frmSelect"));
     setWindowTitle(programTitle());
-    resize(820, 600);
+    resize(1100, 660);
     buildMenu();
     buildTabs();
     Form_Load();

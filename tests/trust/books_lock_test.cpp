@@ -14,7 +14,7 @@ std::unique_ptr<QProcess> holdLock(const QString& books, const QString& appName 
     if (!appName.isEmpty()) {
         orders.insert(QStringLiteral("FOLIO_CHILD_APPNAME"), appName);
     }
-    return startChild(QStringLiteral("HoldLock"), orders);
+    return startChild(QStringLiteral("TrustChild.HoldLock"), orders);
 }
 
 TEST_F(OneFolioPerFile, FileHeldByAnotherFolioIsRefusedUntilThatFolioIsKilled) {

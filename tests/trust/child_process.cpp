@@ -9,8 +9,7 @@ std::unique_ptr<QProcess> startChild(const QString& testName, const QProcessEnvi
     child->setProcessEnvironment(environment);
     child->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     child->start(QCoreApplication::applicationFilePath(),
-                 {QStringLiteral("--gtest_filter=TrustChild.") + testName,
-                  QStringLiteral("--gtest_brief=1")});
+                 {QStringLiteral("--gtest_filter=") + testName, QStringLiteral("--gtest_brief=1")});
     child->waitForStarted();
     return child;
 }

@@ -7,7 +7,7 @@
 class QProcess;
 
 // This test program started again as a child that plays a second Folio: it runs one
-// TrustChild test, chosen by name, with its orders in environment variables.
+// test, chosen by its full name, with its orders in environment variables.
 std::unique_ptr<QProcess> startChild(const QString& testName, const QProcessEnvironment& orders);
 // Waits for the child's next line on its standard output (empty when it ended first).
 QString childLine(QProcess& child);

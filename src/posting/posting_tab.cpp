@@ -119,24 +119,13 @@ void PostingTab::enter() {
 }
 
 void PostingTab::FillCells(const AccountTable& table) {
-    MSFlexGrid3_->clearCells();
-    const char* headings[] = {"AN.", "Account Title", "Type", "Current Balance", "Year To date"};
-    for (int column = 0; column < FlexGrid::kColumns; ++column) {
-        MSFlexGrid3_->setCell(0, column, QString::fromLatin1(headings[column]));
-    }
-    const int widths[] = {2100, 1000, 1500, 1500};
-    for (int column = 1; column < FlexGrid::kColumns; ++column) {
-        MSFlexGrid3_->setColumnWidthTwips(column, widths[column - 1]);
-    }
+    MSFlexGrid3_->startListing(QStringLiteral("Year To date"));
+    MSFlexGrid3_->setColumnWidthsTwips({2100, 1000, 1500, 1500});
     int row = 0;
     for (const int record : listedRecords_) {
         ++row;
         const AccountEntry& entry = table.entries[static_cast<std::size_t>(record - 1)];
-        MSFlexGrid3_->setCell(row, 0, QString::number(record));
-        MSFlexGrid3_->setCell(row, kNameColumn, entry.name);
-        MSFlexGrid3_->setCell(row, kTypeColumn, entry.type);
-        MSFlexGrid3_->setCell(row, kCurrentColumn, formatCurrency(entry.current));
-        MSFlexGrid3_->setCell(row, kYearColumn, formatCurrency(entry.ytd));
+        MSFlexGrid3_->setAccountRow(row, record, entry);
     }
 }
 

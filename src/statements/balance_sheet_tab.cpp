@@ -111,24 +111,11 @@ void BalanceSheetTab::enter() {
 }
 
 void BalanceSheetTab::fillGrid(const BalanceSheetFigures& figures) {
-    FlexGrid& grid = *MSFlexGrid2_;
-    grid.clearCells();
-    grid.setCell(0, 1, QStringLiteral("Account Title"));
-    grid.setCell(0, 2, QStringLiteral("Type"));
-    grid.setCell(0, 3, QStringLiteral("Current Balance"));
-    grid.setCell(0, 4, QStringLiteral("Year To date Balance"));
-    grid.setCell(0, 0, QStringLiteral("AN."));
-    grid.setColumnWidthTwips(1, 2100);
-    grid.setColumnWidthTwips(2, 1000);
-    grid.setColumnWidthTwips(3, 2100);
-    grid.setColumnWidthTwips(4, 2100);
+    MSFlexGrid2_->startListing(QStringLiteral("Year To date Balance"));
+    MSFlexGrid2_->setColumnWidthsTwips({2100, 1000, 2100, 2100});
     int row = 0;
     for (const AccountEntry& entry : figures.listed) {
         ++row;
-        grid.setCell(row, 0, QString::number(row));
-        grid.setCell(row, 1, entry.name);
-        grid.setCell(row, 2, entry.type);
-        grid.setCell(row, 3, formatCurrency(entry.current));
-        grid.setCell(row, 4, formatCurrency(entry.ytd));
+        MSFlexGrid2_->setAccountRow(row, row, entry);
     }
 }

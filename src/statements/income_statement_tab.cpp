@@ -24,33 +24,16 @@ IncomeStatementTab::IncomeStatementTab(TabContext context, QWidget* parent)
     MSFlexGrid1_ = new FlexGrid(QStringLiteral("MSFlexGrid1"), this);
     MSFlexGrid1_->setAccessibleName(QStringLiteral("Income Statement"));
 
-    auto* figures = new QGridLayout();
-    const struct {
-        QLineEdit** box;
-        const char* name;
-        const char* label;
-        const char* caption;
-        int row;
-        int column;
-    } boxes[] = {
-        {&txtRevenue_, "txtRevenue", "Label5", "Current &Revenue", 0, 0},
-        {&txtExpenses_, "txtExpenses", "Label6", "Current &Expenses", 1, 0},
-        {&txtNI_, "txtNI", "Label7", "Current &Net Income", 2, 0},
-        {&txtYtdRevenue_, "txtYtdRevenue", "Label8", "&Year to Date Revenue", 0, 2},
-        {&txtYtdExpenses_, "txtYtdExpenses", "Label9", "Year to Date E&xpenses", 1, 2},
-        {&txtYtdNI_, "txtYtdNI", "Label10", "Year to Date Net &Income", 2, 2},
-    };
-    for (const auto& b : boxes) {
-        *b.box = Form::box(QString::fromLatin1(b.name), this);
-        (*b.box)->setReadOnly(true);
-        (*b.box)->setAlignment(Qt::AlignRight);
-        figures->addWidget(
-            Form::label(QString::fromLatin1(b.label), QString::fromLatin1(b.caption), *b.box, this),
-            b.row, b.column);
-        figures->addWidget(*b.box, b.row, b.column + 1);
-    }
-    figures->setColumnStretch(1, 1);
-    figures->setColumnStretch(3, 1);
+    QGridLayout* figures = Form::figureGrid(
+        {
+            {&txtRevenue_, "txtRevenue", "Label5", "Current &Revenue", 0, 0},
+            {&txtExpenses_, "txtExpenses", "Label6", "Current &Expenses", 1, 0},
+            {&txtNI_, "txtNI", "Label7", "Current &Net Income", 2, 0},
+            {&txtYtdRevenue_, "txtYtdRevenue", "Label8", "&Year to Date Revenue", 0, 2},
+            {&txtYtdExpenses_, "txtYtdExpenses", "Label9", "Year to Date E&xpenses", 1, 2},
+            {&txtYtdNI_, "txtYtdNI", "Label10", "Year to Date Net &Income", 2, 2},
+        },
+        this);
 
     cmdIsPrint_ = new QPushButton(QStringLiteral("&Print"), this);
     cmdIsPrint_->setObjectName(QStringLiteral("cmdIsPrint"));
@@ -117,32 +100,20 @@ void IncomeStatementTab::FillCellsIS() {
 // Empties the grid and the figures before they are computed again, so nothing of an
 // earlier statement stays on screen when this one cannot be completed.
 void IncomeStatementTab::prepareGrid() {
-    MSFlexGrid1_->clearCells();
     for (QLineEdit* box :
          {txtRevenue_, txtExpenses_, txtNI_, txtYtdRevenue_, txtYtdExpenses_, txtYtdNI_}) {
         box->clear();
     }
     ctx_.books.NetIncome = Money();
     ctx_.books.YtdNetIncome = Money();
-    MSFlexGrid1_->setCell(0, 1, QStringLiteral("Account Title"));
-    MSFlexGrid1_->setCell(0, 2, QStringLiteral("Type"));
-    MSFlexGrid1_->setCell(0, 3, QStringLiteral("Current Balance"));
-    MSFlexGrid1_->setCell(0, 4, QStringLiteral("Year To date"));
-    MSFlexGrid1_->setCell(0, 0, QStringLiteral("AN."));
-    MSFlexGrid1_->setColumnWidthTwips(1, 2100);
-    MSFlexGrid1_->setColumnWidthTwips(2, 1000);
-    MSFlexGrid1_->setColumnWidthTwips(3, 1500);
-    MSFlexGrid1_->setColumnWidthTwips(4, 1500);
+    MSFlexGrid1_->startListing(QStringLiteral("Year To date"));
+    MSFlexGrid1_->setColumnWidthsTwips({2100, 1000, 1500, 1500});
 }
 
 void IncomeStatementTab::showFigures(const IncomeStatementFigures& figures) {
     int row = 1;
     for (const AccountEntry& entry : figures.listed) {
-        MSFlexGrid1_->setCell(row, 0, QString::number(row));
-        MSFlexGrid1_->setCell(row, 1, entry.name);
-        MSFlexGrid1_->setCell(row, 2, entry.type);
-        MSFlexGrid1_->setCell(row, 3, formatCurrency(entry.current));
-        MSFlexGrid1_->setCell(row, 4, formatCurrency(entry.ytd));
+        MSFlexGrid1_->setAccountRow(row, row, entry);
         ++row;
     }
     txtRevenue_->setText(formatCurrency(figures.current.netSales));

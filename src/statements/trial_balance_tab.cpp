@@ -18,31 +18,14 @@ TrialBalanceTab::TrialBalanceTab(TabContext context, QWidget* parent) : TabPage(
     grdTAble_ = new FlexGrid(QStringLiteral("grdTAble"), this);
     grdTAble_->setAccessibleName(QStringLiteral("Trial Balance"));
 
-    auto* totals = new QGridLayout();
-    const struct {
-        QLineEdit** box;
-        const char* name;
-        const char* label;
-        const char* caption;
-        int row;
-        int column;
-    } boxes[] = {
-        {&txtDebit_, "txtDebit", "lblDebit", "C&urrent Debits", 0, 0},
-        {&txtCredits_, "txtCredits", "lblCredits", "Current C&redits", 1, 0},
-        {&txtYtdDebits_, "txtYtdDebits", "lblYtdDebits", "&Year to Date Debits", 0, 2},
-        {&txtYtdCredits_, "txtYtdCredits", "lblYtdCredits", "Year to Date Cre&dits", 1, 2},
-    };
-    for (const auto& b : boxes) {
-        *b.box = Form::box(QString::fromLatin1(b.name), this);
-        (*b.box)->setReadOnly(true);
-        (*b.box)->setAlignment(Qt::AlignRight);
-        totals->addWidget(
-            Form::label(QString::fromLatin1(b.label), QString::fromLatin1(b.caption), *b.box, this),
-            b.row, b.column);
-        totals->addWidget(*b.box, b.row, b.column + 1);
-    }
-    totals->setColumnStretch(1, 1);
-    totals->setColumnStretch(3, 1);
+    QGridLayout* totals = Form::figureGrid(
+        {
+            {&txtDebit_, "txtDebit", "lblDebit", "C&urrent Debits", 0, 0},
+            {&txtCredits_, "txtCredits", "lblCredits", "Current C&redits", 1, 0},
+            {&txtYtdDebits_, "txtYtdDebits", "lblYtdDebits", "&Year to Date Debits", 0, 2},
+            {&txtYtdCredits_, "txtYtdCredits", "lblYtdCredits", "Year to Date Cre&dits", 1, 2},
+        },
+        this);
 
     cmdPrint_ = new QPushButton(QStringLiteral("&Print"), this);
     cmdPrint_->setObjectName(QStringLiteral("cmdPrint"));
@@ -58,24 +41,16 @@ TrialBalanceTab::TrialBalanceTab(TabContext context, QWidget* parent) : TabPage(
 
 void TrialBalanceTab::enter() {
     ctx_.books.files.close(ctx_.books.FileNumber);
-    grdTAble_->clearCells();
     for (QLineEdit* box : {txtDebit_, txtCredits_, txtYtdDebits_, txtYtdCredits_}) {
         box->clear();
     }
-    grdTAble_->setCell(0, 1, QStringLiteral("Account Title"));
-    grdTAble_->setCell(0, 2, QStringLiteral("Type"));
-    grdTAble_->setCell(0, 3, QStringLiteral("Current Balance"));
-    grdTAble_->setCell(0, 4, QStringLiteral("Year To date Balance"));
-    grdTAble_->setCell(0, 0, QStringLiteral("AN."));
+    grdTAble_->startListing(QStringLiteral("Year To date Balance"));
     SetColWidth();
     FillCells();
 }
 
 void TrialBalanceTab::SetColWidth() {
-    grdTAble_->setColumnWidthTwips(1, 3000);
-    grdTAble_->setColumnWidthTwips(2, 1000);
-    grdTAble_->setColumnWidthTwips(3, 2100);
-    grdTAble_->setColumnWidthTwips(4, 2700);
+    grdTAble_->setColumnWidthsTwips({3000, 1000, 2100, 2700});
 }
 
 void TrialBalanceTab::FillCells() {
@@ -95,11 +70,7 @@ void TrialBalanceTab::FillCells() {
 void TrialBalanceTab::showFigures(const TrialBalanceFigures& figures) {
     int row = 1;
     for (const AccountEntry& entry : figures.listed) {
-        grdTAble_->setCell(row, 0, QString::number(row));
-        grdTAble_->setCell(row, 1, entry.name);
-        grdTAble_->setCell(row, 2, entry.type);
-        grdTAble_->setCell(row, 3, formatCurrency(entry.current));
-        grdTAble_->setCell(row, 4, formatCurrency(entry.ytd));
+        grdTAble_->setAccountRow(row, row, entry);
         ++row;
     }
     txtDebit_->setText(formatCurrency(figures.currentDebits));

@@ -1,4 +1,6 @@
 #include "ui/flex_grid.h"
+#include "data/account_table.h"
+#include "data/text_rules.h"
 #include <QHeaderView>
 
 FlexGrid::FlexGrid(const QString& objectName, QWidget* parent)
@@ -52,4 +54,27 @@ void FlexGrid::setColumnWidthTwips(int column, int twips) {
 
 int FlexGrid::twipsToPixels(int twips, const QWidget* widget) {
     return twips * widget->logicalDpiX() / 1440;
+}
+
+void FlexGrid::startListing(const QString& ytdHeading) {
+    clearCells();
+    setCell(0, 1, QStringLiteral("Account Title"));
+    setCell(0, 2, QStringLiteral("Type"));
+    setCell(0, 3, QStringLiteral("Current Balance"));
+    setCell(0, 4, ytdHeading);
+    setCell(0, 0, QStringLiteral("AN."));
+}
+
+void FlexGrid::setColumnWidthsTwips(const std::array<int, 4>& widths) {
+    for (int column = 1; column < kColumns; ++column) {
+        setColumnWidthTwips(column, widths[static_cast<std::size_t>(column - 1)]);
+    }
+}
+
+void FlexGrid::setAccountRow(int row, int number, const AccountEntry& entry) {
+    setCell(row, 0, QString::number(number));
+    setCell(row, 1, entry.name);
+    setCell(row, 2, entry.type);
+    setCell(row, 3, formatCurrency(entry.current));
+    setCell(row, 4, formatCurrency(entry.ytd));
 }

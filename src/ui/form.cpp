@@ -1,4 +1,5 @@
 #include "ui/form.h"
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -19,4 +20,19 @@ QLabel* Form::label(const QString& objectName, const QString& caption, QWidget* 
         buddy->setAccessibleName(plain);
     }
     return text;
+}
+
+QGridLayout* Form::figureGrid(std::initializer_list<FigureBox> boxes, QWidget* parent) {
+    auto* grid = new QGridLayout();
+    for (const FigureBox& b : boxes) {
+        *b.box = box(QString::fromLatin1(b.name), parent);
+        (*b.box)->setReadOnly(true);
+        (*b.box)->setAlignment(Qt::AlignRight);
+        grid->addWidget(
+            label(QString::fromLatin1(b.label), QString::fromLatin1(b.caption), *b.box, parent),
+            b.row, b.column);
+        grid->addWidget(*b.box, b.row, b.column + 1);
+        grid->setColumnStretch(b.column + 1, 1);
+    }
+    return grid;
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
+#include <initializer_list>
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -11,6 +13,18 @@ namespace Form {
 QLineEdit* box(const QString& objectName, QWidget* parent);
 // A label tied to its box, so its mnemonic focuses the box and a screen reader names the
 // box after it.
-QLabel* label(const QString& objectName, const QString& caption, QWidget* buddy,
-              QWidget* parent);
+QLabel* label(const QString& objectName, const QString& caption, QWidget* buddy, QWidget* parent);
+
+// A read-only figure box of a statement with its label, placed at a grid row and at a
+// column pair (label in `column`, box in `column` + 1).
+struct FigureBox {
+    QLineEdit** box;
+    const char* name;
+    const char* label;
+    const char* caption;
+    int row;
+    int column;
+};
+// Builds the figure boxes into a grid of label and box pairs, the boxes right-aligned.
+QGridLayout* figureGrid(std::initializer_list<FigureBox> boxes, QWidget* parent);
 } // namespace Form

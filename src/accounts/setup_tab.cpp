@@ -152,7 +152,13 @@ void SetupTab::ShowCurrentRecord() {
 AccountRecord SetupTab::readShown(int record) {
     BooksState& books = ctx_.books;
     const AccountRecord account = books.files.get(books.FileNumber, record);
-    books.files.put(books.FileNumber, record, account);
+    // Writing back a record that the file holds whole changes no byte, so only a record
+    // that lies past the end is written, which makes it part of the file.
+    const std::int64_t end =
+        static_cast<std::int64_t>(record) * static_cast<std::int64_t>(RecordLayout::kRecordSize);
+    if (books.files.length(books.FileNumber) < end) {
+        books.files.put(books.FileNumber, record, account);
+    }
     return account;
 }
 

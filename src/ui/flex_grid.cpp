@@ -2,6 +2,7 @@
 #include "data/account_table.h"
 #include "data/text_rules.h"
 #include <QHeaderView>
+#include <QSignalBlocker>
 
 FlexGrid::FlexGrid(const QString& objectName, QWidget* parent)
     : QTableWidget(kRows, kColumns, parent) {
@@ -30,9 +31,17 @@ FlexGrid::FlexGrid(const QString& objectName, QWidget* parent)
 }
 
 void FlexGrid::setCell(int row, int column, const QString& text) {
-    if (QTableWidgetItem* cellItem = item(row, column)) {
+    QTableWidgetItem* cellItem = item(row, column);
+    if (cellItem == nullptr || cellItem->text() == text) {
+        return;
+    }
+    {
+        // The grid has a fixed shape and no sorting, so a cell's change needs no more of
+        // the view than a repaint; telling the view cell by cell costs more than the fill.
+        const QSignalBlocker quiet(model());
         cellItem->setText(text);
     }
+    viewport()->update();
 }
 
 QString FlexGrid::cell(int row, int column) const {

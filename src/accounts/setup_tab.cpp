@@ -31,9 +31,11 @@ SetupTab::SetupTab(TabContext context, QWidget* parent) : TabPage(context, paren
     txtCurrentBalance_ = Form::box(QStringLiteral("txtCurrentBalance"), this);
     txtYtdBalance_ = Form::box(QStringLiteral("txtYtdBalance"), this);
     lstAcctName_ = new QListWidget(this);
+    lstAcctName_->setUniformItemSizes(true); // one line each: no per-entry measuring
     lstAcctName_->setObjectName(QStringLiteral("lstAcctName"));
     lstAcctName_->setAccessibleName(QStringLiteral("Standard Account Names"));
     lstAcctType_ = new QListWidget(this);
+    lstAcctType_->setUniformItemSizes(true);
     lstAcctType_->setObjectName(QStringLiteral("lstAcctType"));
     lstAcctType_->setAccessibleName(QStringLiteral("Account Types"));
 

@@ -1,5 +1,6 @@
 #include "data/text_rules.h"
 #include <cstdint>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -31,14 +32,6 @@ long readExponent(const QString& s, qsizetype& i, bool skipBlanks) {
         ++i;
     }
     return negative ? -value : value;
-}
-
-QString groupThousands(std::uint64_t whole) {
-    QString digits = QString::number(whole);
-    for (qsizetype at = digits.size() - 3; at > 0; at -= 3) {
-        digits.insert(at, u',');
-    }
-    return digits;
 }
 
 } // namespace
@@ -77,16 +70,35 @@ Decimal leadingNumber(const QString& text) {
 }
 
 QString formatCurrency(Money amount) {
-    const Money cents = amount.roundedToCents();
-    const std::int64_t raw = cents.raw();
-    const std::uint64_t magnitude =
+    const std::int64_t raw = amount.roundedToCents().raw();
+    std::uint64_t magnitude =
         raw < 0 ? 0 - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw);
-    const std::uint64_t whole = magnitude / Money::kScale;
-    const std::uint64_t hundredths = (magnitude % Money::kScale) / 100;
-    const QString body = QStringLiteral("$%1.%2")
-                             .arg(groupThousands(whole))
-                             .arg(hundredths, 2, 10, QLatin1Char('0'));
-    return raw < 0 ? u'(' + body + u')' : body;
+    magnitude /= 100; // whole cents
+    // Written from the right: ")", two decimals, the point, grouped digits, "$", "(".
+    char text[40];
+    char* at = std::end(text);
+    if (raw < 0) {
+        *--at = ')';
+    }
+    for (int i = 0; i < 2; ++i) {
+        *--at = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    }
+    *--at = '.';
+    int digits = 0;
+    do {
+        if (digits > 0 && digits % 3 == 0) {
+            *--at = ',';
+        }
+        *--at = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+        ++digits;
+    } while (magnitude > 0);
+    *--at = '$';
+    if (raw < 0) {
+        *--at = '(';
+    }
+    return QString::fromLatin1(at, static_cast<qsizetype>(std::end(text) - at));
 }
 
 std::optional<Money> parseAmount(const QString& text) {

@@ -31,17 +31,21 @@ FlexGrid::FlexGrid(const QString& objectName, QWidget* parent)
 }
 
 void FlexGrid::setCell(int row, int column, const QString& text) {
+    if (putText(row, column, text)) {
+        viewport()->update();
+    }
+}
+
+bool FlexGrid::putText(int row, int column, const QString& text) {
     QTableWidgetItem* cellItem = item(row, column);
     if (cellItem == nullptr || cellItem->text() == text) {
-        return;
+        return false;
     }
-    {
-        // The grid has a fixed shape and no sorting, so a cell's change needs no more of
-        // the view than a repaint; telling the view cell by cell costs more than the fill.
-        const QSignalBlocker quiet(model());
-        cellItem->setText(text);
-    }
-    viewport()->update();
+    // The grid has a fixed shape and no sorting, so a changed cell needs no more of the
+    // view than a repaint; telling the view cell by cell costs more than the fill itself.
+    const QSignalBlocker quiet(model());
+    cellItem->setText(text);
+    return true;
 }
 
 QString FlexGrid::cell(int row, int column) const {
@@ -52,9 +56,10 @@ QString FlexGrid::cell(int row, int column) const {
 void FlexGrid::clearCells() {
     for (int row = 0; row < rowCount(); ++row) {
         for (int column = 0; column < columnCount(); ++column) {
-            setCell(row, column, QString());
+            putText(row, column, QString());
         }
     }
+    viewport()->update();
 }
 
 void FlexGrid::setColumnWidthTwips(int column, int twips) {
@@ -81,9 +86,10 @@ void FlexGrid::setColumnWidthsTwips(const std::array<int, 4>& widths) {
 }
 
 void FlexGrid::setAccountRow(int row, int number, const AccountEntry& entry) {
-    setCell(row, 0, QString::number(number));
-    setCell(row, 1, entry.name);
-    setCell(row, 2, entry.type);
-    setCell(row, 3, formatCurrency(entry.current));
-    setCell(row, 4, formatCurrency(entry.ytd));
+    putText(row, 0, QString::number(number));
+    putText(row, 1, entry.name);
+    putText(row, 2, entry.type);
+    putText(row, 3, formatCurrency(entry.current));
+    putText(row, 4, formatCurrency(entry.ytd));
+    viewport()->update();
 }

@@ -28,4 +28,8 @@ class FlexGrid : public QTableWidget {
     void setAccountRow(int row, int number, const AccountEntry& entry);
     // The screen pixels of a length in twips (1/1440 inch) at the widget's logical DPI.
     static int twipsToPixels(int twips, const QWidget* widget);
+
+  private:
+    // Changes a cell's text without repainting; true when the text changed.
+    bool putText(int row, int column, const QString& text);
 };

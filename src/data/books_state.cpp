@@ -11,3 +11,14 @@ void BooksState::openFile(const QString& path) {
     RecordLength = 62;
     files.open(FileNumber, path);
 }
+
+AccountTable BooksState::reopenAndRead() {
+    reopen();
+    const AccountTable table = AccountTable::read(files, FileNumber, files.recordCount(FileNumber));
+    RecordCount = 0;
+    for (const AccountEntry& entry : table.entries) {
+        RecordCount += entry.name.isEmpty() ? 0 : 1;
+    }
+    CurrentRecord = static_cast<int>(table.entries.size()) + 1;
+    return table;
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include "data/account_record.h"
+#include "data/account_table.h"
 #include "data/file_table.h"
 #include "data/money.h"
 #include <QString>
@@ -36,4 +37,8 @@ struct BooksState {
     // Opens a path under a fresh number that becomes FileNumber (the previous handle is
     // released first, so handles never grow with use).
     void openFile(const QString& path);
+    // Opens the accounts file again and reads its records into a table (at most a table's
+    // worth): RecordCount becomes the records read less those with an empty name and
+    // CurrentRecord one past the last record read.
+    AccountTable reopenAndRead();
 };

@@ -1,18 +1,10 @@
 #include "reports/balance_sheet_report.h"
 #include "data/account_types.h"
+#include "reports/dollar_line.h"
 #include "reports/print_masks.h"
 
 namespace {
 constexpr int kWidth = 92;
-
-PrintLine amountLine(const QString& name, int first, int second, const Amounts& amounts) {
-    return PrintLine()
-        .text(name)
-        .tab(first)
-        .text(dollarMask(amounts.current))
-        .tab(second)
-        .text(dollarMask(amounts.ytd));
-}
 
 void section(std::vector<PrintLine>& lines, const char* title) {
     lines.push_back(PrintLine().text(QString::fromLatin1(title)));
@@ -53,38 +45,38 @@ std::vector<PrintLine> balanceSheetLayout(const ReportHeading& heading, const Ac
     section(lines, "ASSETS:");
     for (const AccountEntry& e : table.entries) {
         if (e.type == QLatin1String("D1")) {
-            lines.push_back(amountLine(shortName(e.name), 35, 71, balancesOf(e)));
+            lines.push_back(dollarLine(shortName(e.name), 35, 71, balancesOf(e)));
         }
     }
     if (!endingInventory.isZero()) {
-        lines.push_back(amountLine(QStringLiteral("Mdse. Inventory"), 35, 71, f.inventory));
+        lines.push_back(dollarLine(QStringLiteral("Mdse. Inventory"), 35, 71, f.inventory));
     }
     for (const AccountEntry& e : table.entries) {
         if (codeBeginsWith(e.type, "C1")) {
-            lines.push_back(amountLine(e.name, 35, 45, balancesOf(e)));
+            lines.push_back(dollarLine(e.name, 35, 45, balancesOf(e)));
         }
     }
     lines.push_back(
-        amountLine(QStringLiteral("Total Assets - Accum Dep"), 35, 71, f.totalAssets()));
+        dollarLine(QStringLiteral("Total Assets - Accum Dep"), 35, 71, f.totalAssets()));
     lines.emplace_back();
     section(lines, "LIABILITIES:");
     for (const AccountEntry& e : table.entries) {
         if (codeBeginsWith(e.type, "C2")) {
-            lines.push_back(amountLine(shortName(e.name), 35, 71, balancesOf(e)));
+            lines.push_back(dollarLine(shortName(e.name), 35, 71, balancesOf(e)));
         }
     }
-    lines.push_back(amountLine(QStringLiteral("Total Liabilities"), 35, 71, f.liabilities));
+    lines.push_back(dollarLine(QStringLiteral("Total Liabilities"), 35, 71, f.liabilities));
     lines.emplace_back();
     section(lines, "STOCKHOLDER'S EQUITY:");
     for (const AccountEntry& e : table.entries) {
         if (e.type.endsWith(u'C')) {
-            lines.push_back(amountLine(e.name, 57, 71, equity.capitalStock));
+            lines.push_back(dollarLine(e.name, 57, 71, equity.capitalStock));
         }
         if (e.type.endsWith(QLatin1String("C3"))) {
-            lines.push_back(amountLine(e.name, 57, 71, equity.retainedEarnings));
+            lines.push_back(dollarLine(e.name, 57, 71, equity.retainedEarnings));
         }
     }
-    lines.push_back(amountLine(QStringLiteral("Total Liabilities & Stockholder's Equity"), 57, 71,
+    lines.push_back(dollarLine(QStringLiteral("Total Liabilities & Stockholder's Equity"), 57, 71,
                                equity.totalLiabilitiesAndEquity));
     return lines;
 }

@@ -1,17 +1,12 @@
 #include "reports/equity_report.h"
 #include "data/account_types.h"
-#include "reports/print_masks.h"
+#include "reports/dollar_line.h"
 
 namespace {
 constexpr int kWidth = 92;
 
 PrintLine amountLine(const QString& name, const Amounts& amounts) {
-    return PrintLine()
-        .text(name)
-        .tab(35)
-        .text(dollarMask(amounts.current))
-        .tab(55)
-        .text(dollarMask(amounts.ytd));
+    return dollarLine(name, 35, 55, amounts);
 }
 } // namespace
 

@@ -1,21 +1,12 @@
 #include "reports/income_statement_report.h"
 #include "data/account_types.h"
+#include "reports/dollar_line.h"
 #include "reports/print_masks.h"
 
 namespace {
 
 QString rule(int length) {
     return QString(length, u'_');
-}
-
-// A line of a name and two dollar amounts at the given columns.
-PrintLine amountLine(const QString& name, int first, int second, const Amounts& amounts) {
-    return PrintLine()
-        .text(name)
-        .tab(first)
-        .text(dollarMask(amounts.current))
-        .tab(second)
-        .text(dollarMask(amounts.ytd));
 }
 
 PrintLine ruleLine(int first, int firstLength, int second, int secondLength) {
@@ -70,12 +61,12 @@ void revenueSection(std::vector<PrintLine>& lines, const ReportHeading& heading,
     lines.emplace_back();
     lines.push_back(revenueHeading(c.right, c.farHeading));
     perAccount(lines, table, "C4", [&](const AccountEntry& e) {
-        return amountLine(e.name, c.right, c.far, balancesOf(e));
+        return dollarLine(e.name, c.right, c.far, balancesOf(e));
     });
     lines.push_back(ruleLine(c.right, c.revenueRules[0], c.far, c.revenueRules[1]));
-    lines.push_back(amountLine(QStringLiteral("Total Revenue"), c.right, c.far, f.revenue));
+    lines.push_back(dollarLine(QStringLiteral("Total Revenue"), c.right, c.far, f.revenue));
     perAccount(lines, table, "D4", [&](const AccountEntry& e) {
-        return amountLine(e.name, c.right, c.far, balancesOf(e));
+        return dollarLine(e.name, c.right, c.far, balancesOf(e));
     });
     lines.push_back(ruleLine(c.right, c.revenueRules[2], c.far, c.revenueRules[3]));
     lines.push_back(PrintLine()
@@ -92,12 +83,12 @@ void expenseSection(std::vector<PrintLine>& lines, const AccountTable& table,
     lines.push_back(PrintLine().text(QStringLiteral("EXPENSES:")));
     lines.emplace_back();
     perAccount(lines, table, "D6", [](const AccountEntry& e) {
-        return amountLine(shortName(e.name), 35, 50, balancesOf(e));
+        return dollarLine(shortName(e.name), 35, 50, balancesOf(e));
     });
     lines.push_back(ruleLine(c.right, c.expenseRules[0], c.far, c.expenseRules[1]));
-    lines.push_back(amountLine(QStringLiteral("Total Expenses"), c.right, c.far, f.expenses));
+    lines.push_back(dollarLine(QStringLiteral("Total Expenses"), c.right, c.far, f.expenses));
     lines.push_back(ruleLine(c.right, c.expenseRules[2], c.far, c.expenseRules[3]));
-    lines.push_back(amountLine(QStringLiteral("Net Income"), c.right, c.far, f.netIncome));
+    lines.push_back(dollarLine(QStringLiteral("Net Income"), c.right, c.far, f.netIncome));
 }
 
 } // namespace
@@ -151,17 +142,17 @@ std::vector<PrintLine> merchandisingLayout(const ReportHeading& heading, const A
     lines.emplace_back();
     for (const char* prefix : {"D1I", "D5", "C5"}) {
         perAccount(lines, table, prefix,
-                   [](const AccountEntry& e) { return amountLine(e.name, 35, 50, balancesOf(e)); });
+                   [](const AccountEntry& e) { return dollarLine(e.name, 35, 50, balancesOf(e)); });
     }
     perAccount(lines, table, "D5", [&](const AccountEntry& e) {
-        return amountLine(QStringLiteral("Net ") + e.name, 35, 50,
+        return dollarLine(QStringLiteral("Net ") + e.name, 35, 50,
                           balancesOf(e) - f.purchaseReturns);
     });
-    lines.push_back(amountLine(QStringLiteral("Cost of Mdse. Available"), 35, 50, f.costAvailable));
-    lines.push_back(amountLine(QStringLiteral("Less Ending Inventory"), 35, 50,
+    lines.push_back(dollarLine(QStringLiteral("Cost of Mdse. Available"), 35, 50, f.costAvailable));
+    lines.push_back(dollarLine(QStringLiteral("Less Ending Inventory"), 35, 50,
                                {f.endingInventory, f.endingInventory}));
-    lines.push_back(amountLine(QStringLiteral("Cost of Goods Sold"), 67, 81, f.costOfGoodsSold));
-    lines.push_back(amountLine(QStringLiteral("Gross Profit"), 67, 81, f.grossProfit));
+    lines.push_back(dollarLine(QStringLiteral("Cost of Goods Sold"), 67, 81, f.costOfGoodsSold));
+    lines.push_back(dollarLine(QStringLiteral("Gross Profit"), 67, 81, f.grossProfit));
     lines.emplace_back();
     expenseSection(lines, table, f, kMerchandising);
     return lines;

@@ -79,15 +79,7 @@ void BalanceSheetTab::enter() {
         return;
     }
     BooksState& books = ctx_.books;
-    books.reopen();
-    const int n = books.files.recordCount(books.FileNumber);
-    books.RecordCount = n;
-    books.CurrentRecord = 1;
-    const AccountTable table = AccountTable::read(books.files, books.FileNumber, n);
-    books.CurrentRecord = n + 1;
-    for (const AccountEntry& entry : table.entries) {
-        books.RecordCount -= entry.name.isEmpty() ? 1 : 0;
-    }
+    const AccountTable table = books.reopenAndRead();
 
     Money endingInventory;
     if (needsEndingInventory(table)) {

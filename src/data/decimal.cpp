@@ -113,29 +113,32 @@ QString Decimal::plainText() const {
     }
     const long size = static_cast<long>(d.digits.size());
     const long pointAt = size + d.exponent; // digits before the decimal point
-    std::string text;
+    // Written left to right with appends only.
+    std::string text = d.negative ? "-" : "";
     if (pointAt > 15 || pointAt < -4) {
-        text = d.digits.substr(0, 1);
+        text += d.digits.front();
         if (size > 1) {
-            text += "." + d.digits.substr(1);
+            text += '.';
+            text.append(d.digits, 1);
         }
         const long e = pointAt - 1;
         text += e < 0 ? "E-" : "E+";
-        std::string expDigits = std::to_string(e < 0 ? -e : e);
+        const std::string expDigits = std::to_string(e < 0 ? -e : e);
         if (expDigits.size() < 2) {
-            expDigits.insert(0, "0");
+            text += '0';
         }
         text += expDigits;
     } else if (pointAt <= 0) {
-        text = "0." + std::string(static_cast<std::size_t>(-pointAt), '0') + d.digits;
+        text += "0.";
+        text.append(static_cast<std::size_t>(-pointAt), '0');
+        text += d.digits;
     } else if (pointAt >= size) {
-        text = d.digits + std::string(static_cast<std::size_t>(pointAt - size), '0');
+        text += d.digits;
+        text.append(static_cast<std::size_t>(pointAt - size), '0');
     } else {
-        text = d.digits.substr(0, static_cast<std::size_t>(pointAt)) + "." +
-               d.digits.substr(static_cast<std::size_t>(pointAt));
-    }
-    if (d.negative) {
-        text.insert(0, "-");
+        text.append(d.digits, 0, static_cast<std::size_t>(pointAt));
+        text += '.';
+        text.append(d.digits, static_cast<std::size_t>(pointAt));
     }
     return QString::fromStdString(text);
 }

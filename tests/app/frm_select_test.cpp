@@ -1,9 +1,9 @@
+#include "accounts/setup_tab.h"
 #include "support/books_fixture.h"
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QTabWidget>
-#include "accounts/setup_tab.h"
 
 namespace {
 
@@ -25,9 +25,9 @@ TEST_F(WindowTest, StartsWithHiddenTabsAndShowsTabTwoAfterSelectFile) {
     EXPECT_FALSE(tabs->isVisible());
     EXPECT_EQ(tabs->currentIndex(), 2);
     EXPECT_EQ(window->windowTitle(), "Folio");
-    const QStringList captions = {"Setup General Kestrow", "Post to General Kestrow",
-                                  "Vorelind", "Trial Balance", "Income Statement",
-                                  "Stockholders Equity", "Balance Sheet", "Company Information"};
+    const QStringList captions = {
+        "Setup General Kestrow", "Post to General Kestrow", "Vorelind",      "Trial Balance",
+        "Income Statement",      "Stockholders Equity",     "Balance Sheet", "Company Information"};
     for (int i = 0; i < captions.size(); ++i) {
         EXPECT_EQ(tabs->tabText(i), captions[i]);
     }
@@ -70,9 +70,9 @@ TEST_F(WindowTest, SaveRulesKeepOrReplaceTheStoredBalance) {
         const char* typed;
         std::int64_t stored;
     } cases[] = {
-        {"$1,234.50", 5000000}, {"", 5000000},         {"0", 5000000},   {"-20", 5000000},
-        {"20", 200000},         {"1,234.5", 12345000}, {"0.004", 0},     {"12abc", 5000000},
-        {"1e40", 5000000},
+        {"$1,234.50", 5000000}, {"", 5000000},      {"0", 5000000},
+        {"-20", 5000000},       {"20", 200000},     {"1,234.5", 12345000},
+        {"0.004", 0},           {"12abc", 5000000}, {"1e40", 5000000},
     };
     const QString file = openBooks({account("Cash", "D1", "500", "500")});
     showTab(0);
@@ -103,8 +103,8 @@ TEST_F(WindowTest, MissingFolderShowsPathNotFoundAndRetriesUntilCancel) {
     QDir(path("sub")).removeRecursively();
     dialogs.failureAnswers = {true, true, false};
     showTab(0);
-    EXPECT_EQ(dialogs.messages(), QStringList({"Path not found", "Path not found",
-                                               "Path not found"}));
+    EXPECT_EQ(dialogs.messages(),
+              QStringList({"Path not found", "Path not found", "Path not found"}));
     EXPECT_EQ(dialogs.shown.back().icon, MessageIcon::Critical);
     EXPECT_EQ(dialogs.beeps, 3);
 }
@@ -142,6 +142,20 @@ TEST_F(WindowTest, NameBoxHoldsFortyCharactersFromTheStart) {
     auto* name = find<QLineEdit>("txtAcctName");
     name->setText(QString(45, u'x'));
     EXPECT_EQ(name->text().size(), 40);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(WindowTest, EveryBoxAndListIsNamedForScreenReaders) {
+    for (QWidget* box : window->findChildren<QWidget*>()) {
+        const bool input = qobject_cast<QLineEdit*>(box) || box->inherits("QAbstractItemView");
+        if (input && !box->objectName().isEmpty() &&
+            box->objectName() != "qt_scrollarea_viewport") {
+            EXPECT_FALSE(box->accessibleName().isEmpty()) << box->objectName().toStdString();
+        }
+    }
 }
 
 } // namespace

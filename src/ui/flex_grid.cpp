@@ -2,6 +2,7 @@
 #include "data/account_table.h"
 #include "data/text_rules.h"
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QSignalBlocker>
 
 FlexGrid::FlexGrid(const QString& objectName, QWidget* parent)
@@ -28,6 +29,8 @@ FlexGrid::FlexGrid(const QString& objectName, QWidget* parent)
         }
     }
     setColumnWidth(0, twipsToPixels(600, this));
+    // Keyboard focus starts on the first data cell, not on a heading, and selects nothing.
+    selectionModel()->setCurrentIndex(model()->index(1, 1), QItemSelectionModel::NoUpdate);
 }
 
 void FlexGrid::setCell(int row, int column, const QString& text) {

@@ -149,8 +149,17 @@ void SetupTab::txtCurrentBalance_LostFocus() {
     txtYtdBalance_->setText(RecordRules::shownAfterLeaving(plain, held.YtdBalance));
 }
 
+namespace {
+// The entry chosen in a list: the selected one, which a screen reader may set without
+// moving the list's current entry.
+const QListWidgetItem* chosenEntry(const QListWidget* list) {
+    const auto selected = list->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.constFirst();
+}
+} // namespace
+
 void SetupTab::lstAcctType_Click() {
-    if (const QListWidgetItem* chosen = lstAcctType_->currentItem()) {
+    if (const QListWidgetItem* chosen = chosenEntry(lstAcctType_)) {
         if (const auto code = SetupRules::typeCodeOf(chosen->text())) {
             txtAcctType_->setText(*code);
         }
@@ -159,7 +168,7 @@ void SetupTab::lstAcctType_Click() {
 }
 
 void SetupTab::lstAcctName_Click() {
-    if (const QListWidgetItem* chosen = lstAcctName_->currentItem()) {
+    if (const QListWidgetItem* chosen = chosenEntry(lstAcctName_)) {
         if (SetupRules::isStandardName(chosen->text())) {
             txtAcctName_->setText(chosen->text());
         }

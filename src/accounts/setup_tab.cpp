@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace {
 QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
@@ -93,17 +94,39 @@ SetupTab::SetupTab(TabContext context, QWidget* parent) : TabPage(context, paren
     connect(cmdSearch_, &QPushButton::clicked, this, &SetupTab::cmdSearch_Click);
     connect(cmdDelete_, &QPushButton::clicked, this, &SetupTab::cmdDelete_Click);
     connect(cmdClose_, &QPushButton::clicked, this, &SetupTab::cmdClose_Click);
-    connect(lstAcctType_, &QListWidget::itemClicked, this, &SetupTab::lstAcctType_Click);
-    connect(lstAcctName_, &QListWidget::itemClicked, this, &SetupTab::lstAcctName_Click);
-    connect(lstAcctType_, &QListWidget::itemActivated, this, &SetupTab::lstAcctType_Click);
-    connect(lstAcctName_, &QListWidget::itemActivated, this, &SetupTab::lstAcctName_Click);
+    watchChoices(lstAcctType_, &SetupTab::lstAcctType_Click);
+    watchChoices(lstAcctName_, &SetupTab::lstAcctName_Click);
     txtCurrentBalance_->installEventFilter(this);
     for (QPushButton* b : {cmdNew_, cmdNext_, cmdPrevious_, cmdSearch_, cmdDelete_, cmdClose_}) {
         b->installEventFilter(this);
     }
 }
 
+void SetupTab::watchChoices(QListWidget* list, void (SetupTab::*command)()) {
+    connect(list, &QListWidget::itemSelectionChanged, this, [this, list, command] {
+        if (!list->selectedItems().isEmpty()) {
+            (this->*command)();
+        }
+    });
+    connect(list, &QListWidget::itemClicked, this, [this, list, command](QListWidgetItem* item) {
+        // A click that chose a new entry has already run the command through the selection.
+        if (list == pressedList_ && list->row(item) == chosenAtPress_ && item->isSelected()) {
+            (this->*command)();
+        }
+    });
+    list->viewport()->installEventFilter(this);
+}
+
 bool SetupTab::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (const QListWidget* list : {lstAcctName_, lstAcctType_}) {
+            if (watched == list->viewport()) {
+                const auto chosen = list->selectedItems();
+                pressedList_ = list;
+                chosenAtPress_ = chosen.isEmpty() ? -1 : list->row(chosen.constFirst());
+            }
+        }
+    }
     // The box's lost focus runs before the click of the control that takes the focus;
     // a focus that leaves with the window (a dialog, another program) is not a lost focus.
     if (watched == txtCurrentBalance_ && event->type() == QEvent::FocusOut) {
@@ -137,6 +160,9 @@ void SetupTab::enter() {
 }
 
 void SetupTab::fillLists() {
+    // Filling a list chooses nothing.
+    const QSignalBlocker nameSignals(lstAcctName_);
+    const QSignalBlocker typeSignals(lstAcctType_);
     lstAcctName_->clear();
     for (const char* name : kStandardNames) {
         lstAcctName_->addItem(QString::fromLatin1(name));

@@ -33,6 +33,9 @@ class SetupTab : public TabPage {
 
   private:
     void fillLists();
+    // Runs a list's command whenever an entry is chosen: by a click, by the keyboard or by
+    // a screen reader selecting it. A click on the entry already chosen runs it again.
+    void watchChoices(QListWidget* list, void (SetupTab::*command)());
     // Reads record `record` and writes it back unchanged, so a record past the end joins
     // the file; gives the record read.
     AccountRecord readShown(int record);
@@ -57,4 +60,7 @@ class SetupTab : public TabPage {
     QPushButton* cmdSearch_;
     QPushButton* cmdDelete_;
     QPushButton* cmdClose_;
+    // The list pressed last and the row that was chosen in it before the press.
+    const QListWidget* pressedList_ = nullptr;
+    int chosenAtPress_ = -1;
 };

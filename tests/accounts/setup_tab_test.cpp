@@ -1,6 +1,7 @@
 #include "accounts/setup_fixture.h"
 #include "data/file_faults.h"
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QSet>
@@ -187,6 +188,33 @@ TEST_F(SetupTabTest, NameListFillsTheBoxAndTheNextSaveStoresIt) {
     EXPECT_EQ(find<QListWidget>("lstAcctName")->count(), 39);
     EXPECT_EQ(find<QListWidget>("lstAcctType")->count(), 11);
     EXPECT_EQ(find<QListWidget>("lstAcctType")->item(1)->text(), "D1I = Merchandise Inventory");
+}
+
+TEST_F(SetupTabTest, ListEntriesChosenWithoutAMouseActLikeClicks) {
+    const QString file = enterSetup({account("Cash", "D1"), account("Bank", "D1")});
+
+    // A screen reader selects an entry without moving the list's current entry.
+    auto* types = find<QListWidget>("lstAcctType");
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(types);
+    ASSERT_NE(list, nullptr);
+    QAccessibleInterface* entry = list->child(4);
+    ASSERT_NE(entry, nullptr);
+    ASSERT_NE(entry->actionInterface(), nullptr);
+    entry->actionInterface()->doAction(entry->actionInterface()->actionNames().constFirst());
+    EXPECT_EQ(text("txtAcctType"), "C3C");
+    EXPECT_EQ(readAccounts(file)[0].trimmedType(), "C3C");
+
+    // The keyboard moves the choice through the name list.
+    auto* names = find<QListWidget>("lstAcctName");
+    names->setFocus();
+    names->setCurrentRow(0);
+    QTest::keyClick(names, Qt::Key_Down);
+    EXPECT_EQ(text("txtAcctName"), "Notes Receivable");
+
+    // Clicking the entry already chosen chooses it again.
+    setText("txtAcctType", "D6");
+    choose("lstAcctType", "C3C = Common Stock");
+    EXPECT_EQ(text("txtAcctType"), "C3C");
 }
 
 TEST_F(SetupTabTest, MnemonicsPressButtonsAndFocusBoxes) {

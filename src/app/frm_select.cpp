@@ -123,8 +123,14 @@ void frmSelect::mnuSelectFile_Click() {
         return; // Select File ends quietly; the previous path stays.
     }
     removeStaleLeftovers(dialogFileName_);
+    const bool otherBooks = books_.Tag != dialogFileName_;
     books_.Tag = dialogFileName_;
     SSTab1_->show();
+    if (otherBooks) {
+        // The shown tab still holds the books chosen before; prepare it again for the new
+        // ones, so a save or a posting there cannot write old accounts into them.
+        SSTab1_Click(lastTab_);
+    }
 }
 
 void frmSelect::reopenSelection() {

@@ -126,6 +126,20 @@ TEST_F(WindowTest, CloseSavesAndShowsTrialBalance) {
     EXPECT_EQ(readAccounts(file)[0].trimmedName(), "Petty Cash");
 }
 
+TEST_F(WindowTest, SelectingOtherBooksPreparesTheShownTabAgain) {
+    const QString first = openBooks({account("Cash", "D1"), account("Sales", "C4")});
+    showTab(0);
+    setText("txtAcctName", "Petty Cash");
+    const QString second = path("other.dat");
+    writeAccounts(second, {account("Bank", "D1")});
+    selectFile(second);
+    EXPECT_EQ(text("txtAcctName"), "Bank");
+    EXPECT_EQ(window->windowTitle(), "Record  1/ 1");
+    click("cmdClose");
+    EXPECT_EQ(readAccounts(second)[0].trimmedName(), "Bank");
+    EXPECT_EQ(readAccounts(first)[0].trimmedName(), "Cash");
+}
+
 TEST_F(WindowTest, TabEntriesDoNotGrowHandles) {
     const QString file = openBooks({account("Cash", "D1"), account("Bank", "D1")});
     for (int i = 0; i < 1000; ++i) {

@@ -11,6 +11,8 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,11 +29,26 @@ QLineEdit* shownBox(const QString& name, QWidget* parent) {
     box->setReadOnly(true); // shows the chosen account; the grid click fills it
     return box;
 }
+// The accounts grid, which tells whether its selection moves with the arrow keys: those
+// move through the rows without choosing an account.
+class AccountGrid : public FlexGrid {
+  public:
+    using FlexGrid::FlexGrid;
+    bool keyboardMove = false;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        keyboardMove = true;
+        FlexGrid::keyPressEvent(event);
+        keyboardMove = false;
+    }
+};
 } // namespace
 
 PostingTab::PostingTab(TabContext context, QWidget* parent) : TabPage(context, parent) {
     setObjectName(QStringLiteral("PostingTab"));
-    MSFlexGrid3_ = new FlexGrid(QStringLiteral("MSFlexGrid3"), this);
+    auto* grid = new AccountGrid(QStringLiteral("MSFlexGrid3"), this);
+    MSFlexGrid3_ = grid;
     MSFlexGrid3_->setAccessibleName(QStringLiteral("Accounts"));
     txtAccountToPost_ = shownBox(QStringLiteral("txtAccountToPost"), this);
     txtType_ = shownBox(QStringLiteral("txtType"), this);
@@ -93,6 +110,17 @@ PostingTab::PostingTab(TabContext context, QWidget* parent) : TabPage(context, p
 
     connect(MSFlexGrid3_, &FlexGrid::cellClicked, this,
             [this](int row, int) { MSFlexGrid3_Click(row); });
+    // Enter on a row chooses it as a click does; moving with the arrow keys does not.
+    connect(MSFlexGrid3_, &FlexGrid::cellActivated, this,
+            [this](int row, int) { MSFlexGrid3_Click(row); });
+    // A screen reader chooses a row by selecting one of its cells.
+    connect(MSFlexGrid3_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this, grid] {
+                const QModelIndexList picked = MSFlexGrid3_->selectionModel()->selectedIndexes();
+                if (!grid->keyboardMove && picked.size() == 1) {
+                    MSFlexGrid3_Click(picked.front().row());
+                }
+            });
     connect(txtAccountToPost_, &QLineEdit::textChanged, this, &PostingTab::txtAccountToPost_Change);
     connect(cmdOKPost_, &QPushButton::clicked, this, &PostingTab::cmdOKPost_Click);
 }
@@ -101,6 +129,7 @@ void PostingTab::enter() {
     cmdOKPost_->setEnabled(false);
     chosen_.reset();
     clearBoxes();
+    MSFlexGrid3_->clearSelection(); // no row stands chosen until one is clicked
     BooksState& books = ctx_.books;
     books.reopen();
     const int records = books.files.recordCount(books.FileNumber);

@@ -17,6 +17,8 @@
 
 namespace {
 
+constexpr int kCompanyTab = 7;
+
 QCheckBox* checkBox(const QString& name, const QString& caption, QWidget* parent) {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(name);
@@ -87,6 +89,7 @@ void BalanceSheetTab::enter() {
         if (!amount) {
             ctx_.dialogs.message(notANumberMessage(QStringLiteral("ending inventory"),
                                                    books.EndingInventory.value_or(QString())));
+            ctx_.window.showTab(kCompanyTab); // where the amount is entered
             return;
         }
         endingInventory = *amount;

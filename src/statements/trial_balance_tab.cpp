@@ -13,19 +13,54 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+
+QLineEdit* totalBox(const char* name, const QString& accessibleName, QWidget* parent) {
+    QLineEdit* box = Form::box(QString::fromLatin1(name), parent);
+    box->setReadOnly(true);
+    box->setAlignment(Qt::AlignRight);
+    box->setAccessibleName(accessibleName);
+    return box;
+}
+
+QLabel* heading(const char* name, const char* caption, QWidget* parent) {
+    auto* label = new QLabel(QString::fromLatin1(caption), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+} // namespace
+
+// The four totals under the column headings "Current" and "Year to Date", one row for the
+// debits and one for the credits.
+QGridLayout* TrialBalanceTab::totalsGrid() {
+    txtDebit_ = totalBox("txtDebit", QStringLiteral("Current Debits"), this);
+    txtYtdDebits_ = totalBox("txtYtdDebits", QStringLiteral("Year to Date Debits"), this);
+    txtCredits_ = totalBox("txtCredits", QStringLiteral("Current Credits"), this);
+    txtYtdCredits_ = totalBox("txtYtdCredits", QStringLiteral("Year to Date Credits"), this);
+    auto* grid = new QGridLayout();
+    grid->addWidget(heading("lblCurrent", "Current", this), 0, 1);
+    grid->addWidget(heading("lblYearToDate", "Year to Date", this), 0, 2);
+    grid->addWidget(
+        Form::label(QStringLiteral("lblDebits"), QStringLiteral("&Debits"), txtDebit_, this), 1, 0);
+    grid->addWidget(txtDebit_, 1, 1);
+    grid->addWidget(txtYtdDebits_, 1, 2);
+    grid->addWidget(
+        Form::label(QStringLiteral("lblCredits"), QStringLiteral("&Credits"), txtCredits_, this), 2,
+        0);
+    grid->addWidget(txtCredits_, 2, 1);
+    grid->addWidget(txtYtdCredits_, 2, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+    return grid;
+}
+
 TrialBalanceTab::TrialBalanceTab(TabContext context, QWidget* parent) : TabPage(context, parent) {
     setObjectName(QStringLiteral("TrialBalanceTab"));
     grdTAble_ = new FlexGrid(QStringLiteral("grdTAble"), this);
     grdTAble_->setAccessibleName(QStringLiteral("Trial Balance"));
 
-    QGridLayout* totals = Form::figureGrid(
-        {
-            {&txtDebit_, "txtDebit", "lblDebit", "C&urrent Debits", 0, 0},
-            {&txtCredits_, "txtCredits", "lblCredits", "Current C&redits", 1, 0},
-            {&txtYtdDebits_, "txtYtdDebits", "lblYtdDebits", "&Year to Date Debits", 0, 2},
-            {&txtYtdCredits_, "txtYtdCredits", "lblYtdCredits", "Year to Date Cre&dits", 1, 2},
-        },
-        this);
+    QGridLayout* totals = totalsGrid();
 
     cmdPrint_ = new QPushButton(QStringLiteral("&Print"), this);
     cmdPrint_->setObjectName(QStringLiteral("cmdPrint"));

@@ -2,6 +2,7 @@
 #include "ui/tab_page.h"
 
 class FlexGrid;
+class QGridLayout;
 class QLineEdit;
 class QPushButton;
 struct TrialBalanceFigures;
@@ -15,6 +16,7 @@ class TrialBalanceTab : public TabPage {
     void enter() override;
 
   private:
+    QGridLayout* totalsGrid();
     void SetColWidth();
     void FillCells();
     void showFigures(const TrialBalanceFigures& figures);

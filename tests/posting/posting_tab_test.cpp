@@ -5,9 +5,11 @@
 #include "support/books_fixture.h"
 #include "ui/flex_grid.h"
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <functional>
 
 namespace {
 
@@ -189,6 +191,32 @@ TEST_F(PostingTest, KeyboardMovedRowStillPostsTheClickedAccount) {
     EXPECT_EQ(records[2], account("Rent Expense", "D6"));
     EXPECT_EQ(cell(1, 3), "$11.00");
     EXPECT_EQ(cell(3, 3), "$0.00");
+}
+
+TEST_F(PostingTest, EnterKeyOrAScreenReaderChoosesARowAsAClickDoes) {
+    const std::function<void(FlexGrid*, int)> choose[] = {
+        [](FlexGrid* g, int row) {
+            g->setFocus();
+            g->setCurrentCell(row, 1);
+            QTest::keyClick(g, Qt::Key_Return);
+        },
+        [](FlexGrid* g, int row) {
+            QAccessibleInterface* table = QAccessible::queryAccessibleInterface(g);
+            QAccessibleInterface* cellItem = table->tableInterface()->cellAt(row, 1);
+            cellItem->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        },
+    };
+    for (const auto& how : choose) {
+        SCOPED_TRACE(&how == &choose[0] ? "enter" : "reader");
+        const QString file = openBooks({account("Cash", "D1", "1", "1"), account("Sales", "C4")});
+        enterPostingTab();
+        how(grid(), 2);
+        EXPECT_TRUE(postEnabled());
+        EXPECT_EQ(accountBoxes(), QStringList({"Sales", "C4", "$0.00", "$0.00"}));
+        setText("txtPostCredit", "7");
+        click("cmdOKPost");
+        EXPECT_EQ(readAccounts(file)[1], account("Sales", "C4", "7", "7"));
+    }
 }
 
 TEST_F(PostingTest, FileSelectedMeanwhileIsListedInsteadOfWrittenOver) {

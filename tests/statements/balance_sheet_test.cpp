@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 
 namespace {
 
@@ -129,9 +130,10 @@ TEST_F(BalanceSheetTabTest, RefusalsLeaveTheTabAsItWas) {
         const char* endCap;
         const char* inventory;
         const char* message;
+        int tabAfter; // an unreadable inventory sends the user to where it is entered
     } cases[] = {
-        {"", "1500", "You must complete the stockholders' equity section first"},
-        {"$1.00", "lots", "The ending inventory \"lots\" is not a number."},
+        {"", "1500", "You must complete the stockholders' equity section first", 6},
+        {"$1.00", "lots", "The ending inventory \"lots\" is not a number.", 7},
     };
     for (const auto& c : cases) {
         dialogs.reset();
@@ -144,6 +146,7 @@ TEST_F(BalanceSheetTabTest, RefusalsLeaveTheTabAsItWas) {
         ASSERT_EQ(dialogs.messages().size(), 1) << c.endCap;
         EXPECT_TRUE(dialogs.messages()[0].startsWith(c.message)) << c.endCap;
         EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::None);
+        EXPECT_EQ(window->tabControl()->currentIndex(), c.tabAfter) << c.endCap;
     }
 }
 

@@ -2,6 +2,8 @@
 #include "statements/trial_balance.h"
 #include "support/books_fixture.h"
 #include "ui/flex_grid.h"
+#include <QLabel>
+#include <QLineEdit>
 
 namespace {
 
@@ -110,6 +112,25 @@ TEST_F(TrialBalanceTabTest, ListsAccountsAndShowsTheFourTotals) {
     EXPECT_EQ(window->books().RecordCount, 3);
     EXPECT_EQ(window->books().CurrentRecord, 4);
     EXPECT_TRUE(dialogs.messages().isEmpty());
+}
+
+TEST_F(TrialBalanceTabTest, TotalsStandUnderCurrentAndYearToDateBesideDebitsAndCredits) {
+    EXPECT_EQ(find<QLabel>("lblCurrent")->text(), "Current");
+    EXPECT_EQ(find<QLabel>("lblYearToDate")->text(), "Year to Date");
+    EXPECT_EQ(find<QLabel>("lblDebits")->text(), "&Debits");
+    EXPECT_EQ(find<QLabel>("lblDebits")->buddy(), find<QLineEdit>("txtDebit"));
+    EXPECT_EQ(find<QLabel>("lblCredits")->text(), "&Credits");
+    EXPECT_EQ(find<QLabel>("lblCredits")->buddy(), find<QLineEdit>("txtCredits"));
+    const struct {
+        const char* box;
+        const char* name;
+    } boxes[] = {{"txtDebit", "Current Debits"},
+                 {"txtCredits", "Current Credits"},
+                 {"txtYtdDebits", "Year to Date Debits"},
+                 {"txtYtdCredits", "Year to Date Credits"}};
+    for (const auto& b : boxes) {
+        EXPECT_EQ(find<QLineEdit>(b.box)->accessibleName(), b.name);
+    }
 }
 
 TEST_F(TrialBalanceTabTest, EmptyFileShowsHeadingsAndZeroTotals) {

@@ -16,15 +16,8 @@ Money RecordRules::balanceToStore(const QString& text, Money stored) {
     if (leadingNumber(text).sign() <= 0) {
         return stored;
     }
-    const auto amount = parseAmount(text);
-    if (!amount) {
-        return stored;
-    }
-    try {
-        return amount->roundedToCents();
-    } catch (const MoneyOverflow&) {
-        return stored;
-    }
+    // The typed text is taken to cents in one step, as the currency format shows it.
+    return parseAmount(text, 2).value_or(stored);
 }
 
 QString RecordRules::shownAfterLeaving(const QString& text, Money held) {

@@ -10,7 +10,7 @@ AccountTable AccountTable::read(FileTable& files, int fileNumber, int count) {
     for (int record = 1; record <= readable; ++record) {
         const AccountRecord account = files.get(fileNumber, record);
         table.entries.push_back({account.trimmedName(), account.trimmedType(),
-                                  account.CurrentBalance, account.YtdBalance});
+                                 account.CurrentBalance, account.YtdBalance});
     }
     return table;
 }

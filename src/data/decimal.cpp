@@ -71,10 +71,10 @@ int Decimal::sign() const {
     return negative ? -1 : 1;
 }
 
-std::optional<Money> Decimal::toMoney() const {
+std::optional<Money> Decimal::toMoney(int places) const {
     Decimal d = *this;
     // Ten-thousandths: keep the digits down to the fourth decimal place.
-    roundToDigits(d, static_cast<long>(d.digits.size()) + d.exponent + 4);
+    roundToDigits(d, static_cast<long>(d.digits.size()) + d.exponent + std::min(places, 4));
     if (d.digits.empty()) {
         return Money();
     }

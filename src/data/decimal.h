@@ -15,8 +15,9 @@ struct Decimal {
                              const std::string& fracDigits, long exponent);
 
     int sign() const;
-    // The value in ten-thousandths, halves away from zero; empty when it does not fit.
-    std::optional<Money> toMoney() const;
+    // The value taken to `places` decimals (four at most), halves away from zero, as
+    // Money; empty when it does not fit.
+    std::optional<Money> toMoney(int places = 4) const;
     // Plain decimal text with at most 15 significant digits: 1250, 12.5, -3, 0.
     QString plainText() const;
 };

@@ -101,7 +101,7 @@ QString formatCurrency(Money amount) {
     return QString::fromLatin1(at, static_cast<qsizetype>(std::end(text) - at));
 }
 
-std::optional<Money> parseAmount(const QString& text) {
+std::optional<Money> parseAmount(const QString& text, int places) {
     QString s = text.trimmed();
     bool negative = false;
     if (s.startsWith(u'(') && s.endsWith(u')') && s.size() >= 2) {
@@ -155,7 +155,7 @@ std::optional<Money> parseAmount(const QString& text) {
     if (i != s.size()) {
         return std::nullopt;
     }
-    return Decimal::fromParts(negative, whole, fraction, exponent).toMoney();
+    return Decimal::fromParts(negative, whole, fraction, exponent).toMoney(places);
 }
 
 std::optional<QString> reformatAsCurrency(const QString& text) {

@@ -16,7 +16,8 @@ QString formatCurrency(Money amount);
 // Reads a whole text as an amount by the US English number rules: blanks around it, a
 // currency sign, thousands separators, a leading or trailing minus and parentheses for a
 // negative amount, an exponent. Empty when the text is not an amount or does not fit.
-std::optional<Money> parseAmount(const QString& text);
+// `places` is the number of decimals the amount is taken to (halves away from zero).
+std::optional<Money> parseAmount(const QString& text, int places = 4);
 
 // A text read as an amount and shown in the currency format, as a text box is
 // reformatted; empty when the text is not an amount.

@@ -3,10 +3,6 @@
 
 namespace {
 
-AccountEntry entry(const char* name, const char* type, const char* current, const char* ytd = "0") {
-    return {QString::fromLatin1(name), QString::fromLatin1(type), money(current), money(ytd)};
-}
-
 // The month-end file of the examples: five accounts and the blank record of a posting.
 std::vector<AccountEntry> monthEnd() {
     return {entry("Cash", "D1", "5000", "20000"),

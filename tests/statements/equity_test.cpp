@@ -5,10 +5,6 @@
 
 namespace {
 
-AccountEntry entry(const char* name, const char* type, const char* current, const char* ytd = "0") {
-    return {QString::fromLatin1(name), QString::fromLatin1(type), money(current), money(ytd)};
-}
-
 TEST(EquityFigures, RetainedEarningsFromLastC3AndCapitalStockFromEveryC3C) {
     const struct {
         const char* what;

@@ -7,16 +7,6 @@
 
 namespace {
 
-AccountEntry entry(const char* name, const char* type, const char* current, const char* ytd = "0") {
-    return {QString::fromLatin1(name), QString::fromLatin1(type), money(current), money(ytd)};
-}
-
-AccountTable tableOf(std::vector<AccountEntry> entries) {
-    AccountTable table;
-    table.entries = std::move(entries);
-    return table;
-}
-
 std::vector<AccountRecord> merchandisingBooks() {
     return {account("Sales", "C4", "10000", "20000"),
             account("Sales Returns & Allow.", "D4", "500", "1000"),

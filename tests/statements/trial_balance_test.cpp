@@ -7,16 +7,6 @@
 
 namespace {
 
-AccountEntry entry(const char* name, const char* type, const char* current, const char* ytd = "0") {
-    return {QString::fromLatin1(name), QString::fromLatin1(type), money(current), money(ytd)};
-}
-
-AccountTable tableOf(std::vector<AccountEntry> entries) {
-    AccountTable table;
-    table.entries = std::move(entries);
-    return table;
-}
-
 TEST(TrialBalanceRules, EachAccountAddsToTheSideOfItsFirstLetter) {
     const struct {
         const char* name;

@@ -22,6 +22,16 @@ Money money(const char* text) {
     return amount.value_or(Money());
 }
 
+AccountEntry entry(const char* name, const char* type, const char* current, const char* ytd) {
+    return {QString::fromLatin1(name), QString::fromLatin1(type), money(current), money(ytd)};
+}
+
+AccountTable tableOf(std::vector<AccountEntry> entries) {
+    AccountTable table;
+    table.entries = std::move(entries);
+    return table;
+}
+
 void writeAccounts(const QString& path, const std::vector<AccountRecord>& records) {
     QByteArray bytes;
     for (const AccountRecord& r : records) {
@@ -37,8 +47,7 @@ std::vector<AccountRecord> readAccounts(const QString& path) {
     std::vector<AccountRecord> records;
     for (qsizetype at = 0; at + 62 <= bytes.size(); at += 62) {
         RecordBytes raw{};
-        std::copy_n(reinterpret_cast<const std::uint8_t*>(bytes.constData() + at), 62,
-                    raw.begin());
+        std::copy_n(reinterpret_cast<const std::uint8_t*>(bytes.constData() + at), 62, raw.begin());
         records.push_back(AccountRecord::decode(raw));
     }
     return records;

@@ -1,6 +1,7 @@
 #pragma once
 #include "app/frm_select.h"
 #include "data/account_record.h"
+#include "data/account_table.h"
 #include "support/fake_dialogs.h"
 #include <QByteArray>
 #include <QTemporaryDir>
@@ -14,6 +15,9 @@ AccountRecord account(const QString& name, const QString& type, const char* curr
                       const char* ytd = "0");
 // A money amount from decimal text.
 Money money(const char* text);
+// An account table entry for the rules' tests, amounts as decimal text.
+AccountEntry entry(const char* name, const char* type, const char* current, const char* ytd = "0");
+AccountTable tableOf(std::vector<AccountEntry> entries);
 
 // Writes records as an accounts file, replacing what was there.
 void writeAccounts(const QString& path, const std::vector<AccountRecord>& records);

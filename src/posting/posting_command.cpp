@@ -17,11 +17,6 @@ void PostingTab::cmdOKPost_Click() {
         cmdOKPost_->setEnabled(false);
         return;
     }
-    if (ctx_.books.Tag != gridFile_) {
-        // Another file was selected since the grid was read: list that one instead.
-        runWithRetry(ctx_.dialogs, [this] { enter(); });
-        return;
-    }
     const Chosen chosen = *chosen_;
     Balances balances;
     if (!balancesToPost(balances)) {

@@ -138,7 +138,6 @@ void PostingTab::enter() {
     const AccountTable table = AccountTable::read(books.files, books.FileNumber, records);
     const PostingRules::Listing listing = PostingRules::listing(table);
     listedRecords_ = listing.records;
-    gridFile_ = books.SelectedFile;
     books.RecordCount = listing.accounts;
     books.CurrentRecord = static_cast<int>(table.entries.size()) + 1;
     FillCells(table);

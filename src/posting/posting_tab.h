@@ -56,5 +56,4 @@ class PostingTab : public TabPage {
 
     std::vector<int> listedRecords_; // the record shown in each data row
     std::optional<Chosen> chosen_;
-    QString gridFile_; // the path the grid was read from
 };

@@ -41,22 +41,14 @@ SetupTab::SetupTab(TabContext context, QWidget* parent) : TabPage(context, paren
     lstAcctType_->setAccessibleName(QStringLiteral("Account Types"));
 
     auto* fields = new QGridLayout();
-    fields->addWidget(Form::label(QStringLiteral("lblAcctName"), QStringLiteral("&Account Name"),
-                                  txtAcctName_, this),
-                      0, 0);
-    fields->addWidget(txtAcctName_, 0, 1);
-    fields->addWidget(Form::label(QStringLiteral("lblAcctType"), QStringLiteral("Account &Type"),
-                                  txtAcctType_, this),
-                      1, 0);
-    fields->addWidget(txtAcctType_, 1, 1);
-    fields->addWidget(Form::label(QStringLiteral("llbCurrent"), QStringLiteral("C&urrent Balance"),
-                                  txtCurrentBalance_, this),
-                      2, 0);
-    fields->addWidget(txtCurrentBalance_, 2, 1);
-    fields->addWidget(Form::label(QStringLiteral("lblYtd"), QStringLiteral("&Year to Date Balance"),
-                                  txtYtdBalance_, this),
-                      3, 0);
-    fields->addWidget(txtYtdBalance_, 3, 1);
+    Form::addLabelled(fields, 0, 0, QStringLiteral("lblAcctName"), QStringLiteral("&Account Name"),
+                      txtAcctName_, this);
+    Form::addLabelled(fields, 1, 0, QStringLiteral("lblAcctType"), QStringLiteral("Account &Type"),
+                      txtAcctType_, this);
+    Form::addLabelled(fields, 2, 0, QStringLiteral("llbCurrent"),
+                      QStringLiteral("C&urrent Balance"), txtCurrentBalance_, this);
+    Form::addLabelled(fields, 3, 0, QStringLiteral("lblYtd"),
+                      QStringLiteral("&Year to Date Balance"), txtYtdBalance_, this);
     fields->setRowStretch(4, 1);
 
     auto* lists = new QHBoxLayout();

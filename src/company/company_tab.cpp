@@ -27,15 +27,10 @@ CompanyTab::CompanyTab(TabContext context, QWidget* parent) : TabPage(context, p
     txtDateOfStatements_ = Form::box(QStringLiteral("txtDateOfStatements"), this);
 
     auto* fields = new QGridLayout();
-    fields->addWidget(Form::label(QStringLiteral("lblCompany"), QStringLiteral("Company &Name"),
-                                  txtCompany_, this),
-                      0, 0);
-    fields->addWidget(txtCompany_, 0, 1);
-    fields->addWidget(Form::label(QStringLiteral("lblDateOfStatements"),
-                                  QStringLiteral("&Date of Statements"), txtDateOfStatements_,
-                                  this),
-                      1, 0);
-    fields->addWidget(txtDateOfStatements_, 1, 1);
+    Form::addLabelled(fields, 0, 0, QStringLiteral("lblCompany"), QStringLiteral("Company &Name"),
+                      txtCompany_, this);
+    Form::addLabelled(fields, 1, 0, QStringLiteral("lblDateOfStatements"),
+                      QStringLiteral("&Date of Statements"), txtDateOfStatements_, this);
     fields->setColumnStretch(1, 1);
 
     Frame2_ = new QGroupBox(QStringLiteral("Type of Business"), this);

@@ -60,14 +60,10 @@ PostingTab::PostingTab(TabContext context, QWidget* parent) : TabPage(context, p
     txtPostDebit_ = Form::box(QStringLiteral("txtPostDebit"), Frame1_);
     txtPostCredit_ = Form::box(QStringLiteral("txtPostCredit"), Frame1_);
     auto* amounts = new QGridLayout(Frame1_);
-    amounts->addWidget(Form::label(QStringLiteral("lblPostDebit"), QStringLiteral("&Debit"),
-                                   txtPostDebit_, Frame1_),
-                       0, 0);
-    amounts->addWidget(txtPostDebit_, 0, 1);
-    amounts->addWidget(Form::label(QStringLiteral("lblPostCredit"), QStringLiteral("C&redit"),
-                                   txtPostCredit_, Frame1_),
-                       1, 0);
-    amounts->addWidget(txtPostCredit_, 1, 1);
+    Form::addLabelled(amounts, 0, 0, QStringLiteral("lblPostDebit"), QStringLiteral("&Debit"),
+                      txtPostDebit_, Frame1_);
+    Form::addLabelled(amounts, 1, 0, QStringLiteral("lblPostCredit"), QStringLiteral("C&redit"),
+                      txtPostCredit_, Frame1_);
 
     cmdOKPost_ = new QPushButton(QStringLiteral("&Post to this account"), this);
     cmdOKPost_->setObjectName(QStringLiteral("cmdOKPost"));
@@ -86,10 +82,8 @@ PostingTab::PostingTab(TabContext context, QWidget* parent) : TabPage(context, p
     };
     int line = 0;
     for (const auto& row : rows) {
-        account->addWidget(Form::label(QString::fromLatin1(row.name),
-                                       QString::fromLatin1(row.caption), row.box, this),
-                           line, 0);
-        account->addWidget(row.box, line, 1);
+        Form::addLabelled(account, line, 0, QString::fromLatin1(row.name),
+                          QString::fromLatin1(row.caption), row.box, this);
         ++line;
     }
 

@@ -42,22 +42,14 @@ BalanceSheetTab::BalanceSheetTab(TabContext context, QWidget* parent) : TabPage(
     chkYearly_ = checkBox(QStringLiteral("chkYearly"), QStringLiteral("Close yearly books"), this);
 
     auto* figures = new QGridLayout();
-    figures->addWidget(Form::label(QStringLiteral("lblAssets"), QStringLiteral("&Assets"),
-                                   txtTotalCurrentAssets_, this),
-                       0, 0);
-    figures->addWidget(txtTotalCurrentAssets_, 0, 1);
-    figures->addWidget(Form::label(QStringLiteral("lblLiabilities"), QStringLiteral("&Liabilities"),
-                                   txtTotalCurrentLiabilities_, this),
-                       1, 0);
-    figures->addWidget(txtTotalCurrentLiabilities_, 1, 1);
-    figures->addWidget(Form::label(QStringLiteral("lblCapital"),
-                                   QStringLiteral("&Retained Earnings"), txtCapital_, this),
-                       0, 2);
-    figures->addWidget(txtCapital_, 0, 3);
-    figures->addWidget(
-        Form::label(QStringLiteral("lblStock"), QStringLiteral("Capital &Stock"), txtStock_, this),
-        1, 2);
-    figures->addWidget(txtStock_, 1, 3);
+    Form::addLabelled(figures, 0, 0, QStringLiteral("lblAssets"), QStringLiteral("&Assets"),
+                      txtTotalCurrentAssets_, this);
+    Form::addLabelled(figures, 1, 0, QStringLiteral("lblLiabilities"),
+                      QStringLiteral("&Liabilities"), txtTotalCurrentLiabilities_, this);
+    Form::addLabelled(figures, 0, 2, QStringLiteral("lblCapital"),
+                      QStringLiteral("&Retained Earnings"), txtCapital_, this);
+    Form::addLabelled(figures, 1, 2, QStringLiteral("lblStock"), QStringLiteral("Capital &Stock"),
+                      txtStock_, this);
     figures->setColumnStretch(1, 1);
     figures->setColumnStretch(3, 1);
 

@@ -27,8 +27,7 @@ void addRow(QGridLayout* grid, int row, const QString& caption, QLineEdit* curre
             QLineEdit* ytd) {
     QWidget* parent = grid->parentWidget();
     const QString name = QStringLiteral("lbl") + current->objectName().mid(3);
-    grid->addWidget(Form::label(name, caption, current, parent), row, 0);
-    grid->addWidget(current, row, 1);
+    Form::addLabelled(grid, row, 0, name, caption, current, parent);
     grid->addWidget(ytd, row, 2);
     QString plain = caption;
     plain.remove(QLatin1Char('&'));

@@ -41,14 +41,11 @@ QGridLayout* TrialBalanceTab::totalsGrid() {
     auto* grid = new QGridLayout();
     grid->addWidget(heading("lblCurrent", "Current", this), 0, 1);
     grid->addWidget(heading("lblYearToDate", "Year to Date", this), 0, 2);
-    grid->addWidget(
-        Form::label(QStringLiteral("lblDebits"), QStringLiteral("&Debits"), txtDebit_, this), 1, 0);
-    grid->addWidget(txtDebit_, 1, 1);
+    Form::addLabelled(grid, 1, 0, QStringLiteral("lblDebits"), QStringLiteral("&Debits"), txtDebit_,
+                      this);
     grid->addWidget(txtYtdDebits_, 1, 2);
-    grid->addWidget(
-        Form::label(QStringLiteral("lblCredits"), QStringLiteral("&Credits"), txtCredits_, this), 2,
-        0);
-    grid->addWidget(txtCredits_, 2, 1);
+    Form::addLabelled(grid, 2, 0, QStringLiteral("lblCredits"), QStringLiteral("&Credits"),
+                      txtCredits_, this);
     grid->addWidget(txtYtdCredits_, 2, 2);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);

@@ -22,6 +22,12 @@ QLabel* Form::label(const QString& objectName, const QString& caption, QWidget* 
     return text;
 }
 
+void Form::addLabelled(QGridLayout* grid, int row, int column, const QString& labelName,
+                       const QString& caption, QWidget* box, QWidget* parent) {
+    grid->addWidget(label(labelName, caption, box, parent), row, column);
+    grid->addWidget(box, row, column + 1);
+}
+
 QGridLayout* Form::figureGrid(std::initializer_list<FigureBox> boxes, QWidget* parent) {
     auto* grid = new QGridLayout();
     for (const FigureBox& b : boxes) {

@@ -15,6 +15,11 @@ QLineEdit* box(const QString& objectName, QWidget* parent);
 // box after it.
 QLabel* label(const QString& objectName, const QString& caption, QWidget* buddy, QWidget* parent);
 
+// A label and its box side by side in a grid: the label at (row, column), the box in
+// the next column.
+void addLabelled(QGridLayout* grid, int row, int column, const QString& labelName,
+                 const QString& caption, QWidget* box, QWidget* parent);
+
 // A read-only figure box of a statement with its label, placed at a grid row and at a
 // column pair (label in `column`, box in `column` + 1).
 struct FigureBox {

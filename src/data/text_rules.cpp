@@ -157,11 +157,3 @@ std::optional<Money> parseAmount(const QString& text, int places) {
     }
     return Decimal::fromParts(negative, whole, fraction, exponent).toMoney(places);
 }
-
-std::optional<QString> reformatAsCurrency(const QString& text) {
-    const auto amount = parseAmount(text);
-    if (!amount) {
-        return std::nullopt;
-    }
-    return formatCurrency(*amount);
-}

@@ -18,7 +18,3 @@ QString formatCurrency(Money amount);
 // negative amount, an exponent. Empty when the text is not an amount or does not fit.
 // `places` is the number of decimals the amount is taken to (halves away from zero).
 std::optional<Money> parseAmount(const QString& text, int places = 4);
-
-// A text read as an amount and shown in the currency format, as a text box is
-// reformatted; empty when the text is not an amount.
-std::optional<QString> reformatAsCurrency(const QString& text);

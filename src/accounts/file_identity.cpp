@@ -2,6 +2,8 @@
 #include <QFile>
 #include <sys/stat.h>
 
+namespace folio::accounts {
+
 std::optional<FileIdentity> fileIdentity(const QString& path) {
     struct stat info {};
     if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0) {
@@ -9,3 +11,5 @@ std::optional<FileIdentity> fileIdentity(const QString& path) {
     }
     return FileIdentity{info.st_dev, info.st_ino};
 }
+
+} // namespace folio::accounts

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QLockFile>
 
+namespace folio::app {
+
 namespace {
 QString absolute(const QString& path) {
     return QFileInfo(path).absoluteFilePath();
@@ -58,3 +60,5 @@ void removeStaleLeftovers(const QString& accountsPath) {
         }
     }
 }
+
+} // namespace folio::app

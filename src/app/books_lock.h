@@ -4,6 +4,8 @@
 
 class QLockFile;
 
+namespace folio::app {
+
 // Keeps one running Folio per accounts file: while a file is selected, a lock file beside
 // it ("<path>.lock") names the Folio that works on it. A lock whose owner is no longer
 // running (a Folio that was killed) is taken over without a question.
@@ -34,3 +36,5 @@ class BooksLock {
 // Removes what an interrupted Folio may have left beside an accounts file: the delete's
 // "File.TMP" and the half-written temporary closed copies.
 void removeStaleLeftovers(const QString& accountsPath);
+
+} // namespace folio::app

@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace folio {
+
 namespace {
 
 bool durableWrites = true;
@@ -256,3 +258,5 @@ void FileTable::replaceWhole(const QString& target, const QString& temporary,
 void FileTable::setDurable(bool durable) {
     durableWrites = durable;
 }
+
+} // namespace folio

@@ -2,7 +2,7 @@
 #include "accounts/record_rules.h"
 #include "accounts/setup_rules.h"
 #include "accounts/setup_tab.h"
-#include "data/books_state.h"
+#include "data/books.h"
 #include "data/text_rules.h"
 #include "ui/dialogs.h"
 #include "ui/failure_report.h"
@@ -13,7 +13,10 @@
 
 // The setup tab's commands: New, Next, Previous, Search, Delete, the current-balance box
 // and the two lists. Each one does its file work before it changes the tab's state, so a
-// failed read or write is reported and leaves the shown record and the counters alone.
+// failed read or write is reported and leaves the shown record and the counters alone;
+// a box that is refused stops the command before anything is written.
+
+namespace folio::accounts {
 
 namespace {
 
@@ -31,40 +34,49 @@ QString temporaryPathFor(const QString& accountsFile) {
 
 void SetupTab::endReached(const QString& text) {
     ctx_.dialogs.beep();
-    ctx_.dialogs.message(text, MessageIcon::Exclamation);
+    ctx_.dialogs.message(text, ui::MessageIcon::Exclamation);
 }
 
 void SetupTab::cmdNew_Click() {
-    runReported(ctx_.dialogs, [this] {
-        SaveCurrentRecord();
-        BooksState& books = ctx_.books;
-        const int count = books.RecordCount + 1;
-        books.files.put(books.FileNumber, count, AccountRecord::blank());
-        showRecord(count, count);
+    ui::runReported(ctx_.dialogs, [this] {
+        if (!SaveCurrentRecord()) {
+            return;
+        }
+        Books& books = ctx_.books;
+        const int records = books.recordCount();
+        // A blank record at the end of the file (the one a posting leaves) takes the new
+        // account, so no blank stays between the accounts.
+        if (records > 0 && books.get(records).isBlank()) {
+            showRecord(records, records);
+        } else {
+            books.put(records + 1, AccountRecord::blank());
+            showRecord(records + 1, records + 1);
+        }
+        txtAcctName_->setFocus(Qt::OtherFocusReason);
     });
 }
 
 void SetupTab::cmdNext_Click() {
-    const BooksState& books = ctx_.books;
-    if (books.CurrentRecord == books.RecordCount) {
+    if (current_ == count_) {
         endReached(QStringLiteral("End of File Encountered!"));
     } else {
-        runReported(ctx_.dialogs, [this, &books] {
-            SaveCurrentRecord();
-            showRecord(books.CurrentRecord + 1, books.RecordCount);
+        ui::runReported(ctx_.dialogs, [this] {
+            if (SaveCurrentRecord()) {
+                showRecord(current_ + 1, count_);
+            }
         });
     }
     txtAcctName_->setFocus();
 }
 
 void SetupTab::cmdPrevious_Click() {
-    const BooksState& books = ctx_.books;
-    if (books.CurrentRecord == 1) {
+    if (current_ == 1) {
         endReached(QStringLiteral("Beginning of file encountered! "));
     } else {
-        runReported(ctx_.dialogs, [this, &books] {
-            SaveCurrentRecord();
-            showRecord(books.CurrentRecord - 1, books.RecordCount);
+        ui::runReported(ctx_.dialogs, [this] {
+            if (SaveCurrentRecord()) {
+                showRecord(current_ - 1, count_);
+            }
         });
     }
     txtAcctName_->setFocus();
@@ -75,78 +87,81 @@ void SetupTab::cmdSearch_Click() {
         ctx_.dialogs.inputBox(QStringLiteral("Enter name to search:"), QStringLiteral("Search"));
     if (!answer.isEmpty()) {
         const QString wanted = answer.toUpper();
-        runReported(ctx_.dialogs, [this, &wanted] {
-            BooksState& books = ctx_.books;
+        ui::runReported(ctx_.dialogs, [this, &wanted] {
+            Books& books = ctx_.books;
             const auto found = SetupRules::findByName(
-                books.RecordCount, [&books](int i) { return books.files.get(books.FileNumber, i); },
-                wanted);
+                count_, [&books](int i) { return books.get(i); }, wanted);
             if (!found) {
                 ctx_.dialogs.message(SetupRules::notFoundMessage(wanted));
                 return;
             }
-            SaveCurrentRecord();
-            showRecord(*found, books.RecordCount);
+            if (SaveCurrentRecord()) {
+                showRecord(*found, count_);
+            }
         });
     }
     txtAcctName_->setFocus();
 }
 
 void SetupTab::cmdDelete_Click() {
-    if (!ctx_.dialogs.askYesNo(QStringLiteral("Delete This Record?"))) {
+    if (!ctx_.dialogs.askYesNo(SetupRules::deleteQuestion(shown_))) {
         return;
     }
-    BooksState& books = ctx_.books;
+    Books& books = ctx_.books;
     std::vector<AccountRecord> kept;
-    const bool read = runReported(ctx_.dialogs, [&books, &kept] {
-        for (int i = 1; i <= books.RecordCount; ++i) {
-            if (i != books.CurrentRecord) {
-                kept.push_back(books.files.get(books.FileNumber, i));
+    const bool read = ui::runReported(ctx_.dialogs, [this, &books, &kept] {
+        for (int i = 1; i <= count_; ++i) {
+            if (i != current_) {
+                kept.push_back(books.get(i));
             }
         }
     });
     if (!read) {
         return;
     }
-    const auto before = fileIdentity(books.SelectedFile);
-    const bool replaced = runReported(ctx_.dialogs, [&books, &kept] {
-        FileTable::replaceWhole(books.SelectedFile, temporaryPathFor(books.SelectedFile), kept);
+    const auto before = fileIdentity(books.path());
+    const bool replaced = ui::runReported(ctx_.dialogs, [&books, &kept] {
+        FileTable::replaceWhole(books.path(), temporaryPathFor(books.path()), kept);
     });
     // A step after the rename (syncing the folder) may fail once the remaining records are
     // already in place; then the deletion has happened and the tab must follow it.
-    if (!replaced && fileIdentity(books.SelectedFile) == before) {
+    if (!replaced && fileIdentity(books.path()) == before) {
         return;
     }
     showAfterDelete();
 }
 
 void SetupTab::showAfterDelete() {
-    BooksState& books = ctx_.books;
-    const SetupRules::Position now =
-        SetupRules::afterDelete({books.CurrentRecord, books.RecordCount});
-    books.CurrentRecord = now.currentRecord;
-    books.RecordCount = now.recordCount;
-    const bool shown = runReported(ctx_.dialogs, [this, &books, now] {
-        books.openFile(books.SelectedFile);
+    const SetupRules::Position now = SetupRules::afterDelete({current_, count_});
+    current_ = now.currentRecord;
+    count_ = now.recordCount;
+    const bool shown = ui::runReported(ctx_.dialogs, [this, now] {
+        ctx_.books.reopen();
         showRecord(now.currentRecord, now.recordCount);
     });
     if (!shown) {
         // The boxes still hold the deleted account; with the handle released no save can
         // write it over another record. Entering the tab again starts afresh.
-        books.files.close(books.FileNumber);
+        ctx_.books.close();
         display(now.currentRecord, now.recordCount, AccountRecord::blank());
+        current_ = 0;
     }
 }
 
 void SetupTab::txtCurrentBalance_LostFocus() {
-    const QString plain = leadingNumber(txtCurrentBalance_->text()).plainText();
-    txtCurrentBalance_->setText(plain);
-    txtYtdBalance_->setText(leadingNumber(plain).plainText());
-    if (!runReported(ctx_.dialogs, [this] { SaveCurrentRecord(); })) {
-        return; // the plain amount stays in both boxes for the next save
+    const QString text = txtCurrentBalance_->text();
+    const std::optional<Money> amount =
+        text.trimmed().isEmpty() ? std::optional<Money>(Money()) : parseAmount(text);
+    if (amount) {
+        // A balance typed for the period is the year's balance too, as a new account starts.
+        txtYtdBalance_->setText(RecordRules::boxText(*amount));
     }
-    const AccountRecord& held = ctx_.books.CurrentAccount;
-    txtCurrentBalance_->setText(RecordRules::shownAfterLeaving(plain, held.CurrentBalance));
-    txtYtdBalance_->setText(RecordRules::shownAfterLeaving(plain, held.YtdBalance));
+    if (!ui::runReported(ctx_.dialogs, [this] { SaveCurrentRecord(); })) {
+        return;
+    }
+    if (amount) {
+        txtCurrentBalance_->setText(RecordRules::boxText(*amount));
+    }
 }
 
 namespace {
@@ -164,7 +179,7 @@ void SetupTab::lstAcctType_Click() {
             txtAcctType_->setText(*code);
         }
     }
-    runReported(ctx_.dialogs, [this] { SaveCurrentRecord(); });
+    ui::runReported(ctx_.dialogs, [this] { SaveCurrentRecord(); });
 }
 
 void SetupTab::lstAcctName_Click() {
@@ -174,3 +189,5 @@ void SetupTab::lstAcctName_Click() {
         }
     }
 }
+
+} // namespace folio::accounts

@@ -119,7 +119,6 @@ void frmSelect::mnuSelectFile_Click() {
         dialogs_.message(QStringLiteral("File Already Open"), ui::MessageIcon::Critical);
         return;
     }
-    const bool otherBooks = books_.path() != dialogFileName_;
     try {
         books_.select(dialogFileName_);
     } catch (const FileError& error) {
@@ -136,11 +135,9 @@ void frmSelect::mnuSelectFile_Click() {
     }
     removeStaleLeftovers(dialogFileName_);
     SSTab1_->show();
-    if (otherBooks) {
-        // The shown tab still holds the books chosen before; prepare it again for the new
-        // ones, so a save or a posting there cannot write old accounts into them.
-        SSTab1_Click(lastTab_);
-    }
+    // The shown tab still holds the books as they were read before; prepare it again, so
+    // a save or a posting there cannot write old accounts into these books.
+    SSTab1_Click(lastTab_);
 }
 
 void frmSelect::releaseBooks() {

@@ -107,7 +107,7 @@ std::optional<ui::Tab> PostingTab::enter() {
     table_ = ctx_.books.read();
     listed_ = PostingRules::listing(table_);
     MSFlexGrid3_->show(table_, listed_);
-    MSFlexGrid3_->selectionModel()->clearSelection(); // no row stands chosen until one is
+    MSFlexGrid3_->selectionModel()->clear(); // no row stands chosen until one is chosen
     return std::nullopt;
 }
 

@@ -38,7 +38,8 @@ void PostingTab::cmdOKPost_Click() {
     txtPostCredit_->clear();
     clearBoxes();
     chosen_.reset();
-    MSFlexGrid3_->selectionModel()->clearSelection();
+    // No row stays chosen: choosing the same account again chooses it afresh.
+    MSFlexGrid3_->selectionModel()->clear();
     cmdOKPost_->setEnabled(false);
     ui::runReported(ctx_.dialogs, [this] { writeBlankAfterAccounts(); });
 }

@@ -5,12 +5,13 @@
 
 namespace folio::accounts {
 
-std::optional<int> SetupRules::findByName(int recordCount,
-                                          const std::function<AccountRecord(int)>& read,
-                                          const QString& upperAnswer) {
-    for (int i = 1; i <= recordCount; ++i) {
-        if (read(i).name.toUpper() == upperAnswer) {
-            return i;
+std::optional<int> SetupRules::findByName(const std::vector<AccountRecord>& records,
+                                          int recordCount, const QString& upperAnswer) {
+    const auto searched =
+        std::min(static_cast<std::size_t>(std::max(recordCount, 0)), records.size());
+    for (std::size_t i = 0; i < searched; ++i) {
+        if (records[i].name.toUpper() == upperAnswer) {
+            return static_cast<int>(i) + 1;
         }
     }
     return std::nullopt;

@@ -88,9 +88,8 @@ void SetupTab::cmdSearch_Click() {
     if (!answer.isEmpty()) {
         const QString wanted = answer.toUpper();
         ui::runReported(ctx_.dialogs, [this, &wanted] {
-            Books& books = ctx_.books;
-            const auto found = SetupRules::findByName(
-                count_, [&books](int i) { return books.get(i); }, wanted);
+            // One read of the whole file, then the search in memory.
+            const auto found = SetupRules::findByName(ctx_.books.read().records, count_, wanted);
             if (!found) {
                 ctx_.dialogs.message(SetupRules::notFoundMessage(wanted));
                 return;
@@ -110,10 +109,10 @@ void SetupTab::cmdDelete_Click() {
     Books& books = ctx_.books;
     std::vector<AccountRecord> kept;
     const bool read = ui::runReported(ctx_.dialogs, [this, &books, &kept] {
-        for (int i = 1; i <= count_; ++i) {
-            if (i != current_) {
-                kept.push_back(books.get(i));
-            }
+        kept = books.read().records; // records 1..count_, a missing one blank
+        kept.resize(static_cast<std::size_t>(count_));
+        if (current_ >= 1 && current_ <= count_) {
+            kept.erase(kept.begin() + (current_ - 1));
         }
     });
     if (!read) {

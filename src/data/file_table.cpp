@@ -259,4 +259,29 @@ void FileTable::setDurable(bool durable) {
     durableWrites = durable;
 }
 
+std::vector<RecordBytes> FileTable::readAll(int number) {
+    const int fd = descriptor(number);
+    const auto count = static_cast<std::size_t>(recordCount(number));
+    std::vector<RecordBytes> records(count); // zeros where the file ends early
+    auto* bytes = reinterpret_cast<std::uint8_t*>(records.data());
+    const std::size_t size = count * RecordLayout::kRecordSize;
+    static_assert(sizeof(RecordBytes) == RecordLayout::kRecordSize);
+    FileFaults::step();
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::pread(fd, bytes + done, size - done, static_cast<off_t>(done));
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throw FileError::fromErrno(errno);
+        }
+        if (n == 0) {
+            break; // the file ended inside its last record
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return records;
+}
+
 } // namespace folio

@@ -50,6 +50,10 @@ class FileTable {
     // Whether each record write is followed by a sync of the file (on unless measured).
     static void setDurable(bool durable);
 
+    // Every record of an open file (recordCount() of them) in one read of the whole file;
+    // a short last record reads zero-padded, as get() gives it.
+    std::vector<RecordBytes> readAll(int number);
+
   private:
     int descriptor(int number) const;
     std::array<int, kHighest + 1> fds_{};

@@ -1,6 +1,8 @@
 #pragma once
 #include "data/account_table.h"
+#include <QHash>
 #include <QTableView>
+#include <vector>
 
 namespace folio::ui {
 
@@ -20,8 +22,15 @@ class AccountGrid : public QTableView {
     void show(const AccountTable& table, const std::vector<int>& numbers);
     void clear();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    void sizeColumns();
+
     AccountListModel* model_;
+    std::vector<int> headerWidths_;
+    QHash<QString, int> textWidths_;
 };
 
 } // namespace folio::ui

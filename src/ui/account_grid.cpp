@@ -4,8 +4,6 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QStyle>
-#include <array>
-#include <numeric>
 
 namespace folio::ui {
 
@@ -54,25 +52,43 @@ void AccountGrid::sizeColumns() {
         textWidths_.clear(); // a bound on what is kept, far above the texts a grid shows
     }
     const auto widest = model_->widestTexts();
-    std::array<int, AccountListModel::ColumnCount> widths{};
-    for (std::size_t column = 0; column < widths.size(); ++column) {
-        widths[column] = headerWidths_[column];
+    for (std::size_t column = 0; column < widths_.size(); ++column) {
+        widths_[column] = headerWidths_[column];
         for (const QString& text : widest[column]) {
             auto known = textWidths_.constFind(text);
             if (known == textWidths_.constEnd()) {
                 known = textWidths_.insert(text, metrics.horizontalAdvance(text) + margin);
             }
-            widths[column] = std::max(widths[column], *known);
+            widths_[column] = std::max(widths_[column], *known);
         }
     }
-    // Room left over goes to the account names.
-    const int spare = viewport()->width() - std::accumulate(widths.begin(), widths.end(), 0);
-    widths[AccountListModel::Name] += std::max(spare, 0);
     // Setting a width that stays the same changes nothing, so entering a tab again over
     // the same books does not make the view measure its header again.
-    for (std::size_t column = 0; column < widths.size(); ++column) {
-        setColumnWidth(static_cast<int>(column), widths[column]);
+    for (int column = 0; column < AccountListModel::ColumnCount; ++column) {
+        if (column != AccountListModel::Name) {
+            setColumnWidth(column, widths_[static_cast<std::size_t>(column)]);
+        }
     }
+    fitNames();
+}
+
+void AccountGrid::fitNames() {
+    // Room left over goes to the account names; the names keep at least their own width.
+    int others = 0;
+    for (int column = 0; column < AccountListModel::ColumnCount; ++column) {
+        others += column == AccountListModel::Name ? 0 : columnWidth(column);
+    }
+    const int names = widths_[AccountListModel::Name];
+    setColumnWidth(AccountListModel::Name, std::max(names, viewport()->width() - others));
+}
+
+bool AccountGrid::viewportEvent(QEvent* event) {
+    // The grid's room is known only once its page is laid out, and it narrows when the
+    // scroll bar appears: the names take up what is left each time.
+    if (event->type() == QEvent::Resize) {
+        fitNames();
+    }
+    return QTableView::viewportEvent(event);
 }
 
 void AccountGrid::changeEvent(QEvent* event) {

@@ -16,6 +16,7 @@ class ScriptedDialogs : public folio::ui::Dialogs {
     }
     std::optional<QString> openFileName(const QString&) override { return fileName; }
     std::optional<int> choosePrinter(QPrinter& printer) override;
+    std::optional<int> chooseOne(const QString&, const QStringList&) override { return 0; }
 
     QString fileName;
     QString inputAnswer; // what is typed into every input box

@@ -27,6 +27,9 @@ class frmSelect : public QMainWindow, public ui::MainWindowPort {
 
     void Form_Load();
     void mnuSelectFile_Click();
+    // Selects books by their path as File, Select File does after its dialog (the lock,
+    // the new-books question, the messages); true when they are selected.
+    bool selectBooks(const QString& path);
     void MnuExit_Click();
     void SSTab1_Click(int previousTab);
 
@@ -44,6 +47,10 @@ class frmSelect : public QMainWindow, public ui::MainWindowPort {
     // Shows a tab now (its entry runs before this returns).
     void showTab(ui::Tab tab);
 
+  signals:
+    // Books were selected (a path as chosen).
+    void booksSelected(const QString& path);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -52,6 +59,7 @@ class frmSelect : public QMainWindow, public ui::MainWindowPort {
     void buildTabs();
     void wireTabs();
     void releaseBooks();
+    bool openChosen(const QString& name, bool newlyChosen);
 
     Books books_;
     statements::CompanyInfo company_;

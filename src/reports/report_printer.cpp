@@ -96,6 +96,7 @@ bool ReportPrinter::printCopies(bool setsFont, const std::vector<PrintLine>& lin
     const std::unique_ptr<PagePrinter> page = factory_(target, settings_);
     try {
         for (int copy = 1; copy <= *copies; ++copy) {
+            page->startReport(pageFrameOf(lines));
             if (setsFont) {
                 page->setFontName(QStringLiteral("Times New Roman"));
                 page->setFontSize(10);

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QPrinter;
@@ -34,6 +35,9 @@ class Dialogs {
     // The print dialog for the given printer: the number of copies, or empty when the
     // user cancelled.
     virtual std::optional<int> choosePrinter(QPrinter& printer) = 0;
+    // A question with a list of answers, the first one chosen at the start: the index of
+    // the answer taken, or empty when the user cancelled.
+    virtual std::optional<int> chooseOne(const QString& question, const QStringList& answers) = 0;
 };
 
 } // namespace folio::ui

@@ -1,10 +1,15 @@
 #include "ui/qt_dialogs.h"
 #include <QApplication>
+#include <QButtonGroup>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace folio::ui {
 
@@ -61,6 +66,32 @@ std::optional<QString> QtDialogs::openFileName(const QString& lastName) {
         return std::nullopt;
     }
     return dialog.selectedFiles().constFirst();
+}
+
+std::optional<int> QtDialogs::chooseOne(const QString& question, const QStringList& answers) {
+    QDialog dialog(parent_);
+    dialog.setWindowTitle(programTitle());
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* prompt = new QLabel(question, &dialog);
+    prompt->setWordWrap(true);
+    layout->addWidget(prompt);
+    auto* group = new QButtonGroup(&dialog);
+    for (int i = 0; i < answers.size(); ++i) {
+        auto* option = new QRadioButton(answers[i], &dialog);
+        option->setObjectName(QStringLiteral("optAnswer%1").arg(i + 1));
+        option->setAccessibleName(answers[i]);
+        option->setChecked(i == 0);
+        group->addButton(option, i);
+        layout->addWidget(option);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted || group->checkedId() < 0) {
+        return std::nullopt;
+    }
+    return group->checkedId();
 }
 
 std::optional<int> QtDialogs::choosePrinter(QPrinter& printer) {

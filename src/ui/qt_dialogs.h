@@ -19,6 +19,7 @@ class QtDialogs : public Dialogs {
                      const QString& defaultText) override;
     std::optional<QString> openFileName(const QString& lastName) override;
     std::optional<int> choosePrinter(QPrinter& printer) override;
+    std::optional<int> chooseOne(const QString& question, const QStringList& answers) override;
 
   private:
     QPointer<QWidget> parent_;

@@ -54,6 +54,16 @@ std::optional<int> FakeDialogs::choosePrinter(QPrinter& printer) {
     return onPrint ? onPrint(printer) : std::nullopt;
 }
 
+std::optional<int> FakeDialogs::chooseOne(const QString& question, const QStringList&) {
+    shown.push_back({ShownDialog::Kind::Choice, question, MessageIcon::None, programTitle()});
+    if (choices.empty()) {
+        return 0;
+    }
+    const auto answer = choices.front();
+    choices.pop_front();
+    return answer;
+}
+
 QStringList FakeDialogs::messages() const {
     QStringList texts;
     for (const ShownDialog& d : shown) {

@@ -10,7 +10,7 @@ using folio::ui::MessageIcon;
 
 // One dialog the program showed, as a test sees it.
 struct ShownDialog {
-    enum class Kind { Message, YesNo, Failure, Input, OpenFile, Print };
+    enum class Kind { Message, YesNo, Failure, Input, OpenFile, Print, Choice };
     Kind kind;
     QString text;
     MessageIcon icon = MessageIcon::None;
@@ -29,6 +29,7 @@ class FakeDialogs : public ui::Dialogs {
                      const QString& defaultText) override;
     std::optional<QString> openFileName(const QString& lastName) override;
     std::optional<int> choosePrinter(QPrinter& printer) override;
+    std::optional<int> chooseOne(const QString& question, const QStringList& answers) override;
 
     // The texts of the message boxes shown (plain, exclamation, critical and failures).
     QStringList messages() const;
@@ -41,6 +42,8 @@ class FakeDialogs : public ui::Dialogs {
     std::deque<bool> failureAnswers;
     std::deque<QString> inputAnswers;
     std::deque<std::optional<QString>> fileNames;
+    // Answers to chooseOne: an index, or empty for Cancel; with none left the first answer.
+    std::deque<std::optional<int>> choices;
     // Sets up the printer (for example to write a PDF) and gives the copies; empty = Cancel.
     std::function<std::optional<int>(QPrinter&)> onPrint;
     // Runs when a message is shown, so a test can act while it is "on screen".

@@ -20,7 +20,9 @@ namespace folio::app {
 
 namespace {
 const QString kGeometry = QStringLiteral("window/geometry");
-}
+constexpr int kMinimumWidth = 800;
+constexpr int kMinimumHeight = 600;
+} // namespace
 
 DesktopWindow::DesktopWindow(frmSelect& window, ui::Dialogs& dialogs)
     : QObject(&window), window_(window), dialogs_(dialogs) {
@@ -32,6 +34,9 @@ DesktopWindow::DesktopWindow(frmSelect& window, ui::Dialogs& dialogs)
     fileLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     window_.statusBar()->addWidget(fileLabel_, 1);
     buildWelcome();
+    // Every tab's caption stays in sight: the window is never narrower than the tab row.
+    window_.tabControl()->setUsesScrollButtons(false);
+    window_.setMinimumSize(kMinimumWidth, kMinimumHeight);
     window_.restoreGeometry(userSettings()->value(kGeometry).toByteArray());
     window_.installEventFilter(this);
     window_.tabControl()->installEventFilter(this);

@@ -17,11 +17,11 @@
 namespace {
 
 // Dialogs answered without a person; every message is written to the terminal.
-class TourDialogs : public Dialogs {
+class TourDialogs : public folio::ui::Dialogs {
   public:
     QString books;
     void beep() override {}
-    void message(const QString& text, MessageIcon) override { say(text); }
+    void message(const QString& text, folio::ui::MessageIcon) override { say(text); }
     bool askYesNo(const QString& text) override { return say(text), false; }
     bool failure(const QString& text) override { return say(text), false; }
     QString inputBox(const QString&, const QString&, const QString&) override {
@@ -90,17 +90,17 @@ constexpr Line kChart[] = {
 static_assert(std::size(kChart) == 40);
 
 void writeChart(const QString& path) {
-    std::vector<AccountRecord> records;
+    std::vector<folio::AccountRecord> records;
     for (const Line& line : kChart) {
-        AccountRecord record = AccountRecord::blank();
-        record.setName(QLatin1String(line.name));
-        record.setAcctType(QLatin1String(line.type));
-        record.CurrentBalance = parseAmount(QLatin1String(line.current)).value_or(Money());
-        record.YtdBalance = parseAmount(QLatin1String(line.ytd)).value_or(Money());
+        folio::AccountRecord record;
+        record.name = QLatin1String(line.name);
+        record.type = QLatin1String(line.type);
+        record.current = folio::parseAmount(QLatin1String(line.current)).value_or(folio::Money());
+        record.ytd = folio::parseAmount(QLatin1String(line.ytd)).value_or(folio::Money());
         records.push_back(record);
     }
     QFile::remove(path);
-    FileTable::replaceWhole(path, path + QStringLiteral(".TMP"), records);
+    folio::FileTable::replaceWhole(path, path + QStringLiteral(".TMP"), records);
 }
 
 void settle() {
@@ -118,7 +118,7 @@ void shoot(QWidget& window, const QString& folder, const QString& name) {
 }
 
 // Every tab in the order a user visits them, the statements after the company values.
-void tour(frmSelect& window, const QString& folder, const QString& size) {
+void tour(folio::app::frmSelect& window, const QString& folder, const QString& size) {
     const QString prefix = QStringLiteral("%1-").arg(size);
     QTabWidget* tabs = window.tabControl();
     tabs->setCurrentIndex(7);
@@ -154,7 +154,7 @@ int main(int argc, char* argv[]) {
     dialogs.books = QDir(folder).filePath(QStringLiteral("kestrow.dat"));
     writeChart(dialogs.books);
 
-    frmSelect window(dialogs);
+    folio::app::frmSelect window(dialogs);
     window.setGeometry(0, 0, width, height);
     window.show();
     shoot(window, folder, QStringLiteral("full-welcome"));

@@ -17,6 +17,11 @@ class ScriptedDialogs : public folio::ui::Dialogs {
     std::optional<QString> openFileName(const QString&) override { return fileName; }
     std::optional<int> choosePrinter(QPrinter& printer) override;
     std::optional<int> chooseOne(const QString&, const QStringList&) override { return 0; }
+    bool previewPrint(QPrinter&, const std::function<void(QPrinter&)>&) override { return true; }
+    std::optional<QString> saveFileName(const QString&, const QString&,
+                                        const QStringList&) override {
+        return std::nullopt;
+    }
 
     QString fileName;
     QString inputAnswer; // what is typed into every input box

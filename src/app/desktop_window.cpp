@@ -28,11 +28,12 @@ DesktopWindow::DesktopWindow(frmSelect& window, ui::Dialogs& dialogs)
     : QObject(&window), window_(window), dialogs_(dialogs) {
     setObjectName(QStringLiteral("DesktopWindow"));
     buildRecentMenu();
+    buildExportMenu();
     buildHelpMenu();
     fileLabel_ = new QLabel(&window_);
     fileLabel_->setObjectName(QStringLiteral("lblSelectedFile"));
     fileLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    window_.statusBar()->addWidget(fileLabel_, 1);
+    window_.statusBar()->addPermanentWidget(fileLabel_);
     buildWelcome();
     // Every tab's caption stays in sight: the window is never narrower than the tab row.
     window_.tabControl()->setUsesScrollButtons(false);
@@ -82,6 +83,38 @@ void DesktopWindow::fillRecentMenu() {
         RecentFiles::clear();
         showState();
     });
+}
+
+void DesktopWindow::buildExportMenu() {
+    auto* file = window_.findChild<QMenu*>(QStringLiteral("mnuFile"));
+    if (file == nullptr) {
+        return;
+    }
+    exportMenu_ = new QMenu(QStringLiteral("&Export"), file);
+    exportMenu_->setObjectName(QStringLiteral("mnuExport"));
+    file->insertMenu(recentMenu_ != nullptr ? recentMenu_->menuAction() : nullptr, exportMenu_);
+    using reports::Report;
+    const struct {
+        Report report;
+        const char* text;
+        const char* name;
+    } entries[] = {
+        {Report::TrialBalance, "&Trial Balance...", "mnuExportTrialBalance"},
+        {Report::IncomeStatement, "&Income Statement...", "mnuExportIncomeStatement"},
+        {Report::Equity, "Stockholders' &Equity...", "mnuExportEquity"},
+        {Report::BalanceSheet, "&Balance Sheet...", "mnuExportBalanceSheet"},
+    };
+    for (const auto& entry : entries) {
+        QAction* action = exportMenu_->addAction(QString::fromLatin1(entry.text));
+        action->setObjectName(QLatin1String(entry.name));
+        connect(action, &QAction::triggered, this, [this, report = entry.report] {
+            if (const auto written = window_.reports().exportReport(report)) {
+                window_.statusBar()->showMessage(
+                    QStringLiteral("Exported to %1").arg(QDir::toNativeSeparators(*written)),
+                    15000);
+            }
+        });
+    }
 }
 
 void DesktopWindow::openRecent(const QString& path) {
@@ -151,6 +184,9 @@ void DesktopWindow::showState() {
     }
     fileLabel_->setAccessibleName(fileLabel_->text());
     welcome_->setVisible(!open);
+    if (exportMenu_ != nullptr) {
+        exportMenu_->setEnabled(open); // a statement needs books
+    }
     if (!open) {
         welcome_->refresh(window_.books().path(), RecentFiles::existing());
     }

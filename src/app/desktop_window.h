@@ -32,6 +32,7 @@ class DesktopWindow : public QObject {
 
   private:
     void buildRecentMenu();
+    void buildExportMenu();
     void fillRecentMenu();
     void buildHelpMenu();
     void buildWelcome();
@@ -41,6 +42,7 @@ class DesktopWindow : public QObject {
     frmSelect& window_;
     ui::Dialogs& dialogs_;
     QMenu* recentMenu_ = nullptr;
+    QMenu* exportMenu_ = nullptr;
     QLabel* fileLabel_ = nullptr;
     WelcomeWidget* welcome_ = nullptr;
     QPointer<HelpDialog> help_;

@@ -1,4 +1,5 @@
 #include "ui/qt_dialogs.h"
+#include "ui/print_preview_dialog.h"
 #include <QApplication>
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -105,6 +106,35 @@ std::optional<int> QtDialogs::choosePrinter(QPrinter& printer) {
     const int copies = std::max(1, printer.copyCount());
     printer.setCopyCount(1);
     return copies;
+}
+
+bool QtDialogs::previewPrint(QPrinter& printer, const std::function<void(QPrinter&)>& render) {
+    PrintPreviewDialog preview(printer, render, parent_);
+    return preview.exec() == QDialog::Accepted;
+}
+
+std::optional<QString> QtDialogs::saveFileName(const QString& title, const QString& suggested,
+                                               const QStringList& types) {
+    QFileDialog dialog(parent_, title, suggested, types.join(QStringLiteral(";;")));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (!suggested.isEmpty()) {
+        dialog.selectFile(suggested);
+    }
+    // The extension follows the type chosen in the dialog.
+    const auto suffixOf = [](const QString& filter) {
+        const qsizetype star = filter.indexOf(QStringLiteral("*."));
+        return star < 0 ? QString() : filter.mid(star + 2).section(u')', 0, 0);
+    };
+    dialog.setDefaultSuffix(suffixOf(types.value(0)));
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog, suffixOf](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
 }
 
 } // namespace folio::ui

@@ -64,6 +64,22 @@ std::optional<int> FakeDialogs::chooseOne(const QString& question, const QString
     return answer;
 }
 
+bool FakeDialogs::previewPrint(QPrinter& printer, const std::function<void(QPrinter&)>& render) {
+    shown.push_back({ShownDialog::Kind::Preview, QString(), MessageIcon::None, QString()});
+    return onPreview ? onPreview(printer, render) : true;
+}
+
+std::optional<QString> FakeDialogs::saveFileName(const QString& title, const QString&,
+                                                 const QStringList&) {
+    shown.push_back({ShownDialog::Kind::SaveFile, title, MessageIcon::None, QString()});
+    if (saveNames.empty()) {
+        return std::nullopt;
+    }
+    const QString answer = saveNames.front();
+    saveNames.pop_front();
+    return answer;
+}
+
 QStringList FakeDialogs::messages() const {
     QStringList texts;
     for (const ShownDialog& d : shown) {

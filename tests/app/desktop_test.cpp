@@ -12,6 +12,7 @@
 
 namespace {
 
+using folio::app::BooksLock;
 using folio::app::RecentFiles;
 
 class DesktopTest : public BooksFixture {
@@ -79,18 +80,18 @@ TEST_F(DesktopTest, NewBooksStartFromTheChosenChartOrNotAtAll) {
         bool inventory = false;
         for (const AccountRecord& r : records) {
             const auto name = std::find_if(kStandardNames.begin(), kStandardNames.end(),
-                                           [&](const char* s) { return r.trimmedName() == s; });
+                                           [&](const char* s) { return r.name == s; });
             const auto type = std::find_if(kAccountTypes.begin(), kAccountTypes.end(),
-                                           [&](auto t) { return r.trimmedType() == t.code; });
-            EXPECT_NE(name, kStandardNames.end()) << r.trimmedName().toStdString();
-            EXPECT_NE(type, kAccountTypes.end()) << r.trimmedType().toStdString();
-            EXPECT_TRUE(r.CurrentBalance.isZero() && r.YtdBalance.isZero());
-            inventory = inventory || r.trimmedType() == "D1I";
+                                           [&](auto t) { return r.type == t.code; });
+            EXPECT_NE(name, kStandardNames.end()) << r.name.toStdString();
+            EXPECT_NE(type, kAccountTypes.end()) << r.type.toStdString();
+            EXPECT_TRUE(r.current.isZero() && r.ytd.isZero());
+            inventory = inventory || r.type == "D1I";
         }
         EXPECT_EQ(inventory, c.inventory);
     }
     // The merchandising books are selected and in balance at zero.
-    showTab(3);
+    showTab(ui::Tab::TrialBalance);
     EXPECT_EQ(text("txtDebit"), text("txtCredits"));
     // Books that exist are selected without a question.
     dialogs.reset();
@@ -131,18 +132,18 @@ TEST_F(DesktopTest, OpenRecentListsTheLastEightBooksThatStillExist) {
     EXPECT_TRUE(recentMenu().at(1).endsWith(path("b10.dat")));
 
     // A new window (the next run) offers the same list; choosing one selects it.
-    window = std::make_unique<frmSelect>(dialogs);
+    window = std::make_unique<app::frmSelect>(dialogs);
     EXPECT_EQ(RecentFiles::existing(), expected);
     recentMenu();
     window->findChild<QAction*>("mnuRecent3")->trigger();
-    EXPECT_EQ(window->books().Tag, path("b8.dat"));
+    EXPECT_EQ(window->books().path(), path("b8.dat"));
     EXPECT_EQ(RecentFiles::existing().first(), path("b8.dat"));
 }
 
 TEST_F(DesktopTest, WindowComesBackWithItsSize) {
     window->resize(1150, 700);
     window->close();
-    window = std::make_unique<frmSelect>(dialogs);
+    window = std::make_unique<app::frmSelect>(dialogs);
     EXPECT_EQ(window->size(), QSize(1150, 700));
 }
 

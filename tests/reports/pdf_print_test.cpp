@@ -153,8 +153,8 @@ TEST_F(PdfReports, LongReportKeepsMarginsRepeatsItsHeadingAndNumbersItsPages) {
     EXPECT_TRUE(text.contains(QStringLiteral("Page %1").arg(pages)));
     // Every word lies at least half an inch (36 points) inside the page's edges.
     const QString boxes = run("pdftotext", {"-bbox", path("long.pdf"), "-"});
-    const QRegularExpression page(R"re(<page width="([\d.]+)" height="([\d.]+)")re");
-    const auto size = page.match(boxes);
+    const QRegularExpression pageSize(R"re(<page width="([\d.]+)" height="([\d.]+)")re");
+    const auto size = pageSize.match(boxes);
     ASSERT_TRUE(size.hasMatch());
     const double width = size.captured(1).toDouble();
     const double height = size.captured(2).toDouble();

@@ -35,8 +35,13 @@ int main(int argc, char* argv[]) {
         return 0;
     case CommandLine::Action::Export:
         return folio::app::runExport(line.exportRequest, argc, argv);
-    case CommandLine::Action::Run:
     case CommandLine::Action::Fail:
+        if (!line.unknownOption) {
+            say(stderr, QStringLiteral("folio: %1\nTry folio --help.\n").arg(line.error));
+            return 2;
+        }
+        break; // perhaps one of Qt's own options: read again once Qt has taken them
+    case CommandLine::Action::Run:
         break;
     }
     QApplication app(argc, argv);

@@ -88,7 +88,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         {QStringLiteral("ending-inventory"), QString(), QStringLiteral("amount")},
     });
     if (!parser.parse(arguments)) {
-        return failure(parser.errorText());
+        CommandLine line = failure(parser.errorText());
+        line.unknownOption = !parser.unknownOptionNames().isEmpty();
+        return line;
     }
     if (parser.isSet(QStringLiteral("help"))) {
         return {CommandLine::Action::Help, {}, {}, {}};

@@ -25,6 +25,8 @@ struct CommandLine {
     QString booksFile; // Run: the books to select at start, or empty
     ExportRequest exportRequest;
     QString error; // Fail: what was wrong, for the terminal
+    // Fail: an option Folio does not know, which may be one of Qt's own (-platform ...).
+    bool unknownOption = false;
 };
 
 // Reads the program's arguments (the first one is the program's name).

@@ -49,6 +49,9 @@ void ReportPrinter::print(Report report) {
         if (!lines) {
             return;
         }
+        if (!preview(reportSetsFont(report), *lines)) {
+            return; // the preview was closed: nothing printed, nothing went wrong
+        }
         if (!printCopies(reportSetsFont(report), *lines) && report == Report::TrialBalance) {
             ctx_.dialogs.message(QStringLiteral("There was a problem printing to your printer!"));
         }
@@ -59,10 +62,9 @@ void ReportPrinter::print(Report report) {
     }
 }
 
-bool ReportPrinter::printCopies(bool setsFont, const std::vector<PrintLine>& lines) {
-    QPrinter& target = printer();
+bool ReportPrinter::preview(bool setsFont, const std::vector<PrintLine>& lines) {
     // The preview shows one copy as it will print, on settings of its own.
-    const bool print = ctx_.dialogs.previewPrint(target, [&](QPrinter& shown) {
+    return ctx_.dialogs.previewPrint(printer(), [&](QPrinter& shown) {
         PrinterSettings settings = settings_;
         const std::unique_ptr<PagePrinter> page = factory_(shown, settings);
         try {
@@ -72,9 +74,10 @@ bool ReportPrinter::printCopies(bool setsFont, const std::vector<PrintLine>& lin
             page->abort();
         }
     });
-    if (!print) {
-        return false;
-    }
+}
+
+bool ReportPrinter::printCopies(bool setsFont, const std::vector<PrintLine>& lines) {
+    QPrinter& target = printer();
     const std::optional<int> copies = ctx_.dialogs.choosePrinter(target);
     if (!copies) {
         return false;

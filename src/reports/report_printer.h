@@ -48,6 +48,8 @@ class ReportPrinter {
     // message) when an input is missing or the file cannot be read.
     std::optional<statements::Statements> statementsFor(Report report);
     ReportHeading heading() const;
+    // The print preview of one copy; true when the user goes on to print.
+    bool preview(bool setsFont, const std::vector<PrintLine>& lines);
     // The print dialog, then every copy; false when the dialog was cancelled or the
     // printer failed (the document is then dropped).
     bool printCopies(bool setsFont, const std::vector<PrintLine>& lines);

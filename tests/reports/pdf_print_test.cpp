@@ -132,8 +132,9 @@ TEST_F(PdfReports, LongReportKeepsMarginsRepeatsItsHeadingAndNumbersItsPages) {
         page.setFontName("Times New Roman");
         page.setFontSize(10);
         page.setPrintQuality(300);
-        const std::vector<reports::PrintLine> heading = {reports::PrintLine().centred(92, "Kestrow Supply Co."),
-                                                reports::PrintLine().centred(92, "Trial Balance")};
+        const std::vector<reports::PrintLine> heading = {
+            reports::PrintLine().centred(92, "Kestrow Supply Co."),
+            reports::PrintLine().centred(92, "Trial Balance")};
         page.startReport(reports::pageFrameOf(heading));
         for (const reports::PrintLine& line : heading) {
             page.printLine(line);

@@ -30,6 +30,11 @@ class TourDialogs : public folio::ui::Dialogs {
     std::optional<QString> openFileName(const QString&) override { return books; }
     std::optional<int> choosePrinter(QPrinter&) override { return std::nullopt; }
     std::optional<int> chooseOne(const QString&, const QStringList&) override { return 0; }
+    bool previewPrint(QPrinter&, const std::function<void(QPrinter&)>&) override { return false; }
+    std::optional<QString> saveFileName(const QString&, const QString&,
+                                        const QStringList&) override {
+        return std::nullopt;
+    }
 
   private:
     static void say(const QString& text) {

@@ -6,9 +6,13 @@
 #include "data/file_table.h"
 #include "data/text_rules.h"
 #include "ui/dialogs.h"
+#include "ui/print_preview_dialog.h"
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
@@ -17,9 +21,12 @@
 namespace {
 
 // Dialogs answered without a person; every message is written to the terminal.
+void settle();
+
 class TourDialogs : public folio::ui::Dialogs {
   public:
     QString books;
+    QString folder;
     void beep() override {}
     void message(const QString& text, folio::ui::MessageIcon) override { say(text); }
     bool askYesNo(const QString& text) override { return say(text), false; }
@@ -30,7 +37,15 @@ class TourDialogs : public folio::ui::Dialogs {
     std::optional<QString> openFileName(const QString&) override { return books; }
     std::optional<int> choosePrinter(QPrinter&) override { return std::nullopt; }
     std::optional<int> chooseOne(const QString&, const QStringList&) override { return 0; }
-    bool previewPrint(QPrinter&, const std::function<void(QPrinter&)>&) override { return false; }
+    // The real preview, photographed and closed.
+    bool previewPrint(QPrinter& printer, const std::function<void(QPrinter&)>& render) override {
+        folio::ui::PrintPreviewDialog preview(printer, render);
+        preview.resize(800, 780);
+        preview.show();
+        settle();
+        preview.grab().save(QDir(folder).filePath(QStringLiteral("preview.png")));
+        return false;
+    }
     std::optional<QString> saveFileName(const QString&, const QString&,
                                         const QStringList&) override {
         return std::nullopt;
@@ -128,7 +143,10 @@ void tour(folio::app::frmSelect& window, const QString& folder, const QString& s
     QTabWidget* tabs = window.tabControl();
     tabs->setCurrentIndex(7);
     window.findChild<QLineEdit*>(QStringLiteral("txtCompany"))->setText("Kestrow Supply Co.");
-    window.findChild<QLineEdit*>(QStringLiteral("txtDateOfStatements"))->setText("3/31/2024");
+    auto* date = window.findChild<QLineEdit*>(QStringLiteral("txtDateOfStatements"));
+    date->setText("3/31/2024");
+    QFocusEvent leave(QEvent::FocusOut); // as when the user leaves the box
+    QApplication::sendEvent(date, &leave);
     window.findChild<QAbstractButton*>(QStringLiteral("optMdse"))->click();
     window.findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
     shoot(window, folder, prefix + QStringLiteral("7-company"));
@@ -157,6 +175,7 @@ int main(int argc, char* argv[]) {
     const int height = args.value(3, QStringLiteral("800")).toInt();
     TourDialogs dialogs;
     dialogs.books = QDir(folder).filePath(QStringLiteral("kestrow.dat"));
+    dialogs.folder = folder;
     writeChart(dialogs.books);
 
     folio::app::frmSelect window(dialogs);
@@ -165,6 +184,15 @@ int main(int argc, char* argv[]) {
     shoot(window, folder, QStringLiteral("full-welcome"));
     window.mnuSelectFile_Click();
     tour(window, folder, QStringLiteral("full"));
+    // The print preview of the trial balance and the user guide.
+    window.showTab(folio::ui::Tab::TrialBalance);
+    window.reports().print(folio::reports::Report::TrialBalance);
+    window.findChild<QAction*>(QStringLiteral("mnuUserGuide"))->trigger();
+    if (auto* help = window.findChild<QDialog*>(QStringLiteral("dlgHelp"))) {
+        settle();
+        help->grab().save(QDir(folder).filePath(QStringLiteral("help.png")));
+        help->close();
+    }
 
     const QSize smallest = window.minimumSizeHint().expandedTo(window.minimumSize());
     std::fprintf(stdout, "smallest size: %dx%d\n", smallest.width(), smallest.height());

@@ -36,7 +36,8 @@ inventory). Then read the statements in order, since each one uses the figures o
 before: <b>Trial Balance</b> (debits must equal credits), <b>Income Statement</b> (net
 income), <b>Stockholders Equity</b> (ending retained earnings) and <b>Balance Sheet</b>
 (assets equal liabilities plus equity). Each statement has a <b>Print</b> button, which
-shows a preview first, and an <b>Export</b> button that writes it to a PDF or CSV file.</p>
+shows a preview first; <b>File, Export</b> writes a statement to a PDF file (the printed
+page, without a printer) or to a CSV file for a spreadsheet.</p>
 
 <h3>5. Close the month or the year</h3>
 <p>After reading the balance sheet, tick <b>Close monthly books</b> (or <b>Close yearly

@@ -1,12 +1,14 @@
 // Takes a screenshot of every tab of the real window over a chart of 40 merchandising
 // accounts, at the size asked for and at the window's smallest size. Run it on a display
 // (scripts/screenshots starts one under Xvfb): screenshot_tour OUTPUT_FOLDER [WIDTH HEIGHT]
+#include "accounts/starter_charts.h"
 #include "app/frm_select.h"
 #include "data/account_record.h"
 #include "data/file_table.h"
 #include "data/text_rules.h"
 #include "ui/dialogs.h"
 #include "ui/print_preview_dialog.h"
+#include "ui/qt_dialogs.h"
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -16,6 +18,7 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -182,6 +185,16 @@ int main(int argc, char* argv[]) {
     window.setGeometry(0, 0, width, height);
     window.show();
     shoot(window, folder, QStringLiteral("full-welcome"));
+    // The question new books ask, as the desktop shows it.
+    QTimer::singleShot(300, &window, [&folder] {
+        if (QWidget* question = QApplication::activeModalWidget()) {
+            question->grab().save(QDir(folder).filePath(QStringLiteral("new-books.png")));
+            question->close();
+        }
+    });
+    folio::ui::QtDialogs(&window).chooseOne(
+        folio::accounts::starterChartQuestion(QStringLiteral("kestrow.dat")),
+        folio::accounts::starterChartChoices());
     window.mnuSelectFile_Click();
     tour(window, folder, QStringLiteral("full"));
     // The print preview of the trial balance and the user guide.

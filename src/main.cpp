@@ -3,6 +3,7 @@
 #include "app/frm_select.h"
 #include "ui/qt_dialogs.h"
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QTimer>
 #include <cstdio>
@@ -61,8 +62,8 @@ int main(int argc, char* argv[]) {
     window.show();
     if (!line.booksFile.isEmpty()) {
         // Selected once the window is up, so its messages appear over it.
-        QTimer::singleShot(0, &window,
-                           [&window, file = line.booksFile] { window.selectBooks(file); });
+        const QString file = QFileInfo(line.booksFile).absoluteFilePath();
+        QTimer::singleShot(0, &window, [&window, file] { window.selectBooks(file); });
     }
     if (qEnvironmentVariableIsSet("FOLIO_EXIT_AFTER_SHOW")) {
         // Measures start-up: quit as soon as the first window has been shown.

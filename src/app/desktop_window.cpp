@@ -4,6 +4,7 @@
 #include "app/recent_files.h"
 #include "app/user_guide.h"
 #include "app/welcome_widget.h"
+#include "closing/closing_rules.h"
 #include "ui/dialogs.h"
 #include <QDir>
 #include <QEvent>
@@ -188,7 +189,14 @@ void DesktopWindow::showState() {
         exportMenu_->setEnabled(open); // a statement needs books
     }
     if (!open) {
-        welcome_->refresh(window_.books().path(), RecentFiles::existing());
+        QStringList closed;
+        for (const auto kind : {closing::ClosingKind::Monthly, closing::ClosingKind::Yearly}) {
+            const QString copy = closing::closedPath(window_.books().path(), kind);
+            if (window_.books().isSelected() && QFileInfo(copy).isFile()) {
+                closed << copy;
+            }
+        }
+        welcome_->refresh(window_.books().path(), closed, RecentFiles::existing());
     }
 }
 

@@ -81,7 +81,7 @@ QString shortcutsText() {
 <tr><td><b>Tab</b>, <b>Shift+Tab</b></td><td>Next and previous box or button</td></tr>
 <tr><td><b>Alt</b> + underlined letter</td><td>The button, box or menu of that letter</td></tr>
 <tr><td><b>Up</b>, <b>Down</b> in a grid</td><td>Move the highlighted account</td></tr>
-<tr><td><b>Enter</b> on a button</td><td>Press it</td></tr>
+<tr><td><b>Space</b> on a button or check box</td><td>Press it</td></tr>
 </table>
 )");
 }

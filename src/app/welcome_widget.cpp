@@ -40,7 +40,8 @@ WelcomeWidget::WelcomeWidget(QWidget* parent) : QWidget(parent) {
     layout->addStretch(1);
 }
 
-void WelcomeWidget::refresh(const QString& lastBooks, const QStringList& recent) {
+void WelcomeWidget::refresh(const QString& lastBooks, const QStringList& closedCopies,
+                            const QStringList& recent) {
     if (lastBooks.isEmpty()) {
         heading_->setText(QStringLiteral("No books are open"));
         advice_->setText(QStringLiteral(
@@ -51,7 +52,7 @@ void WelcomeWidget::refresh(const QString& lastBooks, const QStringList& recent)
     } else {
         heading_->setText(QStringLiteral("The books are closed"));
         advice_->setText(
-            QStringLiteral("%1 was closed. To go on with the next period, select the closed "
+            QStringLiteral("%1 was closed. To go on with the next period, open the closed "
                            "copy written beside it; to go on with the same books, select "
                            "them again.")
                 .arg(QDir::toNativeSeparators(lastBooks)));
@@ -64,23 +65,36 @@ void WelcomeWidget::refresh(const QString& lastBooks, const QStringList& recent)
         }
         delete item;
     }
+    int n = 0;
+    for (const QString& path : closedCopies) {
+        ++n;
+        addBooksButton(path,
+                       QStringLiteral("&%1  Open the closed copy %2")
+                           .arg(n)
+                           .arg(QDir::toNativeSeparators(path)),
+                       QStringLiteral("cmdClosedCopy%1").arg(n));
+    }
     recentHeading_->setText(recent.isEmpty() ? QStringLiteral("No recent books yet.")
                                              : QStringLiteral("Recent books:"));
     for (int i = 0; i < recent.size(); ++i) {
-        const QString& path = recent[i];
-        const QFileInfo info(path);
-        auto* button = new QPushButton(
-            QStringLiteral("&%1  %2    (%3)")
-                .arg(i + 1)
-                .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath())),
-            this);
-        button->setObjectName(QStringLiteral("cmdRecent%1").arg(i + 1));
-        button->setAccessibleName(QStringLiteral("Open %1").arg(path));
-        button->setToolTip(path);
-        button->setFlat(true);
-        connect(button, &QPushButton::clicked, this, [this, path] { emit recentChosen(path); });
-        recentList_->addWidget(button, 0, Qt::AlignLeft);
+        const QFileInfo info(recent[i]);
+        ++n;
+        addBooksButton(recent[i],
+                       QStringLiteral("&%1  %2    (%3)")
+                           .arg(n)
+                           .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath())),
+                       QStringLiteral("cmdRecent%1").arg(i + 1));
     }
+}
+
+void WelcomeWidget::addBooksButton(const QString& path, const QString& text, const QString& name) {
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(name);
+    button->setAccessibleName(QStringLiteral("Open %1").arg(path));
+    button->setToolTip(path);
+    button->setFlat(true);
+    connect(button, &QPushButton::clicked, this, [this, path] { emit recentChosen(path); });
+    recentList_->addWidget(button, 0, Qt::AlignLeft);
 }
 
 } // namespace folio::app

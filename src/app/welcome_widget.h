@@ -15,14 +15,17 @@ class WelcomeWidget : public QWidget {
     explicit WelcomeWidget(QWidget* parent = nullptr);
 
     // Says what to do after `lastBooks` (the books selected before, empty at start) and
-    // lists the recent books.
-    void refresh(const QString& lastBooks, const QStringList& recent);
+    // lists the closed copies written beside them, then the recent books.
+    void refresh(const QString& lastBooks, const QStringList& closedCopies,
+                 const QStringList& recent);
 
   signals:
     void selectRequested();
     void recentChosen(const QString& path);
 
   private:
+    void addBooksButton(const QString& path, const QString& text, const QString& name);
+
     QLabel* heading_ = nullptr;
     QLabel* advice_ = nullptr;
     QLabel* recentHeading_ = nullptr;

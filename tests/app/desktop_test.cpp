@@ -106,13 +106,16 @@ TEST_F(DesktopTest, StatusBarAndWelcomePageSayWhichBooksAreOpen) {
     const QString file = openBooks({account("Cash", "D1")});
     EXPECT_TRUE(welcome->isHidden());
     EXPECT_TRUE(statusText().contains(file)) << statusText().toStdString();
+    writeAccounts(file + " closed monthly", {account("Cash", "D1")});
     window->hideTabs(); // as a closing leaves the window
     EXPECT_FALSE(welcome->isHidden());
     EXPECT_TRUE(statusText().startsWith("Closed")) << statusText().toStdString();
-    // The welcome page lists the recent books and opens them.
-    auto* recent = find<QPushButton>("cmdRecent1");
-    ASSERT_NE(recent, nullptr);
-    recent->click();
+    // The welcome page offers the closed copy, then the recent books.
+    find<QPushButton>("cmdClosedCopy1")->click();
+    EXPECT_EQ(window->books().path(), file + " closed monthly");
+    window->hideTabs();
+    find<QPushButton>("cmdRecent2")->click();
+    EXPECT_EQ(window->books().path(), file);
     EXPECT_FALSE(window->tabControl()->isHidden());
 }
 

@@ -82,6 +82,8 @@ QString shortcutsText() {
 <tr><td><b>Alt</b> + underlined letter</td><td>The button, box or menu of that letter</td></tr>
 <tr><td><b>Up</b>, <b>Down</b> in a grid</td><td>Move the highlighted account</td></tr>
 <tr><td><b>Space</b> on a button or check box</td><td>Press it</td></tr>
+<tr><td><b>Page Up</b>, <b>Page Down</b></td><td>Previous and next page in the print preview</td></tr>
+<tr><td><b>Ctrl++</b>, <b>Ctrl+-</b></td><td>Zoom the print preview in and out</td></tr>
 </table>
 )");
 }

@@ -19,7 +19,7 @@ class Csv {
         text_ += quoted.join(u',') + QStringLiteral("\r\n");
     }
     void figure(const QString& label, const Amounts& amounts) {
-        line({label, csvAmount(amounts.current), csvAmount(amounts.ytd)});
+        line({csvText(label), csvAmount(amounts.current), csvAmount(amounts.ytd)});
     }
     // Every listed account whose whole type code is `code`, at its balances.
     void accounts(const Statements& s, const char* code) {
@@ -62,8 +62,9 @@ void trialBalance(Csv& csv, const Statements& s) {
         }
         const QString current = csvAmount(r.current);
         const QString ytd = csvAmount(r.ytd);
-        csv.line(side == BalanceSide::Debit ? QStringList{r.name, current, {}, ytd, {}}
-                                            : QStringList{r.name, {}, current, {}, ytd});
+        const QString name = csvText(r.name);
+        csv.line(side == BalanceSide::Debit ? QStringList{name, current, {}, ytd, {}}
+                                            : QStringList{name, {}, current, {}, ytd});
     }
     csv.line({QStringLiteral("Total"), csvAmount(s.trial.debits.current),
               csvAmount(s.trial.credits.current), csvAmount(s.trial.debits.ytd),
@@ -128,6 +129,11 @@ QString csvField(const QString& text) {
     return u'"' + quoted + u'"';
 }
 
+QString csvText(const QString& text) {
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    return !text.isEmpty() && formulaStarts.contains(text.front()) ? u'\'' + text : text;
+}
+
 QString csvAmount(Money amount) {
     const std::int64_t cents = amount.roundedToCents().raw() / 100;
     const std::int64_t magnitude = cents < 0 ? -cents : cents;
@@ -139,9 +145,9 @@ QString csvAmount(Money amount) {
 
 QString statementCsv(Report report, const ReportHeading& heading, const Statements& s) {
     Csv csv;
-    csv.line({QStringLiteral("Company"), heading.company});
+    csv.line({QStringLiteral("Company"), csvText(heading.company)});
     csv.line({QStringLiteral("Statement"), titleOf(report)});
-    csv.line({QStringLiteral("Date"), heading.date});
+    csv.line({QStringLiteral("Date"), csvText(heading.date)});
     if (report != Report::TrialBalance) {
         csv.line(
             {QStringLiteral("Line"), QStringLiteral("Current"), QStringLiteral("Year to Date")});

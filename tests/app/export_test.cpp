@@ -103,6 +103,14 @@ TEST_F(ExportTest, ExportThatCannotBeWrittenSaysSoAndLeavesNothing) {
     EXPECT_EQ(readAccounts(books), merchandisingBooks());
 }
 
+TEST_F(ExportTest, CsvKeepsNamesAsTextForSpreadsheets) {
+    writeAccounts(books, {account("=1+2", "D1", "5"), account("Cash, petty", "D1", "-2.5")});
+    ASSERT_TRUE(window->reports().exportTo(reports::Report::TrialBalance, path("tb.csv")));
+    const QString csv = readText(path("tb.csv"));
+    EXPECT_TRUE(csv.contains("\r\n'=1+2,5.00,,0.00,\r\n\"Cash, petty\",-2.50,,0.00,\r\n"))
+        << csv.toStdString();
+}
+
 TEST_F(ExportTest, PrintShowsThePreviewBeforeThePrintDialog) {
     const QString preview = path("preview.pdf");
     dialogs.reset();

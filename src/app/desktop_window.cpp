@@ -26,7 +26,7 @@ constexpr int kMinimumHeight = 600;
 } // namespace
 
 DesktopWindow::DesktopWindow(frmSelect& window, ui::Dialogs& dialogs)
-    : QObject(&window), window_(window), dialogs_(dialogs) {
+    : window_(window), dialogs_(dialogs) {
     setObjectName(QStringLiteral("DesktopWindow"));
     buildRecentMenu();
     buildExportMenu();

@@ -18,7 +18,8 @@ class WelcomeWidget;
 
 // What a desktop user expects of the main window beyond its tabs: File, Open Recent, the
 // Help menu, the selected file's name in the status bar, a page that says what to do while
-// no books are open, and the window's size and place kept between runs.
+// no books are open, and the window's size and place kept between runs. The window owns
+// it and lets it go before its own widgets.
 class DesktopWindow : public QObject {
     Q_OBJECT
   public:

@@ -33,7 +33,7 @@ frmSelect::frmSelect(ui::Dialogs& dialogs, QWidget* parent)
     buildTabs();
     wireTabs();
     Form_Load();
-    new DesktopWindow(*this, dialogs_);
+    desktop_ = std::make_unique<DesktopWindow>(*this, dialogs_);
 }
 
 frmSelect::~frmSelect() = default;

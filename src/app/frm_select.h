@@ -7,6 +7,7 @@
 #include "ui/tab_page.h"
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
 class QTabWidget;
 
@@ -15,6 +16,8 @@ class Dialogs;
 }
 
 namespace folio::app {
+
+class DesktopWindow;
 
 // The main window: the File menu and the eight tabs. It owns the books and the company
 // information for the whole run, prepares each tab when it is shown and reports what
@@ -72,6 +75,8 @@ class frmSelect : public QMainWindow, public ui::MainWindowPort {
     BooksLock lock_;         // one running Folio per accounts file
     QString dialogFileName_; // the file-open dialog keeps its last name between uses
     int lastTab_ = ui::indexOf(ui::Tab::Blank);
+    // Last, so it goes first: before the widgets whose events it watches.
+    std::unique_ptr<DesktopWindow> desktop_;
 };
 
 } // namespace folio::app

@@ -20,6 +20,7 @@ WelcomeWidget::WelcomeWidget(QWidget* parent) : QWidget(parent) {
     advice_ = new QLabel(this);
     advice_->setObjectName(QStringLiteral("lblWelcomeAdvice"));
     advice_->setWordWrap(true);
+    advice_->setMaximumWidth(720); // lines short enough to read
     advice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* select = new QPushButton(QStringLiteral("&Select or Create Books..."), this);
     select->setObjectName(QStringLiteral("cmdWelcomeSelect"));

@@ -1,0 +1,143 @@
+#include "journal/journal_window.h"
+#include "journal/entry_date.h"
+#include "ui/dialogs.h"
+#include "ui/form.h"
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace folio::journal {
+
+namespace {
+const QString kAllAccounts = QStringLiteral("(all accounts)");
+} // namespace
+
+JournalWindow::JournalWindow(JournalStore& store, Dialogs& dialogs, Reverse reverse,
+                             QWidget* parent)
+    : QDialog(parent), dialogs_(dialogs), reverse_(std::move(reverse)) {
+    setObjectName(QStringLiteral("frmJournal"));
+    setWindowTitle(QStringLiteral("Journal"));
+    model_ = new JournalModel(store, this);
+    buildFilter();
+    grdJournal_ = new QTableView(this);
+    grdJournal_->setObjectName(QStringLiteral("grdJournal"));
+    grdJournal_->setAccessibleName(QStringLiteral("Journal entries, newest first"));
+    grdJournal_->setModel(model_);
+    grdJournal_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdJournal_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdJournal_->verticalHeader()->hide();
+    grdJournal_->horizontalHeader()->setSectionResizeMode(JournalModel::Memo, QHeaderView::Stretch);
+    grdJournal_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+
+    cmdReverse_ = new QPushButton(QStringLiteral("&Reverse..."), this);
+    cmdReverse_->setObjectName(QStringLiteral("cmdReverse"));
+    cmdReverse_->setAccessibleName(QStringLiteral("Reverse the chosen entry"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->setObjectName(QStringLiteral("btnJournalClose"));
+    buttons->addButton(cmdReverse_, QDialogButtonBox::ActionRole);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    connect(cmdReverse_, &QPushButton::clicked, this, &JournalWindow::cmdReverse_Click);
+
+    auto* layout = qobject_cast<QVBoxLayout*>(this->layout());
+    layout->addWidget(grdJournal_, 1);
+    layout->addWidget(buttons);
+    resize(900, 520);
+}
+
+void JournalWindow::buildFilter() {
+    cboJournalAccount_ = new QComboBox(this);
+    cboJournalAccount_->setObjectName(QStringLiteral("cboJournalAccount"));
+    cboJournalAccount_->addItem(kAllAccounts);
+    txtJournalFrom_ = Form::box(QStringLiteral("txtJournalFrom"), this);
+    txtJournalTo_ = Form::box(QStringLiteral("txtJournalTo"), this);
+    for (QLineEdit* box : {txtJournalFrom_, txtJournalTo_}) {
+        box->setPlaceholderText(QStringLiteral("mm/dd/yyyy"));
+        connect(box, &QLineEdit::returnPressed, this, &JournalWindow::cmdJournalShow_Click);
+    }
+    cmdJournalShow_ = new QPushButton(QStringLiteral("&Show"), this);
+    cmdJournalShow_->setObjectName(QStringLiteral("cmdJournalShow"));
+    cmdJournalShow_->setAccessibleName(
+        QStringLiteral("Show the entries of this account and dates"));
+    connect(cmdJournalShow_, &QPushButton::clicked, this, &JournalWindow::cmdJournalShow_Click);
+    connect(cboJournalAccount_, &QComboBox::activated, this, &JournalWindow::cmdJournalShow_Click);
+
+    auto* grid = new QGridLayout();
+    Form::addLabelled(grid, 0, 0, QStringLiteral("lblJournalAccount"), QStringLiteral("&Account:"),
+                      cboJournalAccount_, this);
+    Form::addLabelled(grid, 0, 2, QStringLiteral("lblJournalFrom"), QStringLiteral("&From:"),
+                      txtJournalFrom_, this);
+    Form::addLabelled(grid, 0, 4, QStringLiteral("lblJournalTo"), QStringLiteral("&To:"),
+                      txtJournalTo_, this);
+    grid->addWidget(cmdJournalShow_, 0, 6);
+    grid->setColumnStretch(1, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+}
+
+void JournalWindow::setAccounts(const QStringList& names) {
+    const QString chosen = cboJournalAccount_->currentText();
+    cboJournalAccount_->clear();
+    cboJournalAccount_->addItem(kAllAccounts);
+    for (const QString& name : names) {
+        if (!name.isEmpty() && cboJournalAccount_->findText(name) < 0) {
+            cboJournalAccount_->addItem(name);
+        }
+    }
+    cboJournalAccount_->setCurrentIndex(std::max(0, cboJournalAccount_->findText(chosen)));
+}
+
+void JournalWindow::reload() {
+    model_->reload();
+    if (model_->canFetchMore({})) {
+        model_->fetchMore({});
+    }
+}
+
+bool JournalWindow::cmdJournalShow_Click() {
+    JournalFilter filter;
+    if (cboJournalAccount_->currentIndex() > 0) {
+        filter.account = cboJournalAccount_->currentText();
+    }
+    for (auto [box, date] :
+         {std::pair{txtJournalFrom_, &filter.from}, std::pair{txtJournalTo_, &filter.to}}) {
+        if (box->text().trimmed().isEmpty()) {
+            continue;
+        }
+        *date = typedDate(box->text());
+        if (!*date) {
+            dialogs_.message(notADateMessage(box->text()));
+            box->setFocus();
+            return false;
+        }
+    }
+    model_->setFilter(filter);
+    reload();
+    return true;
+}
+
+void JournalWindow::cmdReverse_Click() {
+    const QModelIndex current = grdJournal_->currentIndex();
+    const std::int64_t seq = current.isValid() ? model_->entryAt(current.row()) : 0;
+    if (seq == 0) {
+        dialogs_.message(QStringLiteral("Choose the entry to reverse in the journal first."));
+        return;
+    }
+    const QString reason = dialogs_.inputBox(
+        QStringLiteral("Why is entry %1 reversed? The reason is kept with the reversal.").arg(seq),
+        QStringLiteral("Reverse Entry %1").arg(seq));
+    if (reason.trimmed().isEmpty()) {
+        dialogs_.message(
+            QStringLiteral("Entry %1 was not reversed: a reversal needs a reason.").arg(seq));
+        return;
+    }
+    if (reverse_(seq, reason)) {
+        reload();
+    }
+}
+
+} // namespace folio::journal

@@ -1,0 +1,36 @@
+#pragma once
+#include "data/account_record.h"
+#include "data/money.h"
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace folio::journal {
+
+// A record after a debit and a credit are posted to it: an account of a debit-side type
+// gains the debit and loses the credit, one of a credit-side type the reverse, any other
+// leaves its balances alone; both balances move together and end in whole cents. Throws
+// MoneyOverflow when a balance leaves the range of Money.
+AccountRecord postedRecord(const AccountRecord& record, Money debit, Money credit);
+
+// One line of a balanced entry as the user enters it.
+struct AmountLine {
+    int record = 0;
+    Money debit;
+    Money credit;
+};
+
+// Why a balanced entry cannot be posted, in the words the user sees; empty when it can:
+// two lines or more, each with a debit or a credit (not both, none negative), and the
+// debits equal to the credits to the cent.
+std::optional<QString> balanceProblem(const std::vector<AmountLine>& lines);
+
+// The totals of a balanced entry's debits and credits, each amount taken to cents.
+// Throws MoneyOverflow when a total does not fit.
+struct Totals {
+    Money debits;
+    Money credits;
+};
+Totals totalsOf(const std::vector<AmountLine>& lines);
+
+} // namespace folio::journal

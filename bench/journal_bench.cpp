@@ -26,7 +26,7 @@ void BM_PostingRecordSynced(benchmark::State& state) {
     files.open(1, books);
     AccountRecord cash = files.get(1, 1);
     for (auto _ : state) {
-        cash.CurrentBalance += Money::fromWhole(1);
+        cash.current += Money::fromWhole(1);
         files.put(1, 1, cash);
     }
 }
@@ -74,7 +74,7 @@ QString millionJournal() {
     for (int i = 0; i < kMillion; ++i) {
         const auto at = static_cast<std::size_t>(i % 40);
         const AccountRecord before = held[at];
-        held[at].CurrentBalance += Money::fromWhole(1 + i % 7);
+        held[at].current += Money::fromWhole(1 + i % 7);
         const QDate date = QDate(2020, 1, 1).addDays(i / 400);
         entry.bind(1, date.toString(Qt::ISODate) + QStringLiteral("T09:00:00Z"))
             .bind(2, date.toString(Qt::ISODate))
@@ -87,8 +87,8 @@ QString millionJournal() {
         };
         line.bind(1, db.lastInsertId())
             .bind(2, static_cast<std::int64_t>(at) + 1)
-            .bind(3, held[at].trimmedName())
-            .bind(4, held[at].trimmedType())
+            .bind(3, held[at].name)
+            .bind(4, held[at].type)
             .bind(5, Money::fromWhole(1 + i % 7).raw())
             .bind(6, image(before))
             .bind(7, image(held[at]))

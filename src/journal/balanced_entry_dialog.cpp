@@ -29,14 +29,14 @@ BalancedEntryDialog::BalancedEntryDialog(std::vector<Account> accounts, QWidget*
     : QDialog(parent), accounts_(std::move(accounts)) {
     setObjectName(QStringLiteral("frmBalancedEntry"));
     setWindowTitle(QStringLiteral("Balanced Entry"));
-    txtEntryDate_ = Form::box(QStringLiteral("txtEntryDate"), this);
+    txtEntryDate_ = ui::Form::box(QStringLiteral("txtEntryDate"), this);
     txtEntryDate_->setText(shownDate(QDate::currentDate()));
-    txtEntryMemo_ = Form::box(QStringLiteral("txtEntryMemo"), this);
+    txtEntryMemo_ = ui::Form::box(QStringLiteral("txtEntryMemo"), this);
     auto* top = new QGridLayout();
-    Form::addLabelled(top, 0, 0, QStringLiteral("lblEntryDate"), QStringLiteral("&Date:"),
-                      txtEntryDate_, this);
-    Form::addLabelled(top, 0, 2, QStringLiteral("lblEntryMemo"), QStringLiteral("&Memo:"),
-                      txtEntryMemo_, this);
+    ui::Form::addLabelled(top, 0, 0, QStringLiteral("lblEntryDate"), QStringLiteral("&Date:"),
+                          txtEntryDate_, this);
+    ui::Form::addLabelled(top, 0, 2, QStringLiteral("lblEntryMemo"), QStringLiteral("&Memo:"),
+                          txtEntryMemo_, this);
     top->setColumnStretch(3, 1);
 
     grdEntryLines_ = new QTableWidget(0, 3, this);

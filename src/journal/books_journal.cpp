@@ -22,6 +22,29 @@ bool fileHolds(const QByteArray& image, const Entry& entry, bool afterImages) {
     return true;
 }
 
+// A record written past the end of the file leaves blank records between (the file
+// layer writes zero bytes there, a whole-file rewrite blank records): each gets its line,
+// so the entry says exactly what the file holds after it and Undo takes it all back.
+void addGapLines(Entry& entry, int existing) {
+    int highest = existing;
+    for (const Line& line : entry.lines) {
+        if (line.after) {
+            highest = std::max(highest, line.record);
+        }
+    }
+    std::vector<bool> named(static_cast<std::size_t>(highest) + 1);
+    for (const Line& line : entry.lines) {
+        if (line.record >= 1 && line.record <= highest) {
+            named[static_cast<std::size_t>(line.record)] = true;
+        }
+    }
+    for (int record = existing + 1; record < highest; ++record) {
+        if (!named[static_cast<std::size_t>(record)]) {
+            entry.lines.push_back(lineFor(record, std::nullopt, AccountRecord{}));
+        }
+    }
+}
+
 Entry newEntry(EntryKind kind, const EntryNote& note, std::optional<std::int64_t> reversalOf) {
     Entry entry;
     entry.kind = kind;
@@ -86,6 +109,7 @@ std::int64_t BooksJournal::record(BooksFile file, EntryKind kind, const EntryNot
         entry.lines.push_back(
             lineFor(change.record, before, change.after, change.debit, change.credit));
     }
+    addGapLines(entry, static_cast<int>((length + kSize - 1) / kSize));
     std::int64_t below = 0;
     UndoState after = shape_.undo;
     switch (kind) {

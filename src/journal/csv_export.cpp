@@ -19,7 +19,7 @@ QString balance(const std::optional<AccountRecord>& record, bool ytd) {
     if (!record) {
         return {};
     }
-    return plainAmount(ytd ? record->YtdBalance : record->CurrentBalance);
+    return plainAmount(ytd ? record->ytd : record->current);
 }
 
 QString row(const Entry& entry, const Line* line) {

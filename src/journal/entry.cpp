@@ -71,8 +71,8 @@ Line lineFor(int record, const std::optional<AccountRecord>& before,
     Line line;
     line.record = record;
     const AccountRecord& named = after ? *after : before ? *before : AccountRecord{};
-    line.name = named.trimmedName();
-    line.type = named.trimmedType();
+    line.name = named.name;
+    line.type = named.type;
     line.debit = debit;
     line.credit = credit;
     line.before = before;

@@ -1,4 +1,5 @@
 #include "journal/file_image.h"
+#include "data/books.h"
 #include "data/file_error.h"
 #include "data/file_table.h"
 #include <QFileInfo>
@@ -26,6 +27,11 @@ void restoreEarlier(BooksFile file, const Entry& entry, std::size_t failed) {
     }
 }
 } // namespace
+
+BooksFile booksFile(Books& books) {
+    const int number = books.handle();
+    return {books.files(), number, books.path()};
+}
 
 QByteArray readImage(BooksFile file) {
     const std::int64_t length = file.files.length(file.number);

@@ -6,7 +6,10 @@
 #include <optional>
 #include <vector>
 
+namespace folio {
 class FileTable;
+class Books;
+} // namespace folio
 
 namespace folio::journal {
 
@@ -18,7 +21,11 @@ struct BooksFile {
     QString path;
 };
 
-// The file's bytes exactly as they are (a last partial record included).
+// The selected books as the journal writes them (open under their handle).
+BooksFile booksFile(Books& books);
+
+// The file as Folio reads it: each record as decoded and written again (texts padded
+// with blanks), cut to the length of the file (a last partial record included).
 QByteArray readImage(BooksFile file);
 // The records of an image, a partial last record filled with zero bytes.
 std::vector<AccountRecord> recordsOf(const QByteArray& image);

@@ -2,16 +2,13 @@
 // reversals, Undo and Redo, and the closings.
 #include "data/file_table.h"
 #include "journal/books_journal.h"
+#include "posting/posting_rules.h"
 #include <QFile>
 #include <map>
 
 namespace folio::journal {
 
 namespace {
-
-QString tooLarge() {
-    return QStringLiteral("The amount is too large to post.");
-}
 
 // The changes that give each line's record the balances after its debit and credit,
 // reading each record as the earlier lines left it.
@@ -26,10 +23,15 @@ std::vector<Change> postedChanges(BooksFile file, const std::vector<AmountLine>&
         if (!working.contains(line.record)) {
             working[line.record] = file.files.get(file.number, line.record);
         }
+        AccountRecord& account = working[line.record];
+        if (!posting::PostingRules::canPost(account.type)) {
+            throw Refused(posting::PostingRules::cannotPostMessage(account));
+        }
         try {
-            working[line.record] = postedRecord(working[line.record], line.debit, line.credit);
+            account.setBalances(posting::PostingRules::posted(account.balances(), account.type,
+                                                              line.debit, line.credit));
         } catch (const MoneyOverflow&) {
-            throw Refused(tooLarge());
+            throw Refused(posting::PostingRules::amountTooLargeMessage());
         }
         changes.push_back({line.record, working[line.record], line.debit, line.credit});
     }
@@ -40,7 +42,7 @@ std::vector<Change> postedChanges(BooksFile file, const std::vector<AmountLine>&
 // is still the same, else at the first record of that name.
 std::optional<int> recordNow(const QByteArray& image, const Line& line) {
     const auto same = [&line](const std::optional<AccountRecord>& held) {
-        return held && held->trimmedName() == line.name;
+        return held && held->name == line.name;
     };
     if (same(recordAt(image, line.record))) {
         return line.record;

@@ -98,7 +98,7 @@ std::vector<JournalModel::Row> JournalModel::readPage() {
         row.debit = Money::fromRaw(lines.integer(5));
         row.credit = Money::fromRaw(lines.integer(6));
         if (const auto after = lines.blob(7)) {
-            row.balance = recordAt(*after, 1).value_or(AccountRecord{}).CurrentBalance;
+            row.balance = recordAt(*after, 1).value_or(AccountRecord{}).current;
         }
         page.push_back(row);
     }

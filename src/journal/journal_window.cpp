@@ -17,7 +17,7 @@ namespace {
 const QString kAllAccounts = QStringLiteral("(all accounts)");
 } // namespace
 
-JournalWindow::JournalWindow(JournalStore& store, Dialogs& dialogs, Reverse reverse,
+JournalWindow::JournalWindow(JournalStore& store, ui::Dialogs& dialogs, Reverse reverse,
                              QWidget* parent)
     : QDialog(parent), dialogs_(dialogs), reverse_(std::move(reverse)) {
     setObjectName(QStringLiteral("frmJournal"));
@@ -53,8 +53,8 @@ void JournalWindow::buildFilter() {
     cboJournalAccount_ = new QComboBox(this);
     cboJournalAccount_->setObjectName(QStringLiteral("cboJournalAccount"));
     cboJournalAccount_->addItem(kAllAccounts);
-    txtJournalFrom_ = Form::box(QStringLiteral("txtJournalFrom"), this);
-    txtJournalTo_ = Form::box(QStringLiteral("txtJournalTo"), this);
+    txtJournalFrom_ = ui::Form::box(QStringLiteral("txtJournalFrom"), this);
+    txtJournalTo_ = ui::Form::box(QStringLiteral("txtJournalTo"), this);
     for (QLineEdit* box : {txtJournalFrom_, txtJournalTo_}) {
         box->setPlaceholderText(QStringLiteral("mm/dd/yyyy"));
         connect(box, &QLineEdit::returnPressed, this, &JournalWindow::cmdJournalShow_Click);
@@ -67,12 +67,12 @@ void JournalWindow::buildFilter() {
     connect(cboJournalAccount_, &QComboBox::activated, this, &JournalWindow::cmdJournalShow_Click);
 
     auto* grid = new QGridLayout();
-    Form::addLabelled(grid, 0, 0, QStringLiteral("lblJournalAccount"), QStringLiteral("&Account:"),
-                      cboJournalAccount_, this);
-    Form::addLabelled(grid, 0, 2, QStringLiteral("lblJournalFrom"), QStringLiteral("&From:"),
-                      txtJournalFrom_, this);
-    Form::addLabelled(grid, 0, 4, QStringLiteral("lblJournalTo"), QStringLiteral("&To:"),
-                      txtJournalTo_, this);
+    ui::Form::addLabelled(grid, 0, 0, QStringLiteral("lblJournalAccount"),
+                          QStringLiteral("&Account:"), cboJournalAccount_, this);
+    ui::Form::addLabelled(grid, 0, 2, QStringLiteral("lblJournalFrom"), QStringLiteral("&From:"),
+                          txtJournalFrom_, this);
+    ui::Form::addLabelled(grid, 0, 4, QStringLiteral("lblJournalTo"), QStringLiteral("&To:"),
+                          txtJournalTo_, this);
     grid->addWidget(cmdJournalShow_, 0, 6);
     grid->setColumnStretch(1, 1);
     auto* layout = new QVBoxLayout(this);

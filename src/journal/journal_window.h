@@ -5,11 +5,14 @@
 #include <cstdint>
 #include <functional>
 
-class Dialogs;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+
+namespace folio::ui {
+class Dialogs;
+}
 
 namespace folio::journal {
 
@@ -25,7 +28,7 @@ class JournalWindow : public QDialog {
     // refused or failed (it has said why).
     using Reverse = std::function<bool(std::int64_t seq, const QString& reason)>;
 
-    JournalWindow(JournalStore& store, Dialogs& dialogs, Reverse reverse,
+    JournalWindow(JournalStore& store, ui::Dialogs& dialogs, Reverse reverse,
                   QWidget* parent = nullptr);
 
     // The account names the filter offers, in file order.
@@ -43,7 +46,7 @@ class JournalWindow : public QDialog {
   private:
     void buildFilter();
 
-    Dialogs& dialogs_;
+    ui::Dialogs& dialogs_;
     Reverse reverse_;
     JournalModel* model_ = nullptr;
     QComboBox* cboJournalAccount_ = nullptr;

@@ -8,21 +8,25 @@ namespace folio::journal {
 
 namespace {
 
+// The group of each code the books know; the statements count no other code, so an
+// account of another code stays out of the groups they stand for.
 const char* groupOf(const QString& code) {
-    static const std::array<std::pair<const char*, const char*>, 10> groups{{
+    static const std::array<std::pair<const char*, const char*>, 12> groups{{
         {"D1", "Assets"},
+        {"D1I", "Assets"},
         {"C1", "Assets"},
         {"C2", "Liabilities"},
+        {"C3C", "Equity"},
         {"C3", "Equity"},
+        {"D3", "Equity"},
         {"C4", "Income"},
         {"D4", "Income"},
         {"D5", "Expenses"},
         {"C5", "Expenses"},
         {"D6", "Expenses"},
-        {"C6", "Expenses"},
     }};
-    for (const auto& [prefix, group] : groups) {
-        if (codeBeginsWith(code, prefix)) {
+    for (const auto& [known, group] : groups) {
+        if (code == QLatin1String(known)) {
             return group;
         }
     }
@@ -33,10 +37,10 @@ using Amounts = std::map<QString, Money>;
 
 // The balances of the named accounts of a set of records, by exported name.
 void addBalances(Amounts& amounts, const std::optional<AccountRecord>& record, bool adding) {
-    if (!record || record->trimmedName().isEmpty()) {
+    if (!record || record->name.isEmpty()) {
         return;
     }
-    Money& amount = amounts[ledgerAccountName(record->trimmedName(), record->trimmedType())];
+    Money& amount = amounts[ledgerAccountName(record->name, record->type)];
     amount = adding ? amount + ledgerBalance(*record) : amount - ledgerBalance(*record);
 }
 
@@ -127,8 +131,7 @@ QString ledgerAccountName(const QString& name, const QString& typeCode) {
 }
 
 Money ledgerBalance(const AccountRecord& record) {
-    return balanceSide(record.trimmedType()) == BalanceSide::Credit ? -record.CurrentBalance
-                                                                    : record.CurrentBalance;
+    return balanceSide(record.type) == BalanceSide::Credit ? -record.current : record.current;
 }
 
 ExportResult exportLedger(JournalStore& store, const QString& path,

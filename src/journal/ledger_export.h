@@ -7,7 +7,7 @@ namespace folio::journal {
 
 // The name an account goes by in the exported journal: the group its type code belongs
 // to ("Assets", "Liabilities", "Equity", "Income", "Expenses"; "Unclassified" for a code
-// outside the catalogue) and its own name, with the characters that journal readers treat
+// the books do not know) and its own name, with the characters that journal readers treat
 // specially (colons, semicolons, runs of blanks) made plain.
 QString ledgerAccountName(const QString& name, const QString& typeCode);
 

@@ -1,29 +1,6 @@
 #include "journal/posting_math.h"
-#include "data/account_types.h"
 
 namespace folio::journal {
-
-namespace {
-Money postedBalance(Money balance, BalanceSide side, Money debit, Money credit) {
-    switch (side) {
-    case BalanceSide::Debit:
-        return (balance + debit - credit).roundedToCents();
-    case BalanceSide::Credit:
-        return (balance - debit + credit).roundedToCents();
-    case BalanceSide::Neither:
-        break;
-    }
-    return balance.roundedToCents();
-}
-} // namespace
-
-AccountRecord postedRecord(const AccountRecord& record, Money debit, Money credit) {
-    const BalanceSide side = balanceSide(record.trimmedType());
-    AccountRecord posted = record;
-    posted.CurrentBalance = postedBalance(record.CurrentBalance, side, debit, credit);
-    posted.YtdBalance = postedBalance(record.YtdBalance, side, debit, credit);
-    return posted;
-}
 
 Totals totalsOf(const std::vector<AmountLine>& lines) {
     Totals totals;

@@ -7,12 +7,6 @@
 
 namespace folio::journal {
 
-// A record after a debit and a credit are posted to it: an account of a debit-side type
-// gains the debit and loses the credit, one of a credit-side type the reverse, any other
-// leaves its balances alone; both balances move together and end in whole cents. Throws
-// MoneyOverflow when a balance leaves the range of Money.
-AccountRecord postedRecord(const AccountRecord& record, Money debit, Money credit);
-
 // One line of a balanced entry as the user enters it.
 struct AmountLine {
     int record = 0;

@@ -20,7 +20,7 @@ TEST(BalancedEntry, PostIsEnabledOnlyForTwoLinesOrMoreWhoseDebitsEqualTheCredits
     const std::vector<Case> cases = {
         {{{0, "100", ""}, {1, "", "100"}}, true},
         {{{0, "100", ""}, {1, "", "99.99"}}, false},
-        {{{0, "100.004", ""}, {1, "", "100"}}, true}, // equal to the cent
+        {{{0, "1,000.5", ""}, {1, "", "1000.50"}}, true},
         {{{0, "100", ""}}, false},
         {{{0, "100", "100"}, {1, "", ""}}, false},
         {{{0, "$1,000.00", ""}, {1, "", "600"}, {2, "", "400"}}, true},
@@ -60,7 +60,7 @@ TEST_F(JournalWindows, ReverseAsksForAReasonAndShowsTheReversal) {
     EXPECT_EQ(asked, (std::vector<std::pair<std::int64_t, QString>>{
                          {posting, "posted to the wrong account"}}));
     EXPECT_EQ(window.model().index(0, JournalModel::Memo).data(), "posted to the wrong account");
-    EXPECT_EQ(readAccounts(books)[0].CurrentBalance, money("5000"));
+    EXPECT_EQ(readAccounts(books)[0].current, money("18250.75"));
 }
 
 } // namespace

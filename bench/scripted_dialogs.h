@@ -13,9 +13,13 @@ class ScriptedDialogs : public Dialogs {
     bool failure(const QString& text) override;
     QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
     std::optional<QString> openFileName(const QString&) override { return fileName; }
+    std::optional<QString> saveFileName(const QString&, const QString&, const QString&) override {
+        return saveName;
+    }
     std::optional<int> choosePrinter(QPrinter& printer) override;
 
     QString fileName;
+    std::optional<QString> saveName; // the export file; empty cancels
     QString pdfFile;
     // The last message shown, so a benchmark can tell that its action failed.
     QString lastMessage;

@@ -21,8 +21,15 @@ namespace folio::app {
 using ui::Tab;
 
 frmSelect::frmSelect(ui::Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), context_{books_, company_, dialogs_, *this},
-      reports_(context_), closer_(context_) {
+    : QMainWindow(parent), dialogs_(dialogs),
+      journalMenu_(*this, books_, company_, dialogs_,
+                   [this] {
+                       if (books_.isSelected() && SSTab1_->isVisible()) {
+                           SSTab1_Click(lastTab_);
+                       }
+                   }),
+      context_{books_, company_, dialogs_, *this, &journalMenu_.journal()}, reports_(context_),
+      closer_(context_) {
     setObjectName(QStringLiteral("frmSelect"));
     setWindowTitle(ui::programTitle());
     resize(1100, 660);
@@ -43,6 +50,7 @@ void frmSelect::buildMenu() {
     exit->setObjectName(QStringLiteral("MnuExit"));
     connect(select, &QAction::triggered, this, &frmSelect::mnuSelectFile_Click);
     connect(exit, &QAction::triggered, this, &frmSelect::MnuExit_Click);
+    journalMenu_.build(*menuBar());
 }
 
 void frmSelect::buildTabs() {
@@ -119,6 +127,7 @@ void frmSelect::mnuSelectFile_Click() {
         dialogs_.message(QStringLiteral("File Already Open"), ui::MessageIcon::Critical);
         return;
     }
+    journalMenu_.keepCompanyValues();
     try {
         books_.select(dialogFileName_);
     } catch (const FileError& error) {
@@ -134,6 +143,7 @@ void frmSelect::mnuSelectFile_Click() {
         return;
     }
     removeStaleLeftovers(dialogFileName_);
+    journalMenu_.booksSelected();
     SSTab1_->show();
     // The shown tab still holds the books as they were read before; prepare it again, so
     // a save or a posting there cannot write old accounts into these books.
@@ -141,6 +151,7 @@ void frmSelect::mnuSelectFile_Click() {
 }
 
 void frmSelect::releaseBooks() {
+    journalMenu_.booksReleased();
     lock_.release();
     books_.forget();
 }
@@ -156,7 +167,10 @@ void frmSelect::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void frmSelect::SSTab1_Click(int /*previousTab*/) {
+void frmSelect::SSTab1_Click(int previousTab) {
+    if (previousTab == ui::indexOf(Tab::Company)) {
+        journalMenu_.keepCompanyValues();
+    }
     ui::TabPage* shown = pages_[static_cast<std::size_t>(SSTab1_->currentIndex())];
     if (shown == nullptr || !books_.isSelected()) {
         return;

@@ -38,6 +38,7 @@ BalancedEntryDialog::BalancedEntryDialog(std::vector<Account> accounts, QWidget*
     ui::Form::addLabelled(top, 0, 2, QStringLiteral("lblEntryMemo"), QStringLiteral("&Memo:"),
                           txtEntryMemo_, this);
     top->setColumnStretch(3, 1);
+    connect(txtEntryDate_, &QLineEdit::textChanged, this, &BalancedEntryDialog::refresh);
 
     grdEntryLines_ = new QTableWidget(0, 3, this);
     grdEntryLines_->setObjectName(QStringLiteral("grdEntryLines"));
@@ -142,6 +143,9 @@ std::vector<AmountLine> BalancedEntryDialog::lines() const {
 }
 
 std::optional<QString> BalancedEntryDialog::problem() const {
+    if (!note()) {
+        return notADateMessage(txtEntryDate_->text());
+    }
     for (int row = 0; row < grdEntryLines_->rowCount(); ++row) {
         for (int column : {DebitColumn, CreditColumn}) {
             const QTableWidgetItem* item = grdEntryLines_->item(row, column);

@@ -141,6 +141,10 @@ std::int64_t BooksJournal::record(BooksFile file, EntryKind kind, const EntryNot
 std::int64_t BooksJournal::commitAndWrite(BooksFile file, Entry& entry, std::int64_t below,
                                           UndoState after) {
     tookEffect_ = false;
+    if (!store_.isOpen()) {
+        writeUnrecorded(file, entry);
+        return 0;
+    }
     const BooksShape before = shape_;
     BooksShape next{applied(shape_.image, entry), after};
     store_.commit(entry, next, below);
@@ -171,6 +175,19 @@ std::int64_t BooksJournal::commitAndWrite(BooksFile file, Entry& entry, std::int
     tookEffect_ = true;
     markApplied(entry.seq);
     return entry.seq;
+}
+
+void BooksJournal::writeUnrecorded(BooksFile file, const Entry& entry) {
+    try {
+        writeEntry(file, entry);
+    } catch (const FileError&) {
+        try {
+            tookEffect_ = fileHolds(readImage(file), entry, true);
+        } catch (const FileError&) {
+        }
+        throw;
+    }
+    tookEffect_ = true;
 }
 
 void BooksJournal::markApplied(std::int64_t seq) {

@@ -1,4 +1,5 @@
 #pragma once
+#include "journal/company_values.h"
 #include "journal/entry.h"
 #include "journal/file_image.h"
 #include "journal/journal_store.h"
@@ -34,13 +35,6 @@ struct Change {
 struct EntryNote {
     QDate date = QDate::currentDate();
     QString memo;
-};
-
-// The company values kept with the books between sessions.
-struct CompanyValues {
-    QString name;
-    QString statementsDate;
-    QString businessType; // "Mdse", "Service" or empty
 };
 
 // The journal of one accounts file, kept beside it, and the one way Folio changes the
@@ -119,6 +113,8 @@ class BooksJournal {
     std::int64_t commitAndWrite(BooksFile file, Entry& entry, std::int64_t below, UndoState after);
     std::int64_t startOver(BooksFile file, const QString& memo);
     void markApplied(std::int64_t seq);
+    // Without a journal: the change goes straight to the file, all records or none.
+    void writeUnrecorded(BooksFile file, const Entry& entry);
     QString titleOf(std::int64_t seq);
 
     JournalStore store_;

@@ -34,6 +34,10 @@ class Dialogs {
     // The print dialog for the given printer: the number of copies, or empty when the
     // user cancelled.
     virtual std::optional<int> choosePrinter(QPrinter& printer) = 0;
+    // The file-save dialog for an export, starting at a suggested name and asking before
+    // it replaces a file; empty when cancelled.
+    virtual std::optional<QString> saveFileName(const QString& title, const QString& suggested,
+                                                const QString& filter) = 0;
 };
 
 } // namespace folio::ui

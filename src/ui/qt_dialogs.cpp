@@ -47,6 +47,18 @@ QString QtDialogs::inputBox(const QString& prompt, const QString& title,
     return ok ? answer : QString();
 }
 
+std::optional<QString> QtDialogs::saveFileName(const QString& title, const QString& suggested,
+                                               const QString& filter) {
+    QFileDialog dialog(parent_, title, suggested, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
 std::optional<QString> QtDialogs::openFileName(const QString& lastName) {
     QFileDialog dialog(parent_, QStringLiteral("Select File"), lastName,
                        QStringLiteral("All Files (*)"));

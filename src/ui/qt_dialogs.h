@@ -19,6 +19,8 @@ class QtDialogs : public Dialogs {
                      const QString& defaultText) override;
     std::optional<QString> openFileName(const QString& lastName) override;
     std::optional<int> choosePrinter(QPrinter& printer) override;
+    std::optional<QString> saveFileName(const QString& title, const QString& suggested,
+                                        const QString& filter) override;
 
   private:
     QPointer<QWidget> parent_;

@@ -49,6 +49,17 @@ std::optional<QString> FakeDialogs::openFileName(const QString&) {
     return answer;
 }
 
+std::optional<QString> FakeDialogs::saveFileName(const QString& title, const QString&,
+                                                 const QString&) {
+    shown.push_back({ShownDialog::Kind::SaveFile, QString(), MessageIcon::None, title});
+    if (fileNames.empty()) {
+        return std::nullopt;
+    }
+    const auto answer = fileNames.front();
+    fileNames.pop_front();
+    return answer;
+}
+
 std::optional<int> FakeDialogs::choosePrinter(QPrinter& printer) {
     shown.push_back({ShownDialog::Kind::Print, QString(), MessageIcon::None, QString()});
     return onPrint ? onPrint(printer) : std::nullopt;

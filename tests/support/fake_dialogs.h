@@ -10,7 +10,7 @@ using folio::ui::MessageIcon;
 
 // One dialog the program showed, as a test sees it.
 struct ShownDialog {
-    enum class Kind { Message, YesNo, Failure, Input, OpenFile, Print };
+    enum class Kind { Message, YesNo, Failure, Input, OpenFile, SaveFile, Print };
     Kind kind;
     QString text;
     MessageIcon icon = MessageIcon::None;
@@ -28,6 +28,9 @@ class FakeDialogs : public ui::Dialogs {
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override;
     std::optional<QString> openFileName(const QString& lastName) override;
+    // Answered from `fileNames` too.
+    std::optional<QString> saveFileName(const QString& title, const QString& suggested,
+                                        const QString& filter) override;
     std::optional<int> choosePrinter(QPrinter& printer) override;
 
     // The texts of the message boxes shown (plain, exclamation, critical and failures).

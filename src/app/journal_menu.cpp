@@ -74,10 +74,10 @@ void JournalMenu::updateActions() {
         redo = open && journal_.canRedo() ? journal_.redoTitle() : QString();
     } catch (const FileError&) {
     }
+    // The menu names what Undo and Redo would do; with nothing to do they only beep, so
+    // their shortcuts stay live whatever changed the books since the menu was last shown.
     mnuUndo_->setText(undo.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undo);
     mnuRedo_->setText(redo.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + redo);
-    mnuUndo_->setEnabled(!undo.isEmpty());
-    mnuRedo_->setEnabled(!redo.isEmpty());
 }
 
 void JournalMenu::booksSelected() {

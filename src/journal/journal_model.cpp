@@ -9,8 +9,11 @@ namespace folio::journal {
 namespace {
 
 // The conditions a filter adds to a query over entries `e` and lines `l`.
+// The blank record a posting leaves after the accounts is part of its entry (Undo takes it
+// back) but moves no amount and names no account, so the view leaves its line out.
 QByteArray conditions(const JournalFilter& filter) {
-    QByteArray where = "e.status = 1 AND e.seq < :below";
+    QByteArray where = "e.status = 1 AND e.seq < :below AND (l.name IS NULL OR l.name <> '' OR "
+                       "l.debit <> 0 OR l.credit <> 0)";
     if (!filter.account.isEmpty()) {
         where += " AND l.name = :account";
     }

@@ -31,6 +31,19 @@ JournalWindow::JournalWindow(JournalStore& store, ui::Dialogs& dialogs, Reverse 
     grdJournal_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdJournal_->setSelectionMode(QAbstractItemView::SingleSelection);
     grdJournal_->verticalHeader()->hide();
+    const QFontMetrics metrics = fontMetrics();
+    const std::pair<JournalModel::Column, const char*> widths[] = {
+        {JournalModel::Seq, "0000000"},
+        {JournalModel::Date, "00/00/0000  "},
+        {JournalModel::Kind, "Opening balances  "},
+        {JournalModel::Account, "Federal Unemp. Tax Payable  "},
+        {JournalModel::Debit, "$000,000.00  "},
+        {JournalModel::Credit, "$000,000.00  "},
+        {JournalModel::Balance, "($000,000.00)  "},
+    };
+    for (const auto& [column, sample] : widths) {
+        grdJournal_->setColumnWidth(column, metrics.horizontalAdvance(QLatin1String(sample)));
+    }
     grdJournal_->horizontalHeader()->setSectionResizeMode(JournalModel::Memo, QHeaderView::Stretch);
     grdJournal_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
 
@@ -46,7 +59,7 @@ JournalWindow::JournalWindow(JournalStore& store, ui::Dialogs& dialogs, Reverse 
     auto* layout = qobject_cast<QVBoxLayout*>(this->layout());
     layout->addWidget(grdJournal_, 1);
     layout->addWidget(buttons);
-    resize(900, 520);
+    resize(1040, 560);
 }
 
 void JournalWindow::buildFilter() {

@@ -232,6 +232,12 @@ bool JournalStore::takenBack(std::int64_t seq) {
     return query.step();
 }
 
+std::int64_t JournalStore::lastSeq() {
+    Statement query(db_, "SELECT coalesce(max(seq), 0) FROM entries");
+    query.step();
+    return query.integer(0);
+}
+
 std::int64_t JournalStore::entryCount() {
     Statement query(db_, "SELECT count(*) FROM entries");
     query.step();

@@ -65,6 +65,8 @@ class JournalStore {
     // Whether an Undo entry took `seq` back (whatever came after it).
     bool takenBack(std::int64_t seq);
     std::int64_t entryCount();
+    // The number of the newest entry (0 for none).
+    std::int64_t lastSeq();
 
     // Every applied entry with its lines, oldest first, handed one at a time to `each`
     // until it returns false; false when stopped that way.

@@ -1,9 +1,11 @@
 #include "journal/journal_window.h"
 #include "journal/entry_date.h"
+#include "journal/journal_store.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -19,7 +21,7 @@ const QString kAllAccounts = QStringLiteral("(all accounts)");
 
 JournalWindow::JournalWindow(JournalStore& store, ui::Dialogs& dialogs, Reverse reverse,
                              QWidget* parent)
-    : QDialog(parent), dialogs_(dialogs), reverse_(std::move(reverse)) {
+    : QDialog(parent), dialogs_(dialogs), reverse_(std::move(reverse)), store_(store) {
     setObjectName(QStringLiteral("frmJournal"));
     setWindowTitle(QStringLiteral("Journal"));
     model_ = new JournalModel(store, this);
@@ -104,7 +106,25 @@ void JournalWindow::setAccounts(const QStringList& names) {
     cboJournalAccount_->setCurrentIndex(std::max(0, cboJournalAccount_->findText(chosen)));
 }
 
+void JournalWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && store_.isOpen()) {
+        try {
+            if (store_.lastSeq() != shownUpTo_) {
+                reload();
+            }
+        } catch (const std::exception&) {
+            // The rows already shown stay; the next reading says what is wrong.
+        }
+    }
+}
+
 void JournalWindow::reload() {
+    try {
+        shownUpTo_ = store_.isOpen() ? store_.lastSeq() : 0;
+    } catch (const std::exception&) {
+        shownUpTo_ = 0;
+    }
     model_->reload();
     if (model_->canFetchMore({})) {
         model_->fetchMore({});

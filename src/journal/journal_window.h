@@ -43,11 +43,17 @@ class JournalWindow : public QDialog {
     bool cmdJournalShow_Click();
     void cmdReverse_Click();
 
+  protected:
+    // Coming back to the window after the books changed elsewhere shows the new entries.
+    void changeEvent(QEvent* event) override;
+
   private:
     void buildFilter();
 
     ui::Dialogs& dialogs_;
     Reverse reverse_;
+    JournalStore& store_;
+    std::int64_t shownUpTo_ = 0; // the newest entry when the rows were last read
     JournalModel* model_ = nullptr;
     QComboBox* cboJournalAccount_ = nullptr;
     QLineEdit* txtJournalFrom_ = nullptr;

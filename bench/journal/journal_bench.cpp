@@ -1,52 +1,86 @@
-// The journal: one posting with its journal entry against the posting without one, the
-// journal view's first rows and the export over a journal of 1,000,000 entries.
-#include "bench_books.h"
+// The journal: one posting through the window with its journal entry against the same
+// posting written straight to the file, the journal window's first rows and the exports
+// over a journal of 1,000,000 entries.
+#include "app/frm_select.h"
+#include "bench_dialogs.h"
 #include "data/file_table.h"
 #include "journal/books_journal.h"
 #include "journal/csv_export.h"
 #include "journal/journal_model.h"
+#include "journal/journal_window.h"
 #include "journal/ledger_export.h"
+#include "posting/posting_tab.h"
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+using namespace folio;
 using namespace folio::journal;
 
 namespace {
 
 constexpr int kMillion = 1000000;
 
-// One record written and synced, as a posting without a journal writes it.
-void BM_PostingRecordSynced(benchmark::State& state) {
-    QTemporaryDir dir;
-    const QString books = dir.filePath(QStringLiteral("books.dat"));
-    writeBooks(books, chartOf49());
-    FileTable files;
-    files.open(1, books);
-    AccountRecord cash = files.get(1, 1);
-    for (auto _ : state) {
-        cash.current += Money::fromWhole(1);
-        files.put(1, 1, cash);
+// A chart of 49 accounts of every type.
+std::vector<AccountRecord> chartOf49() {
+    static const char* const codes[] = {"D1", "D1", "D1I", "C1", "C2", "C2", "C3C",
+                                        "C3", "C4", "D4", "D5", "C5", "D6"};
+    std::vector<AccountRecord> chart;
+    for (int i = 0; i < 49; ++i) {
+        AccountRecord account;
+        account.name = QStringLiteral("Account %1").arg(i + 1);
+        account.type = QString::fromLatin1(codes[static_cast<std::size_t>(i) % std::size(codes)]);
+        account.current = Money::fromWhole(1000 + i);
+        account.ytd = Money::fromWhole(5000 + i);
+        chart.push_back(account);
     }
+    return chart;
 }
-BENCHMARK(BM_PostingRecordSynced)->Unit(benchmark::kMicrosecond);
 
-// The same posting through the journal: entry committed (synced), record written
-// (synced), entry marked applied.
-void BM_PostingWithJournal(benchmark::State& state) {
+void writeBooks(const QString& path, const std::vector<AccountRecord>& records) {
+    QFile::remove(path);
+    QFile::remove(BooksJournal::pathFor(path));
+    FileTable::replaceWhole(path, path + QStringLiteral(".TMP"), records);
+}
+
+// One amount posted on the posting tab of the real window, each record synced: with its
+// journal entry (entry committed and synced, records written and synced, entry marked
+// applied), or with the journal closed, written straight to the file as before the journal.
+void BM_PostingInTheWindow(benchmark::State& state) {
+    const bool journaled = state.range(0) != 0;
     QTemporaryDir dir;
-    const QString books = dir.filePath(QStringLiteral("books.dat"));
-    writeBooks(books, chartOf49());
-    FileTable files;
-    files.open(1, books);
-    BooksJournal journal;
-    journal.open({files, 1, books});
+    BenchDialogs dialogs;
+    dialogs.books = dir.filePath(QStringLiteral("books.dat"));
+    writeBooks(dialogs.books, chartOf49());
+    app::frmSelect window(dialogs);
+    window.show();
+    window.mnuSelectFile_Click();
+    if (!journaled) {
+        window.journalMenu().journal().close();
+    }
+    window.showTab(ui::Tab::Posting);
+    auto* posting = static_cast<posting::PostingTab*>(window.page(ui::Tab::Posting));
+    auto* debit = window.findChild<QLineEdit*>(QStringLiteral("txtPostDebit"));
     for (auto _ : state) {
-        journal.post({files, 1, books}, {}, {1, Money::fromWhole(1), Money()});
+        posting->MSFlexGrid3_Click(1);
+        debit->setText(QStringLiteral("1"));
+        posting->cmdOKPost_Click();
+    }
+    if (dialogs.messages != 0) {
+        state.SkipWithError(qPrintable(dialogs.lastMessage));
     }
 }
-BENCHMARK(BM_PostingWithJournal)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PostingInTheWindow)
+    ->ArgName("journal")
+    ->Arg(1)
+    ->Arg(0)
+    ->Unit(benchmark::kMicrosecond);
 
 // A journal of a million one-line postings, made once and kept between runs.
 QString millionJournal() {
@@ -61,9 +95,8 @@ QString millionJournal() {
         return path;
     }
     store.close();
-    QFile::remove(path);
-    store.open(path);
     writeBooks(books, chartOf49());
+    store.open(path);
     const std::vector<AccountRecord> chart = chartOf49();
     Database& db = store.database();
     Transaction transaction(db);
@@ -98,18 +131,24 @@ QString millionJournal() {
     return path;
 }
 
-// Opening the journal and the first page of rows a view shows.
-void BM_JournalViewFirstRows(benchmark::State& state) {
+// The journal window opened on a million entries, to its first rows painted.
+void BM_JournalWindowFirstRows(benchmark::State& state) {
     const QString path = millionJournal();
+    BenchDialogs dialogs;
     for (auto _ : state) {
         JournalStore store;
         store.open(path);
-        JournalModel model(store);
-        model.fetchMore({});
-        benchmark::DoNotOptimize(model.index(0, JournalModel::Memo).data());
+        JournalWindow window(store, dialogs, [](std::int64_t, const QString&) { return true; });
+        window.reload();
+        window.show();
+        window.grid()->viewport()->repaint();
+        QApplication::processEvents();
+        if (window.model().rowCount() == 0) {
+            state.SkipWithError("no rows shown");
+        }
     }
 }
-BENCHMARK(BM_JournalViewFirstRows)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_JournalWindowFirstRows)->Unit(benchmark::kMillisecond);
 
 void BM_JournalViewOneAccount(benchmark::State& state) {
     const QString path = millionJournal();

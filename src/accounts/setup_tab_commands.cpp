@@ -1,12 +1,12 @@
-#include "accounts/file_identity.h"
 #include "accounts/record_rules.h"
 #include "accounts/setup_rules.h"
 #include "accounts/setup_tab.h"
 #include "data/books.h"
 #include "data/text_rules.h"
+#include "journal/books_changes.h"
+#include "journal/file_image.h"
 #include "ui/dialogs.h"
 #include "ui/failure_report.h"
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <vector>
@@ -17,20 +17,6 @@
 // a box that is refused stops the command before anything is written.
 
 namespace folio::accounts {
-
-namespace {
-
-// The temporary file a deletion writes beside the accounts file.
-QString temporaryPathFor(const QString& accountsFile) {
-    const QFileInfo file(accountsFile);
-    QString temporary = file.absolutePath() + QStringLiteral("/File.TMP");
-    if (QFileInfo(temporary) == file) {
-        temporary += QLatin1Char('~'); // the accounts file itself is named File.TMP
-    }
-    return temporary;
-}
-
-} // namespace
 
 void SetupTab::endReached(const QString& text) {
     ctx_.dialogs.beep();
@@ -49,7 +35,8 @@ void SetupTab::cmdNew_Click() {
         if (records > 0 && books.get(records).isBlank()) {
             showRecord(records, records);
         } else {
-            books.put(records + 1, AccountRecord::blank());
+            journal::changeBooks(ctx_.journal, books, journal::EntryKind::NewAccount,
+                                 {{records + 1, AccountRecord::blank(), Money(), Money()}});
             showRecord(records + 1, records + 1);
         }
         txtAcctName_->setFocus(Qt::OtherFocusReason);
@@ -108,23 +95,30 @@ void SetupTab::cmdDelete_Click() {
     }
     Books& books = ctx_.books;
     std::vector<AccountRecord> kept;
-    const bool read = ui::runReported(ctx_.dialogs, [this, &books, &kept] {
+    QByteArray image;
+    const bool read = ui::runReported(ctx_.dialogs, [this, &books, &kept, &image] {
         kept = books.read().records; // records 1..count_, a missing one blank
         kept.resize(static_cast<std::size_t>(count_));
         if (current_ >= 1 && current_ <= count_) {
             kept.erase(kept.begin() + (current_ - 1));
         }
+        image = journal::readImage(journal::booksFile(books));
     });
     if (!read) {
         return;
     }
-    const auto before = fileIdentity(books.path());
-    const bool replaced = ui::runReported(ctx_.dialogs, [&books, &kept] {
-        FileTable::replaceWhole(books.path(), temporaryPathFor(books.path()), kept);
+    // The whole file is written again (beside it, then renamed over it) as one entry, so
+    // Undo brings the account back at its place.
+    bool tookEffect = false;
+    const bool replaced = ui::runReported(ctx_.dialogs, [&] {
+        journal::changeBooks(ctx_.journal, books, journal::EntryKind::Deletion,
+                             journal::BooksJournal::wholeFile(image, kept),
+                             {QDate::currentDate(), QStringLiteral("Deleted %1").arg(shown_.name)},
+                             &tookEffect);
     });
     // A step after the rename (syncing the folder) may fail once the remaining records are
     // already in place; then the deletion has happened and the tab must follow it.
-    if (!replaced && fileIdentity(books.path()) == before) {
+    if (!replaced && !tookEffect) {
         return;
     }
     showAfterDelete();

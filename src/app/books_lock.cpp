@@ -53,6 +53,8 @@ void removeStaleLeftovers(const QString& accountsPath) {
         QDir(folder).filePath(QStringLiteral("File.TMP")),
         accountsPath + QStringLiteral(" closed monthly.TMP"),
         accountsPath + QStringLiteral(" closed ytd.TMP"),
+        accountsPath + QStringLiteral(" closed monthly.journal.TMP"),
+        accountsPath + QStringLiteral(" closed ytd.journal.TMP"),
     };
     for (const QString& leftover : leftovers) {
         if (QFileInfo(leftover).isFile()) {

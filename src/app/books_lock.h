@@ -34,7 +34,7 @@ class BooksLock {
 };
 
 // Removes what an interrupted Folio may have left beside an accounts file: the delete's
-// "File.TMP" and the half-written temporary closed copies.
+// "File.TMP" and the half-written temporary closed copies and their journals.
 void removeStaleLeftovers(const QString& accountsPath);
 
 } // namespace folio::app

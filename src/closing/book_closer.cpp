@@ -1,6 +1,7 @@
 #include "closing/book_closer.h"
 #include "data/books.h"
 #include "data/file_table.h"
+#include "journal/books_journal.h"
 #include "ui/dialogs.h"
 #include "ui/failure_report.h"
 
@@ -38,10 +39,19 @@ void BookCloser::close(ClosingKind kind) {
     }
     const std::vector<AccountRecord> closed = closeBooks(s->table, kind, *s->closing);
     const QString target = closedPath(selected, kind);
+    // The closed copy starts a journal of its own; these books' journal records the closing.
+    const QString closing = QStringLiteral("%1 closing")
+                                .arg(kind == ClosingKind::Monthly ? QStringLiteral("Monthly")
+                                                                  : QStringLiteral("Yearly"));
+    journal::CompanyValues carried = journal::companyValuesOf(ctx_.company);
+    carried.statementsDate.clear(); // the next period has a date of its own
     if (!ui::runReported(ctx_.dialogs, [&] {
-            FileTable::replaceWhole(target, target + QStringLiteral(".TMP"), closed);
+            journal::BooksJournal::writeClosedCopy(target, selected, closing, closed, carried);
         })) {
         return;
+    }
+    if (ctx_.journal != nullptr) {
+        ui::runReported(ctx_.dialogs, [&] { ctx_.journal->recordClosing(closing, target); });
     }
     ctx_.books.close();
     ctx_.dialogs.message(QStringLiteral("The %1 books were closed into\n%2\n\n%3 was not changed. "

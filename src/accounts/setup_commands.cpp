@@ -1,15 +1,16 @@
-#include "accounts/file_identity.h"
 #include "accounts/record_rules.h"
 #include "accounts/setup_rules.h"
 #include "accounts/setup_tab.h"
 #include "data/books_state.h"
+#include "data/file_identity.h"
+#include "data/file_rewrite.h"
 #include "data/text_rules.h"
 #include "ui/dialogs.h"
 #include "ui/failure_report.h"
-#include <QFileInfo>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
-#include <vector>
+#include <QProgressDialog>
 
 // The setup tab's commands: New, Next, Previous, Search, Delete, the current-balance box
 // and the two lists. Each one does its file work before it changes the tab's state, so a
@@ -17,15 +18,32 @@
 
 namespace {
 
-// The temporary file a deletion writes beside the accounts file.
-QString temporaryPathFor(const QString& accountsFile) {
-    const QFileInfo file(accountsFile);
-    QString temporary = file.absolutePath() + QStringLiteral("/File.TMP");
-    if (QFileInfo(temporary) == file) {
-        temporary += QLatin1Char('~'); // the accounts file itself is named File.TMP
+// A progress window for file work on a large file: it appears only when the work lasts
+// past a second, and Cancel stops the work. Meanwhile the window keeps repainting.
+class FileWorkProgress {
+  public:
+    FileWorkProgress(QWidget* parent, const QString& label)
+        : dialog_(label, QStringLiteral("Cancel"), 0, 1000, parent) {
+        dialog_.setObjectName(QStringLiteral("fileWorkProgress"));
+        dialog_.setAccessibleName(label);
+        dialog_.setWindowModality(Qt::WindowModal);
+        dialog_.setMinimumDuration(1000);
+        dialog_.setValue(0);
     }
-    return temporary;
-}
+
+    folio::Progress callback() {
+        return [this](std::int64_t done, std::int64_t total) {
+            dialog_.setValue(static_cast<int>(total > 0 ? done * 1000 / total : 1000));
+            // Until the window is up (and modal), no click may start other work meanwhile.
+            QCoreApplication::processEvents(
+                dialog_.isVisible() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+            return !dialog_.wasCanceled();
+        };
+    }
+
+  private:
+    QProgressDialog dialog_;
+};
 
 } // namespace
 
@@ -77,9 +95,20 @@ void SetupTab::cmdSearch_Click() {
         const QString wanted = answer.toUpper();
         runReported(ctx_.dialogs, [this, &wanted] {
             BooksState& books = ctx_.books;
-            const auto found = SetupRules::findByName(
-                books.RecordCount, [&books](int i) { return books.files.get(books.FileNumber, i); },
-                wanted);
+            std::optional<int> found;
+            FileWorkProgress progress(this, QStringLiteral("Searching for ") + wanted);
+            const bool finished = books.files.scan(
+                books.FileNumber, books.RecordCount,
+                [&](int record, const AccountRecord& account) {
+                    if (account.trimmedName().toUpper() == wanted) {
+                        found = record;
+                    }
+                    return !found;
+                },
+                progress.callback());
+            if (!finished) {
+                return; // the user stopped the search
+            }
             if (!found) {
                 ctx_.dialogs.message(SetupRules::notFoundMessage(wanted));
                 return;
@@ -96,24 +125,18 @@ void SetupTab::cmdDelete_Click() {
         return;
     }
     BooksState& books = ctx_.books;
-    std::vector<AccountRecord> kept;
-    const bool read = runReported(ctx_.dialogs, [&books, &kept] {
-        for (int i = 1; i <= books.RecordCount; ++i) {
-            if (i != books.CurrentRecord) {
-                kept.push_back(books.files.get(books.FileNumber, i));
-            }
-        }
-    });
-    if (!read) {
-        return;
-    }
-    const auto before = fileIdentity(books.SelectedFile);
-    const bool replaced = runReported(ctx_.dialogs, [&books, &kept] {
-        FileTable::replaceWhole(books.SelectedFile, temporaryPathFor(books.SelectedFile), kept);
+    const auto before = folio::fileIdentity(books.SelectedFile);
+    bool finished = true;
+    const bool replaced = runReported(ctx_.dialogs, [this, &books, &finished] {
+        // Streamed a chunk at a time into a private file beside the books, which then
+        // takes their place (through a link, to its target), keeping mode and owner.
+        FileWorkProgress progress(this, QStringLiteral("Deleting the record"));
+        finished = folio::rewriteWithout(books.SelectedFile, books.RecordCount, books.CurrentRecord,
+                                         progress.callback());
     });
     // A step after the rename (syncing the folder) may fail once the remaining records are
     // already in place; then the deletion has happened and the tab must follow it.
-    if (!replaced && fileIdentity(books.SelectedFile) == before) {
+    if (!finished || (!replaced && folio::fileIdentity(books.SelectedFile) == before)) {
         return;
     }
     showAfterDelete();

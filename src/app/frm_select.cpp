@@ -2,6 +2,7 @@
 #include "accounts/setup_tab.h"
 #include "company/company_tab.h"
 #include "data/file_error.h"
+#include "data/file_messages.h"
 #include "posting/posting_tab.h"
 #include "statements/balance_sheet_tab.h"
 #include "statements/equity_tab.h"
@@ -105,22 +106,34 @@ void frmSelect::mnuSelectFile_Click() {
     if (dialogFileName_.isEmpty()) {
         return; // nothing chosen yet: Select File ends quietly
     }
-    if (lock_.claim(dialogFileName_) == BooksLock::Claim::HeldElsewhere) {
+    BooksLock::Claim claim = BooksLock::Claim::HeldElsewhere;
+    try {
+        claim = lock_.claim(dialogFileName_);
+    } catch (const FileError& error) {
+        dialogs_.message(folio::cannotOpenMessage(dialogFileName_, error), MessageIcon::Critical);
+        return; // the previous path and its lock stay
+    }
+    if (claim == BooksLock::Claim::HeldElsewhere) {
+        dialogs_.message(folio::heldElsewhereMessage(dialogFileName_), MessageIcon::Critical);
         dialogFileName_ = previousName;
-        dialogs_.message(QStringLiteral("File Already Open"), MessageIcon::Critical);
         reopenSelection();
         return;
     }
     try {
         books_.openFile(dialogFileName_);
-    } catch (const FileError&) {
+    } catch (const FileError& error) {
         if (!lock_.holds(books_.Tag)) {
             lock_.release();
-            if (!books_.Tag.isEmpty()) {
-                lock_.claim(books_.Tag); // keep the books selected before
+            try {
+                if (!books_.Tag.isEmpty()) {
+                    lock_.claim(books_.Tag); // keep the books selected before
+                }
+            } catch (const FileError&) {
+                // those books cannot be opened either; the next tab entry reports it
             }
         }
-        return; // Select File ends quietly; the previous path stays.
+        dialogs_.message(folio::cannotOpenMessage(dialogFileName_, error), MessageIcon::Critical);
+        return; // the previous path stays
     }
     removeStaleLeftovers(dialogFileName_);
     const bool otherBooks = books_.Tag != dialogFileName_;

@@ -1,6 +1,8 @@
 #include "closing/book_closer.h"
 #include "data/books_state.h"
 #include "data/company_values.h"
+#include "data/file_lock.h"
+#include "data/file_messages.h"
 #include "data/file_table.h"
 #include "data/text_rules.h"
 #include "ui/dialogs.h"
@@ -31,9 +33,15 @@ void BookCloser::closeBooks(ClosingKind kind) {
     }
     BooksState& books = ctx_.books;
     const QString target = closedPath(books.SelectedFile, kind);
-    if (!runReported(ctx_.dialogs, [&] {
-            FileTable::replaceWhole(target, target + QStringLiteral(".TMP"), closed.records);
-        })) {
+    bool held = false;
+    if (!runReported(ctx_.dialogs, [&] { held = folio::FileLock::isLocked(target); })) {
+        return;
+    }
+    if (held) { // another Folio works on the closed copy: it stays as it is
+        ctx_.dialogs.message(folio::heldElsewhereMessage(target), MessageIcon::Critical);
+        return;
+    }
+    if (!runReported(ctx_.dialogs, [&] { FileTable::replaceWhole(target, closed.records); })) {
         return;
     }
     books.files.closeAll();

@@ -1,8 +1,10 @@
 #pragma once
 #include "data/account_record.h"
+#include "data/file_rewrite.h"
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // The record count of a file length: length / 62 taken to the nearest whole number,
@@ -11,7 +13,8 @@ int recordCountOf(std::int64_t length);
 
 // The numbered file handles (1 to 255) through which the accounts file and its copies are
 // read and written one 62-byte record at a time. A record past the end reads as zero
-// bytes; writing one past the end extends the file. Every failure throws FileError.
+// bytes; writing one past the end extends the file. Only a regular file of at most
+// folio::kLargestFile bytes opens. Every failure throws FileError.
 class FileTable {
   public:
     static constexpr int kLowest = 1;
@@ -27,7 +30,9 @@ class FileTable {
     // Opens (creating it when missing) a file for random access under a free number.
     void open(int number, const QString& path);
     AccountRecord get(int number, int record);
-    // Writes one record; when writes are durable the file is synced before returning.
+    // Writes one record; when writes are durable the file is synced before returning. A
+    // write that fails leaves the file as it was: a record written over is put back, and
+    // a file it lengthened is cut back to its old length.
     void put(int number, int record, const AccountRecord& account);
     std::int64_t length(int number);
     int recordCount(int number) { return recordCountOf(length(number)); }
@@ -36,14 +41,19 @@ class FileTable {
     bool isOpen(int number) const;
     int openCount() const;
 
+    // Reads records 1..count in order, folio::kChunkRecords at a time (past the end they
+    // read as zeros), handing each to `visit` until it gives false. False when `progress`
+    // stopped the reading.
+    bool scan(int number, int count, const std::function<bool(int, const AccountRecord&)>& visit,
+              const folio::Progress& progress = {});
+
     static bool exists(const QString& path);
     static void remove(const QString& path);
     static void rename(const QString& from, const QString& to);
-    // Replaces the file at `target` by `records` in one step: they are written to
-    // `temporary` (beside the target), synced, renamed over the target and the folder
-    // synced. On any failure the target is as it was and the temporary file is gone.
-    static void replaceWhole(const QString& target, const QString& temporary,
-                             const std::vector<AccountRecord>& records);
+    // Replaces a file that no Folio holds (a closed copy) by `records` in one step, through
+    // a private temporary file beside it (see folio::FileRewrite). On any failure the
+    // target is as it was and the temporary file is gone.
+    static void replaceWhole(const QString& target, const std::vector<AccountRecord>& records);
 
     // Whether each record write is followed by a sync of the file (on unless measured).
     static void setDurable(bool durable);

@@ -1,6 +1,7 @@
 #include "books_actions.h"
 #include "posting/posting_tab.h"
 #include <QDir>
+#include <QFile>
 #include <QTabWidget>
 
 std::vector<AccountRecord> smallChart() {
@@ -66,5 +67,50 @@ void ActionsFixture::closeBooks(bool yearly) {
 }
 
 QStringList ActionsFixture::temporaryFiles() const {
-    return QDir(dir.path()).entryList({"*.TMP", "*.TMP~"}, QDir::Files);
+    return QDir(dir.path()).entryList({"*.tmp", "*.TMP", "*.TMP~"}, QDir::Files);
+}
+
+std::vector<WritingAction> ActionsFixture::writingActions() {
+    const QString books = path("books.dat");
+    const auto fresh = [this, books] {
+        QFile::remove(books + " closed monthly");
+        QFile::remove(books + " closed ytd");
+        writeAccounts(books, smallChart());
+        reselect(books);
+    };
+    const auto closing = [this, fresh] {
+        fresh();
+        fillCompany();
+        enterStatements();
+    };
+    const auto atRecord = [this, fresh](int record) {
+        return [this, fresh, record] {
+            fresh();
+            chooseRecord(record);
+        };
+    };
+    return {
+        {"save",
+         [this, fresh] {
+             fresh();
+             enterFresh(0);
+             setText("txtAcctName", "Petty Cash");
+         },
+         [this] { click("cmdNext"); },
+         books,
+         {}},
+        {"new", atRecord(1), [this] { click("cmdNew"); }, books, {}},
+        {"post",
+         [this, fresh] {
+             fresh();
+             preparePosting(2, "250");
+         },
+         [this] { post(); },
+         books,
+         {}},
+        {"delete", atRecord(3), [this] { deleteShown(); }, books, {}},
+        {"monthly closing", closing, [this] { closeBooks(false); }, books + " closed monthly",
+         books},
+        {"yearly closing", closing, [this] { closeBooks(true); }, books + " closed ytd", books},
+    };
 }

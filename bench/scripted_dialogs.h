@@ -11,11 +11,14 @@ class ScriptedDialogs : public Dialogs {
     void message(const QString& text, MessageIcon icon) override;
     bool askYesNo(const QString&) override { return true; }
     bool failure(const QString& text) override;
-    QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
+    QString inputBox(const QString&, const QString&, const QString&) override {
+        return inputAnswer;
+    }
     std::optional<QString> openFileName(const QString&) override { return fileName; }
     std::optional<int> choosePrinter(QPrinter& printer) override;
 
     QString fileName;
+    QString inputAnswer; // what is typed into every input box
     QString pdfFile;
     // The last message shown, so a benchmark can tell that its action failed.
     QString lastMessage;

@@ -8,9 +8,11 @@
 #include "ui/dialogs.h"
 #include "ui/failure_report.h"
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressDialog>
+#include <memory>
 
 // The setup tab's commands: New, Next, Previous, Search, Delete, the current-balance box
 // and the two lists. Each one does its file work before it changes the tab's state, so a
@@ -18,31 +20,38 @@
 
 namespace {
 
-// A progress window for file work on a large file: it appears only when the work lasts
-// past a second, and Cancel stops the work. Meanwhile the window keeps repainting.
+// A progress window for file work on a large file: it appears once the work has lasted a
+// second, and Cancel stops the work. Meanwhile the window keeps repainting.
 class FileWorkProgress {
   public:
-    FileWorkProgress(QWidget* parent, const QString& label)
-        : dialog_(label, QStringLiteral("Cancel"), 0, 1000, parent) {
-        dialog_.setObjectName(QStringLiteral("fileWorkProgress"));
-        dialog_.setAccessibleName(label);
-        dialog_.setWindowModality(Qt::WindowModal);
-        dialog_.setMinimumDuration(1000);
-        dialog_.setValue(0);
+    FileWorkProgress(QWidget* parent, QString label) : parent_(parent), label_(std::move(label)) {
+        clock_.start();
     }
 
     folio::Progress callback() {
         return [this](std::int64_t done, std::int64_t total) {
-            dialog_.setValue(static_cast<int>(total > 0 ? done * 1000 / total : 1000));
-            // Until the window is up (and modal), no click may start other work meanwhile.
-            QCoreApplication::processEvents(
-                dialog_.isVisible() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
-            return !dialog_.wasCanceled();
+            if (!dialog_ && clock_.elapsed() >= 1000) {
+                dialog_ = std::make_unique<QProgressDialog>(label_, QStringLiteral("Cancel"), 0,
+                                                            1000, parent_);
+                dialog_->setObjectName(QStringLiteral("fileWorkProgress"));
+                dialog_->setAccessibleName(label_);
+                dialog_->setWindowModality(Qt::WindowModal);
+                dialog_->setMinimumDuration(0);
+            }
+            if (!dialog_) {
+                return true;
+            }
+            dialog_->setValue(static_cast<int>(total > 0 ? done * 1000 / total : 1000));
+            QCoreApplication::processEvents(); // the modal window takes only Cancel
+            return !dialog_->wasCanceled();
         };
     }
 
   private:
-    QProgressDialog dialog_;
+    QWidget* parent_;
+    QString label_;
+    QElapsedTimer clock_;
+    std::unique_ptr<QProgressDialog> dialog_;
 };
 
 } // namespace

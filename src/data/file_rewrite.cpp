@@ -127,7 +127,6 @@ FileRewrite::FileRewrite(const QString& target, bool replaceHeld)
         files.unlink(QFile::encodeName(temporary_).constData());
         throw;
     }
-    buffer_.reserve(kChunkBytes);
 }
 
 FileRewrite::~FileRewrite() {

@@ -144,7 +144,8 @@ bool FileTable::scan(int number, int count,
                      const std::function<bool(int, const AccountRecord&)>& visit,
                      const folio::Progress& progress) {
     const int fd = descriptor(number);
-    std::vector<std::uint8_t> chunk(static_cast<std::size_t>(folio::kChunkRecords) * kRecord);
+    std::vector<std::uint8_t> chunk(
+        static_cast<std::size_t>(std::clamp(count, 0, folio::kChunkRecords)) * kRecord);
     for (int first = 1; first <= count; first += folio::kChunkRecords) {
         const int n = std::min(folio::kChunkRecords, count - first + 1);
         const std::size_t bytes = static_cast<std::size_t>(n) * kRecord;

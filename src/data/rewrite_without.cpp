@@ -26,7 +26,7 @@ bool rewriteWithout(const QString& target, int count, int skipped, const Progres
     const QString resolved = resolvedPath(target);
     const OpenFile source{openRegularFile(resolved, O_RDONLY)};
     FileRewrite rewrite(resolved, true);
-    std::vector<char> chunk(static_cast<std::size_t>(kChunkRecords) * kRecord);
+    std::vector<char> chunk(static_cast<std::size_t>(std::min(count, kChunkRecords)) * kRecord);
     const std::int64_t total = static_cast<std::int64_t>(count) * kRecord;
     for (int first = 1; first <= count; first += kChunkRecords) {
         const int n = std::min(kChunkRecords, count - first + 1);

@@ -17,6 +17,7 @@ namespace {
 
 bool durableWrites = true;
 constexpr std::size_t kRecord = RecordLayout::kRecordSize;
+constexpr std::int64_t kRecordBytes = RecordLayout::kRecordSize;
 
 off_t offsetOf(int record) {
     if (record < 1 || record > folio::kMostRecords) {
@@ -154,14 +155,14 @@ bool FileTable::scan(int number, int count,
         folio::readAt(fd, chunk.data(), bytes, offsetOf(first));
         for (int i = 0; i < n; ++i) {
             RecordBytes record{};
-            std::copy_n(chunk.begin() + static_cast<std::ptrdiff_t>(i) * kRecord, kRecord,
+            std::copy_n(chunk.data() + static_cast<std::size_t>(i) * kRecord, kRecord,
                         record.begin());
             if (!visit(first + i, AccountRecord::decode(record))) {
                 return true;
             }
         }
-        const std::int64_t done = static_cast<std::int64_t>(first - 1 + n) * kRecord;
-        if (progress && !progress(done, static_cast<std::int64_t>(count) * kRecord)) {
+        const std::int64_t done = std::int64_t{first - 1 + n} * kRecordBytes;
+        if (progress && !progress(done, std::int64_t{count} * kRecordBytes)) {
             return false;
         }
     }

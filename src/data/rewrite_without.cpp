@@ -27,7 +27,8 @@ bool rewriteWithout(const QString& target, int count, int skipped, const Progres
     const OpenFile source{openRegularFile(resolved, O_RDONLY)};
     FileRewrite rewrite(resolved, true);
     std::vector<char> chunk(static_cast<std::size_t>(std::min(count, kChunkRecords)) * kRecord);
-    const std::int64_t total = static_cast<std::int64_t>(count) * kRecord;
+    constexpr std::int64_t kRecordBytes = RecordLayout::kRecordSize;
+    const std::int64_t total = std::int64_t{count} * kRecordBytes;
     for (int first = 1; first <= count; first += kChunkRecords) {
         const int n = std::min(kChunkRecords, count - first + 1);
         const std::size_t bytes = static_cast<std::size_t>(n) * kRecord;
@@ -42,7 +43,7 @@ bool rewriteWithout(const QString& target, int count, int skipped, const Progres
         } else {
             rewrite.append(chunk.data(), bytes);
         }
-        const std::int64_t done = static_cast<std::int64_t>(first - 1 + n) * kRecord;
+        const std::int64_t done = std::int64_t{first - 1 + n} * kRecordBytes;
         if (progress && !progress(done, total)) {
             return false;
         }

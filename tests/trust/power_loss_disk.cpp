@@ -69,7 +69,7 @@ void PowerLossDisk::synced(int fd) {
     struct stat info {};
     ::fstat(fd, &info);
     QByteArray bytes(static_cast<qsizetype>(info.st_size), '\0');
-    const ssize_t n = ::pread(fd, bytes.data(), bytes.size(), 0);
+    const ssize_t n = ::pread(fd, bytes.data(), static_cast<size_t>(bytes.size()), 0);
     bytes.truncate(n < 0 ? 0 : n);
     syncedBytes_[inode] = bytes;
 }

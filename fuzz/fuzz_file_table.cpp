@@ -59,13 +59,20 @@ QByteArray asBytes(const RecordBytes& record) {
     return QByteArray(reinterpret_cast<const char*>(record.data()), kRecord);
 }
 
+// The bytes a record of these bytes is written back as (its texts trimmed and padded).
+QByteArray stored(const QByteArray& bytes) {
+    RecordBytes record{};
+    std::memcpy(record.data(), bytes.constData(), kRecord);
+    return asBytes(AccountRecord::decode(record).encode());
+}
+
 // One step on the file, and in `next` what the file holds after it.
 void step(int op, Input& in, FileTable& files, const QString& path, const QByteArray& model,
           QByteArray& next) {
     const int record = 1 + in.byte() % 12;
     switch (op) {
     case 0:
-        fuzz::require(asBytes(files.get(1, record).encode()) == recordAt(model, record));
+        fuzz::require(asBytes(files.get(1, record).encode()) == stored(recordAt(model, record)));
         return;
     case 1:
     case 2: { // write one record, or append one after the last
@@ -75,7 +82,7 @@ void step(int op, Input& in, FileTable& files, const QString& path, const QByteA
         if (next.size() < offset + kRecord) {
             next.resize(offset + kRecord, '\0');
         }
-        next.replace(offset, kRecord, asBytes(bytes));
+        next.replace(offset, kRecord, stored(asBytes(bytes)));
         files.put(1, at, AccountRecord::decode(bytes));
         return;
     }
@@ -85,7 +92,7 @@ void step(int op, Input& in, FileTable& files, const QString& path, const QByteA
         for (int i = 0; i < record - 1; ++i) {
             const RecordBytes bytes = in.record();
             records.push_back(AccountRecord::decode(bytes));
-            next += asBytes(bytes);
+            next += stored(asBytes(bytes));
         }
         files.close(1);
         FileTable::replaceWhole(path, records);
@@ -107,7 +114,7 @@ void step(int op, Input& in, FileTable& files, const QString& path, const QByteA
     case 5: { // search: every record scanned equals a read one
         int seen = 0;
         files.scan(1, record, [&](int i, const AccountRecord& account) {
-            fuzz::require(i == ++seen && asBytes(account.encode()) == recordAt(model, i));
+            fuzz::require(i == ++seen && asBytes(account.encode()) == stored(recordAt(model, i)));
             return true;
         });
         fuzz::require(seen == record);

@@ -10,6 +10,8 @@
 
 // What the harnesses share: turning fuzz bytes into texts, amounts and account tables the
 // way the accounts file and the text boxes would hand them over.
+using namespace folio;
+
 namespace fuzz {
 
 // Stops the run with a finding when a property does not hold.
@@ -41,18 +43,15 @@ inline Money takeMoney(const std::uint8_t*& data, std::size_t& size) {
 }
 
 // The bytes as an accounts file read into a table: one entry per 62-byte record (a short
-// last record is padded with zeros, as a read past the end gives), at most 50 entries.
+// last record is padded with zeros, as a read past the end gives).
 inline AccountTable table(const std::uint8_t* data, std::size_t size) {
     AccountTable result;
     const std::size_t records = (size + RecordLayout::kRecordSize - 1) / RecordLayout::kRecordSize;
-    result.truncated = records > static_cast<std::size_t>(AccountTable::kTableCapacity);
-    for (std::size_t i = 0; i < records && i < AccountTable::kTableCapacity; ++i) {
+    for (std::size_t i = 0; i < records; ++i) {
         RecordBytes bytes{};
         const std::size_t at = i * RecordLayout::kRecordSize;
         std::memcpy(bytes.data(), data + at, std::min(bytes.size(), size - at));
-        const AccountRecord account = AccountRecord::decode(bytes);
-        result.entries.push_back({account.trimmedName(), account.trimmedType(),
-                                  account.CurrentBalance, account.YtdBalance});
+        result.records.push_back(AccountRecord::decode(bytes));
     }
     return result;
 }

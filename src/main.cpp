@@ -9,8 +9,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Folio"));
     QApplication::setDesktopFileName(QStringLiteral("folio"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/folio.svg")));
-    QtDialogs dialogs;
-    frmSelect window(dialogs);
+    folio::ui::QtDialogs dialogs;
+    folio::app::frmSelect window(dialogs);
     dialogs.setParent(&window);
     window.show();
     if (qEnvironmentVariableIsSet("FOLIO_EXIT_AFTER_SHOW")) {

@@ -1,5 +1,8 @@
 #include "accounts/record_rules.h"
+#include "data/account_types.h"
 #include "data/text_rules.h"
+
+namespace folio::accounts {
 
 namespace {
 // A number as the caption writes it: one leading blank, or the minus sign in its place.
@@ -12,28 +15,24 @@ QString RecordRules::boxText(Money balance) {
     return balance.isZero() ? QString() : formatCurrency(balance);
 }
 
-Money RecordRules::balanceToStore(const QString& text, Money stored) {
-    if (leadingNumber(text).sign() <= 0) {
-        return stored;
+std::optional<QString> RecordRules::typeToStore(const QString& text) {
+    const QString code = text.trimmed().toUpper();
+    if (code.isEmpty() || isCatalogueCode(code)) {
+        return code;
     }
-    // The typed text is taken to cents in one step, as the currency format shows it.
-    return parseAmount(text, 2).value_or(stored);
+    return std::nullopt;
 }
 
-QString RecordRules::shownAfterLeaving(const QString& text, Money held) {
-    if (leadingNumber(text).sign() > 0) {
-        if (const auto amount = parseAmount(text)) {
-            try {
-                return formatCurrency(*amount);
-            } catch (const MoneyOverflow&) {
-                // too large to show in cents: it was not stored either
-            }
-        }
-    }
-    return boxText(held);
+QString RecordRules::typeRefusedMessage(const QString& text) {
+    return QStringLiteral("\"%1\" is not an account type, so nothing was written. Choose a type "
+                          "from the Account Types list, for example D1 for an asset or D6 for an "
+                          "expense.")
+        .arg(text.trimmed());
 }
 
 QString RecordRules::caption(int currentRecord, int recordCount) {
     return QStringLiteral("Record ") + signedNumber(currentRecord) + QLatin1Char('/') +
            signedNumber(recordCount);
 }
+
+} // namespace folio::accounts

@@ -4,6 +4,8 @@
 #include <functional>
 #include <optional>
 
+namespace folio::accounts {
+
 // The plain rules behind the setup tab's commands: finding an account by name, where the
 // tab stands after a deletion, and what the two catalogue lists put into the boxes.
 namespace SetupRules {
@@ -25,6 +27,9 @@ struct Position {
 };
 Position afterDelete(Position before);
 
+// The question asked before a deletion, naming the account and its balances.
+QString deleteQuestion(const AccountRecord& account);
+
 // The type code that a type-list text stands for ("C3C = Common Stock" gives "C3C").
 std::optional<QString> typeCodeOf(const QString& listText);
 
@@ -32,3 +37,5 @@ std::optional<QString> typeCodeOf(const QString& listText);
 bool isStandardName(const QString& text);
 
 } // namespace SetupRules
+
+} // namespace folio::accounts

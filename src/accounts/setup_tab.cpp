@@ -1,7 +1,9 @@
 #include "accounts/setup_tab.h"
 #include "accounts/record_rules.h"
 #include "data/account_types.h"
-#include "data/books_state.h"
+#include "data/books.h"
+#include "data/text_rules.h"
+#include "ui/amount_message.h"
 #include "ui/dialogs.h"
 #include "ui/failure_report.h"
 #include "ui/form.h"
@@ -15,6 +17,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+namespace folio::accounts {
+
 namespace {
 QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
@@ -23,14 +27,14 @@ QPushButton* button(const QString& name, const QString& caption, QWidget* parent
 }
 } // namespace
 
-SetupTab::SetupTab(TabContext context, QWidget* parent) : TabPage(context, parent) {
+SetupTab::SetupTab(ui::TabContext context, QWidget* parent) : TabPage(context, parent) {
     setObjectName(QStringLiteral("SetupTab"));
-    txtAcctName_ = Form::box(QStringLiteral("txtAcctName"), this);
+    txtAcctName_ = ui::Form::box(QStringLiteral("txtAcctName"), this);
     txtAcctName_->setMaxLength(40);
-    txtAcctType_ = Form::box(QStringLiteral("txtAcctType"), this);
+    txtAcctType_ = ui::Form::box(QStringLiteral("txtAcctType"), this);
     txtAcctType_->setMaxLength(6);
-    txtCurrentBalance_ = Form::box(QStringLiteral("txtCurrentBalance"), this);
-    txtYtdBalance_ = Form::box(QStringLiteral("txtYtdBalance"), this);
+    txtCurrentBalance_ = ui::Form::box(QStringLiteral("txtCurrentBalance"), this);
+    txtYtdBalance_ = ui::Form::box(QStringLiteral("txtYtdBalance"), this);
     lstAcctName_ = new QListWidget(this);
     lstAcctName_->setUniformItemSizes(true); // one line each: no per-entry measuring
     lstAcctName_->setObjectName(QStringLiteral("lstAcctName"));
@@ -41,14 +45,14 @@ SetupTab::SetupTab(TabContext context, QWidget* parent) : TabPage(context, paren
     lstAcctType_->setAccessibleName(QStringLiteral("Account Types"));
 
     auto* fields = new QGridLayout();
-    Form::addLabelled(fields, 0, 0, QStringLiteral("lblAcctName"), QStringLiteral("&Account Name"),
-                      txtAcctName_, this);
-    Form::addLabelled(fields, 1, 0, QStringLiteral("lblAcctType"), QStringLiteral("Account &Type"),
-                      txtAcctType_, this);
-    Form::addLabelled(fields, 2, 0, QStringLiteral("llbCurrent"),
-                      QStringLiteral("C&urrent Balance"), txtCurrentBalance_, this);
-    Form::addLabelled(fields, 3, 0, QStringLiteral("lblYtd"),
-                      QStringLiteral("&Year to Date Balance"), txtYtdBalance_, this);
+    ui::Form::addLabelled(fields, 0, 0, QStringLiteral("lblAcctName"),
+                          QStringLiteral("&Account Name"), txtAcctName_, this);
+    ui::Form::addLabelled(fields, 1, 0, QStringLiteral("lblAcctType"),
+                          QStringLiteral("Account &Type"), txtAcctType_, this);
+    ui::Form::addLabelled(fields, 2, 0, QStringLiteral("llbCurrent"),
+                          QStringLiteral("C&urrent Balance"), txtCurrentBalance_, this);
+    ui::Form::addLabelled(fields, 3, 0, QStringLiteral("lblYtd"),
+                          QStringLiteral("&Year to Date Balance"), txtYtdBalance_, this);
     fields->setRowStretch(4, 1);
 
     auto* lists = new QHBoxLayout();
@@ -137,18 +141,16 @@ bool SetupTab::eventFilter(QObject* watched, QEvent* event) {
     return TabPage::eventFilter(watched, event);
 }
 
-void SetupTab::enter() {
-    BooksState& books = ctx_.books;
-    books.SelectedFile = books.Tag;
-    if (books.SelectedFile.isEmpty()) {
-        ctx_.dialogs.message(QStringLiteral("File not Selected!"), MessageIcon::Critical);
-        return;
+std::optional<ui::Tab> SetupTab::enter() {
+    Books& books = ctx_.books;
+    if (!books.isSelected()) {
+        ctx_.dialogs.message(QStringLiteral("File not Selected!"), ui::MessageIcon::Critical);
+        return std::nullopt;
     }
     books.reopen();
-    books.CurrentRecord = 1;
-    books.RecordCount = std::max(1, books.files.recordCount(books.FileNumber));
-    ShowCurrentRecord();
+    showRecord(1, std::max(1, books.recordCount()));
     fillLists();
+    return std::nullopt;
 }
 
 void SetupTab::fillLists() {
@@ -166,31 +168,28 @@ void SetupTab::fillLists() {
 }
 
 void SetupTab::ShowCurrentRecord() {
-    showRecord(ctx_.books.CurrentRecord, ctx_.books.RecordCount);
+    showRecord(current_, count_);
 }
 
 AccountRecord SetupTab::readShown(int record) {
-    BooksState& books = ctx_.books;
-    const AccountRecord account = books.files.get(books.FileNumber, record);
+    Books& books = ctx_.books;
+    const AccountRecord account = books.get(record);
     // Writing back a record that the file holds whole changes no byte, so only a record
     // that lies past the end is written, which makes it part of the file.
-    const std::int64_t end =
-        static_cast<std::int64_t>(record) * static_cast<std::int64_t>(RecordLayout::kRecordSize);
-    if (books.files.length(books.FileNumber) < end) {
-        books.files.put(books.FileNumber, record, account);
+    if (books.recordCount() < record) {
+        books.put(record, account);
     }
     return account;
 }
 
 void SetupTab::display(int record, int count, const AccountRecord& account) {
-    BooksState& books = ctx_.books;
-    books.CurrentRecord = record;
-    books.RecordCount = count;
-    books.CurrentAccount = account;
-    txtAcctName_->setText(account.trimmedName());
-    txtAcctType_->setText(account.trimmedType());
-    txtCurrentBalance_->setText(RecordRules::boxText(account.CurrentBalance));
-    txtYtdBalance_->setText(RecordRules::boxText(account.YtdBalance));
+    current_ = record;
+    count_ = count;
+    shown_ = account;
+    txtAcctName_->setText(account.name);
+    txtAcctType_->setText(account.type);
+    txtCurrentBalance_->setText(RecordRules::boxText(account.current));
+    txtYtdBalance_->setText(RecordRules::boxText(account.ytd));
     ctx_.window.setCaption(RecordRules::caption(record, count));
 }
 
@@ -198,26 +197,55 @@ void SetupTab::showRecord(int record, int count) {
     display(record, count, readShown(record));
 }
 
-void SetupTab::SaveCurrentRecord() {
-    if (ctx_.window.shownTab() == 7) {
-        return;
+std::optional<AccountRecord> SetupTab::typedRecord() {
+    AccountRecord account = shown_;
+    account.name = txtAcctName_->text().trimmed();
+    const std::optional<QString> type = RecordRules::typeToStore(txtAcctType_->text());
+    if (!type) {
+        ctx_.dialogs.message(RecordRules::typeRefusedMessage(txtAcctType_->text()));
+        return std::nullopt;
     }
-    BooksState& books = ctx_.books;
-    AccountRecord account = books.CurrentAccount;
-    account.setName(txtAcctName_->text());
-    account.setAcctType(txtAcctType_->text());
-    account.CurrentBalance =
-        RecordRules::balanceToStore(txtCurrentBalance_->text(), account.CurrentBalance);
-    account.YtdBalance = RecordRules::balanceToStore(txtYtdBalance_->text(), account.YtdBalance);
-    books.files.put(books.FileNumber, books.CurrentRecord, account);
-    books.CurrentAccount = account;
+    account.type = *type;
+    const std::pair<QLineEdit*, const char*> boxes[] = {{txtCurrentBalance_, "current balance"},
+                                                        {txtYtdBalance_, "year to date balance"}};
+    Money* balances[] = {&account.current, &account.ytd};
+    for (std::size_t i = 0; i < 2; ++i) {
+        const QString text = boxes[i].first->text();
+        const std::optional<Money> amount =
+            text.trimmed().isEmpty() ? std::optional<Money>(Money()) : parseAmount(text);
+        if (!amount) {
+            ctx_.dialogs.message(
+                ui::amountRefusedMessage(QString::fromLatin1(boxes[i].second), text));
+            return std::nullopt;
+        }
+        *balances[i] = *amount;
+    }
+    return account;
+}
+
+bool SetupTab::SaveCurrentRecord() {
+    if (ctx_.window.shownTab() == ui::Tab::Company || current_ == 0) {
+        return true;
+    }
+    const std::optional<AccountRecord> account = typedRecord();
+    if (!account) {
+        return false;
+    }
+    if (*account != shown_) {
+        ctx_.books.put(current_, *account);
+        shown_ = *account;
+    }
+    txtAcctType_->setText(shown_.type);
+    return true;
 }
 
 void SetupTab::cmdClose_Click() {
-    const bool saved = runReported(ctx_.dialogs, [this] { SaveCurrentRecord(); });
-    if (!saved) {
+    bool saved = false;
+    if (!ui::runReported(ctx_.dialogs, [this, &saved] { saved = SaveCurrentRecord(); }) || !saved) {
         return;
     }
-    ctx_.books.files.close(ctx_.books.FileNumber);
-    ctx_.window.showTab(3);
+    ctx_.books.close();
+    ctx_.window.showTabLater(ui::Tab::TrialBalance);
 }
+
+} // namespace folio::accounts

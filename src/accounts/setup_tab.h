@@ -1,22 +1,26 @@
 #pragma once
+#include "data/account_record.h"
 #include "ui/tab_page.h"
 
-struct AccountRecord;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 
+namespace folio::accounts {
+
 // The setup tab: the chart of accounts one record at a time, with the lists of standard
 // names and account types beside the four boxes.
-class SetupTab : public TabPage {
+class SetupTab : public ui::TabPage {
     Q_OBJECT
   public:
-    explicit SetupTab(TabContext context, QWidget* parent = nullptr);
+    explicit SetupTab(ui::TabContext context, QWidget* parent = nullptr);
 
-    void enter() override;
+    std::optional<ui::Tab> enter() override;
 
     void ShowCurrentRecord();
-    void SaveCurrentRecord();
+    // Writes the boxes into the shown record; false (after a message naming the box) when a
+    // box holds a type code or an amount that is refused, and nothing is written then.
+    bool SaveCurrentRecord();
 
     void cmdNew_Click();
     void cmdNext_Click();
@@ -41,12 +45,20 @@ class SetupTab : public TabPage {
     AccountRecord readShown(int record);
     // Makes `record` of `count` the shown record: the state, the four boxes, the caption.
     void display(int record, int count, const AccountRecord& account);
+    // Reads the four boxes into a record; empty after a message when one is refused.
+    std::optional<AccountRecord> typedRecord();
     // The file work of showing a record first, then the state: a failure changes nothing.
     void showRecord(int record, int count);
     // The beep and exclamation message at either end of the file.
     void endReached(const QString& text);
     // After the accounts file was replaced by a deletion: the new handle and record.
     void showAfterDelete();
+
+    // The record number shown, the number of records the tab counts and the record as
+    // it was last read or written.
+    int current_ = 0;
+    int count_ = 0;
+    AccountRecord shown_;
 
     QLineEdit* txtAcctName_;
     QLineEdit* txtAcctType_;
@@ -64,3 +76,5 @@ class SetupTab : public TabPage {
     const QListWidget* pressedList_ = nullptr;
     int chosenAtPress_ = -1;
 };
+
+} // namespace folio::accounts

@@ -2,6 +2,8 @@
 #include "data/file_lock.h"
 #include <QString>
 
+namespace folio::app {
+
 // Keeps one running Folio per accounts file: while a file is selected, this Folio holds
 // the kernel's lock on the file itself (whatever path leads to it), and a second Folio is
 // told "File Already Open". The kernel ends the lock with the Folio that held it.
@@ -18,9 +20,11 @@ class BooksLock {
     bool holds(const QString& accountsPath) const { return lock_.holds(accountsPath); }
 
   private:
-    folio::FileLock lock_;
+    FileLock lock_;
 };
 
 // Removes what an interrupted Folio left beside an accounts file and its closed copies:
 // only Folio's own temporary files of those files, never the files themselves.
 void removeStaleLeftovers(const QString& accountsPath);
+
+} // namespace folio::app

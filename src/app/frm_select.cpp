@@ -10,22 +10,26 @@
 #include "statements/trial_balance_tab.h"
 #include "ui/dialogs.h"
 #include "ui/failure_report.h"
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
-frmSelect::frmSelect(Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), context_{books_, dialogs_, *this}, reports_(context_),
-      closer_(context_) {
+namespace folio::app {
+
+using ui::Tab;
+
+frmSelect::frmSelect(ui::Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), context_{books_, company_, dialogs_, *this},
+      reports_(context_), closer_(context_) {
     setObjectName(QStringLiteral("frmSelect"));
-    setWindowTitle(programTitle());
+    setWindowTitle(ui::programTitle());
     resize(1100, 660);
     buildMenu();
     buildTabs();
+    wireTabs();
     Form_Load();
 }
 
@@ -50,44 +54,52 @@ void frmSelect::buildTabs() {
     layout->addWidget(SSTab1_);
     setCentralWidget(central);
 
-    pages_[0] = new SetupTab(context_, SSTab1_);
-    pages_[1] = new PostingTab(context_, SSTab1_);
-    pages_[3] = new TrialBalanceTab(context_, SSTab1_);
-    pages_[4] = new IncomeStatementTab(context_, SSTab1_);
-    pages_[5] = new EquityTab(context_, SSTab1_);
-    pages_[6] = new BalanceSheetTab(context_, SSTab1_);
-    pages_[7] = new CompanyTab(context_, SSTab1_);
-    const std::array<const char*, kTabCount> captions{
+    auto place = [this](Tab tab, ui::TabPage* page) {
+        pages_[static_cast<std::size_t>(tab)] = page;
+    };
+    place(Tab::Setup, new accounts::SetupTab(context_, SSTab1_));
+    place(Tab::Posting, new posting::PostingTab(context_, SSTab1_));
+    place(Tab::TrialBalance, new statements::TrialBalanceTab(context_, SSTab1_));
+    place(Tab::IncomeStatement, new statements::IncomeStatementTab(context_, SSTab1_));
+    place(Tab::Equity, new statements::EquityTab(context_, SSTab1_));
+    place(Tab::BalanceSheet, new statements::BalanceSheetTab(context_, SSTab1_));
+    place(Tab::Company, new company::CompanyTab(context_, SSTab1_));
+    const std::array<const char*, ui::kTabCount> captions{
         "Setup General Kestrow", "Post to General Kestrow", "Vorelind",      "Trial Balance",
         "Income Statement",      "Stockholders Equity",     "Balance Sheet", "Company Information"};
-    for (int i = 0; i < kTabCount; ++i) {
-        QWidget* page = pages_[static_cast<std::size_t>(i)];
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        QWidget* page = pages_[i];
         if (page == nullptr) {
             page = new QWidget(SSTab1_);
             page->setObjectName(QStringLiteral("EmptyTab"));
         }
-        SSTab1_->addTab(page, QString::fromLatin1(captions[static_cast<std::size_t>(i)]));
+        SSTab1_->addTab(page, QString::fromLatin1(captions[i]));
     }
-
-    wireButton("cmdPrint", [this] { reports_.cmdPrint_Click(); });
-    wireButton("cmdIsPrint", [this] { reports_.cmdIsPrint_Click(); });
-    wireButton("cmdCapitalPrint", [this] { reports_.cmdCapitalPrint_Click(); });
-    wireButton("cmdPrintBs", [this] { reports_.cmdPrintBs_Click(); });
-    wireButton("chkMonthly", [this] { closer_.chkMonthly_Click(); });
-    wireButton("chkYearly", [this] { closer_.chkYearly_Click(); });
 }
 
-void frmSelect::wireButton(const char* objectName, const std::function<void()>& handler) {
-    auto* button = SSTab1_->findChild<QAbstractButton*>(QLatin1String(objectName));
-    if (button != nullptr) {
-        connect(button, &QAbstractButton::clicked, this, handler);
-    }
+void frmSelect::wireTabs() {
+    using reports::Report;
+    auto printer = [this](Report report) { return [this, report] { reports_.print(report); }; };
+    connect(static_cast<statements::TrialBalanceTab*>(page(Tab::TrialBalance)),
+            &statements::TrialBalanceTab::printRequested, this, printer(Report::TrialBalance));
+    connect(static_cast<statements::IncomeStatementTab*>(page(Tab::IncomeStatement)),
+            &statements::IncomeStatementTab::printRequested, this,
+            printer(Report::IncomeStatement));
+    connect(static_cast<statements::EquityTab*>(page(Tab::Equity)),
+            &statements::EquityTab::printRequested, this, printer(Report::Equity));
+    auto* balance = static_cast<statements::BalanceSheetTab*>(page(Tab::BalanceSheet));
+    connect(balance, &statements::BalanceSheetTab::printRequested, this,
+            printer(Report::BalanceSheet));
+    connect(balance, &statements::BalanceSheetTab::monthlyClosingRequested, this,
+            [this] { closer_.close(closing::ClosingKind::Monthly); });
+    connect(balance, &statements::BalanceSheetTab::yearlyClosingRequested, this,
+            [this] { closer_.close(closing::ClosingKind::Yearly); });
 }
 
 void frmSelect::Form_Load() {
     SSTab1_->hide();
-    SSTab1_->setCurrentIndex(2);
-    lastTab_ = 2;
+    SSTab1_->setCurrentIndex(ui::indexOf(Tab::Blank));
+    lastTab_ = ui::indexOf(Tab::Blank);
     connect(SSTab1_, &QTabWidget::currentChanged, this, [this](int) {
         const int previous = lastTab_;
         lastTab_ = SSTab1_->currentIndex();
@@ -96,9 +108,6 @@ void frmSelect::Form_Load() {
 }
 
 void frmSelect::mnuSelectFile_Click() {
-    if (!books_.SelectedFile.isEmpty()) {
-        books_.files.closeAll();
-    }
     const QString previousName = dialogFileName_;
     if (const auto chosen = dialogs_.openFileName(dialogFileName_)) {
         dialogFileName_ = *chosen;
@@ -110,92 +119,85 @@ void frmSelect::mnuSelectFile_Click() {
     try {
         claim = lock_.claim(dialogFileName_);
     } catch (const FileError& error) {
-        dialogs_.message(folio::cannotOpenMessage(dialogFileName_, error), MessageIcon::Critical);
-        return; // the previous path and its lock stay
+        // not a file Folio can work on: say which and why; the books selected before stay
+        dialogs_.message(cannotOpenMessage(dialogFileName_, error), ui::MessageIcon::Critical);
+        return;
     }
     if (claim == BooksLock::Claim::HeldElsewhere) {
-        dialogs_.message(folio::heldElsewhereMessage(dialogFileName_), MessageIcon::Critical);
+        dialogs_.message(heldElsewhereMessage(dialogFileName_), ui::MessageIcon::Critical);
         dialogFileName_ = previousName;
-        reopenSelection();
         return;
     }
     try {
-        books_.openFile(dialogFileName_);
+        books_.select(dialogFileName_);
     } catch (const FileError& error) {
-        if (!lock_.holds(books_.Tag)) {
+        dialogs_.message(cannotOpenMessage(dialogFileName_, error), ui::MessageIcon::Critical);
+        if (!books_.isSelected() || !lock_.holds(books_.path())) {
             lock_.release();
             try {
-                if (!books_.Tag.isEmpty()) {
-                    lock_.claim(books_.Tag); // keep the books selected before
+                if (books_.isSelected()) {
+                    lock_.claim(books_.path()); // keep the books selected before
                 }
             } catch (const FileError&) {
                 // those books cannot be opened either; the next tab entry reports it
             }
         }
-        dialogs_.message(folio::cannotOpenMessage(dialogFileName_, error), MessageIcon::Critical);
-        return; // the previous path stays
-    }
-    removeStaleLeftovers(dialogFileName_);
-    const bool otherBooks = books_.Tag != dialogFileName_;
-    books_.Tag = dialogFileName_;
-    SSTab1_->show();
-    if (otherBooks) {
-        // The shown tab still holds the books chosen before; prepare it again for the new
-        // ones, so a save or a posting there cannot write old accounts into them.
-        SSTab1_Click(lastTab_);
-    }
-}
-
-void frmSelect::reopenSelection() {
-    if (books_.Tag.isEmpty()) {
         return;
     }
-    try {
-        books_.reopen();
-    } catch (const FileError&) {
-        // the next tab entry opens it again and reports what fails
-    }
+    removeStaleLeftovers(dialogFileName_);
+    SSTab1_->show();
+    // The shown tab still holds the books as they were read before; prepare it again, so
+    // a save or a posting there cannot write old accounts into these books.
+    SSTab1_Click(lastTab_);
+}
+
+void frmSelect::releaseBooks() {
+    lock_.release();
+    books_.forget();
 }
 
 void frmSelect::MnuExit_Click() {
-    lock_.release();
-    books_.files.closeAll();
+    releaseBooks();
     close();
     QApplication::quit();
 }
 
 void frmSelect::closeEvent(QCloseEvent* event) {
-    lock_.release();
-    books_.files.closeAll();
+    releaseBooks();
     event->accept();
 }
 
 void frmSelect::SSTab1_Click(int /*previousTab*/) {
-    TabPage* page = pages_[static_cast<std::size_t>(SSTab1_->currentIndex())];
-    if (page == nullptr) {
+    ui::TabPage* shown = pages_[static_cast<std::size_t>(SSTab1_->currentIndex())];
+    if (shown == nullptr || !books_.isSelected()) {
         return;
     }
-    runWithRetry(dialogs_, [page] { page->enter(); });
+    std::optional<Tab> next;
+    ui::runWithRetry(dialogs_, [shown, &next] { next = shown->enter(); });
+    if (next) {
+        showTabLater(*next);
+    }
 }
 
 void frmSelect::setCaption(const QString& caption) {
     setWindowTitle(caption);
 }
 
-int frmSelect::shownTab() const {
-    return SSTab1_->currentIndex();
+Tab frmSelect::shownTab() const {
+    return ui::tabAt(SSTab1_->currentIndex());
 }
 
-void frmSelect::showTab(int index) {
-    SSTab1_->setCurrentIndex(index);
+void frmSelect::showTab(Tab tab) {
+    SSTab1_->setCurrentIndex(ui::indexOf(tab));
+}
+
+void frmSelect::showTabLater(Tab tab) {
+    QTimer::singleShot(0, this, [this, tab] { showTab(tab); });
 }
 
 void frmSelect::hideTabs() {
     SSTab1_->hide();
-    SSTab1_->setCurrentIndex(2);
+    SSTab1_->setCurrentIndex(ui::indexOf(Tab::Blank));
 }
 
-QString frmSelect::boxText(const QString& objectName) const {
-    const auto* box = findChild<QLineEdit*>(objectName);
-    return box != nullptr ? box->text() : QString();
-}
+} // namespace folio::app

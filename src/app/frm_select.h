@@ -1,24 +1,28 @@
 #pragma once
 #include "app/books_lock.h"
 #include "closing/book_closer.h"
-#include "data/books_state.h"
+#include "data/books.h"
 #include "reports/report_printer.h"
+#include "statements/company_info.h"
 #include "ui/tab_page.h"
 #include <QMainWindow>
 #include <array>
-#include <functional>
 
-class Dialogs;
 class QTabWidget;
 
-// The main window: the File menu and the eight tabs. It owns the books for the whole run,
-// prepares each tab when it is shown and reports what fails there.
-class frmSelect : public QMainWindow, public MainWindowPort {
+namespace folio::ui {
+class Dialogs;
+}
+
+namespace folio::app {
+
+// The main window: the File menu and the eight tabs. It owns the books and the company
+// information for the whole run, prepares each tab when it is shown and reports what
+// fails there.
+class frmSelect : public QMainWindow, public ui::MainWindowPort {
     Q_OBJECT
   public:
-    static constexpr int kTabCount = 8;
-
-    explicit frmSelect(Dialogs& dialogs, QWidget* parent = nullptr);
+    explicit frmSelect(ui::Dialogs& dialogs, QWidget* parent = nullptr);
     ~frmSelect() override;
 
     void Form_Load();
@@ -26,15 +30,19 @@ class frmSelect : public QMainWindow, public MainWindowPort {
     void MnuExit_Click();
     void SSTab1_Click(int previousTab);
 
-    BooksState& books() { return books_; }
+    Books& books() { return books_; }
+    statements::CompanyInfo& company() { return company_; }
+    reports::ReportPrinter& reports() { return reports_; }
     QTabWidget* tabControl() const { return SSTab1_; }
+    ui::TabPage* page(ui::Tab tab) const { return pages_[static_cast<std::size_t>(tab)]; }
 
     // MainWindowPort
     void setCaption(const QString& caption) override;
-    int shownTab() const override;
-    void showTab(int index) override;
+    ui::Tab shownTab() const override;
+    void showTabLater(ui::Tab tab) override;
     void hideTabs() override;
-    QString boxText(const QString& objectName) const override;
+    // Shows a tab now (its entry runs before this returns).
+    void showTab(ui::Tab tab);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -42,17 +50,20 @@ class frmSelect : public QMainWindow, public MainWindowPort {
   private:
     void buildMenu();
     void buildTabs();
-    void reopenSelection();
-    void wireButton(const char* objectName, const std::function<void()>& handler);
+    void wireTabs();
+    void releaseBooks();
 
-    BooksState books_;
-    Dialogs& dialogs_;
-    TabContext context_;
+    Books books_;
+    statements::CompanyInfo company_;
+    ui::Dialogs& dialogs_;
+    ui::TabContext context_;
     QTabWidget* SSTab1_ = nullptr;
-    std::array<TabPage*, kTabCount> pages_{};
-    ReportPrinter reports_;
-    BookCloser closer_;
+    std::array<ui::TabPage*, ui::kTabCount> pages_{};
+    reports::ReportPrinter reports_;
+    closing::BookCloser closer_;
     BooksLock lock_;         // one running Folio per accounts file
     QString dialogFileName_; // the file-open dialog keeps its last name between uses
-    int lastTab_ = 2;
+    int lastTab_ = ui::indexOf(ui::Tab::Blank);
 };
+
+} // namespace folio::app

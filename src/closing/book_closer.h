@@ -1,24 +1,24 @@
 #pragma once
 #include "closing/closing_rules.h"
-#include "ui/tab_page.h"
+#include "ui/tab_context.h"
 
-// The two closing check boxes of the balance sheet tab: each writes a closed copy of the
-// accounts file and sends the window back to its state at start. The selected file is
-// never written; a closing that cannot finish leaves no partial copy and the tabs as they
-// were.
+namespace folio::closing {
+
+// Closes the books into a closed copy of the accounts file, after asking. The selected
+// file is never written; a closing that cannot finish leaves no partial copy and the
+// tabs as they were. A closing that finishes says where the copy went and sends the
+// window back to its state at start.
 class BookCloser {
   public:
-    explicit BookCloser(TabContext context) : ctx_(context) {}
+    explicit BookCloser(ui::TabContext context) : ctx_(context) {}
 
-    void chkMonthly_Click();
-    void chkYearly_Click();
+    void close(ClosingKind kind);
 
   private:
-    void closeBooks(ClosingKind kind);
-    // Reads every record of the selected file; false after a message when it cannot.
-    bool readSelected(AccountTable& table);
-    ClosingAmounts amountsOnScreen(ClosingKind kind) const;
-    void reportMissing(NewBalance amount);
-
-    TabContext ctx_;
+    ui::TabContext ctx_;
 };
+
+// The question asked before a closing, naming the closed copy.
+QString closingQuestion(ClosingKind kind, const QString& selected);
+
+} // namespace folio::closing

@@ -1,5 +1,7 @@
 #include "closing/closing_rules.h"
 
+namespace folio::closing {
+
 namespace {
 
 constexpr NewBalance Same = NewBalance::Unchanged;
@@ -10,9 +12,9 @@ constexpr ClosingRules kMonthlyRules{{
     {"C1", Same, Same},
     {"D1I", NewBalance::EndingInventory, Same},
     {"C2", Same, Same},
-    {"C3", NewBalance::EndCap, Same},
+    {"C3", NewBalance::EndingRetained, Same},
     {"C3C", Same, Same},
-    {"D3", Zero, Zero},
+    {"D3", Zero, Same},
     {"C4", Zero, Same},
     {"D4", Zero, Same},
     {"D5", Zero, Same},
@@ -25,7 +27,7 @@ constexpr ClosingRules kYearlyRules{{
     {"C1", Same, Same},
     {"D1I", NewBalance::EndingInventory, NewBalance::EndingInventory},
     {"C2", Same, Same},
-    {"C3", NewBalance::EndCap, NewBalance::YtdEndCap},
+    {"C3", NewBalance::EndingRetained, NewBalance::EndingRetained},
     {"C3C", Same, Same},
     {"D3", Zero, Zero},
     {"C4", Zero, Zero},
@@ -44,21 +46,18 @@ const ClosingRule* ruleFor(const ClosingRules& rules, const QString& code) {
     return nullptr;
 }
 
-// The new balance, or empty when the amount it needs is not available.
-std::optional<Money> apply(NewBalance rule, Money old, const ClosingAmounts& amounts) {
+Money apply(NewBalance rule, Money old, Money endingRetained, Money endingInventory) {
     switch (rule) {
     case NewBalance::Unchanged:
         return old;
     case NewBalance::Zero:
         return Money();
     case NewBalance::EndingInventory:
-        return amounts.endingInventory;
-    case NewBalance::EndCap:
-        return amounts.endCap;
-    case NewBalance::YtdEndCap:
-        return amounts.ytdEndCap;
+        return endingInventory;
+    case NewBalance::EndingRetained:
+        return endingRetained;
     }
-    return std::nullopt;
+    return old;
 }
 
 } // namespace
@@ -72,36 +71,23 @@ QString closedSuffix(ClosingKind kind) {
                                         : QStringLiteral(" closed ytd");
 }
 
-ClosedBooks closeBooks(const std::vector<AccountEntry>& entries, ClosingKind kind,
-                       const ClosingAmounts& amounts) {
-    ClosedBooks closed;
-    std::size_t carried = entries.size();
-    if (carried > 0 && entries.back().name.isEmpty()) {
-        --carried;
-    }
-    std::size_t written = 0;
-    closed.records.resize(carried);
-    for (std::size_t i = 0; i < carried; ++i) {
-        const AccountEntry& entry = entries[i];
-        const ClosingRule* rule = ruleFor(closingRules(kind), entry.type);
-        if (rule == nullptr) {
-            continue; // left as an all-zero record at its number
+std::vector<AccountRecord> closeBooks(const AccountTable& table, ClosingKind kind,
+                                      const statements::ClosingInputs& inputs) {
+    std::vector<AccountRecord> closed;
+    for (const AccountRecord& account : table.records) {
+        if (account.isBlank()) {
+            continue;
         }
-        const std::optional<Money> current = apply(rule->current, entry.current, amounts);
-        const std::optional<Money> ytd = apply(rule->ytd, entry.ytd, amounts);
-        if (!current || !ytd) {
-            closed.records.clear();
-            closed.missing = current ? rule->ytd : rule->current;
-            return closed;
+        AccountRecord record = account;
+        if (const ClosingRule* rule = ruleFor(closingRules(kind), account.type)) {
+            record.current = apply(rule->current, account.current, inputs.endingRetained.current,
+                                   inputs.endingInventory);
+            record.ytd =
+                apply(rule->ytd, account.ytd, inputs.endingRetained.ytd, inputs.endingInventory);
         }
-        AccountRecord& record = closed.records[i];
-        record = AccountRecord::blank();
-        record.setName(entry.name);
-        record.setAcctType(entry.type);
-        record.CurrentBalance = *current;
-        record.YtdBalance = *ytd;
-        written = i + 1;
+        closed.push_back(record);
     }
-    closed.records.resize(written);
     return closed;
 }
+
+} // namespace folio::closing

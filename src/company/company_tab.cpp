@@ -1,6 +1,8 @@
 #include "company/company_tab.h"
 #include "company/date_rules.h"
-#include "data/books_state.h"
+#include "data/text_rules.h"
+#include "statements/company_info.h"
+#include "ui/amount_message.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include <QEvent>
@@ -15,22 +17,25 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+namespace folio::company {
+
+using statements::Business;
+
 namespace {
-constexpr int kCompanyTab = 7;
 constexpr int kNameLength = 40;
 } // namespace
 
-CompanyTab::CompanyTab(TabContext context, QWidget* parent) : TabPage(context, parent) {
+CompanyTab::CompanyTab(ui::TabContext context, QWidget* parent) : TabPage(context, parent) {
     setObjectName(QStringLiteral("CompanyTab"));
-    txtCompany_ = Form::box(QStringLiteral("txtCompany"), this);
+    txtCompany_ = ui::Form::box(QStringLiteral("txtCompany"), this);
     txtCompany_->setMaxLength(kNameLength);
-    txtDateOfStatements_ = Form::box(QStringLiteral("txtDateOfStatements"), this);
+    txtDateOfStatements_ = ui::Form::box(QStringLiteral("txtDateOfStatements"), this);
 
     auto* fields = new QGridLayout();
-    Form::addLabelled(fields, 0, 0, QStringLiteral("lblCompany"), QStringLiteral("Company &Name"),
-                      txtCompany_, this);
-    Form::addLabelled(fields, 1, 0, QStringLiteral("lblDateOfStatements"),
-                      QStringLiteral("&Date of Statements"), txtDateOfStatements_, this);
+    ui::Form::addLabelled(fields, 0, 0, QStringLiteral("lblCompany"),
+                          QStringLiteral("Company &Name"), txtCompany_, this);
+    ui::Form::addLabelled(fields, 1, 0, QStringLiteral("lblDateOfStatements"),
+                          QStringLiteral("&Date of Statements"), txtDateOfStatements_, this);
     fields->setColumnStretch(1, 1);
 
     Frame2_ = new QGroupBox(QStringLiteral("Type of Business"), this);
@@ -66,7 +71,17 @@ CompanyTab::CompanyTab(TabContext context, QWidget* parent) : TabPage(context, p
     txtDateOfStatements_->installEventFilter(this);
 }
 
-void CompanyTab::enter() {}
+std::optional<ui::Tab> CompanyTab::enter() {
+    // The boxes show what the books hold, e.g. the information kept with them.
+    const statements::CompanyInfo& info = ctx_.company;
+    if (txtCompany_->text() != info.name) {
+        txtCompany_->setText(info.name);
+    }
+    if (!txtDateOfStatements_->hasFocus()) {
+        txtDateOfStatements_->setText(info.date);
+    }
+    return std::nullopt;
+}
 
 bool CompanyTab::eventFilter(QObject* watched, QEvent* event) {
     // The box's lost focus runs before the click of the control that takes the focus; a
@@ -82,39 +97,36 @@ bool CompanyTab::eventFilter(QObject* watched, QEvent* event) {
 
 void CompanyTab::txtCompany_Change() {
     txtCompany_->setMaxLength(kNameLength);
-    ctx_.books.CompanyName = txtCompany_->text();
+    ctx_.company.name = txtCompany_->text();
 }
 
 void CompanyTab::txtDateOfStatements_LostFocus() {
-    const bool valid = isRecognisedDate(txtDateOfStatements_->text());
-    if (!valid) {
-        ctx_.dialogs.message(txtDateOfStatements_->text() +
-                             QStringLiteral(" is not a valid date."));
-        ctx_.dialogs.beep();
-        txtDateOfStatements_->clear();
-    }
-    if (ctx_.window.shownTab() == kCompanyTab) {
-        if (!valid) {
-            txtDateOfStatements_->setFocus(Qt::OtherFocusReason);
-        }
+    const QString text = txtDateOfStatements_->text();
+    if (isRecognisedDate(text) || text.trimmed().isEmpty()) {
+        ctx_.company.date = text.trimmed();
         return;
     }
-    // The focus left because another tab is being shown. A valid date lets the user go;
-    // after an invalid one the company tab comes back once that switch has finished.
-    if (!valid) {
-        QTimer::singleShot(0, this, [this] {
-            ctx_.window.showTab(kCompanyTab);
-            txtDateOfStatements_->setFocus(Qt::OtherFocusReason);
-        });
-    }
+    ctx_.company.date.clear();
+    txtDateOfStatements_->clear();
+    ctx_.dialogs.message(invalidDateMessage(text));
+    ctx_.dialogs.beep();
+    // The focus comes back to the box once whatever took it has finished (another tab
+    // being shown, say), so the date can be typed again.
+    QTimer::singleShot(0, this, [this] {
+        if (ctx_.window.shownTab() != ui::Tab::Company) {
+            ctx_.window.showTabLater(ui::Tab::Company);
+        }
+        QTimer::singleShot(0, this,
+                           [this] { txtDateOfStatements_->setFocus(Qt::OtherFocusReason); });
+    });
 }
 
 void CompanyTab::takeBusinessType() {
     if (optService_->isChecked()) {
-        ctx_.books.BusinessType = QStringLiteral("Service");
+        ctx_.company.business = Business::Service;
     }
     if (optMdse_->isChecked()) {
-        ctx_.books.BusinessType = QStringLiteral("Mdse");
+        ctx_.company.business = Business::Merchandising;
     }
 }
 
@@ -130,15 +142,26 @@ void CompanyTab::optMdse_Click() {
     if (!optMdse_->isChecked()) {
         return;
     }
+    askEndingInventory();
+    clearSelection(optMdse_);
+}
+
+void CompanyTab::askEndingInventory() {
     const QString answer =
         ctx_.dialogs.inputBox(QStringLiteral("Ending Inventory"),
                               QStringLiteral("Ending Inventory Amount"), QStringLiteral("0"));
-    ctx_.books.EndingInventory = answer;
-    if (answer.isEmpty()) {
+    if (answer.trimmed().isEmpty()) {
+        ctx_.company.endingInventory.reset();
         ctx_.dialogs.message(QStringLiteral("You must enter the amount of ending inventory"));
+        return;
     }
-    ctx_.window.showTab(kCompanyTab);
-    clearSelection(optMdse_);
+    const std::optional<Money> amount = parseAmount(answer);
+    if (!amount) {
+        ctx_.company.endingInventory.reset();
+        ctx_.dialogs.message(ui::amountRefusedMessage(QStringLiteral("ending inventory"), answer));
+        return;
+    }
+    ctx_.company.endingInventory = *amount;
 }
 
 void CompanyTab::optService_Click() {
@@ -150,10 +173,12 @@ void CompanyTab::Command1_Click() {
 }
 
 void CompanyTab::Command2_Click() {
-    ctx_.books.CompanyName.clear();
+    ctx_.company = statements::CompanyInfo();
     txtCompany_->clear();
     clearSelection(optService_);
     clearSelection(optMdse_);
     txtDateOfStatements_->clear();
     txtCompany_->setFocus(Qt::OtherFocusReason);
 }
+
+} // namespace folio::company

@@ -6,13 +6,15 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace folio::company {
+
 // The company information tab: name, date of statements, type of business and, for a
 // merchandising business, the ending inventory amount.
-class CompanyTab : public TabPage {
+class CompanyTab : public ui::TabPage {
     Q_OBJECT
   public:
-    explicit CompanyTab(TabContext context, QWidget* parent = nullptr);
-    void enter() override;
+    explicit CompanyTab(ui::TabContext context, QWidget* parent = nullptr);
+    std::optional<ui::Tab> enter() override;
 
     void txtCompany_Change();
     void txtDateOfStatements_LostFocus();
@@ -27,6 +29,8 @@ class CompanyTab : public TabPage {
   private:
     // Takes the type of business from the selected option; none selected keeps it.
     void takeBusinessType();
+    // Asks for the ending inventory; an amount that cannot be read is refused and unset.
+    void askEndingInventory();
     static void clearSelection(QRadioButton* option);
 
     QLineEdit* txtCompany_ = nullptr;
@@ -37,3 +41,5 @@ class CompanyTab : public TabPage {
     QPushButton* Command1_ = nullptr;
     QPushButton* Command2_ = nullptr;
 };
+
+} // namespace folio::company

@@ -2,6 +2,8 @@
 #include <QDate>
 #include <QLocale>
 
+namespace folio::company {
+
 bool isRecognisedDate(const QString& text) {
     static const char* const formats[] = {
         "M/d/yy",       "M/d/yyyy",    "M-d-yy",      "M-d-yyyy",   "yyyy-M-d",
@@ -20,3 +22,10 @@ bool isRecognisedDate(const QString& text) {
     }
     return false;
 }
+
+QString invalidDateMessage(const QString& text) {
+    return text + QStringLiteral(" is not a valid date.  Type the date as MM/DD/YYYY (for "
+                                 "example 12/31/2026), YYYY-MM-DD or December 31, 2026.");
+}
+
+} // namespace folio::company

@@ -1,28 +1,30 @@
 #include "data/account_record.h"
 #include <QByteArray>
 #include <algorithm>
-#include <cstring>
+
+namespace folio {
 
 namespace {
 
-template <std::size_t N> void assignFixed(std::array<char, N>& field, const QString& text) {
-    const QByteArray bytes = text.left(static_cast<qsizetype>(N)).toLatin1();
-    field.fill(' ');
-    std::copy_n(bytes.constData(), std::min<std::size_t>(N, static_cast<std::size_t>(bytes.size())),
-                field.begin());
+void putText(RecordBytes& bytes, std::size_t offset, std::size_t size, const QString& text) {
+    const QByteArray latin = text.left(static_cast<qsizetype>(size)).toLatin1();
+    std::fill_n(bytes.begin() + static_cast<std::ptrdiff_t>(offset), size, std::uint8_t{' '});
+    std::copy_n(latin.constData(), std::min(size, static_cast<std::size_t>(latin.size())),
+                bytes.begin() + static_cast<std::ptrdiff_t>(offset));
 }
 
-template <std::size_t N> QString trimmedFixed(const std::array<char, N>& field) {
-    std::size_t begin = 0;
-    std::size_t end = N;
-    auto padding = [](char c) { return c == ' ' || c == '\0'; };
-    while (begin < end && padding(field[begin])) {
+QString getText(const RecordBytes& bytes, std::size_t offset, std::size_t size) {
+    std::size_t begin = offset;
+    std::size_t end = offset + size;
+    auto padding = [](std::uint8_t c) { return c == ' ' || c == '\0'; };
+    while (begin < end && padding(bytes[begin])) {
         ++begin;
     }
-    while (end > begin && padding(field[end - 1])) {
+    while (end > begin && padding(bytes[end - 1])) {
         --end;
     }
-    return QString::fromLatin1(field.data() + begin, static_cast<qsizetype>(end - begin));
+    return QString::fromLatin1(reinterpret_cast<const char*>(bytes.data()) + begin,
+                               static_cast<qsizetype>(end - begin));
 }
 
 void putMoney(RecordBytes& bytes, std::size_t offset, Money amount) {
@@ -43,45 +45,20 @@ Money getMoney(const RecordBytes& bytes, std::size_t offset) {
 
 } // namespace
 
-AccountRecord AccountRecord::blank() {
-    AccountRecord record;
-    record.Name.fill(' ');
-    record.AcctType.fill(' ');
-    return record;
-}
-
-void AccountRecord::setName(const QString& text) {
-    assignFixed(Name, text);
-}
-
-void AccountRecord::setAcctType(const QString& text) {
-    assignFixed(AcctType, text);
-}
-
-QString AccountRecord::trimmedName() const {
-    return trimmedFixed(Name);
-}
-
-QString AccountRecord::trimmedType() const {
-    return trimmedFixed(AcctType);
-}
-
 RecordBytes AccountRecord::encode() const {
     RecordBytes bytes{};
-    std::memcpy(bytes.data() + RecordLayout::kNameOffset, Name.data(), RecordLayout::kNameSize);
-    std::memcpy(bytes.data() + RecordLayout::kTypeOffset, AcctType.data(), RecordLayout::kTypeSize);
-    putMoney(bytes, RecordLayout::kCurrentOffset, CurrentBalance);
-    putMoney(bytes, RecordLayout::kYtdOffset, YtdBalance);
+    putText(bytes, RecordLayout::kNameOffset, RecordLayout::kNameSize, name);
+    putText(bytes, RecordLayout::kTypeOffset, RecordLayout::kTypeSize, type);
+    putMoney(bytes, RecordLayout::kCurrentOffset, current);
+    putMoney(bytes, RecordLayout::kYtdOffset, ytd);
     return bytes;
 }
 
 AccountRecord AccountRecord::decode(const RecordBytes& bytes) {
-    AccountRecord record;
-    std::memcpy(record.Name.data(), bytes.data() + RecordLayout::kNameOffset,
-                RecordLayout::kNameSize);
-    std::memcpy(record.AcctType.data(), bytes.data() + RecordLayout::kTypeOffset,
-                RecordLayout::kTypeSize);
-    record.CurrentBalance = getMoney(bytes, RecordLayout::kCurrentOffset);
-    record.YtdBalance = getMoney(bytes, RecordLayout::kYtdOffset);
-    return record;
+    return {getText(bytes, RecordLayout::kNameOffset, RecordLayout::kNameSize),
+            getText(bytes, RecordLayout::kTypeOffset, RecordLayout::kTypeSize),
+            getMoney(bytes, RecordLayout::kCurrentOffset),
+            getMoney(bytes, RecordLayout::kYtdOffset)};
 }
+
+} // namespace folio

@@ -1,9 +1,11 @@
 #pragma once
-#include "data/money.h"
+#include "data/amounts.h"
 #include <QString>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+
+namespace folio {
 
 // Where each field of an account record lies in its 62 bytes on disk. Texts are Latin-1,
 // blank-padded on the right; money is a little-endian 64-bit count of ten-thousandths.
@@ -21,26 +23,34 @@ static_assert(kRecordSize == 62);
 
 using RecordBytes = std::array<std::uint8_t, RecordLayout::kRecordSize>;
 
-// One account of the chart of accounts: its name, type code and two balances.
+// One account of the chart of accounts: its name, type code and two balances. In memory
+// the texts are trimmed; on disk they are padded to their fields.
 struct AccountRecord {
-    std::array<char, RecordLayout::kNameSize> Name{};
-    std::array<char, RecordLayout::kTypeSize> AcctType{};
-    Money CurrentBalance;
-    Money YtdBalance;
+    QString name;
+    QString type;
+    Money current;
+    Money ytd;
 
     // A record with blank texts and zero balances, as a new account starts.
-    static AccountRecord blank();
+    static AccountRecord blank() { return {}; }
+    // No name, no type and no balance: the blank record a posting leaves after the
+    // accounts, or a number no account uses.
+    bool isBlank() const {
+        return name.isEmpty() && type.isEmpty() && current.isZero() && ytd.isZero();
+    }
+    Amounts balances() const { return {current, ytd}; }
+    void setBalances(const Amounts& amounts) {
+        current = amounts.current;
+        ytd = amounts.ytd;
+    }
 
-    // Assigning a text cuts it to the field or pads it with blanks; a character outside
+    // The texts are cut to their fields and padded with blanks; a character outside
     // Latin-1 is stored as '?'.
-    void setName(const QString& text);
-    void setAcctType(const QString& text);
-    // The texts with leading and trailing blanks (and the NULs of an unwritten record) removed.
-    QString trimmedName() const;
-    QString trimmedType() const;
-
     RecordBytes encode() const;
+    // Leading and trailing blanks (and the NULs of an unwritten record) are removed.
     static AccountRecord decode(const RecordBytes& bytes);
 
     bool operator==(const AccountRecord&) const = default;
 };
+
+} // namespace folio

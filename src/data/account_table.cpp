@@ -1,20 +1,26 @@
 #include "data/account_table.h"
 #include "data/file_table.h"
-#include <algorithm>
+
+namespace folio {
 
 AccountTable AccountTable::read(FileTable& files, int fileNumber, int count) {
     AccountTable table;
-    const int readable = std::min(count, kTableCapacity);
-    table.truncated = count > kTableCapacity;
-    table.entries.reserve(static_cast<std::size_t>(std::max(readable, 0)));
-    for (int record = 1; record <= readable; ++record) {
-        const AccountRecord account = files.get(fileNumber, record);
-        table.entries.push_back({account.trimmedName(), account.trimmedType(),
-                                 account.CurrentBalance, account.YtdBalance});
+    table.records.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    for (int record = 1; record <= count; ++record) {
+        table.records.push_back(files.get(fileNumber, record));
     }
     return table;
 }
 
-QString tooManyAccountsMessage() {
-    return QStringLiteral("Folio lists at most 49 accounts. Only the first 49 are shown.");
+std::vector<int> AccountTable::listed() const {
+    std::vector<int> numbers;
+    numbers.reserve(records.size());
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        if (!records[i].isBlank()) {
+            numbers.push_back(static_cast<int>(i) + 1);
+        }
+    }
+    return numbers;
 }
+
+} // namespace folio

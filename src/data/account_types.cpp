@@ -1,4 +1,7 @@
 #include "data/account_types.h"
+#include <algorithm>
+
+namespace folio {
 
 BalanceSide balanceSide(const QString& code) {
     if (code.startsWith(u'D')) {
@@ -9,3 +12,11 @@ BalanceSide balanceSide(const QString& code) {
     }
     return BalanceSide::Neither;
 }
+
+bool isCatalogueCode(const QString& code) {
+    return code == QLatin1String("D3") ||
+           std::any_of(kAccountTypes.begin(), kAccountTypes.end(),
+                       [&code](const AccountType& t) { return code == QLatin1String(t.code); });
+}
+
+} // namespace folio

@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <array>
 
+namespace folio {
+
 // One entry of the catalogue of account type codes that the type list offers.
 struct AccountType {
     const char* description; // the list text, e.g. "D1 = Asset Accounts"
@@ -73,7 +75,15 @@ inline constexpr std::array<const char*, 39> kStandardNames{{
 enum class BalanceSide { Debit, Credit, Neither };
 BalanceSide balanceSide(const QString& code);
 
+// Whether a code is one the books know (exact, case-sensitive): one of the catalogue's,
+// or "D3" for dividends, which the list does not offer but the statements and closings
+// count.
+
+bool isCatalogueCode(const QString& code);
+
 // Whether a trimmed code begins with the given prefix (exact, case-sensitive).
 inline bool codeBeginsWith(const QString& code, const char* prefix) {
     return code.startsWith(QLatin1String(prefix));
 }
+
+} // namespace folio

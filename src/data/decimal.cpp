@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <limits>
 
+namespace folio {
+
 namespace {
 
 constexpr long kExponentLimit = 1000000;
@@ -142,3 +144,5 @@ QString Decimal::plainText() const {
     }
     return QString::fromStdString(text);
 }
+
+} // namespace folio

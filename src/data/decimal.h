@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+namespace folio {
+
 // A decimal number as read from text: a sign, its significant digits and a power of ten,
 // so that no amount typed by the user ever passes through a binary fraction.
 struct Decimal {
@@ -21,3 +23,5 @@ struct Decimal {
     // Plain decimal text with at most 15 significant digits: 1250, 12.5, -3, 0.
     QString plainText() const;
 };
+
+} // namespace folio

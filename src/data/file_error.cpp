@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <utility>
 
+namespace folio {
+
 FileError FileError::fromErrno(int error, bool pathMissing) {
     switch (error) {
     case EISDIR:
@@ -68,3 +70,5 @@ QString errorMessage(int number) {
     }
     return QStringLiteral("Undetermined error = ") + QString::number(number);
 }
+
+} // namespace folio

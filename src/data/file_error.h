@@ -2,6 +2,8 @@
 #include <QString>
 #include <stdexcept>
 
+namespace folio {
+
 // A failed file or printer step, carrying the classic error number that the message
 // table translates (53 file not found, 61 disk full, 70 permission denied, 76 path ...).
 class FileError : public std::runtime_error {
@@ -24,3 +26,5 @@ class FileError : public std::runtime_error {
 
 // The program's own words for an error number.
 QString errorMessage(int number);
+
+} // namespace folio

@@ -1,6 +1,8 @@
 #include "data/file_faults.h"
 #include "data/file_error.h"
 
+namespace folio {
+
 namespace {
 long counted = 0;
 long failing = 0;
@@ -28,3 +30,5 @@ void FileFaults::step() {
 long FileFaults::operations() {
     return counted;
 }
+
+} // namespace folio

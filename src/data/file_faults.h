@@ -1,5 +1,7 @@
 #pragma once
 
+namespace folio {
+
 // Lets a test make the file layer fail at its k-th operation from now on, so that every
 // failure path of an action can be walked. Off unless a test arms it.
 namespace FileFaults {
@@ -11,3 +13,5 @@ void step();
 // Operations counted since the last failAt or clear.
 long operations();
 } // namespace FileFaults
+
+} // namespace folio

@@ -1,9 +1,9 @@
 #pragma once
 #include <QString>
 
-class FileError;
-
 namespace folio {
+
+class FileError;
 
 // The message for a file another Folio holds, naming it ("File Already Open" first).
 QString heldElsewhereMessage(const QString& path);

@@ -11,7 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using folio::fileSystem;
+namespace folio {
 
 namespace {
 
@@ -206,3 +206,5 @@ void FileTable::replaceWhole(const QString& target, const std::vector<AccountRec
 void FileTable::setDurable(bool durable) {
     durableWrites = durable;
 }
+
+} // namespace folio

@@ -7,6 +7,8 @@
 #include <functional>
 #include <vector>
 
+namespace folio {
+
 // The record count of a file length: length / 62 taken to the nearest whole number,
 // an exact half going to the even neighbour (93 bytes give 2, 155 give 2, 31 give 0).
 int recordCountOf(std::int64_t length);
@@ -63,3 +65,5 @@ class FileTable {
     std::array<int, kHighest + 1> fds_{};
     std::array<bool, kHighest + 1> used_{};
 };
+
+} // namespace folio

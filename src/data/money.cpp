@@ -1,5 +1,7 @@
 #include "data/money.h"
 
+namespace folio {
+
 Money Money::fromWhole(std::int64_t dollars) {
     std::int64_t raw = 0;
     if (__builtin_mul_overflow(dollars, kScale, &raw)) {
@@ -40,3 +42,5 @@ Money Money::roundedToCents() const {
     }
     return Money::fromRaw(down);
 }
+
+} // namespace folio

@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <stdexcept>
 
+namespace folio {
+
 // Raised when an amount leaves the range that Money can hold; never a wrapped value.
 class MoneyOverflow : public std::overflow_error {
   public:
@@ -45,3 +47,5 @@ class Money {
   private:
     std::int64_t raw_ = 0;
 };
+
+} // namespace folio

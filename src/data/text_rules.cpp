@@ -3,6 +3,8 @@
 #include <iterator>
 #include <string>
 
+namespace folio {
+
 namespace {
 
 bool isBlank(QChar c) {
@@ -101,59 +103,85 @@ QString formatCurrency(Money amount) {
     return QString::fromLatin1(at, static_cast<qsizetype>(std::end(text) - at));
 }
 
-std::optional<Money> parseAmount(const QString& text, int places) {
-    QString s = text.trimmed();
-    bool negative = false;
-    if (s.startsWith(u'(') && s.endsWith(u')') && s.size() >= 2) {
-        negative = true;
-        s = s.mid(1, s.size() - 2).trimmed();
-    }
-    qsizetype i = 0;
-    bool signSeen = false;
-    bool currencySeen = false;
-    while (i < s.size()) {
-        if (!signSeen && (s[i] == u'-' || s[i] == u'+')) {
-            signSeen = true;
-            negative = negative != (s[i] == u'-');
-        } else if (!currencySeen && s[i] == u'$') {
-            currencySeen = true;
+namespace {
+
+// The digits of an amount's whole part: plain digits, or groups of three after the first
+// one to three digits, separated by commas. Empty when the text is not so written.
+std::optional<std::string> wholeDigits(QStringView text) {
+    std::string digits;
+    const bool grouped = text.contains(u',');
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u',') {
+            const qsizetype fromEnd = text.size() - i;
+            if (i == 0 || fromEnd % 4 != 0 || (i > 3 && text[i - 4] != u',') ||
+                (i <= 3 && digits.size() != static_cast<std::size_t>(i))) {
+                return std::nullopt;
+            }
+        } else if (isDigit(c)) {
+            digits += static_cast<char>(c.unicode());
         } else {
-            break;
-        }
-        ++i;
-    }
-    std::string whole;
-    std::string fraction;
-    while (i < s.size() && (isDigit(s[i]) || (s[i] == u',' && !whole.empty()))) {
-        if (s[i] != u',') {
-            whole += static_cast<char>(s[i].unicode());
-        }
-        ++i;
-    }
-    if (i < s.size() && s[i] == u'.') {
-        ++i;
-        while (i < s.size() && isDigit(s[i])) {
-            fraction += static_cast<char>(s[i++].unicode());
-        }
-    }
-    if (whole.empty() && fraction.empty()) {
-        return std::nullopt;
-    }
-    long exponent = 0;
-    if (i < s.size() && (s[i] == u'E' || s[i] == u'e')) {
-        ++i;
-        const qsizetype before = i;
-        exponent = readExponent(s, i, false);
-        if (i == before || !isDigit(s[i - 1])) {
             return std::nullopt;
         }
     }
-    if (!signSeen && i < s.size() && s[i] == u'-') {
-        negative = !negative;
-        ++i;
-    }
-    if (i != s.size()) {
+    if (grouped && (digits.size() < 4 || text.size() - text.lastIndexOf(u',') != 4)) {
         return std::nullopt;
     }
-    return Decimal::fromParts(negative, whole, fraction, exponent).toMoney(places);
+    return digits;
 }
+
+} // namespace
+
+std::optional<Money> parseAmount(const QString& text) {
+    QStringView s = QStringView(text).trimmed();
+    bool negative = false;
+    if (s.size() >= 2 && s.front() == u'(' && s.back() == u')') {
+        negative = true;
+        s = s.mid(1, s.size() - 2).trimmed();
+    }
+    auto take = [&s](QChar c) {
+        if (!s.isEmpty() && s.front() == c) {
+            s = s.mid(1);
+            return true;
+        }
+        return false;
+    };
+    const bool minusFirst = take(u'-');
+    const bool dollar = take(u'$');
+    const bool minusAfterDollar = dollar && !minusFirst && take(u'-');
+    if (minusFirst || minusAfterDollar) {
+        if (negative) {
+            return std::nullopt; // a minus inside parentheses
+        }
+        negative = true;
+    }
+    const qsizetype point = s.indexOf(u'.');
+    const QStringView whole = point < 0 ? s : s.left(point);
+    const QStringView fraction = point < 0 ? QStringView() : s.mid(point + 1);
+    const std::optional<std::string> digits = wholeDigits(whole);
+    if (!digits || fraction.size() > 2 || (digits->empty() && fraction.isEmpty())) {
+        return std::nullopt;
+    }
+    for (QChar c : fraction) {
+        if (!isDigit(c)) {
+            return std::nullopt;
+        }
+    }
+    const std::int64_t cents = fraction.toString().leftJustified(2, u'0').toLongLong();
+    try {
+        Money amount;
+        for (char d : *digits) {
+            std::int64_t raw = 0;
+            if (__builtin_mul_overflow(amount.raw(), 10, &raw)) {
+                return std::nullopt;
+            }
+            amount = Money::fromRaw(raw) + Money::fromWhole(d - '0');
+        }
+        amount += Money::fromRaw(cents * (Money::kScale / 100));
+        return negative ? -amount : amount;
+    } catch (const MoneyOverflow&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace folio

@@ -4,6 +4,8 @@
 #include <QString>
 #include <optional>
 
+namespace folio {
+
 // The leading number of a text, as typed amounts are read: blanks, tabs and line feeds
 // are ignored wherever they stand; an optional sign, digits with at most one period, an
 // optional exponent (E or D); reading stops at the first other character; no number is 0.
@@ -13,8 +15,10 @@ Decimal leadingNumber(const QString& text);
 // The amount is shown to whole cents, halves away from zero.
 QString formatCurrency(Money amount);
 
-// Reads a whole text as an amount by the US English number rules: blanks around it, a
-// currency sign, thousands separators, a leading or trailing minus and parentheses for a
-// negative amount, an exponent. Empty when the text is not an amount or does not fit.
-// `places` is the number of decimals the amount is taken to (halves away from zero).
-std::optional<Money> parseAmount(const QString& text, int places = 4);
+// Reads a whole text as an amount, as US bookkeepers write one: blanks around it, an
+// optional dollar sign, thousands separators in groups of three, at most two decimals, a
+// leading minus or parentheses for a negative amount (1500, 1,500, 1500.5, $1,500.00,
+// -1500, (1,500.00)). Empty when the text is anything else or does not fit Money.
+std::optional<Money> parseAmount(const QString& text);
+
+} // namespace folio

@@ -1,13 +1,9 @@
 #include "posting/posting_rules.h"
-#include "data/account_table.h"
 #include "data/account_types.h"
-#include "data/text_rules.h"
+
+namespace folio::posting {
 
 namespace PostingRules {
-
-std::optional<Money> typedAmount(const QString& text) {
-    return leadingNumber(text).toMoney();
-}
 
 namespace {
 Money postedBalance(Money balance, BalanceSide side, Money debit, Money credit) {
@@ -19,39 +15,52 @@ Money postedBalance(Money balance, BalanceSide side, Money debit, Money credit) 
     case BalanceSide::Neither:
         break;
     }
-    return balance.roundedToCents();
+    return balance;
 }
 } // namespace
 
-Balances posted(const Balances& shown, const QString& typeCode, Money debit, Money credit) {
+Amounts posted(const Amounts& balances, const QString& typeCode, Money debit, Money credit) {
     const BalanceSide side = balanceSide(typeCode);
-    return {postedBalance(shown.current, side, debit, credit),
-            postedBalance(shown.ytd, side, debit, credit)};
+    return {postedBalance(balances.current, side, debit, credit),
+            postedBalance(balances.ytd, side, debit, credit)};
 }
 
-Listing listing(const AccountTable& table) {
-    Listing result;
-    int record = 0;
-    for (const AccountEntry& entry : table.entries) {
-        ++record;
-        if (entry.name.isEmpty()) {
-            continue;
-        }
-        ++result.accounts;
-        if (static_cast<int>(result.records.size()) < AccountTable::kGridRows) {
-            result.records.push_back(record);
+bool canPost(const QString& typeCode) {
+    return isCatalogueCode(typeCode);
+}
+
+QString cannotPostMessage(const AccountRecord& account) {
+    const QString type = account.type.isEmpty()
+                             ? QStringLiteral("no account type")
+                             : QStringLiteral("the account type \"%1\"").arg(account.type);
+    return QStringLiteral("%1 has %2, so nothing was posted. Choose its type on the Setup tab "
+                          "first, then post again.")
+        .arg(account.name, type);
+}
+
+std::vector<int> listing(const AccountTable& table) {
+    std::vector<int> records;
+    for (std::size_t i = 0; i < table.records.size(); ++i) {
+        if (!table.records[i].name.isEmpty()) {
+            records.push_back(static_cast<int>(i) + 1);
         }
     }
-    result.tooMany = table.truncated || result.accounts > AccountTable::kGridRows;
-    return result;
+    return records;
+}
+
+std::optional<int> blankSlot(const AccountTable& table, const std::vector<int>& listed) {
+    const int slot = listed.empty() ? 1 : listed.back() + 1;
+    if (slot > static_cast<int>(table.records.size()) ||
+        table.records[static_cast<std::size_t>(slot - 1)].isBlank()) {
+        return slot;
+    }
+    return std::nullopt;
 }
 
 QString amountTooLargeMessage() {
     return QStringLiteral("The amount is too large to post.");
 }
 
-QString notABalanceMessage(const QString& text) {
-    return QStringLiteral("The balance %1 is not an amount.").arg(text);
-}
-
 } // namespace PostingRules
+
+} // namespace folio::posting

@@ -1,13 +1,11 @@
 #include "posting/posting_tab.h"
-#include "data/account_table.h"
-#include "data/books_state.h"
-#include "data/file_error.h"
+#include "data/books.h"
 #include "data/text_rules.h"
 #include "posting/posting_rules.h"
-#include "ui/dialogs.h"
-#include "ui/failure_report.h"
-#include "ui/flex_grid.h"
+#include "ui/account_grid.h"
+#include "ui/account_list_model.h"
 #include "ui/form.h"
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,52 +16,29 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-constexpr int kNameColumn = 1;
-constexpr int kTypeColumn = 2;
-constexpr int kCurrentColumn = 3;
-constexpr int kYearColumn = 4;
+namespace folio::posting {
 
-QLineEdit* shownBox(const QString& name, QWidget* parent) {
-    QLineEdit* box = Form::box(name, parent);
-    box->setReadOnly(true); // shows the chosen account; the grid click fills it
-    return box;
-}
-// The accounts grid, which tells whether its selection moves with the arrow keys: those
-// move through the rows without choosing an account.
-class AccountGrid : public FlexGrid {
-  public:
-    using FlexGrid::FlexGrid;
-    bool keyboardMove = false;
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override {
-        keyboardMove = true;
-        FlexGrid::keyPressEvent(event);
-        keyboardMove = false;
-    }
-};
-} // namespace
-
-PostingTab::PostingTab(TabContext context, QWidget* parent) : TabPage(context, parent) {
+PostingTab::PostingTab(ui::TabContext context, QWidget* parent) : TabPage(context, parent) {
     setObjectName(QStringLiteral("PostingTab"));
-    auto* grid = new AccountGrid(QStringLiteral("MSFlexGrid3"), this);
-    MSFlexGrid3_ = grid;
-    MSFlexGrid3_->setAccessibleName(QStringLiteral("Accounts"));
-    txtAccountToPost_ = shownBox(QStringLiteral("txtAccountToPost"), this);
-    txtType_ = shownBox(QStringLiteral("txtType"), this);
-    txtCurrent_ = shownBox(QStringLiteral("txtCurrent"), this);
-    txtYear_ = shownBox(QStringLiteral("txtYear"), this);
+    MSFlexGrid3_ = new ui::AccountGrid(QStringLiteral("MSFlexGrid3"), QStringLiteral("Accounts"),
+                                       QStringLiteral("Year To date"), this);
+    // The boxes show the chosen account; choosing a row in the grid fills them.
+    txtAccountToPost_ = ui::Form::figureBox(QStringLiteral("txtAccountToPost"), this);
+    txtAccountToPost_->setAlignment(Qt::AlignLeft);
+    txtType_ = ui::Form::figureBox(QStringLiteral("txtType"), this);
+    txtType_->setAlignment(Qt::AlignLeft);
+    txtCurrent_ = ui::Form::figureBox(QStringLiteral("txtCurrent"), this);
+    txtYear_ = ui::Form::figureBox(QStringLiteral("txtYear"), this);
 
     Frame1_ = new QGroupBox(QStringLiteral("Post"), this);
     Frame1_->setObjectName(QStringLiteral("Frame1"));
-    txtPostDebit_ = Form::box(QStringLiteral("txtPostDebit"), Frame1_);
-    txtPostCredit_ = Form::box(QStringLiteral("txtPostCredit"), Frame1_);
+    txtPostDebit_ = ui::Form::box(QStringLiteral("txtPostDebit"), Frame1_);
+    txtPostCredit_ = ui::Form::box(QStringLiteral("txtPostCredit"), Frame1_);
     auto* amounts = new QGridLayout(Frame1_);
-    Form::addLabelled(amounts, 0, 0, QStringLiteral("lblPostDebit"), QStringLiteral("&Debit"),
-                      txtPostDebit_, Frame1_);
-    Form::addLabelled(amounts, 1, 0, QStringLiteral("lblPostCredit"), QStringLiteral("C&redit"),
-                      txtPostCredit_, Frame1_);
+    ui::Form::addLabelled(amounts, 0, 0, QStringLiteral("lblPostDebit"), QStringLiteral("&Debit"),
+                          txtPostDebit_, Frame1_);
+    ui::Form::addLabelled(amounts, 1, 0, QStringLiteral("lblPostCredit"), QStringLiteral("C&redit"),
+                          txtPostCredit_, Frame1_);
 
     cmdOKPost_ = new QPushButton(QStringLiteral("&Post to this account"), this);
     cmdOKPost_->setObjectName(QStringLiteral("cmdOKPost"));
@@ -82,8 +57,8 @@ PostingTab::PostingTab(TabContext context, QWidget* parent) : TabPage(context, p
     };
     int line = 0;
     for (const auto& row : rows) {
-        Form::addLabelled(account, line, 0, QString::fromLatin1(row.name),
-                          QString::fromLatin1(row.caption), row.box, this);
+        ui::Form::addLabelled(account, line, 0, QString::fromLatin1(row.name),
+                              QString::fromLatin1(row.caption), row.box, this);
         ++line;
     }
 
@@ -96,80 +71,63 @@ PostingTab::PostingTab(TabContext context, QWidget* parent) : TabPage(context, p
     page->addWidget(MSFlexGrid3_, 3);
     page->addLayout(side, 2);
 
-    QWidget* order[] = {MSFlexGrid3_, txtAccountToPost_, txtType_,       txtCurrent_,
-                        txtYear_,     txtPostDebit_,     txtPostCredit_, cmdOKPost_};
-    for (std::size_t i = 1; i < std::size(order); ++i) {
-        setTabOrder(order[i - 1], order[i]);
-    }
+    setTabOrder(MSFlexGrid3_, txtPostDebit_);
+    setTabOrder(txtPostDebit_, txtPostCredit_);
+    setTabOrder(txtPostCredit_, cmdOKPost_);
 
-    connect(MSFlexGrid3_, &FlexGrid::cellClicked, this,
-            [this](int row, int) { MSFlexGrid3_Click(row); });
-    // Enter on a row chooses it as a click does; moving with the arrow keys does not.
-    connect(MSFlexGrid3_, &FlexGrid::cellActivated, this,
-            [this](int row, int) { MSFlexGrid3_Click(row); });
-    // A screen reader chooses a row by selecting one of its cells.
-    connect(MSFlexGrid3_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this, grid] {
-                const QModelIndexList picked = MSFlexGrid3_->selectionModel()->selectedIndexes();
-                if (!grid->keyboardMove && picked.size() == 1) {
-                    MSFlexGrid3_Click(picked.front().row());
-                }
-            });
+    // The highlighted row is the chosen account, whether a click, the arrow keys or a
+    // screen reader moved it.
+    connect(MSFlexGrid3_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { MSFlexGrid3_Click(current.row()); });
+    connect(MSFlexGrid3_, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex& index) { MSFlexGrid3_Click(index.row()); });
     connect(txtAccountToPost_, &QLineEdit::textChanged, this, &PostingTab::txtAccountToPost_Change);
     connect(cmdOKPost_, &QPushButton::clicked, this, &PostingTab::cmdOKPost_Click);
+    txtPostDebit_->installEventFilter(this);
+    txtPostCredit_->installEventFilter(this);
 }
 
-void PostingTab::enter() {
+bool PostingTab::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in Debit or Credit posts, as the Post button would.
+    if (event->type() == QEvent::KeyPress &&
+        (watched == txtPostDebit_ || watched == txtPostCredit_)) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && cmdOKPost_->isEnabled()) {
+            cmdOKPost_Click();
+            return true;
+        }
+    }
+    return TabPage::eventFilter(watched, event);
+}
+
+std::optional<ui::Tab> PostingTab::enter() {
     cmdOKPost_->setEnabled(false);
     chosen_.reset();
     clearBoxes();
-    MSFlexGrid3_->clearSelection(); // no row stands chosen until one is clicked
-    BooksState& books = ctx_.books;
-    books.reopen();
-    const int records = books.files.recordCount(books.FileNumber);
-    books.RecordCount = records;
-    books.CurrentRecord = 1;
-    const AccountTable table = AccountTable::read(books.files, books.FileNumber, records);
-    const PostingRules::Listing listing = PostingRules::listing(table);
-    listedRecords_ = listing.records;
-    books.RecordCount = listing.accounts;
-    books.CurrentRecord = static_cast<int>(table.entries.size()) + 1;
-    FillCells(table);
-    if (listing.tooMany) {
-        ctx_.dialogs.message(tooManyAccountsMessage());
-    }
-}
-
-void PostingTab::FillCells(const AccountTable& table) {
-    MSFlexGrid3_->startListing(QStringLiteral("Year To date"));
-    MSFlexGrid3_->setColumnWidthsTwips({2100, 1000, 1500, 1500});
-    int row = 0;
-    for (const int record : listedRecords_) {
-        ++row;
-        const AccountEntry& entry = table.entries[static_cast<std::size_t>(record - 1)];
-        MSFlexGrid3_->setAccountRow(row, record, entry);
-    }
+    table_ = ctx_.books.read();
+    listed_ = PostingRules::listing(table_);
+    MSFlexGrid3_->show(table_, listed_);
+    MSFlexGrid3_->selectionModel()->clear(); // no row stands chosen until one is chosen
+    return std::nullopt;
 }
 
 void PostingTab::MSFlexGrid3_Click(int row) {
-    if (row < 1 || row >= FlexGrid::kRows) {
-        return; // the heading row chooses nothing
-    }
-    if (row > static_cast<int>(listedRecords_.size())) {
+    if (row < 0 || row >= static_cast<int>(listed_.size())) {
         chosen_.reset();
         clearBoxes();
         cmdOKPost_->setEnabled(false);
         return;
     }
-    chosen_ = Chosen{row, listedRecords_[static_cast<std::size_t>(row - 1)]};
+    chosen_ = Chosen{row, listed_[static_cast<std::size_t>(row)]};
     showAccount(row);
 }
 
 void PostingTab::showAccount(int row) {
-    txtAccountToPost_->setText(MSFlexGrid3_->cell(row, kNameColumn));
-    txtType_->setText(MSFlexGrid3_->cell(row, kTypeColumn));
-    txtCurrent_->setText(MSFlexGrid3_->cell(row, kCurrentColumn));
-    txtYear_->setText(MSFlexGrid3_->cell(row, kYearColumn));
+    const AccountRecord& account = MSFlexGrid3_->accounts().account(row);
+    txtAccountToPost_->setText(account.name);
+    txtType_->setText(account.type);
+    txtCurrent_->setText(formatCurrency(account.current));
+    txtYear_->setText(formatCurrency(account.ytd));
 }
 
 void PostingTab::clearBoxes() {
@@ -183,3 +141,5 @@ void PostingTab::txtAccountToPost_Change() {
         cmdOKPost_->setEnabled(true);
     }
 }
+
+} // namespace folio::posting

@@ -1,50 +1,52 @@
 #pragma once
+#include "data/account_table.h"
 #include "ui/tab_page.h"
 #include <optional>
 #include <vector>
 
-struct AccountTable;
-class FlexGrid;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
-namespace PostingRules {
-struct Balances;
+
+namespace folio::ui {
+class AccountGrid;
 }
+
+namespace folio::posting {
 
 // The posting tab: the grid of accounts, the boxes of the account chosen in it, and the
 // posting of a debit or credit to both of its balances.
-class PostingTab : public TabPage {
+class PostingTab : public ui::TabPage {
     Q_OBJECT
   public:
-    explicit PostingTab(TabContext context, QWidget* parent = nullptr);
+    explicit PostingTab(ui::TabContext context, QWidget* parent = nullptr);
 
     // Reads the accounts file again and rebuilds the grid; may throw FileError.
-    void enter() override;
+    std::optional<ui::Tab> enter() override;
 
     void MSFlexGrid3_Click(int row);
     void txtAccountToPost_Change();
     void cmdOKPost_Click();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
-    // The account chosen by a click: its grid row and its record in the file.
+    // The account chosen in the grid: its row and its record in the file.
     struct Chosen {
         int row;
         int record;
     };
 
-    void FillCells(const AccountTable& table);
     void showAccount(int row);
     void clearBoxes();
-    // Reads the typed amounts and the shown balances; false (after a message) when they
-    // cannot be posted.
-    bool balancesToPost(PostingRules::Balances& posted);
-    void writePosting(const Chosen& chosen, const PostingRules::Balances& balances);
-    // Whether the chosen record holds the posted balances (a failed write may have landed).
-    bool fileHolds(const Chosen& chosen, const PostingRules::Balances& balances);
+    // The amount typed in a box (empty is zero); empty after a message when refused.
+    std::optional<Money> typedAmount(QLineEdit* box, const QString& name);
+    // Writes the posting; false when nothing reached the file.
+    bool writePosting(const Chosen& chosen, Money debit, Money credit, Amounts& written);
     void writeBlankAfterAccounts();
 
-    FlexGrid* MSFlexGrid3_;
+    ui::AccountGrid* MSFlexGrid3_;
     QLineEdit* txtAccountToPost_;
     QLineEdit* txtType_;
     QLineEdit* txtCurrent_;
@@ -54,6 +56,9 @@ class PostingTab : public TabPage {
     QLineEdit* txtPostCredit_;
     QPushButton* cmdOKPost_;
 
-    std::vector<int> listedRecords_; // the record shown in each data row
+    AccountTable table_; // the file as the grid shows it
+    std::vector<int> listed_;
     std::optional<Chosen> chosen_;
 };
+
+} // namespace folio::posting

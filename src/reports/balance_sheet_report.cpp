@@ -1,7 +1,8 @@
 #include "reports/balance_sheet_report.h"
-#include "data/account_types.h"
 #include "reports/dollar_line.h"
 #include "reports/print_masks.h"
+
+namespace folio::reports {
 
 namespace {
 constexpr int kWidth = 92;
@@ -12,28 +13,21 @@ void section(std::vector<PrintLine>& lines, const char* title) {
 }
 } // namespace
 
-BalanceSheetFigures balanceSheetFigures(const AccountTable& table, Money endingInventory) {
-    BalanceSheetFigures f;
-    for (const AccountEntry& entry : table.entries) {
-        if (entry.type == QLatin1String("D1")) {
-            f.assets += balancesOf(entry);
+std::vector<PrintLine> balanceSheetLayout(const ReportHeading& heading,
+                                          const statements::Statements& s) {
+    const statements::BalanceSheet& f = *s.balance;
+    const auto accounts = [&s](auto wanted) {
+        std::vector<AccountRecord> found;
+        for (int number : s.trial.listed) {
+            if (wanted(s.record(number).type)) {
+                found.push_back(s.record(number));
+            }
         }
-        if (codeBeginsWith(entry.type, "D1I")) {
-            f.inventory = {endingInventory, endingInventory};
-        }
-        if (codeBeginsWith(entry.type, "C1")) {
-            f.depreciation += balancesOf(entry);
-        }
-        if (codeBeginsWith(entry.type, "C2")) {
-            f.liabilities += balancesOf(entry);
-        }
-    }
-    return f;
-}
-
-std::vector<PrintLine> balanceSheetLayout(const ReportHeading& heading, const AccountTable& table,
-                                          const BalanceSheetFigures& f, Money endingInventory,
-                                          const BalanceSheetEquity& equity) {
+        return found;
+    };
+    const auto code = [](const char* c) {
+        return [c](const QString& t) { return t == QLatin1String(c); };
+    };
     std::vector<PrintLine> lines;
     lines.push_back(PrintLine().centred(kWidth, heading.company));
     lines.push_back(PrintLine().tab(36).text(QStringLiteral("Balance Sheet")));
@@ -43,40 +37,36 @@ std::vector<PrintLine> balanceSheetLayout(const ReportHeading& heading, const Ac
         PrintLine().tab(35).text(QStringLiteral("Current")).tab(71).text(QStringLiteral("Ytd")));
     lines.emplace_back();
     section(lines, "ASSETS:");
-    for (const AccountEntry& e : table.entries) {
-        if (e.type == QLatin1String("D1")) {
-            lines.push_back(dollarLine(shortName(e.name), 35, 71, balancesOf(e)));
-        }
+    for (const AccountRecord& e : accounts(code("D1"))) {
+        lines.push_back(dollarLine(shortName(e.name), 35, 71, e.balances()));
     }
-    if (!endingInventory.isZero()) {
+    if (!f.inventory.isZero()) {
         lines.push_back(dollarLine(QStringLiteral("Mdse. Inventory"), 35, 71, f.inventory));
     }
-    for (const AccountEntry& e : table.entries) {
-        if (codeBeginsWith(e.type, "C1")) {
-            lines.push_back(dollarLine(e.name, 35, 45, balancesOf(e)));
-        }
+    for (const AccountRecord& e : accounts(code("C1"))) {
+        lines.push_back(dollarLine(e.name, 35, 45, e.balances()));
     }
-    lines.push_back(
-        dollarLine(QStringLiteral("Total Assets - Accum Dep"), 35, 71, f.totalAssets()));
+    lines.push_back(dollarLine(QStringLiteral("Total Assets - Accum Dep"), 35, 71, f.totalAssets));
     lines.emplace_back();
     section(lines, "LIABILITIES:");
-    for (const AccountEntry& e : table.entries) {
-        if (codeBeginsWith(e.type, "C2")) {
-            lines.push_back(dollarLine(shortName(e.name), 35, 71, balancesOf(e)));
-        }
+    for (const AccountRecord& e : accounts(code("C2"))) {
+        lines.push_back(dollarLine(shortName(e.name), 35, 71, e.balances()));
     }
     lines.push_back(dollarLine(QStringLiteral("Total Liabilities"), 35, 71, f.liabilities));
     lines.emplace_back();
-    section(lines, "STOCKHOLDER'S EQUITY:");
-    for (const AccountEntry& e : table.entries) {
-        if (e.type.endsWith(u'C')) {
-            lines.push_back(dollarLine(e.name, 57, 71, equity.capitalStock));
-        }
-        if (e.type.endsWith(QLatin1String("C3"))) {
-            lines.push_back(dollarLine(e.name, 57, 71, equity.retainedEarnings));
-        }
+    section(lines, "STOCKHOLDERS' EQUITY:");
+    for (const AccountRecord& e : accounts(code("C3C"))) {
+        lines.push_back(dollarLine(e.name, 57, 71, e.balances()));
     }
-    lines.push_back(dollarLine(QStringLiteral("Total Liabilities & Stockholder's Equity"), 57, 71,
-                               equity.totalLiabilitiesAndEquity));
+    // Retained earnings print once, at their ending amount, under the name of the
+    // retained earnings account.
+    const std::vector<AccountRecord> retained = accounts(code("C3"));
+    lines.push_back(
+        dollarLine(retained.empty() ? QStringLiteral("Retained Earnings") : retained.front().name,
+                   57, 71, f.retainedEarnings));
+    lines.push_back(dollarLine(QStringLiteral("Total Liabilities & Stockholders' Equity"), 57, 71,
+                               f.totalLiabilitiesAndEquity));
     return lines;
 }
+
+} // namespace folio::reports

@@ -1,6 +1,8 @@
 #include "reports/dollar_line.h"
 #include "reports/print_masks.h"
 
+namespace folio::reports {
+
 PrintLine dollarLine(const QString& name, int first, int second, const Amounts& amounts) {
     return PrintLine()
         .text(name)
@@ -9,3 +11,5 @@ PrintLine dollarLine(const QString& name, int first, int second, const Amounts& 
         .tab(second)
         .text(dollarMask(amounts.ytd));
 }
+
+} // namespace folio::reports

@@ -1,17 +1,13 @@
 #pragma once
-#include "reports/amounts.h"
 #include "reports/print_line.h"
+#include "reports/report_heading.h"
+#include "statements/statement_chain.h"
 #include <vector>
 
-// The sum of the balances of every account whose code begins with "C3": retained earnings
-// and capital stock alike.
-Amounts equityAccountsSum(const AccountTable& table);
+namespace folio::reports {
 
-// What one copy of the statement of stockholders' equity shows.
-struct EquityLines {
-    Amounts capitalStock;     // the equity tab's current box and the kept year-to-date value
-    Amounts retainedEarnings; // the equity tab's ending retained earnings
-    Amounts totalEquity;
-};
+// The lines of one copy of the statement of stockholders' equity.
+std::vector<PrintLine> equityLayout(const ReportHeading& heading,
+                                    const statements::EquityStatement& figures);
 
-std::vector<PrintLine> equityLayout(const ReportHeading& heading, const EquityLines& figures);
+} // namespace folio::reports

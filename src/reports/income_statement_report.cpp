@@ -1,7 +1,9 @@
 #include "reports/income_statement_report.h"
-#include "data/account_types.h"
 #include "reports/dollar_line.h"
 #include "reports/print_masks.h"
+#include <algorithm>
+
+namespace folio::reports {
 
 namespace {
 
@@ -26,13 +28,13 @@ PrintLine revenueHeading(int current, int ytd) {
         .text(QStringLiteral("Year to Date"));
 }
 
-// One line per account whose code begins with `prefix`, in file order.
+// One line per account of a type code, in file order.
 template <typename MakeLine>
-void perAccount(std::vector<PrintLine>& lines, const AccountTable& table, const char* prefix,
+void perAccount(std::vector<PrintLine>& lines, const statements::Statements& s, const char* code,
                 MakeLine make) {
-    for (const AccountEntry& entry : table.entries) {
-        if (codeBeginsWith(entry.type, prefix)) {
-            lines.push_back(make(entry));
+    for (int number : s.trial.listed) {
+        if (s.record(number).type == QLatin1String(code)) {
+            lines.push_back(make(s.record(number)));
         }
     }
 }
@@ -54,19 +56,20 @@ constexpr Columns kService{87, 36, 65, 79, 75, {10, 9, 10, 10}, {11, 11, 10, 8}}
 
 // The heading and the revenue section down to "Net Sales", which both layouts share.
 void revenueSection(std::vector<PrintLine>& lines, const ReportHeading& heading,
-                    const AccountTable& table, const IncomeFigures& f, const Columns& c) {
+                    const statements::Statements& table, const statements::IncomeStatement& f,
+                    const Columns& c) {
     lines.push_back(PrintLine().centred(c.width, heading.company));
     lines.push_back(PrintLine().tab(c.titleTab).text(QStringLiteral("Income Statement")));
     lines.push_back(PrintLine().centred(c.width, heading.date));
     lines.emplace_back();
     lines.push_back(revenueHeading(c.right, c.farHeading));
-    perAccount(lines, table, "C4", [&](const AccountEntry& e) {
-        return dollarLine(e.name, c.right, c.far, balancesOf(e));
+    perAccount(lines, table, "C4", [&](const AccountRecord& e) {
+        return dollarLine(e.name, c.right, c.far, e.balances());
     });
     lines.push_back(ruleLine(c.right, c.revenueRules[0], c.far, c.revenueRules[1]));
     lines.push_back(dollarLine(QStringLiteral("Total Revenue"), c.right, c.far, f.revenue));
-    perAccount(lines, table, "D4", [&](const AccountEntry& e) {
-        return dollarLine(e.name, c.right, c.far, balancesOf(e));
+    perAccount(lines, table, "D4", [&](const AccountRecord& e) {
+        return dollarLine(e.name, c.right, c.far, e.balances());
     });
     lines.push_back(ruleLine(c.right, c.revenueRules[2], c.far, c.revenueRules[3]));
     lines.push_back(PrintLine()
@@ -78,12 +81,12 @@ void revenueSection(std::vector<PrintLine>& lines, const ReportHeading& heading,
 }
 
 // The expense accounts, their total and the net income.
-void expenseSection(std::vector<PrintLine>& lines, const AccountTable& table,
-                    const IncomeFigures& f, const Columns& c) {
+void expenseSection(std::vector<PrintLine>& lines, const statements::Statements& table,
+                    const statements::IncomeStatement& f, const Columns& c) {
     lines.push_back(PrintLine().text(QStringLiteral("EXPENSES:")));
     lines.emplace_back();
-    perAccount(lines, table, "D6", [](const AccountEntry& e) {
-        return dollarLine(shortName(e.name), 35, 50, balancesOf(e));
+    perAccount(lines, table, "D6", [](const AccountRecord& e) {
+        return dollarLine(shortName(e.name), 35, 50, e.balances());
     });
     lines.push_back(ruleLine(c.right, c.expenseRules[0], c.far, c.expenseRules[1]));
     lines.push_back(dollarLine(QStringLiteral("Total Expenses"), c.right, c.far, f.expenses));
@@ -93,47 +96,9 @@ void expenseSection(std::vector<PrintLine>& lines, const AccountTable& table,
 
 } // namespace
 
-IncomeFigures merchandisingFigures(const AccountTable& table, Money endingInventory) {
-    IncomeFigures f = serviceFigures(table);
-    for (const AccountEntry& entry : table.entries) {
-        if (codeBeginsWith(entry.type, "D1I")) {
-            f.beginningInventory = balancesOf(entry);
-        }
-        if (codeBeginsWith(entry.type, "D5")) {
-            f.purchases = balancesOf(entry);
-        }
-        if (codeBeginsWith(entry.type, "C5")) {
-            f.purchaseReturns += balancesOf(entry);
-        }
-    }
-    f.endingInventory = endingInventory;
-    f.costAvailable = f.beginningInventory + f.purchases - f.purchaseReturns;
-    f.costOfGoodsSold = f.costAvailable - Amounts{endingInventory, endingInventory};
-    f.grossProfit = f.netSales - f.costOfGoodsSold;
-    f.netIncome = f.grossProfit - f.expenses;
-    return f;
-}
-
-IncomeFigures serviceFigures(const AccountTable& table) {
-    IncomeFigures f;
-    for (const AccountEntry& entry : table.entries) {
-        if (codeBeginsWith(entry.type, "C4")) {
-            f.revenue += balancesOf(entry);
-        }
-        if (codeBeginsWith(entry.type, "D4")) {
-            f.salesReturns += balancesOf(entry);
-        }
-        if (codeBeginsWith(entry.type, "D6")) {
-            f.expenses += balancesOf(entry);
-        }
-    }
-    f.netSales = f.revenue - f.salesReturns;
-    f.netIncome = f.revenue - f.expenses;
-    return f;
-}
-
-std::vector<PrintLine> merchandisingLayout(const ReportHeading& heading, const AccountTable& table,
-                                           const IncomeFigures& f) {
+std::vector<PrintLine> merchandisingLayout(const ReportHeading& heading,
+                                           const statements::Statements& table,
+                                           const statements::IncomeStatement& f) {
     std::vector<PrintLine> lines;
     revenueSection(lines, heading, table, f, kMerchandising);
     lines.emplace_back();
@@ -142,15 +107,17 @@ std::vector<PrintLine> merchandisingLayout(const ReportHeading& heading, const A
     lines.emplace_back();
     for (const char* prefix : {"D1I", "D5", "C5"}) {
         perAccount(lines, table, prefix,
-                   [](const AccountEntry& e) { return dollarLine(e.name, 35, 50, balancesOf(e)); });
+                   [](const AccountRecord& e) { return dollarLine(e.name, 35, 50, e.balances()); });
     }
-    perAccount(lines, table, "D5", [&](const AccountEntry& e) {
-        return dollarLine(QStringLiteral("Net ") + e.name, 35, 50,
-                          balancesOf(e) - f.purchaseReturns);
-    });
+    const auto purchases = std::find_if(table.trial.listed.begin(), table.trial.listed.end(),
+                                        [&table](int n) { return table.record(n).type == u"D5"; });
+    if (purchases != table.trial.listed.end()) {
+        lines.push_back(dollarLine(QStringLiteral("Net ") + table.record(*purchases).name, 35, 50,
+                                   f.purchases - f.purchaseReturns));
+    }
     lines.push_back(dollarLine(QStringLiteral("Cost of Mdse. Available"), 35, 50, f.costAvailable));
     lines.push_back(dollarLine(QStringLiteral("Less Ending Inventory"), 35, 50,
-                               {f.endingInventory, f.endingInventory}));
+                               Amounts::both(f.endingInventory)));
     lines.push_back(dollarLine(QStringLiteral("Cost of Goods Sold"), 67, 81, f.costOfGoodsSold));
     lines.push_back(dollarLine(QStringLiteral("Gross Profit"), 67, 81, f.grossProfit));
     lines.emplace_back();
@@ -158,11 +125,14 @@ std::vector<PrintLine> merchandisingLayout(const ReportHeading& heading, const A
     return lines;
 }
 
-std::vector<PrintLine> serviceLayout(const ReportHeading& heading, const AccountTable& table,
-                                     const IncomeFigures& f) {
+std::vector<PrintLine> serviceLayout(const ReportHeading& heading,
+                                     const statements::Statements& table,
+                                     const statements::IncomeStatement& f) {
     std::vector<PrintLine> lines;
     revenueSection(lines, heading, table, f, kService);
     lines.emplace_back();
     expenseSection(lines, table, f, kService);
     return lines;
 }
+
+} // namespace folio::reports

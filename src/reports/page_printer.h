@@ -3,6 +3,8 @@
 #include <QString>
 #include <stdexcept>
 
+namespace folio::reports {
+
 // Raised when the printer reports a failure while a document is being printed.
 class PrintError : public std::runtime_error {
   public:
@@ -37,3 +39,5 @@ class PagePrinter {
     // Drops a document that a failure interrupted, so nothing half-printed is sent.
     virtual void abort() = 0;
 };
+
+} // namespace folio::reports

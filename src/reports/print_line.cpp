@@ -1,6 +1,8 @@
 #include "reports/print_line.h"
 #include <algorithm>
 
+namespace folio::reports {
+
 PrintLine& PrintLine::tab(int column) {
     items_.push_back({true, column, QString()});
     return *this;
@@ -44,3 +46,5 @@ PlacedLine placeLine(const PrintLine& line, double columnWidth,
     placed.rows = row + 1;
     return placed;
 }
+
+} // namespace folio::reports

@@ -3,6 +3,8 @@
 #include <functional>
 #include <vector>
 
+namespace folio::reports {
+
 // One line for the page printer: Tab(n) moves and texts, left to right, as a report
 // lays out its columns. An empty line prints nothing and moves down one line.
 class PrintLine {
@@ -46,3 +48,5 @@ struct PlacedLine {
 // below 1 counts as 1; `advance` gives the width of a text in the same units.
 PlacedLine placeLine(const PrintLine& line, double columnWidth,
                      const std::function<double(const QString&)>& advance);
+
+} // namespace folio::reports

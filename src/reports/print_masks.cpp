@@ -1,6 +1,8 @@
 #include "reports/print_masks.h"
 #include <cstdint>
 
+namespace folio::reports {
+
 namespace {
 
 // The digits of an amount in cents with separators: integer part (empty when zero) and
@@ -36,3 +38,5 @@ QString numberMask(Money amount) {
     const MaskDigits d = digitsOf(amount);
     return (d.negative ? QStringLiteral("-") : QString()) + d.whole + u'.' + d.cents;
 }
+
+} // namespace folio::reports

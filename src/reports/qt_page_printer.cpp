@@ -3,6 +3,8 @@
 #include <QFontMetricsF>
 #include <QPrinter>
 
+namespace folio::reports {
+
 QtPagePrinter::QtPagePrinter(QPrinter& printer, PrinterSettings& settings)
     : printer_(printer), settings_(settings) {}
 
@@ -118,3 +120,5 @@ void QtPagePrinter::abort() {
         QFile::remove(printer_.outputFileName());
     }
 }
+
+} // namespace folio::reports

@@ -5,6 +5,8 @@
 
 class QPrinter;
 
+namespace folio::reports {
+
 // The page printer on a real printer (or a PDF file): QPainter on a QPrinter, columns in
 // the font's average character width. It starts from the settings the printer kept from
 // earlier printouts and remembers the ones a report makes. Painting begins with the first
@@ -33,3 +35,5 @@ class QtPagePrinter : public PagePrinter {
     double top_ = 0;
     bool pageEnded_ = false;
 };
+
+} // namespace folio::reports

@@ -1,5 +1,7 @@
 #include "reports/recording_page_printer.h"
 
+namespace folio::reports {
+
 QStringList RecordedDocument::lines() const {
     QStringList all;
     for (std::size_t i = 0; i < pages.size(); ++i) {
@@ -65,3 +67,5 @@ void RecordingPagePrinter::endDocument() {
 void RecordingPagePrinter::abort() {
     document_.aborted = true;
 }
+
+} // namespace folio::reports

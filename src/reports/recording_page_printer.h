@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <vector>
 
+namespace folio::reports {
+
 // What a recording printer received: the pages as plain text in exact columns (column n
 // is character n), the settings last made and how the document ended.
 struct RecordedDocument {
@@ -44,3 +46,5 @@ class RecordingPagePrinter : public PagePrinter {
     int linesPrinted_ = 0;
     bool pageEnded_ = true;
 };
+
+} // namespace folio::reports

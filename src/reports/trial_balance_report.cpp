@@ -3,30 +3,16 @@
 #include "data/text_rules.h"
 #include "reports/print_masks.h"
 
+namespace folio::reports {
+
 namespace {
 constexpr int kWidth = 92;
 const QString kRule = QStringLiteral("__________");
 } // namespace
 
-TrialBalanceTotals trialBalanceTotals(const AccountTable& table) {
-    TrialBalanceTotals totals;
-    for (const AccountEntry& entry : table.entries) {
-        switch (balanceSide(entry.type)) {
-        case BalanceSide::Debit:
-            totals.debits += balancesOf(entry);
-            break;
-        case BalanceSide::Credit:
-            totals.credits += balancesOf(entry);
-            break;
-        case BalanceSide::Neither:
-            break;
-        }
-    }
-    return totals;
-}
-
-std::vector<PrintLine> trialBalanceLayout(const ReportHeading& heading, const AccountTable& table,
-                                          const TrialBalanceTotals& totals) {
+std::vector<PrintLine> trialBalanceLayout(const ReportHeading& heading,
+                                          const statements::Statements& s) {
+    const statements::TrialBalance& totals = s.trial;
     std::vector<PrintLine> lines;
     lines.push_back(PrintLine().centred(kWidth, heading.company));
     lines.push_back(PrintLine().tab(39).text(QStringLiteral("Trial Balance")));
@@ -36,7 +22,7 @@ std::vector<PrintLine> trialBalanceLayout(const ReportHeading& heading, const Ac
                         .tab(35)
                         .text(QStringLiteral("Current"))
                         .tab(50)
-                        .text(QStringLiteral("Currrent"))
+                        .text(QStringLiteral("Current"))
                         .tab(65)
                         .text(QStringLiteral("Year to Date"))
                         .tab(79)
@@ -52,7 +38,8 @@ std::vector<PrintLine> trialBalanceLayout(const ReportHeading& heading, const Ac
                         .tab(79)
                         .text(QStringLiteral("Credit")));
     lines.emplace_back();
-    for (const AccountEntry& entry : table.entries) {
+    for (int number : s.trial.listed) {
+        const AccountRecord& entry = s.record(number);
         const BalanceSide side = balanceSide(entry.type);
         if (side == BalanceSide::Neither) {
             continue;
@@ -80,3 +67,5 @@ std::vector<PrintLine> trialBalanceLayout(const ReportHeading& heading, const Ac
                         .text(numberMask(totals.credits.ytd)));
     return lines;
 }
+
+} // namespace folio::reports

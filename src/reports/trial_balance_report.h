@@ -1,17 +1,13 @@
 #pragma once
-#include "reports/amounts.h"
 #include "reports/print_line.h"
+#include "reports/report_heading.h"
+#include "statements/statement_chain.h"
 #include <vector>
 
-// The four column totals of the printed trial balance: every entry counts by the first
-// letter of its type code, whatever its name.
-struct TrialBalanceTotals {
-    Amounts debits;
-    Amounts credits;
-};
-
-TrialBalanceTotals trialBalanceTotals(const AccountTable& table);
+namespace folio::reports {
 
 // The lines of one copy of the trial balance.
-std::vector<PrintLine> trialBalanceLayout(const ReportHeading& heading, const AccountTable& table,
-                                          const TrialBalanceTotals& totals);
+std::vector<PrintLine> trialBalanceLayout(const ReportHeading& heading,
+                                          const statements::Statements& statements);
+
+} // namespace folio::reports

@@ -1,25 +1,24 @@
 #include "statements/balance_sheet_tab.h"
-#include "data/account_table.h"
-#include "data/books_state.h"
-#include "data/company_values.h"
+#include "data/books.h"
 #include "data/text_rules.h"
-#include "statements/balance_sheet.h"
+#include "statements/statement_chain.h"
+#include "ui/account_grid.h"
 #include "ui/dialogs.h"
-#include "ui/flex_grid.h"
 #include "ui/form.h"
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace folio::statements {
+
 namespace {
 
-constexpr int kCompanyTab = 7;
-
-QCheckBox* checkBox(const QString& name, const QString& caption, QWidget* parent) {
+// A closing check box: a click asks for the closing and the box is cleared again, so it
+// never stays ticked over books that were not closed.
+QCheckBox* closingBox(const QString& name, const QString& caption, QWidget* parent) {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(name);
     return box;
@@ -27,37 +26,49 @@ QCheckBox* checkBox(const QString& name, const QString& caption, QWidget* parent
 
 } // namespace
 
-BalanceSheetTab::BalanceSheetTab(TabContext context, QWidget* parent) : TabPage(context, parent) {
+BalanceSheetTab::BalanceSheetTab(ui::TabContext context, QWidget* parent)
+    : TabPage(context, parent) {
     setObjectName(QStringLiteral("BalanceSheetTab"));
-    MSFlexGrid2_ = new FlexGrid(QStringLiteral("MSFlexGrid2"), this);
-    MSFlexGrid2_->setAccessibleName(QStringLiteral("Accounts"));
-    txtTotalCurrentAssets_ = Form::box(QStringLiteral("txtTotalCurrentAssets"), this);
-    txtTotalCurrentLiabilities_ = Form::box(QStringLiteral("txtTotalCurrentLiabilities"), this);
-    txtCapital_ = Form::box(QStringLiteral("txtCapital"), this);
-    txtStock_ = Form::box(QStringLiteral("txtStock"), this);
-    cmdPrintBs_ = new QPushButton(QStringLiteral("&Print"), this);
-    cmdPrintBs_->setObjectName(QStringLiteral("cmdPrintBs"));
-    chkMonthly_ =
-        checkBox(QStringLiteral("chkMonthly"), QStringLiteral("Close monthly books"), this);
-    chkYearly_ = checkBox(QStringLiteral("chkYearly"), QStringLiteral("Close yearly books"), this);
+    MSFlexGrid2_ = new ui::AccountGrid(QStringLiteral("MSFlexGrid2"), QStringLiteral("Accounts"),
+                                       QStringLiteral("Year To date Balance"), this);
+    txtTotalCurrentAssets_ = ui::Form::figureBox(QStringLiteral("txtTotalCurrentAssets"), this);
+    txtTotalCurrentLiabilities_ =
+        ui::Form::figureBox(QStringLiteral("txtTotalCurrentLiabilities"), this);
+    txtCapital_ = ui::Form::figureBox(QStringLiteral("txtCapital"), this);
+    txtStock_ = ui::Form::figureBox(QStringLiteral("txtStock"), this);
+    auto* print = new QPushButton(QStringLiteral("&Print"), this);
+    print->setObjectName(QStringLiteral("cmdPrintBs"));
+    QCheckBox* monthly =
+        closingBox(QStringLiteral("chkMonthly"), QStringLiteral("Close &monthly books"), this);
+    QCheckBox* yearly =
+        closingBox(QStringLiteral("chkYearly"), QStringLiteral("Close &yearly books"), this);
+    connect(print, &QPushButton::clicked, this, &BalanceSheetTab::printRequested);
+    connect(monthly, &QCheckBox::clicked, this, [this, monthly] {
+        monthly->setChecked(false);
+        emit monthlyClosingRequested();
+    });
+    connect(yearly, &QCheckBox::clicked, this, [this, yearly] {
+        yearly->setChecked(false);
+        emit yearlyClosingRequested();
+    });
 
     auto* figures = new QGridLayout();
-    Form::addLabelled(figures, 0, 0, QStringLiteral("lblAssets"), QStringLiteral("&Assets"),
-                      txtTotalCurrentAssets_, this);
-    Form::addLabelled(figures, 1, 0, QStringLiteral("lblLiabilities"),
-                      QStringLiteral("&Liabilities"), txtTotalCurrentLiabilities_, this);
-    Form::addLabelled(figures, 0, 2, QStringLiteral("lblCapital"),
-                      QStringLiteral("&Retained Earnings"), txtCapital_, this);
-    Form::addLabelled(figures, 1, 2, QStringLiteral("lblStock"), QStringLiteral("Capital &Stock"),
-                      txtStock_, this);
+    ui::Form::addLabelled(figures, 0, 0, QStringLiteral("lblAssets"), QStringLiteral("&Assets"),
+                          txtTotalCurrentAssets_, this);
+    ui::Form::addLabelled(figures, 1, 0, QStringLiteral("lblLiabilities"),
+                          QStringLiteral("&Liabilities"), txtTotalCurrentLiabilities_, this);
+    ui::Form::addLabelled(figures, 0, 2, QStringLiteral("lblCapital"),
+                          QStringLiteral("&Retained Earnings"), txtCapital_, this);
+    ui::Form::addLabelled(figures, 1, 2, QStringLiteral("lblStock"),
+                          QStringLiteral("Capital &Stock"), txtStock_, this);
     figures->setColumnStretch(1, 1);
     figures->setColumnStretch(3, 1);
 
     auto* commands = new QHBoxLayout();
-    commands->addWidget(chkMonthly_);
-    commands->addWidget(chkYearly_);
+    commands->addWidget(monthly);
+    commands->addWidget(yearly);
     commands->addStretch(1);
-    commands->addWidget(cmdPrintBs_);
+    commands->addWidget(print);
 
     auto* page = new QVBoxLayout(this);
     page->addWidget(MSFlexGrid2_, 1);
@@ -65,44 +76,28 @@ BalanceSheetTab::BalanceSheetTab(TabContext context, QWidget* parent) : TabPage(
     page->addLayout(commands);
 }
 
-void BalanceSheetTab::enter() {
-    const QString endCap = ctx_.window.boxText(QStringLiteral("txtEndCap"));
-    if (endCap.isEmpty()) {
+std::optional<ui::Tab> BalanceSheetTab::enter() {
+    MSFlexGrid2_->clear();
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+        box->clear();
+    }
+    const Statements s = computeStatements(ctx_.books.read(), ctx_.company);
+    if (s.missing != Missing::Nothing) {
         ctx_.dialogs.message(
-            QStringLiteral("You must complete the stockholders' equity section first"));
-        return;
+            missingInputMessage(s.missing, QStringLiteral("stockholders' equity")));
+        return ui::Tab::Company;
     }
-    BooksState& books = ctx_.books;
-    const AccountTable table = books.reopenAndRead();
-
-    Money endingInventory;
-    if (needsEndingInventory(table)) {
-        const std::optional<Money> amount = endingInventoryAmount(books.EndingInventory);
-        if (!amount) {
-            ctx_.dialogs.message(notANumberMessage(QStringLiteral("ending inventory"),
-                                                   books.EndingInventory.value_or(QString())));
-            ctx_.window.showTab(kCompanyTab); // where the amount is entered
-            return;
-        }
-        endingInventory = *amount;
-    }
-    const BalanceSheetFigures figures = computeBalanceSheet(table, endingInventory);
-    if (figures.tooMany) {
-        ctx_.dialogs.message(tooManyAccountsMessage());
-    }
-    fillGrid(figures);
-    txtTotalCurrentAssets_->setText(formatCurrency(figures.assets));
-    txtTotalCurrentLiabilities_->setText(formatCurrency(figures.liabilities));
-    txtCapital_->setText(endCap);
-    txtStock_->setText(formatCurrency(figures.capitalStock));
+    show(s);
+    return std::nullopt;
 }
 
-void BalanceSheetTab::fillGrid(const BalanceSheetFigures& figures) {
-    MSFlexGrid2_->startListing(QStringLiteral("Year To date Balance"));
-    MSFlexGrid2_->setColumnWidthsTwips({2100, 1000, 2100, 2100});
-    int row = 0;
-    for (const AccountEntry& entry : figures.listed) {
-        ++row;
-        MSFlexGrid2_->setAccountRow(row, row, entry);
-    }
+void BalanceSheetTab::show(const Statements& s) {
+    const BalanceSheet& f = *s.balance;
+    MSFlexGrid2_->show(s.table, s.trial.listed);
+    txtTotalCurrentAssets_->setText(formatCurrency(f.totalAssets.current));
+    txtTotalCurrentLiabilities_->setText(formatCurrency(f.liabilities.current));
+    txtCapital_->setText(formatCurrency(f.retainedEarnings.current));
+    txtStock_->setText(formatCurrency(f.capitalStock.current));
 }
+
+} // namespace folio::statements

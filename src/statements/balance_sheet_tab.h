@@ -1,29 +1,38 @@
 #pragma once
 #include "ui/tab_page.h"
 
-class FlexGrid;
 class QCheckBox;
 class QLineEdit;
-class QPushButton;
-struct BalanceSheetFigures;
+
+namespace folio::ui {
+class AccountGrid;
+}
+
+namespace folio::statements {
+
+struct Statements;
 
 // The balance sheet tab: every account in a grid, the assets, liabilities, retained
 // earnings and capital stock, and the two closing check boxes.
-class BalanceSheetTab : public TabPage {
+class BalanceSheetTab : public ui::TabPage {
     Q_OBJECT
   public:
-    explicit BalanceSheetTab(TabContext context, QWidget* parent = nullptr);
-    void enter() override;
+    explicit BalanceSheetTab(ui::TabContext context, QWidget* parent = nullptr);
+    std::optional<ui::Tab> enter() override;
+
+  signals:
+    void printRequested();
+    void monthlyClosingRequested();
+    void yearlyClosingRequested();
 
   private:
-    void fillGrid(const BalanceSheetFigures& figures);
+    void show(const Statements& statements);
 
-    FlexGrid* MSFlexGrid2_ = nullptr;
+    ui::AccountGrid* MSFlexGrid2_ = nullptr;
     QLineEdit* txtTotalCurrentAssets_ = nullptr;
     QLineEdit* txtTotalCurrentLiabilities_ = nullptr;
     QLineEdit* txtCapital_ = nullptr;
     QLineEdit* txtStock_ = nullptr;
-    QPushButton* cmdPrintBs_ = nullptr;
-    QCheckBox* chkMonthly_ = nullptr;
-    QCheckBox* chkYearly_ = nullptr;
 };
+
+} // namespace folio::statements

@@ -1,9 +1,7 @@
 #include "statements/equity_tab.h"
-#include "data/account_table.h"
-#include "data/books_state.h"
-#include "data/company_values.h"
+#include "data/books.h"
 #include "data/text_rules.h"
-#include "statements/equity.h"
+#include "statements/statement_chain.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include <QGridLayout>
@@ -12,6 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace folio::statements {
 
 namespace {
 
@@ -27,7 +27,7 @@ void addRow(QGridLayout* grid, int row, const QString& caption, QLineEdit* curre
             QLineEdit* ytd) {
     QWidget* parent = grid->parentWidget();
     const QString name = QStringLiteral("lbl") + current->objectName().mid(3);
-    Form::addLabelled(grid, row, 0, name, caption, current, parent);
+    ui::Form::addLabelled(grid, row, 0, name, caption, current, parent);
     grid->addWidget(ytd, row, 2);
     QString plain = caption;
     plain.remove(QLatin1Char('&'));
@@ -36,18 +36,24 @@ void addRow(QGridLayout* grid, int row, const QString& caption, QLineEdit* curre
 
 } // namespace
 
-EquityTab::EquityTab(TabContext context, QWidget* parent) : TabPage(context, parent) {
+EquityTab::EquityTab(ui::TabContext context, QWidget* parent) : TabPage(context, parent) {
     setObjectName(QStringLiteral("EquityTab"));
-    txtBegCap_ = Form::box(QStringLiteral("txtBegCap"), this);
-    txtYtdBegCap_ = Form::box(QStringLiteral("txtYtdBegCap"), this);
-    txtCapStock_ = Form::box(QStringLiteral("txtCapStock"), this);
-    txtytdCapStock_ = Form::box(QStringLiteral("txtytdCapStock"), this);
-    txtCurrentNet_ = Form::box(QStringLiteral("txtCurrentNet"), this);
-    txtYearNet_ = Form::box(QStringLiteral("txtYearNet"), this);
-    txtEndCap_ = Form::box(QStringLiteral("txtEndCap"), this);
-    txtYtdEndCap_ = Form::box(QStringLiteral("txtYtdEndCap"), this);
-    cmdCapitalPrint_ = new QPushButton(QStringLiteral("&Print"), this);
-    cmdCapitalPrint_->setObjectName(QStringLiteral("cmdCapitalPrint"));
+    for (auto [box, name] : std::initializer_list<std::pair<QLineEdit**, const char*>>{
+             {&txtBegCap_, "txtBegCap"},
+             {&txtYtdBegCap_, "txtYtdBegCap"},
+             {&txtCapStock_, "txtCapStock"},
+             {&txtytdCapStock_, "txtytdCapStock"},
+             {&txtCurrentNet_, "txtCurrentNet"},
+             {&txtYearNet_, "txtYearNet"},
+             {&txtDividends_, "txtDividends"},
+             {&txtYtdDividends_, "txtYtdDividends"},
+             {&txtEndCap_, "txtEndCap"},
+             {&txtYtdEndCap_, "txtYtdEndCap"}}) {
+        *box = ui::Form::figureBox(QString::fromLatin1(name), this);
+    }
+    auto* print = new QPushButton(QStringLiteral("&Print"), this);
+    print->setObjectName(QStringLiteral("cmdCapitalPrint"));
+    connect(print, &QPushButton::clicked, this, &EquityTab::printRequested);
 
     auto* page = new QVBoxLayout(this);
     auto* figures = new QGridLayout();
@@ -59,85 +65,42 @@ EquityTab::EquityTab(TabContext context, QWidget* parent) : TabPage(context, par
     addRow(figures, 1, QStringLiteral("&Beg. Retained Earnings"), txtBegCap_, txtYtdBegCap_);
     addRow(figures, 2, QStringLiteral("&Capital Stock"), txtCapStock_, txtytdCapStock_);
     addRow(figures, 3, QStringLiteral("&Net Income"), txtCurrentNet_, txtYearNet_);
-    addRow(figures, 4, QStringLiteral("&End Retained Earnings"), txtEndCap_, txtYtdEndCap_);
+    addRow(figures, 4, QStringLiteral("&Dividends"), txtDividends_, txtYtdDividends_);
+    addRow(figures, 5, QStringLiteral("&End Retained Earnings"), txtEndCap_, txtYtdEndCap_);
     figures->setColumnStretch(1, 1);
     figures->setColumnStretch(2, 1);
 
     auto* buttons = new QHBoxLayout();
     buttons->addStretch(1);
-    buttons->addWidget(cmdCapitalPrint_);
+    buttons->addWidget(print);
     page->addLayout(buttons);
     page->addStretch(1);
 }
 
-void EquityTab::enter() {
-    if (ctx_.window.boxText(QStringLiteral("txtNI")).isEmpty()) {
-        ctx_.dialogs.message(
-            QStringLiteral("You must complete the income statement section first"));
-        return;
+std::optional<ui::Tab> EquityTab::enter() {
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+        box->clear();
     }
-    const EquityFigures figures = readFigures();
-    if (figures.tooMany) {
-        ctx_.dialogs.message(tooManyAccountsMessage());
+    const Statements s = computeStatements(ctx_.books.read(), ctx_.company);
+    if (s.missing != Missing::Nothing) {
+        ctx_.dialogs.message(missingInputMessage(s.missing, QStringLiteral("income statement")));
+        return ui::Tab::Company;
     }
-    std::optional<NetIncomeColumns> net;
-    if (!netIncome(net)) {
-        return;
-    }
-    show(figures, net);
+    show(*s.equity);
+    return std::nullopt;
 }
 
-EquityFigures EquityTab::readFigures() {
-    BooksState& books = ctx_.books;
-    const AccountTable table = books.reopenAndRead();
-    return computeEquity(table);
+void EquityTab::show(const EquityStatement& f) {
+    txtBegCap_->setText(formatCurrency(f.beginningRetained.current));
+    txtYtdBegCap_->setText(formatCurrency(f.beginningRetained.ytd));
+    txtCapStock_->setText(formatCurrency(f.capitalStock.current));
+    txtytdCapStock_->setText(formatCurrency(f.capitalStock.ytd));
+    txtCurrentNet_->setText(formatCurrency(f.netIncome.current));
+    txtYearNet_->setText(formatCurrency(f.netIncome.ytd));
+    txtDividends_->setText(formatCurrency(f.dividends.current));
+    txtYtdDividends_->setText(formatCurrency(f.dividends.ytd));
+    txtEndCap_->setText(formatCurrency(f.endingRetained.current));
+    txtYtdEndCap_->setText(formatCurrency(f.endingRetained.ytd));
 }
 
-bool EquityTab::netIncome(std::optional<NetIncomeColumns>& net) {
-    const BooksState& books = ctx_.books;
-    if (books.BusinessType == QLatin1String("Mdse")) {
-        net = NetIncomeColumns{books.NetIncome, books.YtdNetIncome};
-        return true;
-    }
-    if (books.BusinessType != QLatin1String("Service")) {
-        return true;
-    }
-    const QString currentText = ctx_.window.boxText(QStringLiteral("txtNI"));
-    const QString ytdText = ctx_.window.boxText(QStringLiteral("txtYtdNI"));
-    const std::optional<Money> current = parseAmount(currentText);
-    const std::optional<Money> ytd = parseAmount(ytdText);
-    if (!current) {
-        ctx_.dialogs.message(notANumberMessage(QStringLiteral("net income"), currentText));
-        return false;
-    }
-    if (!ytd) {
-        ctx_.dialogs.message(notANumberMessage(QStringLiteral("year to date net income"), ytdText));
-        return false;
-    }
-    net = NetIncomeColumns{*current, *ytd};
-    return true;
-}
-
-void EquityTab::show(const EquityFigures& figures, const std::optional<NetIncomeColumns>& net) {
-    std::optional<RetainedEarnings> current;
-    std::optional<RetainedEarnings> ytd;
-    if (net) {
-        current = retainedEarnings(figures.begCap, net->current);
-        ytd = retainedEarnings(figures.ytdBegCap, net->ytd);
-    }
-    BooksState& books = ctx_.books;
-    books.BegCap = figures.begCap;
-    books.YtdBegCap = figures.ytdBegCap;
-    books.CapStock = figures.capStock;
-    books.YtdCapStock = figures.ytdCapStock;
-    txtBegCap_->setText(formatCurrency(figures.begCap));
-    txtYtdBegCap_->setText(formatCurrency(figures.ytdBegCap));
-    txtCapStock_->setText(formatCurrency(figures.capStock));
-    txtytdCapStock_->setText(formatCurrency(figures.ytdCapStock));
-    if (current && ytd) {
-        txtCurrentNet_->setText(formatCurrency(current->netIncome));
-        txtYearNet_->setText(formatCurrency(ytd->netIncome));
-        txtEndCap_->setText(formatCurrency(current->ending));
-        txtYtdEndCap_->setText(formatCurrency(ytd->ending));
-    }
-}
+} // namespace folio::statements

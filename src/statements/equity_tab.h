@@ -1,27 +1,25 @@
 #pragma once
 #include "ui/tab_page.h"
-#include <optional>
 
 class QLineEdit;
-class QPushButton;
-struct EquityFigures;
-struct NetIncomeColumns;
 
-// The stockholders' equity tab: retained earnings, capital stock and net income, for the
-// current period and the year to date.
-class EquityTab : public TabPage {
+namespace folio::statements {
+
+struct EquityStatement;
+
+// The stockholders' equity tab: retained earnings, capital stock, net income and
+// dividends, for the current period and the year to date.
+class EquityTab : public ui::TabPage {
     Q_OBJECT
   public:
-    explicit EquityTab(TabContext context, QWidget* parent = nullptr);
-    void enter() override;
+    explicit EquityTab(ui::TabContext context, QWidget* parent = nullptr);
+    std::optional<ui::Tab> enter() override;
+
+  signals:
+    void printRequested();
 
   private:
-    // Reads the accounts file again and gives its equity figures.
-    EquityFigures readFigures();
-    // The net income of both columns by the type of business; empty when the type is not
-    // chosen. False (after a message) when a net income text cannot be read back.
-    bool netIncome(std::optional<NetIncomeColumns>& net);
-    void show(const EquityFigures& figures, const std::optional<NetIncomeColumns>& net);
+    void show(const EquityStatement& figures);
 
     QLineEdit* txtBegCap_ = nullptr;
     QLineEdit* txtYtdBegCap_ = nullptr;
@@ -29,7 +27,10 @@ class EquityTab : public TabPage {
     QLineEdit* txtytdCapStock_ = nullptr;
     QLineEdit* txtCurrentNet_ = nullptr;
     QLineEdit* txtYearNet_ = nullptr;
+    QLineEdit* txtDividends_ = nullptr;
+    QLineEdit* txtYtdDividends_ = nullptr;
     QLineEdit* txtEndCap_ = nullptr;
     QLineEdit* txtYtdEndCap_ = nullptr;
-    QPushButton* cmdCapitalPrint_ = nullptr;
 };
+
+} // namespace folio::statements

@@ -1,30 +1,25 @@
 #include "statements/income_statement_tab.h"
-#include "data/account_table.h"
-#include "data/books_state.h"
-#include "data/company_values.h"
+#include "data/books.h"
 #include "data/text_rules.h"
-#include "statements/income_statement.h"
+#include "statements/statement_chain.h"
+#include "ui/account_grid.h"
 #include "ui/dialogs.h"
-#include "ui/flex_grid.h"
 #include "ui/form.h"
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-constexpr int kCompanyTab = 7;
-}
+namespace folio::statements {
 
-IncomeStatementTab::IncomeStatementTab(TabContext context, QWidget* parent)
+IncomeStatementTab::IncomeStatementTab(ui::TabContext context, QWidget* parent)
     : TabPage(context, parent) {
     setObjectName(QStringLiteral("IncomeStatementTab"));
-    MSFlexGrid1_ = new FlexGrid(QStringLiteral("MSFlexGrid1"), this);
-    MSFlexGrid1_->setAccessibleName(QStringLiteral("Income Statement"));
-
-    QGridLayout* figures = Form::figureGrid(
+    MSFlexGrid1_ =
+        new ui::AccountGrid(QStringLiteral("MSFlexGrid1"), QStringLiteral("Income Statement"),
+                            QStringLiteral("Year To date"), this);
+    QGridLayout* figures = ui::Form::figureGrid(
         {
             {&txtRevenue_, "txtRevenue", "Label5", "Current &Revenue", 0, 0},
             {&txtExpenses_, "txtExpenses", "Label6", "Current &Expenses", 1, 0},
@@ -34,92 +29,75 @@ IncomeStatementTab::IncomeStatementTab(TabContext context, QWidget* parent)
             {&txtYtdNI_, "txtYtdNI", "Label10", "Year to Date Net &Income", 2, 2},
         },
         this);
+    merchandising_ = new QWidget(this);
+    merchandising_->setObjectName(QStringLiteral("CostOfGoodsSold"));
+    auto* cogs = ui::Form::figureGrid(
+        {
+            {&txtCogs_, "txtCogs", "lblCogs", "Current Cost of &Goods Sold", 0, 0},
+            {&txtGrossProfit_, "txtGrossProfit", "lblGrossProfit", "Current Gross Pr&ofit", 1, 0},
+            {&txtYtdCogs_, "txtYtdCogs", "lblYtdCogs", "Year to Date &Cost of Goods Sold", 0, 2},
+            {&txtYtdGrossProfit_, "txtYtdGrossProfit", "lblYtdGrossProfit",
+             "Year to Date Gross Pro&fit", 1, 2},
+            {&txtEndingInventory_, "txtEndingInventory", "lblEndingInventory",
+             "Ending Inven&tory Used", 2, 0},
+        },
+        merchandising_);
+    cogs->setContentsMargins(0, 0, 0, 0);
+    merchandising_->setLayout(cogs);
 
-    cmdIsPrint_ = new QPushButton(QStringLiteral("&Print"), this);
-    cmdIsPrint_->setObjectName(QStringLiteral("cmdIsPrint"));
+    auto* print = new QPushButton(QStringLiteral("&Print"), this);
+    print->setObjectName(QStringLiteral("cmdIsPrint"));
+    connect(print, &QPushButton::clicked, this, &IncomeStatementTab::printRequested);
     auto* buttons = new QHBoxLayout();
     buttons->addStretch(1);
-    buttons->addWidget(cmdIsPrint_);
+    buttons->addWidget(print);
 
     auto* page = new QVBoxLayout(this);
     page->addWidget(MSFlexGrid1_, 1);
+    page->addWidget(merchandising_);
     page->addLayout(figures);
     page->addLayout(buttons);
 }
 
-void IncomeStatementTab::enter() {
-    const QString& business = ctx_.books.BusinessType;
-    if (business != QLatin1String("Mdse") && business != QLatin1String("Service")) {
+std::optional<ui::Tab> IncomeStatementTab::enter() {
+    clearFigures();
+    if (ctx_.company.business == Business::Unknown) {
         ctx_.dialogs.message(QStringLiteral("You must complete company information section"));
-        return;
+        return std::nullopt;
     }
-    FillCellsIS();
+    const Statements s = computeStatements(ctx_.books.read(), ctx_.company);
+    if (s.missing == Missing::EndingInventory) {
+        ctx_.dialogs.message(QStringLiteral("You need to enter the amount of ending inventory"));
+        return ui::Tab::Company;
+    }
+    show(s);
+    return std::nullopt;
 }
 
-void IncomeStatementTab::FillCellsIS() {
-    BooksState& books = ctx_.books;
-    const bool merchandising = books.BusinessType == QLatin1String("Mdse");
-    Money endingInventory;
-    if (merchandising) {
-        if (!books.EndingInventory || books.EndingInventory->trimmed().isEmpty()) {
-            ctx_.dialogs.message(
-                QStringLiteral("You need to enter the amount of ending inventory"));
-            ctx_.window.showTab(kCompanyTab);
-            return;
-        }
-        const std::optional<Money> amount = endingInventoryAmount(books.EndingInventory);
-        if (!amount) {
-            ctx_.dialogs.message(
-                notANumberMessage(QStringLiteral("ending inventory"), *books.EndingInventory));
-            ctx_.window.showTab(kCompanyTab);
-            return;
-        }
-        endingInventory = *amount;
-    } else if (books.Tag.isEmpty()) {
-        ctx_.dialogs.message(QStringLiteral("File not Selected!"), MessageIcon::Critical);
-        return;
-    }
-
-    prepareGrid();
-    books.reopen();
-    const AccountTable table = AccountTable::read(books.files, books.FileNumber,
-                                                  books.files.recordCount(books.FileNumber));
-    const IncomeStatementFigures figures = merchandising
-                                               ? computeMerchandisingIncome(table, endingInventory)
-                                               : computeServiceIncome(table);
-    books.RecordCount = static_cast<int>(figures.listed.size());
-    books.CurrentRecord = static_cast<int>(table.entries.size()) + 1;
-    books.NetIncome = figures.current.netIncome;
-    books.YtdNetIncome = figures.ytd.netIncome;
-    showFigures(figures);
-    if (figures.tooMany) {
-        ctx_.dialogs.message(tooManyAccountsMessage());
-    }
-}
-
-// Empties the grid and the figures before they are computed again, so nothing of an
-// earlier statement stays on screen when this one cannot be completed.
-void IncomeStatementTab::prepareGrid() {
-    for (QLineEdit* box :
-         {txtRevenue_, txtExpenses_, txtNI_, txtYtdRevenue_, txtYtdExpenses_, txtYtdNI_}) {
+// Empties the grid and the figures first, so nothing of an earlier statement stays on
+// screen when this one cannot be shown.
+void IncomeStatementTab::clearFigures() {
+    MSFlexGrid1_->clear();
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
         box->clear();
     }
-    ctx_.books.NetIncome = Money();
-    ctx_.books.YtdNetIncome = Money();
-    MSFlexGrid1_->startListing(QStringLiteral("Year To date"));
-    MSFlexGrid1_->setColumnWidthsTwips({2100, 1000, 1500, 1500});
+    merchandising_->setVisible(ctx_.company.business == Business::Merchandising);
 }
 
-void IncomeStatementTab::showFigures(const IncomeStatementFigures& figures) {
-    int row = 1;
-    for (const AccountEntry& entry : figures.listed) {
-        MSFlexGrid1_->setAccountRow(row, row, entry);
-        ++row;
-    }
-    txtRevenue_->setText(formatCurrency(figures.current.netSales));
-    txtYtdRevenue_->setText(formatCurrency(figures.ytd.netSales));
-    txtExpenses_->setText(formatCurrency(figures.current.expenses));
-    txtYtdExpenses_->setText(formatCurrency(figures.ytd.expenses));
-    txtNI_->setText(formatCurrency(figures.current.netIncome));
-    txtYtdNI_->setText(formatCurrency(figures.ytd.netIncome));
+void IncomeStatementTab::show(const Statements& s) {
+    const IncomeStatement& f = *s.income;
+    MSFlexGrid1_->show(s.table, s.trial.listed);
+    txtRevenue_->setText(formatCurrency(f.netSales.current));
+    txtYtdRevenue_->setText(formatCurrency(f.netSales.ytd));
+    txtExpenses_->setText(formatCurrency(f.expenses.current));
+    txtYtdExpenses_->setText(formatCurrency(f.expenses.ytd));
+    txtNI_->setText(formatCurrency(f.netIncome.current));
+    txtYtdNI_->setText(formatCurrency(f.netIncome.ytd));
+    txtCogs_->setText(formatCurrency(f.costOfGoodsSold.current));
+    txtYtdCogs_->setText(formatCurrency(f.costOfGoodsSold.ytd));
+    txtGrossProfit_->setText(formatCurrency(f.grossProfit.current));
+    txtYtdGrossProfit_->setText(formatCurrency(f.grossProfit.ytd));
+    txtEndingInventory_->setText(formatCurrency(f.endingInventory));
 }
+
+} // namespace folio::statements

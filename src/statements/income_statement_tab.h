@@ -1,30 +1,46 @@
 #pragma once
 #include "ui/tab_page.h"
 
-class FlexGrid;
 class QLineEdit;
-class QPushButton;
-struct IncomeStatementFigures;
+class QWidget;
 
-// The income statement tab: merchandising or service, current and year to date.
-class IncomeStatementTab : public TabPage {
+namespace folio::ui {
+class AccountGrid;
+}
+
+namespace folio::statements {
+
+struct Statements;
+
+// The income statement tab: merchandising or service, current and year to date. A
+// merchandising business also sees its cost of goods sold, gross profit and the ending
+// inventory used.
+class IncomeStatementTab : public ui::TabPage {
     Q_OBJECT
   public:
-    explicit IncomeStatementTab(TabContext context, QWidget* parent = nullptr);
-    // Computes the statement from the accounts file for the chosen type of business.
-    void enter() override;
+    explicit IncomeStatementTab(ui::TabContext context, QWidget* parent = nullptr);
+    std::optional<ui::Tab> enter() override;
+
+  signals:
+    void printRequested();
 
   private:
-    void FillCellsIS();
-    void prepareGrid();
-    void showFigures(const IncomeStatementFigures& figures);
+    void clearFigures();
+    void show(const Statements& statements);
 
-    FlexGrid* MSFlexGrid1_ = nullptr;
+    ui::AccountGrid* MSFlexGrid1_ = nullptr;
     QLineEdit* txtRevenue_ = nullptr;
     QLineEdit* txtExpenses_ = nullptr;
     QLineEdit* txtNI_ = nullptr;
     QLineEdit* txtYtdRevenue_ = nullptr;
     QLineEdit* txtYtdExpenses_ = nullptr;
     QLineEdit* txtYtdNI_ = nullptr;
-    QPushButton* cmdIsPrint_ = nullptr;
+    QLineEdit* txtCogs_ = nullptr;
+    QLineEdit* txtYtdCogs_ = nullptr;
+    QLineEdit* txtGrossProfit_ = nullptr;
+    QLineEdit* txtYtdGrossProfit_ = nullptr;
+    QLineEdit* txtEndingInventory_ = nullptr;
+    QWidget* merchandising_ = nullptr;
 };
+
+} // namespace folio::statements

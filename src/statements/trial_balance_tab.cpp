@@ -1,10 +1,8 @@
 #include "statements/trial_balance_tab.h"
-#include "data/account_table.h"
-#include "data/books_state.h"
+#include "data/books.h"
 #include "data/text_rules.h"
-#include "statements/trial_balance.h"
-#include "ui/dialogs.h"
-#include "ui/flex_grid.h"
+#include "statements/statement_chain.h"
+#include "ui/account_grid.h"
 #include "ui/form.h"
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -13,12 +11,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace folio::statements {
+
 namespace {
 
 QLineEdit* totalBox(const char* name, const QString& accessibleName, QWidget* parent) {
-    QLineEdit* box = Form::box(QString::fromLatin1(name), parent);
-    box->setReadOnly(true);
-    box->setAlignment(Qt::AlignRight);
+    QLineEdit* box = ui::Form::figureBox(QString::fromLatin1(name), parent);
     box->setAccessibleName(accessibleName);
     return box;
 }
@@ -29,41 +27,60 @@ QLabel* heading(const char* name, const char* caption, QWidget* parent) {
     return label;
 }
 
+QString magnitude(Money amount) {
+    return formatCurrency(amount.isNegative() ? -amount : amount);
+}
+
 } // namespace
 
-// The four totals under the column headings "Current" and "Year to Date", one row for the
-// debits and one for the credits.
-QGridLayout* TrialBalanceTab::totalsGrid() {
+QString balanceText(const Amounts& d) {
+    if (d.isZero()) {
+        return QStringLiteral("In balance");
+    }
+    if (d.ytd.isZero()) {
+        return QStringLiteral("Out of balance by %1 current; year to date in balance")
+            .arg(magnitude(d.current));
+    }
+    if (d.current.isZero()) {
+        return QStringLiteral("Out of balance by %1 year to date; current in balance")
+            .arg(magnitude(d.ytd));
+    }
+    return QStringLiteral("Out of balance by %1 current and %2 year to date")
+        .arg(magnitude(d.current), magnitude(d.ytd));
+}
+
+TrialBalanceTab::TrialBalanceTab(ui::TabContext context, QWidget* parent)
+    : TabPage(context, parent) {
+    setObjectName(QStringLiteral("TrialBalanceTab"));
+    grdTAble_ = new ui::AccountGrid(QStringLiteral("grdTAble"), QStringLiteral("Trial Balance"),
+                                    QStringLiteral("Year To date Balance"), this);
     txtDebit_ = totalBox("txtDebit", QStringLiteral("Current Debits"), this);
     txtYtdDebits_ = totalBox("txtYtdDebits", QStringLiteral("Year to Date Debits"), this);
     txtCredits_ = totalBox("txtCredits", QStringLiteral("Current Credits"), this);
     txtYtdCredits_ = totalBox("txtYtdCredits", QStringLiteral("Year to Date Credits"), this);
-    auto* grid = new QGridLayout();
-    grid->addWidget(heading("lblCurrent", "Current", this), 0, 1);
-    grid->addWidget(heading("lblYearToDate", "Year to Date", this), 0, 2);
-    Form::addLabelled(grid, 1, 0, QStringLiteral("lblDebits"), QStringLiteral("&Debits"), txtDebit_,
-                      this);
-    grid->addWidget(txtYtdDebits_, 1, 2);
-    Form::addLabelled(grid, 2, 0, QStringLiteral("lblCredits"), QStringLiteral("&Credits"),
-                      txtCredits_, this);
-    grid->addWidget(txtYtdCredits_, 2, 2);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(2, 1);
-    return grid;
-}
+    lblBalance_ = new QLabel(this);
+    lblBalance_->setObjectName(QStringLiteral("lblBalance"));
+    lblBalance_->setAccessibleName(QStringLiteral("Balance"));
+    lblBalance_->setWordWrap(true);
 
-TrialBalanceTab::TrialBalanceTab(TabContext context, QWidget* parent) : TabPage(context, parent) {
-    setObjectName(QStringLiteral("TrialBalanceTab"));
-    grdTAble_ = new FlexGrid(QStringLiteral("grdTAble"), this);
-    grdTAble_->setAccessibleName(QStringLiteral("Trial Balance"));
+    auto* totals = new QGridLayout();
+    totals->addWidget(heading("lblCurrent", "Current", this), 0, 1);
+    totals->addWidget(heading("lblYearToDate", "Year to Date", this), 0, 2);
+    ui::Form::addLabelled(totals, 1, 0, QStringLiteral("lblDebits"), QStringLiteral("&Debits"),
+                          txtDebit_, this);
+    totals->addWidget(txtYtdDebits_, 1, 2);
+    ui::Form::addLabelled(totals, 2, 0, QStringLiteral("lblCredits"), QStringLiteral("&Credits"),
+                          txtCredits_, this);
+    totals->addWidget(txtYtdCredits_, 2, 2);
+    totals->setColumnStretch(1, 1);
+    totals->setColumnStretch(2, 1);
 
-    QGridLayout* totals = totalsGrid();
-
-    cmdPrint_ = new QPushButton(QStringLiteral("&Print"), this);
-    cmdPrint_->setObjectName(QStringLiteral("cmdPrint"));
+    auto* print = new QPushButton(QStringLiteral("&Print"), this);
+    print->setObjectName(QStringLiteral("cmdPrint"));
+    connect(print, &QPushButton::clicked, this, &TrialBalanceTab::printRequested);
     auto* buttons = new QHBoxLayout();
-    buttons->addStretch(1);
-    buttons->addWidget(cmdPrint_);
+    buttons->addWidget(lblBalance_, 1);
+    buttons->addWidget(print);
 
     auto* page = new QVBoxLayout(this);
     page->addWidget(grdTAble_, 1);
@@ -71,42 +88,25 @@ TrialBalanceTab::TrialBalanceTab(TabContext context, QWidget* parent) : TabPage(
     page->addLayout(buttons);
 }
 
-void TrialBalanceTab::enter() {
-    ctx_.books.files.close(ctx_.books.FileNumber);
+std::optional<ui::Tab> TrialBalanceTab::enter() {
+    grdTAble_->clear();
     for (QLineEdit* box : {txtDebit_, txtCredits_, txtYtdDebits_, txtYtdCredits_}) {
         box->clear();
     }
-    grdTAble_->startListing(QStringLiteral("Year To date Balance"));
-    SetColWidth();
-    FillCells();
+    lblBalance_->clear();
+    show(computeStatements(ctx_.books.read(), ctx_.company));
+    return std::nullopt;
 }
 
-void TrialBalanceTab::SetColWidth() {
-    grdTAble_->setColumnWidthsTwips({3000, 1000, 2100, 2700});
+void TrialBalanceTab::show(const Statements& s) {
+    grdTAble_->show(s.table, s.trial.listed);
+    txtDebit_->setText(formatCurrency(s.trial.debits.current));
+    txtCredits_->setText(formatCurrency(s.trial.credits.current));
+    txtYtdDebits_->setText(formatCurrency(s.trial.debits.ytd));
+    txtYtdCredits_->setText(formatCurrency(s.trial.credits.ytd));
+    const QString text = balanceText(s.trial.difference());
+    lblBalance_->setText(text);
+    lblBalance_->setAccessibleDescription(text);
 }
 
-void TrialBalanceTab::FillCells() {
-    BooksState& books = ctx_.books;
-    books.reopen();
-    const AccountTable table = AccountTable::read(books.files, books.FileNumber,
-                                                  books.files.recordCount(books.FileNumber));
-    const TrialBalanceFigures figures = computeTrialBalance(table);
-    books.RecordCount = static_cast<int>(figures.listed.size());
-    books.CurrentRecord = books.RecordCount + 1;
-    showFigures(figures);
-    if (figures.tooMany) {
-        ctx_.dialogs.message(tooManyAccountsMessage());
-    }
-}
-
-void TrialBalanceTab::showFigures(const TrialBalanceFigures& figures) {
-    int row = 1;
-    for (const AccountEntry& entry : figures.listed) {
-        grdTAble_->setAccountRow(row, row, entry);
-        ++row;
-    }
-    txtDebit_->setText(formatCurrency(figures.currentDebits));
-    txtCredits_->setText(formatCurrency(figures.currentCredits));
-    txtYtdDebits_->setText(formatCurrency(figures.ytdDebits));
-    txtYtdCredits_->setText(formatCurrency(figures.ytdCredits));
-}
+} // namespace folio::statements

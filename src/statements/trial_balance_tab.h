@@ -1,30 +1,43 @@
 #pragma once
+#include "data/amounts.h"
 #include "ui/tab_page.h"
 
-class FlexGrid;
-class QGridLayout;
+class QLabel;
 class QLineEdit;
-class QPushButton;
-struct TrialBalanceFigures;
 
-// The trial balance tab: every account and the four debit and credit totals.
-class TrialBalanceTab : public TabPage {
+namespace folio::ui {
+class AccountGrid;
+}
+
+namespace folio::statements {
+
+struct Statements;
+
+// The trial balance tab: every account, the four debit and credit totals and whether the
+// books are in balance.
+class TrialBalanceTab : public ui::TabPage {
     Q_OBJECT
   public:
-    explicit TrialBalanceTab(TabContext context, QWidget* parent = nullptr);
+    explicit TrialBalanceTab(ui::TabContext context, QWidget* parent = nullptr);
     // Reads the accounts file again and shows the accounts and totals.
-    void enter() override;
+    std::optional<ui::Tab> enter() override;
+
+  signals:
+    void printRequested();
 
   private:
-    QGridLayout* totalsGrid();
-    void SetColWidth();
-    void FillCells();
-    void showFigures(const TrialBalanceFigures& figures);
+    void show(const Statements& statements);
 
-    FlexGrid* grdTAble_ = nullptr;
+    ui::AccountGrid* grdTAble_ = nullptr;
     QLineEdit* txtDebit_ = nullptr;
     QLineEdit* txtCredits_ = nullptr;
     QLineEdit* txtYtdDebits_ = nullptr;
     QLineEdit* txtYtdCredits_ = nullptr;
-    QPushButton* cmdPrint_ = nullptr;
+    QLabel* lblBalance_ = nullptr;
 };
+
+// The words that say whether the books balance, current and year to date: "In balance",
+// or "Out of balance by $150.00 current and $150.00 year to date".
+QString balanceText(const Amounts& difference);
+
+} // namespace folio::statements

@@ -4,6 +4,8 @@
 
 class QPrinter;
 
+namespace folio::ui {
+
 // How a message box looks: plain for business conditions, exclamation for the ends of
 // the file, critical for failures.
 enum class MessageIcon { None, Exclamation, Critical };
@@ -19,7 +21,7 @@ class Dialogs {
     virtual void beep() = 0;
     // A modal message with an OK button, titled with the program's title.
     virtual void message(const QString& text, MessageIcon icon = MessageIcon::None) = 0;
-    // A Yes/No question without icon; true for Yes.
+    // A Yes/No question without icon, No the default button; true for Yes.
     virtual bool askYesNo(const QString& text) = 0;
     // A failure with the critical icon, OK to try the step again and Cancel to give up;
     // true for OK.
@@ -33,3 +35,5 @@ class Dialogs {
     // user cancelled.
     virtual std::optional<int> choosePrinter(QPrinter& printer) = 0;
 };
+
+} // namespace folio::ui

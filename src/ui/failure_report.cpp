@@ -3,6 +3,8 @@
 #include "data/money.h"
 #include "ui/dialogs.h"
 
+namespace folio::ui {
+
 namespace {
 QString overflowMessage() {
     return QStringLiteral("An amount in this file is too large for Folio to add up.");
@@ -38,3 +40,5 @@ bool runReported(Dialogs& dialogs, const std::function<void()>& command) {
     }
     return false;
 }
+
+} // namespace folio::ui

@@ -1,6 +1,8 @@
 #pragma once
 #include <functional>
 
+namespace folio::ui {
+
 class Dialogs;
 
 // Runs a step and reports a file failure as the program's message: a beep, the message
@@ -12,3 +14,5 @@ bool runWithRetry(Dialogs& dialogs, const std::function<void()>& step);
 // Runs a command and reports a file failure once (beep, critical message, OK only).
 // True when the command completed.
 bool runReported(Dialogs& dialogs, const std::function<void()>& command);
+
+} // namespace folio::ui

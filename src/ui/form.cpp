@@ -2,10 +2,26 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
+
+namespace folio::ui {
 
 QLineEdit* Form::box(const QString& objectName, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(objectName);
+    return edit;
+}
+
+QLineEdit* Form::figureBox(const QString& objectName, QWidget* parent) {
+    QLineEdit* edit = box(objectName, parent);
+    edit->setReadOnly(true);
+    edit->setAlignment(Qt::AlignRight);
+    // A figure is read, not typed: it looks like the page behind it and the Tab key
+    // passes it by; a click still selects its text for copying.
+    edit->setFocusPolicy(Qt::ClickFocus);
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    edit->setPalette(palette);
     return edit;
 }
 
@@ -31,9 +47,7 @@ void Form::addLabelled(QGridLayout* grid, int row, int column, const QString& la
 QGridLayout* Form::figureGrid(std::initializer_list<FigureBox> boxes, QWidget* parent) {
     auto* grid = new QGridLayout();
     for (const FigureBox& b : boxes) {
-        *b.box = box(QString::fromLatin1(b.name), parent);
-        (*b.box)->setReadOnly(true);
-        (*b.box)->setAlignment(Qt::AlignRight);
+        *b.box = figureBox(QString::fromLatin1(b.name), parent);
         grid->addWidget(
             label(QString::fromLatin1(b.label), QString::fromLatin1(b.caption), *b.box, parent),
             b.row, b.column);
@@ -42,3 +56,5 @@ QGridLayout* Form::figureGrid(std::initializer_list<FigureBox> boxes, QWidget* p
     }
     return grid;
 }
+
+} // namespace folio::ui

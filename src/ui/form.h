@@ -7,10 +7,14 @@ class QLabel;
 class QLineEdit;
 class QWidget;
 
+namespace folio::ui {
+
 // Small helpers that build the boxes of a tab the same way everywhere.
 namespace Form {
 // A text box with the given object name.
 QLineEdit* box(const QString& objectName, QWidget* parent);
+// A read-only figure box: right-aligned, looking read-only and out of the Tab order.
+QLineEdit* figureBox(const QString& objectName, QWidget* parent);
 // A label tied to its box, so its mnemonic focuses the box and a screen reader names the
 // box after it.
 QLabel* label(const QString& objectName, const QString& caption, QWidget* buddy, QWidget* parent);
@@ -33,3 +37,5 @@ struct FigureBox {
 // Builds the figure boxes into a grid of label and box pairs, the boxes right-aligned.
 QGridLayout* figureGrid(std::initializer_list<FigureBox> boxes, QWidget* parent);
 } // namespace Form
+
+} // namespace folio::ui

@@ -6,6 +6,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+namespace folio::ui {
+
 QString programTitle() {
     return QStringLiteral("Folio");
 }
@@ -25,6 +27,8 @@ void QtDialogs::message(const QString& text, MessageIcon icon) {
 bool QtDialogs::askYesNo(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, programTitle(), text, QMessageBox::Yes | QMessageBox::No,
                     parent_);
+    box.setDefaultButton(QMessageBox::No); // Enter alone never confirms a lasting change
+    box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -71,3 +75,5 @@ std::optional<int> QtDialogs::choosePrinter(QPrinter& printer) {
     printer.setCopyCount(1);
     return copies;
 }
+
+} // namespace folio::ui

@@ -3,6 +3,8 @@
 #include <QPointer>
 #include <QWidget>
 
+namespace folio::ui {
+
 // The dialogs of a desktop session: message boxes, input boxes, file and print dialogs.
 class QtDialogs : public Dialogs {
   public:
@@ -21,3 +23,5 @@ class QtDialogs : public Dialogs {
   private:
     QPointer<QWidget> parent_;
 };
+
+} // namespace folio::ui

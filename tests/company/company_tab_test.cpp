@@ -1,151 +1,67 @@
-#include "data/books_state.h"
-#include "support/books_fixture.h"
+#include "company/company_tab.h"
+#include "data/books.h"
+#include "statements/company_info.h"
+#include "ui/qt_dialogs.h"
+#include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
-#include <QTabWidget>
 #include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+using namespace folio;
 
 namespace {
 
-class CompanyTabTest : public BooksFixture {
-  protected:
-    void SetUp() override {
-        BooksFixture::SetUp();
-        openBooks({account("Cash", "D1", "10")});
-        showTab(7);
-    }
-    // Types into the date box and moves the focus on to the name box.
-    void leaveDateBox(const QString& typed) {
-        auto* date = find<QLineEdit>("txtDateOfStatements");
-        date->setFocus(Qt::MouseFocusReason);
-        date->setText(typed);
-        find<QLineEdit>("txtCompany")->setFocus(Qt::MouseFocusReason);
-    }
-    bool checked(const char* option) { return find<QRadioButton>(option)->isChecked(); }
-    BooksState& books() { return window->books(); }
+class OneTab : public ui::MainWindowPort {
+  public:
+    void setCaption(const QString&) override {}
+    ui::Tab shownTab() const override { return ui::Tab::Company; }
+    void showTabLater(ui::Tab) override {}
+    void hideTabs() override {}
 };
 
-TEST_F(CompanyTabTest, NameKeepsItsFirstFortyCharacters) {
-    auto* name = find<QLineEdit>("txtCompany");
-    name->setFocus();
-    const QString typed = QStringLiteral("Northwind Trading Company of the Great Lakes"); // 44
-    QTest::keyClicks(name, typed + QStringLiteral("XYZ"));
-    EXPECT_EQ(name->text(), typed.left(40));
-    EXPECT_EQ(books().CompanyName, typed.left(40));
-
-    setText("txtCompany", QString(45, QLatin1Char('a'))); // pasted in one piece
-    EXPECT_EQ(books().CompanyName, QString(40, QLatin1Char('a')));
-}
-
-TEST_F(CompanyTabTest, LeavingTheDateBoxWithANonDateEmptiesIt) {
-    int beepsAtMessage = -1;
-    dialogs.onMessage = [&](const QString&) { beepsAtMessage = dialogs.beeps; };
-    for (const char* typed : {"hello", "", "31/31/06"}) {
-        dialogs.reset();
-        const int beeps = dialogs.beeps;
-        leaveDateBox(QString::fromLatin1(typed));
-        EXPECT_EQ(dialogs.messages(),
-                  QStringList{QString::fromLatin1(typed) + " is not a valid date."});
-        EXPECT_EQ(dialogs.last()->icon, MessageIcon::None);
-        EXPECT_EQ(beepsAtMessage, beeps) << "the beep follows the message";
-        EXPECT_EQ(dialogs.beeps, beeps + 1);
-        EXPECT_EQ(text("txtDateOfStatements"), QString()) << typed;
-        EXPECT_TRUE(find<QLineEdit>("txtDateOfStatements")->hasFocus()) << typed;
-        EXPECT_EQ(window->tabControl()->currentIndex(), 7);
+// Leaving the date box with a date that is not one is refused every time, with the real
+// modal message box on screen.
+TEST(CompanyTab, EveryInvalidDateIsRefused) {
+    QWidget page;
+    ui::QtDialogs dialogs;
+    dialogs.setParent(&page);
+    Books books;
+    statements::CompanyInfo company;
+    OneTab port;
+    auto* tab = new company::CompanyTab(ui::TabContext{books, company, dialogs, port}, &page);
+    auto* other = new QLineEdit(&page);
+    auto* layout = new QVBoxLayout(&page);
+    layout->addWidget(tab);
+    layout->addWidget(other);
+    page.show();
+    page.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+    QStringList shown;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&shown] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            shown << box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+            box->close();
+        }
+    });
+    closer.start(20);
+    auto* date = page.findChild<QLineEdit*>(QStringLiteral("txtDateOfStatements"));
+    for (const char* typed : {"13/45/2026", "2/30/2026", "soon", "12/31/2026"}) {
+        page.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+        date->setFocus();
+        QTest::qWait(50);
+        date->setText(QString::fromLatin1(typed));
+        other->setFocus();
+        QTest::qWait(100);
     }
-}
-
-TEST_F(CompanyTabTest, LeavingTheDateBoxWithADateKeepsIt) {
-    for (const char* typed : {"1/5/06", "12/31/2006", "2006-01-05", "January 5, 2006"}) {
-        leaveDateBox(QString::fromLatin1(typed));
-        EXPECT_EQ(text("txtDateOfStatements"), QString::fromLatin1(typed));
-    }
-    EXPECT_TRUE(dialogs.messages().isEmpty());
-    EXPECT_EQ(dialogs.beeps, 0);
-}
-
-TEST_F(CompanyTabTest, ClickingAnotherTabAfterANonDateComesBackHere) {
-    auto* date = find<QLineEdit>("txtDateOfStatements");
-    date->setFocus(Qt::MouseFocusReason);
-    date->setText("2/30/2006");
-    showTab(3);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(dialogs.messages(), QStringList{"2/30/2006 is not a valid date."});
-    EXPECT_EQ(window->tabControl()->currentIndex(), 7);
-    EXPECT_EQ(window->tabControl()->currentWidget()->objectName(), "CompanyTab");
-    EXPECT_EQ(date->text(), QString());
-
-    date->setFocus(Qt::MouseFocusReason);
-    date->setText("3/1/2006");
-    showTab(3);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window->tabControl()->currentIndex(), 3);
-    EXPECT_EQ(window->tabControl()->currentWidget()->objectName(), "TrialBalanceTab");
-    EXPECT_EQ(date->text(), "3/1/2006");
-}
-
-TEST_F(CompanyTabTest, MerchandisingCancelledStillChoosesMerchandising) {
-    click("optMdse");
-    ASSERT_GE(dialogs.shown.size(), 2u);
-    const ShownDialog& prompt = dialogs.shown[dialogs.shown.size() - 2];
-    EXPECT_EQ(prompt.kind, ShownDialog::Kind::Input);
-    EXPECT_EQ(prompt.text, "Ending Inventory");
-    EXPECT_EQ(prompt.title, "Ending Inventory Amount");
-    EXPECT_EQ(dialogs.messages(), QStringList{"You must enter the amount of ending inventory"});
-    EXPECT_EQ(dialogs.last()->icon, MessageIcon::None);
-    EXPECT_EQ(books().BusinessType, "Mdse");
-    EXPECT_EQ(books().EndingInventory, std::optional<QString>(QString()));
-    EXPECT_FALSE(checked("optMdse"));
-    EXPECT_EQ(window->tabControl()->currentIndex(), 7);
-
-    // The statement then asks for the amount in its own words.
-    dialogs.reset();
-    showTab(4);
-    EXPECT_EQ(dialogs.messages(), QStringList{"You need to enter the amount of ending inventory"});
-    EXPECT_EQ(window->tabControl()->currentIndex(), 7);
-}
-
-TEST_F(CompanyTabTest, ServiceAfterMerchandisingKeepsTheAmount) {
-    dialogs.inputAnswers.push_back("1500");
-    click("optMdse");
-    EXPECT_EQ(books().EndingInventory, std::optional<QString>("1500"));
-    click("optService");
-    EXPECT_EQ(books().BusinessType, "Service");
-    EXPECT_EQ(books().EndingInventory, std::optional<QString>("1500"));
-    EXPECT_TRUE(dialogs.messages().isEmpty());
-
-    // Merchandising again asks again, as the option shows unselected.
-    dialogs.inputAnswers.push_back("abc");
-    click("optMdse");
-    EXPECT_EQ(books().BusinessType, "Mdse");
-    EXPECT_EQ(books().EndingInventory, std::optional<QString>("abc"));
-}
-
-TEST_F(CompanyTabTest, OkTakesTheSelectedOptionOnly) {
-    click("Command1");
-    EXPECT_EQ(books().BusinessType, QString());
-    click("optService");
-    books().BusinessType = "Mdse";
-    click("Command1");
-    EXPECT_EQ(books().BusinessType, "Service");
-}
-
-TEST_F(CompanyTabTest, CancelEmptiesTheBoxesButKeepsTheBusiness) {
-    setText("txtCompany", "Acme Corporation");
-    setText("txtDateOfStatements", "1/31/2006");
-    click("optService");
-    dialogs.inputAnswers.push_back("700");
-    books().EndingInventory = "700";
-    click("Command2");
-    EXPECT_EQ(text("txtCompany"), QString());
-    EXPECT_EQ(books().CompanyName, QString());
-    EXPECT_EQ(text("txtDateOfStatements"), QString());
-    EXPECT_FALSE(checked("optService"));
-    EXPECT_FALSE(checked("optMdse"));
-    EXPECT_TRUE(find<QLineEdit>("txtCompany")->hasFocus());
-    EXPECT_EQ(books().BusinessType, "Service");
-    EXPECT_EQ(books().EndingInventory, std::optional<QString>("700"));
-    EXPECT_TRUE(dialogs.messages().isEmpty());
+    ASSERT_EQ(shown.size(), 3) << shown.join(" | ").toStdString();
+    EXPECT_TRUE(shown[1].startsWith("2/30/2026 is not a valid date."));
+    EXPECT_TRUE(shown[2].contains("MM/DD/YYYY"));
+    EXPECT_EQ(company.date, "12/31/2026");
 }
 
 } // namespace

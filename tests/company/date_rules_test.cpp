@@ -1,6 +1,8 @@
 #include "company/date_rules.h"
 #include <gtest/gtest.h>
 
+using namespace folio::company;
+
 namespace {
 
 TEST(DateRules, RecognisesTheUsEnglishForms) {

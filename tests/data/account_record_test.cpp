@@ -8,31 +8,27 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace folio;
+
 namespace {
 
 TEST(AccountRecord, EncodesItsFieldsAtTheirOffsets) {
-    AccountRecord r = AccountRecord::blank();
-    r.setName(QString(45, u'N'));
-    r.setAcctType("D1");
-    r.CurrentBalance = Money::fromWhole(1);
-    r.YtdBalance = Money::fromRaw(-1);
+    const AccountRecord r{QString(45, u'N'), "D1", Money::fromWhole(1), Money::fromRaw(-1)};
     const RecordBytes b = r.encode();
     EXPECT_EQ(std::string(b.begin(), b.begin() + 40), std::string(40, 'N'));
     EXPECT_EQ(std::string(b.begin() + 40, b.begin() + 46), "D1    ");
     const std::uint8_t one[8] = {0x10, 0x27, 0, 0, 0, 0, 0, 0};
     EXPECT_TRUE(std::equal(one, one + 8, b.begin() + 46));
     EXPECT_TRUE(std::all_of(b.begin() + 54, b.end(), [](std::uint8_t x) { return x == 0xFF; }));
-    EXPECT_EQ(AccountRecord::decode(b), r);
-    EXPECT_EQ(r.trimmedName(), QString(40, u'N'));
-    EXPECT_EQ(r.trimmedType(), "D1");
+    EXPECT_EQ(AccountRecord::decode(b).name, QString(40, u'N'));
+    EXPECT_EQ(AccountRecord::decode(b).type, "D1");
 }
 
 TEST(AccountRecord, TextsAreLatin1AndZeroBytesShowEmpty) {
-    AccountRecord r = AccountRecord::blank();
-    r.setName(QStringLiteral("Caf\u00e9 \u20ac"));
+    const AccountRecord r{QStringLiteral("Caf\u00e9 \u20ac"), {}, {}, {}};
     EXPECT_EQ(r.encode()[3], 0xE9);
-    EXPECT_EQ(r.trimmedName(), QStringLiteral("Caf\u00e9 ?"));
-    EXPECT_EQ(AccountRecord::decode(RecordBytes{}).trimmedName(), QString());
+    EXPECT_EQ(AccountRecord::decode(r.encode()).name, QStringLiteral("Caf\u00e9 ?"));
+    EXPECT_TRUE(AccountRecord::decode(RecordBytes{}).isBlank());
 }
 
 TEST(RecordCount, RoundsHalfToEven) {
@@ -58,8 +54,7 @@ TEST_F(FileTableTest, ReadsZerosPastTheEndAndExtendsOnWrite) {
     EXPECT_TRUE(QFile::exists(path));
     EXPECT_EQ(files.freeFile(), 2);
     EXPECT_EQ(files.get(n, 3), AccountRecord::decode(RecordBytes{}));
-    AccountRecord r = AccountRecord::blank();
-    r.setName("Cash");
+    const AccountRecord r{"Cash", {}, {}, {}};
     files.put(n, 3, r);
     EXPECT_EQ(files.length(n), 186);
     EXPECT_EQ(files.get(n, 3), r);

@@ -11,8 +11,8 @@ class GoldenReports : public ReportFixture {
   protected:
     void SetUp() override {
         ReportFixture::SetUp();
-        books.CompanyName = "Kestrow Supply Co.";
-        window.boxes["txtDateOfStatements"] = "3/31/2024";
+        company = {QStringLiteral("Kestrow Supply Co."), QStringLiteral("3/31/2024"),
+                   statements::Business::Merchandising, money("2500")};
     }
 
     void expectGolden(const QString& name) {
@@ -51,60 +51,43 @@ std::vector<AccountRecord> chartOfAccounts() {
         account("Purchases", "D5", "6000", "21000"),
         account("Purchase Returns & Allow.", "C5", "300", "900"),
         account("Rent Expense", "D6", "1200", "3600"),
-        account("Miscellaneous Expense", "D6", "85.255", "310"),
+        account("Miscellaneous Expense", "D6", "85.26", "310"),
     };
 }
 
 TEST_F(GoldenReports, TrialBalance) {
     openBooks(chartOfAccounts());
     answerPrint(2);
-    reports.cmdPrint_Click();
+    reports.print(reports::Report::TrialBalance);
     expectGolden("trial_balance.txt");
 }
 
 TEST_F(GoldenReports, MerchandisingIncomeStatement) {
     openBooks(chartOfAccounts());
-    books.BusinessType = "Mdse";
-    books.EndingInventory = "2500";
     answerPrint(1);
-    reports.cmdIsPrint_Click();
+    reports.print(reports::Report::IncomeStatement);
     expectGolden("income_merchandising.txt");
 }
 
 TEST_F(GoldenReports, ServiceIncomeStatement) {
     openBooks(chartOfAccounts());
-    books.BusinessType = "Service";
+    company.business = statements::Business::Service;
     answerPrint(1);
-    reports.cmdIsPrint_Click();
+    reports.print(reports::Report::IncomeStatement);
     expectGolden("income_service.txt");
 }
 
 TEST_F(GoldenReports, StockholdersEquity) {
     openBooks(chartOfAccounts());
-    books.NetIncome = money("7414.75");
-    books.YtdCapStock = money("10000");
-    window.boxes["txtCapStock"] = "$10,000.00";
-    window.boxes["txtEndCap"] = "$11,514.75";
-    window.boxes["txtYtdEndCap"] = "$27,000.00";
     answerPrint(1);
-    reports.cmdCapitalPrint_Click();
+    reports.print(reports::Report::Equity);
     expectGolden("equity.txt");
 }
 
 TEST_F(GoldenReports, BalanceSheet) {
     openBooks(chartOfAccounts());
-    books.EndingInventory = "2500";
-    books.BegCap = money("4100");
-    books.YtdBegCap = money("2500");
-    books.CapStock = money("10000");
-    window.boxes["txtCapStock"] = "$10,000.00";
-    window.boxes["txtytdCapStock"] = "$10,000.00";
-    window.boxes["txtCapital"] = "$11,514.75";
-    window.boxes["txtYtdEndCap"] = "$27,000.00";
-    window.boxes["txtNI"] = "$7,414.75";
-    window.boxes["txtYtdNI"] = "$24,500.00";
     answerPrint(1);
-    reports.cmdPrintBs_Click();
+    reports.print(reports::Report::BalanceSheet);
     expectGolden("balance_sheet.txt");
 }
 

@@ -3,21 +3,20 @@
 
 void ReportFixture::SetUp() {
     ASSERT_TRUE(dir.isValid());
-    reports.setPrinterFactory([this](QPrinter&, PrinterSettings&) {
-        return std::make_unique<RecordingPagePrinter>(document, linesPerPage, failOnLine);
+    reports.setPrinterFactory([this](QPrinter&, reports::PrinterSettings&) {
+        return std::make_unique<reports::RecordingPagePrinter>(document, linesPerPage, failOnLine);
     });
 }
 
 void ReportFixture::TearDown() {
     FileFaults::clear();
-    books.files.closeAll();
+    books.forget();
 }
 
 QString ReportFixture::openBooks(const std::vector<AccountRecord>& records) {
     const QString file = dir.filePath(QStringLiteral("books.dat"));
     writeAccounts(file, records);
-    books.Tag = file;
-    books.openFile(file);
+    books.select(file);
     return file;
 }
 

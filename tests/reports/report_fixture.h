@@ -1,20 +1,18 @@
 #pragma once
-#include "data/books_state.h"
+#include "data/books.h"
 #include "reports/recording_page_printer.h"
 #include "reports/report_printer.h"
+#include "statements/company_info.h"
 #include "support/books_fixture.h"
 #include <QMap>
 
-// A window that only answers which text its boxes hold.
-class FakeWindow : public MainWindowPort {
+// A window that shows nothing.
+class FakeWindow : public ui::MainWindowPort {
   public:
     void setCaption(const QString&) override {}
-    int shownTab() const override { return 0; }
-    void showTab(int) override {}
+    ui::Tab shownTab() const override { return ui::Tab::Blank; }
+    void showTabLater(ui::Tab) override {}
     void hideTabs() override {}
-    QString boxText(const QString& objectName) const override { return boxes.value(objectName); }
-
-    QMap<QString, QString> boxes;
 };
 
 // The report handlers over real files in a temporary folder, printing to text.
@@ -30,13 +28,14 @@ class ReportFixture : public ::testing::Test {
     QStringList printed() const { return document.lines(); }
 
     QTemporaryDir dir;
-    BooksState books;
+    Books books;
+    statements::CompanyInfo company;
     FakeDialogs dialogs;
     FakeWindow window;
-    RecordedDocument document;
+    reports::RecordedDocument document;
     int linesPerPage = 0;
     int failOnLine = 0;
-    ReportPrinter reports{TabContext{books, dialogs, window}};
+    reports::ReportPrinter reports{ui::TabContext{books, company, dialogs, window}};
 };
 
 // The line that begins with `start` (after blanks); empty when none does.

@@ -1,6 +1,7 @@
 #include "support/books_fixture.h"
 #include "data/text_rules.h"
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -8,12 +9,7 @@
 
 AccountRecord account(const QString& name, const QString& type, const char* current,
                       const char* ytd) {
-    AccountRecord record = AccountRecord::blank();
-    record.setName(name);
-    record.setAcctType(type);
-    record.CurrentBalance = money(current);
-    record.YtdBalance = money(ytd);
-    return record;
+    return {name, type, money(current), money(ytd)};
 }
 
 Money money(const char* text) {
@@ -22,14 +18,8 @@ Money money(const char* text) {
     return amount.value_or(Money());
 }
 
-AccountEntry entry(const char* name, const char* type, const char* current, const char* ytd) {
-    return {QString::fromLatin1(name), QString::fromLatin1(type), money(current), money(ytd)};
-}
-
-AccountTable tableOf(std::vector<AccountEntry> entries) {
-    AccountTable table;
-    table.entries = std::move(entries);
-    return table;
+AccountTable tableOf(std::vector<AccountRecord> records) {
+    return AccountTable{std::move(records)};
 }
 
 void writeAccounts(const QString& path, const std::vector<AccountRecord>& records) {
@@ -69,7 +59,7 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
 
 void BooksFixture::SetUp() {
     ASSERT_TRUE(dir.isValid());
-    window = std::make_unique<frmSelect>(dialogs);
+    window = std::make_unique<app::frmSelect>(dialogs);
     window->show();
     window->activateWindow();
     (void)QTest::qWaitForWindowActive(window.get(), 1000);
@@ -91,23 +81,19 @@ QString BooksFixture::openBooks(const std::vector<AccountRecord>& records, const
     return filePath;
 }
 
-void BooksFixture::showTab(int index) {
-    window->tabControl()->setCurrentIndex(index);
+void BooksFixture::showTab(ui::Tab tab) {
+    window->tabControl()->setCurrentIndex(ui::indexOf(tab));
+    QCoreApplication::processEvents(); // a tab that sends the user elsewhere does so now
 }
 
 QString BooksFixture::text(const QString& objectName) const {
-    auto* box = find<QLineEdit>(objectName);
-    return box ? box->text() : QString();
+    return find<QLineEdit>(objectName)->text();
 }
 
 void BooksFixture::setText(const QString& objectName, const QString& value) {
-    if (auto* box = find<QLineEdit>(objectName)) {
-        box->setText(value);
-    }
+    find<QLineEdit>(objectName)->setText(value);
 }
 
 void BooksFixture::click(const QString& buttonName) {
-    if (auto* button = find<QAbstractButton>(buttonName)) {
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
+    QTest::mouseClick(find<QAbstractButton>(buttonName), Qt::LeftButton);
 }

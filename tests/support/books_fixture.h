@@ -8,16 +8,17 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <memory>
+#include <stdexcept>
 #include <vector>
+
+using namespace folio;
 
 // An account record for a test: amounts as decimal text ("1000", "-25.5").
 AccountRecord account(const QString& name, const QString& type, const char* current = "0",
                       const char* ytd = "0");
 // A money amount from decimal text.
 Money money(const char* text);
-// An account table entry for the rules' tests, amounts as decimal text.
-AccountEntry entry(const char* name, const char* type, const char* current, const char* ytd = "0");
-AccountTable tableOf(std::vector<AccountEntry> entries);
+AccountTable tableOf(std::vector<AccountRecord> records);
 
 // Writes records as an accounts file, replacing what was there.
 void writeAccounts(const QString& path, const std::vector<AccountRecord>& records);
@@ -38,11 +39,15 @@ class BooksFixture : public ::testing::Test {
     // Writes the accounts and selects the file; returns its path.
     QString openBooks(const std::vector<AccountRecord>& records,
                       const QString& name = QStringLiteral("books.dat"));
-    void showTab(int index);
+    void showTab(ui::Tab tab);
 
+    // The widget of that name; a missing one fails the test and ends it.
     template <typename T> T* find(const QString& objectName) const {
         T* widget = window->findChild<T*>(objectName);
-        EXPECT_NE(widget, nullptr) << objectName.toStdString();
+        if (widget == nullptr) {
+            ADD_FAILURE() << "no widget " << objectName.toStdString();
+            throw std::runtime_error("widget missing");
+        }
         return widget;
     }
     QString text(const QString& objectName) const;
@@ -51,5 +56,19 @@ class BooksFixture : public ::testing::Test {
 
     QTemporaryDir dir;
     FakeDialogs dialogs;
-    std::unique_ptr<frmSelect> window;
+    std::unique_ptr<app::frmSelect> window;
 };
+
+QT_BEGIN_NAMESPACE
+// Readable QStrings in test failures.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE
+
+namespace folio {
+inline void PrintTo(const AccountRecord& a, std::ostream* out) {
+    *out << a.name.toStdString() << " (" << a.type.toStdString() << ") " << a.current.raw() << " / "
+         << a.ytd.raw();
+}
+} // namespace folio

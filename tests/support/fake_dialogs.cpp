@@ -1,5 +1,7 @@
 #include "support/fake_dialogs.h"
 
+using folio::ui::programTitle;
+
 void FakeDialogs::message(const QString& text, MessageIcon icon) {
     shown.push_back({ShownDialog::Kind::Message, text, icon, programTitle()});
     if (onMessage) {

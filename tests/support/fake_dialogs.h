@@ -5,6 +5,9 @@
 #include <functional>
 #include <vector>
 
+using namespace folio;
+using folio::ui::MessageIcon;
+
 // One dialog the program showed, as a test sees it.
 struct ShownDialog {
     enum class Kind { Message, YesNo, Failure, Input, OpenFile, Print };
@@ -16,7 +19,7 @@ struct ShownDialog {
 
 // Dialogs answered from queues, recording everything shown. With an empty queue a
 // failure is answered Cancel, a question No, an input box and the print dialog Cancel.
-class FakeDialogs : public Dialogs {
+class FakeDialogs : public ui::Dialogs {
   public:
     void beep() override { ++beeps; }
     void message(const QString& text, MessageIcon icon) override;

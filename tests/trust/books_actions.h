@@ -22,7 +22,7 @@ class ActionsFixture : public BooksFixture {
     // Every action that writes the books or a closed copy, on books.dat of smallChart().
     std::vector<WritingAction> writingActions();
     void reselect(const QString& file);
-    void enterFresh(int tab); // shown from tab 2, so its entry runs
+    void enterFresh(ui::Tab tab); // shown from the blank tab, so its entry runs
     void fillCompany();
     void enterStatements();
     // Chooses a grid row and types a debit; post() then posts it.
@@ -30,7 +30,10 @@ class ActionsFixture : public BooksFixture {
     void post();
     void chooseRecord(int record); // on the setup tab, walking from record 1
     void deleteShown();
-    void closeBooks(bool yearly);
+    void closeBooks(bool yearly); // answering Yes to the question
+    // What the actions reported: the messages shown, without questions and the note
+    // that says where a closed copy went.
+    QStringList reported() const;
     // Temporary files left in the folder (Folio's own end in ".tmp"; older ones in ".TMP").
     QStringList temporaryFiles() const;
 };

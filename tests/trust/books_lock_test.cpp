@@ -41,10 +41,10 @@ TEST_F(OneFolioPerFile, AFileHeldElsewhereIsRefusedThroughEveryPathUntilItsHolde
         ASSERT_EQ(dialogs.messages().size(), 1);
         EXPECT_TRUE(dialogs.messages()[0].startsWith("File Already Open\n"));
         EXPECT_TRUE(dialogs.messages()[0].contains(alias)) << alias.toStdString();
-        EXPECT_EQ(dialogs.shown.back().icon, MessageIcon::Critical);
-        EXPECT_EQ(window->books().Tag, mine);
+        EXPECT_EQ(dialogs.shown.back().icon, ui::MessageIcon::Critical);
+        EXPECT_EQ(window->books().path(), mine);
     }
-    showTab(0);
+    showTab(ui::Tab::Setup);
     EXPECT_EQ(text("txtAcctName"), "Cash");
 
     killChild(*other);
@@ -52,8 +52,8 @@ TEST_F(OneFolioPerFile, AFileHeldElsewhereIsRefusedThroughEveryPathUntilItsHolde
     selectFile(path("link.dat"));
     selectFile(path("hard.dat")); // the same file by another path stays this Folio's
     EXPECT_TRUE(dialogs.messages().isEmpty());
-    showTab(2);
-    showTab(0);
+    showTab(ui::Tab::Blank);
+    showTab(ui::Tab::Setup);
     EXPECT_EQ(text("txtAcctName"), "Bank");
     EXPECT_EQ(probe(theirs), "held elsewhere");
     EXPECT_EQ(probe(mine), "taken");
@@ -106,7 +106,7 @@ TEST_F(OneFolioPerFile, SelectFileRemovesOnlyFolioOwnLeftoversOfThatFile) {
     EXPECT_TRUE(QFileInfo(path("books.dat.folio-Link01.tmp")).isSymLink());
     EXPECT_EQ(fileBytes(path("victim")), "precious");
     selectFile(path("File.TMP")); // a user's own books of that name
-    showTab(0);
+    showTab(ui::Tab::Setup);
     EXPECT_EQ(text("txtAcctName"), "File.TMP");
 }
 

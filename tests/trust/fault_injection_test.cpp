@@ -32,13 +32,6 @@ class ShortWriteDisk : public folio::FileSystem {
 
 class FaultInjection : public ActionsFixture {
   protected:
-    // The messages shown, without the question a delete asks.
-    QStringList reported() const {
-        QStringList shown = dialogs.messages();
-        shown.removeAll(QStringLiteral("Delete This Record?"));
-        return shown;
-    }
-
     // `inject(k)` runs the action with the k-th step failing and tells whether it fired.
     void walk(const WritingAction& action, const std::function<bool(long)>& inject) {
         action.prepare();
@@ -67,8 +60,7 @@ class FaultInjection : public ActionsFixture {
                 EXPECT_GT(k, 1) << action.name << " wrote without a file operation";
                 return;
             }
-            EXPECT_TRUE(dialogs.messages().join('\n').contains("Disk Full"))
-                << action.name << " k=" << k;
+            EXPECT_TRUE(reported().join('\n').contains("Disk Full")) << action.name << " k=" << k;
         }
         ADD_FAILURE() << action.name << " never completed";
     }

@@ -68,7 +68,7 @@ TEST_F(Attacks, LinksPlantedWhereADeleteWritesLeaveTheirTargetsAlone) {
     }
     EXPECT_EQ(fileBytes(path("victim")), "precious");
     EXPECT_EQ(readAccounts(books).size(), smallChart().size() - 1);
-    EXPECT_EQ(readAccounts(books)[1].trimmedName(), "Accumulated Depreciation");
+    EXPECT_EQ(readAccounts(books)[1].name, "Accumulated Depreciation");
     reselect(books); // the planted links are not Folio's to remove
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::System | QDir::Files).size(), 6);
     EXPECT_EQ(fileBytes(path("victim")), "precious");
@@ -126,7 +126,7 @@ TEST_F(Attacks, OnlyRegularFilesOpenAsBooksAndEveryRefusalSaysWhy) {
         ASSERT_EQ(dialogs.messages().size(), 1) << c.path.toStdString();
         EXPECT_TRUE(dialogs.messages()[0].contains(c.path)) << c.path.toStdString();
         EXPECT_TRUE(dialogs.messages()[0].contains(c.why)) << dialogs.messages()[0].toStdString();
-        EXPECT_EQ(window->books().Tag, books);
+        EXPECT_EQ(window->books().path(), books);
     }
     struct stat info {};
     EXPECT_TRUE(::stat(qPrintable(path("pipe")), &info) == 0 && S_ISFIFO(info.st_mode));
@@ -147,9 +147,9 @@ TEST_F(Attacks, ClosingLeavesACopyAnotherFolioHoldsAlone) {
     ASSERT_EQ(childLine(*other), "taken");
     dialogs.reset();
     closeBooks(false);
-    ASSERT_EQ(dialogs.messages().size(), 1);
-    EXPECT_TRUE(dialogs.messages()[0].startsWith("File Already Open"));
-    EXPECT_TRUE(dialogs.messages()[0].contains(closed));
+    ASSERT_EQ(reported().size(), 1);
+    EXPECT_TRUE(reported()[0].startsWith("File Already Open"));
+    EXPECT_TRUE(reported()[0].contains(closed));
     EXPECT_EQ(fileBytes(closed), QByteArray(62, 'x'));
     EXPECT_TRUE(window->tabControl()->isVisible());
     killChild(*other);

@@ -56,7 +56,7 @@ TEST(TrustChild, DeleteLoop) {
         files.open(1, books);
         files.put(1, 40, account(mark + "-" + QString::number(round), "D1"));
         for (int i = 1; i <= 40; ++i) {
-            if (!files.get(1, i).trimmedName().startsWith(mark)) {
+            if (!files.get(1, i).name.startsWith(mark)) {
                 ++swaps;
                 break;
             }

@@ -1,0 +1,184 @@
+#include "accounts/file_work_dialog.h"
+#include "accounts/record_rules.h"
+#include "accounts/setup_rules.h"
+#include "accounts/setup_tab.h"
+#include "data/books.h"
+#include "data/file_identity.h"
+#include "data/file_rewrite.h"
+#include "data/text_rules.h"
+#include "ui/dialogs.h"
+#include "ui/failure_report.h"
+#include <QLineEdit>
+#include <QListWidget>
+
+// The setup tab's commands: New, Next, Previous, Search, Delete, the current-balance box
+// and the two lists. Each one does its file work before it changes the tab's state, so a
+// failed read or write is reported and leaves the shown record and the counters alone;
+// a box that is refused stops the command before anything is written.
+
+namespace folio::accounts {
+
+void SetupTab::endReached(const QString& text) {
+    ctx_.dialogs.beep();
+    ctx_.dialogs.message(text, ui::MessageIcon::Exclamation);
+}
+
+void SetupTab::cmdNew_Click() {
+    ui::runReported(ctx_.dialogs, [this] {
+        if (!SaveCurrentRecord()) {
+            return;
+        }
+        Books& books = ctx_.books;
+        const int records = books.recordCount();
+        // A blank record at the end of the file (the one a posting leaves) takes the new
+        // account, so no blank stays between the accounts.
+        if (records > 0 && books.get(records).isBlank()) {
+            showRecord(records, records);
+        } else {
+            books.put(records + 1, AccountRecord::blank());
+            showRecord(records + 1, records + 1);
+        }
+        txtAcctName_->setFocus(Qt::OtherFocusReason);
+    });
+}
+
+void SetupTab::cmdNext_Click() {
+    if (current_ == count_) {
+        endReached(QStringLiteral("End of File Encountered!"));
+    } else {
+        ui::runReported(ctx_.dialogs, [this] {
+            if (SaveCurrentRecord()) {
+                showRecord(current_ + 1, count_);
+            }
+        });
+    }
+    txtAcctName_->setFocus();
+}
+
+void SetupTab::cmdPrevious_Click() {
+    if (current_ == 1) {
+        endReached(QStringLiteral("Beginning of file encountered! "));
+    } else {
+        ui::runReported(ctx_.dialogs, [this] {
+            if (SaveCurrentRecord()) {
+                showRecord(current_ - 1, count_);
+            }
+        });
+    }
+    txtAcctName_->setFocus();
+}
+
+void SetupTab::cmdSearch_Click() {
+    const QString answer =
+        ctx_.dialogs.inputBox(QStringLiteral("Enter name to search:"), QStringLiteral("Search"));
+    if (!answer.isEmpty()) {
+        const QString wanted = answer.toUpper();
+        ui::runReported(ctx_.dialogs, [this, &wanted] {
+            Books& books = ctx_.books;
+            std::optional<int> found;
+            FileWorkDialog progress(this, QStringLiteral("Searching for ") + wanted);
+            const bool finished = books.files().scan(
+                books.handle(), count_,
+                [&](int record, const AccountRecord& account) {
+                    if (account.name.toUpper() == wanted) {
+                        found = record;
+                    }
+                    return !found;
+                },
+                progress.callback());
+            if (!finished) {
+                return; // the user stopped the search
+            }
+            if (!found) {
+                ctx_.dialogs.message(SetupRules::notFoundMessage(wanted));
+                return;
+            }
+            if (SaveCurrentRecord()) {
+                showRecord(*found, count_);
+            }
+        });
+    }
+    txtAcctName_->setFocus();
+}
+
+void SetupTab::cmdDelete_Click() {
+    if (!ctx_.dialogs.askYesNo(SetupRules::deleteQuestion(shown_))) {
+        return;
+    }
+    Books& books = ctx_.books;
+    const auto before = fileIdentity(books.path());
+    bool finished = true;
+    const bool replaced = ui::runReported(ctx_.dialogs, [this, &books, &finished] {
+        // Streamed a chunk at a time into a private file beside the books, which then
+        // takes their place (through a link, to its target), keeping mode and owner.
+        FileWorkDialog progress(this, QStringLiteral("Deleting the record"));
+        finished = rewriteWithout(books.path(), count_, current_, progress.callback());
+    });
+    // A step after the rename (syncing the folder) may fail once the remaining records are
+    // already in place; then the deletion has happened and the tab must follow it.
+    if (!finished || (!replaced && fileIdentity(books.path()) == before)) {
+        return;
+    }
+    showAfterDelete();
+}
+
+void SetupTab::showAfterDelete() {
+    const SetupRules::Position now = SetupRules::afterDelete({current_, count_});
+    current_ = now.currentRecord;
+    count_ = now.recordCount;
+    const bool shown = ui::runReported(ctx_.dialogs, [this, now] {
+        ctx_.books.reopen();
+        showRecord(now.currentRecord, now.recordCount);
+    });
+    if (!shown) {
+        // The boxes still hold the deleted account; with the handle released no save can
+        // write it over another record. Entering the tab again starts afresh.
+        ctx_.books.close();
+        display(now.currentRecord, now.recordCount, AccountRecord::blank());
+        current_ = 0;
+    }
+}
+
+void SetupTab::txtCurrentBalance_LostFocus() {
+    const QString text = txtCurrentBalance_->text();
+    const std::optional<Money> amount =
+        text.trimmed().isEmpty() ? std::optional<Money>(Money()) : parseAmount(text);
+    if (amount) {
+        // A balance typed for the period is the year's balance too, as a new account starts.
+        txtYtdBalance_->setText(RecordRules::boxText(*amount));
+    }
+    if (!ui::runReported(ctx_.dialogs, [this] { SaveCurrentRecord(); })) {
+        return;
+    }
+    if (amount) {
+        txtCurrentBalance_->setText(RecordRules::boxText(*amount));
+    }
+}
+
+namespace {
+// The entry chosen in a list: the selected one, which a screen reader may set without
+// moving the list's current entry.
+const QListWidgetItem* chosenEntry(const QListWidget* list) {
+    const auto selected = list->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.constFirst();
+}
+} // namespace
+
+void SetupTab::lstAcctType_Click() {
+    if (const QListWidgetItem* chosen = chosenEntry(lstAcctType_)) {
+        if (const auto code = SetupRules::typeCodeOf(chosen->text())) {
+            txtAcctType_->setText(*code);
+        }
+    }
+    ui::runReported(ctx_.dialogs, [this] { SaveCurrentRecord(); });
+}
+
+void SetupTab::lstAcctName_Click() {
+    if (const QListWidgetItem* chosen = chosenEntry(lstAcctName_)) {
+        if (SetupRules::isStandardName(chosen->text())) {
+            txtAcctName_->setText(chosen->text());
+        }
+    }
+}
+
+} // namespace folio::accounts

@@ -1,0 +1,43 @@
+#include "data/books.h"
+
+namespace folio {
+
+void Books::select(const QString& path) {
+    const int number = files_.freeFile();
+    files_.open(number, path);
+    close();
+    number_ = number;
+    path_ = path;
+}
+
+void Books::forget() {
+    files_.closeAll();
+    number_ = 0;
+    path_.clear();
+}
+
+int Books::reopen() {
+    close();
+    const int number = files_.freeFile();
+    files_.open(number, path_);
+    number_ = number;
+    return number_;
+}
+
+int Books::handle() {
+    return number_ != 0 && files_.isOpen(number_) ? number_ : reopen();
+}
+
+void Books::close() {
+    if (number_ != 0) {
+        files_.close(number_);
+        number_ = 0;
+    }
+}
+
+AccountTable Books::read() {
+    const int number = reopen();
+    return AccountTable::read(files_, number, files_.recordCount(number));
+}
+
+} // namespace folio

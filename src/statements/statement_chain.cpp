@@ -1,0 +1,128 @@
+#include "statements/statement_chain.h"
+#include "data/account_types.h"
+#include <algorithm>
+#include <map>
+
+namespace folio::statements {
+
+namespace {
+
+// The sum of every account of each type code.
+using CodeTotals = std::map<QString, Amounts>;
+
+CodeTotals totalsByCode(const AccountTable& table) {
+    CodeTotals totals;
+    for (const AccountRecord& account : table.records) {
+        totals[account.type] += account.balances();
+    }
+    return totals;
+}
+
+Amounts of(const CodeTotals& totals, const char* code) {
+    const auto found = totals.find(QLatin1String(code));
+    return found == totals.end() ? Amounts() : found->second;
+}
+
+TrialBalance trialBalance(const AccountTable& table) {
+    TrialBalance trial;
+    trial.listed = table.listed();
+    for (const AccountRecord& account : table.records) {
+        switch (balanceSide(account.type)) {
+        case BalanceSide::Debit:
+            trial.debits += account.balances();
+            break;
+        case BalanceSide::Credit:
+            trial.credits += account.balances();
+            break;
+        case BalanceSide::Neither:
+            break;
+        }
+    }
+    return trial;
+}
+
+IncomeStatement incomeStatement(const CodeTotals& t, Business business, Money ending) {
+    IncomeStatement s;
+    s.business = business;
+    s.revenue = of(t, "C4");
+    s.salesReturns = of(t, "D4");
+    s.netSales = s.revenue - s.salesReturns;
+    s.expenses = of(t, "D6");
+    if (business == Business::Merchandising) {
+        s.beginningInventory = of(t, "D1I");
+        s.purchases = of(t, "D5");
+        s.purchaseReturns = of(t, "C5");
+        s.costAvailable = s.beginningInventory + s.purchases - s.purchaseReturns;
+        s.endingInventory = ending;
+        s.costOfGoodsSold = s.costAvailable - Amounts::both(ending);
+    }
+    s.grossProfit = s.netSales - s.costOfGoodsSold;
+    s.netIncome = s.grossProfit - s.expenses;
+    return s;
+}
+
+EquityStatement equityStatement(const CodeTotals& t, const IncomeStatement& income) {
+    EquityStatement s;
+    s.beginningRetained = of(t, "C3");
+    s.netIncome = income.netIncome;
+    s.dividends = of(t, "D3");
+    s.endingRetained = s.beginningRetained + s.netIncome - s.dividends;
+    s.capitalStock = of(t, "C3C");
+    s.total = s.capitalStock + s.endingRetained;
+    return s;
+}
+
+BalanceSheet balanceSheet(const CodeTotals& t, const EquityStatement& equity, Money ending) {
+    BalanceSheet s;
+    s.assets = of(t, "D1");
+    s.hasInventory = t.count(QStringLiteral("D1I")) > 0;
+    s.inventory = s.hasInventory ? Amounts::both(ending) : Amounts();
+    s.depreciation = of(t, "C1");
+    s.totalAssets = s.assets - s.depreciation + s.inventory;
+    s.liabilities = of(t, "C2");
+    s.capitalStock = equity.capitalStock;
+    s.retainedEarnings = equity.endingRetained;
+    s.totalLiabilitiesAndEquity = s.liabilities + s.capitalStock + s.retainedEarnings;
+    return s;
+}
+
+} // namespace
+
+bool needsEndingInventory(const AccountTable& table, Business business) {
+    return business == Business::Merchandising ||
+           std::any_of(table.records.begin(), table.records.end(),
+                       [](const AccountRecord& a) { return a.type == QLatin1String("D1I"); });
+}
+
+Statements computeStatements(AccountTable table, const CompanyInfo& company) {
+    Statements s;
+    s.table = std::move(table);
+    s.trial = trialBalance(s.table);
+    if (company.business == Business::Unknown) {
+        s.missing = Missing::Business;
+        return s;
+    }
+    const bool inventoryNeeded = needsEndingInventory(s.table, company.business);
+    if (inventoryNeeded && !company.endingInventory) {
+        s.missing = Missing::EndingInventory;
+        return s;
+    }
+    const Money ending = company.endingInventory.value_or(Money());
+    const CodeTotals totals = totalsByCode(s.table);
+    s.income = incomeStatement(totals, company.business, ending);
+    s.equity = equityStatement(totals, *s.income);
+    s.balance = balanceSheet(totals, *s.equity, ending);
+    s.closing = ClosingInputs{s.equity->endingRetained, ending};
+    return s;
+}
+
+QString missingInputMessage(Missing missing, const QString& section) {
+    const QString what = missing == Missing::Business
+                             ? QStringLiteral("choose the type of business")
+                             : QStringLiteral("enter the amount of ending inventory");
+    return QStringLiteral("You must complete the %1 section first: %2 on the Company "
+                          "Information tab.")
+        .arg(section, what);
+}
+
+} // namespace folio::statements

@@ -1,0 +1,98 @@
+#pragma once
+#include "data/account_table.h"
+#include "data/amounts.h"
+#include "statements/company_info.h"
+#include <optional>
+#include <vector>
+
+namespace folio::statements {
+
+// The trial balance: the accounts it lists and the totals of each normal balance side.
+struct TrialBalance {
+    std::vector<int> listed; // record numbers, in file order
+    Amounts debits;
+    Amounts credits;
+    // Debits less credits: zero when the books are in balance.
+    Amounts difference() const { return debits - credits; }
+};
+
+// The income statement, service or merchandising. A service business has no cost of
+// goods sold: its gross profit is its net sales.
+struct IncomeStatement {
+    Business business = Business::Service;
+    Amounts revenue;            // every "C4" account
+    Amounts salesReturns;       // every "D4" account
+    Amounts netSales;           // revenue - sales returns
+    Amounts beginningInventory; // every "D1I" account (merchandising)
+    Amounts purchases;          // every "D5" account (merchandising)
+    Amounts purchaseReturns;    // every "C5" account (merchandising)
+    Amounts costAvailable;      // beginning inventory + purchases - purchase returns
+    Money endingInventory;      // the same amount in both columns (merchandising)
+    Amounts costOfGoodsSold;    // cost available - ending inventory
+    Amounts grossProfit;        // net sales - cost of goods sold
+    Amounts expenses;           // every "D6" account
+    Amounts netIncome;          // gross profit - expenses
+};
+
+// The statement of stockholders' equity.
+struct EquityStatement {
+    Amounts beginningRetained; // every "C3" account (exactly "C3")
+    Amounts netIncome;
+    Amounts dividends;      // every "D3" account
+    Amounts endingRetained; // beginning + net income - dividends
+    Amounts capitalStock;   // every "C3C" account
+    Amounts total;          // capital stock + ending retained earnings
+};
+
+// The balance sheet.
+struct BalanceSheet {
+    Amounts assets; // every "D1" account (exactly "D1")
+    bool hasInventory = false;
+    Amounts inventory;    // the ending inventory, when a "D1I" account exists
+    Amounts depreciation; // every "C1" account
+    Amounts totalAssets;  // assets - depreciation + inventory
+    Amounts liabilities;  // every "C2" account
+    Amounts capitalStock;
+    Amounts retainedEarnings; // the ending retained earnings
+    Amounts totalLiabilitiesAndEquity;
+};
+
+// What a closing writes besides the accounts it keeps or zeroes.
+struct ClosingInputs {
+    Amounts endingRetained;
+    Money endingInventory;
+};
+
+// Which input the statements after the trial balance still need.
+enum class Missing { Nothing, Business, EndingInventory };
+
+// Every figure of the four statements of one account table, computed in one go. The
+// trial balance needs only the accounts; the others are set once nothing is missing.
+struct Statements {
+    AccountTable table;
+    TrialBalance trial;
+    Missing missing = Missing::Nothing;
+    std::optional<IncomeStatement> income;
+    std::optional<EquityStatement> equity;
+    std::optional<BalanceSheet> balance;
+    std::optional<ClosingInputs> closing;
+
+    const AccountRecord& record(int number) const {
+        return table.records[static_cast<std::size_t>(number - 1)];
+    }
+};
+
+// Whether the statements need the ending inventory: a merchandising business, or an
+// inventory ("D1I") account in the books.
+bool needsEndingInventory(const AccountTable& table, Business business);
+
+// The statements of the books. Type codes are compared whole; every account of a code
+// counts, wherever it stands in the file. Throws MoneyOverflow when a sum does not fit.
+Statements computeStatements(AccountTable table, const CompanyInfo& company);
+
+// The words that tell the user what to enter before `section` can be shown, e.g.
+// "You must complete the income statement section first: choose the type of business on
+// the Company Information tab."
+QString missingInputMessage(Missing missing, const QString& section);
+
+} // namespace folio::statements

@@ -1,0 +1,33 @@
+#include "ui/account_grid.h"
+#include "ui/account_list_model.h"
+#include <QHeaderView>
+
+namespace folio::ui {
+
+AccountGrid::AccountGrid(const QString& objectName, const QString& accessibleName,
+                         const QString& ytdHeading, QWidget* parent)
+    : QTableView(parent), model_(new AccountListModel(ytdHeading, this)) {
+    setObjectName(objectName);
+    setAccessibleName(accessibleName);
+    setModel(model_);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setWordWrap(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setResizeContentsPrecision(200);
+}
+
+void AccountGrid::show(const AccountTable& table, const std::vector<int>& numbers) {
+    model_->setAccounts(table.records, numbers);
+    resizeColumnsToContents();
+}
+
+void AccountGrid::clear() {
+    model_->clear();
+}
+
+} // namespace folio::ui

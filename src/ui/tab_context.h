@@ -1,0 +1,38 @@
+#pragma once
+#include "ui/tabs.h"
+#include <QString>
+
+namespace folio {
+class Books;
+namespace statements {
+struct CompanyInfo;
+}
+} // namespace folio
+
+namespace folio::ui {
+
+class Dialogs;
+
+// What a tab page may ask of the main window that hosts it.
+class MainWindowPort {
+  public:
+    virtual ~MainWindowPort() = default;
+    virtual void setCaption(const QString& caption) = 0;
+    virtual Tab shownTab() const = 0;
+    // Shows a tab once the work in hand has finished (never from inside another tab's
+    // entry).
+    virtual void showTabLater(Tab tab) = 0;
+    // Hides the tabs, as at start, so a file must be selected again.
+    virtual void hideTabs() = 0;
+};
+
+// What every tab page works with: the selected books, the company information, the
+// dialogs and the window. The window owns all four.
+struct TabContext {
+    Books& books;
+    statements::CompanyInfo& company;
+    Dialogs& dialogs;
+    MainWindowPort& window;
+};
+
+} // namespace folio::ui

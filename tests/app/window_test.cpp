@@ -1,0 +1,167 @@
+#include "closing/closing_rules.h"
+#include "reports/recording_page_printer.h"
+#include "support/books_fixture.h"
+#include "support/sample_books.h"
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTest>
+
+using folio::statements::Business;
+using folio::ui::Tab;
+
+namespace {
+
+class Window : public BooksFixture {
+  protected:
+    void SetUp() override {
+        BooksFixture::SetUp();
+        window->reports().setPrinterFactory([this](QPrinter&, reports::PrinterSettings&) {
+            return std::make_unique<reports::RecordingPagePrinter>(document, 0, 0);
+        });
+        dialogs.onPrint = [](QPrinter&) { return std::optional<int>(1); };
+    }
+    void merchandising(const char* ending = "2500") {
+        window->company() = {QStringLiteral("Kestrow Supply Co."), QStringLiteral("3/31/2026"),
+                             Business::Merchandising, money(ending)};
+    }
+    void post(int row, const QString& debit, const QString& credit) {
+        showTab(Tab::Posting);
+        auto* grid = find<QAbstractItemView>(QStringLiteral("MSFlexGrid3"));
+        grid->setCurrentIndex(grid->model()->index(row, 1));
+        setText(QStringLiteral("txtPostDebit"), debit);
+        setText(QStringLiteral("txtPostCredit"), credit);
+        click(QStringLiteral("cmdOKPost"));
+    }
+    void closeMonthly(bool yes) {
+        dialogs.yesNoAnswers.push_back(yes);
+        QTest::mouseClick(find<QCheckBox>(QStringLiteral("chkMonthly")), Qt::LeftButton);
+    }
+    reports::RecordedDocument document;
+};
+
+// Every figure comes from the file selected now: nothing of other books, nothing from
+// before a posting.
+TEST_F(Window, FiguresComeFromTheBooksSelectedNow) {
+    const QString a = openBooks(merchandisingBooks(), QStringLiteral("a.dat"));
+    merchandising();
+    for (Tab tab : {Tab::IncomeStatement, Tab::Equity, Tab::BalanceSheet}) {
+        showTab(tab);
+    }
+    EXPECT_EQ(text(QStringLiteral("txtCapital")), "$13,950.25");
+    window->company().business = Business::Service;
+    const QString b = openBooks(serviceBooks(), QStringLiteral("b.dat"));
+    EXPECT_EQ(text(QStringLiteral("txtCapital")), "$2,650.75"); // 2,000 + 4,500 - 3,849.25
+    post(0, QStringLiteral("1,000"), QString());                // Dr Cash
+    post(5, QString(), QStringLiteral("$1,000.00"));            // Cr Fees Earned
+    showTab(Tab::BalanceSheet);
+    EXPECT_EQ(text(QStringLiteral("txtTotalCurrentAssets")), "$19,850.75");
+    EXPECT_EQ(text(QStringLiteral("txtCapital")), "$3,650.75");
+    closeMonthly(true);
+    const auto closed = readAccounts(b + QStringLiteral(" closed monthly"));
+    ASSERT_EQ(closed.size(), 8u);
+    EXPECT_EQ(closed[4].current, money("3650.75"));
+    EXPECT_TRUE(dialogs.messages().last().contains(b + QStringLiteral(" closed monthly")));
+    EXPECT_EQ(readAccounts(a), merchandisingBooks());
+}
+
+TEST_F(Window, FigureBoxesAreReadOnlyAndPrintoutsNeedNoVisit) {
+    openBooks(merchandisingBooks());
+    merchandising();
+    for (const char* tab :
+         {"TrialBalanceTab", "IncomeStatementTab", "EquityTab", "BalanceSheetTab"}) {
+        for (QLineEdit* box : find<QWidget>(QString::fromLatin1(tab))->findChildren<QLineEdit*>()) {
+            EXPECT_TRUE(box->isReadOnly()) << box->objectName().toStdString();
+            EXPECT_EQ(box->focusPolicy(), Qt::ClickFocus) << box->objectName().toStdString();
+        }
+    }
+    window->reports().print(reports::Report::Equity);
+    const QStringList lines = document.lines();
+    EXPECT_TRUE(lines.filter(QStringLiteral("Retained Earnings")).join("").contains("$13,950.25"));
+    EXPECT_TRUE(lines.filter(QStringLiteral("Total Stockholders")).join("").contains("$23,950.25"));
+}
+
+// A posting leaves a blank record after the accounts; New takes it, and the trial balance
+// on screen counts the new account as the printed one does.
+TEST_F(Window, NewAccountAfterAPostingIsCounted) {
+    const QString file = openBooks(serviceBooks());
+    post(0, QStringLiteral("150"), QString());
+    ASSERT_EQ(readAccounts(file).size(), 9u);
+    showTab(Tab::Setup);
+    click(QStringLiteral("cmdNew"));
+    EXPECT_EQ(readAccounts(file).size(), 9u);
+    EXPECT_TRUE(find<QLineEdit>(QStringLiteral("txtAcctName"))->hasFocus());
+    setText(QStringLiteral("txtAcctName"), QStringLiteral("Notes Payable"));
+    setText(QStringLiteral("txtAcctType"), QStringLiteral("c2"));
+    setText(QStringLiteral("txtCurrentBalance"), QStringLiteral("150"));
+    setText(QStringLiteral("txtYtdBalance"), QStringLiteral("150"));
+    click(QStringLiteral("cmdPrevious"));
+    EXPECT_EQ(readAccounts(file)[8], account("Notes Payable", "C2", "150", "150"));
+    showTab(Tab::TrialBalance);
+    EXPECT_EQ(find<QAbstractItemView>(QStringLiteral("grdTAble"))->model()->rowCount(), 9);
+    EXPECT_EQ(text(QStringLiteral("txtDebit")), text(QStringLiteral("txtCredits")));
+    EXPECT_EQ(find<QLabel>(QStringLiteral("lblBalance"))->text(), "In balance");
+    window->reports().print(reports::Report::TrialBalance);
+    EXPECT_TRUE(document.lines().join("\n").contains("Notes Payable"));
+}
+
+TEST_F(Window, OutOfBalanceIsSaidInWords) {
+    auto books = serviceBooks();
+    books[0].current = books[0].current + money("150");
+    openBooks(books);
+    showTab(Tab::TrialBalance);
+    EXPECT_EQ(find<QLabel>(QStringLiteral("lblBalance"))->text(),
+              "Out of balance by $150.00 current; year to date in balance");
+}
+
+TEST_F(Window, ClosingAsksFirstAndNoWritesNothing) {
+    const QString file = openBooks(serviceBooks());
+    window->company().business = Business::Service;
+    showTab(Tab::BalanceSheet);
+    closeMonthly(false);
+    EXPECT_TRUE(dialogs.shown.back().text.contains(file + QStringLiteral(" closed monthly")));
+    EXPECT_FALSE(QFile::exists(file + QStringLiteral(" closed monthly")));
+    EXPECT_TRUE(window->tabControl()->isVisible());
+}
+
+TEST_F(Window, AMissingInputLeadsToTheCompanyTab) {
+    openBooks(merchandisingBooks());
+    window->company().business = Business::Merchandising;
+    showTab(Tab::BalanceSheet);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->shownTab(), Tab::Company);
+    EXPECT_TRUE(dialogs.messages().last().contains("ending inventory"));
+}
+
+// Every box, list and grid carries a name for screen readers, every label is tied to a
+// box, and no two controls of a tab share a mnemonic.
+TEST_F(Window, EveryControlIsNamedAndMnemonicsAreUnique) {
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractItemView*>(w)) {
+            if (qobject_cast<QHeaderView*>(w) == nullptr) {
+                EXPECT_FALSE(w->accessibleName().isEmpty())
+                    << w->metaObject()->className() << " " << w->objectName().toStdString()
+                    << " in " << w->parent()->objectName().toStdString();
+            }
+        }
+    }
+    auto* tabs = window->tabControl();
+    for (int i = 0; i < tabs->count(); ++i) {
+        QStringList keys;
+        for (QWidget* w : tabs->widget(i)->findChildren<QWidget*>()) {
+            const QString caption = w->property("text").toString();
+            const qsizetype at = caption.indexOf(u'&');
+            if (at >= 0 && at + 1 < caption.size() &&
+                (qobject_cast<QLabel*>(w) == nullptr || static_cast<QLabel*>(w)->buddy())) {
+                keys << caption.mid(at + 1, 1).toLower();
+            }
+        }
+        EXPECT_EQ(keys.removeDuplicates(), 0) << tabs->tabText(i).toStdString();
+    }
+}
+
+} // namespace

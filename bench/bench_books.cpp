@@ -1,4 +1,5 @@
 #include "bench_books.h"
+#include "statements/company_info.h"
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
@@ -22,22 +23,18 @@ std::vector<AccountRecord> chartOf49() {
     std::vector<AccountRecord> records;
     for (int i = 0; i < 49; ++i) {
         const Kind& kind = kinds[i < 6 ? i : 6 + i % 3];
-        AccountRecord record = AccountRecord::blank();
-        record.setName(QStringLiteral("%1 %2").arg(QLatin1String(kind.name)).arg(i + 1));
-        record.setAcctType(QLatin1String(kind.type));
-        record.CurrentBalance = Money::fromWhole(1000 + 37 * i);
-        record.YtdBalance = Money::fromWhole(12000 + 411 * i);
+        AccountRecord record;
+        record.name = QStringLiteral("%1 %2").arg(QLatin1String(kind.name)).arg(i + 1);
+        record.type = QLatin1String(kind.type);
+        record.current = Money::fromWhole(1000 + 37 * i);
+        record.ytd = Money::fromWhole(12000 + 411 * i);
         records.push_back(record);
     }
     return records;
 }
 
 AccountTable tableOf(const std::vector<AccountRecord>& records) {
-    AccountTable table;
-    for (const AccountRecord& r : records) {
-        table.entries.push_back({r.trimmedName(), r.trimmedType(), r.CurrentBalance, r.YtdBalance});
-    }
-    return table;
+    return AccountTable{records};
 }
 
 void writeBooks(const QString& path, const std::vector<AccountRecord>& records) {
@@ -56,7 +53,7 @@ BenchBooks::BenchBooks() {
     books = dir.filePath(QStringLiteral("books.dat"));
     dialogs.fileName = books;
     dialogs.pdfFile = dir.filePath(QStringLiteral("report.pdf"));
-    window = std::make_unique<frmSelect>(dialogs);
+    window = std::make_unique<app::frmSelect>(dialogs);
     window->show();
     QApplication::processEvents();
     reset();
@@ -67,10 +64,8 @@ BenchBooks::~BenchBooks() = default;
 void BenchBooks::reset() {
     writeBooks(books, chartOf49());
     window->mnuSelectFile_Click();
-    showTab(7);
-    setText("txtCompany", QStringLiteral("Kestrow Supply Company"));
-    setText("txtDateOfStatements", QStringLiteral("12/31/2026"));
-    click("optService");
+    window->company() = {QStringLiteral("Kestrow Supply Company"), QStringLiteral("12/31/2026"),
+                         statements::Business::Service, std::nullopt};
     showTab(2);
 }
 

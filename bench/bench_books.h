@@ -7,6 +7,8 @@
 #include <memory>
 #include <vector>
 
+using namespace folio;
+
 // A chart of 49 accounts of a service business, with every type of account.
 std::vector<AccountRecord> chartOf49();
 AccountTable tableOf(const std::vector<AccountRecord>& records);
@@ -30,5 +32,5 @@ class BenchBooks {
     QTemporaryDir dir;
     QString books;
     ScriptedDialogs dialogs;
-    std::unique_ptr<frmSelect> window;
+    std::unique_ptr<app::frmSelect> window;
 };

@@ -43,10 +43,10 @@ double statusKiB(const char* field) {
 
 // Runs the action once per iteration on fresh huge books and reports the time and peak;
 // the only message it may show is `expected`.
-void runOnHugeBooks(benchmark::State& state, const std::function<void(SetupTab&)>& action,
+void runOnHugeBooks(benchmark::State& state, const std::function<void(accounts::SetupTab&)>& action,
                     const QString& expected = QString()) {
     BenchBooks books;
-    auto* setup = static_cast<SetupTab*>(books.window->tabControl()->widget(0));
+    auto* setup = static_cast<accounts::SetupTab*>(books.window->tabControl()->widget(0));
     books.dialogs.inputAnswer = QStringLiteral("No Such Account"); // for the search
     double peak = 0;
     for (auto _ : state) {
@@ -72,13 +72,13 @@ void runOnHugeBooks(benchmark::State& state, const std::function<void(SetupTab&)
 }
 
 void BM_DeleteOneRecordOf1GiB(benchmark::State& state) {
-    runOnHugeBooks(state, [](SetupTab& setup) { setup.cmdDelete_Click(); });
+    runOnHugeBooks(state, [](accounts::SetupTab& setup) { setup.cmdDelete_Click(); });
 }
 BENCHMARK(BM_DeleteOneRecordOf1GiB)->Iterations(2)->Unit(benchmark::kSecond)->UseRealTime();
 
 void BM_SearchMissingNameIn1GiB(benchmark::State& state) {
     runOnHugeBooks(
-        state, [](SetupTab& setup) { setup.cmdSearch_Click(); },
+        state, [](accounts::SetupTab& setup) { setup.cmdSearch_Click(); },
         QStringLiteral("Name NO SUCH ACCOUNTnot found!"));
 }
 BENCHMARK(BM_SearchMissingNameIn1GiB)->Iterations(2)->Unit(benchmark::kSecond)->UseRealTime();

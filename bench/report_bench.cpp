@@ -3,6 +3,7 @@
 #include "bench_books.h"
 #include "reports/equity_report.h"
 #include "reports/trial_balance_report.h"
+#include "statements/statement_chain.h"
 #include <QFile>
 #include <QPainter>
 #include <QPrinter>
@@ -10,26 +11,37 @@
 
 namespace {
 
-const ReportHeading kHeading{QStringLiteral("Kestrow Supply Company"),
-                             QStringLiteral("12/31/2026")};
+const reports::ReportHeading kHeading{QStringLiteral("Kestrow Supply Company"),
+                                      QStringLiteral("12/31/2026")};
+
+statements::Statements figuresOf49() {
+    const statements::CompanyInfo company{kHeading.company, kHeading.date,
+                                          statements::Business::Service, std::nullopt};
+    return statements::computeStatements(tableOf(chartOf49()), company);
+}
 
 void BM_LayoutTrialBalance(benchmark::State& state) {
-    const AccountTable table = tableOf(chartOf49());
+    const statements::Statements figures = figuresOf49();
     for (auto _ : state) {
-        const TrialBalanceTotals totals = trialBalanceTotals(table);
-        benchmark::DoNotOptimize(trialBalanceLayout(kHeading, table, totals));
+        benchmark::DoNotOptimize(reports::trialBalanceLayout(kHeading, figures));
     }
 }
 BENCHMARK(BM_LayoutTrialBalance)->Unit(benchmark::kMicrosecond);
 
 void BM_LayoutEquity(benchmark::State& state) {
-    const AccountTable table = tableOf(chartOf49());
+    const statements::Statements figures = figuresOf49();
     for (auto _ : state) {
-        const Amounts sum = equityAccountsSum(table);
-        benchmark::DoNotOptimize(equityLayout(kHeading, {sum, sum, sum + sum}));
+        benchmark::DoNotOptimize(reports::equityLayout(kHeading, *figures.equity));
     }
 }
 BENCHMARK(BM_LayoutEquity)->Unit(benchmark::kMicrosecond);
+
+void BM_ComputeStatements(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(figuresOf49());
+    }
+}
+BENCHMARK(BM_ComputeStatements)->Unit(benchmark::kMicrosecond);
 
 void BM_ReportToPdf(benchmark::State& state) {
     const char* buttons[] = {"cmdPrint", "cmdIsPrint", "cmdCapitalPrint", "cmdPrintBs"};

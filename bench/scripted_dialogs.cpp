@@ -1,7 +1,7 @@
 #include "scripted_dialogs.h"
 #include <QPrinter>
 
-void ScriptedDialogs::message(const QString& text, MessageIcon) {
+void ScriptedDialogs::message(const QString& text, folio::ui::MessageIcon) {
     lastMessage = text;
     ++messages;
 }

@@ -5,10 +5,10 @@
 
 // Dialogs answered without a person: Yes to every question, OK to a failure only while
 // `retries` lasts, the file name given, and the print dialog writing a PDF file.
-class ScriptedDialogs : public Dialogs {
+class ScriptedDialogs : public folio::ui::Dialogs {
   public:
     void beep() override {}
-    void message(const QString& text, MessageIcon icon) override;
+    void message(const QString& text, folio::ui::MessageIcon icon) override;
     bool askYesNo(const QString&) override { return true; }
     bool failure(const QString& text) override;
     QString inputBox(const QString&, const QString&, const QString&) override {

@@ -6,9 +6,10 @@ namespace folio {
 AccountTable AccountTable::read(FileTable& files, int fileNumber, int count) {
     AccountTable table;
     table.records.reserve(static_cast<std::size_t>(std::max(count, 0)));
-    for (int record = 1; record <= count; ++record) {
-        table.records.push_back(files.get(fileNumber, record));
-    }
+    files.scan(fileNumber, count, [&table](int, const AccountRecord& record) {
+        table.records.push_back(record);
+        return true;
+    });
     return table;
 }
 

@@ -16,14 +16,23 @@ AccountGrid::AccountGrid(const QString& objectName, const QString& accessibleNam
     setWordWrap(false);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    horizontalHeader()->setStretchLastSection(true);
     horizontalHeader()->setResizeContentsPrecision(200);
 }
 
 void AccountGrid::show(const AccountTable& table, const std::vector<int>& numbers) {
     model_->setAccounts(table.records, numbers);
     resizeColumnsToContents();
+    // Room left over goes to the account names.
+    int used = 0;
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        used += columnWidth(column);
+    }
+    const int spare = viewport()->width() - used;
+    if (spare > 0) {
+        setColumnWidth(AccountListModel::Name, columnWidth(AccountListModel::Name) + spare);
+    }
 }
 
 void AccountGrid::clear() {

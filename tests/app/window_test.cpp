@@ -1,5 +1,6 @@
 #include "closing/closing_rules.h"
 #include "reports/recording_page_printer.h"
+#include "statements/statement_chain.h"
 #include "support/books_fixture.h"
 #include "support/sample_books.h"
 #include <QAbstractItemView>
@@ -8,10 +9,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 
 using folio::statements::Business;
+using folio::statements::Statements;
 using folio::ui::Tab;
 
 namespace {
@@ -67,6 +70,41 @@ TEST_F(Window, FiguresComeFromTheBooksSelectedNow) {
     EXPECT_EQ(closed[4].current, money("3650.75"));
     EXPECT_TRUE(dialogs.messages().last().contains(b + QStringLiteral(" closed monthly")));
     EXPECT_EQ(readAccounts(a), merchandisingBooks());
+}
+
+// Type codes decide, not the order of the chart: capital stock after retained earnings,
+// a second purchases account and dividends all reach the statements and the closing.
+TEST_F(Window, TypeCodesDecideWhereverTheAccountsStand) {
+    auto books = merchandisingBooks();
+    books.push_back(account("Freight In", "D5", "400", "400"));
+    books.push_back(account("Dividends", "D3", "1000", "1000"));
+    books.push_back(account("Preferred Stock", "C3C", "1400", "1400"));
+    const QString file = openBooks(books);
+    merchandising();
+    showTab(Tab::Equity);
+    EXPECT_EQ(text(QStringLiteral("txtBegCap")), "$7,000.00");
+    EXPECT_EQ(text(QStringLiteral("txtCapStock")), "$11,400.00");
+    EXPECT_EQ(text(QStringLiteral("txtEndCap")), "$12,550.25");
+    showTab(Tab::BalanceSheet);
+    EXPECT_EQ(text(QStringLiteral("txtStock")), "$11,400.00");
+    closeMonthly(true);
+    Statements closed = statements::computeStatements(
+        tableOf(readAccounts(file + QStringLiteral(" closed monthly"))), window->company());
+    EXPECT_TRUE(closed.trial.difference().isZero());
+}
+
+// The ending inventory is read as the other amounts are, or refused.
+TEST_F(Window, EndingInventoryIsReadAsTyped) {
+    openBooks(merchandisingBooks());
+    showTab(Tab::Company);
+    for (const auto& [typed, stored] : {std::pair{"$4,200.00", std::optional<Money>(money("4200"))},
+                                        std::pair{"12abc", std::optional<Money>()}}) {
+        dialogs.inputAnswers.push_back(QString::fromLatin1(typed));
+        QTest::mouseClick(find<QRadioButton>(QStringLiteral("optMdse")), Qt::LeftButton);
+        EXPECT_EQ(window->company().endingInventory, stored) << typed;
+    }
+    EXPECT_TRUE(
+        dialogs.messages().last().contains("The ending inventory \"12abc\" is not an amount"));
 }
 
 TEST_F(Window, FigureBoxesAreReadOnlyAndPrintoutsNeedNoVisit) {

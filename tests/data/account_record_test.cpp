@@ -3,7 +3,6 @@
 #include "data/file_error.h"
 #include "data/file_faults.h"
 #include "data/file_table.h"
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -79,33 +78,6 @@ TEST_F(FileTableTest, FailuresCarryTheirClassicNumbers) {
     EXPECT_EQ(numberOf([&] { files.open(1, dir.path()); }), 75);
     FileFaults::failAt(1, 61);
     EXPECT_EQ(numberOf([&] { files.open(1, dir.filePath("b.dat")); }), 61);
-}
-
-TEST_F(FileTableTest, ReplaceWholeLeavesTargetIntactOnEveryFailure) {
-    const QString target = dir.filePath("t.dat");
-    {
-        QFile f(target);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("original");
-    }
-    std::vector<AccountRecord> records(3, AccountRecord::blank());
-    for (long k = 1;; ++k) {
-        FileFaults::failAt(k, 61);
-        try {
-            FileTable::replaceWhole(target, records);
-            FileFaults::clear();
-            break;
-        } catch (const FileError&) {
-            FileFaults::clear();
-            QFile f(target);
-            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-            const QByteArray now = f.readAll();
-            EXPECT_TRUE(now == "original" || now.size() == 186) << k;
-            EXPECT_EQ(QDir(dir.path()).count(), 3u) << k; // ".", ".." and the target
-        }
-    }
-    EXPECT_EQ(QFile(target).size(), 186);
-    EXPECT_EQ(QDir(dir.path()).count(), 3u);
 }
 
 TEST(ErrorMessages, TranslateClassicNumbers) {

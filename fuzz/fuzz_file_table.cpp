@@ -38,8 +38,10 @@ struct Input {
 
 const QString& folder() {
     static const QString path = [] {
-        char name[] = "/tmp/fuzz_file_table-XXXXXX";
-        return QString::fromLatin1(::mkdtemp(name));
+        static char name[] = "/tmp/fuzz_file_table-XXXXXX";
+        ::mkdtemp(name);
+        std::atexit([] { QDir(QString::fromLatin1(name)).removeRecursively(); });
+        return QString::fromLatin1(name);
     }();
     return path;
 }

@@ -41,13 +41,18 @@ QString cannotOpenMessage(const QString& accountsPath, const FileError& error) {
                        QLocale::c().toString(folio::kLargestFile));
         break;
     case FileError::Problem::None:
-        if (error.number() == 70) {
+        if (error.number() == 70 && !QFileInfo::exists(accountsPath)) {
+            why = QStringLiteral("permission denied: Folio may not create a file in its folder. "
+                                 "Choose another folder.");
+        } else if (error.number() == 70) {
             why = ::access(native.constData(), R_OK) != 0
                       ? QStringLiteral("permission denied: Folio may not read it.")
                       : QStringLiteral("permission denied: Folio may not write it.");
             why += QStringLiteral(" Ask for read and write access, or choose another file.");
         } else if (error.number() == 76) {
             why = QStringLiteral("its folder does not exist.");
+        } else if (error.number() == 61) {
+            why = QStringLiteral("the disk is full. Make room on it, or choose another disk.");
         } else {
             why = errorMessage(error.number()) + QLatin1Char('.');
         }

@@ -6,6 +6,7 @@
 #include "data/file_faults.h"
 #include "data/file_rewrite.h"
 #include "data/file_table.h"
+#include "data/name_search.h"
 #include "fuzz_support.h"
 #include <QByteArray>
 #include <QDir>
@@ -120,6 +121,22 @@ void step(int op, Input& in, FileTable& files, const QString& path, const QByteA
             return true;
         });
         fuzz::require(seen == record);
+        // A search by name finds what comparing every decoded name finds.
+        // The name looked for: one of the file's (any case), or one from the input.
+        RecordBytes named = in.record();
+        if (named[0] % 2 == 0) {
+            std::memcpy(named.data(), recordAt(model, 1 + named[1] % record).constData(), kRecord);
+        }
+        const QString wanted = AccountRecord::decode(named).name.toUpper();
+        std::optional<int> first;
+        for (int i = record; i >= 1; --i) {
+            RecordBytes bytes{};
+            std::memcpy(bytes.data(), recordAt(model, i).constData(), kRecord);
+            if (AccountRecord::decode(bytes).name.toUpper() == wanted) {
+                first = i;
+            }
+        }
+        fuzz::require(findNamed(files, 1, record, wanted).found == first);
         return;
     }
     default:

@@ -5,6 +5,7 @@
 #include "data/books.h"
 #include "data/file_identity.h"
 #include "data/file_rewrite.h"
+#include "data/name_search.h"
 #include "data/text_rules.h"
 #include "ui/dialogs.h"
 #include "ui/failure_report.h"
@@ -75,20 +76,13 @@ void SetupTab::cmdSearch_Click() {
         const QString wanted = answer.toUpper();
         ui::runReported(ctx_.dialogs, [this, &wanted] {
             Books& books = ctx_.books;
-            std::optional<int> found;
             FileWorkDialog progress(this, QStringLiteral("Searching for ") + wanted);
-            const bool finished = books.files().scan(
-                books.handle(), count_,
-                [&](int record, const AccountRecord& account) {
-                    if (account.name.toUpper() == wanted) {
-                        found = record;
-                    }
-                    return !found;
-                },
-                progress.callback());
-            if (!finished) {
+            const NameSearch search =
+                findNamed(books.files(), books.handle(), count_, wanted, progress.callback());
+            if (search.stopped) {
                 return; // the user stopped the search
             }
+            const std::optional<int> found = search.found;
             if (!found) {
                 ctx_.dialogs.message(SetupRules::notFoundMessage(wanted));
                 return;

@@ -144,6 +144,17 @@ int FileTable::openCount() const {
 bool FileTable::scan(int number, int count,
                      const std::function<bool(int, const AccountRecord&)>& visit,
                      const folio::Progress& progress) {
+    return scanBytes(
+        number, count,
+        [&visit](int record, const RecordBytes& bytes) {
+            return visit(record, AccountRecord::decode(bytes));
+        },
+        progress);
+}
+
+bool FileTable::scanBytes(int number, int count,
+                          const std::function<bool(int, const RecordBytes&)>& visit,
+                          const folio::Progress& progress) {
     const int fd = descriptor(number);
     std::vector<std::uint8_t> chunk(
         static_cast<std::size_t>(std::clamp(count, 0, folio::kChunkRecords)) * kRecord);
@@ -157,7 +168,7 @@ bool FileTable::scan(int number, int count,
             RecordBytes record{};
             std::copy_n(chunk.data() + static_cast<std::size_t>(i) * kRecord, kRecord,
                         record.begin());
-            if (!visit(first + i, AccountRecord::decode(record))) {
+            if (!visit(first + i, record)) {
                 return true;
             }
         }

@@ -48,6 +48,9 @@ class FileTable {
     // stopped the reading.
     bool scan(int number, int count, const std::function<bool(int, const AccountRecord&)>& visit,
               const folio::Progress& progress = {});
+    // The same, handing over each record's bytes undecoded (for a quick look at many).
+    bool scanBytes(int number, int count, const std::function<bool(int, const RecordBytes&)>& visit,
+                   const folio::Progress& progress = {});
 
     static bool exists(const QString& path);
     static void remove(const QString& path);

@@ -1,66 +1,88 @@
-// The actions that write the accounts file, with 49 accounts: a posting (with and without
-// a sync of each record written), a delete and a monthly closing.
+// The actions that write or search the accounts file at every chart size: a posting (with
+// and without a sync of each record written), Search, Delete and a monthly closing.
+#include "accounts/setup_tab.h"
 #include "bench_books.h"
 #include "data/file_table.h"
-#include <QAbstractItemView>
+#include "posting/posting_tab.h"
 #include <QFile>
-#include <QTabWidget>
-#include <benchmark/benchmark.h>
+
+using namespace folio;
+using folio::ui::Tab;
 
 namespace {
 
 void BM_Posting(benchmark::State& state) {
     const bool durable = state.range(0) != 0;
     FileTable::setDurable(durable);
-    BenchBooks books;
-    books.showTab(1);
-    auto* grid = books.window->findChild<QAbstractItemView*>(QStringLiteral("MSFlexGrid3"));
+    BenchBooks books(static_cast<int>(state.range(1)));
+    books.showTab(Tab::Posting);
+    auto* posting = static_cast<posting::PostingTab*>(books.window->page(Tab::Posting));
     for (auto _ : state) {
-        grid->setCurrentIndex(grid->model()->index(0, 1));
+        posting->MSFlexGrid3_Click(books.accounts - 1);
         books.setText("txtPostDebit", QStringLiteral("1"));
-        books.click("cmdOKPost");
+        posting->cmdOKPost_Click();
     }
     FileTable::setDurable(true);
-    if (books.dialogs.messages != 0) {
-        state.SkipWithError(qPrintable(books.dialogs.lastMessage));
-    }
+    books.checkQuiet(state);
 }
-BENCHMARK(BM_Posting)->ArgName("durable")->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Posting)
+    ->ArgNames({"durable", "accounts"})
+    ->ArgsProduct({{1, 0}, {std::begin(kChartSizes), std::end(kChartSizes)}})
+    ->Unit(benchmark::kMicrosecond);
 
+// Searching for the last account's name, which every record before it is compared with.
+void BM_Search(benchmark::State& state) {
+    BenchBooks books(static_cast<int>(state.range(0)));
+    books.dialogs.inputAnswer = chartOf(books.accounts).back().name;
+    books.showTab(Tab::Setup);
+    auto* setup = static_cast<accounts::SetupTab*>(books.window->page(Tab::Setup));
+    for (auto _ : state) {
+        setup->cmdSearch_Click();
+    }
+    books.checkQuiet(state);
+}
+BENCHMARK(BM_Search)->Apply(chartSizes)->Unit(benchmark::kMicrosecond);
+
+// Deleting the first record: every other record is written again.
 void BM_Delete(benchmark::State& state) {
-    BenchBooks books;
+    BenchBooks books(static_cast<int>(state.range(0)));
+    const std::vector<AccountRecord> chart = chartOf(books.accounts);
+    auto* setup = static_cast<accounts::SetupTab*>(books.window->page(Tab::Setup));
     for (auto _ : state) {
         state.PauseTiming();
-        writeBooks(books.books, chartOf49());
-        books.showTab(2);
-        books.showTab(0);
+        writeBooks(books.books, chart);
+        books.showTab(Tab::Blank);
+        books.showTab(Tab::Setup);
         state.ResumeTiming();
-        books.click("cmdDelete");
+        setup->cmdDelete_Click();
     }
-    if (QFile(books.books).size() != 48 * 62 || books.dialogs.messages != 0) {
+    if (QFile(books.books).size() != (books.accounts - 1) * 62) {
         state.SkipWithError("the delete did not complete");
     }
+    books.checkQuiet(state);
 }
-BENCHMARK(BM_Delete)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Delete)->Apply(chartSizes)->Unit(benchmark::kMicrosecond);
 
+// Closing the month from the balance sheet's check box, Yes answered to the question;
+// the closed copy is written and synced.
 void BM_MonthlyClosing(benchmark::State& state) {
-    BenchBooks books;
+    BenchBooks books(static_cast<int>(state.range(0)));
     const QString closed = books.books + QStringLiteral(" closed monthly");
     for (auto _ : state) {
         state.PauseTiming();
         QFile::remove(closed);
         books.reset();
-        books.enterStatements();
+        books.showTab(Tab::BalanceSheet);
+        books.dialogs.messages = 0;
         state.ResumeTiming();
         books.click("chkMonthly");
     }
-    // The only message is the one that says where the closed copy went.
-    if (!QFile::exists(closed) ||
-        !books.dialogs.lastMessage.contains(QStringLiteral("closed into"))) {
+    // The one message is the closing's own report of where the copy went.
+    if (QFile(closed).size() != books.accounts * 62 || books.dialogs.messages != 1) {
         state.SkipWithError(
             qPrintable("the closing did not complete " + books.dialogs.lastMessage));
     }
 }
-BENCHMARK(BM_MonthlyClosing)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MonthlyClosing)->Apply(chartSizes)->Unit(benchmark::kMillisecond);
 
 } // namespace

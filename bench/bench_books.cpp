@@ -6,7 +6,16 @@
 #include <QLineEdit>
 #include <QTabWidget>
 
-std::vector<AccountRecord> chartOf49() {
+using namespace folio;
+
+void chartSizes(benchmark::internal::Benchmark* b) {
+    for (int size : kChartSizes) {
+        b->Arg(size);
+    }
+    b->ArgName("accounts");
+}
+
+std::vector<AccountRecord> chartOf(int accounts) {
     struct Kind {
         const char* type;
         const char* name;
@@ -21,62 +30,53 @@ std::vector<AccountRecord> chartOf49() {
                           {"D4", "Allowances"},
                           {"D6", "Expense"}};
     std::vector<AccountRecord> records;
-    for (int i = 0; i < 49; ++i) {
+    records.reserve(static_cast<std::size_t>(accounts));
+    for (int i = 0; i < accounts; ++i) {
         const Kind& kind = kinds[i < 6 ? i : 6 + i % 3];
-        AccountRecord record;
-        record.name = QStringLiteral("%1 %2").arg(QLatin1String(kind.name)).arg(i + 1);
-        record.type = QLatin1String(kind.type);
-        record.current = Money::fromWhole(1000 + 37 * i);
-        record.ytd = Money::fromWhole(12000 + 411 * i);
-        records.push_back(record);
+        records.push_back({QStringLiteral("%1 %2").arg(QLatin1String(kind.name)).arg(i + 1),
+                           QLatin1String(kind.type), Money::fromWhole(1000 + (37 * i) % 9000),
+                           Money::fromWhole(12000 + (411 * i) % 90000)});
     }
     return records;
 }
 
-AccountTable tableOf(const std::vector<AccountRecord>& records) {
-    return AccountTable{records};
-}
-
 void writeBooks(const QString& path, const std::vector<AccountRecord>& records) {
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(records.size() * RecordLayout::kRecordSize));
+    for (const AccountRecord& r : records) {
+        const RecordBytes encoded = r.encode();
+        bytes.append(reinterpret_cast<const char*>(encoded.data()),
+                     static_cast<qsizetype>(encoded.size()));
+    }
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(bytes) != bytes.size()) {
         qFatal("cannot write %s", qPrintable(path));
     }
-    for (const AccountRecord& r : records) {
-        const RecordBytes bytes = r.encode();
-        file.write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<qsizetype>(bytes.size()));
-    }
 }
 
-BenchBooks::BenchBooks() {
+BenchBooks::BenchBooks(int accountCount) : accounts(accountCount) {
     books = dir.filePath(QStringLiteral("books.dat"));
     dialogs.fileName = books;
     dialogs.pdfFile = dir.filePath(QStringLiteral("report.pdf"));
     window = std::make_unique<app::frmSelect>(dialogs);
     window->show();
     QApplication::processEvents();
+    window->company() = {QStringLiteral("Kestrow Supply Company"), QStringLiteral("12/31/2026"),
+                         statements::Business::Service, std::nullopt};
     reset();
 }
 
 BenchBooks::~BenchBooks() = default;
 
 void BenchBooks::reset() {
-    writeBooks(books, chartOf49());
+    writeBooks(books, chartOf(accounts));
     window->mnuSelectFile_Click();
-    window->company() = {QStringLiteral("Kestrow Supply Company"), QStringLiteral("12/31/2026"),
-                         statements::Business::Service, std::nullopt};
-    showTab(2);
+    showTab(ui::Tab::Blank);
 }
 
-void BenchBooks::showTab(int index) {
-    window->tabControl()->setCurrentIndex(index);
-}
-
-void BenchBooks::enterStatements() {
-    for (int tab : {3, 4, 5, 6}) {
-        showTab(tab);
-    }
+void BenchBooks::showTab(ui::Tab tab) {
+    window->showTab(tab);
 }
 
 void BenchBooks::setText(const char* objectName, const QString& text) {
@@ -88,5 +88,11 @@ void BenchBooks::setText(const char* objectName, const QString& text) {
 void BenchBooks::click(const char* objectName) {
     if (auto* button = window->findChild<QAbstractButton*>(QLatin1String(objectName))) {
         button->click();
+    }
+}
+
+void BenchBooks::checkQuiet(benchmark::State& state) const {
+    if (dialogs.messages != 0) {
+        state.SkipWithError(qPrintable(dialogs.lastMessage));
     }
 }

@@ -1,36 +1,40 @@
 #pragma once
 #include "app/frm_select.h"
 #include "data/account_record.h"
-#include "data/account_table.h"
 #include "scripted_dialogs.h"
+#include "ui/tabs.h"
 #include <QTemporaryDir>
+#include <benchmark/benchmark.h>
 #include <memory>
 #include <vector>
 
-using namespace folio;
+// The chart sizes every scaling benchmark runs at.
+inline constexpr int kChartSizes[] = {50, 1000, 10000, 100000};
+void chartSizes(benchmark::internal::Benchmark* b);
 
-// A chart of 49 accounts of a service business, with every type of account.
-std::vector<AccountRecord> chartOf49();
-AccountTable tableOf(const std::vector<AccountRecord>& records);
-void writeBooks(const QString& path, const std::vector<AccountRecord>& records);
+// A chart of a service business with every type of account, `accounts` long: the first
+// six are one account of each balance sheet type, the rest revenue, returns and expenses.
+std::vector<folio::AccountRecord> chartOf(int accounts);
+void writeBooks(const QString& path, const std::vector<folio::AccountRecord>& records);
 
-// The real main window over a copy of the 49-account chart in a temporary folder, with
-// the company information filled in and the file selected.
+// The real main window over a chart in a temporary folder, with the company information
+// filled in (a service business) and the file selected, the blank tab shown.
 class BenchBooks {
   public:
-    BenchBooks();
+    explicit BenchBooks(int accounts = 50);
     ~BenchBooks();
 
     // Writes the chart again and selects the file, as after a closing.
     void reset();
-    void showTab(int index);
-    // Enters the statements in order so that each has what it needs.
-    void enterStatements();
+    void showTab(folio::ui::Tab tab);
     void setText(const char* objectName, const QString& text);
     void click(const char* objectName);
+    // Marks the benchmark failed when a message was shown.
+    void checkQuiet(benchmark::State& state) const;
 
+    int accounts;
     QTemporaryDir dir;
     QString books;
     ScriptedDialogs dialogs;
-    std::unique_ptr<app::frmSelect> window;
+    std::unique_ptr<folio::app::frmSelect> window;
 };

@@ -7,13 +7,15 @@
 #include <benchmark/benchmark.h>
 #include <functional>
 
+using namespace folio;
+
 namespace {
 
 constexpr qint64 kRecords = (qint64{1} << 30) / 62;
 
 void writeHugeBooks(const QString& path) {
     QByteArray chunk;
-    const std::vector<AccountRecord> chart = chartOf49();
+    const std::vector<AccountRecord> chart = chartOf(49);
     for (int i = 0; i < 16384; ++i) {
         const RecordBytes bytes = chart[static_cast<std::size_t>(i) % chart.size()].encode();
         chunk.append(reinterpret_cast<const char*>(bytes.data()), 62);
@@ -50,8 +52,8 @@ void runOnHugeBooks(benchmark::State& state, const std::function<void(BenchBooks
     for (auto _ : state) {
         state.PauseTiming();
         writeHugeBooks(books.books);
-        books.showTab(2);
-        books.showTab(0);
+        books.showTab(ui::Tab::Blank);
+        books.showTab(ui::Tab::Setup);
         QFile clear(QStringLiteral("/proc/self/clear_refs"));
         clear.open(QIODevice::WriteOnly);
         clear.write("5"); // the peak starts again from what is in use now
@@ -83,7 +85,7 @@ BENCHMARK(BM_SearchMissingNameIn1GiB)->Iterations(2)->Unit(benchmark::kSecond)->
 
 // Not streamed: the statements hold every account of the file in memory.
 void BM_TrialBalanceOf1GiB(benchmark::State& state) {
-    runOnHugeBooks(state, [](BenchBooks& books) { books.showTab(3); });
+    runOnHugeBooks(state, [](BenchBooks& books) { books.showTab(ui::Tab::TrialBalance); });
 }
 BENCHMARK(BM_TrialBalanceOf1GiB)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 

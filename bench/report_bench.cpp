@@ -1,63 +1,51 @@
-// The printed reports with 49 accounts: laying out each one, and printing each through its
-// Print button to a PDF file, against drawing 60 lines of text on a QPrinter (PDF).
+// The printed reports: laying out the trial balance, and printing each report through the
+// window to a PDF file, against drawing 60 lines of text on a QPrinter (PDF). The trial
+// balance, which lists every account, is printed at every chart size.
 #include "bench_books.h"
-#include "reports/equity_report.h"
+#include "reports/report_printer.h"
 #include "reports/trial_balance_report.h"
 #include "statements/statement_chain.h"
 #include <QFile>
 #include <QPainter>
 #include <QPrinter>
-#include <benchmark/benchmark.h>
+
+using namespace folio;
+using folio::reports::Report;
 
 namespace {
 
-const reports::ReportHeading kHeading{QStringLiteral("Kestrow Supply Company"),
-                                      QStringLiteral("12/31/2026")};
-
-statements::Statements figuresOf49() {
-    const statements::CompanyInfo company{kHeading.company, kHeading.date,
-                                          statements::Business::Service, std::nullopt};
-    return statements::computeStatements(tableOf(chartOf49()), company);
-}
-
 void BM_LayoutTrialBalance(benchmark::State& state) {
-    const statements::Statements figures = figuresOf49();
+    BenchBooks books(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(reports::trialBalanceLayout(kHeading, figures));
+        benchmark::DoNotOptimize(books.window->reports().layout(Report::TrialBalance));
     }
+    books.checkQuiet(state);
 }
-BENCHMARK(BM_LayoutTrialBalance)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LayoutTrialBalance)->Apply(chartSizes)->Unit(benchmark::kMicrosecond);
 
-void BM_LayoutEquity(benchmark::State& state) {
-    const statements::Statements figures = figuresOf49();
+void printToPdf(benchmark::State& state, Report report, int accounts) {
+    BenchBooks books(accounts);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(reports::equityLayout(kHeading, *figures.equity));
+        books.window->reports().print(report);
     }
+    if (QFile(books.dialogs.pdfFile).size() == 0) {
+        state.SkipWithError("no report printed");
+    }
+    books.checkQuiet(state);
 }
-BENCHMARK(BM_LayoutEquity)->Unit(benchmark::kMicrosecond);
 
-void BM_ComputeStatements(benchmark::State& state) {
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(figuresOf49());
-    }
+void BM_TrialBalanceToPdf(benchmark::State& state) {
+    printToPdf(state, Report::TrialBalance, static_cast<int>(state.range(0)));
 }
-BENCHMARK(BM_ComputeStatements)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TrialBalanceToPdf)->Apply(chartSizes)->Unit(benchmark::kMillisecond);
 
 void BM_ReportToPdf(benchmark::State& state) {
-    const char* buttons[] = {"cmdPrint", "cmdIsPrint", "cmdCapitalPrint", "cmdPrintBs"};
-    const int report = static_cast<int>(state.range(0));
-    BenchBooks books;
-    books.enterStatements();
-    books.showTab(report == 0 ? 3 : 3 + report);
-    for (auto _ : state) {
-        books.click(buttons[report]);
-    }
-    if (QFile(books.dialogs.pdfFile).size() == 0 || books.dialogs.messages != 0) {
-        state.SkipWithError(qPrintable("no report printed " + books.dialogs.lastMessage));
-    }
-    state.SetLabel(buttons[report]);
+    const auto report = static_cast<Report>(state.range(0));
+    printToPdf(state, report, 50);
+    const char* names[] = {"trial balance", "income statement", "equity", "balance sheet"};
+    state.SetLabel(names[state.range(0)]);
 }
-BENCHMARK(BM_ReportToPdf)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ReportToPdf)->ArgName("report")->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
 void BM_BaselinePrinterSixtyLines(benchmark::State& state) {
     QTemporaryDir dir;
@@ -76,6 +64,6 @@ void BM_BaselinePrinterSixtyLines(benchmark::State& state) {
         painter.end();
     }
 }
-BENCHMARK(BM_BaselinePrinterSixtyLines)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BaselinePrinterSixtyLines)->Unit(benchmark::kMillisecond);
 
 } // namespace

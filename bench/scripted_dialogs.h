@@ -3,8 +3,8 @@
 #include <QString>
 #include <deque>
 
-// Dialogs answered without a person: Yes to every question, OK to a failure only while
-// `retries` lasts, the file name given, and the print dialog writing a PDF file.
+// Dialogs answered without a person: Yes to every question, Cancel to a failure, the file
+// name given, the text given to every input box, and the print dialog writing a PDF file.
 class ScriptedDialogs : public folio::ui::Dialogs {
   public:
     void beep() override {}
@@ -16,6 +16,12 @@ class ScriptedDialogs : public folio::ui::Dialogs {
     }
     std::optional<QString> openFileName(const QString&) override { return fileName; }
     std::optional<int> choosePrinter(QPrinter& printer) override;
+    std::optional<int> chooseOne(const QString&, const QStringList&) override { return 0; }
+    bool previewPrint(QPrinter&, const std::function<void(QPrinter&)>&) override { return true; }
+    std::optional<QString> saveFileName(const QString&, const QString&,
+                                        const QStringList&) override {
+        return std::nullopt;
+    }
 
     QString fileName;
     QString inputAnswer; // what is typed into every input box

@@ -1,31 +1,28 @@
-// Entering each tab with 49 accounts (the file read and the grid filled), against the bare
-// cost of filling a 50x5 QTableWidget with 250 texts.
+// Entering each tab (the file read, the statements computed and the grid filled) at every
+// chart size, against the bare cost of filling a 50x5 QTableWidget with 250 texts.
 #include "bench_books.h"
 #include <QTableWidget>
-#include <benchmark/benchmark.h>
+
+using folio::ui::Tab;
 
 namespace {
 
 void BM_TabEntry(benchmark::State& state) {
-    BenchBooks books;
-    books.enterStatements();
-    const int tab = static_cast<int>(state.range(0));
+    const auto tab = static_cast<Tab>(state.range(0));
+    BenchBooks books(static_cast<int>(state.range(1)));
     for (auto _ : state) {
-        books.showTab(2);
+        books.showTab(Tab::Blank);
         books.showTab(tab);
     }
-    if (books.dialogs.messages != 0) {
-        state.SkipWithError(qPrintable(books.dialogs.lastMessage));
-    }
+    books.checkQuiet(state);
+    state.SetComplexityN(state.range(1));
 }
 BENCHMARK(BM_TabEntry)
-    ->ArgName("tab")
-    ->Arg(0)
-    ->Arg(1)
-    ->Arg(3)
-    ->Arg(4)
-    ->Arg(5)
-    ->Arg(6)
+    ->ArgNames({"tab", "accounts"})
+    ->ArgsProduct({{static_cast<int>(Tab::Setup), static_cast<int>(Tab::Posting),
+                    static_cast<int>(Tab::TrialBalance), static_cast<int>(Tab::IncomeStatement),
+                    static_cast<int>(Tab::Equity), static_cast<int>(Tab::BalanceSheet)},
+                   {std::begin(kChartSizes), std::end(kChartSizes)}})
     ->Unit(benchmark::kMicrosecond);
 
 void BM_BaselineTableFill(benchmark::State& state) {

@@ -5,12 +5,29 @@
 
 namespace folio::accounts {
 
-std::optional<int> SetupRules::findByName(int recordCount,
-                                          const std::function<AccountRecord(int)>& read,
-                                          const QString& upperAnswer) {
-    for (int i = 1; i <= recordCount; ++i) {
-        if (read(i).name.toUpper() == upperAnswer) {
-            return i;
+namespace {
+
+// Whether `text` upper-cased is `upper`, without making the upper-cased copy: Latin-1
+// letters other than the sharp s upper-case one for one; any other text takes the full rule.
+bool upperEquals(const QString& text, const QString& upper) {
+    const auto special = [](QChar c) { return c.unicode() > 0xFF || c.unicode() == 0xDF; };
+    if (std::any_of(text.begin(), text.end(), special)) {
+        return text.toUpper() == upper;
+    }
+    return text.size() == upper.size() &&
+           std::equal(text.begin(), text.end(), upper.begin(),
+                      [](QChar a, QChar b) { return a.toUpper() == b; });
+}
+
+} // namespace
+
+std::optional<int> SetupRules::findByName(const std::vector<AccountRecord>& records,
+                                          int recordCount, const QString& upperAnswer) {
+    const auto searched =
+        std::min(static_cast<std::size_t>(std::max(recordCount, 0)), records.size());
+    for (std::size_t i = 0; i < searched; ++i) {
+        if (upperEquals(records[i].name, upperAnswer)) {
+            return static_cast<int>(i) + 1;
         }
     }
     return std::nullopt;

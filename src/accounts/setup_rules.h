@@ -1,8 +1,8 @@
 #pragma once
 #include "data/account_record.h"
 #include <QString>
-#include <functional>
 #include <optional>
+#include <vector>
 
 namespace folio::accounts {
 
@@ -11,8 +11,9 @@ namespace folio::accounts {
 namespace SetupRules {
 
 // The lowest record number from 1 to `recordCount` whose name, trimmed and upper-cased,
-// equals `upperAnswer` exactly; empty when no record has it. `read` gives record n.
-std::optional<int> findByName(int recordCount, const std::function<AccountRecord(int)>& read,
+// equals `upperAnswer` exactly; empty when no record has it. `records` holds record n at
+// n - 1; a number past its end is a blank record.
+std::optional<int> findByName(const std::vector<AccountRecord>& records, int recordCount,
                               const QString& upperAnswer);
 
 // The message for a name no record has: "Name XYZnot found!" (no blank before "not").

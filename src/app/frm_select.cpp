@@ -1,5 +1,7 @@
 #include "app/frm_select.h"
 #include "accounts/setup_tab.h"
+#include "accounts/starter_charts.h"
+#include "app/desktop_window.h"
 #include "company/company_tab.h"
 #include "data/file_error.h"
 #include "data/file_messages.h"
@@ -12,6 +14,7 @@
 #include "ui/failure_report.h"
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -31,6 +34,7 @@ frmSelect::frmSelect(ui::Dialogs& dialogs, QWidget* parent)
     buildTabs();
     wireTabs();
     Form_Load();
+    desktop_ = std::make_unique<DesktopWindow>(*this, dialogs_);
 }
 
 frmSelect::~frmSelect() = default;
@@ -40,8 +44,10 @@ void frmSelect::buildMenu() {
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     QAction* select = mnuFile->addAction(QStringLiteral("&Select File"));
     select->setObjectName(QStringLiteral("mnuSelectFile"));
+    select->setShortcut(QKeySequence::Open);
     QAction* exit = mnuFile->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("MnuExit"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(select, &QAction::triggered, this, &frmSelect::mnuSelectFile_Click);
     connect(exit, &QAction::triggered, this, &frmSelect::MnuExit_Click);
 }
@@ -108,27 +114,45 @@ void frmSelect::Form_Load() {
 }
 
 void frmSelect::mnuSelectFile_Click() {
+    const std::optional<QString> chosen = dialogs_.openFileName(dialogFileName_);
+    openChosen(chosen.value_or(dialogFileName_), chosen.has_value());
+}
+
+bool frmSelect::selectBooks(const QString& path) {
+    return openChosen(path, true);
+}
+
+bool frmSelect::openChosen(const QString& name, bool newlyChosen) {
+    if (name.isEmpty()) {
+        return false; // nothing chosen yet: Select File ends quietly
+    }
+    std::optional<int> chart;
+    if (newlyChosen && !QFileInfo(name).exists() && !QFileInfo(name).isSymLink()) {
+        chart = dialogs_.chooseOne(accounts::starterChartQuestion(name),
+                                   accounts::starterChartChoices());
+        if (!chart) {
+            return false; // no new books: the books selected before stay
+        }
+    }
     const QString previousName = dialogFileName_;
-    if (const auto chosen = dialogs_.openFileName(dialogFileName_)) {
-        dialogFileName_ = *chosen;
-    }
-    if (dialogFileName_.isEmpty()) {
-        return; // nothing chosen yet: Select File ends quietly
-    }
+    dialogFileName_ = name;
     BooksLock::Claim claim = BooksLock::Claim::HeldElsewhere;
     try {
         claim = lock_.claim(dialogFileName_);
     } catch (const FileError& error) {
         // not a file Folio can work on: say which and why; the books selected before stay
         dialogs_.message(cannotOpenMessage(dialogFileName_, error), ui::MessageIcon::Critical);
-        return;
+        return false;
     }
     if (claim == BooksLock::Claim::HeldElsewhere) {
         dialogs_.message(heldElsewhereMessage(dialogFileName_), ui::MessageIcon::Critical);
         dialogFileName_ = previousName;
-        return;
+        return false;
     }
     try {
+        if (chart) {
+            accounts::createStarterBooks(name, static_cast<accounts::StarterChart>(*chart));
+        }
         books_.select(dialogFileName_);
     } catch (const FileError& error) {
         dialogs_.message(cannotOpenMessage(dialogFileName_, error), ui::MessageIcon::Critical);
@@ -142,13 +166,15 @@ void frmSelect::mnuSelectFile_Click() {
                 // those books cannot be opened either; the next tab entry reports it
             }
         }
-        return;
+        return false;
     }
     removeStaleLeftovers(dialogFileName_);
     SSTab1_->show();
     // The shown tab still holds the books as they were read before; prepare it again, so
     // a save or a posting there cannot write old accounts into these books.
     SSTab1_Click(lastTab_);
+    emit booksSelected(dialogFileName_);
+    return true;
 }
 
 void frmSelect::releaseBooks() {

@@ -7,6 +7,7 @@
 #include "ui/tab_page.h"
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
 class QTabWidget;
 
@@ -15,6 +16,8 @@ class Dialogs;
 }
 
 namespace folio::app {
+
+class DesktopWindow;
 
 // The main window: the File menu and the eight tabs. It owns the books and the company
 // information for the whole run, prepares each tab when it is shown and reports what
@@ -27,6 +30,9 @@ class frmSelect : public QMainWindow, public ui::MainWindowPort {
 
     void Form_Load();
     void mnuSelectFile_Click();
+    // Selects books by their path as File, Select File does after its dialog (the lock,
+    // the new-books question, the messages); true when they are selected.
+    bool selectBooks(const QString& path);
     void MnuExit_Click();
     void SSTab1_Click(int previousTab);
 
@@ -44,6 +50,10 @@ class frmSelect : public QMainWindow, public ui::MainWindowPort {
     // Shows a tab now (its entry runs before this returns).
     void showTab(ui::Tab tab);
 
+  signals:
+    // Books were selected (a path as chosen).
+    void booksSelected(const QString& path);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -52,6 +62,7 @@ class frmSelect : public QMainWindow, public ui::MainWindowPort {
     void buildTabs();
     void wireTabs();
     void releaseBooks();
+    bool openChosen(const QString& name, bool newlyChosen);
 
     Books books_;
     statements::CompanyInfo company_;
@@ -64,6 +75,8 @@ class frmSelect : public QMainWindow, public ui::MainWindowPort {
     BooksLock lock_;         // one running Folio per accounts file
     QString dialogFileName_; // the file-open dialog keeps its last name between uses
     int lastTab_ = ui::indexOf(ui::Tab::Blank);
+    // Last, so it goes first: before the widgets whose events it watches.
+    std::unique_ptr<DesktopWindow> desktop_;
 };
 
 } // namespace folio::app

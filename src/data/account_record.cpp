@@ -1,4 +1,5 @@
 #include "data/account_record.h"
+#include "data/account_types.h"
 #include <QByteArray>
 #include <algorithm>
 
@@ -13,7 +14,8 @@ void putText(RecordBytes& bytes, std::size_t offset, std::size_t size, const QSt
                 bytes.begin() + static_cast<std::ptrdiff_t>(offset));
 }
 
-QString getText(const RecordBytes& bytes, std::size_t offset, std::size_t size) {
+// The text of a field without its padding (blanks, and the NULs of an unwritten record).
+QLatin1StringView fieldText(const RecordBytes& bytes, std::size_t offset, std::size_t size) {
     std::size_t begin = offset;
     std::size_t end = offset + size;
     auto padding = [](std::uint8_t c) { return c == ' ' || c == '\0'; };
@@ -23,8 +25,33 @@ QString getText(const RecordBytes& bytes, std::size_t offset, std::size_t size) 
     while (end > begin && padding(bytes[end - 1])) {
         --end;
     }
-    return QString::fromLatin1(reinterpret_cast<const char*>(bytes.data()) + begin,
-                               static_cast<qsizetype>(end - begin));
+    return {reinterpret_cast<const char*>(bytes.data()) + begin,
+            static_cast<qsizetype>(end - begin)};
+}
+
+// The type text of a record: a code of the catalogue is shared rather than made again
+// for every record, which counts when a whole file of accounts is read.
+QString typeText(const RecordBytes& bytes) {
+    struct Known {
+        QLatin1StringView code;
+        QString text;
+    };
+    static const std::array<Known, kAccountTypes.size()> known = [] {
+        std::array<Known, kAccountTypes.size()> codes;
+        for (std::size_t i = 0; i < codes.size(); ++i) {
+            codes[i] = {QLatin1StringView(kAccountTypes[i].code),
+                        QString::fromLatin1(kAccountTypes[i].code)};
+        }
+        return codes;
+    }();
+    const QLatin1StringView text =
+        fieldText(bytes, RecordLayout::kTypeOffset, RecordLayout::kTypeSize);
+    for (const Known& k : known) {
+        if (k.code.size() == text.size() && std::equal(text.begin(), text.end(), k.code.begin())) {
+            return k.text;
+        }
+    }
+    return QString(text);
 }
 
 void putMoney(RecordBytes& bytes, std::size_t offset, Money amount) {
@@ -55,9 +82,8 @@ RecordBytes AccountRecord::encode() const {
 }
 
 AccountRecord AccountRecord::decode(const RecordBytes& bytes) {
-    return {getText(bytes, RecordLayout::kNameOffset, RecordLayout::kNameSize),
-            getText(bytes, RecordLayout::kTypeOffset, RecordLayout::kTypeSize),
-            getMoney(bytes, RecordLayout::kCurrentOffset),
+    return {QString(fieldText(bytes, RecordLayout::kNameOffset, RecordLayout::kNameSize)),
+            typeText(bytes), getMoney(bytes, RecordLayout::kCurrentOffset),
             getMoney(bytes, RecordLayout::kYtdOffset)};
 }
 

@@ -3,13 +3,13 @@
 
 namespace folio {
 
-AccountTable AccountTable::read(FileTable& files, int fileNumber, int count) {
+AccountTable AccountTable::read(FileTable& files, int fileNumber) {
+    const std::vector<RecordBytes> bytes = files.readAll(fileNumber);
     AccountTable table;
-    table.records.reserve(static_cast<std::size_t>(std::max(count, 0)));
-    files.scan(fileNumber, count, [&table](int, const AccountRecord& record) {
-        table.records.push_back(record);
-        return true;
-    });
+    table.records.reserve(bytes.size());
+    for (const RecordBytes& record : bytes) {
+        table.records.push_back(AccountRecord::decode(record));
+    }
     return table;
 }
 

@@ -10,8 +10,8 @@ class FileTable;
 struct AccountTable {
     std::vector<AccountRecord> records;
 
-    // Reads records 1..count from an open file.
-    static AccountTable read(FileTable& files, int fileNumber, int count);
+    // Reads every record of an open file in one pass.
+    static AccountTable read(FileTable& files, int fileNumber);
     // The record numbers of the accounts a listing shows: every record that is not blank.
     std::vector<int> listed() const;
 };

@@ -37,7 +37,7 @@ void Books::close() {
 
 AccountTable Books::read() {
     const int number = reopen();
-    return AccountTable::read(files_, number, files_.recordCount(number));
+    return AccountTable::read(files_, number);
 }
 
 } // namespace folio

@@ -205,8 +205,9 @@ void FileTable::rename(const QString& from, const QString& to) {
     }
 }
 
-void FileTable::replaceWhole(const QString& target, const std::vector<AccountRecord>& records) {
-    folio::FileRewrite rewrite(target, false);
+void FileTable::replaceWhole(const QString& target, const std::vector<AccountRecord>& records,
+                             bool heldHere) {
+    folio::FileRewrite rewrite(target, heldHere);
     for (const AccountRecord& record : records) {
         const RecordBytes bytes = record.encode();
         rewrite.append(bytes.data(), bytes.size());
@@ -216,6 +217,17 @@ void FileTable::replaceWhole(const QString& target, const std::vector<AccountRec
 
 void FileTable::setDurable(bool durable) {
     durableWrites = durable;
+}
+
+std::vector<RecordBytes> FileTable::readAll(int number) {
+    const int count = recordCount(number);
+    std::vector<RecordBytes> records;
+    records.reserve(static_cast<std::size_t>(count));
+    scanBytes(number, count, [&records](int, const RecordBytes& record) {
+        records.push_back(record);
+        return true;
+    });
+    return records;
 }
 
 } // namespace folio

@@ -55,13 +55,19 @@ class FileTable {
     static bool exists(const QString& path);
     static void remove(const QString& path);
     static void rename(const QString& from, const QString& to);
-    // Replaces a file that no Folio holds (a closed copy) by `records` in one step, through
-    // a private temporary file beside it (see folio::FileRewrite). On any failure the
-    // target is as it was and the temporary file is gone.
-    static void replaceWhole(const QString& target, const std::vector<AccountRecord>& records);
+    // Replaces a file by `records` in one step, through a private temporary file beside it
+    // (see folio::FileRewrite). On any failure the target is as it was and the temporary
+    // file is gone. A file another Folio holds is refused (55); so is one this Folio holds
+    // unless `heldHere` says it is the books being replaced (their lock moves along).
+    static void replaceWhole(const QString& target, const std::vector<AccountRecord>& records,
+                             bool heldHere = false);
 
     // Whether each record write is followed by a sync of the file (on unless measured).
     static void setDurable(bool durable);
+
+    // Every record of an open file (recordCount() of them), read a chunk at a time; a
+    // short last record reads zero-padded, as get() gives it.
+    std::vector<RecordBytes> readAll(int number);
 
   private:
     int descriptor(int number) const;

@@ -1,4 +1,5 @@
 #pragma once
+#include "reports/page_frame.h"
 #include "reports/print_line.h"
 #include <QString>
 #include <stdexcept>
@@ -31,6 +32,9 @@ class PagePrinter {
     // The print quality in dots per inch.
     virtual void setPrintQuality(int dotsPerInch) = 0;
 
+    // Frames the pages of the report that begins: its heading repeats on every page it
+    // breaks onto and its pages are numbered from 1. Unframed pages carry neither.
+    virtual void startReport(const PageFrame& frame) = 0;
     virtual void printLine(const PrintLine& line) = 0;
     // Ends the page; the next line starts a new one (no empty page at the end).
     virtual void newPage() = 0;

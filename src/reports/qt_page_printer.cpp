@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QFontMetricsF>
 #include <QPrinter>
+#include <algorithm>
 
 namespace folio::reports {
 
@@ -42,6 +43,7 @@ void QtPagePrinter::begin() {
     if (!painter_.begin(&printer_)) {
         throw PrintError();
     }
+    top_ = margin();
     applyFont();
 }
 
@@ -59,38 +61,79 @@ void QtPagePrinter::applyFont() {
     painter_.setFont(font);
 }
 
+double QtPagePrinter::margin() const {
+    return kMarginInches * printer_.resolution();
+}
+
+double QtPagePrinter::bottom(const QFontMetricsF& metrics) const {
+    const double pageHeight = printer_.pageRect(QPrinter::DevicePixel).height();
+    const double footer = frame_ ? 2 * metrics.lineSpacing() : 0;
+    return pageHeight - margin() - footer;
+}
+
+void QtPagePrinter::startReport(const PageFrame& frame) {
+    frame_ = frame;
+    pageNumber_ = 1;
+}
+
 void QtPagePrinter::startPageIfEnded() {
     if (!pageEnded_) {
         return;
     }
     pageEnded_ = false;
-    top_ = 0;
+    pageFinished_ = false;
+    top_ = margin();
     if (!printer_.newPage()) {
         throw PrintError();
+    }
+}
+
+void QtPagePrinter::finishPage() {
+    if (pageFinished_ || !frame_) {
+        pageFinished_ = true;
+        return;
+    }
+    pageFinished_ = true;
+    const QFontMetricsF metrics(painter_.font(), painter_.device());
+    const QString number = QStringLiteral("Page %1").arg(pageNumber_);
+    const double width = frame_->width * metrics.averageCharWidth();
+    const double x = margin() + (width - metrics.horizontalAdvance(number)) / 2;
+    const double y = bottom(metrics) + metrics.lineSpacing() + metrics.ascent();
+    painter_.drawText(QPointF(std::max(margin(), x), y), number);
+}
+
+void QtPagePrinter::drawLine(const PrintLine& line, bool mayBreak) {
+    const QFontMetricsF metrics(painter_.font(), painter_.device());
+    const PlacedLine placed =
+        placeLine(line, metrics.averageCharWidth(),
+                  [&metrics](const QString& text) { return metrics.horizontalAdvance(text); });
+    const double lineHeight = metrics.lineSpacing();
+    for (int row = 0; row < placed.rows; ++row) {
+        if (mayBreak && top_ > margin() && top_ + lineHeight > bottom(metrics)) {
+            finishPage(); // the printer's own page break
+            pageEnded_ = true;
+            startPageIfEnded();
+            ++pageNumber_;
+            if (frame_) {
+                for (const PrintLine& heading : frame_->heading) {
+                    drawLine(heading, false);
+                }
+                top_ += lineHeight;
+            }
+        }
+        for (const Placement& p : placed.texts) {
+            if (p.row == row) {
+                painter_.drawText(QPointF(margin() + p.x, top_ + metrics.ascent()), p.text);
+            }
+        }
+        top_ += lineHeight;
     }
 }
 
 void QtPagePrinter::printLine(const PrintLine& line) {
     begin();
     startPageIfEnded();
-    const QFontMetricsF metrics(painter_.font(), painter_.device());
-    const PlacedLine placed =
-        placeLine(line, metrics.averageCharWidth(),
-                  [&metrics](const QString& text) { return metrics.horizontalAdvance(text); });
-    const double pageHeight = printer_.pageRect(QPrinter::DevicePixel).height();
-    const double lineHeight = metrics.lineSpacing();
-    for (int row = 0; row < placed.rows; ++row) {
-        if (top_ > 0 && top_ + lineHeight > pageHeight) {
-            pageEnded_ = true; // the printer's own page break
-            startPageIfEnded();
-        }
-        for (const Placement& p : placed.texts) {
-            if (p.row == row) {
-                painter_.drawText(QPointF(p.x, top_ + metrics.ascent()), p.text);
-            }
-        }
-        top_ += lineHeight;
-    }
+    drawLine(line, true);
     if (printer_.printerState() == QPrinter::Error) {
         throw PrintError();
     }
@@ -98,11 +141,17 @@ void QtPagePrinter::printLine(const PrintLine& line) {
 
 void QtPagePrinter::newPage() {
     begin();
+    if (!pageEnded_) {
+        finishPage();
+    }
     pageEnded_ = true;
 }
 
 void QtPagePrinter::endDocument() {
     begin();
+    if (!pageEnded_) {
+        finishPage();
+    }
     if (!painter_.end() || printer_.printerState() == QPrinter::Error) {
         throw PrintError();
     }

@@ -1,6 +1,7 @@
 #pragma once
 #include "reports/page_printer.h"
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 namespace folio::reports {
@@ -23,7 +24,8 @@ struct RecordedDocument {
 // A page printer that writes text instead of ink, so a layout can be compared line by line.
 class RecordingPagePrinter : public PagePrinter {
   public:
-    // `linesPerPage` 0 means pages without end; `failOnLine` k > 0 makes the k-th line
+    // `linesPerPage` 0 means pages without end (a framed page then takes its page number
+    // under its last line); `failOnLine` k > 0 makes the k-th line
     // fail as a printer would.
     explicit RecordingPagePrinter(RecordedDocument& document, int linesPerPage = 0,
                                   int failOnLine = 0)
@@ -32,19 +34,27 @@ class RecordingPagePrinter : public PagePrinter {
     void setFontName(const QString& name) override;
     void setFontSize(double points) override;
     void setPrintQuality(int dotsPerInch) override;
+    void startReport(const PageFrame& frame) override;
     void printLine(const PrintLine& line) override;
     void newPage() override;
     void endDocument() override;
     void abort() override;
 
   private:
+    // The page the next row goes on: a full page is finished and a new one opened, with
+    // the report's heading when it is framed.
     QStringList& page();
+    void addRows(QStringList& rows, const PrintLine& line) const;
+    void finishPage();
 
     RecordedDocument& document_;
     int linesPerPage_;
     int failOnLine_;
     int linesPrinted_ = 0;
     bool pageEnded_ = true;
+    bool pageFinished_ = true;
+    std::optional<PageFrame> frame_;
+    int pageNumber_ = 1;
 };
 
 } // namespace folio::reports

@@ -1,53 +1,14 @@
 #include "reports/report_printer.h"
 #include "data/books.h"
 #include "data/file_error.h"
-#include "reports/balance_sheet_report.h"
-#include "reports/equity_report.h"
-#include "reports/income_statement_report.h"
 #include "reports/qt_page_printer.h"
-#include "reports/trial_balance_report.h"
+#include "reports/qt_report_files.h"
+#include "reports/report_layout.h"
 #include "ui/dialogs.h"
 #include "ui/failure_report.h"
 #include <QPrinter>
 
 namespace folio::reports {
-
-using statements::Missing;
-
-namespace {
-
-// The words for an input the report still needs, as its tab says them.
-QString missingMessage(Report report, Missing missing) {
-    switch (report) {
-    case Report::IncomeStatement:
-        return missing == Missing::Business
-                   ? QStringLiteral("You must complete company information section")
-                   : QStringLiteral("You need to enter the amount of ending inventory");
-    case Report::Equity:
-        return statements::missingInputMessage(missing, QStringLiteral("income statement"));
-    default:
-        return statements::missingInputMessage(missing, QStringLiteral("stockholders' equity"));
-    }
-}
-
-std::vector<PrintLine> linesOf(Report report, const ReportHeading& heading,
-                               const statements::Statements& s) {
-    switch (report) {
-    case Report::TrialBalance:
-        return trialBalanceLayout(heading, s);
-    case Report::IncomeStatement:
-        return s.income->business == statements::Business::Merchandising
-                   ? merchandisingLayout(heading, s, *s.income)
-                   : serviceLayout(heading, s, *s.income);
-    case Report::Equity:
-        return equityLayout(heading, *s.equity);
-    case Report::BalanceSheet:
-        return balanceSheetLayout(heading, s);
-    }
-    return {};
-}
-
-} // namespace
 
 ReportPrinter::ReportPrinter(ui::TabContext context)
     : ctx_(context), factory_([](QPrinter& target, PrinterSettings& settings) {
@@ -56,18 +17,30 @@ ReportPrinter::ReportPrinter(ui::TabContext context)
 
 ReportPrinter::~ReportPrinter() = default;
 
-std::optional<std::vector<PrintLine>> ReportPrinter::layout(Report report) {
+std::optional<statements::Statements> ReportPrinter::statementsFor(Report report) {
     std::optional<statements::Statements> s;
     if (!ui::runWithRetry(ctx_.dialogs, [&] {
             s = statements::computeStatements(ctx_.books.read(), ctx_.company);
         })) {
         return std::nullopt;
     }
-    if (report != Report::TrialBalance && s->missing != Missing::Nothing) {
+    if (report != Report::TrialBalance && s->missing != statements::Missing::Nothing) {
         ctx_.dialogs.message(missingMessage(report, s->missing));
         return std::nullopt;
     }
-    return linesOf(report, {ctx_.company.name, ctx_.company.date}, *s);
+    return s;
+}
+
+ReportHeading ReportPrinter::heading() const {
+    return {ctx_.company.name, ctx_.company.date};
+}
+
+std::optional<std::vector<PrintLine>> ReportPrinter::layout(Report report) {
+    const std::optional<statements::Statements> s = statementsFor(report);
+    if (!s) {
+        return std::nullopt;
+    }
+    return reportLayout(report, heading(), *s);
 }
 
 void ReportPrinter::print(Report report) {
@@ -76,8 +49,10 @@ void ReportPrinter::print(Report report) {
         if (!lines) {
             return;
         }
-        // The equity statement keeps whatever font the printer was left with.
-        if (!printCopies(report != Report::Equity, *lines) && report == Report::TrialBalance) {
+        if (!preview(reportSetsFont(report), *lines)) {
+            return; // the preview was closed: nothing printed, nothing went wrong
+        }
+        if (!printCopies(reportSetsFont(report), *lines) && report == Report::TrialBalance) {
             ctx_.dialogs.message(QStringLiteral("There was a problem printing to your printer!"));
         }
     } catch (const std::exception&) {
@@ -85,6 +60,20 @@ void ReportPrinter::print(Report report) {
         ctx_.dialogs.beep();
         ctx_.dialogs.message(errorMessage(482), ui::MessageIcon::Critical);
     }
+}
+
+bool ReportPrinter::preview(bool setsFont, const std::vector<PrintLine>& lines) {
+    // The preview shows one copy as it will print, on settings of its own.
+    return ctx_.dialogs.previewPrint(printer(), [&](QPrinter& shown) {
+        PrinterSettings settings = settings_;
+        const std::unique_ptr<PagePrinter> page = factory_(shown, settings);
+        try {
+            printCopiesOn(*page, lines, 1, setsFont);
+            page->endDocument();
+        } catch (const PrintError&) {
+            page->abort();
+        }
+    });
 }
 
 bool ReportPrinter::printCopies(bool setsFont, const std::vector<PrintLine>& lines) {
@@ -95,17 +84,7 @@ bool ReportPrinter::printCopies(bool setsFont, const std::vector<PrintLine>& lin
     }
     const std::unique_ptr<PagePrinter> page = factory_(target, settings_);
     try {
-        for (int copy = 1; copy <= *copies; ++copy) {
-            if (setsFont) {
-                page->setFontName(QStringLiteral("Times New Roman"));
-                page->setFontSize(10);
-                page->setPrintQuality(300);
-            }
-            for (const PrintLine& line : lines) {
-                page->printLine(line);
-            }
-            page->newPage();
-        }
+        printCopiesOn(*page, lines, *copies, setsFont);
         page->endDocument();
         return true;
     } catch (const PrintError&) {

@@ -2,6 +2,7 @@
 #include "reports/page_printer.h"
 #include "reports/print_line.h"
 #include "reports/report_heading.h"
+#include "reports/report_kind.h"
 #include "statements/statement_chain.h"
 #include "ui/tab_context.h"
 #include <functional>
@@ -13,11 +14,9 @@ class QPrinter;
 
 namespace folio::reports {
 
-// The printed statements.
-enum class Report { TrialBalance, IncomeStatement, Equity, BalanceSheet };
-
 // Prints a statement: its figures computed again from the accounts file, laid out on the
-// page printer, one page per copy, all copies in one document.
+// page printer, one page per copy, all copies in one document, after a print preview.
+// Exports a statement the same way to a PDF or CSV file.
 class ReportPrinter {
   public:
     // Makes the page printer a document is laid out on; by default the real printer.
@@ -37,7 +36,20 @@ class ReportPrinter {
     // message) when an input is missing or the file cannot be read.
     std::optional<std::vector<PrintLine>> layout(Report report);
 
+    // The export's file dialog, then the file (PDF or CSV by its extension); the name
+    // written, or empty when cancelled or when it failed (after a message).
+    std::optional<QString> exportReport(Report report);
+    // Writes a report to a file, PDF or CSV by its extension; false after a message when
+    // it cannot.
+    bool exportTo(Report report, const QString& path);
+
   private:
+    // The statements of the books as they are now, ready for the report; empty (after a
+    // message) when an input is missing or the file cannot be read.
+    std::optional<statements::Statements> statementsFor(Report report);
+    ReportHeading heading() const;
+    // The print preview of one copy; true when the user goes on to print.
+    bool preview(bool setsFont, const std::vector<PrintLine>& lines);
     // The print dialog, then every copy; false when the dialog was cancelled or the
     // printer failed (the document is then dropped).
     bool printCopies(bool setsFont, const std::vector<PrintLine>& lines);

@@ -1,26 +1,60 @@
 #include "statements/statement_chain.h"
 #include "data/account_types.h"
 #include <algorithm>
-#include <map>
+#include <array>
+#include <iterator>
 
 namespace folio::statements {
 
 namespace {
 
-// The sum of every account of each type code.
-using CodeTotals = std::map<QString, Amounts>;
+// The sum of the accounts of each type code the statements use, and whether the books
+// have one of that code.
+struct CodeTotal {
+    QString code;
+    Amounts sum;
+    bool seen = false;
+};
+using CodeTotals = std::array<CodeTotal, 12>;
 
 CodeTotals totalsByCode(const AccountTable& table) {
     CodeTotals totals;
+    const char* codes[] = {"D1", "D1I", "C1", "C2", "C3C", "C3",
+                           "D3", "C4",  "D4", "D5", "C5",  "D6"};
+    static_assert(std::size(codes) == std::tuple_size_v<CodeTotals>);
+    for (std::size_t i = 0; i < totals.size(); ++i) {
+        totals[i].code = QString::fromLatin1(codes[i]);
+    }
     for (const AccountRecord& account : table.records) {
-        totals[account.type] += account.balances();
+        const QString& code = account.type;
+        // Records read from a file share the text of each catalogue code, so once a total
+        // holds that text, a record of its code is found without comparing letters.
+        auto shared = [&code](const CodeTotal& t) {
+            return t.code.constData() == code.constData() && t.code.size() == code.size();
+        };
+        auto found = std::find_if(totals.begin(), totals.end(), shared);
+        if (found == totals.end()) {
+            found = std::find_if(totals.begin(), totals.end(),
+                                 [&code](const CodeTotal& t) { return t.code == code; });
+            if (found != totals.end()) {
+                found->code = code;
+            }
+        }
+        if (found != totals.end()) {
+            found->sum += account.balances();
+            found->seen = true;
+        }
     }
     return totals;
 }
 
+const CodeTotal& totalOf(const CodeTotals& totals, const char* code) {
+    return *std::find_if(totals.begin(), totals.end(),
+                         [code](const CodeTotal& t) { return t.code == QLatin1String(code); });
+}
+
 Amounts of(const CodeTotals& totals, const char* code) {
-    const auto found = totals.find(QLatin1String(code));
-    return found == totals.end() ? Amounts() : found->second;
+    return totalOf(totals, code).sum;
 }
 
 TrialBalance trialBalance(const AccountTable& table) {
@@ -75,7 +109,7 @@ EquityStatement equityStatement(const CodeTotals& t, const IncomeStatement& inco
 BalanceSheet balanceSheet(const CodeTotals& t, const EquityStatement& equity, Money ending) {
     BalanceSheet s;
     s.assets = of(t, "D1");
-    s.hasInventory = t.count(QStringLiteral("D1I")) > 0;
+    s.hasInventory = totalOf(t, "D1I").seen;
     s.inventory = s.hasInventory ? Amounts::both(ending) : Amounts();
     s.depreciation = of(t, "C1");
     s.totalAssets = s.assets - s.depreciation + s.inventory;

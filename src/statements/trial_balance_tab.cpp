@@ -93,8 +93,14 @@ std::optional<ui::Tab> TrialBalanceTab::enter() {
     for (QLineEdit* box : {txtDebit_, txtCredits_, txtYtdDebits_, txtYtdCredits_}) {
         box->clear();
     }
-    lblBalance_->clear();
-    show(computeStatements(ctx_.books.read(), ctx_.company));
+    // The balance line is cleared only when the figures cannot be shown: it wraps, so each
+    // change of its text lays the page out again.
+    try {
+        show(computeStatements(ctx_.books.read(), ctx_.company));
+    } catch (...) {
+        lblBalance_->clear();
+        throw;
+    }
     return std::nullopt;
 }
 

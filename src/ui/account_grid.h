@@ -1,10 +1,12 @@
 #pragma once
 #include "data/account_table.h"
+#include "ui/account_list_model.h"
+#include <QHash>
 #include <QTableView>
+#include <array>
+#include <vector>
 
 namespace folio::ui {
-
-class AccountListModel;
 
 // A read-only grid of accounts over an AccountListModel: columns sized to their contents
 // and widened by the user, whole rows chosen, the view scrolling through any number of
@@ -20,8 +22,19 @@ class AccountGrid : public QTableView {
     void show(const AccountTable& table, const std::vector<int>& numbers);
     void clear();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+
   private:
+    void sizeColumns();
+    void fitNames();
+
     AccountListModel* model_;
+    std::vector<int> headerWidths_;
+    std::array<int, AccountListModel::ColumnCount>
+        widths_{}; // each column's own width, from its texts and heading
+    QHash<QString, int> textWidths_;
 };
 
 } // namespace folio::ui

@@ -1,6 +1,8 @@
 #pragma once
 #include "data/account_record.h"
 #include <QAbstractTableModel>
+#include <QStringList>
+#include <array>
 #include <vector>
 
 namespace folio::ui {
@@ -19,6 +21,11 @@ class AccountListModel : public QAbstractTableModel {
     void clear();
     // Changes the balances of one listed row.
     void setBalances(int row, const Amounts& balances);
+
+    // The texts of a column that decide its width, found without making a text per row:
+    // the longest names (letters differ in width, so a few of them), the highest and the
+    // lowest amount, the highest record number, the longest type code.
+    std::array<QStringList, ColumnCount> widestTexts() const;
 
     const AccountRecord& account(int row) const;
     int recordNumber(int row) const { return numbers_[static_cast<std::size_t>(row)]; }

@@ -1,5 +1,7 @@
 #pragma once
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <optional>
 
 class QPrinter;
@@ -34,6 +36,18 @@ class Dialogs {
     // The print dialog for the given printer: the number of copies, or empty when the
     // user cancelled.
     virtual std::optional<int> choosePrinter(QPrinter& printer) = 0;
+    // A question with a list of answers, the first one chosen at the start: the index of
+    // the answer taken, or empty when the user cancelled.
+    virtual std::optional<int> chooseOne(const QString& question, const QStringList& answers) = 0;
+    // The print preview of a document, shown before the print dialog: `render` draws one
+    // copy on the printer it is given, as often as the preview needs. True when the user
+    // chose to go on and print, false when the preview was closed.
+    virtual bool previewPrint(QPrinter& printer, const std::function<void(QPrinter&)>& render) = 0;
+    // The file-save dialog of an export, starting at `suggested`; `types` are filters such
+    // as "PDF document (*.pdf)". The name chosen, with the extension of the type chosen
+    // when it had none; empty when cancelled. Replacing a file is confirmed there.
+    virtual std::optional<QString> saveFileName(const QString& title, const QString& suggested,
+                                                const QStringList& types) = 0;
 };
 
 } // namespace folio::ui

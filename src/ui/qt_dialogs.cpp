@@ -1,10 +1,16 @@
 #include "ui/qt_dialogs.h"
+#include "ui/print_preview_dialog.h"
 #include <QApplication>
+#include <QButtonGroup>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace folio::ui {
 
@@ -63,6 +69,32 @@ std::optional<QString> QtDialogs::openFileName(const QString& lastName) {
     return dialog.selectedFiles().constFirst();
 }
 
+std::optional<int> QtDialogs::chooseOne(const QString& question, const QStringList& answers) {
+    QDialog dialog(parent_);
+    dialog.setWindowTitle(programTitle());
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* prompt = new QLabel(question, &dialog);
+    prompt->setWordWrap(true);
+    layout->addWidget(prompt);
+    auto* group = new QButtonGroup(&dialog);
+    for (int i = 0; i < answers.size(); ++i) {
+        auto* option = new QRadioButton(answers[i], &dialog);
+        option->setObjectName(QStringLiteral("optAnswer%1").arg(i + 1));
+        option->setAccessibleName(answers[i]);
+        option->setChecked(i == 0);
+        group->addButton(option, i);
+        layout->addWidget(option);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted || group->checkedId() < 0) {
+        return std::nullopt;
+    }
+    return group->checkedId();
+}
+
 std::optional<int> QtDialogs::choosePrinter(QPrinter& printer) {
     printer.setCopyCount(1);
     QPrintDialog dialog(&printer, parent_);
@@ -74,6 +106,35 @@ std::optional<int> QtDialogs::choosePrinter(QPrinter& printer) {
     const int copies = std::max(1, printer.copyCount());
     printer.setCopyCount(1);
     return copies;
+}
+
+bool QtDialogs::previewPrint(QPrinter& printer, const std::function<void(QPrinter&)>& render) {
+    PrintPreviewDialog preview(printer, render, parent_);
+    return preview.exec() == QDialog::Accepted;
+}
+
+std::optional<QString> QtDialogs::saveFileName(const QString& title, const QString& suggested,
+                                               const QStringList& types) {
+    QFileDialog dialog(parent_, title, suggested, types.join(QStringLiteral(";;")));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (!suggested.isEmpty()) {
+        dialog.selectFile(suggested);
+    }
+    // The extension follows the type chosen in the dialog.
+    const auto suffixOf = [](const QString& filter) {
+        const qsizetype star = filter.indexOf(QStringLiteral("*."));
+        return star < 0 ? QString() : filter.mid(star + 2).section(u')', 0, 0);
+    };
+    dialog.setDefaultSuffix(suffixOf(types.value(0)));
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog, suffixOf](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
 }
 
 } // namespace folio::ui

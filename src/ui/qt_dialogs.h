@@ -19,6 +19,10 @@ class QtDialogs : public Dialogs {
                      const QString& defaultText) override;
     std::optional<QString> openFileName(const QString& lastName) override;
     std::optional<int> choosePrinter(QPrinter& printer) override;
+    std::optional<int> chooseOne(const QString& question, const QStringList& answers) override;
+    bool previewPrint(QPrinter& printer, const std::function<void(QPrinter&)>& render) override;
+    std::optional<QString> saveFileName(const QString& title, const QString& suggested,
+                                        const QStringList& types) override;
 
   private:
     QPointer<QWidget> parent_;

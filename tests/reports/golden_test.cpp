@@ -62,6 +62,16 @@ TEST_F(GoldenReports, TrialBalance) {
     expectGolden("trial_balance.txt");
 }
 
+// On pages of 20 lines: each page after the first repeats the heading, and the pages of
+// each copy are numbered from 1.
+TEST_F(GoldenReports, TrialBalanceOnShortPages) {
+    linesPerPage = 20;
+    openBooks(chartOfAccounts());
+    answerPrint(2);
+    reports.print(reports::Report::TrialBalance);
+    expectGolden("trial_balance_pages.txt");
+}
+
 TEST_F(GoldenReports, MerchandisingIncomeStatement) {
     openBooks(chartOfAccounts());
     answerPrint(1);

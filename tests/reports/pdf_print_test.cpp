@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 
 namespace {
 
@@ -121,7 +122,7 @@ TEST_F(PdfReports, PrintButtonsOnTheTabsPrint) {
     }
 }
 
-TEST_F(PdfReports, LinesThatDoNotFitGoOnTheNextPage) {
+TEST_F(PdfReports, LongReportKeepsMarginsRepeatsItsHeadingAndNumbersItsPages) {
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path("long.pdf"));
@@ -131,18 +132,46 @@ TEST_F(PdfReports, LinesThatDoNotFitGoOnTheNextPage) {
         page.setFontName("Times New Roman");
         page.setFontSize(10);
         page.setPrintQuality(300);
+        const std::vector<reports::PrintLine> heading = {
+            reports::PrintLine().centred(92, "Kestrow Supply Co."),
+            reports::PrintLine().centred(92, "Trial Balance")};
+        page.startReport(reports::pageFrameOf(heading));
+        for (const reports::PrintLine& line : heading) {
+            page.printLine(line);
+        }
         for (int i = 1; i <= 150; ++i) {
             page.printLine(
-                reports::PrintLine().text(QStringLiteral("Line %1").arg(i)).tab(35).text("x"));
+                reports::PrintLine().text(QStringLiteral("Line %1").arg(i)).tab(92).text("x"));
         }
         page.newPage();
         page.endDocument();
     }
-    EXPECT_EQ(printer.resolution(), 300);
-    EXPECT_EQ(settings.fontName, "Times New Roman");
-    EXPECT_GE(pdfPages(path("long.pdf")), 2);
+    const int pages = pdfPages(path("long.pdf"));
+    EXPECT_GE(pages, 3);
     const QString text = pdfText(path("long.pdf"));
     EXPECT_TRUE(text.contains("Line 1 ") && text.contains("Line 150"));
+    EXPECT_EQ(text.count("Kestrow Supply Co."), pages);
+    EXPECT_TRUE(text.contains(QStringLiteral("Page %1").arg(pages)));
+    // Every word lies at least half an inch (36 points) inside the page's edges.
+    const QString boxes = run("pdftotext", {"-bbox", path("long.pdf"), "-"});
+    const QRegularExpression pageSize(R"re(<page width="([\d.]+)" height="([\d.]+)")re");
+    const auto size = pageSize.match(boxes);
+    ASSERT_TRUE(size.hasMatch());
+    const double width = size.captured(1).toDouble();
+    const double height = size.captured(2).toDouble();
+    const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)")re");
+    int words = 0;
+    for (auto it = word.globalMatch(boxes); it.hasNext(); ++words) {
+        const auto m = it.next();
+        EXPECT_GE(m.captured(1).toDouble(), 36);
+        EXPECT_GE(m.captured(2).toDouble(), 36);
+        EXPECT_LE(m.captured(3).toDouble(), width - 36);
+        EXPECT_LE(m.captured(4).toDouble(), height - 36);
+    }
+    EXPECT_GT(words, 300);
+    EXPECT_EQ(printer.resolution(), 300);
+    EXPECT_EQ(settings.fontName, "Times New Roman");
 
     // A document dropped half way leaves no file behind.
     printer.setOutputFileName(path("dropped.pdf"));

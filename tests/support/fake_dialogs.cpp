@@ -54,6 +54,32 @@ std::optional<int> FakeDialogs::choosePrinter(QPrinter& printer) {
     return onPrint ? onPrint(printer) : std::nullopt;
 }
 
+std::optional<int> FakeDialogs::chooseOne(const QString& question, const QStringList&) {
+    shown.push_back({ShownDialog::Kind::Choice, question, MessageIcon::None, programTitle()});
+    if (choices.empty()) {
+        return 0;
+    }
+    const auto answer = choices.front();
+    choices.pop_front();
+    return answer;
+}
+
+bool FakeDialogs::previewPrint(QPrinter& printer, const std::function<void(QPrinter&)>& render) {
+    shown.push_back({ShownDialog::Kind::Preview, QString(), MessageIcon::None, QString()});
+    return onPreview ? onPreview(printer, render) : true;
+}
+
+std::optional<QString> FakeDialogs::saveFileName(const QString& title, const QString&,
+                                                 const QStringList&) {
+    shown.push_back({ShownDialog::Kind::SaveFile, title, MessageIcon::None, QString()});
+    if (saveNames.empty()) {
+        return std::nullopt;
+    }
+    const QString answer = saveNames.front();
+    saveNames.pop_front();
+    return answer;
+}
+
 QStringList FakeDialogs::messages() const {
     QStringList texts;
     for (const ShownDialog& d : shown) {

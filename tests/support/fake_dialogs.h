@@ -10,7 +10,7 @@ using folio::ui::MessageIcon;
 
 // One dialog the program showed, as a test sees it.
 struct ShownDialog {
-    enum class Kind { Message, YesNo, Failure, Input, OpenFile, Print };
+    enum class Kind { Message, YesNo, Failure, Input, OpenFile, Print, Choice, Preview, SaveFile };
     Kind kind;
     QString text;
     MessageIcon icon = MessageIcon::None;
@@ -29,6 +29,10 @@ class FakeDialogs : public ui::Dialogs {
                      const QString& defaultText) override;
     std::optional<QString> openFileName(const QString& lastName) override;
     std::optional<int> choosePrinter(QPrinter& printer) override;
+    std::optional<int> chooseOne(const QString& question, const QStringList& answers) override;
+    bool previewPrint(QPrinter& printer, const std::function<void(QPrinter&)>& render) override;
+    std::optional<QString> saveFileName(const QString& title, const QString& suggested,
+                                        const QStringList& types) override;
 
     // The texts of the message boxes shown (plain, exclamation, critical and failures).
     QStringList messages() const;
@@ -41,6 +45,12 @@ class FakeDialogs : public ui::Dialogs {
     std::deque<bool> failureAnswers;
     std::deque<QString> inputAnswers;
     std::deque<std::optional<QString>> fileNames;
+    // Answers to chooseOne: an index, or empty for Cancel; with none left the first answer.
+    std::deque<std::optional<int>> choices;
+    // Answers to the export's file dialog; with none left, Cancel.
+    std::deque<QString> saveNames;
+    // Answers the print preview (it may render the document); unset: go on to print.
+    std::function<bool(QPrinter&, const std::function<void(QPrinter&)>&)> onPreview;
     // Sets up the printer (for example to write a PDF) and gives the copies; empty = Cancel.
     std::function<std::optional<int>(QPrinter&)> onPrint;
     // Runs when a message is shown, so a test can act while it is "on screen".

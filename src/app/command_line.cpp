@@ -1,0 +1,149 @@
+#include "app/command_line.h"
+#include <QCommandLineParser>
+
+#ifndef FOLIO_VERSION
+#define FOLIO_VERSION "unknown"
+#endif
+
+namespace folio::app {
+
+namespace {
+
+// The type of business as the program keeps it, from the words a user may type.
+std::optional<QString> businessCode(const QString& typed) {
+    const QString word = typed.trimmed().toLower();
+    if (word == QLatin1String("service")) {
+        return QStringLiteral("Service");
+    }
+    if (word == QLatin1String("mdse") || word == QLatin1String("merchandising")) {
+        return QStringLiteral("Mdse");
+    }
+    return std::nullopt;
+}
+
+CommandLine failure(const QString& error) {
+    CommandLine line;
+    line.action = CommandLine::Action::Fail;
+    line.error = error;
+    return line;
+}
+
+std::optional<QString> valueOf(const QCommandLineParser& parser, const QString& name) {
+    return parser.isSet(name) ? std::optional<QString>(parser.value(name)) : std::nullopt;
+}
+
+CommandLine exportLine(const QCommandLineParser& parser) {
+    CommandLine line;
+    line.action = CommandLine::Action::Export;
+    ExportRequest& request = line.exportRequest;
+    request.report = parser.value(QStringLiteral("export"));
+    if (!exportReportNames().contains(request.report)) {
+        return failure(QStringLiteral("unknown statement \"%1\"; choose one of: %2")
+                           .arg(request.report, exportReportNames().join(QStringLiteral(", "))));
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 2) {
+        return failure(QStringLiteral("--export needs the books file and the output file "
+                                      "(for example: folio --export %1 books.dat out.pdf)")
+                           .arg(request.report));
+    }
+    request.books = files[0];
+    request.output = files[1];
+    const QString suffix = request.output.section(u'.', -1).toLower();
+    if (!request.output.contains(u'.') || (suffix != "pdf" && suffix != "csv")) {
+        return failure(
+            QStringLiteral("the output file must end in .pdf or .csv: %1").arg(request.output));
+    }
+    request.company = valueOf(parser, QStringLiteral("company"));
+    request.date = valueOf(parser, QStringLiteral("date"));
+    request.endingInventory = valueOf(parser, QStringLiteral("ending-inventory"));
+    if (const auto typed = valueOf(parser, QStringLiteral("business"))) {
+        request.business = businessCode(*typed);
+        if (!request.business) {
+            return failure(QStringLiteral("--business must be service or merchandising, not "
+                                          "\"%1\"")
+                               .arg(*typed));
+        }
+    }
+    return line;
+}
+
+} // namespace
+
+QStringList exportReportNames() {
+    return {QStringLiteral("trial-balance"), QStringLiteral("income-statement"),
+            QStringLiteral("equity"), QStringLiteral("balance-sheet")};
+}
+
+CommandLine parseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions({
+        {{QStringLiteral("h"), QStringLiteral("help")}, QString()},
+        {{QStringLiteral("v"), QStringLiteral("version")}, QString()},
+        {QStringLiteral("export"), QString(), QStringLiteral("statement")},
+        {QStringLiteral("company"), QString(), QStringLiteral("name")},
+        {QStringLiteral("date"), QString(), QStringLiteral("date")},
+        {QStringLiteral("business"), QString(), QStringLiteral("type")},
+        {QStringLiteral("ending-inventory"), QString(), QStringLiteral("amount")},
+    });
+    if (!parser.parse(arguments)) {
+        CommandLine line = failure(parser.errorText());
+        line.unknownOption = !parser.unknownOptionNames().isEmpty();
+        return line;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        return {CommandLine::Action::Help, {}, {}, {}};
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        return {CommandLine::Action::Version, {}, {}, {}};
+    }
+    if (parser.isSet(QStringLiteral("export"))) {
+        return exportLine(parser);
+    }
+    for (const char* option : {"company", "date", "business", "ending-inventory"}) {
+        if (parser.isSet(QLatin1String(option))) {
+            return failure(QStringLiteral("--%1 goes with --export").arg(QLatin1String(option)));
+        }
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        return failure(QStringLiteral("Folio opens one books file at a time"));
+    }
+    CommandLine line;
+    line.booksFile = files.value(0);
+    return line;
+}
+
+QString helpText() {
+    return QStringLiteral(
+        "Usage: folio [FILE]\n"
+        "       folio --export STATEMENT FILE OUTPUT [options]\n"
+        "\n"
+        "Double-entry bookkeeping for a small corporation.\n"
+        "\n"
+        "  FILE                  the accounts file to select at start (a new name offers\n"
+        "                        a starter chart of accounts)\n"
+        "  -h, --help            show this help and exit\n"
+        "  -v, --version         show the version and exit\n"
+        "\n"
+        "Export without a window (no display needed):\n"
+        "  --export STATEMENT    trial-balance, income-statement, equity or balance-sheet;\n"
+        "                        OUTPUT ending in .pdf writes the printed page, .csv the\n"
+        "                        figures with their labels, one line each\n"
+        "  --company NAME        the company name on the heading\n"
+        "  --date DATE           the date of the statements\n"
+        "  --business TYPE       service or merchandising\n"
+        "  --ending-inventory N  the ending inventory of a merchandising business\n"
+        "\n"
+        "The statements build on each other: the equity statement and the balance sheet\n"
+        "use the income statement's net income, as on the tabs. The exit status is 0 when\n"
+        "the file was written and 1 with a message on the error output when it was not;\n"
+        "2 means the command line was wrong.\n");
+}
+
+QString versionText() {
+    return QStringLiteral("Folio %1\n").arg(QStringLiteral(FOLIO_VERSION));
+}
+
+} // namespace folio::app

@@ -1,0 +1,42 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace folio::app {
+
+// What `folio --export` is asked to write: which statement, from which books, to which
+// file (its extension .pdf or .csv chooses the form), and the company values given on the
+// command line in place of the stored ones.
+struct ExportRequest {
+    QString report; // trial-balance, income-statement, equity or balance-sheet
+    QString books;
+    QString output;
+    std::optional<QString> company;
+    std::optional<QString> date;
+    std::optional<QString> business; // "Service" or "Mdse"
+    std::optional<QString> endingInventory;
+};
+
+// What the command line asks for.
+struct CommandLine {
+    enum class Action { Run, Help, Version, Export, Fail };
+    Action action = Action::Run;
+    QString booksFile; // Run: the books to select at start, or empty
+    ExportRequest exportRequest;
+    QString error; // Fail: what was wrong, for the terminal
+    // Fail: an option Folio does not know, which may be one of Qt's own (-platform ...).
+    bool unknownOption = false;
+};
+
+// Reads the program's arguments (the first one is the program's name).
+CommandLine parseCommandLine(const QStringList& arguments);
+
+// The answers of --help and --version, for the terminal.
+QString helpText();
+QString versionText();
+
+// The statements --export knows, in the order of the tabs.
+QStringList exportReportNames();
+
+} // namespace folio::app

@@ -1,0 +1,132 @@
+#include "app/export_command.h"
+#include "company/date_rules.h"
+#include "data/file_error.h"
+#include "data/file_table.h"
+#include "data/money.h"
+#include "data/text_rules.h"
+#include "reports/page_printer.h"
+#include "reports/qt_report_files.h"
+#include "reports/report_layout.h"
+#include "reports/statement_csv.h"
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <cstdio>
+#include <stdexcept>
+
+namespace folio::app {
+
+namespace {
+
+using reports::Report;
+
+// A reason the export cannot be made, for the error output.
+struct ExportFailure : std::runtime_error {
+    explicit ExportFailure(const QString& text)
+        : std::runtime_error(text.toLocal8Bit().toStdString()) {}
+};
+
+// The accounts file read without writing to it, record by record as the tabs read it (a
+// last partial record is filled with zero bytes).
+AccountTable readBooks(const QString& path) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        throw ExportFailure(QStringLiteral("cannot read the accounts file %1").arg(path));
+    }
+    const QByteArray bytes = file.readAll();
+    AccountTable table;
+    const int count = recordCountOf(bytes.size());
+    for (int i = 0; i < count; ++i) {
+        RecordBytes raw{};
+        const qsizetype at = qsizetype{i} * qsizetype{RecordLayout::kRecordSize};
+        const qsizetype size = std::min<qsizetype>(bytes.size() - at, qsizetype{raw.size()});
+        std::copy_n(bytes.constData() + at, std::max<qsizetype>(size, 0), raw.begin());
+        table.records.push_back(AccountRecord::decode(raw));
+    }
+    return table;
+}
+
+statements::CompanyInfo companyOf(const ExportRequest& request) {
+    statements::CompanyInfo company;
+    company.name = request.company.value_or(QString());
+    if (request.date) {
+        if (!company::isRecognisedDate(*request.date)) {
+            throw ExportFailure(company::invalidDateMessage(*request.date));
+        }
+        company.date = request.date->trimmed();
+    }
+    if (request.business) {
+        company.business = *request.business == QLatin1String("Mdse")
+                               ? statements::Business::Merchandising
+                               : statements::Business::Service;
+    }
+    if (request.endingInventory) {
+        company.endingInventory = parseAmount(*request.endingInventory);
+        if (!company.endingInventory) {
+            throw ExportFailure(QStringLiteral("the ending inventory \"%1\" is not an amount")
+                                    .arg(*request.endingInventory));
+        }
+    }
+    return company;
+}
+
+QString missingText(statements::Missing missing) {
+    return missing == statements::Missing::Business
+               ? QStringLiteral("it needs the type of business: add --business service or "
+                                "--business merchandising")
+               : QStringLiteral("it needs the ending inventory: add --ending-inventory AMOUNT");
+}
+
+void exportStatement(const ExportRequest& request) {
+    const auto index = exportReportNames().indexOf(request.report);
+    const auto report = static_cast<Report>(std::max<qsizetype>(index, 0));
+    if (QFileInfo(request.output).absoluteFilePath() ==
+        QFileInfo(request.books).absoluteFilePath()) {
+        throw ExportFailure(QStringLiteral("the output would replace the accounts file"));
+    }
+    const statements::CompanyInfo company = companyOf(request);
+    statements::Statements s;
+    try {
+        s = statements::computeStatements(readBooks(request.books), company);
+    } catch (const MoneyOverflow&) {
+        throw ExportFailure(QStringLiteral("the balances are too large to add up"));
+    }
+    if (report != Report::TrialBalance && s.missing != statements::Missing::Nothing) {
+        throw ExportFailure(
+            QStringLiteral("cannot export the %1: %2").arg(request.report, missingText(s.missing)));
+    }
+    const reports::ReportHeading heading{company.name, company.date};
+    try {
+        if (request.output.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
+            reports::writeTextFile(request.output, reports::statementCsv(report, heading, s));
+        } else {
+            reports::writeReportPdf(reports::reportLayout(report, heading, s), request.output);
+        }
+    } catch (const FileError& error) {
+        throw ExportFailure(QStringLiteral("cannot write %1: %2")
+                                .arg(request.output, errorMessage(error.number())));
+    } catch (const reports::PrintError&) {
+        throw ExportFailure(QStringLiteral("cannot write the PDF file %1").arg(request.output));
+    }
+}
+
+} // namespace
+
+int runExport(const ExportRequest& request, int argc, char* argv[]) {
+    // The page is laid out with fonts but never shown: no display is needed.
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform != "offscreen" && platform != "minimal") {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    try {
+        exportStatement(request);
+        return 0;
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "folio: %s\n", failure.what());
+        return 1;
+    }
+}
+
+} // namespace folio::app

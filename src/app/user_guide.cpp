@@ -1,0 +1,100 @@
+#include "app/user_guide.h"
+#include <QCoreApplication>
+
+namespace folio::app {
+
+QString userGuideText() {
+    return QStringLiteral(R"(
+<h2>Folio in five steps</h2>
+<p>Folio keeps the books of a small corporation in one accounts file. The tabs along the top
+are the steps of a month's work, from left to right.</p>
+
+<h3>1. Select or create your books</h3>
+<p>Choose <b>File, Select File</b> (Ctrl+O) and pick your accounts file. To start new books,
+type the name of a file that does not exist yet: Folio offers an empty chart, a service
+corporation's chart or a merchandising corporation's chart. <b>File, Open Recent</b> lists
+the last eight books you opened. The status bar always shows which file is open.</p>
+
+<h3>2. Set up the chart of accounts</h3>
+<p>On <b>Setup General Kestrow</b> each account is one record: a name, a type code and two
+balances (the current month and the year to date). Pick a standard name from the list or
+type your own, then pick the type from the type list, which saves the record at once.
+<b>New</b> adds an account, <b>Previous</b> and <b>Next</b> move through the chart,
+<b>Search</b> finds an account by name, <b>Delete</b> removes the one shown and
+<b>Close</b> saves it and shows the trial balance.</p>
+
+<h3>3. Post debits and credits</h3>
+<p>On <b>Post to General Kestrow</b> choose an account in the grid, type the amount in
+<b>Debit</b> or <b>Credit</b> and choose <b>Post to this account</b>. Both balances of the
+account change at once. Post both sides of every transaction, so the books stay in
+balance.</p>
+
+<h3>4. Read the statements</h3>
+<p>First fill in <b>Company Information</b>: the company name, the date of the statements and
+the type of business (for a merchandising business Folio also asks for the ending
+inventory). Then read the statements in order, since each one uses the figures of the one
+before: <b>Trial Balance</b> (debits must equal credits), <b>Income Statement</b> (net
+income), <b>Stockholders Equity</b> (ending retained earnings) and <b>Balance Sheet</b>
+(assets equal liabilities plus equity). Each statement has a <b>Print</b> button, which
+shows a preview first; <b>File, Export</b> writes a statement to a PDF file (the printed
+page, without a printer) or to a CSV file for a spreadsheet.</p>
+
+<h3>5. Close the month or the year</h3>
+<p>After reading the balance sheet, tick <b>Close monthly books</b> (or <b>Close yearly
+books</b> at the end of the year). Folio writes a closed copy beside your file, named
+<i>your file</i> closed monthly (or closed ytd), in which revenue, returns, purchases and
+expenses start again at zero and retained earnings carries the period's result. Your own
+file is not changed. Select the closed copy to work on the next month.</p>
+
+<h3>Type codes</h3>
+<p>The first letter of a code is the account's normal balance: D for debit, C for credit.</p>
+<table border="1" cellpadding="3" cellspacing="0">
+<tr><th>Code</th><th>Accounts</th><th>Where they appear</th></tr>
+<tr><td>D1</td><td>Assets (cash, receivables, supplies, equipment)</td><td>Balance sheet</td></tr>
+<tr><td>D1I</td><td>Merchandise inventory</td><td>Balance sheet; cost of goods sold</td></tr>
+<tr><td>C1</td><td>Accumulated depreciation</td><td>Balance sheet, less its asset</td></tr>
+<tr><td>C2</td><td>Liabilities (payables, taxes owed)</td><td>Balance sheet</td></tr>
+<tr><td>C3C</td><td>Common (capital) stock</td><td>Stockholders' equity</td></tr>
+<tr><td>C3</td><td>Retained earnings</td><td>Stockholders' equity</td></tr>
+<tr><td>C4</td><td>Revenue (sales, other income)</td><td>Income statement</td></tr>
+<tr><td>D4</td><td>Sales returns and allowances</td><td>Income statement, less sales</td></tr>
+<tr><td>D5</td><td>Purchases</td><td>Cost of goods sold</td></tr>
+<tr><td>C5</td><td>Purchase returns and allowances</td><td>Cost of goods sold, less purchases</td></tr>
+<tr><td>D6</td><td>Expenses</td><td>Income statement</td></tr>
+</table>
+
+<h3>Printing and export from a script</h3>
+<p><code>folio --export balance-sheet books.dat out.pdf --company "Kestrow Supply Co."
+--date 3/31/2024</code> writes a statement without opening a window; <code>folio
+--help</code> lists every option.</p>
+)");
+}
+
+QString shortcutsText() {
+    return QStringLiteral(R"(
+<h3>Keyboard shortcuts</h3>
+<table cellpadding="3">
+<tr><td><b>Ctrl+O</b></td><td>Select File (open or create books)</td></tr>
+<tr><td><b>Ctrl+Q</b></td><td>Exit</td></tr>
+<tr><td><b>F1</b></td><td>This user guide</td></tr>
+<tr><td><b>Ctrl+Tab</b>, <b>Ctrl+Shift+Tab</b></td><td>Next and previous tab</td></tr>
+<tr><td><b>Tab</b>, <b>Shift+Tab</b></td><td>Next and previous box or button</td></tr>
+<tr><td><b>Alt</b> + underlined letter</td><td>The button, box or menu of that letter</td></tr>
+<tr><td><b>Up</b>, <b>Down</b> in a grid</td><td>Move the highlighted account</td></tr>
+<tr><td><b>Space</b> on a button or check box</td><td>Press it</td></tr>
+<tr><td><b>Page Up</b>, <b>Page Down</b></td><td>Previous and next page in the print preview</td></tr>
+<tr><td><b>Ctrl++</b>, <b>Ctrl+-</b></td><td>Zoom the print preview in and out</td></tr>
+</table>
+)");
+}
+
+QString aboutText() {
+    return QStringLiteral("<h3>Folio %1</h3>"
+                          "<p>Double-entry bookkeeping for a small corporation: a chart of "
+                          "accounts, postings, the four statements and the monthly and yearly "
+                          "closings, all kept in one accounts file.</p>"
+                          "<p>Built with Qt %2.</p>")
+        .arg(QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion()));
+}
+
+} // namespace folio::app

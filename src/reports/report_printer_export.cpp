@@ -1,0 +1,93 @@
+#include "data/books.h"
+#include "data/file_error.h"
+#include "reports/qt_report_files.h"
+#include "reports/report_layout.h"
+#include "reports/report_printer.h"
+#include "reports/statement_csv.h"
+#include "ui/dialogs.h"
+#include <QDir>
+#include <QFileInfo>
+
+namespace folio::reports {
+
+namespace {
+
+QString fileTitleOf(Report report) {
+    switch (report) {
+    case Report::TrialBalance:
+        return QStringLiteral("trial balance");
+    case Report::IncomeStatement:
+        return QStringLiteral("income statement");
+    case Report::Equity:
+        return QStringLiteral("stockholders equity");
+    case Report::BalanceSheet:
+        return QStringLiteral("balance sheet");
+    }
+    return {};
+}
+
+bool isCsv(const QString& path) {
+    return QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
+}
+
+bool isPdf(const QString& path) {
+    return QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+std::optional<QString> ReportPrinter::exportReport(Report report) {
+    const QFileInfo books(ctx_.books.path());
+    const QString suggested =
+        QDir(books.absolutePath())
+            .filePath(
+                QStringLiteral("%1 %2.pdf").arg(books.completeBaseName(), fileTitleOf(report)));
+    const std::optional<QString> chosen = ctx_.dialogs.saveFileName(
+        QStringLiteral("Export the %1").arg(fileTitleOf(report)), suggested,
+        {QStringLiteral("PDF document (*.pdf)"), QStringLiteral("CSV spreadsheet (*.csv)")});
+    if (!chosen || !exportTo(report, *chosen)) {
+        return std::nullopt;
+    }
+    return chosen;
+}
+
+bool ReportPrinter::exportTo(Report report, const QString& path) {
+    if (!isCsv(path) && !isPdf(path)) {
+        ctx_.dialogs.message(QStringLiteral("Folio exports to a PDF file (.pdf) or a CSV file "
+                                            "(.csv). Choose a name that ends in one of them."));
+        return false;
+    }
+    if (QFileInfo(path).absoluteFilePath() == QFileInfo(ctx_.books.path()).absoluteFilePath() ||
+        (QFileInfo(path).exists() &&
+         QFileInfo(path).canonicalFilePath() == QFileInfo(ctx_.books.path()).canonicalFilePath())) {
+        ctx_.dialogs.message(QStringLiteral("%1 is your accounts file. Choose another name for "
+                                            "the export.")
+                                 .arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    const std::optional<statements::Statements> s = statementsFor(report);
+    if (!s) {
+        return false;
+    }
+    try {
+        if (isCsv(path)) {
+            writeTextFile(path, statementCsv(report, heading(), *s));
+        } else {
+            writeReportPdf(reportLayout(report, heading(), *s), path);
+        }
+        return true;
+    } catch (const FileError& error) {
+        ctx_.dialogs.message(QStringLiteral("The %1 could not be written to %2.\n\n%3")
+                                 .arg(fileTitleOf(report), QDir::toNativeSeparators(path),
+                                      errorMessage(error.number())),
+                             ui::MessageIcon::Critical);
+    } catch (const PrintError&) {
+        ctx_.dialogs.message(QStringLiteral("The %1 could not be written to %2. Check that "
+                                            "the folder exists and that you may write there.")
+                                 .arg(fileTitleOf(report), QDir::toNativeSeparators(path)),
+                             ui::MessageIcon::Critical);
+    }
+    return false;
+}
+
+} // namespace folio::reports

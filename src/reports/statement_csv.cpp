@@ -1,0 +1,172 @@
+#include "reports/statement_csv.h"
+#include "data/account_types.h"
+#include <QStringList>
+#include <functional>
+
+namespace folio::reports {
+
+namespace {
+
+using statements::Statements;
+
+class Csv {
+  public:
+    void line(const QStringList& fields) {
+        QStringList quoted;
+        for (const QString& field : fields) {
+            quoted << csvField(field);
+        }
+        text_ += quoted.join(u',') + QStringLiteral("\r\n");
+    }
+    void figure(const QString& label, const Amounts& amounts) {
+        line({csvText(label), csvAmount(amounts.current), csvAmount(amounts.ytd)});
+    }
+    // Every listed account whose whole type code is `code`, at its balances.
+    void accounts(const Statements& s, const char* code) {
+        for (int number : s.trial.listed) {
+            const AccountRecord& r = s.record(number);
+            if (r.type == QLatin1String(code)) {
+                figure(r.name, r.balances());
+            }
+        }
+    }
+    QString text() const { return text_; }
+
+  private:
+    QString text_;
+};
+
+QString titleOf(Report report) {
+    switch (report) {
+    case Report::TrialBalance:
+        return QStringLiteral("Trial Balance");
+    case Report::IncomeStatement:
+        return QStringLiteral("Income Statement");
+    case Report::Equity:
+        return QStringLiteral("Stockholders' Equity");
+    case Report::BalanceSheet:
+        return QStringLiteral("Balance Sheet");
+    }
+    return {};
+}
+
+void trialBalance(Csv& csv, const Statements& s) {
+    csv.line({QStringLiteral("Account"), QStringLiteral("Current Debit"),
+              QStringLiteral("Current Credit"), QStringLiteral("Year to Date Debit"),
+              QStringLiteral("Year to Date Credit")});
+    for (int number : s.trial.listed) {
+        const AccountRecord& r = s.record(number);
+        const BalanceSide side = balanceSide(r.type);
+        if (side == BalanceSide::Neither) {
+            continue;
+        }
+        const QString current = csvAmount(r.current);
+        const QString ytd = csvAmount(r.ytd);
+        const QString name = csvText(r.name);
+        csv.line(side == BalanceSide::Debit ? QStringList{name, current, {}, ytd, {}}
+                                            : QStringList{name, {}, current, {}, ytd});
+    }
+    csv.line({QStringLiteral("Total"), csvAmount(s.trial.debits.current),
+              csvAmount(s.trial.credits.current), csvAmount(s.trial.debits.ytd),
+              csvAmount(s.trial.credits.ytd)});
+}
+
+void incomeStatement(Csv& csv, const Statements& s) {
+    const statements::IncomeStatement& f = *s.income;
+    csv.accounts(s, "C4");
+    csv.figure(QStringLiteral("Total Revenue"), f.revenue);
+    csv.accounts(s, "D4");
+    csv.figure(QStringLiteral("Net Sales"), f.netSales);
+    if (f.business == statements::Business::Merchandising) {
+        csv.figure(QStringLiteral("Beginning Inventory"), f.beginningInventory);
+        csv.figure(QStringLiteral("Purchases"), f.purchases);
+        csv.figure(QStringLiteral("Purchase Returns & Allow."), f.purchaseReturns);
+        csv.figure(QStringLiteral("Cost of Mdse. Available"), f.costAvailable);
+        csv.figure(QStringLiteral("Less Ending Inventory"), {f.endingInventory, f.endingInventory});
+        csv.figure(QStringLiteral("Cost of Goods Sold"), f.costOfGoodsSold);
+        csv.figure(QStringLiteral("Gross Profit"), f.grossProfit);
+    }
+    csv.accounts(s, "D6");
+    csv.figure(QStringLiteral("Total Expenses"), f.expenses);
+    csv.figure(QStringLiteral("Net Income"), f.netIncome);
+}
+
+void equity(Csv& csv, const Statements& s) {
+    const statements::EquityStatement& f = *s.equity;
+    csv.figure(QStringLiteral("Beginning Retained Earnings"), f.beginningRetained);
+    csv.figure(QStringLiteral("Net Income"), f.netIncome);
+    csv.figure(QStringLiteral("Dividends"), f.dividends);
+    csv.figure(QStringLiteral("Ending Retained Earnings"), f.endingRetained);
+    csv.figure(QStringLiteral("Capital Stock"), f.capitalStock);
+    csv.figure(QStringLiteral("Total Stockholders' Equity"), f.total);
+}
+
+void balanceSheet(Csv& csv, const Statements& s) {
+    const statements::BalanceSheet& f = *s.balance;
+    csv.accounts(s, "D1");
+    if (f.hasInventory) {
+        csv.figure(QStringLiteral("Merchandise Inventory"), f.inventory);
+    }
+    csv.accounts(s, "C1");
+    csv.figure(QStringLiteral("Total Assets"), f.totalAssets);
+    csv.accounts(s, "C2");
+    csv.figure(QStringLiteral("Total Liabilities"), f.liabilities);
+    csv.figure(QStringLiteral("Capital Stock"), f.capitalStock);
+    csv.figure(QStringLiteral("Retained Earnings"), f.retainedEarnings);
+    csv.figure(QStringLiteral("Total Liabilities & Stockholders' Equity"),
+               f.totalLiabilitiesAndEquity);
+}
+
+} // namespace
+
+QString csvField(const QString& text) {
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') &&
+        !text.contains(u'\r')) {
+        return text;
+    }
+    QString quoted = text;
+    quoted.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+QString csvText(const QString& text) {
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    return !text.isEmpty() && formulaStarts.contains(text.front()) ? u'\'' + text : text;
+}
+
+QString csvAmount(Money amount) {
+    const std::int64_t cents = amount.roundedToCents().raw() / 100;
+    const std::int64_t magnitude = cents < 0 ? -cents : cents;
+    return QStringLiteral("%1%2.%3")
+        .arg(cents < 0 ? QStringLiteral("-") : QString())
+        .arg(magnitude / 100)
+        .arg(magnitude % 100, 2, 10, QLatin1Char('0'));
+}
+
+QString statementCsv(Report report, const ReportHeading& heading, const Statements& s) {
+    Csv csv;
+    csv.line({QStringLiteral("Company"), csvText(heading.company)});
+    csv.line({QStringLiteral("Statement"), titleOf(report)});
+    csv.line({QStringLiteral("Date"), csvText(heading.date)});
+    if (report != Report::TrialBalance) {
+        csv.line(
+            {QStringLiteral("Line"), QStringLiteral("Current"), QStringLiteral("Year to Date")});
+    }
+    switch (report) {
+    case Report::TrialBalance:
+        trialBalance(csv, s);
+        break;
+    case Report::IncomeStatement:
+        incomeStatement(csv, s);
+        break;
+    case Report::Equity:
+        equity(csv, s);
+        break;
+    case Report::BalanceSheet:
+        balanceSheet(csv, s);
+        break;
+    }
+    return csv.text();
+}
+
+} // namespace folio::reports

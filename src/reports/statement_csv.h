@@ -1,0 +1,25 @@
+#pragma once
+#include "reports/report_heading.h"
+#include "reports/report_kind.h"
+#include "statements/statement_chain.h"
+#include <QString>
+
+namespace folio::reports {
+
+// A statement as comma-separated values for a spreadsheet: three lines naming the company,
+// the statement and its date, a line of column names, then each figure with its label on
+// a line of its own, amounts as plain decimals in cents ("-1234.50"). The figures are
+// those of the screen and the printout, from the same statements. The trial balance has
+// a debit and a credit column for each period; the others a current and a year-to-date
+// column.
+QString statementCsv(Report report, const ReportHeading& heading, const statements::Statements& s);
+
+// A field quoted when it holds a comma, a quote or a line break.
+QString csvField(const QString& text);
+// A text the user typed (a name, the company), kept from being read as a formula by a
+// spreadsheet: one that begins with =, +, -, @ or a control character gets a leading '.
+QString csvText(const QString& text);
+// An amount as the CSV writes it: rounded to cents, no sign of currency or grouping.
+QString csvAmount(Money amount);
+
+} // namespace folio::reports

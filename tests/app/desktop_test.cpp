@@ -1,0 +1,196 @@
+#include "app/books_lock.h"
+#include "app/recent_files.h"
+#include "data/account_types.h"
+#include "support/books_fixture.h"
+#include <QLabel>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTabWidget>
+
+namespace {
+
+using folio::app::BooksLock;
+using folio::app::RecentFiles;
+
+class DesktopTest : public BooksFixture {
+  protected:
+    void SetUp() override {
+        RecentFiles::clear();
+        BooksFixture::SetUp();
+    }
+    QString statusText() const {
+        auto* label = window->findChild<QLabel*>("lblSelectedFile");
+        return label != nullptr ? label->text() : QString();
+    }
+    QStringList recentMenu() const {
+        auto* menu = window->findChild<QMenu*>("mnuOpenRecent");
+        emit menu->aboutToShow();
+        QStringList texts;
+        for (QAction* action : menu->actions()) {
+            if (action->objectName().startsWith("mnuRecent")) {
+                texts << action->text();
+            }
+        }
+        return texts;
+    }
+};
+
+struct Ran {
+    int exitCode;
+    QString out;
+    QString err;
+};
+
+// The program itself, offscreen, with its settings in `config`.
+Ran folio(const QStringList& arguments, const QString& config = QString()) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("FOLIO_EXIT_AFTER_SHOW", "1");
+    if (!config.isEmpty()) {
+        env.insert("XDG_CONFIG_HOME", config);
+    }
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(FOLIO_BINARY), arguments);
+    EXPECT_TRUE(process.waitForFinished(60000));
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+TEST_F(DesktopTest, NewBooksStartFromTheChosenChartOrNotAtAll) {
+    const struct {
+        std::optional<int> answer;
+        int accounts; // -1: no file
+        bool inventory;
+    } cases[] = {{std::nullopt, -1, false}, {0, 0, false}, {1, 26, false}, {2, 33, true}};
+    int n = 0;
+    for (const auto& c : cases) {
+        const QString file = path(QStringLiteral("new%1.dat").arg(++n));
+        dialogs.choices = {c.answer};
+        dialogs.reset();
+        EXPECT_EQ(window->selectBooks(file), c.accounts >= 0);
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_TRUE(dialogs.shown[0].text.contains(QStringLiteral("new%1.dat").arg(n)));
+        EXPECT_EQ(QFile::exists(file), c.accounts >= 0);
+        const std::vector<AccountRecord> records = readAccounts(file);
+        EXPECT_EQ(static_cast<int>(records.size()), std::max(c.accounts, 0));
+        bool inventory = false;
+        for (const AccountRecord& r : records) {
+            const auto name = std::find_if(kStandardNames.begin(), kStandardNames.end(),
+                                           [&](const char* s) { return r.name == s; });
+            const auto type = std::find_if(kAccountTypes.begin(), kAccountTypes.end(),
+                                           [&](auto t) { return r.type == t.code; });
+            EXPECT_NE(name, kStandardNames.end()) << r.name.toStdString();
+            EXPECT_NE(type, kAccountTypes.end()) << r.type.toStdString();
+            EXPECT_TRUE(r.current.isZero() && r.ytd.isZero());
+            inventory = inventory || r.type == "D1I";
+        }
+        EXPECT_EQ(inventory, c.inventory);
+    }
+    // The merchandising books are selected and in balance at zero.
+    showTab(ui::Tab::TrialBalance);
+    EXPECT_EQ(text("txtDebit"), text("txtCredits"));
+    // Books that exist are selected without a question.
+    dialogs.reset();
+    EXPECT_TRUE(window->selectBooks(path("new3.dat")));
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(DesktopTest, StatusBarAndWelcomePageSayWhichBooksAreOpen) {
+    auto* welcome = find<QWidget>("Welcome");
+    EXPECT_FALSE(welcome->isHidden());
+    EXPECT_TRUE(statusText().startsWith("No books selected"));
+    const QString file = openBooks({account("Cash", "D1")});
+    EXPECT_TRUE(welcome->isHidden());
+    EXPECT_TRUE(statusText().contains(file)) << statusText().toStdString();
+    writeAccounts(file + " closed monthly", {account("Cash", "D1")});
+    window->hideTabs(); // as a closing leaves the window
+    EXPECT_FALSE(welcome->isHidden());
+    EXPECT_TRUE(statusText().startsWith("Closed")) << statusText().toStdString();
+    // The welcome page offers the closed copy, then the recent books.
+    find<QPushButton>("cmdClosedCopy1")->click();
+    EXPECT_EQ(window->books().path(), file + " closed monthly");
+    window->hideTabs();
+    find<QPushButton>("cmdRecent2")->click();
+    EXPECT_EQ(window->books().path(), file);
+    EXPECT_FALSE(window->tabControl()->isHidden());
+}
+
+TEST_F(DesktopTest, OpenRecentListsTheLastEightBooksThatStillExist) {
+    for (int i = 1; i <= 10; ++i) {
+        openBooks({account("Cash", "D1")}, QStringLiteral("b%1.dat").arg(i));
+    }
+    openBooks({account("Cash", "D1")}, "b5.dat"); // opened again: first once more
+    QStringList expected;
+    for (const char* name : {"b5", "b10", "b9", "b8", "b7", "b6", "b4", "b3"}) {
+        expected << path(QStringLiteral("%1.dat").arg(name));
+    }
+    EXPECT_EQ(RecentFiles::existing(), expected);
+    QFile::remove(path("b9.dat"));
+    expected.removeAll(path("b9.dat"));
+    EXPECT_EQ(recentMenu().size(), 7);
+    EXPECT_TRUE(recentMenu().at(1).endsWith(path("b10.dat")));
+
+    // A new window (the next run) offers the same list; choosing one selects it.
+    window = std::make_unique<app::frmSelect>(dialogs);
+    EXPECT_EQ(RecentFiles::existing(), expected);
+    recentMenu();
+    window->findChild<QAction*>("mnuRecent3")->trigger();
+    EXPECT_EQ(window->books().path(), path("b8.dat"));
+    EXPECT_EQ(RecentFiles::existing().first(), path("b8.dat"));
+}
+
+TEST_F(DesktopTest, WindowComesBackWithItsSize) {
+    window->resize(1150, 700);
+    window->close();
+    window = std::make_unique<app::frmSelect>(dialogs);
+    EXPECT_EQ(window->size(), QSize(1150, 700));
+}
+
+TEST_F(DesktopTest, BooksHeldByAnotherFolioAreNotSelected) {
+    const QString file = path("held.dat");
+    writeAccounts(file, {account("Cash", "D1")});
+    BooksLock other;
+    ASSERT_EQ(other.claim(file), BooksLock::Claim::Taken);
+    EXPECT_FALSE(window->selectBooks(file));
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages()[0].startsWith("File Already Open\n"));
+    EXPECT_TRUE(dialogs.messages()[0].contains(file)); // the message names the file
+}
+
+TEST(CommandLine, HelpVersionAndMistakesAnswerOnTheTerminal) {
+    const struct {
+        QStringList arguments;
+        int exitCode;
+        const char* out;
+        const char* err;
+    } cases[] = {
+        {{"--help"}, 0, "Usage: folio [FILE]", ""},
+        {{"-h"}, 0, "--export STATEMENT", ""},
+        {{"--version"}, 0, "Folio 1.", ""},
+        {{"--frobnicate"}, 2, "", "Unknown option 'frobnicate'"},
+        {{"a.dat", "b.dat"}, 2, "", "one books file at a time"},
+        {{"--company", "X"}, 2, "", "--company goes with --export"},
+    };
+    for (const auto& c : cases) {
+        const Ran run = folio(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.out.contains(c.out)) << run.out.toStdString();
+        EXPECT_TRUE(run.err.contains(c.err)) << run.err.toStdString();
+    }
+}
+
+TEST_F(DesktopTest, FileOnTheCommandLineIsSelectedAtStart) {
+    const QString file = path("start.dat");
+    writeAccounts(file, {account("Cash", "D1")});
+    const Ran run = folio({file}, dir.path());
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    // Selecting it put it first among the recent books of that run's settings.
+    const QSettings kept(path("Folio/Folio.conf"), QSettings::IniFormat);
+    EXPECT_EQ(kept.value("recentFiles").toStringList(), QStringList({file}));
+}
+
+} // namespace

@@ -1,0 +1,194 @@
+#include "data/text_rules.h"
+#include "support/books_fixture.h"
+#include "support/sample_books.h"
+#include <QAction>
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QStatusBar>
+
+namespace {
+
+QString readText(const QString& path) {
+    return QString::fromUtf8(fileBytes(path));
+}
+
+QString pdfText(const QString& pdf) {
+    QProcess process;
+    process.start("pdftotext", {"-layout", pdf, "-"});
+    EXPECT_TRUE(process.waitForFinished(60000));
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The fields of the CSV line whose first field is `label`.
+QStringList csvLine(const QString& csv, const QString& label) {
+    for (const QString& line : csv.split(QStringLiteral("\r\n"))) {
+        if (line.section(u',', 0, 0) == label) {
+            return line.split(u',');
+        }
+    }
+    return {};
+}
+
+class ExportTest : public BooksFixture {
+  protected:
+    void SetUp() override {
+        BooksFixture::SetUp();
+        books = openBooks(merchandisingBooks());
+        window->company() = {QStringLiteral("Kestrow Supply Co."), QStringLiteral("3/31/2024"),
+                             statements::Business::Merchandising, money("1500")};
+    }
+    void exportVia(const char* action, const QString& file) {
+        dialogs.saveNames = {file};
+        window->findChild<QAction*>(action)->trigger();
+    }
+    QString books;
+};
+
+TEST_F(ExportTest, EachStatementExportsTheFiguresOfItsTabToCsvAndPdf) {
+    const struct {
+        const char* action;
+        ui::Tab tab;
+        const char* label;
+        int column; // of the current figure in the CSV line
+        const char* box;
+    } cases[] = {
+        {"mnuExportTrialBalance", ui::Tab::TrialBalance, "Total", 1, "txtDebit"},
+        {"mnuExportTrialBalance", ui::Tab::TrialBalance, "Total", 4, "txtYtdCredits"},
+        {"mnuExportIncomeStatement", ui::Tab::IncomeStatement, "Cost of Goods Sold", 1, "txtCogs"},
+        {"mnuExportIncomeStatement", ui::Tab::IncomeStatement, "Net Income", 2, "txtYtdNI"},
+        {"mnuExportEquity", ui::Tab::Equity, "Ending Retained Earnings", 1, "txtEndCap"},
+        {"mnuExportBalanceSheet", ui::Tab::BalanceSheet, "Total Assets", 1,
+         "txtTotalCurrentAssets"},
+    };
+    for (const auto& c : cases) {
+        showTab(c.tab);
+        const Money shown = parseAmount(text(c.box)).value_or(Money::fromWhole(-1));
+        const QString csv = path(QStringLiteral("%1.csv").arg(c.action));
+        exportVia(c.action, csv);
+        const QStringList fields = csvLine(readText(csv), c.label);
+        ASSERT_GT(fields.size(), c.column) << c.action << " " << c.label;
+        EXPECT_EQ(parseAmount(fields[c.column]), shown) << c.action << " " << c.label;
+        EXPECT_TRUE(readText(csv).startsWith("Company,Kestrow Supply Co.\r\nStatement,"));
+
+        const QString pdf = path(QStringLiteral("%1.pdf").arg(c.action));
+        exportVia(c.action, pdf);
+        const QString printed = pdfText(pdf);
+        EXPECT_TRUE(printed.contains("Kestrow Supply Co.") && printed.contains("Page 1"));
+        EXPECT_TRUE(printed.contains(text(c.box).remove(u'$'))) << printed.toStdString();
+    }
+    EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join('|').toStdString();
+    EXPECT_TRUE(window->statusBar()->currentMessage().startsWith("Exported to"));
+}
+
+TEST_F(ExportTest, ExportThatCannotBeWrittenSaysSoAndLeavesNothing) {
+    const struct {
+        QString name;
+        const char* message;
+    } cases[] = {
+        {"statement.txt", "Folio exports to a PDF file (.pdf) or a CSV file (.csv)."},
+        {"no such folder/statement.pdf", "could not be written"},
+        {"no such folder/statement.csv", "Path not found"},
+    };
+    for (const auto& c : cases) {
+        dialogs.reset();
+        exportVia("mnuExportTrialBalance", path(c.name));
+        ASSERT_EQ(dialogs.messages().size(), 1) << c.name.toStdString();
+        EXPECT_TRUE(dialogs.messages()[0].contains(c.message))
+            << dialogs.messages()[0].toStdString();
+        EXPECT_FALSE(QFile::exists(path(c.name)));
+    }
+    dialogs.reset();
+    exportVia("mnuExportEquity", books); // the accounts file is never overwritten
+    EXPECT_EQ(readAccounts(books), merchandisingBooks());
+}
+
+TEST_F(ExportTest, CsvKeepsNamesAsTextForSpreadsheets) {
+    writeAccounts(books, {account("=1+2", "D1", "5"), account("Cash, petty", "D1", "-2.5")});
+    ASSERT_TRUE(window->reports().exportTo(reports::Report::TrialBalance, path("tb.csv")));
+    const QString csv = readText(path("tb.csv"));
+    EXPECT_TRUE(csv.contains("\r\n'=1+2,5.00,,0.00,\r\n\"Cash, petty\",-2.50,,0.00,\r\n"))
+        << csv.toStdString();
+}
+
+TEST_F(ExportTest, PrintShowsThePreviewBeforeThePrintDialog) {
+    const QString preview = path("preview.pdf");
+    dialogs.reset();
+    dialogs.onPreview = [preview](QPrinter& printer, const auto& render) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(preview);
+        render(printer);
+        return false; // closed
+    };
+    window->reports().print(reports::Report::TrialBalance);
+    EXPECT_TRUE(pdfText(preview).contains("Trial Balance"));
+    ASSERT_EQ(dialogs.shown.size(), 1u); // no print dialog, no message
+    dialogs.onPreview = nullptr;
+    window->reports().print(reports::Report::BalanceSheet);
+    ASSERT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_EQ(dialogs.shown[1].kind, ShownDialog::Kind::Preview);
+    EXPECT_EQ(dialogs.shown[2].kind, ShownDialog::Kind::Print);
+}
+
+struct Ran {
+    int exitCode;
+    QString err;
+};
+
+// `folio --export ...` as a script runs it: no display at all.
+Ran folioExport(const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.remove("QT_QPA_PLATFORM");
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(FOLIO_BINARY), QStringList{"--export"} + arguments);
+    EXPECT_TRUE(process.waitForFinished(60000));
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+TEST_F(ExportTest, CommandLineExportWritesWhatTheWindowExportsOrSaysWhyNot) {
+    const QStringList company = {
+        "--company",     "Kestrow Supply Co.", "--date", "3/31/2024", "--business",
+        "merchandising", "--ending-inventory", "1500"};
+    for (const char* report : {"trial-balance", "income-statement", "equity", "balance-sheet"}) {
+        const QString out = path(QStringLiteral("%1.csv").arg(report));
+        const Ran ran = folioExport(QStringList{report, books, out} + company);
+        EXPECT_EQ(ran.exitCode, 0) << ran.err.toStdString();
+        const QString fromWindow = path(QStringLiteral("window %1.csv").arg(report));
+        window->reports().exportTo(
+            static_cast<reports::Report>(
+                QStringList({"trial-balance", "income-statement", "equity", "balance-sheet"})
+                    .indexOf(report)),
+            fromWindow);
+        EXPECT_EQ(readText(out), readText(fromWindow)) << report;
+    }
+    const Ran pdf = folioExport(QStringList{"balance-sheet", books, path("bs.pdf")} + company);
+    EXPECT_EQ(pdf.exitCode, 0) << pdf.err.toStdString();
+    EXPECT_TRUE(pdfText(path("bs.pdf")).contains("Total Liabilities & Stockholders' Equity"));
+
+    const struct {
+        QStringList arguments;
+        int exitCode;
+        const char* err;
+    } failures[] = {
+        {{"equity", books, path("e.pdf")}, 1, "needs the type of business"},
+        {{"income-statement", books, path("i.pdf"), "--business", "mdse"},
+         1,
+         "needs the ending inventory"},
+        {{"trial-balance", path("none.dat"), path("t.pdf")}, 1, "cannot read the accounts file"},
+        {{"trial-balance", books, books}, 2, "must end in .pdf or .csv"},
+        {{"trial-balance", books, path("t.pdf"), "--date", "31/31/06"}, 1, "31/31/06"},
+        {{"trial-balance", books, path("gone/t.csv")}, 1, "cannot write"},
+        {{"ledger", books, path("t.pdf")}, 2, "unknown statement"},
+    };
+    for (const auto& f : failures) {
+        const Ran ran = folioExport(f.arguments);
+        EXPECT_EQ(ran.exitCode, f.exitCode) << f.arguments.join(' ').toStdString();
+        EXPECT_TRUE(ran.err.contains(f.err)) << ran.err.toStdString();
+    }
+    EXPECT_EQ(readAccounts(books), merchandisingBooks());
+}
+
+} // namespace

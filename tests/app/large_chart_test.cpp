@@ -1,0 +1,146 @@
+// A chart of a few thousand accounts through the real window: every account is listed,
+// totalled, printed onto as many pages as it needs and carried into the closed copy.
+#include "data/text_rules.h"
+#include "reports/recording_page_printer.h"
+#include "support/books_fixture.h"
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QTest>
+
+using folio::statements::Business;
+using folio::ui::Tab;
+
+namespace {
+
+constexpr int kAccounts = 3000;
+constexpr int kBlank = 1234; // a record left blank by a deletion elsewhere
+
+// One account of each balance sheet code, then revenue, returns and expenses in turn,
+// with amounts in cents that differ from account to account.
+std::vector<AccountRecord> largeChart() {
+    const char* codes[] = {"D1", "C1", "C2", "C3C", "C3", "C4", "D4", "D6"};
+    std::vector<AccountRecord> records;
+    for (int i = 1; i <= kAccounts; ++i) {
+        const char* code = codes[i <= 5 ? i - 1 : 5 + i % 3];
+        records.push_back({QStringLiteral("Account %1 %2").arg(QLatin1String(code)).arg(i),
+                           QLatin1String(code), Money::fromRaw((i * 7919 % 100000) * 100),
+                           Money::fromRaw((i * 104729 % 1000000) * 100)});
+    }
+    records[kBlank - 1] = AccountRecord::blank();
+    return records;
+}
+
+class LargeChart : public BooksFixture {
+  protected:
+    void SetUp() override {
+        BooksFixture::SetUp();
+        file = openBooks(chart);
+        window->company() = {QStringLiteral("Kestrow Supply Co."), QStringLiteral("3/31/2026"),
+                             Business::Service, std::nullopt};
+    }
+    Amounts sumOf(const QStringList& codes) const {
+        Amounts sum;
+        for (const AccountRecord& a : chart) {
+            sum += codes.contains(a.type) ? a.balances() : Amounts();
+        }
+        return sum;
+    }
+    int rows(const char* grid) const {
+        return find<QAbstractItemView>(QLatin1String(grid))->model()->rowCount();
+    }
+    reports::RecordedDocument printTrialBalance(int linesPerPage) {
+        reports::RecordedDocument document;
+        window->reports().setPrinterFactory([&](QPrinter&, reports::PrinterSettings&) {
+            return std::make_unique<reports::RecordingPagePrinter>(document, linesPerPage);
+        });
+        dialogs.onPrint = [](QPrinter&) { return std::optional<int>(1); };
+        window->reports().print(reports::Report::TrialBalance);
+        return document;
+    }
+
+    const std::vector<AccountRecord> chart = largeChart();
+    QString file;
+};
+
+TEST_F(LargeChart, EveryAccountIsListedAndTotalled) {
+    const Amounts debits = sumOf({"D1", "D4", "D6"});
+    const Amounts credits = sumOf({"C1", "C2", "C3C", "C3", "C4"});
+    const Amounts net = sumOf({"C4"}) - sumOf({"D4"}) - sumOf({"D6"});
+    const struct {
+        Tab tab;
+        const char* grid;
+        std::vector<std::pair<const char*, Money>> boxes;
+    } cases[] = {
+        {Tab::Posting, "MSFlexGrid3", {}},
+        {Tab::TrialBalance,
+         "grdTAble",
+         {{"txtDebit", debits.current},
+          {"txtYtdDebits", debits.ytd},
+          {"txtCredits", credits.current},
+          {"txtYtdCredits", credits.ytd}}},
+        {Tab::IncomeStatement, "MSFlexGrid1", {{"txtNI", net.current}, {"txtYtdNI", net.ytd}}},
+        {Tab::BalanceSheet,
+         "MSFlexGrid2",
+         {{"txtTotalCurrentAssets", sumOf({"D1"}).current - sumOf({"C1"}).current}}},
+    };
+    for (const auto& c : cases) {
+        showTab(c.tab);
+        EXPECT_EQ(rows(c.grid), kAccounts - 1) << c.grid;
+        for (const auto& [box, amount] : c.boxes) {
+            EXPECT_EQ(text(QLatin1String(box)), formatCurrency(amount)) << box;
+        }
+    }
+}
+
+TEST_F(LargeChart, SearchFindsTheLastAccount) {
+    showTab(Tab::Setup);
+    dialogs.inputAnswers.push_back(chart.back().name.toLower());
+    click(QStringLiteral("cmdSearch"));
+    EXPECT_EQ(text(QStringLiteral("txtAcctName")), chart.back().name);
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+}
+
+TEST_F(LargeChart, PrintoutRunsOntoAsManyPagesAsItNeeds) {
+    const QStringList whole = printTrialBalance(0).lines();
+    const reports::RecordedDocument paged = printTrialBalance(60);
+    EXPECT_EQ(static_cast<qsizetype>(paged.pages.size()), (whole.size() + 59) / 60);
+    QStringList joined;
+    for (const QStringList& page : paged.pages) {
+        EXPECT_LE(page.size(), 60);
+        joined << page;
+    }
+    EXPECT_EQ(joined, whole);
+    // Every account appears, in file order.
+    qsizetype line = 0;
+    for (const AccountRecord& a : chart) {
+        if (!a.isBlank()) {
+            while (line < whole.size() && !whole[line].contains(a.name + u' ')) {
+                ++line;
+            }
+            ASSERT_LT(line, whole.size()) << a.name.toStdString();
+        }
+    }
+}
+
+TEST_F(LargeChart, MonthlyClosingWritesEveryRecord) {
+    const Amounts net = sumOf({"C4"}) - sumOf({"D4"}) - sumOf({"D6"});
+    std::vector<AccountRecord> expected;
+    for (AccountRecord a : chart) {
+        if (a.isBlank()) {
+            continue;
+        }
+        if (a.type == "C4" || a.type == "D4" || a.type == "D6") {
+            a.current = Money();
+        } else if (a.type == "C3") {
+            a.current = a.current + net.current;
+        }
+        expected.push_back(a);
+    }
+    showTab(Tab::BalanceSheet);
+    dialogs.yesNoAnswers.push_back(true);
+    QTest::mouseClick(find<QCheckBox>(QStringLiteral("chkMonthly")), Qt::LeftButton);
+    EXPECT_EQ(readAccounts(file + QStringLiteral(" closed monthly")), expected);
+    EXPECT_EQ(readAccounts(file), chart);
+}
+
+} // namespace

@@ -1,7 +1,11 @@
+#include "accounts/file_work_dialog.h"
 #include "accounts/record_rules.h"
 #include "accounts/setup_rules.h"
 #include "accounts/setup_tab.h"
 #include "data/books.h"
+#include "data/file_identity.h"
+#include "data/file_rewrite.h"
+#include "data/name_search.h"
 #include "data/text_rules.h"
 #include "journal/books_changes.h"
 #include "journal/file_image.h"
@@ -9,7 +13,6 @@
 #include "ui/failure_report.h"
 #include <QLineEdit>
 #include <QListWidget>
-#include <vector>
 
 // The setup tab's commands: New, Next, Previous, Search, Delete, the current-balance box
 // and the two lists. Each one does its file work before it changes the tab's state, so a
@@ -75,8 +78,14 @@ void SetupTab::cmdSearch_Click() {
     if (!answer.isEmpty()) {
         const QString wanted = answer.toUpper();
         ui::runReported(ctx_.dialogs, [this, &wanted] {
-            // One read of the whole file, then the search in memory.
-            const auto found = SetupRules::findByName(ctx_.books.read().records, count_, wanted);
+            Books& books = ctx_.books;
+            FileWorkDialog progress(this, QStringLiteral("Searching for ") + wanted);
+            const NameSearch search =
+                findNamed(books.files(), books.handle(), count_, wanted, progress.callback());
+            if (search.stopped) {
+                return; // the user stopped the search
+            }
+            const std::optional<int> found = search.found;
             if (!found) {
                 ctx_.dialogs.message(SetupRules::notFoundMessage(wanted));
                 return;
@@ -94,6 +103,10 @@ void SetupTab::cmdDelete_Click() {
         return;
     }
     Books& books = ctx_.books;
+    if (ctx_.journal == nullptr) {
+        deleteStreamed();
+        return;
+    }
     std::vector<AccountRecord> kept;
     QByteArray image;
     const bool read = ui::runReported(ctx_.dialogs, [this, &books, &kept, &image] {
@@ -119,6 +132,25 @@ void SetupTab::cmdDelete_Click() {
     // A step after the rename (syncing the folder) may fail once the remaining records are
     // already in place; then the deletion has happened and the tab must follow it.
     if (!replaced && !tookEffect) {
+        return;
+    }
+    showAfterDelete();
+}
+
+// Without a journal (books too large for one, or a journal that cannot be opened) the
+// deletion streams the file a chunk at a time into a private file beside the books, which
+// then takes their place (through a link, to its target), keeping mode and owner.
+void SetupTab::deleteStreamed() {
+    Books& books = ctx_.books;
+    const auto before = fileIdentity(books.path());
+    bool finished = true;
+    const bool replaced = ui::runReported(ctx_.dialogs, [this, &books, &finished] {
+        FileWorkDialog progress(this, QStringLiteral("Deleting the record"));
+        finished = rewriteWithout(books.path(), count_, current_, progress.callback());
+    });
+    // A step after the rename (syncing the folder) may fail once the remaining records are
+    // already in place; then the deletion has happened and the tab must follow it.
+    if (!finished || (!replaced && fileIdentity(books.path()) == before)) {
         return;
     }
     showAfterDelete();

@@ -84,7 +84,7 @@ void createStarterBooks(const QString& path, StarterChart chart) {
     if (records.empty()) {
         return;
     }
-    FileTable::replaceWhole(path, path + QStringLiteral(".TMP"), records);
+    FileTable::replaceWhole(path, records, true); // the new books this Folio holds
 }
 
 } // namespace folio::accounts

@@ -1,40 +1,31 @@
 #pragma once
+#include "data/file_lock.h"
 #include <QString>
-#include <memory>
-
-class QLockFile;
 
 namespace folio::app {
 
-// Keeps one running Folio per accounts file: while a file is selected, a lock file beside
-// it ("<path>.lock") names the Folio that works on it. A lock whose owner is no longer
-// running (a Folio that was killed) is taken over without a question.
+// Keeps one running Folio per accounts file: while a file is selected, this Folio holds
+// the kernel's lock on the file itself (whatever path leads to it), and a second Folio is
+// told "File Already Open". The kernel ends the lock with the Folio that held it.
 class BooksLock {
   public:
     enum class Claim { Taken, HeldElsewhere };
 
-    BooksLock();
-    ~BooksLock();
-    BooksLock(const BooksLock&) = delete;
-    BooksLock& operator=(const BooksLock&) = delete;
-
-    static QString lockPathFor(const QString& accountsPath);
-
-    // Tries to hold the lock of another accounts file. The lock held so far is kept when
-    // the claim fails and given up when it succeeds. Claiming the file already held
-    // succeeds at once. A folder where no lock can be written does not stop the work:
-    // the claim then succeeds without a lock.
+    // Tries to hold the lock of another accounts file, creating the file when missing.
+    // The lock held so far is kept when the claim fails and given up when it succeeds.
+    // Claiming the file already held succeeds at once. Throws FileError when the path
+    // cannot serve as books (a folder, a device, no access, too large ...).
     Claim claim(const QString& accountsPath);
-    void release();
-    bool holds(const QString& accountsPath) const;
+    void release() { lock_.release(); }
+    bool holds(const QString& accountsPath) const { return lock_.holds(accountsPath); }
 
   private:
-    std::unique_ptr<QLockFile> lock_;
-    QString lockPath_;
+    FileLock lock_;
 };
 
-// Removes what an interrupted Folio may have left beside an accounts file: the delete's
-// "File.TMP" and the half-written temporary closed copies and their journals.
+// Removes what an interrupted Folio left beside an accounts file and its closed copies:
+// only Folio's own temporary files of those files (and of their journals), never the
+// files themselves.
 void removeStaleLeftovers(const QString& accountsPath);
 
 } // namespace folio::app

@@ -4,6 +4,7 @@
 #include "app/desktop_window.h"
 #include "company/company_tab.h"
 #include "data/file_error.h"
+#include "data/file_messages.h"
 #include "posting/posting_tab.h"
 #include "statements/balance_sheet_tab.h"
 #include "statements/equity_tab.h"
@@ -143,9 +144,17 @@ bool frmSelect::openChosen(const QString& name, bool newlyChosen) {
     }
     const QString previousName = dialogFileName_;
     dialogFileName_ = name;
-    if (lock_.claim(dialogFileName_) == BooksLock::Claim::HeldElsewhere) {
+    BooksLock::Claim claim = BooksLock::Claim::HeldElsewhere;
+    try {
+        claim = lock_.claim(dialogFileName_);
+    } catch (const FileError& error) {
+        // not a file Folio can work on: say which and why; the books selected before stay
+        dialogs_.message(cannotOpenMessage(dialogFileName_, error), ui::MessageIcon::Critical);
+        return false;
+    }
+    if (claim == BooksLock::Claim::HeldElsewhere) {
+        dialogs_.message(heldElsewhereMessage(dialogFileName_), ui::MessageIcon::Critical);
         dialogFileName_ = previousName;
-        dialogs_.message(QStringLiteral("File Already Open"), ui::MessageIcon::Critical);
         return false;
     }
     journalMenu_.keepCompanyValues();
@@ -155,13 +164,15 @@ bool frmSelect::openChosen(const QString& name, bool newlyChosen) {
         }
         books_.select(dialogFileName_);
     } catch (const FileError& error) {
-        dialogs_.message(
-            QStringLiteral("%1\n\n%2").arg(dialogFileName_, errorMessage(error.number())),
-            ui::MessageIcon::Critical);
+        dialogs_.message(cannotOpenMessage(dialogFileName_, error), ui::MessageIcon::Critical);
         if (!books_.isSelected() || !lock_.holds(books_.path())) {
             lock_.release();
-            if (books_.isSelected()) {
-                lock_.claim(books_.path()); // keep the books selected before
+            try {
+                if (books_.isSelected()) {
+                    lock_.claim(books_.path()); // keep the books selected before
+                }
+            } catch (const FileError&) {
+                // those books cannot be opened either; the next tab entry reports it
             }
         }
         return false;

@@ -1,5 +1,7 @@
 #include "closing/book_closer.h"
 #include "data/books.h"
+#include "data/file_lock.h"
+#include "data/file_messages.h"
 #include "data/file_table.h"
 #include "journal/books_journal.h"
 #include "ui/dialogs.h"
@@ -39,6 +41,14 @@ void BookCloser::close(ClosingKind kind) {
     }
     const std::vector<AccountRecord> closed = closeBooks(s->table, kind, *s->closing);
     const QString target = closedPath(selected, kind);
+    bool held = false;
+    if (!ui::runReported(ctx_.dialogs, [&] { held = FileLock::isLocked(target); })) {
+        return;
+    }
+    if (held) { // another Folio works on the closed copy: it stays as it is
+        ctx_.dialogs.message(heldElsewhereMessage(target), ui::MessageIcon::Critical);
+        return;
+    }
     // The closed copy starts a journal of its own; these books' journal records the closing.
     const QString closing = QStringLiteral("%1 closing")
                                 .arg(kind == ClosingKind::Monthly ? QStringLiteral("Monthly")

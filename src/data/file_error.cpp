@@ -7,6 +7,8 @@ namespace folio {
 
 FileError FileError::fromErrno(int error, bool pathMissing) {
     switch (error) {
+    case EISDIR:
+        return FileError(75, FileError::Problem::Folder);
     case ENOENT:
         return FileError(pathMissing ? 76 : 53);
     case ENOTDIR:
@@ -40,7 +42,8 @@ FileError FileError::fromErrno(int error, bool pathMissing) {
 }
 
 QString errorMessage(int number) {
-    static const std::array<std::pair<int, const char*>, 18> table{{
+    static const std::array<std::pair<int, const char*>, 19> table{{
+        {6, "Overflow"},
         {68, "That device appears unavailable"},
         {71, "Disk is not ready.  Insert disk in the drive and close the door."},
         {57, "Device I/O Error"},

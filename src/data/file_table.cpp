@@ -1,8 +1,11 @@
 #include "data/file_table.h"
 #include "data/file_error.h"
 #include "data/file_faults.h"
+#include "data/file_io.h"
+#include "data/file_system.h"
 #include <QByteArray>
-#include <QFileInfo>
+#include <QFile>
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,56 +16,28 @@ namespace folio {
 namespace {
 
 bool durableWrites = true;
-
-QByteArray nativePath(const QString& path) {
-    if (path.isEmpty()) {
-        throw FileError(52);
-    }
-    if (path.contains(QChar(u'\0'))) {
-        throw FileError(64);
-    }
-    return QFile::encodeName(path);
-}
-
-bool folderMissing(const QString& path) {
-    return !QFileInfo(QFileInfo(path).absolutePath()).isDir();
-}
-
-void syncFolderOf(const QString& path) {
-    FileFaults::step();
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        throw FileError::fromErrno(errno, true);
-    }
-    const int result = ::fsync(fd);
-    const int error = errno;
-    ::close(fd);
-    if (result != 0 && error != EINVAL) {
-        throw FileError::fromErrno(error);
-    }
-}
-
-void writeAll(int fd, const RecordBytes& bytes, off_t offset) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done,
-                                   offset + static_cast<off_t>(done));
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw FileError::fromErrno(errno);
-        }
-        done += static_cast<std::size_t>(n);
-    }
-}
+constexpr std::size_t kRecord = RecordLayout::kRecordSize;
+constexpr std::int64_t kRecordBytes = RecordLayout::kRecordSize;
 
 off_t offsetOf(int record) {
-    if (record < 1) {
+    if (record < 1 || record > folio::kMostRecords) {
         throw FileError(63);
     }
-    return static_cast<off_t>(record - 1) * static_cast<off_t>(RecordLayout::kRecordSize);
+    return static_cast<off_t>(record - 1) * static_cast<off_t>(kRecord);
+}
+
+// Puts a file back as it was before a failed write: the old bytes where the record was,
+// and the old length. Best effort: the failure itself is what gets reported.
+void putBack(int fd, off_t offset, const RecordBytes& old, std::size_t oldBytes, off_t length) {
+    if (oldBytes > 0) {
+        try {
+            folio::writeAt(fd, old.data(), oldBytes, offset);
+        } catch (const FileError&) {
+        }
+    }
+    if (offset + static_cast<off_t>(kRecord) > length) {
+        fileSystem().ftruncate(fd, length);
+    }
 }
 
 } // namespace
@@ -74,15 +49,11 @@ int recordCountOf(std::int64_t length) {
     if (2 * rest > size || (2 * rest == size && whole % 2 == 1)) {
         ++whole;
     }
-    return static_cast<int>(whole);
+    return static_cast<int>(std::min<std::int64_t>(whole, folio::kMostRecords));
 }
 
 FileTable::~FileTable() {
-    for (int n = kLowest; n <= kHighest; ++n) {
-        if (used_[static_cast<std::size_t>(n)]) {
-            ::close(fds_[static_cast<std::size_t>(n)]);
-        }
-    }
+    closeAll();
 }
 
 int FileTable::freeFile() const {
@@ -101,19 +72,7 @@ void FileTable::open(int number, const QString& path) {
     if (used_[static_cast<std::size_t>(number)]) {
         throw FileError(55);
     }
-    const QByteArray native = nativePath(path);
-    FileFaults::step();
-    const int fd = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        const int error = errno;
-        throw FileError::fromErrno(error, folderMissing(path));
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
-        ::close(fd);
-        throw FileError(75);
-    }
-    fds_[static_cast<std::size_t>(number)] = fd;
+    fds_[static_cast<std::size_t>(number)] = folio::openRegularFile(path, O_RDWR | O_CREAT);
     used_[static_cast<std::size_t>(number)] = true;
 }
 
@@ -129,51 +88,42 @@ AccountRecord FileTable::get(int number, int record) {
     const off_t offset = offsetOf(record);
     FileFaults::step();
     RecordBytes bytes{};
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::pread(fd, bytes.data() + done, bytes.size() - done,
-                                  offset + static_cast<off_t>(done));
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw FileError::fromErrno(errno);
-        }
-        if (n == 0) {
-            break; // past the end: the rest stays zero
-        }
-        done += static_cast<std::size_t>(n);
-    }
+    folio::readAt(fd, bytes.data(), bytes.size(), offset); // past the end the rest stays zero
     return AccountRecord::decode(bytes);
 }
 
 void FileTable::put(int number, int record, const AccountRecord& account) {
     const int fd = descriptor(number);
     const off_t offset = offsetOf(record);
-    FileFaults::step();
-    writeAll(fd, account.encode(), offset);
-    if (durableWrites) {
+    const off_t length = static_cast<off_t>(folio::lengthOf(fd));
+    RecordBytes old{};
+    const std::size_t oldBytes =
+        offset < length ? folio::readAt(fd, old.data(), old.size(), offset) : 0;
+    try {
         FileFaults::step();
-        if (::fdatasync(fd) != 0) {
-            throw FileError::fromErrno(errno);
+        const RecordBytes bytes = account.encode();
+        folio::writeAt(fd, bytes.data(), bytes.size(), offset);
+        if (durableWrites) {
+            FileFaults::step();
+            if (fileSystem().fdatasync(fd) != 0) {
+                throw FileError::fromErrno(errno);
+            }
         }
+    } catch (const FileError&) {
+        putBack(fd, offset, old, oldBytes, length);
+        throw;
     }
 }
 
 std::int64_t FileTable::length(int number) {
-    const int fd = descriptor(number);
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        throw FileError::fromErrno(errno);
-    }
-    return static_cast<std::int64_t>(info.st_size);
+    return folio::lengthOf(descriptor(number));
 }
 
 void FileTable::close(int number) {
     if (number < kLowest || number > kHighest || !used_[static_cast<std::size_t>(number)]) {
         return;
     }
-    ::close(fds_[static_cast<std::size_t>(number)]);
+    fileSystem().close(fds_[static_cast<std::size_t>(number)]);
     used_[static_cast<std::size_t>(number)] = false;
 }
 
@@ -188,11 +138,46 @@ bool FileTable::isOpen(int number) const {
 }
 
 int FileTable::openCount() const {
-    int count = 0;
-    for (bool used : used_) {
-        count += used ? 1 : 0;
+    return static_cast<int>(std::count(used_.begin(), used_.end(), true));
+}
+
+bool FileTable::scan(int number, int count,
+                     const std::function<bool(int, const AccountRecord&)>& visit,
+                     const folio::Progress& progress) {
+    return scanBytes(
+        number, count,
+        [&visit](int record, const RecordBytes& bytes) {
+            return visit(record, AccountRecord::decode(bytes));
+        },
+        progress);
+}
+
+bool FileTable::scanBytes(int number, int count,
+                          const std::function<bool(int, const RecordBytes&)>& visit,
+                          const folio::Progress& progress) {
+    const int fd = descriptor(number);
+    std::vector<std::uint8_t> chunk(
+        static_cast<std::size_t>(std::clamp(count, 0, folio::kChunkRecords)) * kRecord);
+    for (int first = 1; first <= count; first += folio::kChunkRecords) {
+        const int n = std::min(folio::kChunkRecords, count - first + 1);
+        const std::size_t bytes = static_cast<std::size_t>(n) * kRecord;
+        std::fill(chunk.begin(), chunk.end(), std::uint8_t{0});
+        FileFaults::step();
+        folio::readAt(fd, chunk.data(), bytes, offsetOf(first));
+        for (int i = 0; i < n; ++i) {
+            RecordBytes record{};
+            std::copy_n(chunk.data() + static_cast<std::size_t>(i) * kRecord, kRecord,
+                        record.begin());
+            if (!visit(first + i, record)) {
+                return true;
+            }
+        }
+        const std::int64_t done = std::int64_t{first - 1 + n} * kRecordBytes;
+        if (progress && !progress(done, std::int64_t{count} * kRecordBytes)) {
+            return false;
+        }
     }
-    return count;
+    return true;
 }
 
 bool FileTable::exists(const QString& path) {
@@ -204,55 +189,30 @@ bool FileTable::exists(const QString& path) {
 }
 
 void FileTable::remove(const QString& path) {
-    const QByteArray native = nativePath(path);
+    const QByteArray native = folio::nativePath(path);
     FileFaults::step();
-    if (::unlink(native.constData()) != 0) {
-        throw FileError::fromErrno(errno, folderMissing(path));
+    if (fileSystem().unlink(native.constData()) != 0) {
+        throw FileError::fromErrno(errno, folio::folderMissing(path));
     }
 }
 
 void FileTable::rename(const QString& from, const QString& to) {
-    const QByteArray source = nativePath(from);
-    const QByteArray target = nativePath(to);
+    const QByteArray source = folio::nativePath(from);
+    const QByteArray target = folio::nativePath(to);
     FileFaults::step();
-    if (::rename(source.constData(), target.constData()) != 0) {
-        throw FileError::fromErrno(errno, folderMissing(to));
+    if (fileSystem().rename(source.constData(), target.constData()) != 0) {
+        throw FileError::fromErrno(errno, folio::folderMissing(to));
     }
 }
 
-void FileTable::replaceWhole(const QString& target, const QString& temporary,
-                             const std::vector<AccountRecord>& records) {
-    const QByteArray native = nativePath(temporary);
-    nativePath(target);
-    ::unlink(native.constData());
-    FileFaults::step();
-    const int fd = ::open(native.constData(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        throw FileError::fromErrno(errno, folderMissing(temporary));
+void FileTable::replaceWhole(const QString& target, const std::vector<AccountRecord>& records,
+                             bool heldHere) {
+    folio::FileRewrite rewrite(target, heldHere);
+    for (const AccountRecord& record : records) {
+        const RecordBytes bytes = record.encode();
+        rewrite.append(bytes.data(), bytes.size());
     }
-    int open = fd;
-    try {
-        off_t offset = 0;
-        for (const AccountRecord& record : records) {
-            FileFaults::step();
-            writeAll(fd, record.encode(), offset);
-            offset += static_cast<off_t>(RecordLayout::kRecordSize);
-        }
-        FileFaults::step();
-        if (::fsync(fd) != 0) {
-            throw FileError::fromErrno(errno);
-        }
-        ::close(fd);
-        open = -1;
-        rename(temporary, target);
-    } catch (...) {
-        if (open >= 0) {
-            ::close(open);
-        }
-        ::unlink(native.constData());
-        throw;
-    }
-    syncFolderOf(target);
+    rewrite.commit();
 }
 
 void FileTable::setDurable(bool durable) {
@@ -260,27 +220,13 @@ void FileTable::setDurable(bool durable) {
 }
 
 std::vector<RecordBytes> FileTable::readAll(int number) {
-    const int fd = descriptor(number);
-    const auto count = static_cast<std::size_t>(recordCount(number));
-    std::vector<RecordBytes> records(count); // zeros where the file ends early
-    auto* bytes = reinterpret_cast<std::uint8_t*>(records.data());
-    const std::size_t size = count * RecordLayout::kRecordSize;
-    static_assert(sizeof(RecordBytes) == RecordLayout::kRecordSize);
-    FileFaults::step();
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::pread(fd, bytes + done, size - done, static_cast<off_t>(done));
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw FileError::fromErrno(errno);
-        }
-        if (n == 0) {
-            break; // the file ended inside its last record
-        }
-        done += static_cast<std::size_t>(n);
-    }
+    const int count = recordCount(number);
+    std::vector<RecordBytes> records;
+    records.reserve(static_cast<std::size_t>(count));
+    scanBytes(number, count, [&records](int, const RecordBytes& record) {
+        records.push_back(record);
+        return true;
+    });
     return records;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 #include "data/account_record.h"
+#include "data/file_rewrite.h"
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace folio {
@@ -13,7 +15,8 @@ int recordCountOf(std::int64_t length);
 
 // The numbered file handles (1 to 255) through which the accounts file and its copies are
 // read and written one 62-byte record at a time. A record past the end reads as zero
-// bytes; writing one past the end extends the file. Every failure throws FileError.
+// bytes; writing one past the end extends the file. Only a regular file of at most
+// folio::kLargestFile bytes opens. Every failure throws FileError.
 class FileTable {
   public:
     static constexpr int kLowest = 1;
@@ -29,7 +32,9 @@ class FileTable {
     // Opens (creating it when missing) a file for random access under a free number.
     void open(int number, const QString& path);
     AccountRecord get(int number, int record);
-    // Writes one record; when writes are durable the file is synced before returning.
+    // Writes one record; when writes are durable the file is synced before returning. A
+    // write that fails leaves the file as it was: a record written over is put back, and
+    // a file it lengthened is cut back to its old length.
     void put(int number, int record, const AccountRecord& account);
     std::int64_t length(int number);
     int recordCount(int number) { return recordCountOf(length(number)); }
@@ -38,20 +43,30 @@ class FileTable {
     bool isOpen(int number) const;
     int openCount() const;
 
+    // Reads records 1..count in order, folio::kChunkRecords at a time (past the end they
+    // read as zeros), handing each to `visit` until it gives false. False when `progress`
+    // stopped the reading.
+    bool scan(int number, int count, const std::function<bool(int, const AccountRecord&)>& visit,
+              const folio::Progress& progress = {});
+    // The same, handing over each record's bytes undecoded (for a quick look at many).
+    bool scanBytes(int number, int count, const std::function<bool(int, const RecordBytes&)>& visit,
+                   const folio::Progress& progress = {});
+
     static bool exists(const QString& path);
     static void remove(const QString& path);
     static void rename(const QString& from, const QString& to);
-    // Replaces the file at `target` by `records` in one step: they are written to
-    // `temporary` (beside the target), synced, renamed over the target and the folder
-    // synced. On any failure the target is as it was and the temporary file is gone.
-    static void replaceWhole(const QString& target, const QString& temporary,
-                             const std::vector<AccountRecord>& records);
+    // Replaces a file by `records` in one step, through a private temporary file beside it
+    // (see folio::FileRewrite). On any failure the target is as it was and the temporary
+    // file is gone. A file another Folio holds is refused (55); so is one this Folio holds
+    // unless `heldHere` says it is the books being replaced (their lock moves along).
+    static void replaceWhole(const QString& target, const std::vector<AccountRecord>& records,
+                             bool heldHere = false);
 
     // Whether each record write is followed by a sync of the file (on unless measured).
     static void setDurable(bool durable);
 
-    // Every record of an open file (recordCount() of them) in one read of the whole file;
-    // a short last record reads zero-padded, as get() gives it.
+    // Every record of an open file (recordCount() of them), read a chunk at a time; a
+    // short last record reads zero-padded, as get() gives it.
     std::vector<RecordBytes> readAll(int number);
 
   private:

@@ -119,7 +119,8 @@ void writeEntry(BooksFile file, const Entry& entry) {
     }
     if (definesWholeFile(entry.kind) || changesLength(entry)) {
         const QByteArray image = applied(readImage(file), entry);
-        FileTable::replaceWhole(file.path, temporaryPathFor(file.path), recordsOf(image));
+        // The books this Folio holds, or a closed copy it claims while it writes it.
+        FileTable::replaceWhole(file.path, recordsOf(image), true);
         file.files.close(file.number);
         file.files.open(file.number, file.path);
         return;
@@ -132,15 +133,6 @@ void writeEntry(BooksFile file, const Entry& entry) {
             throw;
         }
     }
-}
-
-QString temporaryPathFor(const QString& accountsFile) {
-    const QFileInfo file(accountsFile);
-    QString temporary = file.absolutePath() + QStringLiteral("/File.TMP");
-    if (QFileInfo(temporary) == file) {
-        temporary += QLatin1Char('~');
-    }
-    return temporary;
 }
 
 } // namespace folio::journal

@@ -43,7 +43,4 @@ QByteArray applied(const QByteArray& image, const Entry& entry);
 // get their before images back and the failure is thrown: all records change or none.
 void writeEntry(BooksFile file, const Entry& entry);
 
-// The temporary file a whole-file rewrite goes through, beside the accounts file.
-QString temporaryPathFor(const QString& accountsFile);
-
 } // namespace folio::journal

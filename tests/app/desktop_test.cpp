@@ -156,7 +156,9 @@ TEST_F(DesktopTest, BooksHeldByAnotherFolioAreNotSelected) {
     BooksLock other;
     ASSERT_EQ(other.claim(file), BooksLock::Claim::Taken);
     EXPECT_FALSE(window->selectBooks(file));
-    EXPECT_EQ(dialogs.messages(), QStringList({"File Already Open"}));
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages()[0].startsWith("File Already Open\n"));
+    EXPECT_TRUE(dialogs.messages()[0].contains(file)); // the message names the file
 }
 
 TEST(CommandLine, HelpVersionAndMistakesAnswerOnTheTerminal) {

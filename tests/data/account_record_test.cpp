@@ -80,34 +80,6 @@ TEST_F(FileTableTest, FailuresCarryTheirClassicNumbers) {
     EXPECT_EQ(numberOf([&] { files.open(1, dir.filePath("b.dat")); }), 61);
 }
 
-TEST_F(FileTableTest, ReplaceWholeLeavesTargetIntactOnEveryFailure) {
-    const QString target = dir.filePath("t.dat");
-    const QString temp = dir.filePath("File.TMP");
-    {
-        QFile f(target);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("original");
-    }
-    std::vector<AccountRecord> records(3, AccountRecord::blank());
-    for (long k = 1;; ++k) {
-        FileFaults::failAt(k, 61);
-        try {
-            FileTable::replaceWhole(target, temp, records);
-            FileFaults::clear();
-            break;
-        } catch (const FileError&) {
-            FileFaults::clear();
-            QFile f(target);
-            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-            const QByteArray now = f.readAll();
-            EXPECT_TRUE(now == "original" || now.size() == 186) << k;
-            EXPECT_FALSE(QFile::exists(temp)) << k;
-        }
-    }
-    EXPECT_EQ(QFile(target).size(), 186);
-    EXPECT_FALSE(QFile::exists(temp));
-}
-
 TEST(ErrorMessages, TranslateClassicNumbers) {
     EXPECT_EQ(errorMessage(71), "Disk is not ready.  Insert disk in the drive and close the door.");
     EXPECT_EQ(errorMessage(11), "Undetermined error = 11");

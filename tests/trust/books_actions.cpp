@@ -1,7 +1,10 @@
 #include "books_actions.h"
-#include "posting/posting_tab.h"
+#include "statements/company_info.h"
+#include <QAbstractItemView>
+#include <QCheckBox>
 #include <QDir>
-#include <QTabWidget>
+#include <QFile>
+#include <QTest>
 
 std::vector<AccountRecord> smallChart() {
     return {account("Cash", "D1", "5000", "15000"),
@@ -20,28 +23,24 @@ void ActionsFixture::reselect(const QString& file) {
     selectFile(file);
 }
 
-void ActionsFixture::enterFresh(int tab) {
-    showTab(2);
+void ActionsFixture::enterFresh(ui::Tab tab) {
+    showTab(ui::Tab::Blank);
     showTab(tab);
 }
 
 void ActionsFixture::fillCompany() {
-    enterFresh(7);
-    setText("txtCompany", "Kestrow Supply Company");
-    setText("txtDateOfStatements", "12/31/2026");
-    click("optService");
+    window->company() = {QStringLiteral("Kestrow Supply Company"), QStringLiteral("12/31/2026"),
+                         statements::Business::Service, std::nullopt};
 }
 
 void ActionsFixture::enterStatements() {
-    enterFresh(3);
-    for (int tab : {4, 5, 6}) {
-        showTab(tab);
-    }
+    enterFresh(ui::Tab::BalanceSheet);
 }
 
 void ActionsFixture::preparePosting(int row, const QString& debit) {
-    enterFresh(1);
-    static_cast<PostingTab*>(window->tabControl()->widget(1))->MSFlexGrid3_Click(row);
+    enterFresh(ui::Tab::Posting);
+    auto* grid = find<QAbstractItemView>(QStringLiteral("MSFlexGrid3"));
+    grid->setCurrentIndex(grid->model()->index(row - 1, 1));
     setText("txtPostDebit", debit);
 }
 
@@ -50,7 +49,7 @@ void ActionsFixture::post() {
 }
 
 void ActionsFixture::chooseRecord(int record) {
-    enterFresh(0);
+    enterFresh(ui::Tab::Setup);
     for (int r = 1; r < record; ++r) {
         click("cmdNext");
     }
@@ -62,9 +61,76 @@ void ActionsFixture::deleteShown() {
 }
 
 void ActionsFixture::closeBooks(bool yearly) {
-    click(yearly ? "chkYearly" : "chkMonthly");
+    showTab(ui::Tab::BalanceSheet);
+    dialogs.yesNoAnswers.push_back(true);
+    QTest::mouseClick(find<QCheckBox>(yearly ? "chkYearly" : "chkMonthly"), Qt::LeftButton);
+}
+
+QStringList ActionsFixture::reported() const {
+    QStringList texts;
+    for (const ShownDialog& shown : dialogs.shown) {
+        if (shown.kind != ShownDialog::Kind::YesNo && !shown.text.contains("books were closed")) {
+            texts << shown.text;
+        }
+    }
+    return texts;
 }
 
 QStringList ActionsFixture::temporaryFiles() const {
-    return QDir(dir.path()).entryList({"*.TMP", "*.TMP~"}, QDir::Files);
+    return QDir(dir.path()).entryList({"*.tmp", "*.TMP", "*.TMP~"}, QDir::Files);
+}
+
+std::vector<WritingAction> ActionsFixture::writingActions() {
+    const QString books = path("books.dat");
+    const auto fresh = [this, books] {
+        QFile::remove(books + " closed monthly");
+        QFile::remove(books + " closed ytd");
+        writeAccounts(books, smallChart());
+        reselect(books);
+    };
+    const auto closing = [this, fresh] {
+        fresh();
+        fillCompany();
+        enterStatements();
+    };
+    const auto atRecord = [this, fresh](int record) {
+        return [this, fresh, record] {
+            fresh();
+            chooseRecord(record);
+        };
+    };
+    return {
+        {"save",
+         [this, fresh] {
+             fresh();
+             enterFresh(ui::Tab::Setup);
+             setText("txtAcctName", "Petty Cash");
+         },
+         [this] { click("cmdNext"); },
+         books,
+         {}},
+        {"new", // on books without a blank record at the end, so New appends one
+         [this, books] {
+             std::vector<AccountRecord> chart = smallChart();
+             chart.pop_back();
+             writeAccounts(books, chart);
+             reselect(books);
+             chooseRecord(1);
+         },
+         [this] { click("cmdNew"); },
+         books,
+         {}},
+        {"post",
+         [this, fresh] {
+             fresh();
+             preparePosting(2, "250");
+         },
+         [this] { post(); },
+         books,
+         {}},
+        {"delete", atRecord(3), [this] { deleteShown(); }, books, {}},
+        {"monthly closing", closing, [this] { closeBooks(false); }, books + " closed monthly",
+         books},
+        {"yearly closing", closing, [this] { closeBooks(true); }, books + " closed ytd", books},
+    };
 }

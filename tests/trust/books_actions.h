@@ -1,16 +1,28 @@
 #pragma once
 #include "support/books_fixture.h"
+#include <functional>
 #include <vector>
 
 // A chart of a few accounts of a service business, ending with the blank record that a
 // posting leaves after the last account.
 std::vector<AccountRecord> smallChart();
 
+// An action that writes a file: prepared from scratch, then done once.
+struct WritingAction {
+    const char* name;
+    std::function<void()> prepare;
+    std::function<void()> act;
+    QString target;    // the file the action writes
+    QString untouched; // a file the action must leave alone (or empty)
+};
+
 // The window driven through the actions that write the accounts file or its closed copies.
 class ActionsFixture : public BooksFixture {
   protected:
+    // Every action that writes the books or a closed copy, on books.dat of smallChart().
+    std::vector<WritingAction> writingActions();
     void reselect(const QString& file);
-    void enterFresh(int tab); // shown from tab 2, so its entry runs
+    void enterFresh(ui::Tab tab); // shown from the blank tab, so its entry runs
     void fillCompany();
     void enterStatements();
     // Chooses a grid row and types a debit; post() then posts it.
@@ -18,7 +30,10 @@ class ActionsFixture : public BooksFixture {
     void post();
     void chooseRecord(int record); // on the setup tab, walking from record 1
     void deleteShown();
-    void closeBooks(bool yearly);
-    // Files in the folder whose name ends in ".TMP" or "TMP~" (temporary copies).
+    void closeBooks(bool yearly); // answering Yes to the question
+    // What the actions reported: the messages shown, without questions and the note
+    // that says where a closed copy went.
+    QStringList reported() const;
+    // Temporary files left in the folder (Folio's own end in ".tmp"; older ones in ".TMP").
     QStringList temporaryFiles() const;
 };

@@ -29,7 +29,8 @@ TEST_F(DamagedBooks, RandomBytesAndOddLengthsNeverStopTheTabs) {
         reselect(books);
         fillCompany();
         dialogs.reset();
-        for (int tab : {0, 1, 3, 4, 5, 6}) {
+        for (ui::Tab tab : {ui::Tab::Setup, ui::Tab::Posting, ui::Tab::TrialBalance,
+                            ui::Tab::IncomeStatement, ui::Tab::Equity, ui::Tab::BalanceSheet}) {
             enterFresh(tab);
         }
         for (const ShownDialog& shown : dialogs.shown) {
@@ -40,28 +41,28 @@ TEST_F(DamagedBooks, RandomBytesAndOddLengthsNeverStopTheTabs) {
 
 TEST_F(DamagedBooks, BalancesTooLargeToAddUpAreReportedPlainly) {
     AccountRecord huge = account("Cash", "D1");
-    huge.CurrentBalance = Money::fromRaw(INT64_MAX - 5);
-    huge.YtdBalance = Money::fromRaw(INT64_MAX - 5);
+    huge.current = Money::fromRaw(INT64_MAX - 5);
+    huge.ytd = Money::fromRaw(INT64_MAX - 5);
     AccountRecord second = huge;
-    second.setName("Bank");
+    second.name = "Bank";
     AccountRecord fees = account("Fees Earned", "C4");
-    fees.CurrentBalance = huge.CurrentBalance;
-    fees.YtdBalance = huge.YtdBalance;
+    fees.current = huge.current;
+    fees.ytd = huge.ytd;
     AccountRecord more = fees;
-    more.setName("Other Fees");
+    more.name = "Other Fees";
     const QString books = openBooks({huge, second, fees, more});
     fillCompany();
-    for (int tab : {3, 4}) {
+    for (ui::Tab tab : {ui::Tab::TrialBalance, ui::Tab::IncomeStatement}) {
         dialogs.reset();
         enterFresh(tab);
-        EXPECT_EQ(dialogs.messages(), QStringList{kTooLarge}) << "tab " << tab;
+        EXPECT_EQ(dialogs.messages(), QStringList{kTooLarge}) << "tab " << static_cast<int>(tab);
         ASSERT_FALSE(dialogs.shown.empty());
-        EXPECT_EQ(dialogs.shown.back().icon, MessageIcon::None);
+        EXPECT_EQ(dialogs.shown.back().icon, ui::MessageIcon::None);
     }
     dialogs.reset();
-    enterFresh(0);
+    enterFresh(ui::Tab::Setup);
     EXPECT_EQ(text("txtAcctName"), "Cash");
-    enterFresh(1);
+    enterFresh(ui::Tab::Posting);
     EXPECT_TRUE(dialogs.messages().isEmpty());
     EXPECT_EQ(readAccounts(books).size(), 4u);
 }

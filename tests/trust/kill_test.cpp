@@ -100,7 +100,7 @@ TEST_F(KilledFolio, LeavesBooksInAStateTheSeriesPassedThrough) {
 
         dialogs.reset();
         reselect(books); // the killed Folio's lock is taken over, its leftovers cleared
-        EXPECT_EQ(window->books().Tag, books);
+        EXPECT_EQ(window->books().path(), books);
         EXPECT_TRUE(dialogs.messages().isEmpty()) << "kill " << kill;
         EXPECT_EQ(temporaryFiles(), QStringList()) << "kill " << kill;
         EXPECT_EQ(fileBytes(books), left);

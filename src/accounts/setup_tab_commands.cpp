@@ -103,7 +103,7 @@ void SetupTab::cmdDelete_Click() {
         return;
     }
     Books& books = ctx_.books;
-    if (ctx_.journal == nullptr) {
+    if (ctx_.journal == nullptr || !ctx_.journal->isOpen()) {
         deleteStreamed();
         return;
     }

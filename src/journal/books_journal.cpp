@@ -194,7 +194,7 @@ void BooksJournal::markApplied(std::int64_t seq) {
     // The mark need not reach the disk at once, so it costs no sync: an entry left
     // unmarked by a crash is written again from its after images, which changes nothing.
     try {
-        store_.setStatus(seq, JournalStore::Status::Applied, false);
+        store_.markApplied(seq);
     } catch (const FileError&) {
     }
 }

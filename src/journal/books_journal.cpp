@@ -215,9 +215,9 @@ std::vector<Change> BooksJournal::wholeFile(const QByteArray& image,
     return changes;
 }
 
-CompanyValues BooksJournal::companyValues() {
-    return {store_.value(QStringLiteral("company")), store_.value(QStringLiteral("date")),
-            store_.value(QStringLiteral("business"))};
+CompanyValues BooksJournal::companyValuesIn(JournalStore& store) {
+    return {store.value(QStringLiteral("company")), store.value(QStringLiteral("date")),
+            store.value(QStringLiteral("business"))};
 }
 
 void BooksJournal::setCompanyValues(const CompanyValues& values) {

@@ -55,50 +55,35 @@ std::vector<AccountRecord> chartOfAccounts() {
     };
 }
 
-TEST_F(GoldenReports, TrialBalance) {
+// Every report of the same books against its golden pages. On pages of 20 lines each page
+// after the first repeats the heading, and the pages of each copy are numbered from 1.
+TEST_F(GoldenReports, EveryReport) {
+    using reports::Report;
+    const struct {
+        Report report;
+        statements::Business business;
+        int copies;
+        int lines;
+        const char* golden;
+    } cases[] = {
+        {Report::TrialBalance, statements::Business::Merchandising, 2, 0, "trial_balance.txt"},
+        {Report::TrialBalance, statements::Business::Merchandising, 2, 20,
+         "trial_balance_pages.txt"},
+        {Report::IncomeStatement, statements::Business::Merchandising, 1, 0,
+         "income_merchandising.txt"},
+        {Report::IncomeStatement, statements::Business::Service, 1, 0, "income_service.txt"},
+        {Report::Equity, statements::Business::Merchandising, 1, 0, "equity.txt"},
+        {Report::BalanceSheet, statements::Business::Merchandising, 1, 0, "balance_sheet.txt"},
+    };
     openBooks(chartOfAccounts());
-    answerPrint(2);
-    reports.print(reports::Report::TrialBalance);
-    expectGolden("trial_balance.txt");
-}
-
-// On pages of 20 lines: each page after the first repeats the heading, and the pages of
-// each copy are numbered from 1.
-TEST_F(GoldenReports, TrialBalanceOnShortPages) {
-    linesPerPage = 20;
-    openBooks(chartOfAccounts());
-    answerPrint(2);
-    reports.print(reports::Report::TrialBalance);
-    expectGolden("trial_balance_pages.txt");
-}
-
-TEST_F(GoldenReports, MerchandisingIncomeStatement) {
-    openBooks(chartOfAccounts());
-    answerPrint(1);
-    reports.print(reports::Report::IncomeStatement);
-    expectGolden("income_merchandising.txt");
-}
-
-TEST_F(GoldenReports, ServiceIncomeStatement) {
-    openBooks(chartOfAccounts());
-    company.business = statements::Business::Service;
-    answerPrint(1);
-    reports.print(reports::Report::IncomeStatement);
-    expectGolden("income_service.txt");
-}
-
-TEST_F(GoldenReports, StockholdersEquity) {
-    openBooks(chartOfAccounts());
-    answerPrint(1);
-    reports.print(reports::Report::Equity);
-    expectGolden("equity.txt");
-}
-
-TEST_F(GoldenReports, BalanceSheet) {
-    openBooks(chartOfAccounts());
-    answerPrint(1);
-    reports.print(reports::Report::BalanceSheet);
-    expectGolden("balance_sheet.txt");
+    for (const auto& c : cases) {
+        document = {};
+        linesPerPage = c.lines;
+        company.business = c.business;
+        answerPrint(c.copies);
+        reports.print(c.report);
+        expectGolden(QString::fromLatin1(c.golden));
+    }
 }
 
 } // namespace

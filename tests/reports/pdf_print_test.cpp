@@ -82,28 +82,6 @@ TEST_F(PdfReports, TrialBalance) {
     EXPECT_TRUE(dialogs.messages().isEmpty());
 }
 
-TEST_F(PdfReports, IncomeStatement) {
-    const QString pdf = printToPdf(reports::Report::IncomeStatement, 2);
-    EXPECT_EQ(pdfPages(pdf), 2);
-    expectContains(pdfText(pdf), {"Kestrow Supply Co.", "Income Statement", "Net Purchases",
-                                  "$5,700.00", "Cost of Goods Sold", "$5,400.00", "$3,400.00"});
-}
-
-TEST_F(PdfReports, StockholdersEquity) {
-    const QString pdf = printToPdf(reports::Report::Equity, 1);
-    EXPECT_EQ(pdfPages(pdf), 1);
-    expectContains(pdfText(pdf), {"Kestrow Supply Co.", "Stockholders' Equity",
-                                  "Total Stockholders' Equity", "$10,400.00"});
-}
-
-TEST_F(PdfReports, BalanceSheet) {
-    const QString pdf = printToPdf(reports::Report::BalanceSheet, 2);
-    EXPECT_EQ(pdfPages(pdf), 2);
-    expectContains(pdfText(pdf), {"Kestrow Supply Co.", "Balance Sheet", "Mdse. Inventory",
-                                  "$1,500.00", "Total Assets - Accum Dep", "$5,700.00",
-                                  "Total Liabilities & Stockholders' Equity"});
-}
-
 TEST_F(PdfReports, UnwritableOutputIsAPrintingProblem) {
     const QString name = QStringLiteral("no such folder/report.pdf");
     printToPdf(reports::Report::TrialBalance, 1, name);

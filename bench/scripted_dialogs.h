@@ -20,11 +20,12 @@ class ScriptedDialogs : public folio::ui::Dialogs {
     bool previewPrint(QPrinter&, const std::function<void(QPrinter&)>&) override { return true; }
     std::optional<QString> saveFileName(const QString&, const QString&,
                                         const QStringList&) override {
-        return std::nullopt;
+        return saveName;
     }
 
     QString fileName;
-    QString inputAnswer; // what is typed into every input box
+    QString inputAnswer;             // what is typed into every input box
+    std::optional<QString> saveName; // the export file; empty cancels
     QString pdfFile;
     // The last message shown, so a benchmark can tell that its action failed.
     QString lastMessage;

@@ -3,6 +3,7 @@
 #include "data/account_types.h"
 #include "data/books.h"
 #include "data/text_rules.h"
+#include "journal/books_changes.h"
 #include "ui/amount_message.h"
 #include "ui/dialogs.h"
 #include "ui/failure_report.h"
@@ -177,7 +178,8 @@ AccountRecord SetupTab::readShown(int record) {
     // Writing back a record that the file holds whole changes no byte, so only a record
     // that lies past the end is written, which makes it part of the file.
     if (books.recordCount() < record) {
-        books.put(record, account);
+        journal::changeBooks(ctx_.journal, books, journal::EntryKind::NewAccount,
+                             {{record, account, Money(), Money()}});
     }
     return account;
 }
@@ -232,7 +234,8 @@ bool SetupTab::SaveCurrentRecord() {
         return false;
     }
     if (*account != shown_) {
-        ctx_.books.put(current_, *account);
+        journal::changeBooks(ctx_.journal, ctx_.books, journal::EntryKind::SetupEdit,
+                             {{current_, *account, Money(), Money()}});
         shown_ = *account;
     }
     txtAcctType_->setText(shown_.type);

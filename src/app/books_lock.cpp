@@ -1,5 +1,7 @@
 #include "app/books_lock.h"
 #include "data/file_rewrite.h"
+#include <QFile>
+#include <QFileInfo>
 
 namespace folio::app {
 
@@ -11,6 +13,13 @@ BooksLock::Claim BooksLock::claim(const QString& accountsPath) {
 void removeStaleLeftovers(const QString& accountsPath) {
     for (const char* copy : {"", " closed monthly", " closed ytd"}) {
         removeLeftovers(accountsPath + QLatin1String(copy));
+    }
+    // The journal of a closed copy is made under a name of its own before it is renamed.
+    for (const char* journal : {" closed monthly.journal.TMP", " closed ytd.journal.TMP"}) {
+        const QFileInfo leftover(accountsPath + QLatin1String(journal));
+        if (leftover.isFile() && !leftover.isSymLink()) {
+            QFile::remove(leftover.filePath());
+        }
     }
 }
 

@@ -25,8 +25,15 @@ namespace folio::app {
 using ui::Tab;
 
 frmSelect::frmSelect(ui::Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), context_{books_, company_, dialogs_, *this},
-      reports_(context_), closer_(context_) {
+    : QMainWindow(parent), dialogs_(dialogs),
+      journalMenu_(*this, books_, company_, dialogs_,
+                   [this] {
+                       if (books_.isSelected() && SSTab1_->isVisible()) {
+                           SSTab1_Click(lastTab_);
+                       }
+                   }),
+      context_{books_, company_, dialogs_, *this, &journalMenu_.journal()}, reports_(context_),
+      closer_(context_) {
     setObjectName(QStringLiteral("frmSelect"));
     setWindowTitle(ui::programTitle());
     resize(1100, 660);
@@ -50,6 +57,7 @@ void frmSelect::buildMenu() {
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(select, &QAction::triggered, this, &frmSelect::mnuSelectFile_Click);
     connect(exit, &QAction::triggered, this, &frmSelect::MnuExit_Click);
+    journalMenu_.build(*menuBar());
 }
 
 void frmSelect::buildTabs() {
@@ -149,6 +157,7 @@ bool frmSelect::openChosen(const QString& name, bool newlyChosen) {
         dialogFileName_ = previousName;
         return false;
     }
+    journalMenu_.keepCompanyValues();
     try {
         if (chart) {
             accounts::createStarterBooks(name, static_cast<accounts::StarterChart>(*chart));
@@ -169,6 +178,7 @@ bool frmSelect::openChosen(const QString& name, bool newlyChosen) {
         return false;
     }
     removeStaleLeftovers(dialogFileName_);
+    journalMenu_.booksSelected();
     SSTab1_->show();
     // The shown tab still holds the books as they were read before; prepare it again, so
     // a save or a posting there cannot write old accounts into these books.
@@ -178,6 +188,7 @@ bool frmSelect::openChosen(const QString& name, bool newlyChosen) {
 }
 
 void frmSelect::releaseBooks() {
+    journalMenu_.booksReleased();
     lock_.release();
     books_.forget();
 }
@@ -193,7 +204,10 @@ void frmSelect::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void frmSelect::SSTab1_Click(int /*previousTab*/) {
+void frmSelect::SSTab1_Click(int previousTab) {
+    if (previousTab == ui::indexOf(Tab::Company)) {
+        journalMenu_.keepCompanyValues();
+    }
     ui::TabPage* shown = pages_[static_cast<std::size_t>(SSTab1_->currentIndex())];
     if (shown == nullptr || !books_.isSelected()) {
         return;

@@ -1,5 +1,6 @@
 #pragma once
 #include "app/books_lock.h"
+#include "app/journal_menu.h"
 #include "closing/book_closer.h"
 #include "data/books.h"
 #include "reports/report_printer.h"
@@ -39,6 +40,7 @@ class frmSelect : public QMainWindow, public ui::MainWindowPort {
     Books& books() { return books_; }
     statements::CompanyInfo& company() { return company_; }
     reports::ReportPrinter& reports() { return reports_; }
+    JournalMenu& journalMenu() { return journalMenu_; }
     QTabWidget* tabControl() const { return SSTab1_; }
     ui::TabPage* page(ui::Tab tab) const { return pages_[static_cast<std::size_t>(tab)]; }
 
@@ -67,6 +69,7 @@ class frmSelect : public QMainWindow, public ui::MainWindowPort {
     Books books_;
     statements::CompanyInfo company_;
     ui::Dialogs& dialogs_;
+    JournalMenu journalMenu_; // the Edit and Journal menus and the journal of the books
     ui::TabContext context_;
     QTabWidget* SSTab1_ = nullptr;
     std::array<ui::TabPage*, ui::kTabCount> pages_{};

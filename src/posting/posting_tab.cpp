@@ -1,6 +1,7 @@
 #include "posting/posting_tab.h"
 #include "data/books.h"
 #include "data/text_rules.h"
+#include "journal/entry_date.h"
 #include "posting/posting_rules.h"
 #include "ui/account_grid.h"
 #include "ui/account_list_model.h"
@@ -39,6 +40,15 @@ PostingTab::PostingTab(ui::TabContext context, QWidget* parent) : TabPage(contex
                           txtPostDebit_, Frame1_);
     ui::Form::addLabelled(amounts, 1, 0, QStringLiteral("lblPostCredit"), QStringLiteral("C&redit"),
                           txtPostCredit_, Frame1_);
+    // The date and memo the journal keeps with the posting.
+    txtPostDate_ = ui::Form::box(QStringLiteral("txtPostDate"), Frame1_);
+    txtPostDate_->setText(journal::shownDate(QDate::currentDate()));
+    txtPostDate_->setPlaceholderText(QStringLiteral("mm/dd/yyyy"));
+    txtPostMemo_ = ui::Form::box(QStringLiteral("txtPostMemo"), Frame1_);
+    ui::Form::addLabelled(amounts, 2, 0, QStringLiteral("lblPostDate"), QStringLiteral("Dat&e"),
+                          txtPostDate_, Frame1_);
+    ui::Form::addLabelled(amounts, 3, 0, QStringLiteral("lblPostMemo"), QStringLiteral("&Memo"),
+                          txtPostMemo_, Frame1_);
 
     cmdOKPost_ = new QPushButton(QStringLiteral("&Post to this account"), this);
     cmdOKPost_->setObjectName(QStringLiteral("cmdOKPost"));
@@ -73,7 +83,9 @@ PostingTab::PostingTab(ui::TabContext context, QWidget* parent) : TabPage(contex
 
     setTabOrder(MSFlexGrid3_, txtPostDebit_);
     setTabOrder(txtPostDebit_, txtPostCredit_);
-    setTabOrder(txtPostCredit_, cmdOKPost_);
+    setTabOrder(txtPostCredit_, txtPostDate_);
+    setTabOrder(txtPostDate_, txtPostMemo_);
+    setTabOrder(txtPostMemo_, cmdOKPost_);
 
     // The highlighted row is the chosen account, whether a click, the arrow keys or a
     // screen reader moved it.
@@ -83,14 +95,16 @@ PostingTab::PostingTab(ui::TabContext context, QWidget* parent) : TabPage(contex
             [this](const QModelIndex& index) { MSFlexGrid3_Click(index.row()); });
     connect(txtAccountToPost_, &QLineEdit::textChanged, this, &PostingTab::txtAccountToPost_Change);
     connect(cmdOKPost_, &QPushButton::clicked, this, &PostingTab::cmdOKPost_Click);
-    txtPostDebit_->installEventFilter(this);
-    txtPostCredit_->installEventFilter(this);
+    for (QLineEdit* box : {txtPostDebit_, txtPostCredit_, txtPostDate_, txtPostMemo_}) {
+        box->installEventFilter(this);
+    }
 }
 
 bool PostingTab::eventFilter(QObject* watched, QEvent* event) {
-    // Enter in Debit or Credit posts, as the Post button would.
+    // Enter in Debit, Credit, Date or Memo posts, as the Post button would.
     if (event->type() == QEvent::KeyPress &&
-        (watched == txtPostDebit_ || watched == txtPostCredit_)) {
+        (watched == txtPostDebit_ || watched == txtPostCredit_ || watched == txtPostDate_ ||
+         watched == txtPostMemo_)) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && cmdOKPost_->isEnabled()) {
             cmdOKPost_Click();

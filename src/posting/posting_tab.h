@@ -1,5 +1,6 @@
 #pragma once
 #include "data/account_table.h"
+#include "journal/books_journal.h"
 #include "ui/tab_page.h"
 #include <optional>
 #include <vector>
@@ -42,9 +43,13 @@ class PostingTab : public ui::TabPage {
     void clearBoxes();
     // The amount typed in a box (empty is zero); empty after a message when refused.
     std::optional<Money> typedAmount(QLineEdit* box, const QString& name);
-    // Writes the posting; false when nothing reached the file.
-    bool writePosting(const Chosen& chosen, Money debit, Money credit, Amounts& written);
-    void writeBlankAfterAccounts();
+    // The date and memo typed for the posting; empty after a message when the date is
+    // refused.
+    std::optional<journal::EntryNote> typedNote();
+    // Writes the posting, with the blank record after the accounts, as one entry of the
+    // journal; false when nothing reached the file.
+    bool writePosting(const Chosen& chosen, Money debit, Money credit,
+                      const journal::EntryNote& note, Amounts& written);
 
     ui::AccountGrid* MSFlexGrid3_;
     QLineEdit* txtAccountToPost_;
@@ -54,6 +59,8 @@ class PostingTab : public ui::TabPage {
     QGroupBox* Frame1_;
     QLineEdit* txtPostDebit_;
     QLineEdit* txtPostCredit_;
+    QLineEdit* txtPostDate_;
+    QLineEdit* txtPostMemo_;
     QPushButton* cmdOKPost_;
 
     AccountTable table_; // the file as the grid shows it

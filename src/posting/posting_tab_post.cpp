@@ -2,6 +2,8 @@
 #include "data/books.h"
 #include "data/file_error.h"
 #include "data/text_rules.h"
+#include "journal/books_changes.h"
+#include "journal/entry_date.h"
 #include "posting/posting_rules.h"
 #include "posting/posting_tab.h"
 #include "ui/account_grid.h"
@@ -28,20 +30,43 @@ void PostingTab::cmdOKPost_Click() {
     if (!credit) {
         return;
     }
+    const std::optional<journal::EntryNote> note = typedNote();
+    if (!note) {
+        return;
+    }
+    const std::optional<int> blank = PostingRules::blankSlot(table_, listed_);
     Amounts written;
-    if (!writePosting(chosen, *debit, *credit, written)) {
+    if (!writePosting(chosen, *debit, *credit, *note, written)) {
         return; // nothing reached the file: the grid and the boxes still show what it holds
     }
     table_.records[static_cast<std::size_t>(chosen.record - 1)].setBalances(written);
+    if (blank && *blank > static_cast<int>(table_.records.size())) {
+        table_.records.resize(static_cast<std::size_t>(*blank));
+    }
     MSFlexGrid3_->accounts().setBalances(chosen.row, written);
     txtPostDebit_->clear();
     txtPostCredit_->clear();
+    txtPostMemo_->clear();
     clearBoxes();
     chosen_.reset();
     // No row stays chosen: choosing the same account again chooses it afresh.
     MSFlexGrid3_->selectionModel()->clear();
     cmdOKPost_->setEnabled(false);
-    ui::runReported(ctx_.dialogs, [this] { writeBlankAfterAccounts(); });
+}
+
+std::optional<journal::EntryNote> PostingTab::typedNote() {
+    const QString text = txtPostDate_->text();
+    if (text.trimmed().isEmpty()) {
+        return journal::EntryNote{QDate::currentDate(), txtPostMemo_->text().trimmed()};
+    }
+    const std::optional<QDate> date = journal::typedDate(text);
+    if (!date) {
+        ctx_.dialogs.message(journal::notADateMessage(text));
+        txtPostDate_->setFocus();
+        txtPostDate_->selectAll();
+        return std::nullopt;
+    }
+    return journal::EntryNote{*date, txtPostMemo_->text().trimmed()};
 }
 
 std::optional<Money> PostingTab::typedAmount(QLineEdit* box, const QString& name) {
@@ -58,7 +83,8 @@ std::optional<Money> PostingTab::typedAmount(QLineEdit* box, const QString& name
     return amount;
 }
 
-bool PostingTab::writePosting(const Chosen& chosen, Money debit, Money credit, Amounts& written) {
+bool PostingTab::writePosting(const Chosen& chosen, Money debit, Money credit,
+                              const journal::EntryNote& note, Amounts& written) {
     Books& books = ctx_.books;
     AccountRecord account;
     bool read = ui::runReported(ctx_.dialogs, [&] { account = books.get(chosen.record); });
@@ -76,25 +102,21 @@ bool PostingTab::writePosting(const Chosen& chosen, Money debit, Money credit, A
         return false;
     }
     account.setBalances(written);
-    if (ui::runReported(ctx_.dialogs, [&] { books.put(chosen.record, account); })) {
+    // The blank record after the accounts goes with the posting, so Undo takes both back.
+    std::vector<journal::Change> changes{{chosen.record, account, debit, credit}};
+    if (const std::optional<int> slot = PostingRules::blankSlot(table_, listed_)) {
+        changes.push_back({*slot, AccountRecord::blank(), Money(), Money()});
+    }
+    bool tookEffect = false;
+    if (ui::runReported(ctx_.dialogs, [&] {
+            journal::changeBooks(ctx_.journal, books, journal::EntryKind::Posting, changes, note,
+                                 &tookEffect);
+        })) {
         return true;
     }
     // A write whose sync failed has still reached the file: it is shown as posted, so
     // the user does not post the same amount twice.
-    try {
-        return books.get(chosen.record).balances() == written;
-    } catch (const FileError&) {
-        return false;
-    }
-}
-
-void PostingTab::writeBlankAfterAccounts() {
-    if (const std::optional<int> slot = PostingRules::blankSlot(table_, listed_)) {
-        ctx_.books.put(*slot, AccountRecord::blank());
-        if (*slot > static_cast<int>(table_.records.size())) {
-            table_.records.resize(static_cast<std::size_t>(*slot));
-        }
-    }
+    return tookEffect;
 }
 
 } // namespace folio::posting

@@ -7,6 +7,9 @@ class Books;
 namespace statements {
 struct CompanyInfo;
 }
+namespace journal {
+class BooksJournal;
+}
 } // namespace folio
 
 namespace folio::ui {
@@ -27,12 +30,14 @@ class MainWindowPort {
 };
 
 // What every tab page works with: the selected books, the company information, the
-// dialogs and the window. The window owns all four.
+// dialogs, the window and the journal that records each change of the books (none: the
+// changes are written straight to the file). The window owns all five.
 struct TabContext {
     Books& books;
     statements::CompanyInfo& company;
     Dialogs& dialogs;
     MainWindowPort& window;
+    journal::BooksJournal* journal = nullptr;
 };
 
 } // namespace folio::ui

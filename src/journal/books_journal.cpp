@@ -1,0 +1,231 @@
+#include "journal/books_journal.h"
+#include "data/file_error.h"
+#include "data/file_table.h"
+#include <map>
+
+namespace folio::journal {
+
+namespace {
+
+constexpr std::int64_t kSize = static_cast<std::int64_t>(RecordLayout::kRecordSize);
+
+// Whether the records an entry touches hold their after images (or their before images).
+bool fileHolds(const QByteArray& image, const Entry& entry, bool afterImages) {
+    if (definesWholeFile(entry.kind)) {
+        return afterImages && image == applied(QByteArray(), entry);
+    }
+    for (const Line& line : entry.lines) {
+        if (recordAt(image, line.record) != (afterImages ? line.after : line.before)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A record written past the end of the file leaves blank records between (the file
+// layer writes zero bytes there, a whole-file rewrite blank records): each gets its line,
+// so the entry says exactly what the file holds after it and Undo takes it all back.
+void addGapLines(Entry& entry, int existing) {
+    int highest = existing;
+    for (const Line& line : entry.lines) {
+        if (line.after) {
+            highest = std::max(highest, line.record);
+        }
+    }
+    std::vector<bool> named(static_cast<std::size_t>(highest) + 1);
+    for (const Line& line : entry.lines) {
+        if (line.record >= 1 && line.record <= highest) {
+            named[static_cast<std::size_t>(line.record)] = true;
+        }
+    }
+    for (int record = existing + 1; record < highest; ++record) {
+        if (!named[static_cast<std::size_t>(record)]) {
+            entry.lines.push_back(lineFor(record, std::nullopt, AccountRecord{}));
+        }
+    }
+}
+
+Entry newEntry(EntryKind kind, const EntryNote& note, std::optional<std::int64_t> reversalOf) {
+    Entry entry;
+    entry.kind = kind;
+    entry.made = QDateTime::currentDateTimeUtc();
+    entry.date = note.date.isValid() ? note.date : QDate::currentDate();
+    entry.memo = note.memo;
+    entry.reversalOf = reversalOf;
+    return entry;
+}
+
+} // namespace
+
+BooksJournal::Opened BooksJournal::open(BooksFile file) {
+    Opened opened;
+    close();
+    store_.open(pathFor(file.path));
+    for (const Entry& entry : store_.pending()) {
+        writeEntry(file, entry);
+        markApplied(entry.seq);
+        ++opened.finished;
+    }
+    shape_ = {readImage(file), store_.undoState()};
+    if (store_.entryCount() == 0) {
+        startOver(file, QStringLiteral("Opening balances"));
+        opened.started = true;
+    } else if (digestOf(shape_.image) != store_.digest()) {
+        startOver(file, QStringLiteral("Opening balances: the books were changed outside Folio"));
+        opened.changedOutside = true;
+    }
+    return opened;
+}
+
+std::int64_t BooksJournal::startOver(BooksFile file, const QString& memo) {
+    Entry entry = newEntry(EntryKind::Opening, {QDate::currentDate(), memo}, std::nullopt);
+    BooksShape shape{readImage(file), {}};
+    const std::vector<AccountRecord> records = recordsOf(shape.image);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        entry.lines.push_back(lineFor(static_cast<int>(i) + 1, std::nullopt, records[i]));
+    }
+    store_.commit(entry, shape, 0, true);
+    shape_ = shape;
+    return entry.seq;
+}
+
+std::int64_t BooksJournal::record(BooksFile file, EntryKind kind, const EntryNote& note,
+                                  const std::vector<Change>& changes,
+                                  std::optional<std::int64_t> reversalOf) {
+    Entry entry = newEntry(kind, note, reversalOf);
+    const std::int64_t length = file.files.length(file.number);
+    std::map<int, std::optional<AccountRecord>> touched;
+    for (const Change& change : changes) {
+        std::optional<AccountRecord> before;
+        if (const auto earlier = touched.find(change.record); earlier != touched.end()) {
+            before = earlier->second;
+        } else if (change.record >= 1 && (change.record - 1) * kSize < length) {
+            before = file.files.get(file.number, change.record);
+        }
+        touched[change.record] = change.after;
+        if (before == change.after && change.debit.isZero() && change.credit.isZero()) {
+            continue;
+        }
+        entry.lines.push_back(
+            lineFor(change.record, before, change.after, change.debit, change.credit));
+    }
+    addGapLines(entry, static_cast<int>((length + kSize - 1) / kSize));
+    std::int64_t below = 0;
+    UndoState after = shape_.undo;
+    switch (kind) {
+    case EntryKind::Undo:
+        below = shape_.undo.undoneTop;
+        after = {store_.below(shape_.undo.doneTop), JournalStore::kThisEntry};
+        break;
+    case EntryKind::Redo:
+        below = shape_.undo.doneTop;
+        after = {JournalStore::kThisEntry, store_.below(shape_.undo.undoneTop)};
+        break;
+    case EntryKind::Closing:
+        break;
+    default:
+        if (entry.lines.empty()) {
+            tookEffect_ = false;
+            return 0;
+        }
+        if (isUndoable(kind)) {
+            below = shape_.undo.doneTop;
+            after = {JournalStore::kThisEntry, 0};
+        } else {
+            after = {};
+        }
+    }
+    return commitAndWrite(file, entry, below, after);
+}
+
+std::int64_t BooksJournal::commitAndWrite(BooksFile file, Entry& entry, std::int64_t below,
+                                          UndoState after) {
+    tookEffect_ = false;
+    if (!store_.isOpen()) {
+        writeUnrecorded(file, entry);
+        return 0;
+    }
+    const BooksShape before = shape_;
+    BooksShape next{applied(shape_.image, entry), after};
+    store_.commit(entry, next, below);
+    shape_ = next;
+    try {
+        writeEntry(file, entry);
+    } catch (const FileError&) {
+        QByteArray now;
+        bool read = false;
+        try {
+            now = readImage(file);
+            read = true;
+        } catch (const FileError&) {
+        }
+        if (read && fileHolds(now, entry, true)) {
+            tookEffect_ = true;
+            markApplied(entry.seq);
+        } else if (read && fileHolds(now, entry, false)) {
+            try {
+                store_.abandon(entry.seq, before);
+                shape_ = before;
+            } catch (const FileError&) {
+                // Left pending: the next opening finishes it from its after images.
+            }
+        }
+        throw;
+    }
+    tookEffect_ = true;
+    markApplied(entry.seq);
+    return entry.seq;
+}
+
+void BooksJournal::writeUnrecorded(BooksFile file, const Entry& entry) {
+    try {
+        writeEntry(file, entry);
+    } catch (const FileError&) {
+        try {
+            tookEffect_ = fileHolds(readImage(file), entry, true);
+        } catch (const FileError&) {
+        }
+        throw;
+    }
+    tookEffect_ = true;
+}
+
+void BooksJournal::markApplied(std::int64_t seq) {
+    // The mark need not reach the disk at once, so it costs no sync: an entry left
+    // unmarked by a crash is written again from its after images, which changes nothing.
+    try {
+        store_.setStatus(seq, JournalStore::Status::Applied, false);
+    } catch (const FileError&) {
+    }
+}
+
+std::vector<Change> BooksJournal::wholeFile(const QByteArray& image,
+                                            const std::vector<AccountRecord>& records) {
+    std::vector<Change> changes;
+    const std::vector<AccountRecord> held = recordsOf(image);
+    const std::size_t count = std::max(held.size(), records.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        Change change;
+        change.record = static_cast<int>(i) + 1;
+        if (i < records.size()) {
+            change.after = records[i];
+        }
+        changes.push_back(change);
+    }
+    return changes;
+}
+
+CompanyValues BooksJournal::companyValues() {
+    return {store_.value(QStringLiteral("company")), store_.value(QStringLiteral("date")),
+            store_.value(QStringLiteral("business"))};
+}
+
+void BooksJournal::setCompanyValues(const CompanyValues& values) {
+    Transaction transaction(store_.database());
+    store_.setValue(QStringLiteral("company"), values.name);
+    store_.setValue(QStringLiteral("date"), values.statementsDate);
+    store_.setValue(QStringLiteral("business"), values.businessType);
+    transaction.commit();
+}
+
+} // namespace folio::journal

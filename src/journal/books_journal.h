@@ -1,0 +1,125 @@
+#pragma once
+#include "journal/company_values.h"
+#include "journal/entry.h"
+#include "journal/file_image.h"
+#include "journal/journal_store.h"
+#include "journal/posting_math.h"
+#include <QDate>
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+namespace folio::journal {
+
+// A change the journal cannot make, with the words the user sees.
+class Refused : public std::runtime_error {
+  public:
+    explicit Refused(const QString& words) : std::runtime_error("refused"), words_(words) {}
+    const QString& words() const { return words_; }
+
+  private:
+    QString words_;
+};
+
+// One record as a change leaves it: empty `after` removes it (the file ends before it).
+struct Change {
+    int record = 0;
+    std::optional<AccountRecord> after;
+    Money debit;
+    Money credit;
+};
+
+// The date and memo the user gave a change.
+struct EntryNote {
+    QDate date = QDate::currentDate();
+    QString memo;
+};
+
+// The journal of one accounts file, kept beside it, and the one way Folio changes the
+// file: every change is committed to the journal with the before and after image of each
+// record, then written to the file, then marked applied. Opening finishes a change that
+// was committed but not applied, so a crash at any moment loses nothing.
+class BooksJournal {
+  public:
+    static QString pathFor(const QString& booksPath) {
+        return booksPath + QStringLiteral(".journal");
+    }
+
+    // What opening found.
+    struct Opened {
+        bool started = false;        // the journal was new: it holds the opening balances
+        bool changedOutside = false; // the file no longer matched: a new opening entry
+        int finished = 0;            // changes finished from their after images
+    };
+    // Opens the journal of the books (creating it). Throws FileError when the journal
+    // cannot be opened or a pending change cannot be finished.
+    Opened open(BooksFile file);
+    BooksJournal() = default;
+    BooksJournal(const BooksJournal&) = delete;
+    BooksJournal& operator=(const BooksJournal&) = delete;
+    ~BooksJournal() = default;
+
+    void close() { store_.close(); }
+    bool isOpen() const { return store_.isOpen(); }
+    JournalStore& store() { return store_; }
+
+    // Records the changes as one entry and writes them: all records change or none. A
+    // change that leaves a record as it was (and moves no amount) is left out; 0 when
+    // nothing is left to record. Throws FileError; tookEffect() then says whether the file
+    // holds the change all the same (a sync failed after the bytes were written).
+    std::int64_t record(BooksFile file, EntryKind kind, const EntryNote& note,
+                        const std::vector<Change>& changes,
+                        std::optional<std::int64_t> reversalOf = std::nullopt);
+    bool tookEffect() const { return tookEffect_; }
+
+    // The changes that turn the file into exactly these records (a deletion, a rewrite).
+    static std::vector<Change> wholeFile(const QByteArray& image,
+                                         const std::vector<AccountRecord>& records);
+
+    // One debit and credit posted to a record, as the posting tab does.
+    std::int64_t post(BooksFile file, const EntryNote& note, const AmountLine& line);
+    // Several lines posted as one entry; throws Refused unless balanceProblem() is empty.
+    std::int64_t postBalanced(BooksFile file, const EntryNote& note,
+                              const std::vector<AmountLine>& lines);
+    // The opposite amounts of a posting or balanced entry; the reason becomes the memo.
+    std::int64_t reverse(BooksFile file, std::int64_t seq, const QString& reason,
+                         const QDate& date = QDate::currentDate());
+
+    bool canUndo() const { return shape_.undo.doneTop != 0; }
+    bool canRedo() const { return shape_.undo.undoneTop != 0; }
+    // What Undo and Redo would take back or put back, for the menu ("Undo Posting").
+    QString undoTitle();
+    QString redoTitle();
+    std::int64_t undo(BooksFile file);
+    std::int64_t redo(BooksFile file);
+
+    // Records that these books were closed into a closed copy.
+    std::int64_t recordClosing(const QString& closingName, const QString& closedPath);
+    // Writes a closed copy and its new journal, which starts with an entry saying which
+    // file it was closed from, when and by which closing. Whatever journal the copy had
+    // before is replaced. A crash part way leaves the old copy with its old journal, or
+    // the new journal whose first entry writes the copy when it is next opened.
+    static void writeClosedCopy(const QString& closedPath, const QString& fromPath,
+                                const QString& closingName,
+                                const std::vector<AccountRecord>& records,
+                                const CompanyValues& carried);
+
+    CompanyValues companyValues();
+    void setCompanyValues(const CompanyValues& values);
+
+  private:
+    std::int64_t commitAndWrite(BooksFile file, Entry& entry, std::int64_t below, UndoState after);
+    std::int64_t startOver(BooksFile file, const QString& memo);
+    void markApplied(std::int64_t seq);
+    // Without a journal: the change goes straight to the file, all records or none.
+    void writeUnrecorded(BooksFile file, const Entry& entry);
+    QString titleOf(std::int64_t seq);
+
+    JournalStore store_;
+    BooksShape shape_;
+    bool tookEffect_ = false;
+};
+
+} // namespace folio::journal

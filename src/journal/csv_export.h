@@ -1,0 +1,13 @@
+#pragma once
+#include "journal/export_writer.h"
+#include "journal/journal_store.h"
+#include <QString>
+
+namespace folio::journal {
+
+// Writes the applied entries as comma-separated values, one row per line (an entry
+// without lines, such as a closing, has one row of its own), with a heading row.
+ExportResult exportCsv(JournalStore& store, const QString& path,
+                       const ExportProgress& progress = {});
+
+} // namespace folio::journal

@@ -1,0 +1,307 @@
+#include "journal/journal_store.h"
+#include <QCryptographicHash>
+
+namespace folio::journal {
+
+namespace {
+
+constexpr const char* kSchema = R"sql(
+CREATE TABLE IF NOT EXISTS entries(
+    seq INTEGER PRIMARY KEY,
+    made TEXT NOT NULL,
+    date TEXT NOT NULL,
+    memo TEXT NOT NULL DEFAULT '',
+    kind TEXT NOT NULL,
+    status INTEGER NOT NULL DEFAULT 0,
+    reversal_of INTEGER REFERENCES entries(seq),
+    below INTEGER NOT NULL DEFAULT 0);
+CREATE TABLE IF NOT EXISTS lines(
+    seq INTEGER NOT NULL REFERENCES entries(seq),
+    line INTEGER NOT NULL,
+    record INTEGER NOT NULL,
+    name TEXT NOT NULL,
+    type TEXT NOT NULL,
+    debit INTEGER NOT NULL,
+    credit INTEGER NOT NULL,
+    before BLOB,
+    after BLOB,
+    PRIMARY KEY(seq, line)) WITHOUT ROWID;
+CREATE INDEX IF NOT EXISTS lines_by_name ON lines(name, seq);
+CREATE INDEX IF NOT EXISTS entries_pending ON entries(status) WHERE status = 0;
+CREATE INDEX IF NOT EXISTS entries_reversing ON entries(reversal_of)
+    WHERE reversal_of IS NOT NULL;
+CREATE TABLE IF NOT EXISTS books(key TEXT PRIMARY KEY, value) WITHOUT ROWID;
+)sql";
+
+std::optional<QByteArray> imageBytes(const std::optional<AccountRecord>& record) {
+    if (!record) {
+        return std::nullopt;
+    }
+    const RecordBytes bytes = record->encode();
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<qsizetype>(bytes.size()));
+}
+
+std::optional<AccountRecord> imageRecord(const std::optional<QByteArray>& blob) {
+    if (!blob) {
+        return std::nullopt;
+    }
+    RecordBytes bytes{};
+    for (std::size_t i = 0; i < bytes.size() && i < static_cast<std::size_t>(blob->size()); ++i) {
+        bytes[i] = static_cast<std::uint8_t>(blob->at(static_cast<qsizetype>(i)));
+    }
+    return AccountRecord::decode(bytes);
+}
+
+Entry entryFrom(const Statement& row) {
+    Entry entry;
+    entry.seq = row.integer(0);
+    entry.made = QDateTime::fromString(row.text(1), Qt::ISODateWithMs);
+    entry.date = QDate::fromString(row.text(2), Qt::ISODate);
+    entry.memo = row.text(3);
+    entry.kind = kindFromName(row.text(4)).value_or(EntryKind::Posting);
+    if (!row.isNull(5)) {
+        entry.reversalOf = row.integer(5);
+    }
+    return entry;
+}
+
+constexpr const char* kEntryColumns =
+    "SELECT seq, made, date, memo, kind, reversal_of FROM entries ";
+
+} // namespace
+
+void JournalStore::open(const QString& path) {
+    db_.open(path);
+    db_.exec("PRAGMA journal_mode=WAL");
+    db_.exec("PRAGMA synchronous=FULL");
+    db_.exec(kSchema);
+}
+
+void JournalStore::close() {
+    statements_.clear();
+    db_.close();
+}
+
+Statement& JournalStore::cached(const char* sql) {
+    std::unique_ptr<Statement>& statement = statements_[sql];
+    if (!statement) {
+        statement = std::make_unique<Statement>(db_, sql);
+    }
+    statement->reset();
+    return *statement;
+}
+
+QByteArray digestOf(const QByteArray& image) {
+    return QCryptographicHash::hash(image, QCryptographicHash::Sha256);
+}
+
+void JournalStore::putShape(const BooksShape& shape) {
+    Statement& put = cached("INSERT OR REPLACE INTO books VALUES(?, ?)");
+    put.bind(1, QStringLiteral("digest")).bind(2, std::optional<QByteArray>(digestOf(shape.image)));
+    put.run();
+    put.bind(1, QStringLiteral("done")).bind(2, shape.undo.doneTop).run();
+    put.bind(1, QStringLiteral("undone")).bind(2, shape.undo.undoneTop).run();
+}
+
+void JournalStore::commit(Entry& entry, BooksShape& shape, std::int64_t below, bool applied) {
+    Transaction transaction(db_);
+    Statement& insert = cached("INSERT INTO entries(made, date, memo, kind, status, reversal_of, "
+                               "below) VALUES(?, ?, ?, ?, ?, ?, ?)");
+    insert.bind(1, entry.made.toUTC().toString(Qt::ISODateWithMs))
+        .bind(2, entry.date.toString(Qt::ISODate))
+        .bind(3, entry.memo)
+        .bind(4, kindName(entry.kind))
+        .bind(5, static_cast<std::int64_t>(applied ? Status::Applied : Status::Pending))
+        .bind(7, below);
+    if (entry.reversalOf) {
+        insert.bind(6, *entry.reversalOf);
+    }
+    insert.run();
+    entry.seq = db_.lastInsertId();
+    for (std::int64_t* top : {&shape.undo.doneTop, &shape.undo.undoneTop}) {
+        if (*top == kThisEntry) {
+            *top = entry.seq;
+        }
+    }
+    Statement& line = cached("INSERT INTO lines VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    int number = 0;
+    for (const Line& each : entry.lines) {
+        line.bind(1, entry.seq)
+            .bind(2, ++number)
+            .bind(3, each.record)
+            .bind(4, each.name)
+            .bind(5, each.type)
+            .bind(6, each.debit.raw())
+            .bind(7, each.credit.raw())
+            .bind(8, imageBytes(each.before))
+            .bind(9, imageBytes(each.after));
+        line.run();
+    }
+    putShape(shape);
+    transaction.commit();
+}
+
+void JournalStore::setStatus(std::int64_t seq, Status status, bool synced) {
+    if (!synced) {
+        cached("PRAGMA synchronous=NORMAL").run();
+    }
+    Statement& update = cached("UPDATE entries SET status = ? WHERE seq = ?");
+    update.bind(1, static_cast<std::int64_t>(status)).bind(2, seq).run();
+    if (!synced) {
+        cached("PRAGMA synchronous=FULL").run();
+    }
+}
+
+void JournalStore::abandon(std::int64_t seq, const BooksShape& shapeBefore) {
+    Transaction transaction(db_);
+    setStatus(seq, Status::Abandoned);
+    putShape(shapeBefore);
+    transaction.commit();
+}
+
+void JournalStore::readLines(Entry& entry) {
+    Statement query(db_, "SELECT record, name, type, debit, credit, before, after FROM lines "
+                         "WHERE seq = ? ORDER BY line");
+    query.bind(1, entry.seq);
+    while (query.step()) {
+        Line line;
+        line.record = static_cast<int>(query.integer(0));
+        line.name = query.text(1);
+        line.type = query.text(2);
+        line.debit = Money::fromRaw(query.integer(3));
+        line.credit = Money::fromRaw(query.integer(4));
+        line.before = imageRecord(query.blob(5));
+        line.after = imageRecord(query.blob(6));
+        entry.lines.push_back(line);
+    }
+}
+
+std::vector<Entry> JournalStore::pending() {
+    std::vector<Entry> found;
+    Statement query(db_, (QByteArray(kEntryColumns) + "WHERE status = 0 ORDER BY seq").constData());
+    while (query.step()) {
+        found.push_back(entryFrom(query));
+    }
+    for (Entry& each : found) {
+        readLines(each);
+    }
+    return found;
+}
+
+std::optional<Entry> JournalStore::entry(std::int64_t seq) {
+    Statement query(db_, (QByteArray(kEntryColumns) + "WHERE seq = ?").constData());
+    query.bind(1, seq);
+    if (!query.step()) {
+        return std::nullopt;
+    }
+    Entry found = entryFrom(query);
+    readLines(found);
+    return found;
+}
+
+std::optional<JournalStore::Status> JournalStore::status(std::int64_t seq) {
+    Statement query(db_, "SELECT status FROM entries WHERE seq = ?");
+    query.bind(1, seq);
+    if (!query.step()) {
+        return std::nullopt;
+    }
+    return static_cast<Status>(query.integer(0));
+}
+
+std::int64_t JournalStore::below(std::int64_t seq) {
+    Statement query(db_, "SELECT below FROM entries WHERE seq = ?");
+    query.bind(1, seq);
+    return query.step() ? query.integer(0) : 0;
+}
+
+std::optional<std::int64_t> JournalStore::reversedBy(std::int64_t seq) {
+    Statement query(db_, "SELECT seq FROM entries WHERE reversal_of = ? AND kind = 'reversal' "
+                         "AND status = 1 LIMIT 1");
+    query.bind(1, seq);
+    if (!query.step()) {
+        return std::nullopt;
+    }
+    return query.integer(0);
+}
+
+bool JournalStore::takenBack(std::int64_t seq) {
+    Statement query(db_, "SELECT 1 FROM entries WHERE reversal_of = ? AND kind = 'undo' "
+                         "AND status = 1 LIMIT 1");
+    query.bind(1, seq);
+    return query.step();
+}
+
+std::int64_t JournalStore::lastSeq() {
+    Statement query(db_, "SELECT coalesce(max(seq), 0) FROM entries");
+    query.step();
+    return query.integer(0);
+}
+
+std::int64_t JournalStore::entryCount() {
+    Statement query(db_, "SELECT count(*) FROM entries");
+    query.step();
+    return query.integer(0);
+}
+
+bool JournalStore::scanApplied(const std::function<bool(const Entry&)>& each) {
+    Statement query(db_, "SELECT e.seq, e.made, e.date, e.memo, e.kind, e.reversal_of, l.record, "
+                         "l.name, l.type, l.debit, l.credit, l.before, l.after FROM entries e "
+                         "LEFT JOIN lines l ON l.seq = e.seq WHERE e.status = 1 "
+                         "ORDER BY e.seq, l.line");
+    std::optional<Entry> current;
+    while (query.step()) {
+        if (!current || current->seq != query.integer(0)) {
+            if (current && !each(*current)) {
+                return false;
+            }
+            current = entryFrom(query);
+        }
+        if (!query.isNull(6)) {
+            Line line;
+            line.record = static_cast<int>(query.integer(6));
+            line.name = query.text(7);
+            line.type = query.text(8);
+            line.debit = Money::fromRaw(query.integer(9));
+            line.credit = Money::fromRaw(query.integer(10));
+            line.before = imageRecord(query.blob(11));
+            line.after = imageRecord(query.blob(12));
+            current->lines.push_back(line);
+        }
+    }
+    return !current || each(*current);
+}
+
+std::int64_t JournalStore::appliedCount() {
+    Statement query(db_, "SELECT count(*) FROM entries WHERE status = 1");
+    query.step();
+    return query.integer(0);
+}
+
+UndoState JournalStore::undoState() {
+    UndoState state;
+    Statement query(db_, "SELECT key, value FROM books WHERE key IN ('done', 'undone')");
+    while (query.step()) {
+        (query.text(0) == QLatin1String("done") ? state.doneTop : state.undoneTop) =
+            query.integer(1);
+    }
+    return state;
+}
+
+QByteArray JournalStore::digest() {
+    Statement query(db_, "SELECT value FROM books WHERE key = 'digest'");
+    return query.step() ? query.blob(0).value_or(QByteArray()) : QByteArray();
+}
+
+QString JournalStore::value(const QString& key) {
+    Statement query(db_, "SELECT value FROM books WHERE key = ?");
+    query.bind(1, key);
+    return query.step() ? query.text(0) : QString();
+}
+
+void JournalStore::setValue(const QString& key, const QString& value) {
+    Statement put(db_, "INSERT OR REPLACE INTO books VALUES(?, ?)");
+    put.bind(1, key).bind(2, value).run();
+}
+
+} // namespace folio::journal

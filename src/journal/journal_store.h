@@ -1,0 +1,92 @@
+#pragma once
+#include "journal/entry.h"
+#include "journal/sqlite_db.h"
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace folio::journal {
+
+// Where Undo and Redo stand: the latest change that Undo takes back and the latest undo
+// that Redo puts back (0 when there is none).
+struct UndoState {
+    std::int64_t doneTop = 0;
+    std::int64_t undoneTop = 0;
+    bool operator==(const UndoState&) const = default;
+};
+
+// What the journal expects of the books after every committed entry: the file's bytes
+// (the database keeps only their digest) and where Undo and Redo stand.
+struct BooksShape {
+    QByteArray image;
+    UndoState undo;
+};
+
+// The digest of a file's bytes that the journal keeps to tell whether the books changed.
+QByteArray digestOf(const QByteArray& image);
+
+// The journal database: entries, their lines with before and after images, and a few
+// values about the books. Entries are never changed once written, except that each is
+// marked applied (or abandoned, when it never reached the books).
+class JournalStore {
+  public:
+    enum class Status { Pending = 0, Applied = 1, Abandoned = 2 };
+
+    // Opens (creating when missing) the database at `path`.
+    void open(const QString& path);
+    void close();
+    bool isOpen() const { return db_.isOpen(); }
+    Database& database() { return db_; }
+
+    // Stands in an UndoState for the entry being committed.
+    static constexpr std::int64_t kThisEntry = -1;
+
+    // Adds an entry (pending unless `applied`), with the books' shape once it is applied,
+    // in one synced transaction; `below` is the change under it on its Undo or Redo stack.
+    // Sets the entry's seq and puts it in place of kThisEntry in the shape.
+    void commit(Entry& entry, BooksShape& shape, std::int64_t below, bool applied = false);
+    // Changes an entry's status, synced to the disk unless `synced` is false.
+    void setStatus(std::int64_t seq, Status status, bool synced = true);
+    // Marks an entry abandoned and puts the shape back as it was before it.
+    void abandon(std::int64_t seq, const BooksShape& shapeBefore);
+
+    std::vector<Entry> pending();
+    std::optional<Entry> entry(std::int64_t seq);
+    std::optional<Status> status(std::int64_t seq);
+    // The entry under `seq` on its stack.
+    std::int64_t below(std::int64_t seq);
+    // The entry that reverses `seq` with the Reversal kind, if any.
+    std::optional<std::int64_t> reversedBy(std::int64_t seq);
+    // Whether an Undo entry took `seq` back (whatever came after it).
+    bool takenBack(std::int64_t seq);
+    std::int64_t entryCount();
+    // The number of the newest entry (0 for none).
+    std::int64_t lastSeq();
+
+    // Every applied entry with its lines, oldest first, handed one at a time to `each`
+    // until it returns false; false when stopped that way.
+    bool scanApplied(const std::function<bool(const Entry&)>& each);
+    std::int64_t appliedCount();
+
+    // Where Undo and Redo stand and the digest of the books' bytes, as last committed.
+    UndoState undoState();
+    QByteArray digest();
+    QString value(const QString& key);
+    void setValue(const QString& key, const QString& value);
+
+  private:
+    void readLines(Entry& entry);
+    void putShape(const BooksShape& shape);
+    // A statement prepared once and kept, reset and ready for its bindings.
+    Statement& cached(const char* sql);
+
+    Database db_;
+    std::map<const char*, std::unique_ptr<Statement>> statements_;
+};
+
+} // namespace folio::journal

@@ -1,0 +1,176 @@
+#include "journal/journal_window.h"
+#include "journal/entry_date.h"
+#include "journal/journal_store.h"
+#include "ui/dialogs.h"
+#include "ui/form.h"
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace folio::journal {
+
+namespace {
+const QString kAllAccounts = QStringLiteral("(all accounts)");
+} // namespace
+
+JournalWindow::JournalWindow(JournalStore& store, ui::Dialogs& dialogs, Reverse reverse,
+                             QWidget* parent)
+    : QDialog(parent), dialogs_(dialogs), reverse_(std::move(reverse)), store_(store) {
+    setObjectName(QStringLiteral("frmJournal"));
+    setWindowTitle(QStringLiteral("Journal"));
+    model_ = new JournalModel(store, this);
+    buildFilter();
+    grdJournal_ = new QTableView(this);
+    grdJournal_->setObjectName(QStringLiteral("grdJournal"));
+    grdJournal_->setAccessibleName(QStringLiteral("Journal entries, newest first"));
+    grdJournal_->setModel(model_);
+    grdJournal_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdJournal_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdJournal_->verticalHeader()->hide();
+    const QFontMetrics metrics = fontMetrics();
+    const std::pair<JournalModel::Column, const char*> widths[] = {
+        {JournalModel::Seq, "0000000"},
+        {JournalModel::Date, "00/00/0000  "},
+        {JournalModel::Kind, "Opening balances  "},
+        {JournalModel::Account, "Federal Unemp. Tax Payable  "},
+        {JournalModel::Debit, "$000,000.00  "},
+        {JournalModel::Credit, "$000,000.00  "},
+        {JournalModel::Balance, "($000,000.00)  "},
+    };
+    for (const auto& [column, sample] : widths) {
+        grdJournal_->setColumnWidth(column, metrics.horizontalAdvance(QLatin1String(sample)));
+    }
+    grdJournal_->horizontalHeader()->setSectionResizeMode(JournalModel::Memo, QHeaderView::Stretch);
+    grdJournal_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+
+    cmdReverse_ = new QPushButton(QStringLiteral("&Reverse..."), this);
+    cmdReverse_->setObjectName(QStringLiteral("cmdReverse"));
+    cmdReverse_->setAccessibleName(QStringLiteral("Reverse the chosen entry"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->setObjectName(QStringLiteral("btnJournalClose"));
+    buttons->addButton(cmdReverse_, QDialogButtonBox::ActionRole);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    connect(cmdReverse_, &QPushButton::clicked, this, &JournalWindow::cmdReverse_Click);
+
+    auto* layout = qobject_cast<QVBoxLayout*>(this->layout());
+    layout->addWidget(grdJournal_, 1);
+    layout->addWidget(buttons);
+    resize(1040, 560);
+}
+
+void JournalWindow::buildFilter() {
+    cboJournalAccount_ = new QComboBox(this);
+    cboJournalAccount_->setObjectName(QStringLiteral("cboJournalAccount"));
+    cboJournalAccount_->addItem(kAllAccounts);
+    txtJournalFrom_ = ui::Form::box(QStringLiteral("txtJournalFrom"), this);
+    txtJournalTo_ = ui::Form::box(QStringLiteral("txtJournalTo"), this);
+    for (QLineEdit* box : {txtJournalFrom_, txtJournalTo_}) {
+        box->setPlaceholderText(QStringLiteral("mm/dd/yyyy"));
+        connect(box, &QLineEdit::returnPressed, this, &JournalWindow::cmdJournalShow_Click);
+    }
+    cmdJournalShow_ = new QPushButton(QStringLiteral("&Show"), this);
+    cmdJournalShow_->setObjectName(QStringLiteral("cmdJournalShow"));
+    cmdJournalShow_->setAccessibleName(
+        QStringLiteral("Show the entries of this account and dates"));
+    connect(cmdJournalShow_, &QPushButton::clicked, this, &JournalWindow::cmdJournalShow_Click);
+    connect(cboJournalAccount_, &QComboBox::activated, this, &JournalWindow::cmdJournalShow_Click);
+
+    auto* grid = new QGridLayout();
+    ui::Form::addLabelled(grid, 0, 0, QStringLiteral("lblJournalAccount"),
+                          QStringLiteral("&Account:"), cboJournalAccount_, this);
+    ui::Form::addLabelled(grid, 0, 2, QStringLiteral("lblJournalFrom"), QStringLiteral("&From:"),
+                          txtJournalFrom_, this);
+    ui::Form::addLabelled(grid, 0, 4, QStringLiteral("lblJournalTo"), QStringLiteral("&To:"),
+                          txtJournalTo_, this);
+    grid->addWidget(cmdJournalShow_, 0, 6);
+    grid->setColumnStretch(1, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+}
+
+void JournalWindow::setAccounts(const QStringList& names) {
+    const QString chosen = cboJournalAccount_->currentText();
+    cboJournalAccount_->clear();
+    cboJournalAccount_->addItem(kAllAccounts);
+    for (const QString& name : names) {
+        if (!name.isEmpty() && cboJournalAccount_->findText(name) < 0) {
+            cboJournalAccount_->addItem(name);
+        }
+    }
+    cboJournalAccount_->setCurrentIndex(std::max(0, cboJournalAccount_->findText(chosen)));
+}
+
+void JournalWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && store_.isOpen()) {
+        try {
+            if (store_.lastSeq() != shownUpTo_) {
+                reload();
+            }
+        } catch (const std::exception&) {
+            // The rows already shown stay; the next reading says what is wrong.
+        }
+    }
+}
+
+void JournalWindow::reload() {
+    try {
+        shownUpTo_ = store_.isOpen() ? store_.lastSeq() : 0;
+    } catch (const std::exception&) {
+        shownUpTo_ = 0;
+    }
+    model_->reload();
+    if (model_->canFetchMore({})) {
+        model_->fetchMore({});
+    }
+}
+
+bool JournalWindow::cmdJournalShow_Click() {
+    JournalFilter filter;
+    if (cboJournalAccount_->currentIndex() > 0) {
+        filter.account = cboJournalAccount_->currentText();
+    }
+    for (auto [box, date] :
+         {std::pair{txtJournalFrom_, &filter.from}, std::pair{txtJournalTo_, &filter.to}}) {
+        if (box->text().trimmed().isEmpty()) {
+            continue;
+        }
+        *date = typedDate(box->text());
+        if (!*date) {
+            dialogs_.message(notADateMessage(box->text()));
+            box->setFocus();
+            return false;
+        }
+    }
+    model_->setFilter(filter);
+    reload();
+    return true;
+}
+
+void JournalWindow::cmdReverse_Click() {
+    const QModelIndex current = grdJournal_->currentIndex();
+    const std::int64_t seq = current.isValid() ? model_->entryAt(current.row()) : 0;
+    if (seq == 0) {
+        dialogs_.message(QStringLiteral("Choose the entry to reverse in the journal first."));
+        return;
+    }
+    const QString reason = dialogs_.inputBox(
+        QStringLiteral("Why is entry %1 reversed? The reason is kept with the reversal.").arg(seq),
+        QStringLiteral("Reverse Entry %1").arg(seq));
+    if (reason.trimmed().isEmpty()) {
+        dialogs_.message(
+            QStringLiteral("Entry %1 was not reversed: a reversal needs a reason.").arg(seq));
+        return;
+    }
+    if (reverse_(seq, reason)) {
+        reload();
+    }
+}
+
+} // namespace folio::journal

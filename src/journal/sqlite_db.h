@@ -1,0 +1,75 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace folio::journal {
+
+// One connection to an SQLite database. Every failure throws FileError with the number
+// that says best what went wrong (61 disk full, 70 permission denied, 57 device error).
+class Database {
+  public:
+    Database() = default;
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+    ~Database();
+
+    void open(const QString& path);
+    void close();
+    bool isOpen() const { return db_ != nullptr; }
+    void exec(const char* sql);
+    std::int64_t lastInsertId() const;
+    sqlite3* handle() const { return db_; }
+    [[noreturn]] void fail(int code) const;
+
+  private:
+    sqlite3* db_ = nullptr;
+};
+
+// A prepared statement; bind by position (from 1), step, read columns (from 0).
+class Statement {
+  public:
+    Statement(const Database& db, const char* sql);
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+    ~Statement();
+
+    Statement& bind(int at, std::int64_t value);
+    Statement& bind(int at, const QString& text);
+    Statement& bind(int at, const std::optional<QByteArray>& blob);
+    Statement& bindNull(int at);
+    // True while a row is ready.
+    bool step();
+    // Runs a statement that returns no rows.
+    void run();
+    void reset();
+
+    bool isNull(int column) const;
+    std::int64_t integer(int column) const;
+    QString text(int column) const;
+    std::optional<QByteArray> blob(int column) const;
+
+  private:
+    const Database& db_;
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+// A transaction that rolls back unless committed.
+class Transaction {
+  public:
+    explicit Transaction(Database& db);
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    ~Transaction();
+    void commit();
+
+  private:
+    Database& db_;
+    bool open_ = true;
+};
+
+} // namespace folio::journal

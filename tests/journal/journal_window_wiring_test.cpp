@@ -1,0 +1,140 @@
+// The journal as the main window uses it: every kind of change through the tabs, Undo
+// and Redo from the Edit menu, the company values kept with the books, the closings and
+// the exports.
+#include "journal/books_journal.h"
+#include "support/books_fixture.h"
+#include "support/sample_books.h"
+#include <QAbstractItemView>
+#include <QAction>
+#include <QCheckBox>
+#include <QTest>
+
+using folio::ui::Tab;
+using namespace folio::journal;
+
+namespace {
+
+class JournalWiring : public BooksFixture {
+  protected:
+    void post(int row, const QString& debit, const QString& memo = QString()) {
+        showTab(Tab::Blank);
+        showTab(Tab::Posting);
+        auto* grid = find<QAbstractItemView>(QStringLiteral("MSFlexGrid3"));
+        grid->setCurrentIndex(grid->model()->index(row, 1));
+        setText(QStringLiteral("txtPostDebit"), debit);
+        setText(QStringLiteral("txtPostMemo"), memo);
+        click(QStringLiteral("cmdOKPost"));
+    }
+    void menu(const char* action) { find<QAction>(QString::fromLatin1(action))->trigger(); }
+    BooksJournal& journal() { return window->journalMenu().journal(); }
+    QString lastMemo() { return journal().store().entry(journal().store().entryCount())->memo; }
+};
+
+TEST_F(JournalWiring, EveryChangeOfTheTabsIsUndoneAndRedoneByteForByte) {
+    const QString books = openBooks(serviceBooks());
+    struct Case {
+        const char* name;
+        std::function<void()> change;
+    };
+    const std::vector<Case> cases = {
+        {"new account",
+         [&] {
+             showTab(Tab::Blank);
+             showTab(Tab::Setup);
+             click(QStringLiteral("cmdNew"));
+         }},
+        {"posting", [&] { post(0, "250", "invoice 17"); }},
+        {"setup edit",
+         [&] {
+             showTab(Tab::Blank);
+             showTab(Tab::Setup);
+             setText(QStringLiteral("txtAcctName"), QStringLiteral("Cash in Bank"));
+             click(QStringLiteral("cmdNext"));
+         }},
+        {"deletion",
+         [&] {
+             showTab(Tab::Blank);
+             showTab(Tab::Setup);
+             click(QStringLiteral("cmdNext"));
+             dialogs.yesNoAnswers.push_back(true);
+             click(QStringLiteral("cmdDelete"));
+         }},
+    };
+    for (const Case& each : cases) {
+        const QByteArray before = fileBytes(books);
+        each.change();
+        const QByteArray after = fileBytes(books);
+        ASSERT_NE(after, before) << each.name;
+        menu("mnuUndo");
+        EXPECT_EQ(fileBytes(books), before) << each.name;
+        menu("mnuRedo");
+        EXPECT_EQ(fileBytes(books), after) << each.name;
+    }
+    EXPECT_EQ(dialogs.messages(), QStringList{dialogs.shown.back().text}); // the delete question
+    EXPECT_EQ(journal().store().entry(5)->memo, "invoice 17");
+    EXPECT_EQ(lastMemo(), "Redo of entry 11");
+    EXPECT_EQ(readAccounts(books)[1].name, "Accounts Payable"); // "Supplies" is deleted again
+}
+
+TEST_F(JournalWiring, CompanyValuesComeBackWithTheBooksAndAClosingStartsTheCopysJournal) {
+    const QString books = openBooks(serviceBooks());
+    showTab(Tab::Company);
+    window->company() = {"Kestrow Supply Co.", "3/31/2026", folio::statements::Business::Service,
+                         std::nullopt};
+    showTab(Tab::TrialBalance); // leaving the tab keeps the values with the books
+    selectFile(path("other.dat"));
+    window->company() = {};
+    selectFile(books);
+    EXPECT_EQ(window->company().name, "Kestrow Supply Co.");
+    EXPECT_EQ(window->company().date, "3/31/2026");
+    EXPECT_EQ(window->company().business, folio::statements::Business::Service);
+
+    showTab(Tab::BalanceSheet);
+    dialogs.yesNoAnswers.push_back(true);
+    QTest::mouseClick(find<QCheckBox>(QStringLiteral("chkMonthly")), Qt::LeftButton);
+    const QString closed = books + " closed monthly";
+    ASSERT_TRUE(QFile::exists(BooksJournal::pathFor(closed)));
+    EXPECT_EQ(lastMemo(), "Monthly closing into " + closed);
+    selectFile(path("other.dat"));
+    window->company() = {};
+    selectFile(closed);
+    EXPECT_EQ(journal().store().entry(1)->kind, EntryKind::ClosedFrom);
+    EXPECT_EQ(window->company().name, "Kestrow Supply Co.");
+    EXPECT_EQ(window->company().date, "");
+}
+
+TEST_F(JournalWiring, ARefusedDateOrAFileChangedOutsideFolioIsSaidPlainly) {
+    const QString books = openBooks(serviceBooks());
+    showTab(Tab::Posting);
+    auto* grid = find<QAbstractItemView>(QStringLiteral("MSFlexGrid3"));
+    grid->setCurrentIndex(grid->model()->index(0, 1));
+    setText(QStringLiteral("txtPostDebit"), QStringLiteral("10"));
+    setText(QStringLiteral("txtPostDate"), QStringLiteral("13/45/2026"));
+    const QByteArray before = fileBytes(books);
+    click(QStringLiteral("cmdOKPost"));
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages()[0].startsWith("\"13/45/2026\" is not a date."));
+    EXPECT_EQ(fileBytes(books), before);
+
+    dialogs.reset();
+    writeAccounts(books, merchandisingBooks());
+    selectFile(books);
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages()[0].startsWith("These books were changed outside Folio"));
+    dialogs.reset();
+    selectFile(books);
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+}
+
+TEST_F(JournalWiring, ExportsGoWhereTheUserSaysAndTellWhereTheyWent) {
+    const QString books = openBooks(serviceBooks());
+    post(0, "250");
+    const QString csv = path("out.csv");
+    dialogs.saveNames = {csv};
+    menu("mnuExportCsv");
+    menu("mnuExportLedger"); // cancelled in the save dialog: nothing happens
+    EXPECT_EQ(dialogs.messages(), QStringList{"The journal was exported to\n" + csv});
+    EXPECT_EQ(fileBytes(csv).count('\n'), 1 + 8 + 2); // the posting and its blank record
+}
+
+} // namespace

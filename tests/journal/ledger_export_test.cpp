@@ -1,0 +1,122 @@
+// The exported journal read by the real hledger: its balance sheet and income statement
+// totals are Folio's own statement figures, and its balance assertions hold.
+#include "data/account_table.h"
+#include "journal/csv_export.h"
+#include "journal/ledger_export.h"
+#include "journal_fixture.h"
+#include "statements/statement_chain.h"
+#include "support/sample_books.h"
+#include <QProcess>
+#include <map>
+
+using namespace folio::journal;
+
+namespace {
+
+// Runs hledger; its output, or empty with a test failure when it does not succeed.
+QString hledger(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral("hledger"), arguments);
+    const bool ran = process.waitForFinished(60000);
+    EXPECT_TRUE(ran && process.exitCode() == 0) << arguments.join(' ').toStdString() << ": "
+                                                << process.readAllStandardError().toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The "total" and "Net:" rows of a hledger report in CSV, by the section they close.
+std::map<QString, Money> totals(const QString& csv) {
+    std::map<QString, Money> found;
+    QString section;
+    for (QString row : csv.split('\n', Qt::SkipEmptyParts)) {
+        row.remove('"');
+        const QStringList cells = row.split(',');
+        const QString amount = cells.value(1).remove('$');
+        if (cells[0] == "total" || cells[0] == "Net:") {
+            found[cells[0] == "Net:" ? "Net" : section] =
+                amount.isEmpty() ? Money() : money(amount.toLatin1().constData());
+        } else if (!cells[0].contains(':') && cells.value(1).isEmpty()) {
+            section = cells[0];
+        }
+    }
+    return found;
+}
+
+class LedgerExport : public JournalFixture {
+  protected:
+    // A few days of work on the books: postings, a balanced entry, a rename, a deletion,
+    // an undo and a reversal.
+    void work(int sales) {
+        post(1, "250");
+        post(sales, "0", "250");
+        journal.postBalanced(file(), {QDate(2026, 12, 3), "supplies; paid"},
+                             {{8, money("120.5"), Money()}, {1, Money(), money("120.5")}});
+        AccountRecord renamed = files.get(1, 2);
+        renamed.name = "Receivables: trade";
+        journal.record(file(), EntryKind::SetupEdit, {}, {{2, renamed, Money(), Money()}});
+        std::vector<AccountRecord> kept = readAccounts(books);
+        kept.erase(kept.begin() + 3);
+        journal.record(file(), EntryKind::Deletion, {},
+                       BooksJournal::wholeFile(fileBytes(books), kept));
+        journal.undo(file());
+        journal.reverse(file(), post(1, "99.99"), "typed twice");
+    }
+};
+
+TEST_F(LedgerExport, HledgerTotalsAreFolioStatementFigures) {
+    for (const bool merchandising : {true, false}) {
+        start(merchandising ? merchandisingBooks() : serviceBooks());
+        work(merchandising ? 9 : 6);
+        const QString exported = dir.filePath("books.ledger");
+        ASSERT_EQ(exportLedger(journal.store(), exported), ExportResult::Written);
+        hledger({"-f", exported, "check"});
+        const auto sheet = totals(hledger({"-f", exported, "bse", "-O", "csv"}));
+        const auto income = totals(hledger({"-f", exported, "is", "-O", "csv"}));
+
+        statements::CompanyInfo company;
+        company.business =
+            merchandising ? statements::Business::Merchandising : statements::Business::Service;
+        const AccountTable table = AccountTable::read(files, 1);
+        for (const AccountRecord& account : table.records) {
+            if (account.type == "D1I") {
+                company.endingInventory = account.current; // no change in the inventory
+            }
+        }
+        const statements::Statements figures = statements::computeStatements(table, company);
+        const std::string set = merchandising ? "merchandising" : "service";
+        ASSERT_TRUE(figures.balance && figures.income && figures.equity) << set;
+        EXPECT_EQ(sheet.at("Assets"), figures.balance->totalAssets.current) << set;
+        EXPECT_EQ(sheet.at("Liabilities"), figures.balance->liabilities.current) << set;
+        EXPECT_EQ(sheet.at("Equity") + income.at("Net"), figures.equity->total.current) << set;
+        EXPECT_EQ(income.at("Revenues"), figures.income->netSales.current) << set;
+        EXPECT_EQ(income.at("Expenses"),
+                  figures.income->costOfGoodsSold.current + figures.income->expenses.current)
+            << set;
+        EXPECT_EQ(income.at("Net"), figures.income->netIncome.current) << set;
+    }
+}
+
+TEST_F(LedgerExport, CsvHasOneRowPerLineAndACancelledExportLeavesNoFile) {
+    start(serviceBooks());
+    work(6);
+    const QString csv = dir.filePath("books.csv");
+    ASSERT_EQ(exportCsv(journal.store(), csv), ExportResult::Written);
+    const QStringList rows = QString::fromUtf8(fileBytes(csv)).split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(rows.size(), 1 + 8 + 1 + 1 + 2 + 1 + 5 + 5 + 1 + 1);
+    EXPECT_EQ(rows[10].section(',', 3),
+              "posting,,,6,Fees Earned,C4,0.00,250.00,4500.00,4750.00,4500.00,4750.00");
+    EXPECT_EQ(rows.filter(",balanced,supplies; paid,,").size(), 2);
+    EXPECT_EQ(rows.filter(",reversal,typed twice,").size(), 1);
+
+    const QString cancelled = dir.filePath("cancelled.ledger");
+    addPostings(1200);
+    std::int64_t told = 0;
+    const auto stop = [&](std::int64_t done, std::int64_t total) {
+        told = total;
+        return done < 1000;
+    };
+    EXPECT_EQ(exportLedger(journal.store(), cancelled, stop), ExportResult::Cancelled);
+    EXPECT_EQ(told, journal.store().appliedCount());
+    EXPECT_FALSE(QFile::exists(cancelled));
+}
+
+} // namespace

@@ -78,6 +78,23 @@ void BM_PostingInTheWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_PostingInTheWindow)->ArgName("journal")->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
 
+// The file writes of a posting before the journal: the record and the blank record after
+// the accounts, each written and synced (the window's own work not counted).
+void BM_PostingWritesBeforeTheJournal(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString books = dir.filePath(QStringLiteral("books.dat"));
+    writeBooks(books, chartOf49());
+    FileTable files;
+    files.open(1, books);
+    AccountRecord account = files.get(1, 2);
+    for (auto _ : state) {
+        account.current += Money::fromWhole(1);
+        files.put(1, 2, account);
+        files.put(1, 50, AccountRecord::blank());
+    }
+}
+BENCHMARK(BM_PostingWritesBeforeTheJournal)->Unit(benchmark::kMicrosecond);
+
 // A journal of a million one-line postings, made once and kept between runs.
 QString millionJournal() {
     const QString folder =

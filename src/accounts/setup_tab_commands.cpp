@@ -3,6 +3,8 @@
 #include "accounts/setup_rules.h"
 #include "accounts/setup_tab.h"
 #include "data/books.h"
+#include "data/file_identity.h"
+#include "data/file_rewrite.h"
 #include "data/name_search.h"
 #include "data/text_rules.h"
 #include "journal/books_changes.h"
@@ -101,6 +103,10 @@ void SetupTab::cmdDelete_Click() {
         return;
     }
     Books& books = ctx_.books;
+    if (ctx_.journal == nullptr || !ctx_.journal->isOpen()) {
+        deleteStreamed();
+        return;
+    }
     std::vector<AccountRecord> kept;
     QByteArray image;
     const bool read = ui::runReported(ctx_.dialogs, [this, &books, &kept, &image] {
@@ -126,6 +132,25 @@ void SetupTab::cmdDelete_Click() {
     // A step after the rename (syncing the folder) may fail once the remaining records are
     // already in place; then the deletion has happened and the tab must follow it.
     if (!replaced && !tookEffect) {
+        return;
+    }
+    showAfterDelete();
+}
+
+// Without a journal (books too large for one, or a journal that cannot be opened) the
+// deletion streams the file a chunk at a time into a private file beside the books, which
+// then takes their place (through a link, to its target), keeping mode and owner.
+void SetupTab::deleteStreamed() {
+    Books& books = ctx_.books;
+    const auto before = fileIdentity(books.path());
+    bool finished = true;
+    const bool replaced = ui::runReported(ctx_.dialogs, [this, &books, &finished] {
+        FileWorkDialog progress(this, QStringLiteral("Deleting the record"));
+        finished = rewriteWithout(books.path(), count_, current_, progress.callback());
+    });
+    // A step after the rename (syncing the folder) may fail once the remaining records are
+    // already in place; then the deletion has happened and the tab must follow it.
+    if (!finished || (!replaced && fileIdentity(books.path()) == before)) {
         return;
     }
     showAfterDelete();

@@ -14,11 +14,11 @@ void removeStaleLeftovers(const QString& accountsPath) {
     for (const char* copy : {"", " closed monthly", " closed ytd"}) {
         removeLeftovers(accountsPath + QLatin1String(copy));
     }
-    // The journal of a closed copy is made under a name of its own before it is renamed.
+    // The journal of a closed copy is written beside it under a name of its own.
     for (const char* journal : {" closed monthly.journal.TMP", " closed ytd.journal.TMP"}) {
-        const QFileInfo leftover(accountsPath + QLatin1String(journal));
-        if (leftover.isFile() && !leftover.isSymLink()) {
-            QFile::remove(leftover.filePath());
+        const QString leftover = accountsPath + QLatin1String(journal);
+        if (QFileInfo(leftover).isFile() && !QFileInfo(leftover).isSymLink()) {
+            QFile::remove(leftover);
         }
     }
 }

@@ -24,8 +24,8 @@ class BooksLock {
 };
 
 // Removes what an interrupted Folio left beside an accounts file and its closed copies:
-// only Folio's own temporary files of those files (and the closed copies' journals in the
-// making), never the files themselves.
+// only Folio's own temporary files of those files (and of their journals), never the
+// files themselves.
 void removeStaleLeftovers(const QString& accountsPath);
 
 } // namespace folio::app

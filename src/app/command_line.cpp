@@ -135,6 +135,8 @@ QString helpText() {
         "  --date DATE           the date of the statements\n"
         "  --business TYPE       service or merchandising\n"
         "  --ending-inventory N  the ending inventory of a merchandising business\n"
+        "Without these options the company name, the date and the type of business are\n"
+        "those Folio keeps with the books (in their journal, FILE.journal).\n"
         "\n"
         "The statements build on each other: the equity statement and the balance sheet\n"
         "use the income statement's net income, as on the tabs. The exit status is 0 when\n"

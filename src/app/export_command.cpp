@@ -4,6 +4,8 @@
 #include "data/file_table.h"
 #include "data/money.h"
 #include "data/text_rules.h"
+#include "journal/books_journal.h"
+#include "journal/journal_store.h"
 #include "reports/page_printer.h"
 #include "reports/qt_report_files.h"
 #include "reports/report_layout.h"
@@ -47,9 +49,31 @@ AccountTable readBooks(const QString& path) {
     return table;
 }
 
-statements::CompanyInfo companyOf(const ExportRequest& request) {
+// The company values the window kept with the books in their journal, when there is one.
+// A journal that cannot be read leaves them to the command line, with a warning.
+statements::CompanyInfo storedCompany(const QString& books) {
     statements::CompanyInfo company;
-    company.name = request.company.value_or(QString());
+    const QString path = journal::BooksJournal::pathFor(books);
+    if (!QFileInfo(path).isFile()) {
+        return company;
+    }
+    try {
+        journal::JournalStore store;
+        store.open(path);
+        journal::fillIn(company, journal::BooksJournal::companyValuesIn(store));
+    } catch (const FileError& error) {
+        std::fprintf(stderr, "folio: the company information kept in %s cannot be read (%s)\n",
+                     qPrintable(path), qPrintable(errorMessage(error.number())));
+    }
+    return company;
+}
+
+// The stored company values, each replaced by the one given on the command line.
+statements::CompanyInfo companyOf(const ExportRequest& request) {
+    statements::CompanyInfo company = storedCompany(request.books);
+    if (request.company) {
+        company.name = *request.company;
+    }
     if (request.date) {
         if (!company::isRecognisedDate(*request.date)) {
             throw ExportFailure(company::invalidDateMessage(*request.date));

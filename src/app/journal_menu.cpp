@@ -1,4 +1,5 @@
 #include "app/journal_menu.h"
+#include "data/account_record.h"
 #include "data/books.h"
 #include "data/file_error.h"
 #include "journal/balanced_entry_dialog.h"
@@ -8,6 +9,7 @@
 #include "journal/ledger_export.h"
 #include "ui/dialogs.h"
 #include "ui/failure_report.h"
+#include <QFileInfo>
 #include <QMenuBar>
 
 namespace folio::app {
@@ -80,11 +82,28 @@ void JournalMenu::updateActions() {
     mnuRedo_->setText(redo.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + redo);
 }
 
+namespace {
+// The largest books the journal records: its entries hold whole-file images of a
+// deletion, which past this size would not fit in memory comfortably.
+constexpr qint64 kJournalLimit = qint64{1000000} * static_cast<qint64>(RecordLayout::kRecordSize);
+} // namespace
+
 void JournalMenu::booksSelected() {
     if (journalWindow_) {
         journalWindow_->close();
     }
     journal::BooksJournal::Opened opened;
+    if (QFileInfo(books_.path()).size() > kJournalLimit) {
+        journal_.close();
+        dialogs_.message(
+            QStringLiteral("These books hold more than %L1 records, more than the journal keeps "
+                           "before and after images of.\n\nFolio goes on without it: changes are "
+                           "written to the books but not recorded, and Undo is not available.")
+                .arg(kJournalLimit / RecordLayout::kRecordSize),
+            ui::MessageIcon::Exclamation);
+        updateActions();
+        return;
+    }
     try {
         opened = journal_.open(journal::booksFile(books_));
     } catch (const FileError& error) {

@@ -194,7 +194,7 @@ void BooksJournal::markApplied(std::int64_t seq) {
     // The mark need not reach the disk at once, so it costs no sync: an entry left
     // unmarked by a crash is written again from its after images, which changes nothing.
     try {
-        store_.setStatus(seq, JournalStore::Status::Applied, false);
+        store_.markApplied(seq);
     } catch (const FileError&) {
     }
 }
@@ -215,9 +215,9 @@ std::vector<Change> BooksJournal::wholeFile(const QByteArray& image,
     return changes;
 }
 
-CompanyValues BooksJournal::companyValues() {
-    return {store_.value(QStringLiteral("company")), store_.value(QStringLiteral("date")),
-            store_.value(QStringLiteral("business"))};
+CompanyValues BooksJournal::companyValuesIn(JournalStore& store) {
+    return {store.value(QStringLiteral("company")), store.value(QStringLiteral("date")),
+            store.value(QStringLiteral("business"))};
 }
 
 void BooksJournal::setCompanyValues(const CompanyValues& values) {

@@ -106,8 +106,10 @@ class BooksJournal {
                                 const std::vector<AccountRecord>& records,
                                 const CompanyValues& carried);
 
-    CompanyValues companyValues();
+    CompanyValues companyValues() { return companyValuesIn(store_); }
     void setCompanyValues(const CompanyValues& values);
+    // The company values kept in a journal's store, for a reader that only reads them.
+    static CompanyValues companyValuesIn(JournalStore& store);
 
   private:
     std::int64_t commitAndWrite(BooksFile file, Entry& entry, std::int64_t below, UndoState after);

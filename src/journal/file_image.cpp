@@ -2,6 +2,7 @@
 #include "data/books.h"
 #include "data/file_error.h"
 #include "data/file_table.h"
+#include <QFileInfo>
 
 namespace folio::journal {
 
@@ -118,7 +119,7 @@ void writeEntry(BooksFile file, const Entry& entry) {
     }
     if (definesWholeFile(entry.kind) || changesLength(entry)) {
         const QByteArray image = applied(readImage(file), entry);
-        // Through a private temporary file; the lock this Folio holds moves to the new file.
+        // The books this Folio holds, or a closed copy it claims while it writes it.
         FileTable::replaceWhole(file.path, recordsOf(image), true);
         file.files.close(file.number);
         file.files.open(file.number, file.path);

@@ -1,5 +1,6 @@
 // The changes the user asks of the journal by name: postings, balanced entries,
 // reversals, Undo and Redo, and the closings.
+#include "data/file_error.h"
 #include "data/file_table.h"
 #include "journal/books_journal.h"
 #include "posting/posting_rules.h"
@@ -203,10 +204,18 @@ void BooksJournal::writeClosedCopy(const QString& closedPath, const QString& fro
     QFile::remove(journal + QStringLiteral("-shm"));
     FileTable::rename(temporary, journal);
     // Opening the new journal finishes its first entry: the closed copy is written whole.
-    FileTable files;
-    files.open(1, closedPath);
-    BooksJournal copy;
-    copy.open({files, 1, closedPath});
+    // When that fails the closing did not happen, so its journal goes too.
+    try {
+        FileTable files;
+        files.open(1, closedPath);
+        BooksJournal copy;
+        copy.open({files, 1, closedPath});
+    } catch (const FileError&) {
+        for (const char* suffix : {"", "-wal", "-shm"}) {
+            QFile::remove(journal + QLatin1String(suffix));
+        }
+        throw;
+    }
 }
 
 } // namespace folio::journal

@@ -31,8 +31,9 @@ struct BooksShape {
 QByteArray digestOf(const QByteArray& image);
 
 // The journal database: entries, their lines with before and after images, and a few
-// values about the books. Entries are never changed once written, except that each is
-// marked applied (or abandoned, when it never reached the books).
+// values about the books. Entries are never changed once written, except that one that
+// never reached the books is marked abandoned. The entry committed but not yet applied is
+// named in the books table, so marking it applied writes a single page.
 class JournalStore {
   public:
     enum class Status { Pending = 0, Applied = 1, Abandoned = 2 };
@@ -50,8 +51,9 @@ class JournalStore {
     // in one synced transaction; `below` is the change under it on its Undo or Redo stack.
     // Sets the entry's seq and puts it in place of kThisEntry in the shape.
     void commit(Entry& entry, BooksShape& shape, std::int64_t below, bool applied = false);
-    // Changes an entry's status, synced to the disk unless `synced` is false.
-    void setStatus(std::int64_t seq, Status status, bool synced = true);
+    // Marks the pending entry applied; the mark is not synced on its own (an entry left
+    // pending by a crash is finished again from its after images, which changes nothing).
+    void markApplied(std::int64_t seq);
     // Marks an entry abandoned and puts the shape back as it was before it.
     void abandon(std::int64_t seq, const BooksShape& shapeBefore);
 

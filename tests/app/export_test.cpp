@@ -188,6 +188,13 @@ TEST_F(ExportTest, CommandLineExportWritesWhatTheWindowExportsOrSaysWhyNot) {
         EXPECT_EQ(ran.exitCode, f.exitCode) << f.arguments.join(' ').toStdString();
         EXPECT_TRUE(ran.err.contains(f.err)) << ran.err.toStdString();
     }
+    // The company information the window keeps with the books serves when none is given.
+    showTab(ui::Tab::Company);
+    showTab(ui::Tab::TrialBalance);
+    const Ran kept =
+        folioExport({"income-statement", books, path("kept.csv"), "--ending-inventory", "1500"});
+    EXPECT_EQ(kept.exitCode, 0) << kept.err.toStdString();
+    EXPECT_EQ(readText(path("kept.csv")), readText(path("window income-statement.csv")));
     EXPECT_EQ(readAccounts(books), merchandisingBooks());
 }
 

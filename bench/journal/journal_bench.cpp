@@ -46,7 +46,7 @@ std::vector<AccountRecord> chartOf49() {
 void writeBooks(const QString& path, const std::vector<AccountRecord>& records) {
     QFile::remove(path);
     QFile::remove(BooksJournal::pathFor(path));
-    FileTable::replaceWhole(path, path + QStringLiteral(".TMP"), records);
+    FileTable::replaceWhole(path, records);
 }
 
 // One amount posted on the posting tab of the real window, each record synced: with its

@@ -4,6 +4,7 @@
 #include "books_actions.h"
 #include "child_process.h"
 #include "data/file_table.h"
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -61,8 +62,11 @@ TEST_F(KilledFolio, LeavesBooksInAStateTheSeriesPassedThrough) {
     const QString monthly = books + " closed monthly";
     const QString ytd = books + " closed ytd";
     const auto fresh = [&] {
-        QFile::remove(monthly);
-        QFile::remove(ytd);
+        for (const QString& name : QDir(dir.path()).entryList(QDir::Files)) {
+            if (name != "elsewhere.dat") {
+                QFile::remove(path(name)); // the books, their copies and journals: all anew
+            }
+        }
         writeAccounts(books, smallChart());
     };
 
@@ -101,9 +105,12 @@ TEST_F(KilledFolio, LeavesBooksInAStateTheSeriesPassedThrough) {
         dialogs.reset();
         reselect(books); // the killed Folio's lock is taken over, its leftovers cleared
         EXPECT_EQ(window->books().path(), books);
-        EXPECT_TRUE(dialogs.messages().isEmpty()) << "kill " << kill;
+        EXPECT_TRUE(dialogs.messages().isEmpty())
+            << "kill " << kill << dialogs.messages().join("; ").toStdString();
         EXPECT_EQ(temporaryFiles(), QStringList()) << "kill " << kill;
-        EXPECT_EQ(fileBytes(books), left);
+        // The journal finishes a change the killed Folio had committed but not yet written.
+        EXPECT_TRUE(fileBytes(books) == left || bookStates.contains(fileBytes(books)))
+            << "kill " << kill;
         reselect(path("elsewhere.dat"));
     }
 }

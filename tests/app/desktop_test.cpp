@@ -143,24 +143,6 @@ TEST_F(DesktopTest, OpenRecentListsTheLastEightBooksThatStillExist) {
     EXPECT_EQ(RecentFiles::existing().first(), path("b8.dat"));
 }
 
-TEST_F(DesktopTest, WindowComesBackWithItsSize) {
-    window->resize(1150, 700);
-    window->close();
-    window = std::make_unique<app::frmSelect>(dialogs);
-    EXPECT_EQ(window->size(), QSize(1150, 700));
-}
-
-TEST_F(DesktopTest, BooksHeldByAnotherFolioAreNotSelected) {
-    const QString file = path("held.dat");
-    writeAccounts(file, {account("Cash", "D1")});
-    BooksLock other;
-    ASSERT_EQ(other.claim(file), BooksLock::Claim::Taken);
-    EXPECT_FALSE(window->selectBooks(file));
-    ASSERT_EQ(dialogs.messages().size(), 1);
-    EXPECT_TRUE(dialogs.messages()[0].startsWith("File Already Open\n"));
-    EXPECT_TRUE(dialogs.messages()[0].contains(file)); // the message names the file
-}
-
 TEST(CommandLine, HelpVersionAndMistakesAnswerOnTheTerminal) {
     const struct {
         QStringList arguments;

@@ -111,25 +111,6 @@ TEST_F(ExportTest, CsvKeepsNamesAsTextForSpreadsheets) {
         << csv.toStdString();
 }
 
-TEST_F(ExportTest, PrintShowsThePreviewBeforeThePrintDialog) {
-    const QString preview = path("preview.pdf");
-    dialogs.reset();
-    dialogs.onPreview = [preview](QPrinter& printer, const auto& render) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(preview);
-        render(printer);
-        return false; // closed
-    };
-    window->reports().print(reports::Report::TrialBalance);
-    EXPECT_TRUE(pdfText(preview).contains("Trial Balance"));
-    ASSERT_EQ(dialogs.shown.size(), 1u); // no print dialog, no message
-    dialogs.onPreview = nullptr;
-    window->reports().print(reports::Report::BalanceSheet);
-    ASSERT_EQ(dialogs.shown.size(), 3u);
-    EXPECT_EQ(dialogs.shown[1].kind, ShownDialog::Kind::Preview);
-    EXPECT_EQ(dialogs.shown[2].kind, ShownDialog::Kind::Print);
-}
-
 struct Ran {
     int exitCode;
     QString err;

@@ -70,7 +70,9 @@ TEST_F(Attacks, LinksPlantedWhereADeleteWritesLeaveTheirTargetsAlone) {
     EXPECT_EQ(readAccounts(books).size(), smallChart().size() - 1);
     EXPECT_EQ(readAccounts(books)[1].name, "Accumulated Depreciation");
     reselect(books); // the planted links are not Folio's to remove
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::System | QDir::Files).size(), 6);
+    QStringList left = QDir(dir.path()).entryList(QDir::System | QDir::Files);
+    left.removeIf([](const QString& name) { return name.contains(".journal"); }); // Folio's own
+    EXPECT_EQ(left.size(), 6);
     EXPECT_EQ(fileBytes(path("victim")), "precious");
 }
 

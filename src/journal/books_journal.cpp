@@ -45,6 +45,16 @@ void addGapLines(Entry& entry, int existing) {
     }
 }
 
+bool fileHoldsEither(const QByteArray& image, const Entry& entry) {
+    for (const Line& line : entry.lines) {
+        const std::optional<AccountRecord> held = recordAt(image, line.record);
+        if (held != line.before && held != line.after) {
+            return false;
+        }
+    }
+    return true;
+}
+
 Entry newEntry(EntryKind kind, const EntryNote& note, std::optional<std::int64_t> reversalOf) {
     Entry entry;
     entry.kind = kind;
@@ -62,6 +72,13 @@ BooksJournal::Opened BooksJournal::open(BooksFile file) {
     close();
     store_.open(pathFor(file.path));
     for (const Entry& entry : store_.pending()) {
+        // Finished only over the books it was begun on: each record it touches holds its
+        // before or its after image. Books written over since then are not changed by it;
+        // the entry is abandoned and the books are taken as changed outside Folio.
+        if (!definesWholeFile(entry.kind) && !fileHoldsEither(readImage(file), entry)) {
+            store_.abandon(entry.seq, {QByteArray(), store_.undoState()});
+            continue;
+        }
         writeEntry(file, entry);
         markApplied(entry.seq);
         ++opened.finished;
@@ -158,6 +175,14 @@ std::int64_t BooksJournal::commitAndWrite(BooksFile file, Entry& entry, std::int
             now = readImage(file);
             read = true;
         } catch (const FileError&) {
+            // The handle may be the one a whole-file rewrite had closed: open it again.
+            try {
+                file.files.close(file.number);
+                file.files.open(file.number, file.path);
+                now = readImage(file);
+                read = true;
+            } catch (const FileError&) {
+            }
         }
         if (read && fileHolds(now, entry, true)) {
             tookEffect_ = true;

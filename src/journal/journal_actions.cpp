@@ -176,11 +176,13 @@ void BooksJournal::writeClosedCopy(const QString& closedPath, const QString& fro
                                    const CompanyValues& carried) {
     const QString journal = pathFor(closedPath);
     const QString temporary = journal + QStringLiteral(".TMP");
-    for (const QString& leftover :
-         {temporary, temporary + QStringLiteral("-wal"), temporary + QStringLiteral("-shm")}) {
-        QFile::remove(leftover);
-    }
-    {
+    const auto removeTemporary = [&temporary] {
+        for (const char* suffix : {"", "-wal", "-shm"}) {
+            QFile::remove(temporary + QLatin1String(suffix));
+        }
+    };
+    removeTemporary(); // what an interrupted closing left
+    try {
         JournalStore store;
         store.open(temporary);
         Entry entry;
@@ -199,10 +201,13 @@ void BooksJournal::writeClosedCopy(const QString& closedPath, const QString& fro
         store.setValue(QStringLiteral("business"), carried.businessType);
         store.database().exec("PRAGMA journal_mode=DELETE");
         store.close();
+        QFile::remove(journal + QStringLiteral("-wal"));
+        QFile::remove(journal + QStringLiteral("-shm"));
+        FileTable::rename(temporary, journal);
+    } catch (const FileError&) {
+        removeTemporary(); // nothing of the new journal stays behind
+        throw;
     }
-    QFile::remove(journal + QStringLiteral("-wal"));
-    QFile::remove(journal + QStringLiteral("-shm"));
-    FileTable::rename(temporary, journal);
     // Opening the new journal finishes its first entry: the closed copy is written whole.
     // When that fails the closing did not happen, so its journal goes too.
     try {

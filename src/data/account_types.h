@@ -12,8 +12,8 @@ struct AccountType {
 };
 
 // The catalogue of account types in list order. The first letter of a code is the
-// account's normal balance side: "D" debit, "C" credit. "C3C" begins with "C3" and "D1I"
-// with "D1", so rules compare a whole code or a prefix of it as each needs.
+// account's normal balance side: "D" debit, "C" credit. The statements and closings
+// compare whole codes: "C3C" is capital stock, never retained earnings ("C3").
 inline constexpr std::array<AccountType, 11> kAccountTypes{{
     {"D1 = Asset Accounts", "D1"},
     {"D1I = Merchandise Inventory", "D1I"},
@@ -80,10 +80,5 @@ BalanceSide balanceSide(const QString& code);
 // count.
 
 bool isCatalogueCode(const QString& code);
-
-// Whether a trimmed code begins with the given prefix (exact, case-sensitive).
-inline bool codeBeginsWith(const QString& code, const char* prefix) {
-    return code.startsWith(QLatin1String(prefix));
-}
 
 } // namespace folio

@@ -7,69 +7,11 @@ namespace folio {
 
 namespace {
 
-bool isBlank(QChar c) {
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
-}
-
 bool isDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
-// Reads an exponent's sign and digits from position i on; returns its value.
-long readExponent(const QString& s, qsizetype& i, bool skipBlanks) {
-    auto skip = [&] {
-        while (skipBlanks && i < s.size() && isBlank(s[i])) {
-            ++i;
-        }
-    };
-    skip();
-    bool negative = false;
-    if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) {
-        negative = s[i] == u'-';
-        ++i;
-    }
-    long value = 0;
-    for (skip(); i < s.size() && isDigit(s[i]); skip()) {
-        value = std::min(value * 10 + (s[i].unicode() - u'0'), 100000000L);
-        ++i;
-    }
-    return negative ? -value : value;
-}
-
 } // namespace
-
-Decimal leadingNumber(const QString& text) {
-    QString s;
-    for (QChar c : text) {
-        if (!isBlank(c)) {
-            s.append(c);
-        }
-    }
-    qsizetype i = 0;
-    bool negative = false;
-    if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) {
-        negative = s[i] == u'-';
-        ++i;
-    }
-    std::string whole;
-    std::string fraction;
-    while (i < s.size() && isDigit(s[i])) {
-        whole += static_cast<char>(s[i++].unicode());
-    }
-    if (i < s.size() && s[i] == u'.') {
-        ++i;
-        while (i < s.size() && isDigit(s[i])) {
-            fraction += static_cast<char>(s[i++].unicode());
-        }
-    }
-    long exponent = 0;
-    if (!(whole.empty() && fraction.empty()) && i < s.size() &&
-        QStringLiteral("EeDd").contains(s[i])) {
-        ++i;
-        exponent = readExponent(s, i, false);
-    }
-    return Decimal::fromParts(negative, whole, fraction, exponent);
-}
 
 QString formatCurrency(Money amount) {
     const std::int64_t raw = amount.roundedToCents().raw();

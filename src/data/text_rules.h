@@ -1,15 +1,9 @@
 #pragma once
-#include "data/decimal.h"
 #include "data/money.h"
 #include <QString>
 #include <optional>
 
 namespace folio {
-
-// The leading number of a text, as typed amounts are read: blanks, tabs and line feeds
-// are ignored wherever they stand; an optional sign, digits with at most one period, an
-// optional exponent (E or D); reading stops at the first other character; no number is 0.
-Decimal leadingNumber(const QString& text);
 
 // An amount in the US English currency format: $1,234.56, or ($1,234.56) when negative.
 // The amount is shown to whole cents, halves away from zero.

@@ -52,6 +52,20 @@ std::optional<AccountRecord> imageRecord(const std::optional<QByteArray>& blob) 
     return AccountRecord::decode(bytes);
 }
 
+// A line of an entry from the row's columns `first` on: record, name, type, debit, credit,
+// the image before and the image after.
+Line lineFrom(const Statement& row, int first) {
+    Line line;
+    line.record = static_cast<int>(row.integer(first));
+    line.name = row.text(first + 1);
+    line.type = row.text(first + 2);
+    line.debit = Money::fromRaw(row.integer(first + 3));
+    line.credit = Money::fromRaw(row.integer(first + 4));
+    line.before = imageRecord(row.blob(first + 5));
+    line.after = imageRecord(row.blob(first + 6));
+    return line;
+}
+
 Entry entryFrom(const Statement& row) {
     Entry entry;
     entry.seq = row.integer(0);
@@ -168,15 +182,7 @@ void JournalStore::readLines(Entry& entry) {
                          "WHERE seq = ? ORDER BY line");
     query.bind(1, entry.seq);
     while (query.step()) {
-        Line line;
-        line.record = static_cast<int>(query.integer(0));
-        line.name = query.text(1);
-        line.type = query.text(2);
-        line.debit = Money::fromRaw(query.integer(3));
-        line.credit = Money::fromRaw(query.integer(4));
-        line.before = imageRecord(query.blob(5));
-        line.after = imageRecord(query.blob(6));
-        entry.lines.push_back(line);
+        entry.lines.push_back(lineFrom(query, 0));
     }
 }
 
@@ -264,15 +270,7 @@ bool JournalStore::scanApplied(const std::function<bool(const Entry&)>& each) {
             current = entryFrom(query);
         }
         if (!query.isNull(6)) {
-            Line line;
-            line.record = static_cast<int>(query.integer(6));
-            line.name = query.text(7);
-            line.type = query.text(8);
-            line.debit = Money::fromRaw(query.integer(9));
-            line.credit = Money::fromRaw(query.integer(10));
-            line.before = imageRecord(query.blob(11));
-            line.after = imageRecord(query.blob(12));
-            current->lines.push_back(line);
+            current->lines.push_back(lineFrom(query, 6));
         }
     }
     return !current || each(*current);

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/import_command.h"
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -20,10 +21,11 @@ struct ExportRequest {
 
 // What the command line asks for.
 struct CommandLine {
-    enum class Action { Run, Help, Version, Export, Fail };
+    enum class Action { Run, Help, Version, Export, Import, Fail };
     Action action = Action::Run;
     QString booksFile; // Run: the books to select at start, or empty
     ExportRequest exportRequest;
+    ImportRequest importRequest;
     QString error; // Fail: what was wrong, for the terminal
     // Fail: an option Folio does not know, which may be one of Qt's own (-platform ...).
     bool unknownOption = false;

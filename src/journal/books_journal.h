@@ -82,7 +82,8 @@ class BooksJournal {
     std::int64_t post(BooksFile file, const EntryNote& note, const AmountLine& line);
     // Several lines posted as one entry; throws Refused unless balanceProblem() is empty.
     std::int64_t postBalanced(BooksFile file, const EntryNote& note,
-                              const std::vector<AmountLine>& lines);
+                              const std::vector<AmountLine>& lines,
+                              EntryKind kind = EntryKind::Balanced);
     // The opposite amounts of a posting or balanced entry; the reason becomes the memo.
     std::int64_t reverse(BooksFile file, std::int64_t seq, const QString& reason,
                          const QDate& date = QDate::currentDate());

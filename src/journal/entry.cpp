@@ -10,7 +10,7 @@ struct KindWords {
     const char* stored;
     const char* title;
 };
-constexpr std::array<KindWords, 11> kKinds{{
+constexpr std::array<KindWords, 12> kKinds{{
     {EntryKind::Opening, "opening", "Opening balances"},
     {EntryKind::Posting, "posting", "Posting"},
     {EntryKind::Balanced, "balanced", "Balanced entry"},
@@ -22,6 +22,7 @@ constexpr std::array<KindWords, 11> kKinds{{
     {EntryKind::Reversal, "reversal", "Reversal"},
     {EntryKind::Undo, "undo", "Undo"},
     {EntryKind::Redo, "redo", "Redo"},
+    {EntryKind::Import, "import", "Bank statement import"},
 }};
 } // namespace
 
@@ -60,6 +61,7 @@ bool isUndoable(EntryKind kind) {
     case EntryKind::NewAccount:
     case EntryKind::Deletion:
     case EntryKind::Reversal:
+    case EntryKind::Import:
         return true;
     default:
         return false;

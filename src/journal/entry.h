@@ -23,6 +23,7 @@ enum class EntryKind {
     Reversal,   // the opposite amounts of an earlier posting, with the reason as memo
     Undo,       // an earlier change taken back
     Redo,       // an undone change put back
+    Import,     // the lines of a bank statement, each a debit and credit, as one change
 };
 
 // The word stored for a kind ("posting", "undo" ...) and the kind of a stored word.

@@ -3,6 +3,7 @@
 #include "data/file_error.h"
 #include "data/file_table.h"
 #include "journal/books_journal.h"
+#include "journal/reconciled_guard.h"
 #include "posting/posting_rules.h"
 #include <QFile>
 #include <map>
@@ -71,7 +72,7 @@ std::int64_t BooksJournal::post(BooksFile file, const EntryNote& note, const Amo
 }
 
 std::int64_t BooksJournal::postBalanced(BooksFile file, const EntryNote& note,
-                                        const std::vector<AmountLine>& lines) {
+                                        const std::vector<AmountLine>& lines, EntryKind kind) {
     if (const auto problem = balanceProblem(lines)) {
         throw Refused(*problem);
     }
@@ -80,7 +81,7 @@ std::int64_t BooksJournal::postBalanced(BooksFile file, const EntryNote& note,
         line.debit = line.debit.roundedToCents();
         line.credit = line.credit.roundedToCents();
     }
-    return record(file, EntryKind::Balanced, note, postedChanges(file, cents));
+    return record(file, kind, note, postedChanges(file, cents));
 }
 
 std::int64_t BooksJournal::reverse(BooksFile file, std::int64_t seq, const QString& reason,
@@ -90,7 +91,8 @@ std::int64_t BooksJournal::reverse(BooksFile file, std::int64_t seq, const QStri
     }
     const std::optional<Entry> reversed = store_.entry(seq);
     if (!reversed ||
-        (reversed->kind != EntryKind::Posting && reversed->kind != EntryKind::Balanced)) {
+        (reversed->kind != EntryKind::Posting && reversed->kind != EntryKind::Balanced &&
+         reversed->kind != EntryKind::Import)) {
         throw Refused(QStringLiteral("Only a posting or a balanced entry can be reversed."));
     }
     if (store_.status(seq) != JournalStore::Status::Applied) {
@@ -143,6 +145,9 @@ std::int64_t BooksJournal::undo(BooksFile file) {
     const auto done = canUndo() ? store_.entry(shape_.undo.doneTop) : std::nullopt;
     if (!done) {
         return 0;
+    }
+    if (const auto held = reconciledLineOf(store_, done->seq)) {
+        throw Refused(*held);
     }
     const EntryNote note{QDate::currentDate(), QStringLiteral("Undo of entry %1").arg(done->seq)};
     return record(file, EntryKind::Undo, note, changesOf(oppositeLines(done->lines)), done->seq);

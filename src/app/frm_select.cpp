@@ -1,6 +1,7 @@
 #include "app/frm_select.h"
 #include "accounts/setup_tab.h"
 #include "accounts/starter_charts.h"
+#include "app/bank_menu.h"
 #include "app/desktop_window.h"
 #include "company/company_tab.h"
 #include "data/file_error.h"
@@ -58,6 +59,8 @@ void frmSelect::buildMenu() {
     connect(select, &QAction::triggered, this, &frmSelect::mnuSelectFile_Click);
     connect(exit, &QAction::triggered, this, &frmSelect::MnuExit_Click);
     journalMenu_.build(*menuBar());
+    bankMenu_ = new BankMenu(*this, books_, dialogs_, journalMenu_);
+    bankMenu_->build(*mnuFile, *menuBar()->findChild<QMenu*>(QStringLiteral("mnuJournalMenu")));
 }
 
 void frmSelect::buildTabs() {

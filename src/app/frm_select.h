@@ -19,6 +19,7 @@ class Dialogs;
 namespace folio::app {
 
 class DesktopWindow;
+class BankMenu;
 
 // The main window: the File menu and the eight tabs. It owns the books and the company
 // information for the whole run, prepares each tab when it is shown and reports what
@@ -41,6 +42,7 @@ class frmSelect : public QMainWindow, public ui::MainWindowPort {
     statements::CompanyInfo& company() { return company_; }
     reports::ReportPrinter& reports() { return reports_; }
     JournalMenu& journalMenu() { return journalMenu_; }
+    BankMenu& bankMenu() { return *bankMenu_; }
     QTabWidget* tabControl() const { return SSTab1_; }
     ui::TabPage* page(ui::Tab tab) const { return pages_[static_cast<std::size_t>(tab)]; }
 
@@ -69,7 +71,8 @@ class frmSelect : public QMainWindow, public ui::MainWindowPort {
     Books books_;
     statements::CompanyInfo company_;
     ui::Dialogs& dialogs_;
-    JournalMenu journalMenu_; // the Edit and Journal menus and the journal of the books
+    JournalMenu journalMenu_;      // the Edit and Journal menus and the journal of the books
+    BankMenu* bankMenu_ = nullptr; // bank statements and reconciliation (owned as a child)
     ui::TabContext context_;
     QTabWidget* SSTab1_ = nullptr;
     std::array<ui::TabPage*, ui::kTabCount> pages_{};

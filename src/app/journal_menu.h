@@ -58,10 +58,10 @@ class JournalMenu : public QObject {
     bool reverse(std::int64_t seq, const QString& reason);
     // Exports the journal as CSV or for hledger to `path`, under a progress dialog.
     void exportTo(const QString& path, bool ledger);
-
-  private:
     // Runs a change of the books; reports a refusal or a failure and refreshes after.
     bool change(const std::function<void()>& step);
+
+  private:
     void updateActions();
     bool journalReady();
 

@@ -67,7 +67,7 @@ QString samenessName(Sameness sameness) {
 void ImportPlan::pick(std::size_t line, const QString& account) {
     PlannedLine& planned = lines.at(line);
     planned.account = account;
-    planned.included = !account.isEmpty() && account != bankAccount &&
+    planned.included = accounts.contains(account) && account != bankAccount &&
                        planned.sameness != Sameness::Duplicate &&
                        !planned.line.amount.roundedToCents().isZero();
     if (planned.included) {
@@ -84,6 +84,7 @@ ImportPlan planImport(const Statement& statement, const QString& bankAccount, co
                       const ImportHistory& history, const QStringList& accounts) {
     ImportPlan plan;
     plan.bankAccount = bankAccount;
+    plan.accounts = accounts;
     const auto taken = rules.firstTaking(statement.lines);
     const QSet<QString> known(accounts.cbegin(), accounts.cend());
     plan.lines.reserve(statement.lines.size());

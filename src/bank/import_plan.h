@@ -48,6 +48,7 @@ struct PlannedLine {
 // The preview of an import into one bank account.
 struct ImportPlan {
     QString bankAccount;
+    QStringList accounts; // the accounts of the books a line may go to
     std::vector<PlannedLine> lines;
 
     // Picks the other account of a line (a line no rule took); empty leaves it out.

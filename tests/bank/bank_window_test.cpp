@@ -1,0 +1,122 @@
+#include "app/bank_menu.h"
+#include "bank/bank_store.h"
+#include "bank/import_dialog.h"
+#include "support/books_fixture.h"
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+
+namespace {
+
+QString march() {
+    return QStringLiteral(FOLIO_TEST_DATA "/march.csv");
+}
+
+class BankWindow : public BooksFixture {
+  protected:
+    void SetUp() override {
+        BooksFixture::SetUp();
+        openBooks({account("Cash", "D1", "1000"), account("Sales", "C4"),
+                   account("Utilities", "D5"), account("Bank Fees", "D5")});
+        bank::RuleBook rules;
+        rules.rules = {
+            {bank::BankRule::Match::Contains,
+             "payroll",
+             {},
+             {},
+             bank::BankRule::Direction::MoneyIn,
+             "Sales",
+             {}},
+            {bank::BankRule::Match::Pattern, "POWER|LIGHT", {}, {}, {}, "Utilities", "Electricity"},
+            {bank::BankRule::Match::Contains,
+             "CHARGE",
+             {},
+             money("1"),
+             bank::BankRule::Direction::MoneyOut,
+             "Bank Fees",
+             {}}};
+        bank::BankStore(window->journalMenu().journal().store()).setRules(rules);
+    }
+    void trigger(const char* action) { window->findChild<QAction*>(action)->trigger(); }
+    // Runs `act` on the modal window the next step opens, once it is up.
+    void onModal(std::function<void(QWidget&)> act) {
+        QTimer::singleShot(0, window.get(), [act] {
+            QWidget* modal = QApplication::activeModalWidget();
+            ASSERT_NE(modal, nullptr);
+            act(*modal);
+        });
+    }
+    // File, Import Bank Statement... with the preview answered by `preview`.
+    void importMarch(std::function<void(QWidget&)> preview) {
+        dialogs.fileNames = {march()};
+        dialogs.choices = {0}; // the first account: Cash
+        onModal(std::move(preview));
+        trigger("mnuImportStatement");
+    }
+    static void importAll(QWidget& modal) {
+        auto* grid = modal.findChild<QTableWidget*>("grdImportPreview");
+        ASSERT_NE(grid, nullptr);
+        // The walk-in deposit matched no rule: it is left out until an account is picked.
+        EXPECT_EQ(grid->item(2, bank::ImportDialog::Rule)->text(), "none");
+        EXPECT_EQ(grid->item(2, bank::ImportDialog::Tick)->checkState(), Qt::Unchecked);
+        grid->item(2, bank::ImportDialog::Account)->setText("Sales");
+        EXPECT_EQ(grid->item(2, bank::ImportDialog::Tick)->checkState(), Qt::Checked);
+        modal.findChild<QPushButton*>("cmdImport")->click();
+    }
+    Money cash() { return readAccounts(path("books.dat"))[0].current; }
+};
+
+TEST_F(BankWindow, ImportUndoImportAgainReconcileAndRefuseToUndoTheReconciled) {
+    importMarch(importAll);
+    EXPECT_EQ(cash(), money("3522.13"));
+    EXPECT_EQ(readAccounts(path("books.dat"))[2].current, money("97.77"));
+
+    trigger("mnuUndo"); // the whole import is one step
+    EXPECT_EQ(cash(), money("1000"));
+
+    importMarch(importAll);
+    EXPECT_EQ(cash(), money("3522.13"));
+
+    dialogs.reset();
+    dialogs.fileNames = {march()};
+    dialogs.choices = {0};
+    trigger("mnuImportStatement"); // nothing new: no preview, a message
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages()[0].startsWith("Nothing new to import"));
+    EXPECT_EQ(cash(), money("3522.13"));
+
+    dialogs.reset();
+    onModal([](QWidget& modal) {
+        modal.findChild<QLineEdit*>("txtStatementDate")->setText("3/31/2026");
+        modal.findChild<QLineEdit*>("txtEndingBalance")->setText("3522.13");
+        modal.findChild<QPushButton*>("cmdListLines")->click();
+        auto* grid = modal.findChild<QTableWidget*>("grdReconcile");
+        ASSERT_EQ(grid->rowCount(), 5);
+        auto* finish = modal.findChild<QPushButton*>("cmdFinish");
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            EXPECT_FALSE(finish->isEnabled()) << row;
+            grid->item(row, 0)->setCheckState(Qt::Checked);
+        }
+        EXPECT_TRUE(finish->isEnabled()); // the difference is 0.00
+        finish->click();
+    });
+    trigger("mnuReconcile");
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages()[0].contains("5 lines cleared"))
+        << dialogs.messages()[0].toStdString();
+
+    dialogs.reset();
+    trigger("mnuUndo");
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages()[0].contains("cannot be undone"))
+        << dialogs.messages()[0].toStdString();
+    EXPECT_TRUE(dialogs.messages()[0].contains("reconciliation of Cash to the statement of "
+                                               "03/31/2026"));
+    EXPECT_EQ(cash(), money("3522.13"));
+}
+
+} // namespace

@@ -52,6 +52,7 @@ Money Reconciler::signedAmount(Money debit, Money credit) const {
 void Reconciler::start(const QDate& statementDate, Money endingBalance) {
     statementDate_ = statementDate;
     ending_ = endingBalance;
+    ticked_ = Money();
     lines_.clear();
     const LiveEntries live(store_);
     journal::Statement query(
@@ -87,17 +88,15 @@ void Reconciler::start(const QDate& statementDate, Money endingBalance) {
 }
 
 void Reconciler::setCleared(std::size_t line, bool cleared) {
-    lines_.at(line).cleared = cleared;
+    AccountLine& changed = lines_.at(line);
+    if (changed.cleared != cleared) {
+        changed.cleared = cleared;
+        ticked_ = cleared ? ticked_ + changed.amount : ticked_ - changed.amount;
+    }
 }
 
 Money Reconciler::clearedBalance() const {
-    Money cleared = opening_;
-    for (const AccountLine& line : lines_) {
-        if (line.cleared) {
-            cleared += line.amount;
-        }
-    }
-    return cleared;
+    return opening_ + ticked_;
 }
 
 Money Reconciler::difference() const {

@@ -76,6 +76,7 @@ class Reconciler {
     bool debitSide_;
     Money balance_;
     Money opening_;
+    Money ticked_; // the sum of the cleared lines
     QDate statementDate_;
     Money ending_;
     std::vector<AccountLine> lines_;

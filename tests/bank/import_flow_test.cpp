@@ -2,6 +2,8 @@
 #include "bank/import_writer.h"
 #include "bank/reconciliation.h"
 #include "bank/statement_reader.h"
+#include "data/file_error.h"
+#include "data/file_faults.h"
 #include "journal/journal_fixture.h"
 
 namespace folio::bank {
@@ -153,6 +155,35 @@ TEST_F(ImportFlow, ReconcilingToTheCentAndUndoOfAReconciledEntryIsRefused) {
     const auto changes = next.changesSinceLast();
     EXPECT_TRUE(std::any_of(changes.cbegin(), changes.cend(),
                             [](const AccountChange& c) { return c.kind == "Undo"; }));
+}
+
+TEST_F(ImportFlow, AnImportFailingAtAnyFileStepLeavesTheBooksAsTheyWere) {
+    // The bank account takes a line of each statement line: it is written once, and a
+    // failure puts back what it held before the import.
+    RuleBook rules = sampleRules();
+    rules.rules[2].text = QStringLiteral("CHARGE");
+    long k = 1;
+    for (bool fired = true; fired; ++k) {
+        start({account("Cash", "D1", "1000"), account("Sales", "C4"), account("Utilities", "D5"),
+               account("Bank Fees", "D5")});
+        const QByteArray before = fileBytes(books);
+        const ImportPlan planned = plan(ofx(), rules);
+        FileFaults::failAt(k, 61);
+        bool failed = false;
+        try {
+            writeImport(journal, file(), planned, dataFile("checking_ofx1.ofx"));
+        } catch (const FileError&) {
+            failed = true;
+        }
+        fired = FileFaults::operations() >= k;
+        FileFaults::clear();
+        EXPECT_EQ(failed, fired) << k;
+        if (failed) {
+            EXPECT_EQ(fileBytes(books), before) << k;
+        }
+    }
+    EXPECT_GT(k, 4); // every record's write was among the failures
+    EXPECT_EQ(cash(), money("3454.23"));
 }
 
 TEST(RuleFiles, RoundTripAndRefuseWhatIsWrong) {

@@ -1,6 +1,7 @@
 #include "reports/balance_sheet_report.h"
 #include "reports/dollar_line.h"
 #include "reports/print_masks.h"
+#include <map>
 
 namespace folio::reports {
 
@@ -16,12 +17,12 @@ void section(std::vector<PrintLine>& lines, const char* title) {
 std::vector<PrintLine> balanceSheetLayout(const ReportHeading& heading,
                                           const statements::Statements& s) {
     const statements::BalanceSheet& f = *s.balance;
-    const auto accounts = [&s](const char* code) {
-        std::vector<AccountRecord> found;
-        s.forEachListed(QLatin1StringView(code),
-                        [&found](int, const AccountRecord& account) { found.push_back(account); });
-        return found;
-    };
+    // The accounts each section lists, found in one pass over the books.
+    std::map<QString, std::vector<AccountRecord>> listed;
+    s.forEachListed({"D1", "C1", "C2", "C3C", "C3"}, [&listed](int, const AccountRecord& account) {
+        listed[account.type].push_back(account);
+    });
+    const auto accounts = [&listed](const char* code) { return listed[QLatin1String(code)]; };
     std::vector<PrintLine> lines;
     lines.push_back(PrintLine().centred(kWidth, heading.company));
     lines.push_back(PrintLine().tab(36).text(QStringLiteral("Balance Sheet")));

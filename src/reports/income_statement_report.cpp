@@ -32,7 +32,7 @@ PrintLine revenueHeading(int current, int ytd) {
 template <typename MakeLine>
 void perAccount(std::vector<PrintLine>& lines, const statements::Statements& s, const char* code,
                 MakeLine make) {
-    s.forEachListed(QLatin1StringView(code),
+    s.forEachListed({code},
                     [&](int, const AccountRecord& account) { lines.push_back(make(account)); });
 }
 
@@ -107,7 +107,7 @@ std::vector<PrintLine> merchandisingLayout(const ReportHeading& heading,
                    [](const AccountRecord& e) { return dollarLine(e.name, 35, 50, e.balances()); });
     }
     std::optional<QString> purchases; // the first purchases account names the net figure
-    table.forEachListed(QLatin1StringView("D5"), [&purchases](int, const AccountRecord& account) {
+    table.forEachListed({"D5"}, [&purchases](int, const AccountRecord& account) {
         if (!purchases) {
             purchases = account.name;
         }

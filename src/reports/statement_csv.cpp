@@ -24,7 +24,7 @@ class Csv {
     }
     // Every listed account whose whole type code is `code`, at its balances.
     void accounts(const Statements& s, const char* code) {
-        s.forEachListed(QLatin1StringView(code),
+        s.forEachListed({code},
                         [this](int, const AccountRecord& r) { figure(r.name, r.balances()); });
     }
 

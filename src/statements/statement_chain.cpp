@@ -52,6 +52,12 @@ BalanceSheet balanceSheet(const StatementSums& t, const EquityStatement& equity,
     return s;
 }
 
+template <typename Text>
+bool isOneOf(const Text& type, const std::vector<QLatin1StringView>& codes) {
+    return std::any_of(codes.begin(), codes.end(),
+                       [&type](QLatin1StringView code) { return type == code; });
+}
+
 // The figures after the trial balance, when nothing they need is missing.
 void completeFrom(Statements& s, const StatementSums& sums, const CompanyInfo& company) {
     s.trial.debits = sums.debits();
@@ -98,12 +104,13 @@ Statements computeStatements(FileTable& files, int number, const CompanyInfo& co
     });
     Statements s;
     completeFrom(s, sums, company);
-    s.rescan = [&files, number, count](QLatin1StringView code, const AccountVisit& visit) {
+    s.rescan = [&files, number, count](const std::vector<QLatin1StringView>& codes,
+                                       const AccountVisit& visit) {
         files.scanChunks(number, count, [&](int first, std::span<const RecordBytes> records) {
             for (std::size_t i = 0; i < records.size(); ++i) {
                 const RecordBytes& record = records[i];
-                const bool wanted = code.isEmpty() ? !RecordFields::isBlank(record)
-                                                   : RecordFields::type(record) == code;
+                const bool wanted = !RecordFields::isBlank(record) &&
+                                    (codes.empty() || isOneOf(RecordFields::type(record), codes));
                 if (wanted) {
                     visit(first + static_cast<int>(i), AccountRecord::decode(record));
                 }
@@ -114,14 +121,19 @@ Statements computeStatements(FileTable& files, int number, const CompanyInfo& co
     return s;
 }
 
-void Statements::forEachListed(QLatin1StringView code, const AccountVisit& visit) const {
+void Statements::forEachListed(std::initializer_list<const char*> codes,
+                               const AccountVisit& visit) const {
+    std::vector<QLatin1StringView> wanted;
+    for (const char* code : codes) {
+        wanted.emplace_back(code);
+    }
     if (rescan) {
-        rescan(code, visit);
+        rescan(wanted, visit);
         return;
     }
     for (int number : trial.listed) {
         const AccountRecord& account = record(number);
-        if (code.isEmpty() || account.type == code) {
+        if (wanted.empty() || isOneOf(account.type, wanted)) {
             visit(number, account);
         }
     }

@@ -4,6 +4,7 @@
 #include "data/file_table.h"
 #include "statements/company_info.h"
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -87,14 +88,16 @@ struct Statements {
     std::optional<BalanceSheet> balance;
     std::optional<ClosingInputs> closing;
     // Reads the listed accounts again from the file, when computed as it streamed by.
-    std::function<void(QLatin1StringView code, const AccountVisit& visit)> rescan;
+    std::function<void(const std::vector<QLatin1StringView>& codes, const AccountVisit& visit)>
+        rescan;
 
     const AccountRecord& record(int number) const {
         return table.records[static_cast<std::size_t>(number - 1)];
     }
-    // Visits the listed accounts in file order, only those whose whole type code is `code`
-    // unless it is empty: from the table, or read again from the file a chunk at a time.
-    void forEachListed(QLatin1StringView code, const AccountVisit& visit) const;
+    // Visits the listed accounts in file order, only those whose whole type code is one of
+    // `codes` unless there are none: from the table, or read again from the file a chunk at
+    // a time (one pass, however many codes).
+    void forEachListed(std::initializer_list<const char*> codes, const AccountVisit& visit) const;
 };
 
 // The statements of the books. Type codes are compared whole; every account of a code

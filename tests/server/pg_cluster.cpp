@@ -62,9 +62,11 @@ PgCluster::PgCluster() : bin_(newestBin()) {
          QStringLiteral("UTF8"), QStringLiteral("--no-sync")});
     run({QStringLiteral("pg_ctl"), QStringLiteral("-D"), data, QStringLiteral("-l"),
          dir_.filePath(QStringLiteral("log")), QStringLiteral("-w"), QStringLiteral("-o"),
-         QStringLiteral("-k %1 -c listen_addresses='' -c fsync=off -c max_connections=60 -c "
-                        "client_connection_check_interval=100")
-             .arg(dir_.path()),
+         QStringLiteral("-k %1 -c listen_addresses='' -c max_connections=60 -c "
+                        "client_connection_check_interval=100%2")
+             .arg(dir_.path(), qEnvironmentVariableIsSet("FOLIO_PG_DURABLE")
+                                   ? QString()
+                                   : QStringLiteral(" -c fsync=off")),
          QStringLiteral("start")});
 }
 

@@ -3,8 +3,8 @@
 #include "data/file_error.h"
 #include "data/file_faults.h"
 #include "data/text_rules.h"
-#include "reports/recording_page_printer.h"
 #include "support/books_fixture.h"
+#include "support/recording_page_printer.h"
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QTest>

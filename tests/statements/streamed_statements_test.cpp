@@ -3,8 +3,9 @@
 // short last record and sums too large to add up.
 #include "data/file_table.h"
 #include "statements/statement_chain.h"
-#include "support/books_fixture.h"
+#include "support/record_fixture.h"
 #include "support/sample_books.h"
+#include <QTemporaryDir>
 #include <random>
 
 using namespace folio::statements;

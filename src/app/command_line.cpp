@@ -99,6 +99,23 @@ CommandLine importLine(const QCommandLineParser& parser) {
     return line;
 }
 
+// --copy FROM TO between a books file and a server; --setup-server ADDRESS.
+CommandLine serverLine(const QCommandLineParser& parser) {
+    const bool copy = parser.isSet(QStringLiteral("copy"));
+    const QStringList paths = parser.positionalArguments();
+    if (paths.size() != (copy ? 2 : 1)) {
+        return failure(copy ? QStringLiteral("--copy needs where from and where to (for example: "
+                                             "folio --copy books.dat postgresql://me@host/firm)")
+                            : QStringLiteral("--setup-server needs the server's address (for "
+                                             "example: folio --setup-server "
+                                             "postgresql://admin@host/firm)"));
+    }
+    CommandLine line;
+    line.action = copy ? CommandLine::Action::Copy : CommandLine::Action::SetupServer;
+    line.copyPaths = paths;
+    return line;
+}
+
 } // namespace
 
 QStringList exportReportNames() {
@@ -122,6 +139,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         {QStringLiteral("rules"), QString(), QStringLiteral("file")},
         {QStringLiteral("date-format"), QString(), QStringLiteral("format")},
         {QStringLiteral("dry-run"), QString()},
+        {QStringLiteral("copy"), QString()},
+        {QStringLiteral("setup-server"), QString()},
     });
     if (!parser.parse(arguments)) {
         CommandLine line = failure(parser.errorText());
@@ -129,16 +148,23 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return line;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        return {CommandLine::Action::Help, {}, {}, {}, {}};
+        CommandLine help;
+        help.action = CommandLine::Action::Help;
+        return help;
     }
     if (parser.isSet(QStringLiteral("version"))) {
-        return {CommandLine::Action::Version, {}, {}, {}, {}};
+        CommandLine version;
+        version.action = CommandLine::Action::Version;
+        return version;
     }
     if (parser.isSet(QStringLiteral("export")) && parser.isSet(QStringLiteral("import"))) {
         return failure(QStringLiteral("--export and --import go one at a time"));
     }
     if (parser.isSet(QStringLiteral("export"))) {
         return exportLine(parser);
+    }
+    if (parser.isSet(QStringLiteral("copy")) || parser.isSet(QStringLiteral("setup-server"))) {
+        return serverLine(parser);
     }
     if (parser.isSet(QStringLiteral("import"))) {
         return importLine(parser);
@@ -167,6 +193,8 @@ QString helpText() {
         "Usage: folio [FILE]\n"
         "       folio --export STATEMENT FILE OUTPUT [options]\n"
         "       folio --import BANKFILE FILE --account NAME [--rules RULES] [--dry-run]\n"
+        "       folio --copy FROM TO\n"
+        "       folio --setup-server postgresql://ADMIN@HOST/DATABASE\n"
         "\n"
         "Double-entry bookkeeping for a small corporation.\n"
         "\n"
@@ -191,10 +219,17 @@ QString helpText() {
         "the file was written and 1 with a message on the error output when it was not;\n"
         "2 means the command line was wrong.\n"
         "\n"
+        "Books on a PostgreSQL server (FROM or TO may be postgresql://USER@HOST/DB,\n"
+        "or postgresql://USER@HOST/DB#NAME for a set of books other than \"books\"):\n"
+        "  --copy FROM TO        copies books between a file and a server, either way;\n"
+        "                        never writes over books that exist at TO\n"
+        "  --setup-server ADDR   makes the tables, rules and the folio_bookkeeper and\n"
+        "                        folio_supervisor roles in a database (run once, as its owner)\n"
+        "\n"
         "Import a bank statement without a window:\n"
         "  --import BANKFILE     an OFX, QFX, QIF or CSV statement, into the books FILE\n"
         "  --account NAME        the bank account the statement is of\n"
-        "  --rules RULES         a rules file (File, Import Bank Statement..., Rules...);\n"
+        "  --rules RULES         a rules file (exported from File, Bank Rules...);\n"
         "                        without it, the rules kept with the books\n"
         "  --date-format FORMAT  MM/DD/YYYY, DD/MM/YYYY or YYYY-MM-DD, for a file whose\n"
         "                        dates read both ways\n"

@@ -78,15 +78,6 @@ class BooksJournal {
     static std::vector<Change> wholeFile(const QByteArray& image,
                                          const std::vector<AccountRecord>& records);
 
-    // One debit and credit posted to a record, as the posting tab does.
-    std::int64_t post(BooksFile file, const EntryNote& note, const AmountLine& line);
-    // Several lines posted as one entry; throws Refused unless balanceProblem() is empty.
-    std::int64_t postBalanced(BooksFile file, const EntryNote& note,
-                              const std::vector<AmountLine>& lines);
-    // The opposite amounts of a posting or balanced entry; the reason becomes the memo.
-    std::int64_t reverse(BooksFile file, std::int64_t seq, const QString& reason,
-                         const QDate& date = QDate::currentDate());
-
     bool canUndo() const { return shape_.undo.doneTop != 0; }
     bool canRedo() const { return shape_.undo.undoneTop != 0; }
     // What Undo and Redo would take back or put back, for the menu ("Undo Posting").

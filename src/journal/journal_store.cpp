@@ -1,4 +1,5 @@
 #include "journal/journal_store.h"
+#include "data/file_error.h"
 #include <QCryptographicHash>
 
 namespace folio::journal {
@@ -123,6 +124,8 @@ void JournalStore::putShape(const BooksShape& shape) {
 }
 
 void JournalStore::commit(Entry& entry, BooksShape& shape, std::int64_t below, bool applied) {
+    // Every entry is committed with its sync, whatever the mark before it left behind.
+    cached("PRAGMA synchronous=FULL").run();
     Transaction transaction(db_);
     Statement& insert = cached("INSERT INTO entries(made, date, memo, kind, status, reversal_of, "
                                "below) VALUES(?, ?, ?, ?, ?, ?, ?)");
@@ -165,8 +168,18 @@ void JournalStore::commit(Entry& entry, BooksShape& shape, std::int64_t below, b
 
 void JournalStore::markApplied(std::int64_t seq) {
     cached("PRAGMA synchronous=NORMAL").run();
+    // The level goes back on every path, a failed update (the journal busy) included.
+    struct SyncedAgain {
+        JournalStore& store;
+        ~SyncedAgain() {
+            try {
+                store.cached("PRAGMA synchronous=FULL").run();
+            } catch (const FileError&) {
+                // The next commit sets it again before it writes.
+            }
+        }
+    } syncedAgain{*this};
     cached("UPDATE books SET value = 0 WHERE key = 'pending' AND value = ?").bind(1, seq).run();
-    cached("PRAGMA synchronous=FULL").run();
 }
 
 void JournalStore::abandon(std::int64_t seq, const BooksShape& shapeBefore) {

@@ -93,7 +93,7 @@ void BooksJournal::writeClosedCopy(const QString& closedPath, const QString& fro
         for (std::size_t i = 0; i < records.size(); ++i) {
             entry.lines.push_back(lineFor(static_cast<int>(i) + 1, std::nullopt, records[i]));
         }
-        BooksShape shape{imageOf(records), {}};
+        BooksShape shape{digestOfRecords(records), {}};
         store.commit(entry, shape, 0);
         store.setValue(QStringLiteral("company"), carried.name);
         store.setValue(QStringLiteral("business"), carried.businessType);

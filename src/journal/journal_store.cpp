@@ -111,14 +111,14 @@ Statement& JournalStore::cached(const char* sql) {
     return *statement;
 }
 
-QByteArray digestOf(const QByteArray& image) {
+QByteArray wholeFileDigestOf(const QByteArray& image) {
     return QCryptographicHash::hash(image, QCryptographicHash::Sha256);
 }
 
 void JournalStore::putShape(const BooksShape& shape) {
     Statement& put = cached("INSERT OR REPLACE INTO books VALUES(?, ?)");
-    put.bind(1, QStringLiteral("digest")).bind(2, std::optional<QByteArray>(digestOf(shape.image)));
-    put.run();
+    put.bind(1, QStringLiteral("sum")).bind(2, static_cast<std::int64_t>(shape.digest.sum)).run();
+    put.bind(1, QStringLiteral("records")).bind(2, shape.digest.records).run();
     put.bind(1, QStringLiteral("done")).bind(2, shape.undo.doneTop).run();
     put.bind(1, QStringLiteral("undone")).bind(2, shape.undo.undoneTop).run();
 }
@@ -305,7 +305,23 @@ UndoState JournalStore::undoState() {
     return state;
 }
 
-QByteArray JournalStore::digest() {
+std::optional<BooksDigest> JournalStore::digest() {
+    std::optional<BooksDigest> digest;
+    Statement query(db_, "SELECT key, value FROM books WHERE key IN ('sum', 'records')");
+    while (query.step()) {
+        if (!digest) {
+            digest.emplace();
+        }
+        if (query.text(0) == QLatin1String("sum")) {
+            digest->sum = static_cast<std::uint64_t>(query.integer(1));
+        } else {
+            digest->records = query.integer(1);
+        }
+    }
+    return digest;
+}
+
+QByteArray JournalStore::wholeFileDigest() {
     Statement query(db_, "SELECT value FROM books WHERE key = 'digest'");
     return query.step() ? query.blob(0).value_or(QByteArray()) : QByteArray();
 }

@@ -27,7 +27,7 @@ TEST_F(Journal, StartsWithOpeningBalancesFinishesPendingChangesAndNoticesOutside
     Entry entry;
     entry.kind = EntryKind::Posting;
     entry.lines = {lineFor(1, serviceBooks()[0], cash, money("250"))};
-    BooksShape shape{applied(fileBytes(books), entry), store().undoState()};
+    BooksShape shape{digestOfRecords(serviceBooks()).after(entry), store().undoState()};
     store().commit(entry, shape, 0);
     reopen();
     EXPECT_EQ(opened.finished, 1);
@@ -43,13 +43,33 @@ TEST_F(Journal, StartsWithOpeningBalancesFinishesPendingChangesAndNoticesOutside
     EXPECT_FALSE(opened.changedOutside);
 }
 
+TEST_F(Journal, OneByteChangedOutsideFolioInLargeBooksIsNoticedAndFolioOwnChangesAreNot) {
+    constexpr int kAccounts = 100000;
+    std::vector<AccountRecord> chart(kAccounts, serviceBooks()[0]);
+    start(chart);
+    post(77777, "10");
+    record(EntryKind::NewAccount, {{kAccounts + 2, AccountRecord::blank(), Money(), Money()}});
+    session.deleteAccount(3, kAccounts + 2, chart[2].name);
+    session.undo();
+    reopen();
+    EXPECT_FALSE(opened.changedOutside);
+
+    QFile file(books);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.seek(qint64{62} * 54321); // the first letter of a name, as another program might
+    file.write("Z", 1);
+    file.close();
+    reopen();
+    EXPECT_TRUE(opened.changedOutside);
+}
+
 TEST_F(Journal, AMarkThatFailsWhileTheJournalIsBusyLeavesCommitsSynced) {
     start(serviceBooks());
     sqlite3_busy_timeout(store().database().handle(), 1);
     Entry entry;
     entry.kind = EntryKind::Posting;
     entry.lines = {lineFor(1, serviceBooks()[0], serviceBooks()[1])};
-    BooksShape shape{applied(fileBytes(books), entry), store().undoState()};
+    BooksShape shape{digestOfRecords(serviceBooks()).after(entry), store().undoState()};
     store().commit(entry, shape, 0);
     Database other; // another connection holds the journal's write lock
     other.open(folio::session::BooksSession::journalPathFor(books));

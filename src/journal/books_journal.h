@@ -37,22 +37,22 @@ struct EntryNote {
     QString memo;
 };
 
+// What opening a journal found.
+struct JournalOpening {
+    bool started = false;        // the journal was new: it holds the opening balances
+    bool changedOutside = false; // the file no longer matched: a new opening entry
+    int finished = 0;            // changes finished from their after images
+};
+
 // The journal of one accounts file, kept beside it, and the one way Folio changes the
 // file: every change is committed to the journal with the before and after image of each
 // record, then written to the file, then marked applied. Opening finishes a change that
 // was committed but not applied, so a crash at any moment loses nothing.
 class BooksJournal {
   public:
-    static QString pathFor(const QString& booksPath) {
-        return booksPath + QStringLiteral(".journal");
-    }
+    static QString pathFor(const QString& booksPath) { return journalPathOf(booksPath); }
 
-    // What opening found.
-    struct Opened {
-        bool started = false;        // the journal was new: it holds the opening balances
-        bool changedOutside = false; // the file no longer matched: a new opening entry
-        int finished = 0;            // changes finished from their after images
-    };
+    using Opened = JournalOpening;
     // Opens the journal of the books (creating it). Throws FileError when the journal
     // cannot be opened or a pending change cannot be finished.
     Opened open(BooksFile file);

@@ -28,6 +28,11 @@ struct BooksShape {
     UndoState undo;
 };
 
+// The journal of an accounts file, kept beside it.
+inline QString journalPathOf(const QString& booksPath) {
+    return booksPath + QStringLiteral(".journal");
+}
+
 // The digest an older journal kept of the file's bytes (SHA-256 of the whole file).
 QByteArray wholeFileDigestOf(const QByteArray& image);
 

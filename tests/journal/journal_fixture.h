@@ -55,5 +55,5 @@ class JournalFixture : public ::testing::Test {
     QTemporaryDir dir;
     QString books;
     folio::session::BooksSession session;
-    folio::journal::BooksJournal::Opened opened;
+    folio::journal::JournalOpening opened;
 };

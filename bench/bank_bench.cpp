@@ -6,8 +6,8 @@
 #include "bank/import_writer.h"
 #include "bank/reconciliation.h"
 #include "bank/statement_reader.h"
-#include "data/file_table.h"
-#include "journal/books_journal.h"
+#include "journal/file_image.h"
+#include "session/books_session.h"
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -31,8 +31,8 @@ struct BankBooks {
         file.open(QIODevice::WriteOnly);
         file.write(journal::imageOf(records));
         file.close();
-        files.open(1, books);
-        journal.open({files, 1, books});
+        session.books().select(books);
+        session.openJournal();
         QByteArray csv("Date,Description,Amount,Transaction ID\n");
         for (int i = 0; i < kLines; ++i) {
             const QDate date = QDate(2026, 1, 1).addDays(i % 365);
@@ -74,9 +74,8 @@ struct BankBooks {
                         QStringLiteral("Fees"),
                         {}}};
     }
-    journal::BooksFile file() { return {files, 1, books}; }
     std::int64_t importOnce() {
-        bank::BankStore store(journal.store());
+        bank::BankStore store(session.journalStore());
         const bank::StatementReading reading = bank::readStatement(statement);
         const QStringList accounts{QStringLiteral("Cash"), QStringLiteral("Sales"),
                                    QStringLiteral("Rent"), QStringLiteral("Fees")};
@@ -84,14 +83,13 @@ struct BankBooks {
             bank::planImport(reading.statement, QStringLiteral("Cash"), rules,
                              store.history(QStringLiteral("Cash")), accounts);
         bank::ImportDialog preview(plan, rules, accounts);
-        return bank::writeImport(journal, file(), preview.plan(), statement);
+        return bank::writeImport(session, preview.plan(), statement).seq;
     }
 
     QTemporaryDir dir;
     QString books;
     QString statement;
-    FileTable files;
-    journal::BooksJournal journal;
+    session::BooksSession session;
     bank::RuleBook rules;
 };
 
@@ -115,7 +113,7 @@ void BM_ImportStatement10000(benchmark::State& state) {
             state.SkipWithError("nothing imported");
             break;
         }
-        bank.journal.undo(bank.file());
+        bank.session.undo();
         state.ResumeTiming();
     }
     floorCheck(state, worst, 2.0);
@@ -128,8 +126,8 @@ void BM_Reconcile10000(benchmark::State& state) {
     double worst = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        bank::Reconciler reconciler(bank.journal.store(), QStringLiteral("Cash"), true,
-                                    bank.files.get(1, 1).current);
+        bank::Reconciler reconciler(bank.session.journalStore(), QStringLiteral("Cash"), true,
+                                    bank.session.books().get(1).current);
         reconciler.start(QDate(2026, 12, 31), Money());
         for (std::size_t i = 0; i < reconciler.lines().size(); ++i) {
             reconciler.setCleared(i, true);

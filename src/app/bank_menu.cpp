@@ -1,5 +1,4 @@
 #include "app/bank_menu.h"
-#include "app/journal_menu.h"
 #include "bank/bank_store.h"
 #include "bank/import_dialog.h"
 #include "bank/import_writer.h"
@@ -8,6 +7,7 @@
 #include "data/books.h"
 #include "data/file_error.h"
 #include "journal/file_image.h"
+#include "session/books_session.h"
 #include "ui/dialogs.h"
 #include "ui/failure_report.h"
 #include <QAction>
@@ -15,8 +15,8 @@
 
 namespace folio::app {
 
-BankMenu::BankMenu(QWidget& window, Books& books, ui::Dialogs& dialogs, JournalMenu& journal)
-    : QObject(&window), window_(window), books_(books), dialogs_(dialogs), journal_(journal) {}
+BankMenu::BankMenu(QWidget& window, session::BooksSession& session, ui::Dialogs& dialogs)
+    : QObject(&window), window_(window), session_(session), dialogs_(dialogs) {}
 
 void BankMenu::build(QMenu& file, QMenu& journal) {
     QAction* before = file.actions().value(1); // above Exit
@@ -34,7 +34,7 @@ void BankMenu::build(QMenu& file, QMenu& journal) {
     connect(reconcile, &QAction::triggered, this, &BankMenu::mnuReconcile_Click);
     const auto enable = [this, import, rules, reconcile] {
         for (QAction* action : {import, rules, reconcile}) {
-            action->setEnabled(books_.isSelected());
+            action->setEnabled(session_.books().isSelected());
         }
     };
     connect(&file, &QMenu::aboutToShow, this, enable);
@@ -42,11 +42,11 @@ void BankMenu::build(QMenu& file, QMenu& journal) {
 }
 
 bool BankMenu::ready() {
-    if (!books_.isSelected()) {
+    if (!session_.books().isSelected()) {
         dialogs_.beep();
         return false;
     }
-    if (!journal_.journal().isOpen()) {
+    if (!session_.hasJournal()) {
         dialogs_.message(QStringLiteral("These books have no journal open. Bank statements "
                                         "and reconciliations are kept in it: select the file "
                                         "again to open it."));
@@ -58,7 +58,7 @@ bool BankMenu::ready() {
 QStringList BankMenu::accountNames() {
     QStringList names;
     for (const AccountRecord& record :
-         journal::recordsOf(journal::readImage(journal::booksFile(books_)))) {
+         journal::recordsOf(journal::readImage(journal::booksFile(session_.books())))) {
         if (!record.name.isEmpty()) {
             names << record.name;
         }
@@ -162,13 +162,12 @@ void BankMenu::importFile(const QString& path, const QString& bankAccount) {
     if (!ready()) {
         return;
     }
-    journal::BooksJournal& journal = journal_.journal();
     std::optional<bank::ImportPlan> plan;
     bank::RuleBook rules;
     QStringList accounts;
     try {
         const bool read = ui::runReported(dialogs_, [&] {
-            bank::BankStore store(journal.store());
+            bank::BankStore store(session_.journalStore());
             const std::optional<bank::Statement> statement = readAsking(path, store);
             if (!statement) {
                 return;
@@ -198,8 +197,7 @@ void BankMenu::importFile(const QString& path, const QString& bankAccount) {
     if (preview.exec() != QDialog::Accepted) {
         return;
     }
-    journal_.change(
-        [&] { bank::writeImport(journal, journal::booksFile(books_), preview.plan(), path); });
+    ui::reportChange(dialogs_, bank::writeImport(session_, preview.plan(), path));
 }
 
 void BankMenu::mnuBankRules_Click() {
@@ -210,7 +208,7 @@ void BankMenu::mnuBankRules_Click() {
     if (!ui::runReported(dialogs_, [&] { accounts = accountNames(); })) {
         return;
     }
-    bank::BankStore store(journal_.journal().store());
+    bank::BankStore store(session_.journalStore());
     bank::RulesDialog dialog(store.rules(), accounts, dialogs_, &window_);
     if (dialog.exec() == QDialog::Accepted) {
         ui::runReported(dialogs_, [&] { store.setRules(dialog.rules()); });
@@ -221,8 +219,8 @@ void BankMenu::mnuReconcile_Click() {
     if (!ready()) {
         return;
     }
-    bank::ReconcileWindow window(journal_.journal().store(), journal::booksFile(books_), dialogs_,
-                                 &window_);
+    bank::ReconcileWindow window(session_.journalStore(), journal::booksFile(session_.books()),
+                                 dialogs_, &window_);
     window.exec();
 }
 

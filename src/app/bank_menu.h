@@ -8,7 +8,9 @@ class QMenu;
 class QWidget;
 
 namespace folio {
-class Books;
+namespace session {
+class BooksSession;
+}
 namespace ui {
 class Dialogs;
 }
@@ -19,14 +21,12 @@ class BankStore;
 
 namespace folio::app {
 
-class JournalMenu;
-
 // File, Import Bank Statement... and Bank Rules..., and Journal, Reconcile Account...:
-// the statement file and its questions, the preview, and the write through the journal.
+// the statement file and its questions, the preview, and the write through the books session.
 class BankMenu : public QObject {
     Q_OBJECT
   public:
-    BankMenu(QWidget& window, Books& books, ui::Dialogs& dialogs, JournalMenu& journal);
+    BankMenu(QWidget& window, session::BooksSession& session, ui::Dialogs& dialogs);
 
     // Adds the import and rules items to the File menu and the reconciliation to the
     // Journal menu.
@@ -46,9 +46,8 @@ class BankMenu : public QObject {
     std::optional<bank::CsvLayout> askColumns(const QStringList& firstRow);
 
     QWidget& window_;
-    Books& books_;
+    session::BooksSession& session_;
     ui::Dialogs& dialogs_;
-    JournalMenu& journal_;
     QString lastFile_;
 };
 

@@ -1,5 +1,4 @@
 #include "app/import_command.h"
-#include "app/books_lock.h"
 #include "bank/bank_store.h"
 #include "bank/import_writer.h"
 #include "bank/statement_reader.h"
@@ -8,6 +7,7 @@
 #include "data/text_rules.h"
 #include "journal/entry_date.h"
 #include "journal/file_image.h"
+#include "session/books_session.h"
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
@@ -72,17 +72,20 @@ int importStatement(const ImportRequest& request) {
     if (!QFileInfo(request.books).isFile()) {
         throw ImportFailure(QStringLiteral("cannot read the accounts file %1").arg(request.books));
     }
-    BooksLock lock;
-    if (lock.claim(request.books) == BooksLock::Claim::HeldElsewhere) {
+    session::BooksSession session;
+    if (session.lock().claim(request.books) == session::BooksLock::Claim::HeldElsewhere) {
         throw ImportFailure(
             QStringLiteral("the books %1 are open in another Folio; close them there first")
                 .arg(request.books));
     }
-    Books books;
+    Books& books = session.books();
     books.select(QFileInfo(request.books).absoluteFilePath());
-    journal::BooksJournal journal;
-    journal.open(journal::booksFile(books));
-    bank::BankStore store(journal.store());
+    const std::vector<session::Notice> notices = session.openJournal();
+    if (!session.hasJournal()) { // the import's lines and rules are kept in the journal
+        throw ImportFailure(notices.empty() ? session::BooksSession::noJournalMessage()
+                                            : notices.front().text);
+    }
+    bank::BankStore store(session.journalStore());
     const bank::RuleBook rules = rulesFor(request, store);
     const bank::Statement statement = statementFor(request, store);
     QStringList accounts;
@@ -110,8 +113,9 @@ int importStatement(const ImportRequest& request) {
                 .arg(plan.lines.size()));
         return 0;
     }
-    const std::int64_t seq =
-        bank::writeImport(journal, journal::booksFile(books), plan, request.statement);
+    const session::ChangeResult result = bank::writeImport(session, plan, request.statement);
+    result.orThrow();
+    const std::int64_t seq = result.seq;
     say(QStringLiteral("%1 of %2 lines imported into %3 as entry %4.\n")
             .arg(count)
             .arg(plan.lines.size())

@@ -1,5 +1,6 @@
 #include "bank/import_writer.h"
 #include "bank/bank_store.h"
+#include "data/file_error.h"
 #include "journal/file_image.h"
 #include <QFileInfo>
 #include <QHash>
@@ -8,9 +9,10 @@ namespace folio::bank {
 
 namespace {
 
-QHash<QString, int> recordsByName(journal::BooksFile file) {
+QHash<QString, int> recordsByName(Books& books) {
     QHash<QString, int> found;
-    const std::vector<AccountRecord> records = journal::recordsOf(journal::readImage(file));
+    const std::vector<AccountRecord> records =
+        journal::recordsOf(journal::readImage(journal::booksFile(books)));
     for (std::size_t i = 0; i < records.size(); ++i) {
         if (!records[i].name.isEmpty() && !found.contains(records[i].name)) {
             found.insert(records[i].name, static_cast<int>(i) + 1);
@@ -27,18 +29,12 @@ int recordOf(const QHash<QString, int>& records, const QString& name) {
     return *found;
 }
 
-} // namespace
-
-std::int64_t writeImport(journal::BooksJournal& journal, journal::BooksFile file,
-                         const ImportPlan& plan, const QString& source) {
-    if (plan.includedCount() == 0) {
-        return 0;
-    }
-    const QHash<QString, int> records = recordsByName(file);
+// The lines of the entry, the bank account against the other account of each line.
+std::vector<journal::AmountLine> importLines(Books& books, const ImportPlan& plan, QDate& last) {
+    const QHash<QString, int> records = recordsByName(books);
     const int bank = recordOf(records, plan.bankAccount);
     std::vector<journal::AmountLine> lines;
     lines.reserve(plan.includedCount() * 2);
-    QDate last;
     for (const PlannedLine& planned : plan.lines) {
         if (!planned.included) {
             continue;
@@ -55,13 +51,38 @@ std::int64_t writeImport(journal::BooksJournal& journal, journal::BooksFile file
         }
         last = std::max(last, planned.line.date);
     }
+    return lines;
+}
+
+} // namespace
+
+session::ChangeResult writeImport(session::BooksSession& session, const ImportPlan& plan,
+                                  const QString& source) {
+    if (plan.includedCount() == 0) {
+        return {};
+    }
+    QDate last;
+    std::vector<journal::AmountLine> lines;
+    try {
+        lines = importLines(session.books(), plan, last);
+    } catch (const journal::Refused& refused) {
+        return session::refusal(refused.words());
+    } catch (const FileError& error) {
+        session::ChangeResult result;
+        result.failed = error;
+        return result;
+    }
     const journal::EntryNote note{last, QStringLiteral("Bank statement %1 into %2")
                                             .arg(QFileInfo(source).fileName(), plan.bankAccount)};
-    const std::int64_t seq = journal.postBalanced(file, note, lines, journal::EntryKind::Import);
-    if (seq != 0 && journal.isOpen()) {
-        BankStore(journal.store()).recordImport(seq, plan, source);
+    session::ChangeResult result = session.postBalanced(note, lines, journal::EntryKind::Import);
+    if (result.succeeded() && result.seq != 0 && session.hasJournal()) {
+        try {
+            BankStore(session.journalStore()).recordImport(result.seq, plan, source);
+        } catch (const FileError& error) {
+            result.failed = error;
+        }
     }
-    return seq;
+    return result;
 }
 
 } // namespace folio::bank

@@ -39,7 +39,7 @@ class BankWindow : public BooksFixture {
              bank::BankRule::Direction::MoneyOut,
              "Bank Fees",
              {}}};
-        bank::BankStore(window->journalMenu().journal().store()).setRules(rules);
+        bank::BankStore(window->session().journalStore()).setRules(rules);
     }
     void trigger(const char* action) { window->findChild<QAction*>(action)->trigger(); }
     // Runs `act` on the modal window the next step opens, once it is up.

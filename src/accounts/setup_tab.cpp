@@ -149,7 +149,13 @@ std::optional<ui::Tab> SetupTab::enter() {
         return std::nullopt;
     }
     books.reopen();
-    showRecord(1, std::max(1, books.recordCount()));
+    // The blank record a posting leaves after the last account is no account: it is not
+    // counted, and New fills it.
+    int count = books.recordCount();
+    if (count > 1 && books.get(count).isBlank()) {
+        --count;
+    }
+    showRecord(1, std::max(1, count));
     fillLists();
     return std::nullopt;
 }
@@ -202,6 +208,10 @@ void SetupTab::showRecord(int record, int count) {
 std::optional<AccountRecord> SetupTab::typedRecord() {
     AccountRecord account = shown_;
     account.name = txtAcctName_->text().trimmed();
+    if (const std::optional<QString> refusal = RecordRules::nameRefusal(account.name)) {
+        ctx_.dialogs.message(*refusal);
+        return std::nullopt;
+    }
     const std::optional<QString> type = RecordRules::typeToStore(txtAcctType_->text());
     if (!type) {
         ctx_.dialogs.message(RecordRules::typeRefusedMessage(txtAcctType_->text()));

@@ -75,7 +75,7 @@ statements::CompanyInfo companyOf(const ExportRequest& request) {
         company.name = *request.company;
     }
     if (request.date) {
-        if (!company::isRecognisedDate(*request.date)) {
+        if (!readDate(*request.date)) {
             throw ExportFailure(company::invalidDateMessage(*request.date));
         }
         company.date = request.date->trimmed();

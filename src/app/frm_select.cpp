@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -87,7 +88,15 @@ void frmSelect::buildTabs() {
             page = new QWidget(SSTab1_);
             page->setObjectName(QStringLiteral("EmptyTab"));
         }
-        SSTab1_->addTab(page, QString::fromLatin1(captions[i]));
+        // In a small window a page keeps its own size and scrolls, so nothing on it is
+        // out of reach.
+        auto* scroll = new QScrollArea(SSTab1_);
+        scroll->setObjectName(QStringLiteral("scrTab%1").arg(i));
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setFocusPolicy(Qt::NoFocus); // the page's own controls take the focus
+        scroll->setWidget(page);
+        SSTab1_->addTab(scroll, QString::fromLatin1(captions[i]));
     }
 }
 

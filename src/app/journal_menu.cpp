@@ -1,4 +1,5 @@
 #include "app/journal_menu.h"
+#include "app/typing_undo.h"
 #include "data/account_record.h"
 #include "data/books.h"
 #include "data/file_error.h"
@@ -10,6 +11,7 @@
 #include "ui/dialogs.h"
 #include "ui/failure_report.h"
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMenuBar>
 
 namespace folio::app {
@@ -34,6 +36,7 @@ void JournalMenu::build(QMenuBar& menus) {
     connect(mnuUndo_, &QAction::triggered, this, &JournalMenu::mnuUndo_Click);
     connect(mnuRedo_, &QAction::triggered, this, &JournalMenu::mnuRedo_Click);
     connect(edit, &QMenu::aboutToShow, this, &JournalMenu::updateActions);
+    typing_ = new TypingUndo(window_, *mnuUndo_, *mnuRedo_, [this] { updateActions(); });
 
     QMenu* menu = menus.addMenu(QStringLiteral("&Journal"));
     menu->setObjectName(QStringLiteral("mnuJournalMenu"));
@@ -76,8 +79,18 @@ void JournalMenu::updateActions() {
         redo = open && journal_.canRedo() ? journal_.redoTitle() : QString();
     } catch (const FileError&) {
     }
-    // The menu names what Undo and Redo would do; with nothing to do they only beep, so
-    // their shortcuts stay live whatever changed the books since the menu was last shown.
+    // The menu names what Undo and Redo would do: the typing in the focused box while it
+    // has some to take back, else the books' last entry. Without a journal they stay
+    // enabled to say why nothing can be taken back.
+    if (typing_->boxToUndo() != nullptr) {
+        undo = QStringLiteral("Typing");
+    }
+    if (typing_->boxToRedo() != nullptr) {
+        redo = QStringLiteral("Typing");
+    }
+    const bool selected = books_.isSelected();
+    mnuUndo_->setEnabled(selected && (!open || !undo.isEmpty()));
+    mnuRedo_->setEnabled(selected && (!open || !redo.isEmpty()));
     mnuUndo_->setText(undo.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undo);
     mnuRedo_->setText(redo.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + redo);
 }
@@ -178,6 +191,10 @@ bool JournalMenu::journalReady() {
 }
 
 void JournalMenu::mnuUndo_Click() {
+    if (QLineEdit* box = typing_->boxToUndo()) {
+        box->undo();
+        return;
+    }
     if (!journalReady() || !journal_.canUndo()) {
         dialogs_.beep();
         return;
@@ -186,6 +203,10 @@ void JournalMenu::mnuUndo_Click() {
 }
 
 void JournalMenu::mnuRedo_Click() {
+    if (QLineEdit* box = typing_->boxToRedo()) {
+        box->redo();
+        return;
+    }
     if (!journalReady() || !journal_.canRedo()) {
         dialogs_.beep();
         return;

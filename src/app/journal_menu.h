@@ -24,6 +24,8 @@ class JournalWindow;
 
 namespace folio::app {
 
+class TypingUndo;
+
 // The Edit and Journal menus of the main window and what they do with the journal of the
 // selected books: Undo and Redo, the journal window with Reverse, the balanced entry and
 // the two exports. It opens the journal when books are selected and keeps the company
@@ -74,6 +76,7 @@ class JournalMenu : public QObject {
     QPointer<journal::JournalWindow> journalWindow_;
     QAction* mnuUndo_ = nullptr;
     QAction* mnuRedo_ = nullptr;
+    TypingUndo* typing_ = nullptr; // shares Undo and Redo with the focused text box
     QList<QAction*> needBooks_;
 };
 

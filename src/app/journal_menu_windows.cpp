@@ -48,8 +48,8 @@ void JournalMenu::mnuBalancedEntry_Click() {
     if (!ui::runReported(dialogs_, [this, &accounts] {
             const AccountTable table = books_.read();
             for (int record : table.listed()) {
-                accounts.push_back(
-                    {record, table.records[static_cast<std::size_t>(record - 1)].name});
+                const AccountRecord& account = table.records[static_cast<std::size_t>(record - 1)];
+                accounts.push_back({record, account.name, account.type});
             }
         })) {
         return;

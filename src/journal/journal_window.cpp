@@ -1,4 +1,5 @@
 #include "journal/journal_window.h"
+#include "data/text_rules.h"
 #include "journal/entry_date.h"
 #include "journal/journal_store.h"
 #include "ui/dialogs.h"
@@ -141,7 +142,7 @@ bool JournalWindow::cmdJournalShow_Click() {
         if (box->text().trimmed().isEmpty()) {
             continue;
         }
-        *date = typedDate(box->text());
+        *date = readDate(box->text());
         if (!*date) {
             dialogs_.message(notADateMessage(box->text()));
             box->setFocus();

@@ -52,6 +52,7 @@ void writeReportPdf(const std::vector<PrintLine>& lines, const QString& path) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(partial);
+    useDefaultPaper(printer);
     PrinterSettings settings;
     {
         QtPagePrinter page(printer, settings);

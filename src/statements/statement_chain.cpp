@@ -122,12 +122,6 @@ BalanceSheet balanceSheet(const CodeTotals& t, const EquityStatement& equity, Mo
 
 } // namespace
 
-bool needsEndingInventory(const AccountTable& table, Business business) {
-    return business == Business::Merchandising ||
-           std::any_of(table.records.begin(), table.records.end(),
-                       [](const AccountRecord& a) { return a.type == QLatin1String("D1I"); });
-}
-
 Statements computeStatements(AccountTable table, const CompanyInfo& company) {
     Statements s;
     s.table = std::move(table);
@@ -136,13 +130,12 @@ Statements computeStatements(AccountTable table, const CompanyInfo& company) {
         s.missing = Missing::Business;
         return s;
     }
-    const bool inventoryNeeded = needsEndingInventory(s.table, company.business);
-    if (inventoryNeeded && !company.endingInventory) {
+    if (company.business == Business::Merchandising && !company.endingInventory) {
         s.missing = Missing::EndingInventory;
         return s;
     }
-    const Money ending = company.endingInventory.value_or(Money());
     const CodeTotals totals = totalsByCode(s.table);
+    const Money ending = company.endingInventory.value_or(of(totals, "D1I").current);
     s.income = incomeStatement(totals, company.business, ending);
     s.equity = equityStatement(totals, *s.income);
     s.balance = balanceSheet(totals, *s.equity, ending);

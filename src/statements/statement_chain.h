@@ -82,12 +82,11 @@ struct Statements {
     }
 };
 
-// Whether the statements need the ending inventory: a merchandising business, or an
-// inventory ("D1I") account in the books.
-bool needsEndingInventory(const AccountTable& table, Business business);
-
 // The statements of the books. Type codes are compared whole; every account of a code
-// counts, wherever it stands in the file. Throws MoneyOverflow when a sum does not fit.
+// counts, wherever it stands in the file. A merchandising business needs the ending
+// inventory; a service business takes stock of none, so an inventory ("D1I") account
+// there stands at its own balance unless an ending inventory is given. Throws MoneyOverflow when a
+// sum does not fit.
 Statements computeStatements(AccountTable table, const CompanyInfo& company);
 
 // The words that tell the user what to enter before `section` can be shown, e.g.

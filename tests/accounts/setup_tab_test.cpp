@@ -1,6 +1,9 @@
 #include "support/books_fixture.h"
 #include "support/sample_books.h"
+#include <QAction>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
 
 using folio::ui::Tab;
 
@@ -66,6 +69,76 @@ TEST_F(SetupTab, DeleteNamesTheAccountAndNoKeepsIt) {
     click(QStringLiteral("cmdDelete"));
     EXPECT_EQ(readAccounts(file).size(), serviceBooks().size() - 1);
     EXPECT_EQ(text(QStringLiteral("txtAcctName")), "Supplies");
+}
+
+// A name the 62-byte record cannot hold is refused with the characters named, never
+// stored with question marks; the box takes no more than the record's 40 characters.
+TEST_F(SetupTab, NamesTheRecordCannotHoldAreRefused) {
+    const struct {
+        const char* name;
+        const char* named; // empty: stored
+    } cases[] = {
+        {"Zażółć Łódź", "ż ł ć Ł ź"},
+        {"€ Reserve", "€"},
+        {"東京 Office", "東 京"},
+        {"Café Réserve", ""},
+    };
+    for (const auto& c : cases) {
+        const QString file = openBooks({account("Cash", "D1", "7", "7"), account("Sales", "C4")});
+        showTab(Tab::Setup);
+        dialogs.reset();
+        setText(QStringLiteral("txtAcctName"), QString::fromUtf8(c.name));
+        click(QStringLiteral("cmdNext"));
+        const AccountRecord held = readAccounts(file)[0];
+        if (*c.named == '\0') {
+            EXPECT_EQ(held.name, QString::fromUtf8(c.name));
+            EXPECT_TRUE(dialogs.messages().isEmpty());
+        } else {
+            EXPECT_EQ(held, account("Cash", "D1", "7", "7")) << c.name;
+            ASSERT_EQ(dialogs.messages().size(), 1) << c.name;
+            EXPECT_TRUE(dialogs.messages()[0].contains(QString::fromUtf8(c.named)))
+                << dialogs.messages()[0].toStdString();
+            EXPECT_EQ(text(QStringLiteral("txtAcctName")), QString::fromUtf8(c.name));
+        }
+    }
+    auto* name = find<QLineEdit>(QStringLiteral("txtAcctName"));
+    name->clear();
+    QTest::keyClicks(name, QString(45, u'N'));
+    EXPECT_EQ(name->text(), QString(40, u'N'));
+}
+
+// The caption counts the accounts, not the blank record a posting leaves after them;
+// the type list offers dividends.
+TEST_F(SetupTab, CaptionCountsAccountsAndDividendsAreOffered) {
+    openBooks({account("Cash", "D1"), account("Sales", "C4"), AccountRecord::blank()});
+    showTab(Tab::Setup);
+    EXPECT_EQ(window->windowTitle(), "Record  1/ 2");
+    auto* types = find<QListWidget>(QStringLiteral("lstAcctType"));
+    const auto dividends = types->findItems(QStringLiteral("D3 = Dividends"), Qt::MatchExactly);
+    ASSERT_EQ(dividends.size(), 1);
+    types->setCurrentItem(dividends[0]);
+    EXPECT_EQ(text(QStringLiteral("txtAcctType")), "D3");
+}
+
+// On the setup tab a box always has the focus: with no typing of its own to take back,
+// Ctrl+Z takes back the books' last change.
+TEST_F(SetupTab, UndoKeyReachesTheBooksFromABox) {
+    const QString file = openBooks({account("Cash", "D1", "7", "7"), account("Sales", "C4")});
+    showTab(Tab::Setup);
+    auto* type = find<QLineEdit>(QStringLiteral("txtAcctType"));
+    type->setFocus();
+    type->selectAll();
+    QTest::keyClicks(type, QStringLiteral("D6"));
+    QTest::keyClick(type, Qt::Key_Z, Qt::ControlModifier); // the typing first
+    EXPECT_NE(type->text(), "D6");
+    EXPECT_EQ(readAccounts(file)[0].type, "D1");
+    setText(QStringLiteral("txtAcctType"), QStringLiteral("D6"));
+    click(QStringLiteral("cmdNext"));
+    ASSERT_EQ(readAccounts(file)[0].type, "D6");
+    auto* name = find<QLineEdit>(QStringLiteral("txtAcctName"));
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(readAccounts(file)[0].type, "D1");
 }
 
 } // namespace

@@ -176,6 +176,14 @@ TEST_F(ExportTest, CommandLineExportWritesWhatTheWindowExportsOrSaysWhyNot) {
         folioExport({"income-statement", books, path("kept.csv"), "--ending-inventory", "1500"});
     EXPECT_EQ(kept.exitCode, 0) << kept.err.toStdString();
     EXPECT_EQ(readText(path("kept.csv")), readText(path("window income-statement.csv")));
+    // The business given on the command line wins over the one kept: a service business
+    // takes no stock, so no ending inventory is asked for.
+    const Ran service =
+        folioExport({"balance-sheet", books, path("service.csv"), "--business", "service"});
+    EXPECT_EQ(service.exitCode, 0) << service.err.toStdString();
+    // Every date box's forms, as the command line's own message suggests them.
+    const Ran dated = folioExport({"trial-balance", books, path("dated.csv"), "--date", "1/5/26"});
+    EXPECT_EQ(dated.exitCode, 0) << dated.err.toStdString();
     EXPECT_EQ(readAccounts(books), merchandisingBooks());
 }
 

@@ -3,8 +3,10 @@
 #include "journal_fixture.h"
 #include "support/fake_dialogs.h"
 #include "support/sample_books.h"
+#include <QComboBox>
 #include <QPushButton>
 #include <QTableView>
+#include <QTest>
 
 using namespace folio::journal;
 
@@ -29,7 +31,8 @@ TEST(BalancedEntry, PostIsEnabledOnlyForTwoLinesOrMoreWhoseDebitsEqualTheCredits
         {{{0, "-100", ""}, {1, "", "-100"}}, false},
     };
     for (const Case& each : cases) {
-        BalancedEntryDialog dialog({{1, "Cash"}, {4, "Fees Earned"}, {7, "Rent Expense"}});
+        BalancedEntryDialog dialog(
+            {{1, "Cash", "D1"}, {4, "Fees Earned", "C4"}, {7, "Rent Expense", "D6"}});
         int row = 0;
         for (const auto& [account, debit, credit] : each.lines) {
             dialog.setLine(row++, account, debit, credit);
@@ -37,6 +40,22 @@ TEST(BalancedEntry, PostIsEnabledOnlyForTwoLinesOrMoreWhoseDebitsEqualTheCredits
         auto* post = dialog.findChild<QPushButton*>("cmdPostEntry");
         EXPECT_EQ(post->isEnabled(), each.enabled) << std::get<1>(each.lines[0]);
     }
+}
+
+// Alt+A adds a line and puts the focus in its account box, so the next keys choose its
+// account; two accounts of one name are told apart by their type and record.
+TEST(BalancedEntry, AddLineMovesToTheNewLineAndAccountsAreToldApart) {
+    BalancedEntryDialog dialog({{1, "Cash", "D1"}, {2, "Cash", "D1"}, {3, "Fees", "C4"}});
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    QTest::keyClick(&dialog, Qt::Key_A, Qt::AltModifier);
+    auto* third = dialog.findChild<QComboBox*>("cboEntryAccount3");
+    ASSERT_NE(third, nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), third);
+    EXPECT_EQ(third->itemText(1), "Cash (D1, record 1)");
+    EXPECT_EQ(third->itemText(2), "Cash (D1, record 2)");
+    EXPECT_EQ(dialog.findChild<QComboBox*>("cboEntryAccount1")->currentIndex(), 0);
 }
 
 TEST_F(JournalWindows, ReverseAsksForAReasonAndShowsTheReversal) {

@@ -80,17 +80,17 @@ void JournalMenu::updateActions() {
     } catch (const FileError&) {
     }
     // The menu names what Undo and Redo would do: the typing in the focused box while it
-    // has some to take back, else the books' last entry. Without a journal they stay
-    // enabled to say why nothing can be taken back.
+    // has some to take back, else the books' last entry. Redo is greyed with nothing to
+    // make again; only Undo (which refreshes the menu) gives it something. Undo stays
+    // live, as any change of the books gives it something: with nothing to take back it
+    // beeps, and without a journal it says why.
     if (typing_->boxToUndo() != nullptr) {
         undo = QStringLiteral("Typing");
     }
     if (typing_->boxToRedo() != nullptr) {
         redo = QStringLiteral("Typing");
     }
-    const bool selected = books_.isSelected();
-    mnuUndo_->setEnabled(selected && (!open || !undo.isEmpty()));
-    mnuRedo_->setEnabled(selected && (!open || !redo.isEmpty()));
+    mnuRedo_->setEnabled(books_.isSelected() && (!open || !redo.isEmpty()));
     mnuUndo_->setText(undo.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undo);
     mnuRedo_->setText(redo.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + redo);
 }

@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -174,8 +175,17 @@ TEST_F(PostingTab, UndoKeyTakesBackTypingThenThePosting) {
     QTest::keyClick(debit, Qt::Key_Return);
     ASSERT_EQ(readAccounts(file)[0].current, before.current + money("25"));
     QTest::keyClicks(debit, QStringLiteral("7"));
+    // The Edit menu says which Undo acts on.
+    auto* edit = window->findChild<QMenu*>(QStringLiteral("mnuEdit"));
+    auto* undo = window->findChild<QAction*>(QStringLiteral("mnuUndo"));
+    edit->popup(window->mapToGlobal(QPoint(40, 20)));
+    EXPECT_EQ(undo->text(), "&Undo Typing");
+    edit->close();
     QTest::keyClick(debit, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(debit->text(), "");
+    edit->popup(window->mapToGlobal(QPoint(40, 20)));
+    EXPECT_EQ(undo->text(), "&Undo Posting");
+    edit->close();
     EXPECT_EQ(readAccounts(file)[0].current, before.current + money("25"));
     auto* memo = find<QLineEdit>(QStringLiteral("txtPostMemo"));
     memo->setFocus();

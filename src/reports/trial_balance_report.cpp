@@ -39,11 +39,10 @@ std::vector<PrintLine> trialBalanceLayout(const ReportHeading& heading,
     lines.push_back(fourColumns(PrintLine().text(QStringLiteral("Account Name")),
                                 {debit, credit, debit, credit}));
     lines.emplace_back();
-    for (int number : s.trial.listed) {
-        const AccountRecord& entry = s.record(number);
+    s.forEachListed({}, [&lines](int, const AccountRecord& entry) {
         const BalanceSide side = balanceSide(entry.type);
         if (side == BalanceSide::Neither) {
-            continue;
+            return;
         }
         const QString now = formatCurrency(entry.current);
         const QString year = formatCurrency(entry.ytd);
@@ -51,7 +50,7 @@ std::vector<PrintLine> trialBalanceLayout(const ReportHeading& heading,
                                     side == BalanceSide::Debit
                                         ? std::array<QString, 4>{{now, {}, year, {}}}
                                         : std::array<QString, 4>{{{}, now, {}, year}}));
-    }
+    });
     lines.push_back(fourColumns(PrintLine(), {kRule, kRule, kRule, kRule}));
     lines.emplace_back();
     lines.push_back(fourColumns(

@@ -140,7 +140,7 @@ TEST_F(PostingTab, DateIsReadAsEveryDateBoxReadsIt) {
         setText(QStringLiteral("txtPostDebit"), QStringLiteral("5"));
         setText(QStringLiteral("txtPostDate"), QString::fromLatin1(c.typed));
         click(QStringLiteral("cmdOKPost"));
-        journal::JournalStore& store = window->journalMenu().journal().store();
+        journal::JournalStore& store = window->session().journalStore();
         if (c.kept.isValid()) {
             EXPECT_EQ(readAccounts(file)[0].current, money("1005")) << c.typed;
             EXPECT_EQ(store.entry(store.lastSeq())->date, c.kept) << c.typed;

@@ -1,6 +1,7 @@
 // The journal window, the balanced entry and the exports of the Journal menu.
 #include "app/journal_menu.h"
 #include "data/books.h"
+#include "data/export_file.h"
 #include "data/file_error.h"
 #include "journal/balanced_entry_dialog.h"
 #include "journal/csv_export.h"
@@ -87,22 +88,32 @@ void JournalMenu::mnuExportLedger_Click() {
     if (const auto path =
             dialogs_.saveFileName(QStringLiteral("Export the Journal for hledger or ledger"),
                                   books_.path() + QStringLiteral(".ledger"),
-                                  {QStringLiteral("Journal files (*.ledger *.journal)"),
+                                  {QStringLiteral("Journal files (*.ledger *.hledger)"),
                                    QStringLiteral("All Files (*)")})) {
         exportTo(*path, true);
     }
 }
 
 void JournalMenu::exportTo(const QString& path, bool ledger) {
+    const QString books = books_.path();
+    if (const auto refusal = exportRefusal(path, books)) {
+        dialogs_.message(*refusal);
+        return;
+    }
     journal::ExportResult result = journal::ExportResult::Cancelled;
     const QString title = QStringLiteral("Exporting the journal to %1").arg(path);
-    const bool written = ui::runReported(dialogs_, [&] {
-        result = journal::exportWithProgress(
-            &window_, title, [&](const journal::ExportProgress& progress) {
-                return ledger ? journal::exportLedger(journal_.store(), path, progress)
-                              : journal::exportCsv(journal_.store(), path, progress);
-            });
-    });
+    bool written = false;
+    try {
+        written = ui::runReported(dialogs_, [&] {
+            result = journal::exportWithProgress(
+                &window_, title, [&](const journal::ExportProgress& progress) {
+                    return ledger ? journal::exportLedger(journal_.store(), path, books, progress)
+                                  : journal::exportCsv(journal_.store(), path, books, progress);
+                });
+        });
+    } catch (const ExportRefused& refused) {
+        dialogs_.message(refused.words());
+    }
     if (!written) {
         return;
     }

@@ -40,8 +40,9 @@ QString row(const Entry& entry, const Line* line) {
 
 } // namespace
 
-ExportResult exportCsv(JournalStore& store, const QString& path, const ExportProgress& progress) {
-    ExportWriter out(path);
+ExportResult exportCsv(JournalStore& store, const QString& path, const QString& books,
+                       const ExportProgress& progress) {
+    ExportWriter out(path, books);
     out.write(QStringLiteral("entry,made,date,kind,memo,reversal of,record,account,type,debit,"
                              "credit,current before,current after,ytd before,ytd after\n"));
     const std::int64_t total = store.appliedCount();

@@ -13,10 +13,12 @@ void printCopiesOn(PagePrinter& page, const std::vector<PrintLine>& lines, int c
 
 // Writes one copy of a report to a PDF file as the printer prints it (in the reports' own
 // font), with no printer: the file appears whole or not at all, and a file of that name
-// is replaced only when the new one is complete. Throws PrintError or FileError.
-void writeReportPdf(const std::vector<PrintLine>& lines, const QString& path);
+// is replaced only when the new one is complete. Throws PrintError or FileError, and
+// ExportRefused when `path` is one of the files of `books`.
+void writeReportPdf(const std::vector<PrintLine>& lines, const QString& path, const QString& books);
 
-// Writes a text file (UTF-8) whole or not at all. Throws FileError.
-void writeTextFile(const QString& path, const QString& text);
+// Writes a text file (UTF-8) whole or not at all, never over one of the files of `books`.
+// Throws FileError or ExportRefused.
+void writeTextFile(const QString& path, const QString& text, const QString& books);
 
 } // namespace folio::reports

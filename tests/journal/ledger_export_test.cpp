@@ -1,5 +1,6 @@
-// The exported journal read by the real hledger: its balance sheet and income statement
-// totals are Folio's own statement figures, and its balance assertions hold.
+// The exported journal read by the real hledger and ledger: both read it without error, its
+// balance sheet and income statement totals are Folio's own statement figures, every
+// account's balance is the one the books hold, and its balance assertions hold.
 #include "data/account_table.h"
 #include "journal/csv_export.h"
 #include "journal/ledger_export.h"
@@ -13,14 +14,40 @@ using namespace folio::journal;
 
 namespace {
 
-// Runs hledger; its output, or empty with a test failure when it does not succeed.
-QString hledger(const QStringList& arguments) {
+// Runs hledger or ledger; its output, or empty with a test failure when it does not succeed.
+QString run(const QString& program, const QStringList& arguments) {
     QProcess process;
-    process.start(QStringLiteral("hledger"), arguments);
+    process.start(program, arguments);
     const bool ran = process.waitForFinished(60000);
-    EXPECT_TRUE(ran && process.exitCode() == 0) << arguments.join(' ').toStdString() << ": "
-                                                << process.readAllStandardError().toStdString();
+    EXPECT_TRUE(ran && process.exitCode() == 0)
+        << program.toStdString() << " " << arguments.join(' ').toStdString() << ": "
+        << process.readAllStandardError().toStdString();
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString hledger(const QStringList& arguments) {
+    return run(QStringLiteral("hledger"), arguments);
+}
+
+// Every account's balance as each tool reports it, zero balances left out.
+std::map<QString, Money> hledgerBalances(const QString& journal) {
+    std::map<QString, Money> found;
+    const QString csv = hledger({"-f", journal, "bal", "--flat", "--no-total", "-O", "csv"});
+    for (QString row : csv.split('\n', Qt::SkipEmptyParts).mid(1)) {
+        row.remove('"').remove('$');
+        found[row.section(',', 0, 0)] = money(row.section(',', 1).toLatin1().constData());
+    }
+    return found;
+}
+
+std::map<QString, Money> ledgerBalances(const QString& journal) {
+    std::map<QString, Money> found;
+    const QString text = run("ledger", {"-f", journal, "bal", "--flat", "--no-total", "-F",
+                                        "%(account)\t%(quantity(scrub(display_total)))\n"});
+    for (const QString& row : text.split('\n', Qt::SkipEmptyParts)) {
+        found[row.section('\t', 0, 0)] = money(row.section('\t', 1).toLatin1().constData());
+    }
+    return found;
 }
 
 // The "total" and "Net:" rows of a hledger report in CSV, by the section they close.
@@ -67,8 +94,9 @@ TEST_F(LedgerExport, HledgerTotalsAreFolioStatementFigures) {
         start(merchandising ? merchandisingBooks() : serviceBooks());
         work(merchandising ? 9 : 6);
         const QString exported = dir.filePath("books.ledger");
-        ASSERT_EQ(exportLedger(journal.store(), exported), ExportResult::Written);
+        ASSERT_EQ(exportLedger(journal.store(), exported, books), ExportResult::Written);
         hledger({"-f", exported, "check"});
+        EXPECT_EQ(ledgerBalances(exported), hledgerBalances(exported));
         const auto sheet = totals(hledger({"-f", exported, "bse", "-O", "csv"}));
         const auto income = totals(hledger({"-f", exported, "is", "-O", "csv"}));
 
@@ -99,7 +127,7 @@ TEST_F(LedgerExport, CsvHasOneRowPerLineAndACancelledExportLeavesNoFile) {
     start(serviceBooks());
     work(6);
     const QString csv = dir.filePath("books.csv");
-    ASSERT_EQ(exportCsv(journal.store(), csv), ExportResult::Written);
+    ASSERT_EQ(exportCsv(journal.store(), csv, books), ExportResult::Written);
     const QStringList rows = QString::fromUtf8(fileBytes(csv)).split('\n', Qt::SkipEmptyParts);
     EXPECT_EQ(rows.size(), 1 + 8 + 1 + 1 + 2 + 1 + 5 + 5 + 1 + 1);
     EXPECT_EQ(rows[10].section(',', 3),
@@ -114,9 +142,38 @@ TEST_F(LedgerExport, CsvHasOneRowPerLineAndACancelledExportLeavesNoFile) {
         told = total;
         return done < 1000;
     };
-    EXPECT_EQ(exportLedger(journal.store(), cancelled, stop), ExportResult::Cancelled);
+    EXPECT_EQ(exportLedger(journal.store(), cancelled, books, stop), ExportResult::Cancelled);
     EXPECT_EQ(told, journal.store().appliedCount());
     EXPECT_FALSE(QFile::exists(cancelled));
+}
+
+TEST_F(LedgerExport, AccountsOfOneNameStayApartAndEveryBalanceIsTheBooks) {
+    start({account("Cash", "D1", "100"), account("Petty Cash", "D1", "20"),
+           account("Cash", "D1", "5"), account("Capital Stock", "C3C", "90")});
+    post(3, "100");
+    AccountRecord typed = files.get(1, 4);
+    typed.current = money("140"); // a balance typed on the setup tab
+    journal.record(file(), EntryKind::SetupEdit, {}, {{4, typed, Money(), Money()}});
+    AccountRecord renamed = files.get(1, 2);
+    renamed.name = "Cash"; // three of one name, then two again
+    journal.record(file(), EntryKind::SetupEdit, {}, {{2, renamed, Money(), Money()}});
+    journal.undo(file());
+    const QString exported = dir.filePath("books.journal.txt");
+    ASSERT_EQ(exportLedger(journal.store(), exported, books), ExportResult::Written);
+
+    std::map<QString, Money> expected;
+    Money total;
+    const std::vector<AccountRecord> held = readAccounts(books);
+    for (std::size_t i = 0; i < held.size(); ++i) {
+        const QString name = ledgerAccountName(held[i].name, held[i].type);
+        expected[held[i].name == "Cash" ? name + QStringLiteral(" #%1").arg(i + 1) : name] =
+            ledgerBalance(held[i]);
+        total += ledgerBalance(held[i]);
+    }
+    expected["Equity:Folio balancing of amounts posted to one side only"] = Money() - total;
+    EXPECT_EQ(hledgerBalances(exported), expected);
+    EXPECT_EQ(ledgerBalances(exported), expected);
+    EXPECT_TRUE(QString::fromUtf8(fileBytes(exported)).contains("ending inventory"));
 }
 
 } // namespace

@@ -70,7 +70,8 @@ bool FakeDialogs::previewPrint(QPrinter& printer, const std::function<void(QPrin
 }
 
 std::optional<QString> FakeDialogs::saveFileName(const QString& title, const QString&,
-                                                 const QStringList&) {
+                                                 const QStringList& types) {
+    saveTypes = types;
     shown.push_back({ShownDialog::Kind::SaveFile, title, MessageIcon::None, QString()});
     if (saveNames.empty()) {
         return std::nullopt;

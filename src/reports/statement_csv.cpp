@@ -1,5 +1,6 @@
 #include "reports/statement_csv.h"
 #include "data/account_types.h"
+#include "data/csv_text.h"
 #include <QStringList>
 #include <functional>
 
@@ -11,13 +12,7 @@ using statements::Statements;
 
 class Csv {
   public:
-    void line(const QStringList& fields) {
-        QStringList quoted;
-        for (const QString& field : fields) {
-            quoted << csvField(field);
-        }
-        text_ += quoted.join(u',') + QStringLiteral("\r\n");
-    }
+    void line(const QStringList& fields) { text_ += csvLine(fields) + QStringLiteral("\r\n"); }
     void figure(const QString& label, const Amounts& amounts) {
         line({csvText(label), csvAmount(amounts.current), csvAmount(amounts.ytd)});
     }
@@ -118,21 +113,6 @@ void balanceSheet(Csv& csv, const Statements& s) {
 }
 
 } // namespace
-
-QString csvField(const QString& text) {
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') &&
-        !text.contains(u'\r')) {
-        return text;
-    }
-    QString quoted = text;
-    quoted.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
-}
-
-QString csvText(const QString& text) {
-    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
-    return !text.isEmpty() && formulaStarts.contains(text.front()) ? u'\'' + text : text;
-}
 
 QString csvAmount(Money amount) {
     const std::int64_t cents = amount.roundedToCents().raw() / 100;

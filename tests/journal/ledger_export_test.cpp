@@ -2,9 +2,11 @@
 // balance sheet and income statement totals are Folio's own statement figures, every
 // account's balance is the one the books hold, and its balance assertions hold.
 #include "data/account_table.h"
+#include "data/csv_text.h"
 #include "journal/csv_export.h"
 #include "journal/ledger_export.h"
 #include "journal_fixture.h"
+#include "reports/statement_csv.h"
 #include "statements/statement_chain.h"
 #include "support/sample_books.h"
 #include <QProcess>
@@ -174,6 +176,32 @@ TEST_F(LedgerExport, AccountsOfOneNameStayApartAndEveryBalanceIsTheBooks) {
     EXPECT_EQ(hledgerBalances(exported), expected);
     EXPECT_EQ(ledgerBalances(exported), expected);
     EXPECT_TRUE(QString::fromUtf8(fileBytes(exported)).contains("ending inventory"));
+}
+
+TEST_F(LedgerExport, CsvKeepsTypedTextFromBeingReadAsAFormula) {
+    const char* const typed[] = {
+        "+1+1", "@SUM(1+1)", "=HYPERLINK(\"http://x.test\",\"pay\")", "=cmd|' /C calc'!A0",
+        "-2+3", "\tTab"};
+    std::vector<AccountRecord> records;
+    for (const char* name : typed) {
+        records.push_back(account(name, "D1", "5"));
+    }
+    start(records);
+    for (int record = 1; record <= static_cast<int>(records.size()); ++record) {
+        journal.post(file(), {QDate(2026, 3, 1), typed[record - 1]}, {record, money("1"), Money()});
+    }
+    const QString csv = dir.filePath("books.csv");
+    ASSERT_EQ(exportCsv(journal.store(), csv, books), ExportResult::Written);
+    const QString journalText = QString::fromUtf8(fileBytes(csv));
+    const QString statementText =
+        folio::reports::statementCsv(folio::reports::Report::TrialBalance, {},
+                                     statements::computeStatements(tableOf(records), {}));
+    for (const char* text : typed) {
+        const QString cell = folio::csvField(QLatin1Char('\'') + QString::fromUtf8(text));
+        // the name in the opening entry and the posting, the memo in the posting
+        EXPECT_EQ(journalText.count("," + cell + ","), 3) << text;
+        EXPECT_TRUE(statementText.contains("\r\n" + cell + ",")) << text;
+    }
 }
 
 } // namespace

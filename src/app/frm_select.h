@@ -64,6 +64,9 @@ class frmSelect : public QMainWindow, public ui::MainWindowPort {
     void buildTabs();
     void wireTabs();
     void releaseBooks();
+    // Lets the shown tab write what it has not written; false when it could not and the
+    // user chose to stay.
+    bool keepShownEdits();
     bool openChosen(const QString& name, bool newlyChosen);
 
     Books books_;

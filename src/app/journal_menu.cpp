@@ -78,8 +78,16 @@ void JournalMenu::updateActions() {
     }
     // The menu names what Undo and Redo would do; with nothing to do they only beep, so
     // their shortcuts stay live whatever changed the books since the menu was last shown.
+    // Past a closing they say why they do nothing.
+    const QString closed = QStringLiteral(" (not past the closing)");
     mnuUndo_->setText(undo.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undo);
     mnuRedo_->setText(redo.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + redo);
+    if (open && journal_.undoStoppedByClosing()) {
+        mnuUndo_->setText(QStringLiteral("&Undo") + closed);
+    }
+    if (open && journal_.redoStoppedByClosing()) {
+        mnuRedo_->setText(QStringLiteral("&Redo") + closed);
+    }
 }
 
 namespace {
@@ -178,7 +186,7 @@ bool JournalMenu::journalReady() {
 }
 
 void JournalMenu::mnuUndo_Click() {
-    if (!journalReady() || !journal_.canUndo()) {
+    if (!journalReady() || (!journal_.canUndo() && !journal_.undoStoppedByClosing())) {
         dialogs_.beep();
         return;
     }
@@ -186,7 +194,7 @@ void JournalMenu::mnuUndo_Click() {
 }
 
 void JournalMenu::mnuRedo_Click() {
-    if (!journalReady() || !journal_.canRedo()) {
+    if (!journalReady() || (!journal_.canRedo() && !journal_.redoStoppedByClosing())) {
         dialogs_.beep();
         return;
     }

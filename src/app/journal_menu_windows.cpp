@@ -20,7 +20,9 @@ void JournalMenu::mnuJournal_Click() {
     if (!journalWindow_) {
         journalWindow_ = new journal::JournalWindow(
             journal_.store(), dialogs_,
-            [this](std::int64_t seq, const QString& reason) { return reverse(seq, reason); },
+            [this](std::int64_t seq, const QString& reason, const QDate& date) {
+                return reverse(seq, reason, date);
+            },
             &window_);
         journalWindow_->setAttribute(Qt::WA_DeleteOnClose);
     }
@@ -37,8 +39,8 @@ void JournalMenu::mnuJournal_Click() {
     journalWindow_->activateWindow();
 }
 
-bool JournalMenu::reverse(std::int64_t seq, const QString& reason) {
-    return change([&] { journal_.reverse(journal::booksFile(books_), seq, reason); });
+bool JournalMenu::reverse(std::int64_t seq, const QString& reason, const QDate& date) {
+    return change([&] { journal_.reverse(journal::booksFile(books_), seq, reason, date); });
 }
 
 void JournalMenu::mnuBalancedEntry_Click() {

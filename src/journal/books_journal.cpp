@@ -84,6 +84,7 @@ BooksJournal::Opened BooksJournal::open(BooksFile file) {
         ++opened.finished;
     }
     shape_ = {readImage(file), store_.undoState()};
+    closedAt_ = store_.lastOf(EntryKind::Closing);
     if (store_.entryCount() == 0) {
         startOver(file, QStringLiteral("Opening balances"));
         opened.started = true;

@@ -83,15 +83,23 @@ class BooksJournal {
     // Several lines posted as one entry; throws Refused unless balanceProblem() is empty.
     std::int64_t postBalanced(BooksFile file, const EntryNote& note,
                               const std::vector<AmountLine>& lines);
-    // The opposite amounts of a posting or balanced entry; the reason becomes the memo.
+    // The opposite amounts of a posting or balanced entry whose effect stands (the entry
+    // itself or the Redo that put it back), on the accounts its records hold now; the
+    // reason becomes the memo.
     std::int64_t reverse(BooksFile file, std::int64_t seq, const QString& reason,
                          const QDate& date = QDate::currentDate());
 
-    bool canUndo() const { return shape_.undo.doneTop != 0; }
-    bool canRedo() const { return shape_.undo.undoneTop != 0; }
+    // Undo and Redo never reach past a closing: the closed copy holds the books as closed.
+    bool canUndo() const { return shape_.undo.doneTop > closedAt_; }
+    bool canRedo() const { return shape_.undo.undoneTop > closedAt_; }
+    // Whether Undo or Redo has a change left that lies before the latest closing.
+    bool undoStoppedByClosing() const { return shape_.undo.doneTop != 0 && !canUndo(); }
+    bool redoStoppedByClosing() const { return shape_.undo.undoneTop != 0 && !canRedo(); }
     // What Undo and Redo would take back or put back, for the menu ("Undo Posting").
     QString undoTitle();
     QString redoTitle();
+    // Undo is dated as the entry it takes back; Redo as the change it puts back, with its
+    // memo. Both throw Refused past a closing.
     std::int64_t undo(BooksFile file);
     std::int64_t redo(BooksFile file);
 
@@ -118,10 +126,18 @@ class BooksJournal {
     // Without a journal: the change goes straight to the file, all records or none.
     void writeUnrecorded(BooksFile file, const Entry& entry);
     QString titleOf(std::int64_t seq);
+    // The change an entry stands for: a Redo stands for the change it put back.
+    std::optional<Entry> changeOf(std::int64_t seq);
+    // Whether the effect of a change stands: it was not taken back, or was put back again.
+    bool stands(std::int64_t seq);
+    // The record that `record` of entry `seq` is at now, through the later entries that
+    // removed or added records before it; empty when it was removed.
+    std::optional<int> recordNow(std::int64_t seq, int record);
 
     JournalStore store_;
     BooksShape shape_;
     bool tookEffect_ = false;
+    std::int64_t closedAt_ = 0; // the latest closing, which Undo and Redo do not pass
 };
 
 } // namespace folio::journal

@@ -39,21 +39,30 @@ std::vector<Change> postedChanges(BooksFile file, const std::vector<AmountLine>&
     return changes;
 }
 
-// Where an account of an earlier entry stands now: at its old number when the name there
-// is still the same, else at the first record of that name.
-std::optional<int> recordNow(const QByteArray& image, const Line& line) {
-    const auto same = [&line](const std::optional<AccountRecord>& held) {
-        return held && held->name == line.name;
-    };
-    if (same(recordAt(image, line.record))) {
-        return line.record;
-    }
-    for (int record = 1; recordAt(image, record); ++record) {
-        if (same(recordAt(image, record))) {
-            return record;
+// Where a record of the books before an entry that removes or adds records is after it:
+// the records from the first one it changes move up by those removed or down by those
+// added. Empty when the record is one of those removed.
+std::optional<int> movedBy(const Entry& entry, int record) {
+    int first = 0;
+    int removed = 0;
+    for (const Line& line : entry.lines) {
+        if (line.before != line.after && (first == 0 || line.record < first)) {
+            first = line.record;
         }
+        removed += (line.before ? 1 : 0) - (line.after ? 1 : 0);
     }
-    return std::nullopt;
+    if (first == 0 || record < first) {
+        return record;
+    }
+    if (removed > 0 && record < first + removed) {
+        return std::nullopt;
+    }
+    return record - removed;
+}
+
+QString closingStopsUndo() {
+    return QStringLiteral("The books were closed since that change, so it cannot be taken back "
+                          "or put back: the closed copy holds the books as they were closed.");
 }
 
 std::vector<Change> changesOf(const std::vector<Line>& lines) {
@@ -83,12 +92,48 @@ std::int64_t BooksJournal::postBalanced(BooksFile file, const EntryNote& note,
     return record(file, EntryKind::Balanced, note, postedChanges(file, cents));
 }
 
+std::optional<Entry> BooksJournal::changeOf(std::int64_t seq) {
+    std::optional<Entry> entry = store_.entry(seq);
+    while (entry && entry->kind == EntryKind::Redo && entry->reversalOf) {
+        const auto undo = store_.entry(*entry->reversalOf);
+        entry = undo && undo->reversalOf ? store_.entry(*undo->reversalOf) : std::nullopt;
+    }
+    return entry;
+}
+
+bool BooksJournal::stands(std::int64_t seq) {
+    for (std::int64_t change = seq;;) {
+        const auto undo = store_.followedBy(change, EntryKind::Undo);
+        if (!undo) {
+            return true;
+        }
+        const auto redo = store_.followedBy(*undo, EntryKind::Redo);
+        if (!redo) {
+            return false;
+        }
+        change = *redo;
+    }
+}
+
+std::optional<int> BooksJournal::recordNow(std::int64_t seq, int record) {
+    std::optional<int> now = record;
+    store_.scanApplied(
+        [&now](const Entry& entry) {
+            if (changesLength(entry) && !definesWholeFile(entry.kind)) {
+                now = movedBy(entry, *now);
+            }
+            return now.has_value();
+        },
+        seq);
+    return now;
+}
+
 std::int64_t BooksJournal::reverse(BooksFile file, std::int64_t seq, const QString& reason,
                                    const QDate& date) {
     if (reason.trimmed().isEmpty()) {
         throw Refused(QStringLiteral("Give the reason for the reversal."));
     }
-    const std::optional<Entry> reversed = store_.entry(seq);
+    const std::optional<Entry> reversed = changeOf(seq);
     if (!reversed ||
         (reversed->kind != EntryKind::Posting && reversed->kind != EntryKind::Balanced)) {
         throw Refused(QStringLiteral("Only a posting or a balanced entry can be reversed."));
@@ -96,20 +141,20 @@ std::int64_t BooksJournal::reverse(BooksFile file, std::int64_t seq, const QStri
     if (store_.status(seq) != JournalStore::Status::Applied) {
         throw Refused(QStringLiteral("This entry never reached the books."));
     }
-    if (const auto by = store_.reversedBy(seq)) {
+    if (const auto by = store_.reversedBy(reversed->seq); by && stands(*by)) {
         throw Refused(
             QStringLiteral("Entry %1 was reversed already by entry %2.").arg(seq).arg(*by));
     }
-    if (store_.takenBack(seq)) {
+    // The change stands when the entry asked for was not taken back, or was put back.
+    if (!stands(reversed->seq)) {
         throw Refused(QStringLiteral("Entry %1 was taken back with Undo.").arg(seq));
     }
-    const QByteArray image = readImage(file);
     std::vector<AmountLine> opposite;
     for (const Line& line : reversed->lines) {
         if (line.debit.isZero() && line.credit.isZero()) {
             continue;
         }
-        const std::optional<int> now = recordNow(image, line);
+        const std::optional<int> now = recordNow(reversed->seq, line.record);
         if (!now) {
             throw Refused(
                 QStringLiteral("The account %1 is no longer in the books.").arg(line.name));
@@ -117,17 +162,12 @@ std::int64_t BooksJournal::reverse(BooksFile file, std::int64_t seq, const QStri
         opposite.push_back({*now, line.credit, line.debit});
     }
     return record(file, EntryKind::Reversal, {date, reason.trimmed()},
-                  postedChanges(file, opposite), seq);
+                  postedChanges(file, opposite), reversed->seq);
 }
 
 QString BooksJournal::titleOf(std::int64_t seq) {
-    // A redo stands for the change it put back.
-    std::optional<Entry> entry = store_.entry(seq);
-    while (entry && entry->kind == EntryKind::Redo && entry->reversalOf) {
-        const auto undo = store_.entry(*entry->reversalOf);
-        entry = undo && undo->reversalOf ? store_.entry(*undo->reversalOf) : std::nullopt;
-    }
-    return entry ? kindTitle(entry->kind) : QString();
+    const std::optional<Entry> change = changeOf(seq);
+    return change ? kindTitle(change->kind) : QString();
 }
 
 QString BooksJournal::undoTitle() {
@@ -140,21 +180,27 @@ QString BooksJournal::redoTitle() {
 }
 
 std::int64_t BooksJournal::undo(BooksFile file) {
+    if (undoStoppedByClosing()) {
+        throw Refused(closingStopsUndo());
+    }
     const auto done = canUndo() ? store_.entry(shape_.undo.doneTop) : std::nullopt;
     if (!done) {
         return 0;
     }
-    const EntryNote note{QDate::currentDate(), QStringLiteral("Undo of entry %1").arg(done->seq)};
+    const EntryNote note{done->date, QStringLiteral("Undo of entry %1").arg(done->seq)};
     return record(file, EntryKind::Undo, note, changesOf(oppositeLines(done->lines)), done->seq);
 }
 
 std::int64_t BooksJournal::redo(BooksFile file) {
+    if (redoStoppedByClosing()) {
+        throw Refused(closingStopsUndo());
+    }
     const auto undone = canRedo() ? store_.entry(shape_.undo.undoneTop) : std::nullopt;
     if (!undone) {
         return 0;
     }
-    const EntryNote note{QDate::currentDate(),
-                         QStringLiteral("Redo of entry %1").arg(undone->reversalOf.value_or(0))};
+    const auto change = undone->reversalOf ? changeOf(*undone->reversalOf) : std::nullopt;
+    const EntryNote note = change ? EntryNote{change->date, change->memo} : EntryNote{};
     return record(file, EntryKind::Redo, note, changesOf(oppositeLines(undone->lines)),
                   undone->seq);
 }
@@ -167,6 +213,7 @@ std::int64_t BooksJournal::recordClosing(const QString& closingName, const QStri
     entry.memo = QStringLiteral("%1 into %2").arg(closingName, closedPath);
     BooksShape shape = shape_;
     store_.commit(entry, shape, 0, true);
+    closedAt_ = entry.seq;
     return entry.seq;
 }
 

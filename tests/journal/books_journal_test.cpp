@@ -153,9 +153,15 @@ TEST_F(Journal, ReversalNeedsAReasonAndAPostingStillInEffect) {
     EXPECT_EQ(journal.store().entry(posting + 1)->memo, "wrong account");
     EXPECT_EQ(refusal(posting, "again"), "Entry 2 was reversed already by entry 3.");
 
+    // The entry whose effect stands is the one reversed, once: the original put back by
+    // Redo, or the Redo itself; an entry taken back says so.
     const std::int64_t undone = post(2, "10");
     journal.undo(file());
     EXPECT_EQ(refusal(undone, "why"), "Entry 4 was taken back with Undo.");
+    const std::int64_t redone = journal.redo(file());
+    EXPECT_EQ(refusal(redone, "typed twice"), QString());
+    EXPECT_EQ(readAccounts(books)[1].current, money("600"));
+    EXPECT_EQ(refusal(undone, "again"), "Entry 4 was reversed already by entry 7.");
 
     const std::int64_t gone = post(8, "10");
     std::vector<AccountRecord> kept = serviceBooks();
@@ -163,6 +169,63 @@ TEST_F(Journal, ReversalNeedsAReasonAndAPostingStillInEffect) {
     journal.record(file(), EntryKind::Deletion, {},
                    BooksJournal::wholeFile(fileBytes(books), kept));
     EXPECT_EQ(refusal(gone, "why"), "The account Rent Expense is no longer in the books.");
+}
+
+TEST_F(Journal, ReverseFollowsTheRecordThroughLaterDeletionsAndInsertions) {
+    start({account("Cash", "D1", "500"), account("Petty Cash", "D1", "50"),
+           account("Cash", "D1", "200"), account("Sales", "C4", "0")});
+    const std::int64_t posting = post(3, "100");
+    const auto remove = [&](int record) {
+        std::vector<AccountRecord> kept = readAccounts(books);
+        kept.erase(kept.begin() + (record - 1));
+        journal.record(file(), EntryKind::Deletion, {},
+                       BooksJournal::wholeFile(fileBytes(books), kept));
+    };
+    remove(2);            // Petty Cash: the second Cash moves up to record 2
+    remove(3);            // Sales
+    journal.undo(file()); // Sales comes back: an insertion after the second Cash
+    journal.record(file(), EntryKind::NewAccount, {},
+                   {{4, account("Cash", "D1", "7"), Money(), Money()}});
+    journal.reverse(file(), posting, "wrong account");
+    const std::vector<AccountRecord> now = readAccounts(books);
+    EXPECT_EQ(now[0].current, money("500"));
+    EXPECT_EQ(now[1].current, money("200"));
+    EXPECT_EQ(now[3].current, money("7"));
+}
+
+TEST_F(Journal, UndoAndRedoCarryTheDateOfTheirChangeAndRedoItsMemo) {
+    start(serviceBooks());
+    const std::int64_t posting =
+        journal.post(file(), {QDate(2026, 1, 15), "invoice 17"}, {1, money("25"), Money()});
+    const std::int64_t undo = journal.undo(file());
+    const std::int64_t redo = journal.redo(file());
+    const std::int64_t undoOfRedo = journal.undo(file());
+    for (const std::int64_t seq : {posting, undo, redo, undoOfRedo}) {
+        EXPECT_EQ(journal.store().entry(seq)->date, QDate(2026, 1, 15)) << seq;
+    }
+    EXPECT_EQ(journal.store().entry(redo)->memo, "invoice 17");
+    EXPECT_EQ(journal.store().entry(undo)->memo, "Undo of entry 2");
+}
+
+TEST_F(Journal, UndoAndRedoDoNotReachPastAClosing) {
+    start(serviceBooks());
+    post(1, "25");
+    post(1, "5");
+    journal.undo(file());
+    const QByteArray before = fileBytes(books);
+    journal.recordClosing("Monthly closing", books + " closed monthly");
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_FALSE(journal.canUndo() || journal.canRedo());
+        EXPECT_TRUE(journal.undoStoppedByClosing() && journal.redoStoppedByClosing());
+        EXPECT_THROW(journal.undo(file()), Refused);
+        EXPECT_THROW(journal.redo(file()), Refused);
+        EXPECT_EQ(fileBytes(books), before);
+        reopen();
+    }
+    post(1, "10"); // a change after the closing is taken back as ever, and no further
+    EXPECT_NE(journal.undo(file()), 0);
+    EXPECT_EQ(fileBytes(books), before);
+    EXPECT_THROW(journal.undo(file()), Refused);
 }
 
 TEST_F(Journal, ClosedCopyStartsItsOwnJournalAndCompanyValuesAreKept) {

@@ -29,7 +29,9 @@ bool FakeDialogs::failure(const QString& text) {
     return answer;
 }
 
-QString FakeDialogs::inputBox(const QString& prompt, const QString& title, const QString&) {
+QString FakeDialogs::inputBox(const QString& prompt, const QString& title,
+                              const QString& defaultText) {
+    offered = defaultText;
     shown.push_back({ShownDialog::Kind::Input, prompt, MessageIcon::None, title});
     if (inputAnswers.empty()) {
         return QString();

@@ -59,8 +59,13 @@ void writeReportPdf(const std::vector<PrintLine>& lines, const QString& path,
 }
 
 void writeTextFile(const QString& path, const QString& text, const QString& books) {
+    writeTextFile(
+        path, [&text](const auto& write) { write(text); }, books);
+}
+
+void writeTextFile(const QString& path, const TextPieces& produce, const QString& books) {
     ExportFile out(path, books);
-    out.write(text.toUtf8());
+    produce([&out](const QString& piece) { out.write(piece.toUtf8()); });
     out.commit();
 }
 

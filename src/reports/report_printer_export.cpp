@@ -68,7 +68,9 @@ bool ReportPrinter::exportTo(Report report, const QString& path) {
     }
     try {
         if (isCsv(path)) {
-            writeTextFile(path, statementCsv(report, heading(), *s), ctx_.books.path());
+            writeTextFile(
+                path, [&](const auto& write) { writeStatementCsv(report, heading(), *s, write); },
+                ctx_.books.path());
         } else {
             writeReportPdf(reportLayout(report, heading(), *s), path, ctx_.books.path());
         }

@@ -37,22 +37,22 @@ struct EntryNote {
     QString memo;
 };
 
+// What opening a journal found.
+struct JournalOpening {
+    bool started = false;        // the journal was new: it holds the opening balances
+    bool changedOutside = false; // the file no longer matched: a new opening entry
+    int finished = 0;            // changes finished from their after images
+};
+
 // The journal of one accounts file, kept beside it, and the one way Folio changes the
 // file: every change is committed to the journal with the before and after image of each
 // record, then written to the file, then marked applied. Opening finishes a change that
 // was committed but not applied, so a crash at any moment loses nothing.
 class BooksJournal {
   public:
-    static QString pathFor(const QString& booksPath) {
-        return booksPath + QStringLiteral(".journal");
-    }
+    static QString pathFor(const QString& booksPath) { return journalPathOf(booksPath); }
 
-    // What opening found.
-    struct Opened {
-        bool started = false;        // the journal was new: it holds the opening balances
-        bool changedOutside = false; // the file no longer matched: a new opening entry
-        int finished = 0;            // changes finished from their after images
-    };
+    using Opened = JournalOpening;
     // Opens the journal of the books (creating it). Throws FileError when the journal
     // cannot be opened or a pending change cannot be finished.
     Opened open(BooksFile file);
@@ -78,17 +78,6 @@ class BooksJournal {
     static std::vector<Change> wholeFile(const QByteArray& image,
                                          const std::vector<AccountRecord>& records);
 
-    // One debit and credit posted to a record, as the posting tab does.
-    std::int64_t post(BooksFile file, const EntryNote& note, const AmountLine& line);
-    // Several lines posted as one entry; throws Refused unless balanceProblem() is empty.
-    std::int64_t postBalanced(BooksFile file, const EntryNote& note,
-                              const std::vector<AmountLine>& lines);
-    // The opposite amounts of a posting or balanced entry whose effect stands (the entry
-    // itself or the Redo that put it back), on the accounts its records hold now; the
-    // reason becomes the memo.
-    std::int64_t reverse(BooksFile file, std::int64_t seq, const QString& reason,
-                         const QDate& date = QDate::currentDate());
-
     // Undo and Redo never reach past a closing: the closed copy holds the books as closed.
     bool canUndo() const { return shape_.undo.doneTop > closedAt_; }
     bool canRedo() const { return shape_.undo.undoneTop > closedAt_; }
@@ -102,6 +91,14 @@ class BooksJournal {
     // memo. Both throw Refused past a closing.
     std::int64_t undo(BooksFile file);
     std::int64_t redo(BooksFile file);
+
+    // The change an entry stands for: a Redo stands for the change it put back.
+    std::optional<Entry> changeOf(std::int64_t seq);
+    // Whether the effect of a change stands: it was not taken back, or was put back again.
+    bool stands(std::int64_t seq);
+    // The record that `record` of entry `seq` is at now, through the later entries that
+    // removed or added records before it; empty when it was removed.
+    std::optional<int> recordNow(std::int64_t seq, int record);
 
     // Records that these books were closed into a closed copy.
     std::int64_t recordClosing(const QString& closingName, const QString& closedPath);
@@ -126,13 +123,6 @@ class BooksJournal {
     // Without a journal: the change goes straight to the file, all records or none.
     void writeUnrecorded(BooksFile file, const Entry& entry);
     QString titleOf(std::int64_t seq);
-    // The change an entry stands for: a Redo stands for the change it put back.
-    std::optional<Entry> changeOf(std::int64_t seq);
-    // Whether the effect of a change stands: it was not taken back, or was put back again.
-    bool stands(std::int64_t seq);
-    // The record that `record` of entry `seq` is at now, through the later entries that
-    // removed or added records before it; empty when it was removed.
-    std::optional<int> recordNow(std::int64_t seq, int record);
 
     JournalStore store_;
     BooksShape shape_;

@@ -43,13 +43,13 @@ TEST(BalancedEntry, PostIsEnabledOnlyForTwoLinesOrMoreWhoseDebitsEqualTheCredits
 TEST_F(JournalWindows, ReverseAsksForAReasonAndADateAndShowsTheReversal) {
     start(serviceBooks());
     const std::int64_t posting =
-        journal.post(file(), {QDate(2026, 1, 15), {}}, {1, money("300"), Money()});
+        session.post({QDate(2026, 1, 15), {}}, {1, money("300"), Money()}).seq;
     FakeDialogs dialogs;
     std::vector<std::tuple<std::int64_t, QString, QDate>> asked;
-    JournalWindow window(journal.store(), dialogs,
+    JournalWindow window(store(), dialogs,
                          [&](std::int64_t seq, const QString& reason, const QDate& date) {
                              asked.emplace_back(seq, reason, date);
-                             journal.reverse(file(), seq, reason, date);
+                             session.reverse(seq, reason, date);
                              return true;
                          });
     window.reload();
@@ -73,7 +73,7 @@ TEST_F(JournalWindows, ReverseAsksForAReasonAndADateAndShowsTheReversal) {
     EXPECT_EQ(asked, (std::vector<std::tuple<std::int64_t, QString, QDate>>{
                          {posting, "posted to the wrong account", QDate(2026, 1, 15)}}));
     EXPECT_EQ(window.model().index(0, JournalModel::Memo).data(), "posted to the wrong account");
-    EXPECT_EQ(journal.store().entry(posting + 1)->date, QDate(2026, 1, 15));
+    EXPECT_EQ(store().entry(posting + 1)->date, QDate(2026, 1, 15));
     EXPECT_EQ(readAccounts(books)[0].current, money("18250.75"));
 }
 

@@ -77,17 +77,15 @@ class LedgerExport : public JournalFixture {
     void work(int sales) {
         post(1, "250");
         post(sales, "0", "250");
-        journal.postBalanced(file(), {QDate(2026, 12, 3), "supplies; paid"},
+        session.postBalanced({QDate(2026, 12, 3), "supplies; paid"},
                              {{8, money("120.5"), Money()}, {1, Money(), money("120.5")}});
-        AccountRecord renamed = files.get(1, 2);
+        AccountRecord renamed = readAccounts(books)[1];
         renamed.name = "Receivables: trade";
-        journal.record(file(), EntryKind::SetupEdit, {}, {{2, renamed, Money(), Money()}});
-        std::vector<AccountRecord> kept = readAccounts(books);
-        kept.erase(kept.begin() + 3);
-        journal.record(file(), EntryKind::Deletion, {},
-                       BooksJournal::wholeFile(fileBytes(books), kept));
-        journal.undo(file());
-        journal.reverse(file(), post(1, "99.99"), "typed twice");
+        record(EntryKind::SetupEdit, {{2, renamed, Money(), Money()}});
+        const int count = static_cast<int>(readAccounts(books).size());
+        session.deleteAccount(4, count, readAccounts(books)[3].name);
+        session.undo();
+        session.reverse(post(1, "99.99"), "typed twice");
     }
 };
 
@@ -96,7 +94,7 @@ TEST_F(LedgerExport, HledgerTotalsAreFolioStatementFigures) {
         start(merchandising ? merchandisingBooks() : serviceBooks());
         work(merchandising ? 9 : 6);
         const QString exported = dir.filePath("books.ledger");
-        ASSERT_EQ(exportLedger(journal.store(), exported, books), ExportResult::Written);
+        ASSERT_EQ(exportLedger(store(), exported, books), ExportResult::Written);
         hledger({"-f", exported, "check"});
         EXPECT_EQ(ledgerBalances(exported), hledgerBalances(exported));
         const auto sheet = totals(hledger({"-f", exported, "bse", "-O", "csv"}));
@@ -105,7 +103,7 @@ TEST_F(LedgerExport, HledgerTotalsAreFolioStatementFigures) {
         statements::CompanyInfo company;
         company.business =
             merchandising ? statements::Business::Merchandising : statements::Business::Service;
-        const AccountTable table = AccountTable::read(files, 1);
+        const AccountTable table = session.books().read();
         for (const AccountRecord& account : table.records) {
             if (account.type == "D1I") {
                 company.endingInventory = account.current; // no change in the inventory
@@ -129,7 +127,7 @@ TEST_F(LedgerExport, CsvHasOneRowPerLineAndACancelledExportLeavesNoFile) {
     start(serviceBooks());
     work(6);
     const QString csv = dir.filePath("books.csv");
-    ASSERT_EQ(exportCsv(journal.store(), csv, books), ExportResult::Written);
+    ASSERT_EQ(exportCsv(store(), csv, books), ExportResult::Written);
     const QStringList rows = QString::fromUtf8(fileBytes(csv)).split('\n', Qt::SkipEmptyParts);
     EXPECT_EQ(rows.size(), 1 + 8 + 1 + 1 + 2 + 1 + 5 + 5 + 1 + 1);
     EXPECT_EQ(rows[10].section(',', 3),
@@ -144,8 +142,8 @@ TEST_F(LedgerExport, CsvHasOneRowPerLineAndACancelledExportLeavesNoFile) {
         told = total;
         return done < 1000;
     };
-    EXPECT_EQ(exportLedger(journal.store(), cancelled, books, stop), ExportResult::Cancelled);
-    EXPECT_EQ(told, journal.store().appliedCount());
+    EXPECT_EQ(exportLedger(store(), cancelled, books, stop), ExportResult::Cancelled);
+    EXPECT_EQ(told, store().appliedCount());
     EXPECT_FALSE(QFile::exists(cancelled));
 }
 
@@ -153,15 +151,15 @@ TEST_F(LedgerExport, AccountsOfOneNameStayApartAndEveryBalanceIsTheBooks) {
     start({account("Cash", "D1", "100"), account("Petty Cash", "D1", "20"),
            account("Cash", "D1", "5"), account("Capital Stock", "C3C", "90")});
     post(3, "100");
-    AccountRecord typed = files.get(1, 4);
+    AccountRecord typed = session.books().get(4);
     typed.current = money("140"); // a balance typed on the setup tab
-    journal.record(file(), EntryKind::SetupEdit, {}, {{4, typed, Money(), Money()}});
-    AccountRecord renamed = files.get(1, 2);
+    record(EntryKind::SetupEdit, {{4, typed, Money(), Money()}});
+    AccountRecord renamed = session.books().get(2);
     renamed.name = "Cash"; // three of one name, then two again
-    journal.record(file(), EntryKind::SetupEdit, {}, {{2, renamed, Money(), Money()}});
-    journal.undo(file());
+    record(EntryKind::SetupEdit, {{2, renamed, Money(), Money()}});
+    session.undo();
     const QString exported = dir.filePath("books.journal.txt");
-    ASSERT_EQ(exportLedger(journal.store(), exported, books), ExportResult::Written);
+    ASSERT_EQ(exportLedger(store(), exported, books), ExportResult::Written);
 
     std::map<QString, Money> expected;
     Money total;
@@ -188,10 +186,10 @@ TEST_F(LedgerExport, CsvKeepsTypedTextFromBeingReadAsAFormula) {
     }
     start(records);
     for (int record = 1; record <= static_cast<int>(records.size()); ++record) {
-        journal.post(file(), {QDate(2026, 3, 1), typed[record - 1]}, {record, money("1"), Money()});
+        session.post({QDate(2026, 3, 1), typed[record - 1]}, {record, money("1"), Money()});
     }
     const QString csv = dir.filePath("books.csv");
-    ASSERT_EQ(exportCsv(journal.store(), csv, books), ExportResult::Written);
+    ASSERT_EQ(exportCsv(store(), csv, books), ExportResult::Written);
     const QString journalText = QString::fromUtf8(fileBytes(csv));
     const QString statementText =
         folio::reports::statementCsv(folio::reports::Report::TrialBalance, {},

@@ -255,6 +255,11 @@ bool SetupTab::SaveCurrentRecord() {
     return true;
 }
 
+bool SetupTab::keepEdits() {
+    bool saved = false;
+    return ui::runReported(ctx_.dialogs, [this, &saved] { saved = SaveCurrentRecord(); }) && saved;
+}
+
 void SetupTab::cmdClose_Click() {
     bool saved = false;
     if (!ui::runReported(ctx_.dialogs, [this, &saved] { saved = SaveCurrentRecord(); }) || !saved) {

@@ -205,13 +205,29 @@ void frmSelect::booksChanged(session::Origin origin) {
     }
 }
 
+bool frmSelect::keepShownEdits() {
+    ui::TabPage* shown = pages_[static_cast<std::size_t>(SSTab1_->currentIndex())];
+    if (shown == nullptr || !session_.books().isSelected() || shown->keepEdits()) {
+        return true;
+    }
+    return dialogs_.askYesNo(QStringLiteral("What you typed on this tab was not saved.\n\n"
+                                            "Exit Folio without it?"));
+}
+
 void frmSelect::MnuExit_Click() {
-    releaseBooks();
+    if (!keepShownEdits()) {
+        return;
+    }
+    releaseBooks(); // the books released, closing the window asks nothing more
     close();
     QApplication::quit();
 }
 
 void frmSelect::closeEvent(QCloseEvent* event) {
+    if (!keepShownEdits()) {
+        event->ignore();
+        return;
+    }
     releaseBooks();
     event->accept();
 }

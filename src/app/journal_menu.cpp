@@ -77,8 +77,16 @@ void JournalMenu::updateActions() {
     // live, as any change of the books gives it something: with nothing to take back it
     // beeps, and without a journal it says why.
     mnuRedo_->setEnabled(selected && (!session_.hasJournal() || !redo.isEmpty()));
+    // Past a closing they say why they do nothing.
+    const QString closed = QStringLiteral(" (not past the closing)");
     mnuUndo_->setText(undo.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undo);
     mnuRedo_->setText(redo.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + redo);
+    if (selected && session_.undoStoppedByClosing()) {
+        mnuUndo_->setText(QStringLiteral("&Undo") + closed);
+    }
+    if (selected && session_.redoStoppedByClosing()) {
+        mnuRedo_->setText(QStringLiteral("&Redo") + closed);
+    }
 }
 
 void JournalMenu::booksSelected() {

@@ -45,7 +45,7 @@ class JournalMenu : public QObject {
     bool postBalanced(const journal::EntryNote& note,
                       const std::vector<journal::AmountLine>& lines);
     // Reverses an entry as the journal window's Reverse does.
-    bool reverse(std::int64_t seq, const QString& reason);
+    bool reverse(std::int64_t seq, const QString& reason, const QDate& date);
     // Exports the journal as CSV or for hledger to `path`, under a progress dialog.
     void exportTo(const QString& path, bool ledger);
 

@@ -169,7 +169,22 @@ void JournalWindow::cmdReverse_Click() {
             QStringLiteral("Entry %1 was not reversed: a reversal needs a reason.").arg(seq));
         return;
     }
-    if (reverse_(seq, reason)) {
+    // Dated as the entry it reverses unless the user gives another date.
+    const std::optional<Entry> reversed = store_.entry(seq);
+    const QString original = reversed ? shownDate(reversed->date) : QString();
+    const QString typed =
+        dialogs_.inputBox(QStringLiteral("Date of the reversal of entry %1:").arg(seq),
+                          QStringLiteral("Reverse Entry %1").arg(seq), original);
+    if (typed.trimmed().isEmpty()) {
+        dialogs_.message(QStringLiteral("Entry %1 was not reversed.").arg(seq));
+        return;
+    }
+    const std::optional<QDate> date = typedDate(typed);
+    if (!date) {
+        dialogs_.message(notADateMessage(typed));
+        return;
+    }
+    if (reverse_(seq, reason, *date)) {
         reload();
     }
 }

@@ -180,7 +180,8 @@ ChangeResult BooksSession::undo() {
     if (!hasJournal()) {
         return refusal(noJournalMessage());
     }
-    if (!journal_.canUndo()) {
+    // Past a closing the journal refuses and says why.
+    if (!journal_.canUndo() && !journal_.undoStoppedByClosing()) {
         return {};
     }
     return run(Origin::Elsewhere, [this] { return journal_.undo(file()); });
@@ -190,7 +191,8 @@ ChangeResult BooksSession::redo() {
     if (!hasJournal()) {
         return refusal(noJournalMessage());
     }
-    if (!journal_.canRedo()) {
+    // Past a closing the journal refuses and says why.
+    if (!journal_.canRedo() && !journal_.redoStoppedByClosing()) {
         return {};
     }
     return run(Origin::Elsewhere, [this] { return journal_.redo(file()); });

@@ -61,7 +61,9 @@ class BooksSession : public QObject {
     // Several lines as one entry, refused unless the debits equal the credits.
     ChangeResult postBalanced(const journal::EntryNote& note,
                               const std::vector<journal::AmountLine>& lines);
-    // The opposite amounts of a posting or balanced entry; the reason becomes the memo.
+    // The opposite amounts of a posting or balanced entry whose effect stands (the entry
+    // itself or the Redo that put it back), on the accounts its records hold now; the
+    // reason becomes the memo.
     ChangeResult reverse(std::int64_t seq, const QString& reason,
                          const QDate& date = QDate::currentDate());
     // Removes record `record` of `count`, the later ones moving up. Without a journal the
@@ -74,6 +76,10 @@ class BooksSession : public QObject {
     // What Undo and Redo would take back or put back ("Posting"); empty for nothing.
     QString undoTitle();
     QString redoTitle();
+    // Whether Undo or Redo has a change left that lies before the latest closing, which
+    // they do not pass (they are refused, saying why).
+    bool undoStoppedByClosing() const { return hasJournal() && journal_.undoStoppedByClosing(); }
+    bool redoStoppedByClosing() const { return hasJournal() && journal_.redoStoppedByClosing(); }
     // Nothing to take back (or put back) is neither recorded nor refused: tookEffect false.
     ChangeResult undo();
     ChangeResult redo();

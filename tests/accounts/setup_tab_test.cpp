@@ -57,17 +57,28 @@ TEST_F(SetupTab, BoxesAreReadAsTypedOrRefused) {
     }
 }
 
-TEST_F(SetupTab, DeleteNamesTheAccountAndNoKeepsIt) {
-    const QString file = openBooks(serviceBooks());
+TEST_F(SetupTab, DeleteRefusesAnAccountWithABalanceAndAsksForAnyOther) {
+    std::vector<AccountRecord> chart = serviceBooks();
+    chart[0].current = Money(); // Cash: a year-to-date balance only
+    chart.insert(chart.begin() + 1, account("Petty Cash", "D1"));
+    const QString file = openBooks(chart);
     showTab(Tab::Setup);
+    click(QStringLiteral("cmdDelete"));
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages()[0].startsWith(
+        "Cash still has a balance: current balance $0.00, year to date balance $18,250.75."));
+    EXPECT_TRUE(dialogs.messages()[0].contains("Post its balances to another account first"));
+    EXPECT_EQ(readAccounts(file), chart);
+
+    click(QStringLiteral("cmdNext"));
     dialogs.yesNoAnswers.push_back(false);
     click(QStringLiteral("cmdDelete"));
-    EXPECT_TRUE(dialogs.shown.back().text.contains("Cash (D1)"));
-    EXPECT_TRUE(dialogs.shown.back().text.contains("$18,250.75"));
-    EXPECT_EQ(readAccounts(file), serviceBooks());
+    EXPECT_TRUE(dialogs.shown.back().text.contains("Petty Cash (D1)"));
+    EXPECT_EQ(readAccounts(file), chart);
     dialogs.yesNoAnswers.push_back(true);
     click(QStringLiteral("cmdDelete"));
-    EXPECT_EQ(readAccounts(file).size(), serviceBooks().size() - 1);
+    chart.erase(chart.begin() + 1);
+    EXPECT_EQ(readAccounts(file), chart);
     EXPECT_EQ(text(QStringLiteral("txtAcctName")), "Supplies");
 }
 
@@ -139,6 +150,24 @@ TEST_F(SetupTab, UndoKeyReachesTheBooksFromABox) {
     name->setFocus();
     QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(readAccounts(file)[0].type, "D1");
+}
+
+TEST_F(SetupTab, ANewAccountTypedIsSavedOnExitAndOnClosingTheWindow) {
+    for (const bool exit : {false, true}) {
+        const QString file = openBooks(serviceBooks(), exit ? "exit.dat" : "close.dat");
+        showTab(Tab::Setup);
+        click(QStringLiteral("cmdNew"));
+        setText(QStringLiteral("txtAcctName"), QStringLiteral("Petty Cash"));
+        setText(QStringLiteral("txtAcctType"), QStringLiteral("D1"));
+        if (exit) {
+            find<QAction>(QStringLiteral("MnuExit"))->trigger();
+        } else {
+            window->close();
+        }
+        const std::vector<AccountRecord> held = readAccounts(file);
+        ASSERT_EQ(held.size(), serviceBooks().size() + 1) << exit;
+        EXPECT_EQ(held.back(), account("Petty Cash", "D1")) << exit;
+    }
 }
 
 } // namespace

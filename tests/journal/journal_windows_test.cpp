@@ -1,4 +1,5 @@
 #include "journal/balanced_entry_dialog.h"
+#include "journal/entry_date.h"
 #include "journal/journal_window.h"
 #include "journal_fixture.h"
 #include "support/fake_dialogs.h"
@@ -62,27 +63,40 @@ TEST(BalancedEntry, AddLineMovesToTheNewLineAndAccountsAreToldApart) {
     EXPECT_EQ(dialog.findChild<QComboBox*>("cboEntryAccount1")->currentIndex(), 0);
 }
 
-TEST_F(JournalWindows, ReverseAsksForAReasonAndShowsTheReversal) {
+TEST_F(JournalWindows, ReverseAsksForAReasonAndADateAndShowsTheReversal) {
     start(serviceBooks());
-    const std::int64_t posting = post(1, "300");
+    const std::int64_t posting =
+        session.post({QDate(2026, 1, 15), {}}, {1, money("300"), Money()}).seq;
     FakeDialogs dialogs;
-    std::vector<std::pair<std::int64_t, QString>> asked;
-    JournalWindow window(store(), dialogs, [&](std::int64_t seq, const QString& reason) {
-        asked.emplace_back(seq, reason);
-        session.reverse(seq, reason);
-        return true;
-    });
+    std::vector<std::tuple<std::int64_t, QString, QDate>> asked;
+    JournalWindow window(store(), dialogs,
+                         [&](std::int64_t seq, const QString& reason, const QDate& date) {
+                             asked.emplace_back(seq, reason, date);
+                             session.reverse(seq, reason, date);
+                             return true;
+                         });
     window.reload();
     window.cmdReverse_Click();
     EXPECT_EQ(dialogs.messages(), QStringList{"Choose the entry to reverse in the journal first."});
 
     window.grid()->setCurrentIndex(window.model().index(0, 0));
-    dialogs.inputAnswers = {"", "posted to the wrong account"};
-    window.cmdReverse_Click();
-    window.cmdReverse_Click();
-    EXPECT_EQ(asked, (std::vector<std::pair<std::int64_t, QString>>{
-                         {posting, "posted to the wrong account"}}));
+    // no reason; a date that is none; no date (Cancel); then a reason and the date offered
+    dialogs.inputAnswers = {
+        "",          "typed twice", "13/45/2026", "typed twice", "", "posted to the wrong account",
+        "01/15/2026"};
+    for (int click = 0; click < 4; ++click) {
+        window.cmdReverse_Click();
+    }
+    EXPECT_EQ(dialogs.offered, shownDate(QDate(2026, 1, 15)));
+    EXPECT_EQ(dialogs.messages().mid(1), (QStringList{
+                                             "Entry 2 was not reversed: a reversal needs a reason.",
+                                             folio::journal::notADateMessage("13/45/2026"),
+                                             "Entry 2 was not reversed.",
+                                         }));
+    EXPECT_EQ(asked, (std::vector<std::tuple<std::int64_t, QString, QDate>>{
+                         {posting, "posted to the wrong account", QDate(2026, 1, 15)}}));
     EXPECT_EQ(window.model().index(0, JournalModel::Memo).data(), "posted to the wrong account");
+    EXPECT_EQ(store().entry(posting + 1)->date, QDate(2026, 1, 15));
     EXPECT_EQ(readAccounts(books)[0].current, money("18250.75"));
 }
 

@@ -76,7 +76,8 @@ void JournalMenu::updateActions() {
     // make again; only Undo (which refreshes the menu) gives it something. Undo stays
     // live, as any change of the books gives it something: with nothing to take back it
     // beeps, and without a journal it says why.
-    mnuRedo_->setEnabled(selected && (!session_.hasJournal() || !redo.isEmpty()));
+    mnuRedo_->setEnabled(
+        selected && (!session_.hasJournal() || !redo.isEmpty() || session_.redoStoppedByClosing()));
     // Past a closing they say why they do nothing.
     const QString closed = QStringLiteral(" (not past the closing)");
     mnuUndo_->setText(undo.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undo);

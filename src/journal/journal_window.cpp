@@ -179,7 +179,7 @@ void JournalWindow::cmdReverse_Click() {
         dialogs_.message(QStringLiteral("Entry %1 was not reversed.").arg(seq));
         return;
     }
-    const std::optional<QDate> date = typedDate(typed);
+    const std::optional<QDate> date = readDate(typed);
     if (!date) {
         dialogs_.message(notADateMessage(typed));
         return;

@@ -96,12 +96,12 @@ bool PostingTab::writePosting(const Chosen& chosen, Money debit, Money credit,
     if (!ui::reportChange(ctx_.dialogs, result)) {
         return false;
     }
-    try {
-        written = ctx_.books.get(chosen.record).balances();
-    } catch (const FileError&) {
-        const AccountRecord& shown = table_.records[static_cast<std::size_t>(chosen.record - 1)];
-        written = PostingRules::posted(shown.balances(), shown.type, debit, credit);
-    }
+    // The balances the session wrote, worked out as it did from the record shown (every
+    // change of these books goes through the session, so the shown record is the one it
+    // changed); reading them back would be one more file operation that could fail after
+    // the posting is safely in the books.
+    const AccountRecord& shown = table_.records[static_cast<std::size_t>(chosen.record - 1)];
+    written = PostingRules::posted(shown.balances(), shown.type, debit, credit);
     return true;
 }
 

@@ -209,7 +209,7 @@ void BankMenu::mnuBankRules_Click() {
         return;
     }
     bank::BankStore store(session_.journalStore());
-    bank::RulesDialog dialog(store.rules(), accounts, dialogs_, &window_);
+    bank::RulesDialog dialog(store.rules(), accounts, session_.books().path(), dialogs_, &window_);
     if (dialog.exec() == QDialog::Accepted) {
         ui::runReported(dialogs_, [&] { store.setRules(dialog.rules()); });
     }

@@ -1,4 +1,5 @@
 #include "bank/reconcile_window.h"
+#include "data/export_file.h"
 #include "data/file_error.h"
 #include "data/text_rules.h"
 #include "journal/books_journal.h"
@@ -102,7 +103,7 @@ QLineEdit* ReconcileWindow::addBox(QFormLayout& form, const char* name, const QS
 }
 
 void ReconcileWindow::cmdListLines_Click() {
-    const auto date = journal::typedDate(date_->text());
+    const auto date = readDate(date_->text());
     if (!date) {
         dialogs_.message(journal::notADateMessage(date_->text()));
         return;
@@ -261,7 +262,9 @@ void ReconcileWindow::cmdExportPdf_Click() {
         return;
     }
     try {
-        reports::writeReportPdf(reconciliationReport(figures()), *path);
+        reports::writeReportPdf(reconciliationReport(figures()), *path, books_.path);
+    } catch (const ExportRefused& refused) {
+        dialogs_.message(refused.words());
     } catch (const FileError& error) {
         dialogs_.message(
             QStringLiteral("Cannot write %1: %2").arg(*path, errorMessage(error.number())),

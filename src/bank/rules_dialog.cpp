@@ -1,5 +1,6 @@
 #include "bank/rules_dialog.h"
 #include "bank/statement_amount.h"
+#include "data/export_file.h"
 #include "data/file_error.h"
 #include "reports/qt_report_files.h"
 #include "ui/dialogs.h"
@@ -26,9 +27,9 @@ QString amountText(const std::optional<Money>& amount) {
 
 } // namespace
 
-RulesDialog::RulesDialog(const RuleBook& rules, const QStringList& accounts, ui::Dialogs& dialogs,
-                         QWidget* parent)
-    : QDialog(parent), dialogs_(dialogs), accounts_(accounts), rules_(rules) {
+RulesDialog::RulesDialog(const RuleBook& rules, const QStringList& accounts, const QString& books,
+                         ui::Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), dialogs_(dialogs), accounts_(accounts), books_(books), rules_(rules) {
     setObjectName(QStringLiteral("frmBankRules"));
     setWindowTitle(QStringLiteral("Bank Rules"));
     auto* layout = new QVBoxLayout(this);
@@ -184,7 +185,9 @@ void RulesDialog::exportRules() {
         return;
     }
     try {
-        reports::writeTextFile(*path, QString::fromUtf8(read->toFile()));
+        reports::writeTextFile(*path, QString::fromUtf8(read->toFile()), books_);
+    } catch (const ExportRefused& refused) {
+        dialogs_.message(refused.words());
     } catch (const FileError& error) {
         dialogs_.message(
             QStringLiteral("Cannot write %1: %2").arg(*path, errorMessage(error.number())),

@@ -17,8 +17,9 @@ class RulesDialog : public QDialog {
   public:
     enum Column { MatchKind, Text, Least, Most, Direction, Account, Memo, ColumnCount };
 
-    RulesDialog(const RuleBook& rules, const QStringList& accounts, ui::Dialogs& dialogs,
-                QWidget* parent = nullptr);
+    // `books` names the books, whose files the rules are never exported over.
+    RulesDialog(const RuleBook& rules, const QStringList& accounts, const QString& books,
+                ui::Dialogs& dialogs, QWidget* parent = nullptr);
 
     // The rules as the rows hold them; empty (after a message naming the row) when a row
     // is not a rule.
@@ -36,6 +37,7 @@ class RulesDialog : public QDialog {
 
     ui::Dialogs& dialogs_;
     QStringList accounts_;
+    QString books_;
     RuleBook rules_;
     QTableWidget* grid_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "journal/reconciled_guard.h"
 #include "posting/posting_rules.h"
 #include <QFileInfo>
+#include <algorithm>
 
 namespace folio::session {
 
@@ -150,7 +151,9 @@ ChangeResult BooksSession::deleteAccount(int record, int count, const QString& n
     }
     return run(origin, [&] {
         std::vector<AccountRecord> kept = books_.read().records; // a missing one blank
-        kept.resize(static_cast<std::size_t>(count));
+        // Every record of the file stays but the deleted one, the blank after the accounts
+        // too, whatever count the caller shows.
+        kept.resize(static_cast<std::size_t>(std::max(count, books_.recordCount())));
         if (record >= 1 && record <= count) {
             kept.erase(kept.begin() + (record - 1));
         }
@@ -181,7 +184,8 @@ ChangeResult BooksSession::undo() {
     if (!hasJournal()) {
         return refusal(noJournalMessage());
     }
-    if (!journal_.canUndo()) {
+    // Past a closing the journal refuses and says why.
+    if (!journal_.canUndo() && !journal_.undoStoppedByClosing()) {
         return {};
     }
     // A reconciled line is changed only by a reversal.
@@ -201,7 +205,8 @@ ChangeResult BooksSession::redo() {
     if (!hasJournal()) {
         return refusal(noJournalMessage());
     }
-    if (!journal_.canRedo()) {
+    // Past a closing the journal refuses and says why.
+    if (!journal_.canRedo() && !journal_.redoStoppedByClosing()) {
         return {};
     }
     return run(Origin::Elsewhere, [this] { return journal_.redo(file()); });

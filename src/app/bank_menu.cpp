@@ -220,7 +220,7 @@ void BankMenu::mnuReconcile_Click() {
         return;
     }
     bank::ReconcileWindow window(session_.journalStore(), journal::booksFile(session_.books()),
-                                 dialogs_, &window_);
+                                 session_.company().name, dialogs_, &window_);
     window.exec();
 }
 

@@ -32,8 +32,8 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
 } // namespace
 
 ReconcileWindow::ReconcileWindow(journal::JournalStore& store, journal::BooksFile books,
-                                 ui::Dialogs& dialogs, QWidget* parent)
-    : QDialog(parent), store_(store), books_(books), dialogs_(dialogs) {
+                                 const QString& company, ui::Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), store_(store), books_(books), company_(company), dialogs_(dialogs) {
     setObjectName(QStringLiteral("frmReconcile"));
     setWindowTitle(QStringLiteral("Reconcile Account"));
     auto* layout = new QVBoxLayout(this);
@@ -217,6 +217,7 @@ void ReconcileWindow::cmdChanges_Click() {
 
 ReconciliationFigures ReconcileWindow::figures() const {
     ReconciliationFigures f;
+    f.company = company_;
     f.account = account_->currentText();
     f.statementDate = statementDate_;
     f.endingBalance = endingBalance_;
@@ -235,16 +236,21 @@ void ReconcileWindow::cmdPrint_Click() {
         return;
     }
     QPrinter printer;
+    reports::useDefaultPaper(printer);
     const std::optional<int> copies = dialogs_.choosePrinter(printer);
     if (!copies) {
         return;
     }
+    reports::PrinterSettings settings;
+    std::optional<reports::QtPagePrinter> page;
     try {
-        reports::PrinterSettings settings;
-        reports::QtPagePrinter page(printer, settings);
-        reports::printCopiesOn(page, reconciliationReport(figures()), *copies, true);
-        page.endDocument();
+        page.emplace(printer, settings);
+        reports::printCopiesOn(*page, reconciliationReport(figures()), *copies, true);
+        page->endDocument();
     } catch (const reports::PrintError&) {
+        if (page) {
+            page->abort();
+        }
         dialogs_.message(QStringLiteral("The reconciliation report could not be printed."),
                          ui::MessageIcon::Critical);
     }

@@ -25,8 +25,9 @@ namespace folio::bank {
 class ReconcileWindow : public QDialog {
     Q_OBJECT
   public:
-    ReconcileWindow(journal::JournalStore& store, journal::BooksFile books, ui::Dialogs& dialogs,
-                    QWidget* parent = nullptr);
+    // `company` heads the printed reconciliation.
+    ReconcileWindow(journal::JournalStore& store, journal::BooksFile books, const QString& company,
+                    ui::Dialogs& dialogs, QWidget* parent = nullptr);
     ~ReconcileWindow() override;
 
     void cmdListLines_Click();
@@ -43,6 +44,7 @@ class ReconcileWindow : public QDialog {
 
     journal::JournalStore& store_;
     journal::BooksFile books_;
+    QString company_;
     ui::Dialogs& dialogs_;
     std::unique_ptr<Reconciler> reconciler_;
     QComboBox* account_ = nullptr;

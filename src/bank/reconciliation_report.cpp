@@ -7,11 +7,12 @@ namespace folio::bank {
 namespace {
 
 constexpr int kWidth = 80;
+// The column the amounts end in.
+constexpr int kAmountsEnd = 70;
 
 reports::PrintLine figure(const QString& label, Money amount) {
     reports::PrintLine line;
-    const QString shown = formatCurrency(amount);
-    line.tab(6).text(label).tab(70 - static_cast<int>(shown.size())).text(shown);
+    line.tab(6).text(label).rightAligned(kAmountsEnd, formatCurrency(amount));
     return line;
 }
 
@@ -23,14 +24,12 @@ void listLines(std::vector<reports::PrintLine>& out, const std::vector<AccountLi
         if (each.cleared != cleared) {
             continue;
         }
-        const QString amount = formatCurrency(each.amount);
         out.push_back(reports::PrintLine()
                           .tab(8)
                           .text(journal::shownDate(each.date))
                           .tab(20)
                           .text(each.description.left(36))
-                          .tab(70 - static_cast<int>(amount.size()))
-                          .text(amount));
+                          .rightAligned(kAmountsEnd, formatCurrency(each.amount)));
         ++count;
     }
     if (count == 0) {

@@ -2,11 +2,14 @@
 #include "bank/bank_store.h"
 #include "bank/import_dialog.h"
 #include "support/books_fixture.h"
+#include "support/pdf_text.h"
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -117,6 +120,59 @@ TEST_F(BankWindow, ImportUndoImportAgainReconcileAndRefuseToUndoTheReconciled) {
     EXPECT_TRUE(dialogs.messages()[0].contains("reconciliation of Cash to the statement of "
                                                "03/31/2026"));
     EXPECT_EQ(cash(), money("3522.13"));
+}
+
+// The reconciliation printed (to a PDF through the printer's own code) and exported as a
+// PDF, both read back: the balances, the cleared lines (with the rules' memos) and the one
+// still outstanding.
+TEST_F(BankWindow, ThePrintedReconciliationShowsItsFigures) {
+    importMarch(importAll);
+    window->company().name = QStringLiteral("Kestrow Supply Co.");
+    const QString printed = path("printed.pdf");
+    dialogs.onPrint = [printed](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printed);
+        return std::optional<int>(1);
+    };
+    dialogs.saveNames = {path("exported.pdf")};
+    onModal([](QWidget& modal) {
+        modal.findChild<QLineEdit*>("txtStatementDate")->setText("3/31/2026");
+        modal.findChild<QLineEdit*>("txtEndingBalance")->setText("3,522.13");
+        modal.findChild<QPushButton*>("cmdListLines")->click();
+        auto* grid = modal.findChild<QTableWidget*>("grdReconcile");
+        ASSERT_EQ(grid->rowCount(), 5);
+        for (int row = 0; row < 4; ++row) { // the service charge stays outstanding
+            grid->item(row, 0)->setCheckState(Qt::Checked);
+        }
+        modal.findChild<QPushButton*>("cmdPrintReconciliation")->click();
+        modal.findChild<QPushButton*>("cmdExportReconciliation")->click();
+        modal.findChild<QPushButton*>("cmdCloseReconcile")->click();
+    });
+    trigger("mnuReconcile");
+    EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join('\n').toStdString();
+
+    const QStringList expected = {
+        R"(Kestrow Supply Co\.)",
+        R"(Bank Reconciliation)",
+        R"(Cash, statement of 03/31/2026)",
+        R"(Balance at the last reconciliation +\$1,000\.00)",
+        R"(Cleared balance +\$3,522\.23)",
+        R"(Statement ending balance +\$3,522\.13)",
+        R"(Difference +\(\$0\.10\))",
+        R"(Cleared lines\s+03/02/2026 +ACME CORP PAYROLL, INC +\$2,500\.00\s+)"
+        R"(03/05/2026 +Electricity +\(\$45\.67\)\s+)"
+        R"(03/14/2026 +WALK-IN CUSTOMER +\$120\.00\s+)"
+        R"(03/20/2026 +Electricity +\(\$52\.10\)\s+)"
+        R"(Outstanding lines\s+03/31/2026 +SERVICE CHARGE +\(\$0\.10\))",
+    };
+    for (const QString& pdf : {printed, path("exported.pdf")}) {
+        const QString text = pdfText(pdf);
+        for (const QString& figure : expected) {
+            EXPECT_TRUE(text.contains(QRegularExpression(figure)))
+                << pdf.toStdString() << " lacks " << figure.toStdString() << "\n"
+                << text.toStdString();
+        }
+    }
 }
 
 } // namespace

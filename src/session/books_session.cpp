@@ -188,9 +188,12 @@ ChangeResult BooksSession::undo() {
     if (!journal_.canUndo() && !journal_.undoStoppedByClosing()) {
         return {};
     }
-    // A reconciled line is changed only by a reversal.
+    // A reconciled line is changed only by a reversal (a closing in the way is named first).
     try {
-        if (const auto held = journal::reconciledLineOf(journal_.store(), journal_.undoTarget())) {
+        const auto held = journal_.canUndo()
+                              ? journal::reconciledLineOf(journal_.store(), journal_.undoTarget())
+                              : std::nullopt;
+        if (held) {
             return refusal(*held);
         }
     } catch (const FileError& error) {

@@ -145,6 +145,13 @@ TEST_F(ImportFlow, ReconcilingToTheCentAndUndoOfAReconciledEntryIsRefused) {
     EXPECT_TRUE(refused.refused->contains(QStringLiteral("Entry %1").arg(seq)));
     EXPECT_TRUE(refused.refused->contains(QLatin1String("03/31/2026")));
     EXPECT_EQ(cash(), money("3454.23"));
+    // Past a closing, Undo names the closing that stops it, not the reconciliation.
+    ASSERT_TRUE(session.close("Monthly closing", books + " closed monthly", readAccounts(books))
+                    .succeeded());
+    const session::ChangeResult closed = session.undo();
+    ASSERT_TRUE(closed.refused.has_value());
+    EXPECT_FALSE(closed.refused->contains(QLatin1String("reconciliation")))
+        << closed.refused->toStdString();
 
     Reconciler next(store(), QStringLiteral("Cash"), true, cash());
     next.start(QDate(2026, 4, 30), money("3454.23"));

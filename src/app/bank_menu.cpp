@@ -22,7 +22,7 @@ void BankMenu::build(QMenu& file, QMenu& journal) {
     QAction* before = file.actions().value(1); // above Exit
     auto* import = new QAction(QStringLiteral("&Import Bank Statement..."), &file);
     import->setObjectName(QStringLiteral("mnuImportStatement"));
-    auto* rules = new QAction(QStringLiteral("Bank &Rules..."), &file);
+    auto* rules = new QAction(QStringLiteral("&Bank Rules..."), &file);
     rules->setObjectName(QStringLiteral("mnuBankRules"));
     file.insertActions(before, {import, rules});
     file.insertSeparator(before);

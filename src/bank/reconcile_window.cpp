@@ -60,19 +60,22 @@ ReconcileWindow::ReconcileWindow(journal::JournalStore& store, journal::BooksFil
     grid_->setHorizontalHeaderLabels({QStringLiteral("Cleared"), QStringLiteral("Date"),
                                       QStringLiteral("Description"), QStringLiteral("Amount")});
     grid_->verticalHeader()->setVisible(false);
-    grid_->horizontalHeader()->setStretchLastSection(true);
+    // The description takes the room left; the other columns fit their contents once listed.
+    grid_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     layout->addWidget(grid_);
     cleared_ = new QLabel(this);
     cleared_->setObjectName(QStringLiteral("lblClearedBalance"));
+    cleared_->setAccessibleName(QStringLiteral("Cleared balance"));
     difference_ = new QLabel(this);
     difference_->setObjectName(QStringLiteral("lblDifference"));
+    difference_->setAccessibleName(QStringLiteral("Difference"));
     layout->addWidget(cleared_);
     layout->addWidget(difference_);
     auto* row = new QHBoxLayout;
     finish_ = button(this, "cmdFinish", QStringLiteral("&Finish"));
     QPushButton* changes = button(this, "cmdChanges", QStringLiteral("What C&hanged"));
     QPushButton* print = button(this, "cmdPrintReconciliation", QStringLiteral("&Print..."));
-    QPushButton* pdf = button(this, "cmdExportReconciliation", QStringLiteral("Export P&DF..."));
+    QPushButton* pdf = button(this, "cmdExportReconciliation", QStringLiteral("E&xport PDF..."));
     QPushButton* close = button(this, "cmdCloseReconcile", QStringLiteral("&Close"));
     for (QPushButton* each : {finish_, changes, print, pdf, close}) {
         each->setAutoDefault(false);
@@ -147,7 +150,9 @@ void ReconcileWindow::cmdListLines_Click() {
             grid_->item(row, column)->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         }
     }
-    grid_->resizeColumnsToContents();
+    for (const int column : {0, 1, 3}) {
+        grid_->resizeColumnToContents(column);
+    }
     updateFigures();
 }
 

@@ -71,6 +71,10 @@ RulesDialog::RulesDialog(const RuleBook& rules, const QStringList& accounts, con
     }
     layout->addLayout(row);
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    box->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdRulesOK"));
+    box->button(QDialogButtonBox::Ok)->setAccessibleName(QStringLiteral("OK"));
+    box->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdRulesCancel"));
+    box->button(QDialogButtonBox::Cancel)->setAccessibleName(QStringLiteral("Cancel"));
     layout->addWidget(box);
     connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -5,6 +5,7 @@
 #include "data/money.h"
 #include "data/text_rules.h"
 #include "journal/books_journal.h"
+#include "journal/journal_files.h"
 #include "journal/journal_store.h"
 #include "reports/page_printer.h"
 #include "reports/qt_report_files.h"
@@ -50,20 +51,37 @@ AccountTable readBooks(const QString& path) {
 }
 
 // The company values the window kept with the books in their journal, when there is one.
-// A journal that cannot be read leaves them to the command line, with a warning.
+// The journal is only read: nothing is written, checkpointed or removed beside it, so a
+// running Folio's log is never touched. A change recorded there but not yet written to the
+// books would make the figures stale: the export is refused. A journal that cannot be read
+// leaves the values to the command line, with a warning.
 statements::CompanyInfo storedCompany(const QString& books) {
     statements::CompanyInfo company;
     const QString path = journal::BooksJournal::pathFor(books);
-    if (!QFileInfo(path).isFile()) {
-        return company;
-    }
+    QString problem;
     try {
+        const journal::JournalFiles files(path, false);
+        if (!files.existed()) {
+            return company;
+        }
         journal::JournalStore store;
-        store.open(path);
+        store.openToRead(path, !files.hasLog());
+        if (const auto pending = store.pending(); !pending.empty()) {
+            throw ExportFailure(
+                QStringLiteral("a change to these books (journal entry %1) is recorded in "
+                               "their journal but not yet written to them; select the books "
+                               "in Folio to finish it, then export again")
+                    .arg(pending.front().seq));
+        }
         journal::fillIn(company, journal::BooksJournal::companyValuesIn(store));
+    } catch (const journal::JournalUnusable& unusable) {
+        problem = unusable.why();
     } catch (const FileError& error) {
+        problem = errorMessage(error.number());
+    }
+    if (!problem.isEmpty()) {
         std::fprintf(stderr, "folio: the company information kept in %s cannot be read (%s)\n",
-                     qPrintable(path), qPrintable(errorMessage(error.number())));
+                     qPrintable(path), qPrintable(problem));
     }
     return company;
 }

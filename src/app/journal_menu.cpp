@@ -5,6 +5,7 @@
 #include "journal/balanced_entry_dialog.h"
 #include "journal/csv_export.h"
 #include "journal/export_dialog.h"
+#include "journal/journal_files.h"
 #include "journal/journal_window.h"
 #include "journal/ledger_export.h"
 #include "ui/dialogs.h"
@@ -65,10 +66,12 @@ void JournalMenu::build(QMenuBar& menus) {
 }
 
 void JournalMenu::updateActions() {
-    for (QAction* action : needBooks_) {
-        action->setEnabled(books_.isSelected());
-    }
     const bool open = books_.isSelected() && journal_.isOpen();
+    for (QAction* action : needBooks_) {
+        // Without a journal there is nothing to take back or put back.
+        const bool undoing = action == mnuUndo_ || action == mnuRedo_;
+        action->setEnabled(undoing ? open : books_.isSelected());
+    }
     QString undo;
     QString redo;
     try {
@@ -104,16 +107,21 @@ void JournalMenu::booksSelected() {
         updateActions();
         return;
     }
-    try {
-        opened = journal_.open(journal::booksFile(books_));
-    } catch (const FileError& error) {
+    const auto withoutJournal = [this](const QString& why) {
         journal_.close();
         dialogs_.message(
-            QStringLiteral("The journal of these books (%1) cannot be opened: %2.\n\nFolio "
+            QStringLiteral("The journal of these books (%1) cannot be used: %2.\n\nFolio "
                            "goes on without it: changes are written to the books but not "
                            "recorded, and Undo is not available.")
-                .arg(journal::BooksJournal::pathFor(books_.path()), errorMessage(error.number())),
+                .arg(journal::BooksJournal::pathFor(books_.path()), why),
             ui::MessageIcon::Exclamation);
+    };
+    try {
+        opened = journal_.open(journal::booksFile(books_));
+    } catch (const journal::JournalUnusable& unusable) {
+        withoutJournal(unusable.why());
+    } catch (const FileError& error) {
+        withoutJournal(errorMessage(error.number()));
     }
     if (opened.changedOutside) {
         dialogs_.message(QStringLiteral(

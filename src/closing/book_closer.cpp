@@ -2,6 +2,7 @@
 #include "data/books.h"
 #include "data/file_lock.h"
 #include "data/file_messages.h"
+#include "data/file_error.h"
 #include "data/file_table.h"
 #include "journal/books_journal.h"
 #include "ui/dialogs.h"
@@ -41,33 +42,65 @@ void BookCloser::close(ClosingKind kind) {
     }
     const std::vector<AccountRecord> closed = closeBooks(s->table, kind, *s->closing);
     const QString target = closedPath(selected, kind);
-    bool held = false;
-    if (!ui::runReported(ctx_.dialogs, [&] { held = FileLock::isLocked(target); })) {
+    // A closed copy already there is held from this check to the last rename: no other
+    // Folio can open it, or its journal, while the closing replaces them. (A missing one is
+    // not created for the lock: a closing stopped part way leaves no copy behind.)
+    FileLock copyLock;
+    FileLock::Claim claim = FileLock::Claim::HeldElsewhere;
+    if (!ui::runReported(ctx_.dialogs, [&] { claim = copyLock.claim(target, false); })) {
         return;
     }
-    if (held) { // another Folio works on the closed copy: it stays as it is
+    if (claim == FileLock::Claim::HeldElsewhere) { // another Folio works on the closed copy
         ctx_.dialogs.message(heldElsewhereMessage(target), ui::MessageIcon::Critical);
         return;
     }
-    // The closed copy starts a journal of its own; these books' journal records the closing.
-    const QString closing = QStringLiteral("%1 closing")
-                                .arg(kind == ClosingKind::Monthly ? QStringLiteral("Monthly")
-                                                                  : QStringLiteral("Yearly"));
-    journal::CompanyValues carried = journal::companyValuesOf(ctx_.company);
-    carried.statementsDate.clear(); // the next period has a date of its own
-    if (!ui::runReported(ctx_.dialogs, [&] {
-            journal::BooksJournal::writeClosedCopy(target, selected, closing, closed, carried);
-        })) {
+    if (const QString work = journal::BooksJournal::closedCopyWork(target); !work.isEmpty()) {
+        ctx_.dialogs.message(QStringLiteral("The books were not closed: the closed copy\n%1\n"
+                                            "would be replaced, and %2.\n\nRename or move the "
+                                            "closed copy and its journal first to close again.")
+                                 .arg(target, work),
+                             ui::MessageIcon::Exclamation);
         return;
     }
-    if (ctx_.journal != nullptr) {
-        ui::runReported(ctx_.dialogs, [&] { ctx_.journal->recordClosing(closing, target); });
+    if (!writeClosing(kind, target, closed)) {
+        return;
     }
+    copyLock.release();
     ctx_.books.close();
     ctx_.dialogs.message(QStringLiteral("The %1 books were closed into\n%2\n\n%3 was not changed. "
                                         "Select the closed file to go on with the next period.")
                              .arg(kindName(kind), target, selected));
     ctx_.window.hideTabs();
+}
+
+bool BookCloser::writeClosing(ClosingKind kind, const QString& target,
+                              const std::vector<AccountRecord>& closed) {
+    const QString selected = ctx_.books.path();
+    // The closed copy starts a journal of its own; these books' journal records the closing
+    // first, pending until the copy is written, so a crash leaves it wholly or not at all.
+    const QString closing = QStringLiteral("%1 closing")
+                                .arg(kind == ClosingKind::Monthly ? QStringLiteral("Monthly")
+                                                                  : QStringLiteral("Yearly"));
+    journal::CompanyValues carried = journal::companyValuesOf(ctx_.company);
+    carried.statementsDate.clear(); // the next period has a date of its own
+    const QDateTime made = QDateTime::currentDateTimeUtc();
+    std::int64_t seq = 0;
+    if (ctx_.journal != nullptr &&
+        !ui::runReported(ctx_.dialogs,
+                         [&] { seq = ctx_.journal->beginClosing(closing, target, made); })) {
+        return false;
+    }
+    const bool written = ui::runReported(ctx_.dialogs, [&] {
+        journal::BooksJournal::writeClosedCopy(target, selected, closing, closed, carried, made);
+    });
+    try {
+        if (ctx_.journal != nullptr) {
+            ctx_.journal->endClosing(seq, written);
+        }
+    } catch (const FileError&) {
+        // Left pending: the next opening settles it from the closed copy's journal.
+    }
+    return written;
 }
 
 } // namespace folio::closing

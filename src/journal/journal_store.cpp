@@ -1,5 +1,7 @@
 #include "journal/journal_store.h"
+#include "journal/journal_files.h"
 #include <QCryptographicHash>
+#include <sqlite3.h>
 
 namespace folio::journal {
 
@@ -86,6 +88,7 @@ constexpr const char* kEntryColumns =
 
 void JournalStore::open(const QString& path) {
     db_.open(path);
+    checkOwnTables();
     // Small pages: a posting writes a few of them to the log, and the sync of each commit
     // is the cost of a change (set before the first table; an older journal keeps its own).
     db_.exec("PRAGMA page_size=1024");
@@ -94,6 +97,30 @@ void JournalStore::open(const QString& path) {
     // Fewer checkpoints: each syncs the log and the database once more.
     db_.exec("PRAGMA wal_autocheckpoint=8192");
     db_.exec(kSchema);
+}
+
+void JournalStore::openToRead(const QString& path, bool fileAlone) {
+    db_.openToRead(path, fileAlone);
+    checkOwnTables();
+}
+
+void JournalStore::checkOwnTables() {
+    if (const int code = db_.tryExec("SELECT count(*) FROM sqlite_master"); code != SQLITE_OK) {
+        throw JournalUnusable(problemOfCode(code));
+    }
+    Statement tables(db_, "SELECT count(*) FROM sqlite_master");
+    if (!tables.step() || tables.integer(0) == 0) {
+        return; // a new journal
+    }
+    for (const char* columns :
+         {"SELECT seq, made, date, memo, kind, status, reversal_of, below FROM entries LIMIT 0",
+          "SELECT seq, line, record, name, type, debit, credit, before, after FROM lines LIMIT 0",
+          "SELECT key, value FROM books LIMIT 0"}) {
+        if (db_.tryExec(columns) != SQLITE_OK) {
+            throw JournalUnusable(
+                QStringLiteral("it is a database, but not a journal of Folio's"));
+        }
+    }
 }
 
 void JournalStore::close() {
@@ -122,7 +149,8 @@ void JournalStore::putShape(const BooksShape& shape) {
     put.bind(1, QStringLiteral("undone")).bind(2, shape.undo.undoneTop).run();
 }
 
-void JournalStore::commit(Entry& entry, BooksShape& shape, std::int64_t below, bool applied) {
+void JournalStore::commit(Entry& entry, BooksShape& shape, std::int64_t below, bool applied,
+                          const QByteArray& beforeDigest) {
     Transaction transaction(db_);
     Statement& insert = cached("INSERT INTO entries(made, date, memo, kind, status, reversal_of, "
                                "below) VALUES(?, ?, ?, ?, ?, ?, ?)");
@@ -157,6 +185,11 @@ void JournalStore::commit(Entry& entry, BooksShape& shape, std::int64_t below, b
         line.run();
     }
     putShape(shape);
+    if (!beforeDigest.isEmpty()) {
+        cached("INSERT OR REPLACE INTO books VALUES('before', ?)")
+            .bind(1, std::optional<QByteArray>(beforeDigest))
+            .run();
+    }
     cached("INSERT OR REPLACE INTO books VALUES('pending', ?)")
         .bind(1, applied ? std::int64_t{0} : entry.seq)
         .run();
@@ -169,11 +202,13 @@ void JournalStore::markApplied(std::int64_t seq) {
     cached("PRAGMA synchronous=FULL").run();
 }
 
-void JournalStore::abandon(std::int64_t seq, const BooksShape& shapeBefore) {
+void JournalStore::abandon(std::int64_t seq, const BooksShape* shapeBefore) {
     Transaction transaction(db_);
     cached("UPDATE entries SET status = 2 WHERE seq = ?").bind(1, seq).run();
     cached("UPDATE books SET value = 0 WHERE key = 'pending' AND value = ?").bind(1, seq).run();
-    putShape(shapeBefore);
+    if (shapeBefore != nullptr) {
+        putShape(*shapeBefore);
+    }
     transaction.commit();
 }
 
@@ -292,8 +327,9 @@ UndoState JournalStore::undoState() {
     return state;
 }
 
-QByteArray JournalStore::digest() {
-    Statement query(db_, "SELECT value FROM books WHERE key = 'digest'");
+QByteArray JournalStore::digest(const char* which) {
+    Statement query(db_, "SELECT value FROM books WHERE key = ?");
+    query.bind(1, QString::fromLatin1(which));
     return query.step() ? query.blob(0).value_or(QByteArray()) : QByteArray();
 }
 

@@ -171,9 +171,11 @@ TEST_F(Journal, ClosedCopyStartsItsOwnJournalAndCompanyValuesAreKept) {
     const QString closed = books + " closed monthly";
     std::vector<AccountRecord> records = merchandisingBooks();
     records.resize(9);
-    journal.recordClosing("Monthly closing", closed);
+    const QDateTime made = QDateTime::currentDateTimeUtc();
+    const std::int64_t closing = journal.beginClosing("Monthly closing", closed, made);
     BooksJournal::writeClosedCopy(closed, books, "Monthly closing", records,
-                                  journal.companyValues());
+                                  journal.companyValues(), made);
+    journal.endClosing(closing, true);
     EXPECT_EQ(readAccounts(closed), records);
 
     FileTable copyFiles;

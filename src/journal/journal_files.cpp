@@ -11,6 +11,30 @@ namespace {
 
 constexpr std::array<const char*, 3> kSuffixes{"", "-wal", "-shm"};
 
+// What the database header says is wrong: not a database, or shorter than its pages.
+QString headerProblem(const QString& path, qint64 size) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return QStringLiteral("Folio may not read it (permission denied)");
+    }
+    const QByteArray header = file.read(100);
+    if (!header.startsWith(QByteArray("SQLite format 3", 16))) {
+        return QStringLiteral("it is not a journal of Folio's (not a database at all)");
+    }
+    if (header.size() < 100) {
+        return QStringLiteral("it is damaged: cut short");
+    }
+    const auto byte = [&header](int at) { return static_cast<quint32>(quint8(header[at])); };
+    const quint32 pageSize = (byte(16) << 8 | byte(17)) == 1 ? 65536 : (byte(16) << 8 | byte(17));
+    const quint32 pages = byte(28) << 24 | byte(29) << 16 | byte(30) << 8 | byte(31);
+    if (qint64{pageSize} * pages > size) {
+        return QStringLiteral("it is damaged: cut short (%L1 of its %L2 bytes are left)")
+            .arg(size)
+            .arg(qint64{pageSize} * pages);
+    }
+    return QString();
+}
+
 // What is wrong with one of the journal's files, empty when nothing is (or it is missing).
 QString problemOf(const QString& path, bool main, bool toWrite, bool& exists) {
     struct stat found {};
@@ -43,7 +67,7 @@ QString problemOf(const QString& path, bool main, bool toWrite, bool& exists) {
     if (found.st_size == 0) {
         return QStringLiteral("it is empty: whatever history it held is gone");
     }
-    return QString();
+    return headerProblem(path, found.st_size);
 }
 
 } // namespace

@@ -24,12 +24,31 @@ std::optional<QString> businessCode(const QString& typed) {
 
 // The options Qt takes out of the arguments itself when the window starts.
 const QStringList& qtOptions() {
-    static const QStringList names = {
-        "platform", "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
-        "qwindowicon", "qwindowtitle", "reverse",     "session",     "display", "geometry",
-        "title",    "name",      "style",      "stylesheet",  "widgetcount", "fontengine",
-        "dialogs",  "visual",    "ncols",      "cmap",        "nograb",  "dograb", "sync",
-        "qmljsdebugger"};
+    static const QStringList names = {"platform",
+                                      "platformpluginpath",
+                                      "platformtheme",
+                                      "plugin",
+                                      "qwindowgeometry",
+                                      "qwindowicon",
+                                      "qwindowtitle",
+                                      "reverse",
+                                      "session",
+                                      "display",
+                                      "geometry",
+                                      "title",
+                                      "name",
+                                      "style",
+                                      "stylesheet",
+                                      "widgetcount",
+                                      "fontengine",
+                                      "dialogs",
+                                      "visual",
+                                      "ncols",
+                                      "cmap",
+                                      "nograb",
+                                      "dograb",
+                                      "sync",
+                                      "qmljsdebugger"};
     return names;
 }
 
@@ -102,11 +121,10 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (!parser.parse(arguments)) {
         CommandLine line = failure(parser.errorText());
         const QStringList unknown = parser.unknownOptionNames();
-        line.unknownOption = !unknown.isEmpty() && std::all_of(unknown.begin(), unknown.end(),
-                                                               [](const QString& name) {
-                                                                   return qtOptions().contains(
-                                                                       name);
-                                                               });
+        line.unknownOption = !unknown.isEmpty() &&
+                             std::all_of(unknown.begin(), unknown.end(), [](const QString& name) {
+                                 return qtOptions().contains(name);
+                             });
         return line;
     }
     if (parser.isSet(QStringLiteral("help"))) {

@@ -1,8 +1,8 @@
 #include "closing/book_closer.h"
 #include "data/books.h"
+#include "data/file_error.h"
 #include "data/file_lock.h"
 #include "data/file_messages.h"
-#include "data/file_error.h"
 #include "data/file_table.h"
 #include "journal/books_journal.h"
 #include "ui/dialogs.h"
@@ -85,9 +85,9 @@ bool BookCloser::writeClosing(ClosingKind kind, const QString& target,
     carried.statementsDate.clear(); // the next period has a date of its own
     const QDateTime made = QDateTime::currentDateTimeUtc();
     std::int64_t seq = 0;
-    if (ctx_.journal != nullptr &&
-        !ui::runReported(ctx_.dialogs,
-                         [&] { seq = ctx_.journal->beginClosing(closing, target, made); })) {
+    if (ctx_.journal != nullptr && !ui::runReported(ctx_.dialogs, [&] {
+            seq = ctx_.journal->beginClosing(closing, target, made);
+        })) {
         return false;
     }
     const bool written = ui::runReported(ctx_.dialogs, [&] {

@@ -136,8 +136,7 @@ BooksJournal::Opened BooksJournal::finishOpening(BooksFile file) {
             settleClosing(entry);
             continue;
         }
-        if (!definesWholeFile(entry.kind) &&
-            !begunOn(image, entry, store_.digest("before"))) {
+        if (!definesWholeFile(entry.kind) && !begunOn(image, entry, store_.digest("before"))) {
             store_.abandon(entry.seq, {QByteArray(), store_.undoState()});
             continue;
         }

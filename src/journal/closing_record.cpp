@@ -1,5 +1,5 @@
-#include "journal/books_journal.h"
 #include "data/file_error.h"
+#include "journal/books_journal.h"
 #include "journal/journal_files.h"
 
 namespace folio::journal {

@@ -43,7 +43,8 @@ QString problemOf(const QString& path, bool main, bool toWrite, bool& exists) {
     if (!exists) {
         return errno == ENOENT ? QString() : QStringLiteral("Folio may not look at it");
     }
-    const QString which = main ? QStringLiteral("it") : QStringLiteral("its side file %1").arg(path);
+    const QString which =
+        main ? QStringLiteral("it") : QStringLiteral("its side file %1").arg(path);
     if (S_ISLNK(found.st_mode)) {
         return QStringLiteral("%1 is a symbolic link, and Folio never follows a link for its "
                               "journal")

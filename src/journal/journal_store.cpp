@@ -117,8 +117,7 @@ void JournalStore::checkOwnTables() {
           "SELECT seq, line, record, name, type, debit, credit, before, after FROM lines LIMIT 0",
           "SELECT key, value FROM books LIMIT 0"}) {
         if (db_.tryExec(columns) != SQLITE_OK) {
-            throw JournalUnusable(
-                QStringLiteral("it is a database, but not a journal of Folio's"));
+            throw JournalUnusable(QStringLiteral("it is a database, but not a journal of Folio's"));
         }
     }
 }

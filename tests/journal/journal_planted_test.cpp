@@ -83,8 +83,8 @@ TEST_F(Planted, EachPlantedOrDamagedJournalIsNamedAndLeftAsItWas) {
         each.plant();
         const QStringList folder = folderOf(dir.path());
         const QByteArray booksBefore = fileBytes(books);
-        const QByteArray journalBefore = QFileInfo(journalPath).isFile() ? fileBytes(journalPath)
-                                                                          : QByteArray();
+        const QByteArray journalBefore =
+            QFileInfo(journalPath).isFile() ? fileBytes(journalPath) : QByteArray();
         EXPECT_TRUE(refusal().contains(each.words)) << each.name;
         EXPECT_FALSE(journal.isOpen()) << each.name;
         EXPECT_EQ(folderOf(dir.path()), folder) << each.name; // no -wal or -shm left behind
@@ -209,8 +209,8 @@ TEST_F(Planted, AClosingStoppedPartWayIsWhollyThereOrWhollyAbsent) {
                                           {}, made);
         }
         reopen(); // killed before the closing was marked done
-        EXPECT_EQ(journal.store().status(seq), copyWritten ? JournalStore::Status::Applied
-                                                           : JournalStore::Status::Abandoned);
+        EXPECT_EQ(journal.store().status(seq),
+                  copyWritten ? JournalStore::Status::Applied : JournalStore::Status::Abandoned);
         EXPECT_FALSE(opened.changedOutside);
     }
     EXPECT_EQ(BooksJournal::closedCopyWork(closed), QString());

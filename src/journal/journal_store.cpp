@@ -184,9 +184,10 @@ void JournalStore::commit(Entry& entry, BooksShape& shape, std::int64_t below, b
         line.run();
     }
     putShape(shape);
-    if (!beforeDigest.isEmpty()) {
+    if (!applied) { // a digest kept for an earlier entry never stands for this one
         cached("INSERT OR REPLACE INTO books VALUES('before', ?)")
-            .bind(1, std::optional<QByteArray>(beforeDigest))
+            .bind(1,
+                  beforeDigest.isEmpty() ? std::nullopt : std::optional<QByteArray>(beforeDigest))
             .run();
     }
     cached("INSERT OR REPLACE INTO books VALUES('pending', ?)")

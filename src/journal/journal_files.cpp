@@ -66,7 +66,7 @@ QString problemOf(const QString& path, bool main, bool toWrite, bool& exists) {
         return QStringLiteral("it is read-only, so no change could be recorded in it");
     }
     if (found.st_size == 0) {
-        return QStringLiteral("it is empty: whatever history it held is gone");
+        return QString(); // created by a Folio stopped before its first entry: begun anew
     }
     return headerProblem(path, found.st_size);
 }

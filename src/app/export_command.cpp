@@ -4,13 +4,12 @@
 #include "data/file_table.h"
 #include "data/money.h"
 #include "data/text_rules.h"
-#include "journal/books_journal.h"
 #include "journal/journal_files.h"
-#include "journal/journal_store.h"
 #include "reports/page_printer.h"
 #include "reports/qt_report_files.h"
 #include "reports/report_layout.h"
 #include "reports/statement_csv.h"
+#include "session/books_session.h"
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -57,23 +56,11 @@ statements::Statements statementsOf(FileTable& files, const QString& path,
 // leaves the values to the command line, with a warning.
 statements::CompanyInfo storedCompany(const QString& books) {
     statements::CompanyInfo company;
-    const QString path = journal::BooksJournal::pathFor(books);
     QString problem;
     try {
-        const journal::JournalFiles files(path, false);
-        if (!files.existed()) {
-            return company;
-        }
-        journal::JournalStore store;
-        store.openToRead(path, !files.hasLog());
-        if (const auto pending = store.pending(); !pending.empty()) {
-            throw ExportFailure(
-                QStringLiteral("a change to these books (journal entry %1) is recorded in "
-                               "their journal but not yet written to them; select the books "
-                               "in Folio to finish it, then export again")
-                    .arg(pending.front().seq));
-        }
-        journal::fillIn(company, journal::BooksJournal::companyValuesIn(store));
+        journal::fillIn(company, session::BooksSession::storedCompanyValues(books));
+    } catch (const journal::Refused& refused) {
+        throw ExportFailure(refused.words() + QStringLiteral(", then export again"));
     } catch (const journal::JournalUnusable& unusable) {
         problem = unusable.why();
     } catch (const FileError& error) {
@@ -81,7 +68,7 @@ statements::CompanyInfo storedCompany(const QString& books) {
     }
     if (!problem.isEmpty()) {
         std::fprintf(stderr, "folio: the company information kept in %s cannot be read (%s)\n",
-                     qPrintable(path), qPrintable(problem));
+                     qPrintable(session::BooksSession::journalPathFor(books)), qPrintable(problem));
     }
     return company;
 }

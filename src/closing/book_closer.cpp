@@ -4,7 +4,6 @@
 #include "data/file_lock.h"
 #include "data/file_messages.h"
 #include "data/file_table.h"
-#include "journal/books_journal.h"
 #include "ui/dialogs.h"
 #include "ui/failure_report.h"
 
@@ -62,7 +61,11 @@ void BookCloser::close(ClosingKind kind) {
                              ui::MessageIcon::Exclamation);
         return;
     }
-    if (!writeClosing(kind, target, closed)) {
+    // The closed copy starts a journal of its own; these books' journal records the closing.
+    const QString closing = QStringLiteral("%1 closing")
+                                .arg(kind == ClosingKind::Monthly ? QStringLiteral("Monthly")
+                                                                  : QStringLiteral("Yearly"));
+    if (!ui::reportChange(ctx_.dialogs, ctx_.session.close(closing, target, closed))) {
         return;
     }
     copyLock.release();
@@ -71,36 +74,6 @@ void BookCloser::close(ClosingKind kind) {
                                         "Select the closed file to go on with the next period.")
                              .arg(kindName(kind), target, selected));
     ctx_.window.hideTabs();
-}
-
-bool BookCloser::writeClosing(ClosingKind kind, const QString& target,
-                              const std::vector<AccountRecord>& closed) {
-    const QString selected = ctx_.books.path();
-    // The closed copy starts a journal of its own; these books' journal records the closing
-    // first, pending until the copy is written, so a crash leaves it wholly or not at all.
-    const QString closing = QStringLiteral("%1 closing")
-                                .arg(kind == ClosingKind::Monthly ? QStringLiteral("Monthly")
-                                                                  : QStringLiteral("Yearly"));
-    journal::CompanyValues carried = journal::companyValuesOf(ctx_.company);
-    carried.statementsDate.clear(); // the next period has a date of its own
-    const QDateTime made = QDateTime::currentDateTimeUtc();
-    std::int64_t seq = 0;
-    if (ctx_.journal != nullptr && !ui::runReported(ctx_.dialogs, [&] {
-            seq = ctx_.journal->beginClosing(closing, target, made);
-        })) {
-        return false;
-    }
-    const bool written = ui::runReported(ctx_.dialogs, [&] {
-        journal::BooksJournal::writeClosedCopy(target, selected, closing, closed, carried, made);
-    });
-    try {
-        if (ctx_.journal != nullptr) {
-            ctx_.journal->endClosing(seq, written);
-        }
-    } catch (const FileError&) {
-        // Left pending: the next opening settles it from the closed copy's journal.
-    }
-    return written;
 }
 
 } // namespace folio::closing

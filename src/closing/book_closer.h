@@ -15,11 +15,6 @@ class BookCloser {
     void close(ClosingKind kind);
 
   private:
-    // Records the closing and writes the closed copy and its journal; false (reported)
-    // when the closing did not happen.
-    bool writeClosing(ClosingKind kind, const QString& target,
-                      const std::vector<AccountRecord>& closed);
-
     ui::TabContext ctx_;
 };
 

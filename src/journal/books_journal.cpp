@@ -118,8 +118,12 @@ BooksJournal::Opened BooksJournal::finishOpening(BooksFile file) {
     const QString books = resolvedBooks(file.path);
     const QString owner = store_.value(QStringLiteral("books"));
     QByteArray image = readImage(file);
-    if (!owner.isEmpty() && owner != books &&
-        (!store_.pending().empty() || digestOf(image) != store_.digest())) {
+    const auto keptMatches = [this](const QByteArray& bytes) {
+        const std::optional<BooksDigest> kept = store_.digest();
+        return kept ? *kept == digestOfImage(bytes)
+                    : wholeFileDigestOf(bytes) == store_.wholeFileDigest();
+    };
+    if (!owner.isEmpty() && owner != books && (!store_.pending().empty() || !keptMatches(image))) {
         throw JournalUnusable(QStringLiteral("it belongs to other books (%1)").arg(owner));
     }
     for (const Entry& entry : store_.pending()) {
@@ -136,8 +140,8 @@ BooksJournal::Opened BooksJournal::finishOpening(BooksFile file) {
             settleClosing(entry);
             continue;
         }
-        if (!definesWholeFile(entry.kind) && !begunOn(image, entry, store_.digest("before"))) {
-            store_.abandon(entry.seq, {QByteArray(), store_.undoState()});
+        if (!definesWholeFile(entry.kind) && !begunOn(image, entry, store_.digest(true))) {
+            store_.abandon(entry.seq, {BooksDigest{}, store_.undoState()});
             continue;
         }
         writeEntry(file, entry);
@@ -145,11 +149,11 @@ BooksJournal::Opened BooksJournal::finishOpening(BooksFile file) {
         ++opened.finished;
         image = readImage(file);
     }
-    shape_ = {image, store_.undoState()};
+    shape_ = {digestOfImage(image), store_.undoState()};
     if (store_.entryCount() == 0) {
         startOver(file, QStringLiteral("Opening balances"));
         opened.started = true;
-    } else if (digestOf(shape_.image) != store_.digest()) {
+    } else if (!keptMatches(image)) {
         startOver(file, QStringLiteral("Opening balances: the books were changed outside Folio"));
         opened.changedOutside = true;
     }
@@ -162,11 +166,11 @@ BooksJournal::Opened BooksJournal::finishOpening(BooksFile file) {
 
 std::int64_t BooksJournal::startOver(BooksFile file, const QString& memo) {
     Entry entry = newEntry(EntryKind::Opening, {QDate::currentDate(), memo}, std::nullopt);
-    BooksShape shape{readImage(file), {}};
-    const std::vector<AccountRecord> records = recordsOf(shape.image);
+    const std::vector<AccountRecord> records = recordsOf(readImage(file));
     for (std::size_t i = 0; i < records.size(); ++i) {
         entry.lines.push_back(lineFor(static_cast<int>(i) + 1, std::nullopt, records[i]));
     }
+    BooksShape shape{digestOfRecords(records), {}};
     store_.commit(entry, shape, 0, true);
     shape_ = shape;
     return entry.seq;
@@ -230,8 +234,8 @@ std::int64_t BooksJournal::commitAndWrite(BooksFile file, Entry& entry, std::int
     }
     recordAbandonment();
     const BooksShape before = shape_;
-    BooksShape next{applied(shape_.image, entry), after};
-    store_.commit(entry, next, below, false, digestOf(before.image));
+    BooksShape next{shape_.digest.after(entry), after};
+    store_.commit(entry, next, below, false, before.digest);
     shape_ = next;
     try {
         writeEntry(file, entry);

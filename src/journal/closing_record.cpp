@@ -38,7 +38,7 @@ std::int64_t BooksJournal::beginClosing(const QString& closingName, const QStrin
     entry.date = made.toLocalTime().date();
     entry.memo = closingName + kInto + closedPath;
     BooksShape shape = shape_;
-    store_.commit(entry, shape, 0, false, digestOf(shape_.image));
+    store_.commit(entry, shape, 0, false, shape_.digest);
     return entry.seq;
 }
 

@@ -49,13 +49,14 @@ bool reachesPastEnd(const Entry& entry, qsizetype imageSize) {
     return false;
 }
 
-bool begunOn(const QByteArray& image, const Entry& entry, const QByteArray& beforeDigest) {
-    if (beforeDigest.isEmpty()) {
+bool begunOn(const QByteArray& image, const Entry& entry,
+             const std::optional<BooksDigest>& beforeDigest) {
+    if (!beforeDigest) {
         return holdsEither(image, entry);
     }
     Entry back = entry;
     back.lines = oppositeLines(entry.lines);
-    return digestOf(applied(image, back)) == beforeDigest;
+    return digestOfImage(applied(image, back)) == *beforeDigest;
 }
 
 void checkLogBelongs(const QString& journalPath) {

@@ -1,4 +1,5 @@
 #pragma once
+#include "journal/books_digest.h"
 #include "journal/entry.h"
 #include <QByteArray>
 #include <QString>
@@ -16,9 +17,10 @@ QString resolvedBooks(const QString& booksPath);
 bool reachesPastEnd(const Entry& entry, qsizetype imageSize);
 
 // Whether the books were, before the pending entry, the books it was begun on: the file with
-// the entry's before images put back has the digest kept with the entry. Without a digest
+// the entry's before images put back has the books digest kept with the entry. Without one
 // (an older journal), each record the entry touches must hold its before or after image.
-bool begunOn(const QByteArray& image, const Entry& entry, const QByteArray& beforeDigest);
+bool begunOn(const QByteArray& image, const Entry& entry,
+             const std::optional<BooksDigest>& beforeDigest);
 
 // Refuses (JournalUnusable) a log left beside the journal by a Folio that stopped, when it
 // was written over another copy of the database than the one now there (a journal restored

@@ -1,4 +1,5 @@
 #include "journal/journal_store.h"
+#include "data/file_error.h"
 #include "journal/journal_files.h"
 #include <QCryptographicHash>
 #include <sqlite3.h>
@@ -136,20 +137,22 @@ Statement& JournalStore::cached(const char* sql) {
     return *statement;
 }
 
-QByteArray digestOf(const QByteArray& image) {
+QByteArray wholeFileDigestOf(const QByteArray& image) {
     return QCryptographicHash::hash(image, QCryptographicHash::Sha256);
 }
 
 void JournalStore::putShape(const BooksShape& shape) {
     Statement& put = cached("INSERT OR REPLACE INTO books VALUES(?, ?)");
-    put.bind(1, QStringLiteral("digest")).bind(2, std::optional<QByteArray>(digestOf(shape.image)));
-    put.run();
+    put.bind(1, QStringLiteral("sum")).bind(2, static_cast<std::int64_t>(shape.digest.sum)).run();
+    put.bind(1, QStringLiteral("records")).bind(2, shape.digest.records).run();
     put.bind(1, QStringLiteral("done")).bind(2, shape.undo.doneTop).run();
     put.bind(1, QStringLiteral("undone")).bind(2, shape.undo.undoneTop).run();
 }
 
 void JournalStore::commit(Entry& entry, BooksShape& shape, std::int64_t below, bool applied,
-                          const QByteArray& beforeDigest) {
+                          const std::optional<BooksDigest>& beforeDigest) {
+    // Every entry is committed with its sync, whatever the mark before it left behind.
+    cached("PRAGMA synchronous=FULL").run();
     Transaction transaction(db_);
     Statement& insert = cached("INSERT INTO entries(made, date, memo, kind, status, reversal_of, "
                                "below) VALUES(?, ?, ?, ?, ?, ?, ?)");
@@ -185,10 +188,13 @@ void JournalStore::commit(Entry& entry, BooksShape& shape, std::int64_t below, b
     }
     putShape(shape);
     if (!applied) { // a digest kept for an earlier entry never stands for this one
-        cached("INSERT OR REPLACE INTO books VALUES('before', ?)")
-            .bind(1,
-                  beforeDigest.isEmpty() ? std::nullopt : std::optional<QByteArray>(beforeDigest))
-            .run();
+        Statement& put = cached("INSERT OR REPLACE INTO books VALUES(?, ?)");
+        put.bind(1, QStringLiteral("before_sum"));
+        beforeDigest ? put.bind(2, static_cast<std::int64_t>(beforeDigest->sum)) : put.bindNull(2);
+        put.run();
+        put.bind(1, QStringLiteral("before_records"));
+        beforeDigest ? put.bind(2, beforeDigest->records) : put.bindNull(2);
+        put.run();
     }
     cached("INSERT OR REPLACE INTO books VALUES('pending', ?)")
         .bind(1, applied ? std::int64_t{0} : entry.seq)
@@ -198,8 +204,18 @@ void JournalStore::commit(Entry& entry, BooksShape& shape, std::int64_t below, b
 
 void JournalStore::markApplied(std::int64_t seq) {
     cached("PRAGMA synchronous=NORMAL").run();
+    // The level goes back on every path, a failed update (the journal busy) included.
+    struct SyncedAgain {
+        JournalStore& store;
+        ~SyncedAgain() {
+            try {
+                store.cached("PRAGMA synchronous=FULL").run();
+            } catch (const FileError&) {
+                // The next commit sets it again before it writes.
+            }
+        }
+    } syncedAgain{*this};
     cached("UPDATE books SET value = 0 WHERE key = 'pending' AND value = ?").bind(1, seq).run();
-    cached("PRAGMA synchronous=FULL").run();
 }
 
 void JournalStore::abandon(std::int64_t seq, const BooksShape* shapeBefore) {
@@ -327,9 +343,30 @@ UndoState JournalStore::undoState() {
     return state;
 }
 
-QByteArray JournalStore::digest(const char* which) {
-    Statement query(db_, "SELECT value FROM books WHERE key = ?");
-    query.bind(1, QString::fromLatin1(which));
+std::optional<BooksDigest> JournalStore::digest(bool beforePending) {
+    std::optional<BooksDigest> digest;
+    const QString sum = beforePending ? QStringLiteral("before_sum") : QStringLiteral("sum");
+    const QString records =
+        beforePending ? QStringLiteral("before_records") : QStringLiteral("records");
+    Statement query(db_, "SELECT key, value FROM books WHERE key IN (?, ?) AND value IS NOT NULL");
+    query.bind(1, sum).bind(2, records);
+    int found = 0;
+    while (query.step()) {
+        if (!digest) {
+            digest.emplace();
+        }
+        ++found;
+        if (query.text(0) == sum) {
+            digest->sum = static_cast<std::uint64_t>(query.integer(1));
+        } else {
+            digest->records = query.integer(1);
+        }
+    }
+    return found == 2 ? digest : std::nullopt;
+}
+
+QByteArray JournalStore::wholeFileDigest() {
+    Statement query(db_, "SELECT value FROM books WHERE key = 'digest'");
     return query.step() ? query.blob(0).value_or(QByteArray()) : QByteArray();
 }
 

@@ -139,8 +139,9 @@ TEST_F(JournalGuard, TheCommandLineRefusesStaleBooksAndNeverNeedsADisplay) {
         Entry entry;
         entry.kind = EntryKind::Posting;
         entry.lines = {lineFor(1, serviceBooks()[0], cash, money("250"))};
-        BooksShape shape{applied(fileBytes(books), entry), journal.store().undoState()};
-        journal.store().commit(entry, shape, 0, false, digestOf(fileBytes(books)));
+        BooksShape shape{digestOfImage(applied(fileBytes(books), entry)),
+                         journal.store().undoState()};
+        journal.store().commit(entry, shape, 0, false, digestOfImage(fileBytes(books)));
         journal.store().database().keepLogOnClose(); // stopped after the journal's commit
     }
     const QStringList folder = QDir(dir.path()).entryList(QDir::Files);

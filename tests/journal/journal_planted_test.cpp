@@ -2,10 +2,14 @@
 // what is wrong in words and leaves the books, the journal and its folder as they were.
 #include "data/file_error.h"
 #include "data/file_faults.h"
+#include "data/file_table.h"
+#include "journal/books_journal.h"
 #include "journal/journal_files.h"
-#include "journal_fixture.h"
+#include "support/books_fixture.h"
 #include "support/sample_books.h"
 #include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
 #include <sqlite3.h>
 
 using namespace folio::journal;
@@ -16,8 +20,40 @@ QStringList folderOf(const QString& path) {
     return QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
 }
 
-class Planted : public JournalFixture {
+// A posting recorded straight in a journal: the account's current balance moves by the
+// debit less the credit.
+std::int64_t postTo(BooksJournal& journal, BooksFile file, int record, Money debit, Money credit) {
+    AccountRecord after = readAccounts(file.path)[static_cast<std::size_t>(record - 1)];
+    after.current = after.current + debit - credit;
+    return journal.record(file, EntryKind::Posting, {}, {{record, after, debit, credit}});
+}
+
+// An accounts file with its journal open at the journal's own level (no session, which
+// turns a refusal into a notice), so each refusal is seen as thrown.
+class Planted : public ::testing::Test {
   protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        books = dir.filePath(QStringLiteral("books.dat"));
+    }
+    void start(const std::vector<AccountRecord>& records) {
+        journal.close();
+        files.closeAll();
+        QFile::remove(BooksJournal::pathFor(books));
+        writeAccounts(books, records);
+        files.open(1, books);
+        opened = journal.open(file());
+    }
+    void reopen() {
+        journal.close();
+        files.closeAll();
+        files.open(1, books);
+        opened = journal.open(file());
+    }
+    BooksFile file() { return {files, 1, books}; }
+    std::int64_t post(int record, const char* debit, const char* credit = "0") {
+        return postTo(journal, file(), record, money(debit), money(credit));
+    }
     // Opens the books again and gives the words of the refusal (empty when it opened).
     QString refusal() {
         try {
@@ -27,6 +63,12 @@ class Planted : public JournalFixture {
         }
         return QString();
     }
+
+    QTemporaryDir dir;
+    QString books;
+    FileTable files;
+    BooksJournal journal;
+    BooksJournal::Opened opened;
 };
 
 TEST_F(Planted, EachPlantedOrDamagedJournalIsNamedAndLeftAsItWas) {
@@ -125,8 +167,9 @@ TEST_F(Planted, APendingChangeIsFinishedOnlyOnTheBooksItWasBegunOn) {
         Entry entry;
         entry.kind = EntryKind::Posting;
         entry.lines = {lineFor(5, serviceBooks()[4], sales, Money(), money("500"))};
-        BooksShape shape{applied(fileBytes(other), entry), otherJournal.store().undoState()};
-        otherJournal.store().commit(entry, shape, 0, false, digestOf(fileBytes(other)));
+        BooksShape shape{digestOfImage(applied(fileBytes(other), entry)),
+                         otherJournal.store().undoState()};
+        otherJournal.store().commit(entry, shape, 0, false, digestOfImage(fileBytes(other)));
         otherJournal.store().database().keepLogOnClose();
     }
     start(serviceBooks());
@@ -146,7 +189,7 @@ TEST_F(Planted, APendingRecordPastTheEndOfTheBooksIsRefused) {
     Entry entry;
     entry.kind = EntryKind::NewAccount;
     entry.lines = {lineFor(2000000, std::nullopt, account("Planted", "D1"))};
-    BooksShape shape{fileBytes(books), journal.store().undoState()};
+    BooksShape shape{digestOfImage(fileBytes(books)), journal.store().undoState()};
     journal.store().commit(entry, shape, 0);
     const QByteArray before = fileBytes(books);
     EXPECT_TRUE(refusal().contains("past the end"));
@@ -217,7 +260,7 @@ TEST_F(Planted, AClosingStoppedPartWayIsWhollyThereOrWhollyAbsent) {
     copyFiles.open(1, closed);
     BooksJournal copy;
     copy.open({copyFiles, 1, closed});
-    copy.post({copyFiles, 1, closed}, {}, {1, money("4321"), Money()});
+    postTo(copy, {copyFiles, 1, closed}, 1, money("4321"), Money());
     EXPECT_TRUE(BooksJournal::closedCopyWork(closed).contains("1 entries of its own"));
 }
 

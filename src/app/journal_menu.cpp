@@ -63,7 +63,9 @@ void JournalMenu::build(QMenuBar& menus) {
 void JournalMenu::updateActions() {
     const bool selected = session_.books().isSelected();
     for (QAction* action : needBooks_) {
-        action->setEnabled(selected);
+        // Without a journal there is nothing to take back or put back.
+        const bool undoing = action == mnuUndo_ || action == mnuRedo_;
+        action->setEnabled(selected && (!undoing || session_.hasJournal()));
     }
     const QString undo = typing_->boxToUndo() != nullptr ? QStringLiteral("Typing")
                          : selected                      ? session_.undoTitle()

@@ -3,6 +3,7 @@
 #include "journal/journal_files.h"
 #include "posting/posting_rules.h"
 #include <QFileInfo>
+#include <algorithm>
 
 namespace folio::session {
 
@@ -155,7 +156,9 @@ ChangeResult BooksSession::deleteAccount(int record, int count, const QString& n
     }
     return run(origin, [&] {
         std::vector<AccountRecord> kept = books_.read().records; // a missing one blank
-        kept.resize(static_cast<std::size_t>(count));
+        // Every record of the file stays but the deleted one, the blank after the accounts
+        // too, whatever count the caller shows.
+        kept.resize(static_cast<std::size_t>(std::max(count, books_.recordCount())));
         if (record >= 1 && record <= count) {
             kept.erase(kept.begin() + (record - 1));
         }

@@ -97,7 +97,10 @@ void JournalStore::open(const QString& path) {
     db_.exec("PRAGMA synchronous=FULL");
     // Fewer checkpoints: each syncs the log and the database once more.
     db_.exec("PRAGMA wal_autocheckpoint=8192");
+    // The tables all at once: a Folio killed while it makes them leaves none, not some.
+    Transaction transaction(db_);
     db_.exec(kSchema);
+    transaction.commit();
 }
 
 void JournalStore::openToRead(const QString& path, bool fileAlone) {
@@ -113,13 +116,35 @@ void JournalStore::checkOwnTables() {
     if (!tables.step() || tables.integer(0) == 0) {
         return; // a new journal
     }
-    for (const char* columns :
-         {"SELECT seq, made, date, memo, kind, status, reversal_of, below FROM entries LIMIT 0",
-          "SELECT seq, line, record, name, type, debit, credit, before, after FROM lines LIMIT 0",
-          "SELECT key, value FROM books LIMIT 0"}) {
-        if (db_.tryExec(columns) != SQLITE_OK) {
-            throw JournalUnusable(QStringLiteral("it is a database, but not a journal of Folio's"));
+    const auto foreign = [] {
+        return JournalUnusable(QStringLiteral("it is a database, but not a journal of Folio's"));
+    };
+    int missing = 0;
+    bool empty = true;
+    for (const auto& [table, columns] :
+         {std::pair{"entries", "SELECT seq, made, date, memo, kind, status, reversal_of, below "
+                               "FROM entries LIMIT 0"},
+          std::pair{"lines", "SELECT seq, line, record, name, type, debit, credit, before, after "
+                             "FROM lines LIMIT 0"},
+          std::pair{"books", "SELECT key, value FROM books LIMIT 0"}}) {
+        Statement named(db_,
+                        "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?");
+        named.bind(1, QString::fromLatin1(table));
+        if (!named.step() || named.integer(0) == 0) {
+            ++missing;
+            continue;
         }
+        if (db_.tryExec(columns) != SQLITE_OK) {
+            throw foreign();
+        }
+        const QByteArray count = QByteArray("SELECT count(*) FROM ") + table;
+        Statement rows(db_, count.constData());
+        empty = empty && rows.step() && rows.integer(0) == 0;
+    }
+    // Some of the tables and nothing in them is what a Folio stopped while it made them one
+    // by one left behind: the journal is made anew over it.
+    if (missing == 3 || (missing > 0 && !empty)) {
+        throw foreign();
     }
 }
 

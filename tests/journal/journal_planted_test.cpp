@@ -108,6 +108,17 @@ TEST_F(Planted, EachPlantedOrDamagedJournalIsNamedAndLeftAsItWas) {
              sqlite3_close(db);
          },
          "not a journal of Folio's"},
+        {"half made, with entries",
+         [&] {
+             sqlite3* db = nullptr;
+             sqlite3_open(QFile::encodeName(journalPath).constData(), &db);
+             sqlite3_exec(db,
+                          "CREATE TABLE entries(seq, made, date, memo, kind, status, "
+                          "reversal_of, below); INSERT INTO entries VALUES(1,'','','','',1,NULL,0)",
+                          nullptr, nullptr, nullptr);
+             sqlite3_close(db);
+         },
+         "not a journal of Folio's"},
         {"log link",
          [&] {
              writeBytes(journalPath, real);
@@ -136,6 +147,22 @@ TEST_F(Planted, EachPlantedOrDamagedJournalIsNamedAndLeftAsItWas) {
             EXPECT_EQ(fileBytes(journalPath), journalBefore) << each.name;
         }
     }
+}
+
+TEST_F(Planted, AJournalStoppedWhileItsTablesWereMadeIsMadeAnew) {
+    writeAccounts(books, serviceBooks());
+    sqlite3* db = nullptr;
+    sqlite3_open(QFile::encodeName(BooksJournal::pathFor(books)).constData(), &db);
+    sqlite3_exec(db,
+                 "CREATE TABLE entries(seq INTEGER PRIMARY KEY, made, date, memo, kind, status, "
+                 "reversal_of, below)",
+                 nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    files.open(1, books);
+    EXPECT_EQ(refusal(), QString());
+    post(1, "250");
+    reopen();
+    EXPECT_TRUE(journal.canUndo());
 }
 
 TEST_F(Planted, BooksOpenedThroughALinkUseTheirTargetsJournal) {

@@ -1,9 +1,14 @@
 #include "journal/books_journal.h"
 #include "data/file_error.h"
+#include "data/file_io.h"
 #include "data/file_table.h"
 #include "journal/journal_binding.h"
 #include "journal/journal_files.h"
+#include <QDir>
+#include <QFileInfo>
+#include <fcntl.h>
 #include <map>
+#include <unistd.h>
 
 namespace folio::journal {
 
@@ -57,6 +62,15 @@ Entry newEntry(EntryKind kind, const EntryNote& note, std::optional<std::int64_t
     return entry;
 }
 
+// A change the user was told had failed, whose abandonment the journal cannot record.
+JournalUnusable unmarkable(std::int64_t seq, const FileError& error) {
+    return JournalUnusable(QStringLiteral("the change reported as failed before (entry %1) "
+                                          "cannot be marked there as abandoned (%2), and Folio "
+                                          "never finishes a change it said had failed")
+                               .arg(seq)
+                               .arg(errorMessage(error.number())));
+}
+
 } // namespace
 
 QString BooksJournal::pathFor(const QString& booksPath) {
@@ -72,16 +86,12 @@ BooksJournal::Opened BooksJournal::open(BooksFile file) {
             checkLogBelongs(path);
         }
         store_.open(path);
+        abandonMarked(path);
         if (unrecorded_ && unrecorded_->journal == path) {
             try {
                 recordAbandonment();
             } catch (const FileError& error) {
-                throw JournalUnusable(
-                    QStringLiteral("the change reported as failed before (entry %1) cannot be "
-                                   "marked there as abandoned (%2), and Folio never finishes "
-                                   "a change it said had failed")
-                        .arg(unrecorded_->seq)
-                        .arg(errorMessage(error.number())));
+                throw unmarkable(unrecorded_->seq, error);
             }
         }
         return finishOpening(file);
@@ -110,7 +120,48 @@ void BooksJournal::recordAbandonment() {
         return;
     }
     store_.abandon(unrecorded_->seq, unrecorded_->before);
+    QFile::remove(abandonMark(unrecorded_->journal, unrecorded_->seq));
     unrecorded_.reset();
+}
+
+QString BooksJournal::abandonMark(const QString& journal, std::int64_t seq) {
+    return journal + QStringLiteral("-abandoned-") + QString::number(seq);
+}
+
+void BooksJournal::leaveAbandonMark() {
+    // An empty file needs no free block, so it is made where the journal could not be
+    // written; without it a Folio stopped now would finish the change at the next opening.
+    const QByteArray mark = QFile::encodeName(abandonMark(unrecorded_->journal, unrecorded_->seq));
+    const int fd =
+        ::open(mark.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+        ::close(fd);
+        try {
+            syncFolderOf(unrecorded_->journal);
+        } catch (const FileError&) {
+        }
+    }
+}
+
+void BooksJournal::abandonMarked(const QString& journal) {
+    const QFileInfo info(journal);
+    const QString prefix = info.fileName() + QStringLiteral("-abandoned-");
+    for (const QString& name :
+         info.dir().entryList({prefix + QLatin1Char('*')}, QDir::Files | QDir::System)) {
+        bool number = false;
+        const std::int64_t seq = name.mid(prefix.size()).toLongLong(&number);
+        if (!number) {
+            continue;
+        }
+        if (store_.status(seq) == JournalStore::Status::Pending) {
+            try {
+                store_.abandon(seq, store_.shapeBeforePending());
+            } catch (const FileError& error) {
+                throw unmarkable(seq, error);
+            }
+        }
+        QFile::remove(info.dir().filePath(name));
+    }
 }
 
 BooksJournal::Opened BooksJournal::finishOpening(BooksFile file) {
@@ -266,6 +317,7 @@ std::int64_t BooksJournal::commitAndWrite(BooksFile file, Entry& entry, std::int
             try {
                 recordAbandonment();
             } catch (const FileError&) {
+                leaveAbandonMark();
             }
         }
         throw;

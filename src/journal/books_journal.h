@@ -148,6 +148,11 @@ class BooksJournal {
         BooksShape before;
     };
     void recordAbandonment();
+    // Beside the journal, an empty file naming the change whose abandonment could not be
+    // recorded, so that a later Folio abandons it too; abandonMarked does that at opening.
+    static QString abandonMark(const QString& journal, std::int64_t seq);
+    void leaveAbandonMark();
+    void abandonMarked(const QString& journal);
 
     JournalStore store_;
     std::optional<Unrecorded> unrecorded_;

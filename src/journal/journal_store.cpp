@@ -211,6 +211,12 @@ void JournalStore::commit(Entry& entry, BooksShape& shape, std::int64_t below, b
             .bind(9, imageBytes(each.after));
         line.run();
     }
+    if (!applied) { // where Undo and Redo stood, should the entry be abandoned later
+        const UndoState before = undoState();
+        Statement& put = cached("INSERT OR REPLACE INTO books VALUES(?, ?)");
+        put.bind(1, QStringLiteral("before_done")).bind(2, before.doneTop).run();
+        put.bind(1, QStringLiteral("before_undone")).bind(2, before.undoneTop).run();
+    }
     putShape(shape);
     if (!applied) { // a digest kept for an earlier entry never stands for this one
         Statement& put = cached("INSERT OR REPLACE INTO books VALUES(?, ?)");
@@ -377,6 +383,17 @@ UndoState JournalStore::undoState() {
             query.integer(1);
     }
     return state;
+}
+
+BooksShape JournalStore::shapeBeforePending() {
+    BooksShape shape{digest(true).value_or(BooksDigest{}), {}};
+    Statement query(db_, "SELECT key, value FROM books WHERE key IN ('before_done', "
+                         "'before_undone')");
+    while (query.step()) {
+        (query.text(0) == QLatin1String("before_done") ? shape.undo.doneTop
+                                                       : shape.undo.undoneTop) = query.integer(1);
+    }
+    return shape;
 }
 
 std::optional<BooksDigest> JournalStore::digest(bool beforePending) {

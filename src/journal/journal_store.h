@@ -96,6 +96,8 @@ class JournalStore {
     // whole-file digest.
     UndoState undoState();
     std::optional<BooksDigest> digest(bool beforePending = false);
+    // The shape as the pending change found it, to put back when it is abandoned.
+    BooksShape shapeBeforePending();
     QByteArray wholeFileDigest();
     QString value(const QString& key);
     void setValue(const QString& key, const QString& value);

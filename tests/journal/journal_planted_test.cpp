@@ -267,6 +267,32 @@ TEST_F(Planted, AChangeReportedAsFailedIsNeverFinishedLater) {
     EXPECT_FALSE(opened.changedOutside);
 }
 
+TEST_F(Planted, AChangeReportedAsFailedIsNotFinishedByTheNextFolio) {
+    start(serviceBooks());
+    post(1, "250");
+    const std::vector<AccountRecord> before = readAccounts(books);
+    std::vector<AccountRecord> kept = before;
+    kept.erase(kept.begin() + 3);
+    int allowed = 1; // the entry itself; its abandonment is refused (a full disk)
+    sqlite3_commit_hook(journal.store().database().handle(), refuseCommits, &allowed);
+    FileFaults::failAt(1, 61);
+    EXPECT_THROW(journal.record(file(), EntryKind::Deletion, {},
+                                BooksJournal::wholeFile(fileBytes(books), kept)),
+                 folio::FileError);
+    FileFaults::clear();
+    journal.store().database().keepLogOnClose();
+    // Folio is stopped before it could record the abandonment; another one opens the books.
+    BooksJournal next;
+    FileTable nextFiles;
+    nextFiles.open(1, books);
+    const auto found = next.open({nextFiles, 1, books});
+    EXPECT_EQ(readAccounts(books), before);
+    EXPECT_EQ(found.finished, 0);
+    EXPECT_FALSE(found.changedOutside);
+    EXPECT_TRUE(next.canUndo()); // the posting before it is still the one Undo takes back
+    EXPECT_EQ(folderOf(dir.path()).filter("abandoned"), QStringList());
+}
+
 TEST_F(Planted, AClosingStoppedPartWayIsWhollyThereOrWhollyAbsent) {
     start(merchandisingBooks());
     const QString closed = books + " closed monthly";

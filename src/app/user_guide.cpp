@@ -120,8 +120,10 @@ account, type the statement's end date and ending balance, and press List Lines.
 line that appears on the statement; the cleared balance and the difference follow. Finish is
 possible only when the difference is 0.00, and records who reconciled what and when. A line
 cleared by a reconciliation can no longer be undone, only reversed. When the figures do not
-agree, What Changed lists every entry in that account since the last reconciliation. The
-reconciliation report prints or exports to PDF.</p>
+agree, What Changed lists every entry in that account since the last reconciliation.
+<b>Print...</b> and <b>Export PDF...</b> give the reconciliation report as the lines stand
+ticked: the balances, the cleared lines and those still outstanding. Print it before you
+Finish to file it with the statement.</p>
 
 <h3>Printing and export from a script</h3>
 <p><code>folio --export balance-sheet books.dat out.pdf --company "Kestrow Supply Co."

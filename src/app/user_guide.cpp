@@ -122,8 +122,9 @@ possible only when the difference is 0.00, and records who reconciled what and w
 cleared by a reconciliation can no longer be undone, only reversed. When the figures do not
 agree, What Changed lists every entry in that account since the last reconciliation.
 <b>Print...</b> and <b>Export PDF...</b> give the reconciliation report as the lines stand
-ticked: the balances, the cleared lines and those still outstanding. Print it before you
-Finish to file it with the statement.</p>
+ticked: the balances, the cleared lines and those still outstanding. After Finish the
+window stays on the finished reconciliation, its ticks fixed, so you can print it to file
+with the statement.</p>
 
 <h3>Printing and export from a script</h3>
 <p><code>folio --export balance-sheet books.dat out.pdf --company "Kestrow Supply Co."

@@ -117,6 +117,7 @@ void ReconcileWindow::cmdListLines_Click() {
             QStringLiteral("The ending balance \"%1\" is not an amount.").arg(ending_->text()));
         return;
     }
+    finished_ = false;
     ui::runReported(dialogs_, [&] {
         const std::vector<AccountRecord> records = journal::recordsOf(journal::readImage(books_));
         const auto found = std::find_if(records.cbegin(), records.cend(), [&](const auto& r) {
@@ -175,11 +176,11 @@ void ReconcileWindow::updateFigures() {
         QStringLiteral("Cleared balance: %1").arg(formatCurrency(reconciler_->clearedBalance())));
     difference_->setText(
         QStringLiteral("Difference: %1").arg(formatCurrency(reconciler_->difference())));
-    finish_->setEnabled(reconciler_->canFinish());
+    finish_->setEnabled(!finished_ && reconciler_->canFinish());
 }
 
 void ReconcileWindow::cmdFinish_Click() {
-    if (!reconciler_ || !reconciler_->canFinish()) {
+    if (!reconciler_ || finished_ || !reconciler_->canFinish()) {
         dialogs_.beep();
         return;
     }
@@ -191,7 +192,13 @@ void ReconcileWindow::cmdFinish_Click() {
                              .arg(done->id)
                              .arg(done->account, journal::shownDate(done->statementDate))
                              .arg(done->linesCleared));
-        accept();
+        // The window stays on the finished reconciliation, its ticks fixed, to print it.
+        finished_ = true;
+        const QSignalBlocker quiet(grid_);
+        for (int row = 0; row < grid_->rowCount(); ++row) {
+            grid_->item(row, 0)->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        }
+        updateFigures();
     }
 }
 

@@ -21,7 +21,8 @@ namespace folio::bank {
 
 // Journal, Reconcile Account...: the account, the statement's end date and ending
 // balance; the account's unreconciled journal lines up to that date with tick boxes; the
-// cleared balance and the difference. Finish is enabled only at a difference of 0.00.
+// cleared balance and the difference. Finish is enabled only at a difference of 0.00; it
+// records the reconciliation and leaves it on screen, its ticks fixed, to print.
 class ReconcileWindow : public QDialog {
     Q_OBJECT
   public:
@@ -56,6 +57,7 @@ class ReconcileWindow : public QDialog {
     QPushButton* finish_ = nullptr;
     QDate statementDate_;
     Money endingBalance_;
+    bool finished_ = false; // the listed reconciliation is recorded
 };
 
 } // namespace folio::bank

@@ -132,6 +132,7 @@ TEST_F(BankWindow, ImportUndoImportAgainReconcileAndRefuseToUndoTheReconciled) {
     EXPECT_EQ(cash(), money("3522.13"));
 
     dialogs.reset();
+    dialogs.saveNames = {path("finished.pdf")};
     onModal([](QWidget& modal) {
         modal.findChild<QLineEdit*>("txtStatementDate")->setText("3/31/2026");
         modal.findChild<QLineEdit*>("txtEndingBalance")->setText("3522.13");
@@ -145,11 +146,21 @@ TEST_F(BankWindow, ImportUndoImportAgainReconcileAndRefuseToUndoTheReconciled) {
         }
         EXPECT_TRUE(finish->isEnabled()); // the difference is 0.00
         finish->click();
+        EXPECT_FALSE(finish->isEnabled()); // recorded once; the ticks stay as finished
+        EXPECT_FALSE(grid->item(0, 0)->flags() & Qt::ItemIsUserCheckable);
+        modal.findChild<QPushButton*>("cmdExportReconciliation")->click();
+        modal.findChild<QPushButton*>("cmdCloseReconcile")->click();
     });
     trigger("mnuReconcile");
     ASSERT_EQ(dialogs.messages().size(), 1);
     EXPECT_TRUE(dialogs.messages()[0].contains("5 lines cleared"))
         << dialogs.messages()[0].toStdString();
+    // The finished reconciliation's report, exported after Finish.
+    const QString finished = pdfText(path("finished.pdf"));
+    EXPECT_TRUE(finished.contains(QRegularExpression(R"(Difference +\$0\.00)")))
+        << finished.toStdString();
+    EXPECT_TRUE(finished.contains(QRegularExpression(R"(Outstanding lines\s+\(none\))")))
+        << finished.toStdString();
 
     dialogs.reset();
     trigger("mnuUndo");

@@ -72,7 +72,8 @@ CommandLine exportLine(const QCommandLineParser& parser) {
 
 QStringList exportReportNames() {
     return {QStringLiteral("trial-balance"), QStringLiteral("income-statement"),
-            QStringLiteral("equity"), QStringLiteral("balance-sheet")};
+            QStringLiteral("equity"), QStringLiteral("balance-sheet"),
+            QStringLiteral("cash-flows")};
 }
 
 CommandLine parseCommandLine(const QStringList& arguments) {
@@ -128,7 +129,8 @@ QString helpText() {
         "  -v, --version         show the version and exit\n"
         "\n"
         "Export without a window (no display needed):\n"
-        "  --export STATEMENT    trial-balance, income-statement, equity or balance-sheet;\n"
+        "  --export STATEMENT    trial-balance, income-statement, equity, balance-sheet or\n"
+        "                        cash-flows (the period from the books' journal);\n"
         "                        OUTPUT ending in .pdf writes the printed page, .csv the\n"
         "                        figures with their labels, one line each\n"
         "  --company NAME        the company name on the heading\n"

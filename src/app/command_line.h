@@ -9,7 +9,7 @@ namespace folio::app {
 // file (its extension .pdf or .csv chooses the form), and the company values given on the
 // command line in place of the stored ones.
 struct ExportRequest {
-    QString report; // trial-balance, income-statement, equity or balance-sheet
+    QString report; // trial-balance, income-statement, equity, balance-sheet, cash-flows
     QString books;
     QString output;
     std::optional<QString> company;

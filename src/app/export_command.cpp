@@ -1,11 +1,14 @@
 #include "app/export_command.h"
+#include "cashflow/cash_flow_source.h"
 #include "company/date_rules.h"
 #include "data/file_error.h"
 #include "data/file_table.h"
 #include "data/money.h"
 #include "data/text_rules.h"
 #include "journal/books_journal.h"
+#include "journal/cash_flow_classes.h"
 #include "journal/journal_store.h"
+#include "reports/cash_flow_report.h"
 #include "reports/page_printer.h"
 #include "reports/qt_report_files.h"
 #include "reports/report_layout.h"
@@ -102,6 +105,36 @@ QString missingText(statements::Missing missing) {
                : QStringLiteral("it needs the ending inventory: add --ending-inventory AMOUNT");
 }
 
+// The statement of cash flows, from the period's beginning and the classes kept in the
+// books' journal.
+reports::CashFlowFigures cashFlowFigures(const QString& books, const statements::Statements& s,
+                                         const statements::CompanyInfo& company) {
+    const QString path = journal::BooksJournal::pathFor(books);
+    if (!QFileInfo(path).isFile()) {
+        throw ExportFailure(QStringLiteral("cannot export the cash-flows: %1 has no journal (%2) "
+                                           "to tell where the period begins")
+                                .arg(books, path));
+    }
+    try {
+        journal::JournalStore store;
+        store.open(path);
+        const auto classes = journal::cashFlowClassesIn(store);
+        const cashflow::CashFlows flows = cashflow::cashFlowsOf(
+            s, company, &store, classes.value_or(statements::CashFlowClasses{}));
+        if (!flows.statement) {
+            throw ExportFailure(QStringLiteral("cannot export the cash-flows: the journal %1 "
+                                               "holds no opening entry")
+                                    .arg(path));
+        }
+        return {*flows.statement, cashflow::periodText(*flows.beginning)};
+    } catch (const FileError& error) {
+        throw ExportFailure(QStringLiteral("cannot read the journal %1: %2")
+                                .arg(path, errorMessage(error.number())));
+    } catch (const MoneyOverflow&) {
+        throw ExportFailure(QStringLiteral("the balances are too large to add up"));
+    }
+}
+
 void exportStatement(const ExportRequest& request) {
     const auto index = exportReportNames().indexOf(request.report);
     const auto report = static_cast<Report>(std::max<qsizetype>(index, 0));
@@ -121,11 +154,19 @@ void exportStatement(const ExportRequest& request) {
             QStringLiteral("cannot export the %1: %2").arg(request.report, missingText(s.missing)));
     }
     const reports::ReportHeading heading{company.name, company.date};
+    std::optional<reports::CashFlowFigures> flows;
+    if (report == Report::CashFlows) {
+        flows = cashFlowFigures(request.books, s, company);
+    }
     try {
         if (request.output.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
-            reports::writeTextFile(request.output, reports::statementCsv(report, heading, s));
+            reports::writeTextFile(request.output, flows
+                                                       ? reports::cashFlowCsv(heading, *flows)
+                                                       : reports::statementCsv(report, heading, s));
         } else {
-            reports::writeReportPdf(reports::reportLayout(report, heading, s), request.output);
+            reports::writeReportPdf(flows ? reports::cashFlowLayout(heading, *flows)
+                                          : reports::reportLayout(report, heading, s),
+                                    request.output);
         }
     } catch (const FileError& error) {
         throw ExportFailure(QStringLiteral("cannot write %1: %2")

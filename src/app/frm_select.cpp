@@ -2,6 +2,7 @@
 #include "accounts/setup_tab.h"
 #include "accounts/starter_charts.h"
 #include "app/desktop_window.h"
+#include "cashflow/cash_flow_tab.h"
 #include "company/company_tab.h"
 #include "data/file_error.h"
 #include "data/file_messages.h"
@@ -77,10 +78,12 @@ void frmSelect::buildTabs() {
     place(Tab::IncomeStatement, new statements::IncomeStatementTab(context_, SSTab1_));
     place(Tab::Equity, new statements::EquityTab(context_, SSTab1_));
     place(Tab::BalanceSheet, new statements::BalanceSheetTab(context_, SSTab1_));
+    place(Tab::CashFlows, new cashflow::CashFlowTab(context_, SSTab1_));
     place(Tab::Company, new company::CompanyTab(context_, SSTab1_));
     const std::array<const char*, ui::kTabCount> captions{
         "Setup General Kestrow", "Post to General Kestrow", "Vorelind",      "Trial Balance",
-        "Income Statement",      "Stockholders Equity",     "Balance Sheet", "Company Information"};
+        "Income Statement",      "Stockholders Equity",     "Balance Sheet", "Cash Flows",
+        "Company Information"};
     for (std::size_t i = 0; i < captions.size(); ++i) {
         QWidget* page = pages_[i];
         if (page == nullptr) {
@@ -108,6 +111,8 @@ void frmSelect::wireTabs() {
             [this] { closer_.close(closing::ClosingKind::Monthly); });
     connect(balance, &statements::BalanceSheetTab::yearlyClosingRequested, this,
             [this] { closer_.close(closing::ClosingKind::Yearly); });
+    connect(static_cast<cashflow::CashFlowTab*>(page(Tab::CashFlows)),
+            &cashflow::CashFlowTab::printRequested, this, printer(Report::CashFlows));
 }
 
 void frmSelect::Form_Load() {

@@ -20,7 +20,7 @@ namespace folio::app {
 
 class DesktopWindow;
 
-// The main window: the File menu and the eight tabs. It owns the books and the company
+// The main window: the File menu and the nine tabs. It owns the books and the company
 // information for the whole run, prepares each tab when it is shown and reports what
 // fails there.
 class frmSelect : public QMainWindow, public ui::MainWindowPort {

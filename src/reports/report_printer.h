@@ -1,4 +1,5 @@
 #pragma once
+#include "reports/cash_flow_rows.h"
 #include "reports/page_printer.h"
 #include "reports/print_line.h"
 #include "reports/report_heading.h"
@@ -47,6 +48,9 @@ class ReportPrinter {
     // The statements of the books as they are now, ready for the report; empty (after a
     // message) when an input is missing or the file cannot be read.
     std::optional<statements::Statements> statementsFor(Report report);
+    // The statement of cash flows of the books as they are now, with the classes kept in
+    // their journal (or the defaults); empty after a message when it cannot be made.
+    std::optional<CashFlowFigures> cashFlowsFor();
     ReportHeading heading() const;
     // The print preview of one copy; true when the user goes on to print.
     bool preview(bool setsFont, const std::vector<PrintLine>& lines);

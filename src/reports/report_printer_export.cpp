@@ -1,5 +1,6 @@
 #include "data/books.h"
 #include "data/file_error.h"
+#include "reports/cash_flow_report.h"
 #include "reports/qt_report_files.h"
 #include "reports/report_layout.h"
 #include "reports/report_printer.h"
@@ -22,6 +23,8 @@ QString fileTitleOf(Report report) {
         return QStringLiteral("stockholders equity");
     case Report::BalanceSheet:
         return QStringLiteral("balance sheet");
+    case Report::CashFlows:
+        return QStringLiteral("statement of cash flows");
     }
     return {};
 }
@@ -65,15 +68,19 @@ bool ReportPrinter::exportTo(Report report, const QString& path) {
                                  .arg(QDir::toNativeSeparators(path)));
         return false;
     }
-    const std::optional<statements::Statements> s = statementsFor(report);
-    if (!s) {
+    std::optional<statements::Statements> s;
+    std::optional<CashFlowFigures> flows;
+    if (report == Report::CashFlows ? !(flows = cashFlowsFor()) : !(s = statementsFor(report))) {
         return false;
     }
     try {
         if (isCsv(path)) {
-            writeTextFile(path, statementCsv(report, heading(), *s));
+            writeTextFile(path, flows ? cashFlowCsv(heading(), *flows)
+                                      : statementCsv(report, heading(), *s));
         } else {
-            writeReportPdf(reportLayout(report, heading(), *s), path);
+            writeReportPdf(flows ? cashFlowLayout(heading(), *flows)
+                                 : reportLayout(report, heading(), *s),
+                           path);
         }
         return true;
     } catch (const FileError& error) {

@@ -46,6 +46,8 @@ QString titleOf(Report report) {
         return QStringLiteral("Stockholders' Equity");
     case Report::BalanceSheet:
         return QStringLiteral("Balance Sheet");
+    case Report::CashFlows:
+        return QStringLiteral("Statement of Cash Flows");
     }
     return {};
 }
@@ -164,6 +166,8 @@ QString statementCsv(Report report, const ReportHeading& heading, const Statemen
         break;
     case Report::BalanceSheet:
         balanceSheet(csv, s);
+        break;
+    case Report::CashFlows: // written from figures of its own: cashFlowCsv
         break;
     }
     return csv.text();

@@ -1,0 +1,34 @@
+#include "cashflow/cash_flow_source.h"
+#include "journal/books_journal.h"
+#include "journal/cash_flow_classes.h"
+#include "reports/report_layout.h"
+#include "reports/report_printer.h"
+#include "ui/dialogs.h"
+#include "ui/failure_report.h"
+
+namespace folio::reports {
+
+std::optional<CashFlowFigures> ReportPrinter::cashFlowsFor() {
+    const std::optional<statements::Statements> s = statementsFor(Report::CashFlows);
+    if (!s) {
+        return std::nullopt;
+    }
+    journal::JournalStore* store =
+        ctx_.journal != nullptr && ctx_.journal->isOpen() ? &ctx_.journal->store() : nullptr;
+    cashflow::CashFlows flows;
+    if (!ui::runWithRetry(ctx_.dialogs, [&] {
+            const auto classes =
+                store != nullptr ? journal::cashFlowClassesIn(*store) : std::nullopt;
+            flows = cashflow::cashFlowsOf(*s, ctx_.company, store,
+                                          classes.value_or(statements::CashFlowClasses{}));
+        })) {
+        return std::nullopt;
+    }
+    if (!flows.statement) {
+        ctx_.dialogs.message(cashflow::noBeginningMessage());
+        return std::nullopt;
+    }
+    return CashFlowFigures{*flows.statement, cashflow::periodText(*flows.beginning)};
+}
+
+} // namespace folio::reports

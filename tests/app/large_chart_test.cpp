@@ -1,8 +1,8 @@
 // A chart of a few thousand accounts through the real window: every account is listed,
 // totalled, printed onto as many pages as it needs and carried into the closed copy.
 #include "data/text_rules.h"
-#include "reports/recording_page_printer.h"
 #include "support/books_fixture.h"
+#include "support/recording_page_printer.h"
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QTest>

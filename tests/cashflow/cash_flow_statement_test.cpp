@@ -1,5 +1,5 @@
 #include "statements/cash_flow_statement.h"
-#include "support/books_fixture.h"
+#include "support/record_fixture.h"
 
 using namespace folio::statements;
 

@@ -1,9 +1,9 @@
 #pragma once
 #include "data/books.h"
-#include "reports/recording_page_printer.h"
 #include "reports/report_printer.h"
 #include "statements/company_info.h"
 #include "support/books_fixture.h"
+#include "support/recording_page_printer.h"
 #include <QMap>
 
 // A window that shows nothing.

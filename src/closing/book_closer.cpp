@@ -4,6 +4,7 @@
 #include "data/file_messages.h"
 #include "data/file_table.h"
 #include "journal/books_journal.h"
+#include "journal/cash_flow_classes.h"
 #include "ui/dialogs.h"
 #include "ui/failure_report.h"
 
@@ -59,6 +60,10 @@ void BookCloser::close(ClosingKind kind) {
             journal::BooksJournal::writeClosedCopy(target, selected, closing, closed, carried);
         })) {
         return;
+    }
+    if (ctx_.journal != nullptr && ctx_.journal->isOpen()) {
+        ui::runReported(ctx_.dialogs,
+                        [&] { journal::carryCashFlowClasses(ctx_.journal->store(), target); });
     }
     if (ctx_.journal != nullptr) {
         ui::runReported(ctx_.dialogs, [&] { ctx_.journal->recordClosing(closing, target); });

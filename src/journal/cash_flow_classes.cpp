@@ -1,4 +1,5 @@
 #include "journal/cash_flow_classes.h"
+#include "journal/books_journal.h"
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -29,6 +30,14 @@ void keepCashFlowClasses(JournalStore& store, const statements::CashFlowClasses&
         object.insert(name, statements::cashFlowClassTitle(kind));
     }
     store.setValue(kKey, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)));
+}
+
+void carryCashFlowClasses(JournalStore& books, const QString& closedPath) {
+    if (const auto kept = cashFlowClassesIn(books)) {
+        JournalStore copy;
+        copy.open(BooksJournal::pathFor(closedPath));
+        keepCashFlowClasses(copy, *kept);
+    }
 }
 
 } // namespace folio::journal

@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFocusEvent>
@@ -123,7 +124,7 @@ void writeChart(const QString& path) {
         records.push_back(record);
     }
     QFile::remove(path);
-    folio::FileTable::replaceWhole(path, path + QStringLiteral(".TMP"), records);
+    folio::FileTable::replaceWhole(path, records);
 }
 
 void settle() {
@@ -140,11 +141,45 @@ void shoot(QWidget& window, const QString& folder, const QString& name) {
     std::fprintf(stdout, "%s\n", qPrintable(file));
 }
 
+// The month's entries the statement of cash flows explains: sales, collections, payments,
+// depreciation, equipment for cash and on account, a note repaid, dividends.
+void postMonth(folio::app::frmSelect& window) {
+    const struct {
+        int debit;
+        int credit;
+        const char* amount;
+    } entries[] = {{1, 22, "14800"}, {1, 3, "6200.5"}, {12, 1, "7350.25"}, {29, 1, "4500"},
+                   {34, 10, "700"},  {9, 1, "5200"},   {9, 12, "2600"},    {11, 1, "2500"},
+                   {25, 12, "3900"}, {27, 1, "9000"},  {3, 22, "4100"}};
+    for (const auto& e : entries) {
+        const folio::Money amount =
+            folio::parseAmount(QLatin1String(e.amount)).value_or(folio::Money());
+        window.journalMenu().postBalanced({}, {{e.debit, amount, {}}, {e.credit, {}, amount}});
+    }
+}
+
+// The dialog of cash-flow classes as it first opens, then the equipment made investing and
+// the notes financing.
+void checkClasses(QDialog& classes, const QString& folder) {
+    settle();
+    classes.grab().save(QDir(folder).filePath(QStringLiteral("cash-flow-classes.png")));
+    for (QComboBox* list : classes.findChildren<QComboBox*>()) {
+        const QString account = list->accessibleName();
+        if (account.contains(QLatin1String("Equipment")) ||
+            account.contains(QLatin1String("Furniture"))) {
+            list->setCurrentText(QStringLiteral("Investing"));
+        } else if (account.contains(QLatin1String("Notes Payable"))) {
+            list->setCurrentText(QStringLiteral("Financing"));
+        }
+    }
+    classes.accept();
+}
+
 // Every tab in the order a user visits them, the statements after the company values.
 void tour(folio::app::frmSelect& window, const QString& folder, const QString& size) {
     const QString prefix = QStringLiteral("%1-").arg(size);
     QTabWidget* tabs = window.tabControl();
-    tabs->setCurrentIndex(7);
+    tabs->setCurrentIndex(folio::ui::indexOf(folio::ui::Tab::Company));
     window.findChild<QLineEdit*>(QStringLiteral("txtCompany"))->setText("Kestrow Supply Co.");
     auto* date = window.findChild<QLineEdit*>(QStringLiteral("txtDateOfStatements"));
     date->setText("3/31/2024");
@@ -152,13 +187,18 @@ void tour(folio::app::frmSelect& window, const QString& folder, const QString& s
     QApplication::sendEvent(date, &leave);
     window.findChild<QAbstractButton*>(QStringLiteral("optMdse"))->click();
     window.findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
-    shoot(window, folder, prefix + QStringLiteral("7-company"));
+    shoot(window, folder, prefix + QStringLiteral("8-company"));
     const char* names[] = {"0-setup",         "1-posting",          "2-empty",
                            "3-trial-balance", "4-income-statement", "5-equity",
-                           "6-balance-sheet"};
-    for (int index : {0, 1, 3, 4, 5, 6}) {
+                           "6-balance-sheet", "7-cash-flows"};
+    for (int index : {0, 1, 3, 4, 5, 6, 7}) {
         tabs->setCurrentIndex(index);
         shoot(window, folder, prefix + QLatin1String(names[index]));
+        if (auto* classes = window.findChild<QDialog*>(QStringLiteral("dlgCashFlowClasses"));
+            classes != nullptr && classes->isVisible()) {
+            checkClasses(*classes, folder);
+            shoot(window, folder, prefix + QLatin1String(names[index]));
+        }
     }
 }
 
@@ -196,6 +236,7 @@ int main(int argc, char* argv[]) {
         folio::accounts::starterChartQuestion(QStringLiteral("kestrow.dat")),
         folio::accounts::starterChartChoices());
     window.mnuSelectFile_Click();
+    postMonth(window);
     tour(window, folder, QStringLiteral("full"));
     // The print preview of the trial balance and the user guide.
     window.showTab(folio::ui::Tab::TrialBalance);

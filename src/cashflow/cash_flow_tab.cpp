@@ -42,6 +42,7 @@ CashFlowTab::CashFlowTab(ui::TabContext context, QWidget* parent) : TabPage(cont
     grdCashFlows_->setAccessibleName(QStringLiteral("Statement of Cash Flows"));
     grdCashFlows_->setHorizontalHeaderLabels({QStringLiteral("Line"), QStringLiteral("Current")});
     grdCashFlows_->verticalHeader()->hide();
+    grdCashFlows_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     grdCashFlows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdCashFlows_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdCashFlows_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);

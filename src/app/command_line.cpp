@@ -57,6 +57,7 @@ CommandLine exportLine(const QCommandLineParser& parser) {
     request.company = valueOf(parser, QStringLiteral("company"));
     request.date = valueOf(parser, QStringLiteral("date"));
     request.endingInventory = valueOf(parser, QStringLiteral("ending-inventory"));
+    request.compare = parser.isSet(QStringLiteral("compare"));
     if (const auto typed = valueOf(parser, QStringLiteral("business"))) {
         request.business = businessCode(*typed);
         if (!request.business) {
@@ -87,6 +88,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         {QStringLiteral("date"), QString(), QStringLiteral("date")},
         {QStringLiteral("business"), QString(), QStringLiteral("type")},
         {QStringLiteral("ending-inventory"), QString(), QStringLiteral("amount")},
+        {QStringLiteral("compare"), QString()},
     });
     if (!parser.parse(arguments)) {
         CommandLine line = failure(parser.errorText());
@@ -102,7 +104,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (parser.isSet(QStringLiteral("export"))) {
         return exportLine(parser);
     }
-    for (const char* option : {"company", "date", "business", "ending-inventory"}) {
+    for (const char* option : {"company", "date", "business", "ending-inventory", "compare"}) {
         if (parser.isSet(QLatin1String(option))) {
             return failure(QStringLiteral("--%1 goes with --export").arg(QLatin1String(option)));
         }
@@ -137,6 +139,8 @@ QString helpText() {
         "  --date DATE           the date of the statements\n"
         "  --business TYPE       service or merchandising\n"
         "  --ending-inventory N  the ending inventory of a merchandising business\n"
+        "  --compare             beside the prior period: the books a closed copy was\n"
+        "                        closed from, with the change and the change in percent\n"
         "Without these options the company name, the date and the type of business are\n"
         "those Folio keeps with the books (in their journal, FILE.journal).\n"
         "\n"

@@ -16,6 +16,7 @@ struct ExportRequest {
     std::optional<QString> date;
     std::optional<QString> business; // "Service" or "Mdse"
     std::optional<QString> endingInventory;
+    bool compare = false; // beside the prior period's books
 };
 
 // What the command line asks for.

@@ -1,5 +1,6 @@
 #include "app/export_command.h"
 #include "cashflow/cash_flow_source.h"
+#include "cashflow/prior_column.h"
 #include "company/date_rules.h"
 #include "data/file_error.h"
 #include "data/file_table.h"
@@ -135,6 +136,48 @@ reports::CashFlowFigures cashFlowFigures(const QString& books, const statements:
     }
 }
 
+reports::Comparative comparativeOf(const ExportRequest& request, Report report,
+                                   const statements::Statements& s,
+                                   const statements::CompanyInfo& company,
+                                   const std::optional<reports::CashFlowFigures>& flows) {
+    const QString path = journal::BooksJournal::pathFor(request.books);
+    cashflow::PriorColumn column;
+    try {
+        journal::JournalStore store;
+        if (QFileInfo(path).isFile()) {
+            store.open(path);
+        }
+        column = cashflow::priorColumnOf(report, request.books, store.isOpen() ? &store : nullptr,
+                                         s, company,
+                                         flows ? std::optional(flows->statement) : std::nullopt);
+    } catch (const FileError& error) {
+        throw ExportFailure(QStringLiteral("cannot read the prior period's books: %1")
+                                .arg(errorMessage(error.number())));
+    } catch (const MoneyOverflow&) {
+        throw ExportFailure(QStringLiteral("the balances are too large to add up"));
+    }
+    if (!column.comparative) {
+        throw ExportFailure(QStringLiteral("cannot compare: %1").arg(column.refusal));
+    }
+    return *column.comparative;
+}
+
+void writeComparative(const QString& output, const reports::ReportHeading& heading,
+                      const reports::Comparative& c) {
+    try {
+        if (output.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
+            reports::writeTextFile(output, reports::comparativeCsv(heading, c));
+        } else {
+            reports::writeReportPdf(reports::comparativeLayout(heading, c), output);
+        }
+    } catch (const FileError& error) {
+        throw ExportFailure(
+            QStringLiteral("cannot write %1: %2").arg(output, errorMessage(error.number())));
+    } catch (const reports::PrintError&) {
+        throw ExportFailure(QStringLiteral("cannot write the PDF file %1").arg(output));
+    }
+}
+
 void exportStatement(const ExportRequest& request) {
     const auto index = exportReportNames().indexOf(request.report);
     const auto report = static_cast<Report>(std::max<qsizetype>(index, 0));
@@ -157,6 +200,11 @@ void exportStatement(const ExportRequest& request) {
     std::optional<reports::CashFlowFigures> flows;
     if (report == Report::CashFlows) {
         flows = cashFlowFigures(request.books, s, company);
+    }
+    if (request.compare) {
+        const reports::Comparative c = comparativeOf(request, report, s, company, flows);
+        writeComparative(request.output, heading, c);
+        return;
     }
     try {
         if (request.output.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {

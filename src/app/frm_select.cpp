@@ -53,6 +53,10 @@ void frmSelect::buildMenu() {
     QAction* select = mnuFile->addAction(QStringLiteral("&Select File"));
     select->setObjectName(QStringLiteral("mnuSelectFile"));
     select->setShortcut(QKeySequence::Open);
+    QAction* compare = mnuFile->addAction(QStringLiteral("Compare with &Prior Period"));
+    compare->setObjectName(QStringLiteral("mnuCompare"));
+    compare->setCheckable(true);
+    connect(compare, &QAction::toggled, this, [this](bool on) { reports_.setComparing(on); });
     QAction* exit = mnuFile->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("MnuExit"));
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));

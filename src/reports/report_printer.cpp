@@ -37,6 +37,13 @@ ReportHeading ReportPrinter::heading() const {
 }
 
 std::optional<std::vector<PrintLine>> ReportPrinter::layout(Report report) {
+    if (comparing_) {
+        const std::optional<Comparative> c = comparativeFor(report);
+        if (!c) {
+            return std::nullopt;
+        }
+        return comparativeLayout(heading(), *c);
+    }
     if (report == Report::CashFlows) {
         const std::optional<CashFlowFigures> flows = cashFlowsFor();
         if (!flows) {

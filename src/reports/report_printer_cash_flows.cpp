@@ -1,4 +1,6 @@
 #include "cashflow/cash_flow_source.h"
+#include "cashflow/prior_column.h"
+#include "data/books.h"
 #include "journal/books_journal.h"
 #include "journal/cash_flow_classes.h"
 #include "reports/report_layout.h"
@@ -29,6 +31,28 @@ std::optional<CashFlowFigures> ReportPrinter::cashFlowsFor() {
         return std::nullopt;
     }
     return CashFlowFigures{*flows.statement, cashflow::periodText(*flows.beginning)};
+}
+
+std::optional<Comparative> ReportPrinter::comparativeFor(Report report) {
+    std::optional<statements::Statements> s = statementsFor(report);
+    std::optional<CashFlowFigures> flows;
+    if (!s || (report == Report::CashFlows && !(flows = cashFlowsFor()))) {
+        return std::nullopt;
+    }
+    journal::JournalStore* store =
+        ctx_.journal != nullptr && ctx_.journal->isOpen() ? &ctx_.journal->store() : nullptr;
+    cashflow::PriorColumn column;
+    if (!ui::runWithRetry(ctx_.dialogs, [&] {
+            column =
+                cashflow::priorColumnOf(report, ctx_.books.path(), store, *s, ctx_.company,
+                                        flows ? std::optional(flows->statement) : std::nullopt);
+        })) {
+        return std::nullopt;
+    }
+    if (!column.comparative) {
+        ctx_.dialogs.message(column.refusal);
+    }
+    return column.comparative;
 }
 
 } // namespace folio::reports

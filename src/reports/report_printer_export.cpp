@@ -54,6 +54,32 @@ std::optional<QString> ReportPrinter::exportReport(Report report) {
     return chosen;
 }
 
+bool ReportPrinter::exportComparative(Report report, const QString& path) {
+    const std::optional<Comparative> c = comparativeFor(report);
+    if (!c) {
+        return false;
+    }
+    try {
+        if (isCsv(path)) {
+            writeTextFile(path, comparativeCsv(heading(), *c));
+        } else {
+            writeReportPdf(comparativeLayout(heading(), *c), path);
+        }
+        return true;
+    } catch (const FileError& error) {
+        ctx_.dialogs.message(QStringLiteral("The %1 could not be written to %2.\n\n%3")
+                                 .arg(fileTitleOf(report), QDir::toNativeSeparators(path),
+                                      errorMessage(error.number())),
+                             ui::MessageIcon::Critical);
+    } catch (const PrintError&) {
+        ctx_.dialogs.message(QStringLiteral("The %1 could not be written to %2. Check that "
+                                            "the folder exists and that you may write there.")
+                                 .arg(fileTitleOf(report), QDir::toNativeSeparators(path)),
+                             ui::MessageIcon::Critical);
+    }
+    return false;
+}
+
 bool ReportPrinter::exportTo(Report report, const QString& path) {
     if (!isCsv(path) && !isPdf(path)) {
         ctx_.dialogs.message(QStringLiteral("Folio exports to a PDF file (.pdf) or a CSV file "
@@ -67,6 +93,9 @@ bool ReportPrinter::exportTo(Report report, const QString& path) {
                                             "the export.")
                                  .arg(QDir::toNativeSeparators(path)));
         return false;
+    }
+    if (comparing_) {
+        return exportComparative(report, path);
     }
     std::optional<statements::Statements> s;
     std::optional<CashFlowFigures> flows;

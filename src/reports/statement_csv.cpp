@@ -36,7 +36,9 @@ class Csv {
     QString text_;
 };
 
-QString titleOf(Report report) {
+} // namespace
+
+QString statementTitle(Report report) {
     switch (report) {
     case Report::TrialBalance:
         return QStringLiteral("Trial Balance");
@@ -51,6 +53,8 @@ QString titleOf(Report report) {
     }
     return {};
 }
+
+namespace {
 
 void trialBalance(Csv& csv, const Statements& s) {
     csv.line({QStringLiteral("Account"), QStringLiteral("Current Debit"),
@@ -148,7 +152,7 @@ QString csvAmount(Money amount) {
 QString statementCsv(Report report, const ReportHeading& heading, const Statements& s) {
     Csv csv;
     csv.line({QStringLiteral("Company"), csvText(heading.company)});
-    csv.line({QStringLiteral("Statement"), titleOf(report)});
+    csv.line({QStringLiteral("Statement"), statementTitle(report)});
     csv.line({QStringLiteral("Date"), csvText(heading.date)});
     if (report != Report::TrialBalance) {
         csv.line(

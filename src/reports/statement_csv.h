@@ -14,6 +14,9 @@ namespace folio::reports {
 // column.
 QString statementCsv(Report report, const ReportHeading& heading, const statements::Statements& s);
 
+// The statement's title as its CSV file names it ("Balance Sheet").
+QString statementTitle(Report report);
+
 // A field quoted when it holds a comma, a quote or a line break.
 QString csvField(const QString& text);
 // A text the user typed (a name, the company), kept from being read as a formula by a

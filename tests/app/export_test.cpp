@@ -165,6 +165,7 @@ TEST_F(ExportTest, CommandLineExportWritesWhatTheWindowExportsOrSaysWhyNot) {
         {{"trial-balance", books, path("t.pdf"), "--date", "31/31/06"}, 1, "31/31/06"},
         {{"trial-balance", books, path("gone/t.csv")}, 1, "cannot write"},
         {{"ledger", books, path("t.pdf")}, 2, "unknown statement"},
+        {{"trial-balance", books, path("c.csv"), "--compare"}, 1, "no prior period"},
         {{"cash-flows", path("nojournal.dat"), path("c.csv"), "--business", "service"},
          1,
          "has no journal"},

@@ -1,3 +1,4 @@
+#include "reports/comparative.h"
 #include "statements/cash_flow_statement.h"
 #include "support/record_fixture.h"
 
@@ -112,6 +113,31 @@ TEST(CashFlowStatement, NonCashEntriesTakenBackOrTouchingIncomeAreNotListed) {
     EXPECT_TRUE(s.nonCash.empty());
     EXPECT_TRUE(s.investing.empty());
     EXPECT_TRUE(s.netChange.isZero());
+}
+
+} // namespace
+
+namespace {
+
+TEST(Comparative, ChangeInPercentIsBlankWhereThePriorFigureIsZero) {
+    const struct {
+        const char* current;
+        const char* prior;
+        const char* percent;
+    } cases[] = {
+        {"110", "100", "10.0%"},
+        {"0", "100", "-100.0%"},
+        {"100", "0", ""},
+        {"-50", "200", "-125.0%"},
+        {"1", "3", "-66.7%"},
+        {"50", "-100", "150.0%"},
+        {"92233720368547", "-92233720368547", "200.0%"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(folio::reports::changePercent(money(c.current), money(c.prior)),
+                  QString::fromLatin1(c.percent))
+            << c.current << " " << c.prior;
+    }
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "cashflow/cash_flow_source.h"
+#include "cashflow/prior_column.h"
 #include "closing/closing_rules.h"
 #include "data/file_table.h"
 #include "data/text_rules.h"
@@ -7,7 +8,9 @@
 #include "reports/cash_flow_rows.h"
 #include "support/record_fixture.h"
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace folio::statements;
@@ -39,6 +42,43 @@ struct OpenBooks {
     }
 };
 
+// The comparative columns of a closed copy: the balance sheet's prior column is the balance
+// sheet of the books it was closed from, and the cash flows' prior column last month's figures.
+void expectPriorColumns(OpenBooks& books, const Statements& now, const CompanyInfo& company,
+                        const CashFlowStatement& flows, const std::vector<QString>& lastMonth) {
+    using folio::reports::Report;
+    const auto sheet = folio::cashflow::priorColumnOf(Report::BalanceSheet, books.path,
+                                                      &books.journal.store(), now, company, flows);
+    ASSERT_TRUE(sheet.comparative) << sheet.refusal.toStdString();
+    const auto beginning = folio::journal::periodBeginningIn(books.journal.store());
+    const QString prior = beginning->closedFrom;
+    const auto priorRows = folio::reports::statementRows(
+        Report::BalanceSheet,
+        computeStatements(tableOf(readAccounts(prior)),
+                          beginningCompany(tableOf(beginning->records), company)));
+    ASSERT_EQ(sheet.comparative->rows.size(), priorRows.size());
+    for (std::size_t i = 0; i < priorRows.size(); ++i) {
+        EXPECT_EQ(sheet.comparative->rows[i].prior, priorRows[i].amount) << i;
+    }
+    EXPECT_TRUE(sheet.comparative->source.contains(QFileInfo(prior).fileName()));
+    const auto cash = folio::cashflow::priorColumnOf(Report::CashFlows, books.path,
+                                                     &books.journal.store(), now, company, flows);
+    ASSERT_TRUE(cash.comparative);
+    std::vector<QString> priorShown;
+    for (const auto& row : cash.comparative->rows) {
+        if (row.kind != folio::reports::StatementRow::Kind::Heading && !lastMonth.empty() &&
+            std::find_if(lastMonth.begin(), lastMonth.end(), [&row](const QString& l) {
+                return l.startsWith(row.label + u'=');
+            }) != lastMonth.end()) {
+            priorShown.push_back(row.label + u'=' + formatCurrency(row.prior));
+        }
+    }
+    std::vector<QString> expected = lastMonth;
+    std::sort(priorShown.begin(), priorShown.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(priorShown, expected);
+}
+
 // Runs the months of tests/cashflow/data/three_months.txt: each month's entries posted, its
 // statement of cash flows against the figures worked out by hand, then the month closed
 // and the closed copy selected, as a bookkeeper does.
@@ -51,6 +91,7 @@ TEST(ThreeClosedMonths, CashFlowsOfEachMonthMatchTheFiguresWorkedByHand) {
     CashFlowClasses classes;
     std::vector<AccountRecord> opening;
     std::vector<QString> expected;
+    std::vector<QString> priorExpected;
     QString where;
     int month = 0;
     for (const QString& raw : QString::fromUtf8(data.readAll()).split(u'\n')) {
@@ -102,6 +143,10 @@ TEST(ThreeClosedMonths, CashFlowsOfEachMonthMatchTheFiguresWorkedByHand) {
             }
             EXPECT_EQ(shown, expected) << where.toStdString() << " month " << month;
             EXPECT_TRUE(flows.statement->checkDifference().isZero());
+            if (month > 1) {
+                expectPriorColumns(books, now, company, *flows.statement, priorExpected);
+            }
+            priorExpected = expected;
 
             const QString closed =
                 folio::closing::closedPath(books.path, folio::closing::ClosingKind::Monthly);
@@ -111,10 +156,24 @@ TEST(ThreeClosedMonths, CashFlowsOfEachMonthMatchTheFiguresWorkedByHand) {
                                            *now.closing),
                 {});
             journal::carryCashFlowClasses(books.journal.store(), closed);
+            books.journal.recordClosing(QStringLiteral("Monthly closing"), closed);
             books.open(closed);
         }
     }
     EXPECT_EQ(month, 3);
+
+    // The books of the last month changed after their closing: the prior column says so.
+    const QString prior = journal::periodBeginningIn(books.journal.store())->closedFrom;
+    OpenBooks changed;
+    changed.open(prior);
+    changed.journal.post({changed.files, 1, prior}, {}, {1, money("5"), {}});
+    const Statements now = computeStatements(tableOf(readAccounts(books.path)), company);
+    const auto column =
+        folio::cashflow::priorColumnOf(folio::reports::Report::TrialBalance, books.path,
+                                       &books.journal.store(), now, company, std::nullopt);
+    ASSERT_TRUE(column.comparative);
+    EXPECT_TRUE(column.comparative->source.contains(QStringLiteral("reopened and changed on")))
+        << column.comparative->source.toStdString();
 }
 
 } // namespace

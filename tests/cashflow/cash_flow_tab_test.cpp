@@ -1,5 +1,6 @@
 #include "journal/cash_flow_classes.h"
 #include "support/books_fixture.h"
+#include <QAction>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
@@ -75,6 +76,18 @@ TEST_F(CashFlowTabTest, PrintsTheStatementWithItsCheckLine) {
     ASSERT_TRUE(lines);
     EXPECT_GT(lines->size(), 20u);
     EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join('|').toStdString();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CashFlowTabTest, CompareWithPriorPeriodSaysWhenTheBooksWereNeverClosed) {
+    find<QAction>(QStringLiteral("mnuCompare"))->trigger();
+    EXPECT_TRUE(window->reports().comparing());
+    EXPECT_FALSE(window->reports().layout(reports::Report::BalanceSheet));
+    EXPECT_TRUE(dialogs.messages().join('|').contains(QStringLiteral("no prior period")))
+        << dialogs.messages().join('|').toStdString();
 }
 
 } // namespace

@@ -33,24 +33,24 @@ struct ExportFailure : std::runtime_error {
         : std::runtime_error(text.toLocal8Bit().toStdString()) {}
 };
 
-// The accounts file read without writing to it, record by record as the tabs read it (a
-// last partial record is filled with zero bytes).
-AccountTable readBooks(const QString& path) {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+// The statements of the accounts file, read without writing to it a chunk at a time as
+// the tabs read it (a last partial record is filled with zero bytes).
+statements::Statements statementsOf(FileTable& files, const QString& path,
+                                    const statements::CompanyInfo& company) {
+    const int number = files.freeFile();
+    try {
+        files.openForReading(number, path);
+    } catch (const FileError&) {
         throw ExportFailure(QStringLiteral("cannot read the accounts file %1").arg(path));
     }
-    const QByteArray bytes = file.readAll();
-    AccountTable table;
-    const int count = recordCountOf(bytes.size());
-    for (int i = 0; i < count; ++i) {
-        RecordBytes raw{};
-        const qsizetype at = qsizetype{i} * qsizetype{RecordLayout::kRecordSize};
-        const qsizetype size = std::min<qsizetype>(bytes.size() - at, qsizetype{raw.size()});
-        std::copy_n(bytes.constData() + at, std::max<qsizetype>(size, 0), raw.begin());
-        table.records.push_back(AccountRecord::decode(raw));
+    try {
+        return statements::computeStatements(files, number, company);
+    } catch (const FileError& error) {
+        throw ExportFailure(QStringLiteral("cannot read the accounts file %1: %2")
+                                .arg(path, errorMessage(error.number())));
+    } catch (const MoneyOverflow&) {
+        throw ExportFailure(QStringLiteral("the balances are too large to add up"));
     }
-    return table;
 }
 
 // The company values the window kept with the books in their journal, when there is one.
@@ -186,12 +186,8 @@ void exportStatement(const ExportRequest& request) {
         throw ExportFailure(QStringLiteral("the output would replace the accounts file"));
     }
     const statements::CompanyInfo company = companyOf(request);
-    statements::Statements s;
-    try {
-        s = statements::computeStatements(readBooks(request.books), company);
-    } catch (const MoneyOverflow&) {
-        throw ExportFailure(QStringLiteral("the balances are too large to add up"));
-    }
+    FileTable files; // the listed accounts are read again as the statement is written
+    const statements::Statements s = statementsOf(files, request.books, company);
     if (report != Report::TrialBalance && s.missing != statements::Missing::Nothing) {
         throw ExportFailure(
             QStringLiteral("cannot export the %1: %2").arg(request.report, missingText(s.missing)));
@@ -208,9 +204,13 @@ void exportStatement(const ExportRequest& request) {
     }
     try {
         if (request.output.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
-            reports::writeTextFile(request.output, flows
-                                                       ? reports::cashFlowCsv(heading, *flows)
-                                                       : reports::statementCsv(report, heading, s));
+            if (flows) {
+                reports::writeTextFile(request.output, reports::cashFlowCsv(heading, *flows));
+            } else {
+                reports::writeTextFile(request.output, [&](const auto& write) {
+                    reports::writeStatementCsv(report, heading, s, write);
+                });
+            }
         } else {
             reports::writeReportPdf(flows ? reports::cashFlowLayout(heading, *flows)
                                           : reports::reportLayout(report, heading, s),

@@ -104,8 +104,13 @@ bool ReportPrinter::exportTo(Report report, const QString& path) {
     }
     try {
         if (isCsv(path)) {
-            writeTextFile(path, flows ? cashFlowCsv(heading(), *flows)
-                                      : statementCsv(report, heading(), *s));
+            if (flows) {
+                writeTextFile(path, cashFlowCsv(heading(), *flows));
+            } else {
+                writeTextFile(path, [&](const auto& write) {
+                    writeStatementCsv(report, heading(), *s, write);
+                });
+            }
         } else {
             writeReportPdf(flows ? cashFlowLayout(heading(), *flows)
                                  : reportLayout(report, heading(), *s),

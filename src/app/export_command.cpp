@@ -14,6 +14,7 @@
 #include "reports/qt_report_files.h"
 #include "reports/report_layout.h"
 #include "reports/statement_csv.h"
+#include "session/books_session.h"
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -57,17 +58,12 @@ statements::Statements statementsOf(FileTable& files, const QString& path,
 // A journal that cannot be read leaves them to the command line, with a warning.
 statements::CompanyInfo storedCompany(const QString& books) {
     statements::CompanyInfo company;
-    const QString path = journal::BooksJournal::pathFor(books);
-    if (!QFileInfo(path).isFile()) {
-        return company;
-    }
     try {
-        journal::JournalStore store;
-        store.open(path);
-        journal::fillIn(company, journal::BooksJournal::companyValuesIn(store));
+        journal::fillIn(company, session::BooksSession::storedCompanyValues(books));
     } catch (const FileError& error) {
         std::fprintf(stderr, "folio: the company information kept in %s cannot be read (%s)\n",
-                     qPrintable(path), qPrintable(errorMessage(error.number())));
+                     qPrintable(session::BooksSession::journalPathFor(books)),
+                     qPrintable(errorMessage(error.number())));
     }
     return company;
 }

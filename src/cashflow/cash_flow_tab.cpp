@@ -90,7 +90,7 @@ std::optional<ui::Tab> CashFlowTab::enter() {
         return ui::Tab::Company;
     }
     journal::JournalStore* store =
-        ctx_.journal != nullptr && ctx_.journal->isOpen() ? &ctx_.journal->store() : nullptr;
+        ctx_.session.hasJournal() ? &ctx_.session.journalStore() : nullptr;
     const auto kept = store != nullptr ? journal::cashFlowClassesIn(*store) : std::nullopt;
     const CashFlows flows =
         cashFlowsOf(s, ctx_.company, store, kept.value_or(statements::CashFlowClasses{}));
@@ -131,18 +131,17 @@ void CashFlowTab::show(const statements::CashFlowStatement& s) {
 }
 
 void CashFlowTab::checkClasses(const AccountTable& table) {
-    if (ctx_.journal == nullptr || !ctx_.journal->isOpen()) {
+    if (!ctx_.session.hasJournal()) {
         ctx_.dialogs.message(noBeginningMessage());
         return;
     }
-    const auto kept = journal::cashFlowClassesIn(ctx_.journal->store());
+    const auto kept = ctx_.session.cashFlowClasses();
     auto* dialog =
         new CashFlowClassDialog(table, kept.value_or(statements::CashFlowClasses{}), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         const statements::CashFlowClasses chosen = dialog->classes();
-        if (ui::runReported(ctx_.dialogs,
-                            [&] { journal::keepCashFlowClasses(ctx_.journal->store(), chosen); })) {
+        if (ui::reportChange(ctx_.dialogs, ctx_.session.keepCashFlowClasses(chosen))) {
             ui::runWithRetry(ctx_.dialogs, [this] { enter(); });
         }
     });

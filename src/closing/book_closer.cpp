@@ -3,8 +3,6 @@
 #include "data/file_lock.h"
 #include "data/file_messages.h"
 #include "data/file_table.h"
-#include "journal/books_journal.h"
-#include "journal/cash_flow_classes.h"
 #include "ui/dialogs.h"
 #include "ui/failure_report.h"
 
@@ -54,19 +52,8 @@ void BookCloser::close(ClosingKind kind) {
     const QString closing = QStringLiteral("%1 closing")
                                 .arg(kind == ClosingKind::Monthly ? QStringLiteral("Monthly")
                                                                   : QStringLiteral("Yearly"));
-    journal::CompanyValues carried = journal::companyValuesOf(ctx_.company);
-    carried.statementsDate.clear(); // the next period has a date of its own
-    if (!ui::runReported(ctx_.dialogs, [&] {
-            journal::BooksJournal::writeClosedCopy(target, selected, closing, closed, carried);
-        })) {
+    if (!ui::reportChange(ctx_.dialogs, ctx_.session.close(closing, target, closed))) {
         return;
-    }
-    if (ctx_.journal != nullptr && ctx_.journal->isOpen()) {
-        ui::runReported(ctx_.dialogs,
-                        [&] { journal::carryCashFlowClasses(ctx_.journal->store(), target); });
-    }
-    if (ctx_.journal != nullptr) {
-        ui::runReported(ctx_.dialogs, [&] { ctx_.journal->recordClosing(closing, target); });
     }
     ctx_.books.close();
     ctx_.dialogs.message(QStringLiteral("The %1 books were closed into\n%2\n\n%3 was not changed. "

@@ -16,7 +16,7 @@ std::optional<CashFlowFigures> ReportPrinter::cashFlowsFor() {
         return std::nullopt;
     }
     journal::JournalStore* store =
-        ctx_.journal != nullptr && ctx_.journal->isOpen() ? &ctx_.journal->store() : nullptr;
+        ctx_.session.hasJournal() ? &ctx_.session.journalStore() : nullptr;
     cashflow::CashFlows flows;
     if (!ui::runWithRetry(ctx_.dialogs, [&] {
             const auto classes =
@@ -40,7 +40,7 @@ std::optional<Comparative> ReportPrinter::comparativeFor(Report report) {
         return std::nullopt;
     }
     journal::JournalStore* store =
-        ctx_.journal != nullptr && ctx_.journal->isOpen() ? &ctx_.journal->store() : nullptr;
+        ctx_.session.hasJournal() ? &ctx_.session.journalStore() : nullptr;
     cashflow::PriorColumn column;
     if (!ui::runWithRetry(ctx_.dialogs, [&] {
             column =

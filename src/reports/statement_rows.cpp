@@ -1,5 +1,6 @@
 #include "data/account_types.h"
 #include "reports/comparative.h"
+#include <map>
 
 namespace folio::reports {
 
@@ -14,12 +15,18 @@ class Rows {
     void total(const char* label, const Amounts& amounts) {
         rows_.push_back({Kind::Total, QString::fromLatin1(label), amounts.current});
     }
+    // The accounts of one type code, in file order. The listed accounts are visited once
+    // (read again from the file when the statements were computed as it streamed by).
     void accounts(const char* code) {
-        for (int number : s_.trial.listed) {
-            const AccountRecord& r = s_.record(number);
-            if (r.type == QLatin1String(code)) {
-                rows_.push_back({Kind::Detail, r.name, r.current});
-            }
+        if (!gathered_) {
+            gathered_ = true;
+            s_.forEachListed({}, [this](int, const AccountRecord& r) {
+                byType_[r.type].push_back({Kind::Detail, r.name, r.current});
+            });
+        }
+        const auto found = byType_.find(QString::fromLatin1(code));
+        if (found != byType_.end()) {
+            rows_.insert(rows_.end(), found->second.begin(), found->second.end());
         }
     }
     std::vector<StatementRow> take() { return std::move(rows_); }
@@ -27,6 +34,8 @@ class Rows {
   private:
     const Statements& s_;
     std::vector<StatementRow> rows_;
+    bool gathered_ = false;
+    std::map<QString, std::vector<StatementRow>> byType_;
 };
 
 } // namespace

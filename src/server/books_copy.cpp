@@ -1,5 +1,4 @@
 #include "server/books_copy.h"
-#include "journal/books_journal.h"
 #include "journal/journal_store.h"
 #include "journal/sqlite_db.h"
 #include "server/server_rows.h"
@@ -212,7 +211,7 @@ void writeJournal(pqxx::connection_base& c, int books, const QString& path) {
 } // namespace
 
 void copyServerToFile(const ServerAddress& from, const QString& filePath) {
-    const QString journalPath = journal::BooksJournal::pathFor(filePath);
+    const QString journalPath = journal::journalPathOf(filePath);
     if (QFileInfo::exists(filePath) || QFileInfo::exists(journalPath)) {
         throw ServerError(QStringLiteral("%1 exists already; a copy never writes over books. "
                                          "Choose a new name.")
@@ -249,7 +248,7 @@ void copyServerToFile(const ServerAddress& from, const QString& filePath) {
 
 void copyFileToServer(const QString& filePath, const ServerAddress& to) {
     const QByteArray bytes = readBooksFile(filePath);
-    const QString journalPath = journal::BooksJournal::pathFor(filePath);
+    const QString journalPath = journal::journalPathOf(filePath);
     ServerBooks server(to);
     try {
         pqxx::transaction<pqxx::isolation_level::serializable> t(server.connection());

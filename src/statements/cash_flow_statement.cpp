@@ -32,13 +32,15 @@ Money movement(const MovedLine& line) {
 
 class Changes {
   public:
-    void add(const AccountTable& table, bool atBeginning) {
-        for (const AccountRecord& a : table.records) {
+    // The accounts that have a class, from the table or read again from the file when the
+    // statements were computed as it streamed by.
+    void add(const Statements& s, bool atBeginning) {
+        s.forEachListed({"D1", "C1", "C2", "C3C", "C3", "D3"}, [&](int, const AccountRecord& a) {
             if (hasCashFlowClass(a.type)) {
                 (atBeginning ? find(a.name, a.type).beginning : find(a.name, a.type).now) +=
                     a.current;
             }
-        }
+        });
     }
     AccountChange& find(const QString& name, const QString& type) {
         for (AccountChange& c : changes_) {
@@ -158,8 +160,8 @@ CashFlowStatement computeCashFlows(const Statements& beginning, const Statements
                                    const std::vector<MovedEntry>& entries) {
     CashFlowStatement s;
     Changes changes;
-    changes.add(now.table, false);
-    changes.add(beginning.table, true);
+    changes.add(now, false);
+    changes.add(beginning, true);
     s.nonCash = leaveOutNonCash(changes, classes, entries);
     s.netIncome = now.income->netIncome.current - beginning.income->netIncome.current;
     const Money inventoryChange =

@@ -1,6 +1,7 @@
 #include "ui/failure_report.h"
 #include "data/file_error.h"
 #include "data/money.h"
+#include "session/change_result.h"
 #include "ui/dialogs.h"
 
 namespace folio::ui {
@@ -39,6 +40,15 @@ bool runReported(Dialogs& dialogs, const std::function<void()>& command) {
         dialogs.message(overflowMessage());
     }
     return false;
+}
+
+bool reportChange(Dialogs& dialogs, const session::ChangeResult& result) {
+    if (result.refused) {
+        dialogs.message(*result.refused);
+    } else if (result.failed) {
+        runReported(dialogs, [&result] { throw *result.failed; });
+    }
+    return result.tookEffect;
 }
 
 } // namespace folio::ui

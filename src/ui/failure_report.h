@@ -1,9 +1,17 @@
 #pragma once
 #include <functional>
 
+namespace folio::session {
+struct ChangeResult;
+}
+
 namespace folio::ui {
 
 class Dialogs;
+
+// Tells the user what became of a change that did not simply succeed (a refusal in its
+// words, a failure as the program's message); true when the books hold the change.
+bool reportChange(Dialogs& dialogs, const session::ChangeResult& result);
 
 // Runs a step and reports a file failure as the program's message: a beep, the message
 // for the error number with the critical icon; OK tries the step again, Cancel gives up.

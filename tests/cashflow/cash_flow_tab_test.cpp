@@ -57,7 +57,7 @@ TEST_F(CashFlowTabTest, TheClassesAskedFirstAreKeptAndShapeTheStatement) {
     EXPECT_FALSE(shown.contains(QStringLiteral("Increase in Accounts Payable=$1,000.00")));
     EXPECT_EQ(text(QStringLiteral("txtNetChange")), QStringLiteral("($2,200.00)"));
     EXPECT_EQ(text(QStringLiteral("txtCashChange")), QStringLiteral("($2,200.00)"));
-    const auto kept = journal::cashFlowClassesIn(window->journalMenu().journal().store());
+    const auto kept = window->session().cashFlowClasses();
     ASSERT_TRUE(kept);
     EXPECT_EQ(kept->at(QStringLiteral("Truck")), statements::CashFlowClass::Investing);
 

@@ -17,11 +17,11 @@ TEST_F(PeriodBeginningTest, BooksNeverClosedBeginAtTheOpeningEntry) {
     records.push_back(account("Equipment", "D1"));
     start(records);
     const int equipment = static_cast<int>(records.size());
-    journal.postBalanced(file(), {}, {{equipment, money("700"), {}}, {3, {}, money("700")}});
+    session.postBalanced({}, {{equipment, money("700"), {}}, {3, {}, money("700")}}).orThrow();
     post(1, "0", "100"); // cash paid out, its other side posted alone
     post(7, "100");
 
-    const std::optional<PeriodBeginning> beginning = periodBeginningIn(journal.store());
+    const std::optional<PeriodBeginning> beginning = periodBeginningIn(store());
     ASSERT_TRUE(beginning);
     EXPECT_FALSE(beginning->closedCopy);
     EXPECT_EQ(beginning->records, records);
@@ -30,7 +30,7 @@ TEST_F(PeriodBeginningTest, BooksNeverClosedBeginAtTheOpeningEntry) {
     const CompanyInfo company{{}, {}, Business::Service, std::nullopt};
     const CashFlowClasses classes{{QStringLiteral("Equipment"), CashFlowClass::Investing}};
     const Statements now = computeStatements(tableOf(readAccounts(books)), company);
-    const auto flows = folio::cashflow::cashFlowsOf(now, company, &journal.store(), classes);
+    const auto flows = folio::cashflow::cashFlowsOf(now, company, &store(), classes);
     ASSERT_TRUE(flows.statement);
     EXPECT_TRUE(flows.statement->investing.empty());
     EXPECT_EQ(flows.statement->nonCash.size(), 1u);

@@ -6,6 +6,7 @@
 #include "journal/books_journal.h"
 #include "journal/cash_flow_classes.h"
 #include "reports/cash_flow_rows.h"
+#include "session/books_session.h"
 #include "support/record_fixture.h"
 #include <QFile>
 #include <QFileInfo>
@@ -17,19 +18,18 @@ using namespace folio::statements;
 
 namespace {
 
-// Books kept as the window keeps them: the file under a handle and its journal open.
+// Books kept as the window keeps them: selected in a books session with their journal open.
 struct OpenBooks {
     QString path;
-    FileTable files;
-    journal::BooksJournal journal;
+    folio::session::BooksSession session;
 
     void open(const QString& at) {
-        journal.close();
-        files.closeAll();
+        session.release();
         path = at;
-        files.open(1, path);
-        journal.open({files, 1, path});
+        session.books().select(path);
+        session.openJournal();
     }
+    journal::JournalStore& store() { return session.journalStore(); }
     int recordNamed(const QString& name) {
         const std::vector<AccountRecord> records = readAccounts(path);
         for (std::size_t i = 0; i < records.size(); ++i) {
@@ -48,9 +48,9 @@ void expectPriorColumns(OpenBooks& books, const Statements& now, const CompanyIn
                         const CashFlowStatement& flows, const std::vector<QString>& lastMonth) {
     using folio::reports::Report;
     const auto sheet = folio::cashflow::priorColumnOf(Report::BalanceSheet, books.path,
-                                                      &books.journal.store(), now, company, flows);
+                                                      &books.store(), now, company, flows);
     ASSERT_TRUE(sheet.comparative) << sheet.refusal.toStdString();
-    const auto beginning = folio::journal::periodBeginningIn(books.journal.store());
+    const auto beginning = folio::journal::periodBeginningIn(books.store());
     const QString prior = beginning->closedFrom;
     const auto priorRows = folio::reports::statementRows(
         Report::BalanceSheet,
@@ -61,8 +61,8 @@ void expectPriorColumns(OpenBooks& books, const Statements& now, const CompanyIn
         EXPECT_EQ(sheet.comparative->rows[i].prior, priorRows[i].amount) << i;
     }
     EXPECT_TRUE(sheet.comparative->source.contains(QFileInfo(prior).fileName()));
-    const auto cash = folio::cashflow::priorColumnOf(Report::CashFlows, books.path,
-                                                     &books.journal.store(), now, company, flows);
+    const auto cash = folio::cashflow::priorColumnOf(Report::CashFlows, books.path, &books.store(),
+                                                     now, company, flows);
     ASSERT_TRUE(cash.comparative);
     std::vector<QString> priorShown;
     for (const auto& row : cash.comparative->rows) {
@@ -117,22 +117,22 @@ TEST(ThreeClosedMonths, CashFlowsOfEachMonthMatchTheFiguresWorkedByHand) {
                 const QString path = dir.filePath(where + QStringLiteral(".dat"));
                 writeAccounts(path, opening);
                 books.open(path);
-                journal::keepCashFlowClasses(books.journal.store(), classes);
+                books.session.keepCashFlowClasses(classes).orThrow();
             }
             company.endingInventory = parseAmount(f[0]);
             expected.clear();
         } else if (word == u"entry") {
-            books.journal.postBalanced({books.files, 1, books.path}, {},
-                                       {{books.recordNamed(f[0]), *parseAmount(f[2]), {}},
-                                        {books.recordNamed(f[1]), {}, *parseAmount(f[2])}});
+            books.session
+                .postBalanced({}, {{books.recordNamed(f[0]), *parseAmount(f[2]), {}},
+                                   {books.recordNamed(f[1]), {}, *parseAmount(f[2])}})
+                .orThrow();
         } else if (word == u"row") {
             expected.push_back(f[0] + u'=' + formatCurrency(*parseAmount(f[1])));
         } else if (word == u"close") {
             const Statements now = computeStatements(tableOf(readAccounts(books.path)), company);
-            const auto kept = journal::cashFlowClassesIn(books.journal.store());
+            const auto kept = books.session.cashFlowClasses();
             ASSERT_TRUE(kept);
-            const auto flows =
-                folio::cashflow::cashFlowsOf(now, company, &books.journal.store(), *kept);
+            const auto flows = folio::cashflow::cashFlowsOf(now, company, &books.store(), *kept);
             ASSERT_TRUE(flows.statement);
             EXPECT_EQ(flows.beginning->closedCopy, month > 1);
             std::vector<QString> shown;
@@ -150,27 +150,27 @@ TEST(ThreeClosedMonths, CashFlowsOfEachMonthMatchTheFiguresWorkedByHand) {
 
             const QString closed =
                 folio::closing::closedPath(books.path, folio::closing::ClosingKind::Monthly);
-            journal::BooksJournal::writeClosedCopy(
-                closed, books.path, QStringLiteral("Monthly closing"),
-                folio::closing::closeBooks(now.table, folio::closing::ClosingKind::Monthly,
-                                           *now.closing),
-                {});
-            journal::carryCashFlowClasses(books.journal.store(), closed);
-            books.journal.recordClosing(QStringLiteral("Monthly closing"), closed);
+            // closed as the closing tab closes them: the session carries the classes along
+            books.session
+                .close(QStringLiteral("Monthly closing"), closed,
+                       folio::closing::closeBooks(now.table, folio::closing::ClosingKind::Monthly,
+                                                  *now.closing))
+                .orThrow();
             books.open(closed);
+            EXPECT_EQ(books.session.cashFlowClasses(), classes);
         }
     }
     EXPECT_EQ(month, 3);
 
     // The books of the last month changed after their closing: the prior column says so.
-    const QString prior = journal::periodBeginningIn(books.journal.store())->closedFrom;
+    const QString prior = journal::periodBeginningIn(books.store())->closedFrom;
     OpenBooks changed;
     changed.open(prior);
-    changed.journal.post({changed.files, 1, prior}, {}, {1, money("5"), {}});
+    changed.session.post({}, {1, money("5"), {}}).orThrow();
     const Statements now = computeStatements(tableOf(readAccounts(books.path)), company);
     const auto column =
         folio::cashflow::priorColumnOf(folio::reports::Report::TrialBalance, books.path,
-                                       &books.journal.store(), now, company, std::nullopt);
+                                       &books.store(), now, company, std::nullopt);
     ASSERT_TRUE(column.comparative);
     EXPECT_TRUE(column.comparative->source.contains(QStringLiteral("reopened and changed on")))
         << column.comparative->source.toStdString();

@@ -28,14 +28,15 @@ class ReportFixture : public ::testing::Test {
     QStringList printed() const { return document.lines(); }
 
     QTemporaryDir dir;
-    Books books;
-    statements::CompanyInfo company;
+    session::BooksSession session;
+    Books& books = session.books();
+    statements::CompanyInfo& company = session.company();
     FakeDialogs dialogs;
     FakeWindow window;
     reports::RecordedDocument document;
     int linesPerPage = 0;
     int failOnLine = 0;
-    reports::ReportPrinter reports{ui::TabContext{books, company, dialogs, window}};
+    reports::ReportPrinter reports{ui::TabContext{session, dialogs, window}};
 };
 
 // The line that begins with `start` (after blanks); empty when none does.

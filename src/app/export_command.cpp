@@ -2,6 +2,7 @@
 #include "cashflow/cash_flow_source.h"
 #include "cashflow/prior_column.h"
 #include "company/date_rules.h"
+#include "data/export_file.h"
 #include "data/file_error.h"
 #include "data/file_table.h"
 #include "data/money.h"
@@ -75,7 +76,7 @@ statements::CompanyInfo companyOf(const ExportRequest& request) {
         company.name = *request.company;
     }
     if (request.date) {
-        if (!company::isRecognisedDate(*request.date)) {
+        if (!readDate(*request.date)) {
             throw ExportFailure(company::invalidDateMessage(*request.date));
         }
         company.date = request.date->trimmed();
@@ -158,13 +159,13 @@ reports::Comparative comparativeOf(const ExportRequest& request, Report report,
     return *column.comparative;
 }
 
-void writeComparative(const QString& output, const reports::ReportHeading& heading,
-                      const reports::Comparative& c) {
+void writeComparative(const QString& output, const QString& books,
+                      const reports::ReportHeading& heading, const reports::Comparative& c) {
     try {
         if (output.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
-            reports::writeTextFile(output, reports::comparativeCsv(heading, c));
+            reports::writeTextFile(output, reports::comparativeCsv(heading, c), books);
         } else {
-            reports::writeReportPdf(reports::comparativeLayout(heading, c), output);
+            reports::writeReportPdf(reports::comparativeLayout(heading, c), output, books);
         }
     } catch (const FileError& error) {
         throw ExportFailure(
@@ -177,9 +178,8 @@ void writeComparative(const QString& output, const reports::ReportHeading& headi
 void exportStatement(const ExportRequest& request) {
     const auto index = exportReportNames().indexOf(request.report);
     const auto report = static_cast<Report>(std::max<qsizetype>(index, 0));
-    if (QFileInfo(request.output).absoluteFilePath() ==
-        QFileInfo(request.books).absoluteFilePath()) {
-        throw ExportFailure(QStringLiteral("the output would replace the accounts file"));
+    if (const auto refusal = exportRefusal(request.output, request.books)) {
+        throw ExportFailure(*refusal);
     }
     const statements::CompanyInfo company = companyOf(request);
     FileTable files; // the listed accounts are read again as the statement is written
@@ -195,22 +195,26 @@ void exportStatement(const ExportRequest& request) {
     }
     if (request.compare) {
         const reports::Comparative c = comparativeOf(request, report, s, company, flows);
-        writeComparative(request.output, heading, c);
+        writeComparative(request.output, request.books, heading, c);
         return;
     }
     try {
         if (request.output.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
             if (flows) {
-                reports::writeTextFile(request.output, reports::cashFlowCsv(heading, *flows));
+                reports::writeTextFile(request.output, reports::cashFlowCsv(heading, *flows),
+                                       request.books);
             } else {
-                reports::writeTextFile(request.output, [&](const auto& write) {
-                    reports::writeStatementCsv(report, heading, s, write);
-                });
+                reports::writeTextFile(
+                    request.output,
+                    [&](const auto& write) {
+                        reports::writeStatementCsv(report, heading, s, write);
+                    },
+                    request.books);
             }
         } else {
             reports::writeReportPdf(flows ? reports::cashFlowLayout(heading, *flows)
                                           : reports::reportLayout(report, heading, s),
-                                    request.output);
+                                    request.output, request.books);
         }
     } catch (const FileError& error) {
         throw ExportFailure(QStringLiteral("cannot write %1: %2")

@@ -78,13 +78,27 @@ class BooksJournal {
     static std::vector<Change> wholeFile(const QByteArray& image,
                                          const std::vector<AccountRecord>& records);
 
-    bool canUndo() const { return shape_.undo.doneTop != 0; }
-    bool canRedo() const { return shape_.undo.undoneTop != 0; }
+    // Undo and Redo never reach past a closing: the closed copy holds the books as closed.
+    bool canUndo() const { return shape_.undo.doneTop > closedAt_; }
+    bool canRedo() const { return shape_.undo.undoneTop > closedAt_; }
+    // Whether Undo or Redo has a change left that lies before the latest closing.
+    bool undoStoppedByClosing() const { return shape_.undo.doneTop != 0 && !canUndo(); }
+    bool redoStoppedByClosing() const { return shape_.undo.undoneTop != 0 && !canRedo(); }
     // What Undo and Redo would take back or put back, for the menu ("Undo Posting").
     QString undoTitle();
     QString redoTitle();
+    // Undo is dated as the entry it takes back; Redo as the change it puts back, with its
+    // memo. Both throw Refused past a closing.
     std::int64_t undo(BooksFile file);
     std::int64_t redo(BooksFile file);
+
+    // The change an entry stands for: a Redo stands for the change it put back.
+    std::optional<Entry> changeOf(std::int64_t seq);
+    // Whether the effect of a change stands: it was not taken back, or was put back again.
+    bool stands(std::int64_t seq);
+    // The record that `record` of entry `seq` is at now, through the later entries that
+    // removed or added records before it; empty when it was removed.
+    std::optional<int> recordNow(std::int64_t seq, int record);
 
     // Records that these books were closed into a closed copy.
     std::int64_t recordClosing(const QString& closingName, const QString& closedPath);
@@ -113,6 +127,7 @@ class BooksJournal {
     JournalStore store_;
     BooksShape shape_;
     bool tookEffect_ = false;
+    std::int64_t closedAt_ = 0; // the latest closing, which Undo and Redo do not pass
 };
 
 } // namespace folio::journal

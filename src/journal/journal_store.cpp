@@ -250,11 +250,21 @@ std::optional<std::int64_t> JournalStore::reversedBy(std::int64_t seq) {
     return query.integer(0);
 }
 
-bool JournalStore::takenBack(std::int64_t seq) {
-    Statement query(db_, "SELECT 1 FROM entries WHERE reversal_of = ? AND kind = 'undo' "
+std::optional<std::int64_t> JournalStore::followedBy(std::int64_t seq, EntryKind kind) {
+    Statement query(db_, "SELECT seq FROM entries WHERE reversal_of = ? AND kind = ? "
                          "AND status = 1 LIMIT 1");
-    query.bind(1, seq);
-    return query.step();
+    query.bind(1, seq).bind(2, kindName(kind));
+    if (!query.step()) {
+        return std::nullopt;
+    }
+    return query.integer(0);
+}
+
+std::int64_t JournalStore::lastOf(EntryKind kind) {
+    Statement query(db_, "SELECT coalesce(max(seq), 0) FROM entries WHERE kind = ? AND status = 1");
+    query.bind(1, kindName(kind));
+    query.step();
+    return query.integer(0);
 }
 
 std::int64_t JournalStore::lastSeq() {
@@ -269,11 +279,12 @@ std::int64_t JournalStore::entryCount() {
     return query.integer(0);
 }
 
-bool JournalStore::scanApplied(const std::function<bool(const Entry&)>& each) {
+bool JournalStore::scanApplied(const std::function<bool(const Entry&)>& each, std::int64_t after) {
     Statement query(db_, "SELECT e.seq, e.made, e.date, e.memo, e.kind, e.reversal_of, l.record, "
                          "l.name, l.type, l.debit, l.credit, l.before, l.after FROM entries e "
-                         "LEFT JOIN lines l ON l.seq = e.seq WHERE e.status = 1 "
+                         "LEFT JOIN lines l ON l.seq = e.seq WHERE e.status = 1 AND e.seq > ? "
                          "ORDER BY e.seq, l.line");
+    query.bind(1, after);
     std::optional<Entry> current;
     while (query.step()) {
         if (!current || current->seq != query.integer(0)) {

@@ -1,4 +1,5 @@
 #include "reports/cash_flow_report.h"
+#include "data/csv_text.h"
 #include "reports/print_masks.h"
 #include "reports/statement_csv.h"
 #include <QStringList>
@@ -11,12 +12,9 @@ constexpr int kDetail = 57;
 constexpr int kTotal = 75;
 const QString kRule = QStringLiteral("______________");
 
-QString csvLine(const QStringList& fields) {
-    QStringList quoted;
-    for (const QString& field : fields) {
-        quoted << csvField(field);
-    }
-    return quoted.join(u',') + QStringLiteral("\r\n");
+// A CSV line ended as every statement's CSV ends its lines.
+QString csvRow(const QStringList& fields) {
+    return csvLine(fields) + QStringLiteral("\r\n");
 }
 } // namespace
 
@@ -62,18 +60,18 @@ std::vector<PrintLine> cashFlowLayout(const ReportHeading& heading, const CashFl
 }
 
 QString cashFlowCsv(const ReportHeading& heading, const CashFlowFigures& f) {
-    QString text = csvLine({QStringLiteral("Company"), csvText(heading.company)});
-    text += csvLine({QStringLiteral("Statement"), QStringLiteral("Statement of Cash Flows")});
-    text += csvLine({QStringLiteral("Date"), csvText(heading.date)});
-    text += csvLine({QStringLiteral("Period"), csvText(f.period)});
-    text += csvLine({QStringLiteral("Line"), QStringLiteral("Current")});
+    QString text = csvRow({QStringLiteral("Company"), csvText(heading.company)});
+    text += csvRow({QStringLiteral("Statement"), QStringLiteral("Statement of Cash Flows")});
+    text += csvRow({QStringLiteral("Date"), csvText(heading.date)});
+    text += csvRow({QStringLiteral("Period"), csvText(f.period)});
+    text += csvRow({QStringLiteral("Line"), QStringLiteral("Current")});
     for (const StatementRow& row : cashFlowRows(f.statement)) {
         text +=
-            csvLine({csvText(row.label),
-                     row.kind == StatementRow::Kind::Heading ? QString() : csvAmount(row.amount)});
+            csvRow({csvText(row.label),
+                    row.kind == StatementRow::Kind::Heading ? QString() : csvAmount(row.amount)});
     }
     text +=
-        csvLine({QStringLiteral("Change in Cash Accounts"), csvAmount(f.statement.cashChange())});
+        csvRow({QStringLiteral("Change in Cash Accounts"), csvAmount(f.statement.cashChange())});
     return text;
 }
 

@@ -1,4 +1,5 @@
 #include "reports/comparative.h"
+#include "data/csv_text.h"
 #include "reports/print_masks.h"
 #include "reports/statement_csv.h"
 #include <QStringList>
@@ -16,12 +17,9 @@ constexpr int kPrior = 57;
 constexpr int kChange = 72;
 constexpr int kPercent = 86;
 
-QString csvLine(const QStringList& fields) {
-    QStringList quoted;
-    for (const QString& field : fields) {
-        quoted << csvField(field);
-    }
-    return quoted.join(u',') + QStringLiteral("\r\n");
+// A CSV line ended as every statement's CSV ends its lines.
+QString csvRow(const QStringList& fields) {
+    return csvLine(fields) + QStringLiteral("\r\n");
 }
 
 } // namespace
@@ -106,19 +104,19 @@ std::vector<PrintLine> comparativeLayout(const ReportHeading& heading, const Com
 }
 
 QString comparativeCsv(const ReportHeading& heading, const Comparative& c) {
-    QString text = csvLine({QStringLiteral("Company"), csvText(heading.company)});
-    text += csvLine({QStringLiteral("Statement"), c.title});
-    text += csvLine({QStringLiteral("Date"), csvText(heading.date)});
-    text += csvLine({QStringLiteral("Prior"), csvText(c.source)});
-    text += csvLine({QStringLiteral("Line"), QStringLiteral("Current"), QStringLiteral("Prior"),
-                     QStringLiteral("Change"), QStringLiteral("Change %")});
+    QString text = csvRow({QStringLiteral("Company"), csvText(heading.company)});
+    text += csvRow({QStringLiteral("Statement"), c.title});
+    text += csvRow({QStringLiteral("Date"), csvText(heading.date)});
+    text += csvRow({QStringLiteral("Prior"), csvText(c.source)});
+    text += csvRow({QStringLiteral("Line"), QStringLiteral("Current"), QStringLiteral("Prior"),
+                    QStringLiteral("Change"), QStringLiteral("Change %")});
     for (const ComparativeRow& row : c.rows) {
         if (row.kind == StatementRow::Kind::Heading) {
-            text += csvLine({csvText(row.label)});
+            text += csvRow({csvText(row.label)});
             continue;
         }
-        text += csvLine({csvText(row.label), csvAmount(row.current), csvAmount(row.prior),
-                         csvAmount(row.change()), changePercent(row.current, row.prior)});
+        text += csvRow({csvText(row.label), csvAmount(row.current), csvAmount(row.prior),
+                        csvAmount(row.change()), changePercent(row.current, row.prior)});
     }
     return text;
 }

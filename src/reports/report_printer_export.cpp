@@ -1,4 +1,5 @@
 #include "data/books.h"
+#include "data/export_file.h"
 #include "data/file_error.h"
 #include "reports/cash_flow_report.h"
 #include "reports/qt_report_files.h"
@@ -61,11 +62,13 @@ bool ReportPrinter::exportComparative(Report report, const QString& path) {
     }
     try {
         if (isCsv(path)) {
-            writeTextFile(path, comparativeCsv(heading(), *c));
+            writeTextFile(path, comparativeCsv(heading(), *c), ctx_.books.path());
         } else {
-            writeReportPdf(comparativeLayout(heading(), *c), path);
+            writeReportPdf(comparativeLayout(heading(), *c), path, ctx_.books.path());
         }
         return true;
+    } catch (const ExportRefused& refused) {
+        ctx_.dialogs.message(refused.words());
     } catch (const FileError& error) {
         ctx_.dialogs.message(QStringLiteral("The %1 could not be written to %2.\n\n%3")
                                  .arg(fileTitleOf(report), QDir::toNativeSeparators(path),
@@ -86,12 +89,8 @@ bool ReportPrinter::exportTo(Report report, const QString& path) {
                                             "(.csv). Choose a name that ends in one of them."));
         return false;
     }
-    if (QFileInfo(path).absoluteFilePath() == QFileInfo(ctx_.books.path()).absoluteFilePath() ||
-        (QFileInfo(path).exists() &&
-         QFileInfo(path).canonicalFilePath() == QFileInfo(ctx_.books.path()).canonicalFilePath())) {
-        ctx_.dialogs.message(QStringLiteral("%1 is your accounts file. Choose another name for "
-                                            "the export.")
-                                 .arg(QDir::toNativeSeparators(path)));
+    if (const auto refusal = exportRefusal(path, ctx_.books.path())) {
+        ctx_.dialogs.message(*refusal);
         return false;
     }
     if (comparing_) {
@@ -105,18 +104,21 @@ bool ReportPrinter::exportTo(Report report, const QString& path) {
     try {
         if (isCsv(path)) {
             if (flows) {
-                writeTextFile(path, cashFlowCsv(heading(), *flows));
+                writeTextFile(path, cashFlowCsv(heading(), *flows), ctx_.books.path());
             } else {
-                writeTextFile(path, [&](const auto& write) {
-                    writeStatementCsv(report, heading(), *s, write);
-                });
+                writeTextFile(
+                    path,
+                    [&](const auto& write) { writeStatementCsv(report, heading(), *s, write); },
+                    ctx_.books.path());
             }
         } else {
             writeReportPdf(flows ? cashFlowLayout(heading(), *flows)
                                  : reportLayout(report, heading(), *s),
-                           path);
+                           path, ctx_.books.path());
         }
         return true;
+    } catch (const ExportRefused& refused) {
+        ctx_.dialogs.message(refused.words());
     } catch (const FileError& error) {
         ctx_.dialogs.message(QStringLiteral("The %1 could not be written to %2.\n\n%3")
                                  .arg(fileTitleOf(report), QDir::toNativeSeparators(path),

@@ -57,7 +57,8 @@ CommandLine exportLine(const QCommandLineParser& parser) {
     request.company = valueOf(parser, QStringLiteral("company"));
     request.date = valueOf(parser, QStringLiteral("date"));
     request.endingInventory = valueOf(parser, QStringLiteral("ending-inventory"));
-    request.compare = parser.isSet(QStringLiteral("compare"));
+    request.compareWith = valueOf(parser, QStringLiteral("compare-with")).value_or(QString());
+    request.compare = parser.isSet(QStringLiteral("compare")) || !request.compareWith.isEmpty();
     if (const auto typed = valueOf(parser, QStringLiteral("business"))) {
         request.business = businessCode(*typed);
         if (!request.business) {
@@ -106,6 +107,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         {QStringLiteral("business"), QString(), QStringLiteral("type")},
         {QStringLiteral("ending-inventory"), QString(), QStringLiteral("amount")},
         {QStringLiteral("compare"), QString()},
+        {QStringLiteral("compare-with"), QString(), QStringLiteral("file")},
         {QStringLiteral("copy"), QString()},
         {QStringLiteral("setup-server"), QString()},
     });
@@ -130,7 +132,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (parser.isSet(QStringLiteral("copy")) || parser.isSet(QStringLiteral("setup-server"))) {
         return serverLine(parser);
     }
-    for (const char* option : {"company", "date", "business", "ending-inventory", "compare"}) {
+    for (const char* option :
+         {"company", "date", "business", "ending-inventory", "compare", "compare-with"}) {
         if (parser.isSet(QLatin1String(option))) {
             return failure(QStringLiteral("--%1 goes with --export").arg(QLatin1String(option)));
         }
@@ -169,6 +172,8 @@ QString helpText() {
         "  --ending-inventory N  the ending inventory of a merchandising business\n"
         "  --compare             beside the prior period: the books a closed copy was\n"
         "                        closed from, with the change and the change in percent\n"
+        "  --compare-with BOOKS  beside other books closed before, as they ended at their\n"
+        "                        last closing\n"
         "Without these options the company name, the date and the type of business are\n"
         "those Folio keeps with the books (in their journal, FILE.journal).\n"
         "\n"

@@ -17,6 +17,7 @@ struct ExportRequest {
     std::optional<QString> business; // "Service" or "Mdse"
     std::optional<QString> endingInventory;
     bool compare = false; // beside the prior period's books
+    QString compareWith;  // ... or beside these other closed books (implies compare)
 };
 
 // What the command line asks for.

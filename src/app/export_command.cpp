@@ -144,9 +144,9 @@ reports::Comparative comparativeOf(const ExportRequest& request, Report report,
         if (QFileInfo(path).isFile()) {
             store.open(path);
         }
-        column = cashflow::priorColumnOf(report, request.books, store.isOpen() ? &store : nullptr,
-                                         s, company,
-                                         flows ? std::optional(flows->statement) : std::nullopt);
+        column = cashflow::priorColumnOf(
+            report, request.books, store.isOpen() ? &store : nullptr, s, company,
+            flows ? std::optional(flows->statement) : std::nullopt, request.compareWith);
     } catch (const FileError& error) {
         throw ExportFailure(QStringLiteral("cannot read the prior period's books: %1")
                                 .arg(errorMessage(error.number())));

@@ -10,6 +10,10 @@
 
 class QTabWidget;
 
+namespace folio::cashflow {
+class ComparativePanel;
+}
+
 namespace folio::ui {
 class Dialogs;
 }
@@ -62,6 +66,7 @@ class frmSelect : public QMainWindow, public ui::MainWindowPort {
     void buildMenu();
     void buildTabs();
     void wireTabs();
+    void wireComparative();
     void releaseBooks();
     // Lets the shown tab write what it has not written; false when it could not and the
     // user chose to stay.
@@ -75,6 +80,8 @@ class frmSelect : public QMainWindow, public ui::MainWindowPort {
     JournalMenu journalMenu_; // the Edit and Journal menus
     ui::TabContext context_;
     QTabWidget* SSTab1_ = nullptr;
+    QAction* compare_ = nullptr;                        // File, Compare with Prior Period
+    cashflow::ComparativePanel* comparative_ = nullptr; // the shown statement beside the prior
     std::array<ui::TabPage*, ui::kTabCount> pages_{};
     reports::ReportPrinter reports_;
     closing::BookCloser closer_;

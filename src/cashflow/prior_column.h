@@ -13,10 +13,12 @@ struct PriorColumn {
 };
 
 // The report's rows now (the cash flows given for that report) beside those of the prior
-// period's books. Throws FileError when the prior books or a journal cannot be read.
+// period's books, or of the other books `chosen` to compare with (empty: the period just
+// before). Throws FileError when the prior books or a journal cannot be read.
 PriorColumn priorColumnOf(reports::Report report, const QString& booksPath,
                           journal::JournalStore* store, const statements::Statements& now,
                           const statements::CompanyInfo& company,
-                          const std::optional<statements::CashFlowStatement>& flows);
+                          const std::optional<statements::CashFlowStatement>& flows,
+                          const QString& chosen = {});
 
 } // namespace folio::cashflow

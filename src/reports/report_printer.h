@@ -33,6 +33,10 @@ class ReportPrinter {
     // Whether printouts and exports show the prior period beside the current one.
     void setComparing(bool on) { comparing_ = on; }
     bool comparing() const { return comparing_; }
+    // Other closed books to compare with in place of the period just before (empty: that
+    // period).
+    void setPriorBooks(const QString& path) { priorBooks_ = path; }
+    const QString& priorBooks() const { return priorBooks_; }
     // The font and quality the printer keeps from one printout to the next.
     const PrinterSettings& printerSettings() const { return settings_; }
 
@@ -71,6 +75,7 @@ class ReportPrinter {
     PrinterSettings settings_;
     PrinterFactory factory_;
     bool comparing_ = false;
+    QString priorBooks_;
 };
 
 } // namespace folio::reports

@@ -43,9 +43,9 @@ std::optional<Comparative> ReportPrinter::comparativeFor(Report report) {
         ctx_.session.hasJournal() ? &ctx_.session.journalStore() : nullptr;
     cashflow::PriorColumn column;
     if (!ui::runWithRetry(ctx_.dialogs, [&] {
-            column =
-                cashflow::priorColumnOf(report, ctx_.books.path(), store, *s, ctx_.company,
-                                        flows ? std::optional(flows->statement) : std::nullopt);
+            column = cashflow::priorColumnOf(report, ctx_.books.path(), store, *s, ctx_.company,
+                                             flows ? std::optional(flows->statement) : std::nullopt,
+                                             priorBooks_);
         })) {
         return std::nullopt;
     }

@@ -1,4 +1,5 @@
 #include "cashflow/cash_flow_source.h"
+#include "cashflow/earlier_periods.h"
 #include "cashflow/prior_column.h"
 #include "closing/closing_rules.h"
 #include "data/file_table.h"
@@ -79,6 +80,37 @@ void expectPriorColumns(OpenBooks& books, const Statements& now, const CompanyIn
     EXPECT_EQ(priorShown, expected);
 }
 
+// The earlier periods of the fourth month's books, newest first, each one chosen to compare
+// with: its cash flows are those worked by hand for its month. Books never closed refuse.
+void expectEarlierPeriods(OpenBooks& books, const CompanyInfo& company,
+                          const std::vector<std::vector<QString>>& months) {
+    const QStringList earlier = folio::cashflow::earlierPeriods(&books.store());
+    ASSERT_EQ(earlier.size(), 3);
+    const Statements now = computeStatements(tableOf(readAccounts(books.path)), company);
+    const auto flows = folio::cashflow::cashFlowsOf(now, company, &books.store(),
+                                                    *books.session.cashFlowClasses());
+    for (int back = 0; back < 3; ++back) {
+        const auto column = folio::cashflow::priorColumnOf(folio::reports::Report::CashFlows,
+                                                           books.path, &books.store(), now, company,
+                                                           flows.statement, earlier[back]);
+        ASSERT_TRUE(column.comparative) << column.refusal.toStdString();
+        EXPECT_TRUE(column.comparative->source.contains(QFileInfo(earlier[back]).fileName()));
+        const std::vector<QString>& worked = months[static_cast<std::size_t>(2 - back)];
+        for (const QString& expected : worked) {
+            const auto row = std::find_if(
+                column.comparative->rows.begin(), column.comparative->rows.end(),
+                [&expected](const auto& r) { return expected.startsWith(r.label + u'='); });
+            ASSERT_NE(row, column.comparative->rows.end()) << expected.toStdString();
+            EXPECT_EQ(row->label + u'=' + formatCurrency(row->prior), expected) << back;
+        }
+    }
+    const auto never =
+        folio::cashflow::priorColumnOf(folio::reports::Report::BalanceSheet, books.path,
+                                       &books.store(), now, company, std::nullopt, books.path);
+    EXPECT_FALSE(never.comparative);
+    EXPECT_TRUE(never.refusal.contains(QStringLiteral("was never closed")));
+}
+
 // Runs the months of tests/cashflow/data/three_months.txt: each month's entries posted, its
 // statement of cash flows against the figures worked out by hand, then the month closed
 // and the closed copy selected, as a bookkeeper does.
@@ -92,6 +124,7 @@ TEST(ThreeClosedMonths, CashFlowsOfEachMonthMatchTheFiguresWorkedByHand) {
     std::vector<AccountRecord> opening;
     std::vector<QString> expected;
     std::vector<QString> priorExpected;
+    std::vector<std::vector<QString>> monthsWorked; // the cash flows of each month, by hand
     QString where;
     int month = 0;
     for (const QString& raw : QString::fromUtf8(data.readAll()).split(u'\n')) {
@@ -104,6 +137,7 @@ TEST(ThreeClosedMonths, CashFlowsOfEachMonthMatchTheFiguresWorkedByHand) {
         if (word == u"books") {
             where = f[0];
             month = 0;
+            monthsWorked.clear();
             opening.clear();
             classes.clear();
             company = {};
@@ -147,6 +181,7 @@ TEST(ThreeClosedMonths, CashFlowsOfEachMonthMatchTheFiguresWorkedByHand) {
                 expectPriorColumns(books, now, company, *flows.statement, priorExpected);
             }
             priorExpected = expected;
+            monthsWorked.push_back(expected);
 
             const QString closed =
                 folio::closing::closedPath(books.path, folio::closing::ClosingKind::Monthly);
@@ -161,6 +196,7 @@ TEST(ThreeClosedMonths, CashFlowsOfEachMonthMatchTheFiguresWorkedByHand) {
         }
     }
     EXPECT_EQ(month, 3);
+    expectEarlierPeriods(books, company, monthsWorked);
 
     // The books of the last month changed after their closing: the prior column says so.
     const QString prior = journal::periodBeginningIn(books.store())->closedFrom;

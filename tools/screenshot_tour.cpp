@@ -33,9 +33,10 @@ class TourDialogs : public folio::ui::Dialogs {
   public:
     QString books;
     QString folder;
+    bool yes = false; // the answer to every question
     void beep() override {}
     void message(const QString& text, folio::ui::MessageIcon) override { say(text); }
-    bool askYesNo(const QString& text) override { return say(text), false; }
+    bool askYesNo(const QString& text) override { return say(text), yes; }
     bool failure(const QString& text) override { return say(text), false; }
     QString inputBox(const QString&, const QString&, const QString&) override {
         return QStringLiteral("18500");
@@ -204,6 +205,26 @@ void tour(folio::app::frmSelect& window, const QString& folder, const QString& s
     }
 }
 
+// The month closed and the next one posted: the balance sheet and the cash flows beside the
+// month before.
+void comparative(folio::app::frmSelect& window, TourDialogs& dialogs, const QString& folder) {
+    window.showTab(folio::ui::Tab::BalanceSheet);
+    dialogs.yes = true;
+    window.findChild<QAbstractButton*>(QStringLiteral("chkMonthly"))->click();
+    dialogs.yes = false;
+    dialogs.books += QStringLiteral(" closed monthly");
+    window.mnuSelectFile_Click();
+    window.company().endingInventory = folio::parseAmount(QStringLiteral("17950"));
+    postMonth(window);
+    window.showTab(folio::ui::Tab::BalanceSheet);
+    auto* compare = window.findChild<QAbstractButton*>(QStringLiteral("chkCompare"));
+    compare->click();
+    shoot(window, folder, QStringLiteral("full-9-comparative-balance-sheet"));
+    window.showTab(folio::ui::Tab::CashFlows);
+    shoot(window, folder, QStringLiteral("full-10-comparative-cash-flows"));
+    compare->click();
+}
+
 // The keyboard paths of posting, Undo and Balanced Entry, each shot as the user sees it.
 void keyboardPaths(folio::app::frmSelect& window, const QString& folder) {
     window.activateWindow();
@@ -303,6 +324,7 @@ int main(int argc, char* argv[]) {
         help->grab().save(QDir(folder).filePath(QStringLiteral("help.png")));
         help->close();
     }
+    comparative(window, dialogs, folder);
 
     const QSize smallest = window.minimumSizeHint().expandedTo(window.minimumSize());
     std::fprintf(stdout, "smallest size: %dx%d\n", smallest.width(), smallest.height());

@@ -66,6 +66,18 @@ current, capital stock and dividends financing; mark equipment and buildings as 
 long-term notes as financing. Equipment bought on account, in one balanced entry without a
 cash line, is listed apart as investing without cash.</p>
 
+<h3>Comparing with the prior period</h3>
+<p>Under each statement's tab, <b>Compare with prior period</b> (Alt+W, or <b>File, Compare
+with Prior Period</b>) shows every line of the statement now beside the prior period, with
+the change and the change in percent (blank where the prior figure is zero); printouts and
+exports then compare too. The prior period is the file the books were closed from, as it
+ended at that closing. <b>Prior books</b> (Alt+K) offers the periods before that one, as far
+as the closed copies lead back, and <b>Other closed copy...</b> any other books that were
+closed. The line beside it, and each comparative printout, says which file and closing the
+prior column comes from; when those books were changed after their closing, it says so and
+when, and shows them as they are now. On the command line, <code>--compare</code> or
+<code>--compare-with BOOKS</code> does the same.</p>
+
 <h3>The journal: Undo, Redo and Reverse</h3>
 <p>Every change of the books (a posting, a setup edit, a new or deleted account, a balanced
 entry, a closing) is recorded in the journal kept beside the accounts file.

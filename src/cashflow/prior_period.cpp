@@ -41,6 +41,7 @@ std::optional<PriorPeriod> priorPeriodOf(const journal::PeriodBeginning& beginni
     PriorPeriod prior;
     prior.path = beginning.closedFrom;
     prior.closedAt = beginning.closedFromAsText;
+    prior.closedOn = beginning.made;
     QFile file(prior.path);
     if (!QFileInfo(prior.path).isFile() || !file.open(QIODevice::ReadOnly)) {
         throw FileError(53);
@@ -68,11 +69,14 @@ std::optional<PriorPeriod> priorPeriodOf(const journal::PeriodBeginning& beginni
 }
 
 QString priorSourceText(const PriorPeriod& prior) {
+    const QString day = QStringLiteral("M/d/yyyy");
     QString text = QStringLiteral("Prior period: %1 as closed on %2")
-                       .arg(QFileInfo(prior.path).fileName(), prior.closedAt);
+                       .arg(QFileInfo(prior.path).fileName(),
+                            prior.closedOn.isValid() ? prior.closedOn.toLocalTime().toString(day)
+                                                     : prior.closedAt);
     if (prior.reopened) {
         text += QStringLiteral("; reopened and changed on %1, shown as it is now")
-                    .arg(prior.reopened->toLocalTime().toString(QStringLiteral("M/d/yyyy")));
+                    .arg(prior.reopened->toLocalTime().toString(day));
     }
     return text;
 }

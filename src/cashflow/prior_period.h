@@ -9,7 +9,8 @@ namespace folio::cashflow {
 // its statements and cash flows, and whether it was reopened and changed after the closing.
 struct PriorPeriod {
     QString path;
-    QString closedAt; // as the closing wrote it
+    QString closedAt;   // as the closing wrote it
+    QDateTime closedOn; // when the closed copy's first entry was recorded
     std::optional<QDateTime> reopened;
     statements::Statements statements;
     CashFlows cashFlows;
@@ -24,7 +25,7 @@ std::optional<PriorPeriod> priorPeriodOf(const journal::PeriodBeginning& beginni
                                          const statements::CompanyInfo& company);
 
 // Where the prior column comes from, for the printout: "Prior period: acme.dat as closed on
-// 2026-01-31T17:00:00", and when it was reopened and changed after that.
+// 1/31/2026", and when it was reopened and changed after that.
 QString priorSourceText(const PriorPeriod& prior);
 
 } // namespace folio::cashflow

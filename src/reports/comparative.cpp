@@ -90,7 +90,7 @@ std::vector<PrintLine> comparativeLayout(const ReportHeading& heading, const Com
         const QString indent =
             row.kind == StatementRow::Kind::Detail ? QStringLiteral("  ") : QString();
         lines.push_back(PrintLine()
-                            .text(indent + row.label.left(38))
+                            .text(indent + row.label.left(kCurrent - 2 - indent.size()))
                             .tab(kCurrent)
                             .text(dollarMask(row.current))
                             .tab(kPrior)

@@ -1,6 +1,7 @@
 #include "reports/comparative.h"
 #include "statements/cash_flow_statement.h"
 #include "support/record_fixture.h"
+#include "support/recording_page_printer.h"
 
 using namespace folio::statements;
 
@@ -138,6 +139,34 @@ TEST(Comparative, ChangeInPercentIsBlankWhereThePriorFigureIsZero) {
                   QString::fromLatin1(c.percent))
             << c.current << " " << c.prior;
     }
+}
+
+} // namespace
+
+namespace {
+
+// The longest line of the balance sheet keeps its whole words before the amounts.
+TEST(Comparative, PrintedLabelsStayWholeBeforeTheAmounts) {
+    using folio::reports::StatementRow;
+    const folio::reports::Comparative c{
+        QStringLiteral("Balance Sheet"), QStringLiteral("Prior period: a.dat"),
+        folio::reports::compareRows(
+            {{StatementRow::Kind::Detail, QStringLiteral("Long-Term Notes Payable to Stockholder"),
+              money("20000")},
+             {StatementRow::Kind::Total, QStringLiteral("Total Liabilities & Stockholders' Equity"),
+              money("130620.75")}},
+            {})};
+    folio::reports::RecordedDocument document;
+    folio::reports::RecordingPagePrinter page(document);
+    for (const auto& line : folio::reports::comparativeLayout({QStringLiteral("Co"), {}}, c)) {
+        page.printLine(line);
+    }
+    const QStringList lines = document.lines();
+    EXPECT_EQ(
+        lines.filter(QStringLiteral("Total Liabilities & Stockholders' Equity $130,620.75")).size(),
+        1)
+        << lines.join(u'\n').toStdString();
+    EXPECT_EQ(lines.filter(QStringLiteral("  Long-Term Notes Payable to Stockholder ")).size(), 1);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QTableWidget>
 #include <QTest>
@@ -98,6 +99,14 @@ TEST_F(ComparativePanelTest, TheSwitchShowsEachStatementBesideThePriorPeriodOrAn
     }
     EXPECT_TRUE(texts.filter(QStringLiteral("Prior period: books.dat as closed on")).size() == 1)
         << texts.join(u'|').toStdString();
+    // ... and so does the export
+    ASSERT_TRUE(window->reports().exportTo(reports::Report::IncomeStatement, path("c.csv")));
+    QFile csv(path("c.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QString exported = QString::fromUtf8(csv.readAll());
+    EXPECT_TRUE(exported.contains(QStringLiteral("Prior,Prior period: books.dat as closed on")));
+    EXPECT_TRUE(exported.contains(QStringLiteral("Fees Earned,50.00,800.00,-750.00,-93.8%")))
+        << exported.toStdString();
 
     // books never closed have no period to compare with: said beside the switch, no grid
     dialogs.fileNames.push_back(third);

@@ -91,7 +91,7 @@ void frmSelect::buildTabs() {
     SSTab1_->setObjectName(QStringLiteral("SSTab1"));
     layout->addWidget(SSTab1_, 2);
     comparative_ = new cashflow::ComparativePanel(context_, reports_, central);
-    layout->addWidget(comparative_, 1);
+    layout->addWidget(comparative_); // a row of its own until it compares
     setCentralWidget(central);
 
     auto place = [this](Tab tab, ui::TabPage* page) {
@@ -150,8 +150,12 @@ void frmSelect::wireTabs() {
 
 void frmSelect::wireComparative() {
     connect(compare_, &QAction::toggled, comparative_, &cashflow::ComparativePanel::setComparing);
-    connect(comparative_, &cashflow::ComparativePanel::comparingChanged, compare_,
-            &QAction::setChecked);
+    connect(comparative_, &cashflow::ComparativePanel::comparingChanged, this, [this](bool on) {
+        compare_->setChecked(on);
+        // comparing, the grid takes a third of the height below the tabs
+        static_cast<QBoxLayout*>(centralWidget()->layout())
+            ->setStretchFactor(comparative_, on ? 1 : 0);
+    });
     connect(&session_, &session::BooksSession::changed, comparative_,
             &cashflow::ComparativePanel::refresh);
 }

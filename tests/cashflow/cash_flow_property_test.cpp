@@ -1,4 +1,5 @@
 #include "closing/closing_rules.h"
+#include "reports/comparative.h"
 #include "statements/cash_flow_statement.h"
 #include "support/record_fixture.h"
 #include <random>
@@ -21,7 +22,22 @@ void move(std::vector<AccountRecord>& books, std::size_t at, Money debit, Money 
 // Random books, random balanced entries (some of two lines, some posted one side at a time),
 // random classes, and monthly closings between periods: in every period the net change of
 // the statement equals the change in the cash accounts, to the ten-thousandth.
-TEST(CashFlowProperty, NetChangeEqualsTheChangeInCash) {
+// The comparative balance sheet: its current column is the balance sheet now, its prior
+// column the prior books' balance sheet, line for line.
+void expectPriorColumn(const Statements& now, const Statements& prior) {
+    using folio::reports::Report;
+    const auto nowRows = folio::reports::statementRows(Report::BalanceSheet, now);
+    const auto priorRows = folio::reports::statementRows(Report::BalanceSheet, prior);
+    const auto rows = folio::reports::compareRows(nowRows, priorRows);
+    ASSERT_EQ(rows.size(), nowRows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(rows[i].current, nowRows[i].amount) << rows[i].label.toStdString();
+        EXPECT_EQ(rows[i].prior, priorRows[i].amount) << rows[i].label.toStdString();
+        EXPECT_EQ(rows[i].change(), nowRows[i].amount - priorRows[i].amount);
+    }
+}
+
+TEST(CashFlowProperty, NetChangeEqualsTheChangeInCashAndThePriorColumnThePriorBooks) {
     std::mt19937 random(20261207);
     auto amount = [&random] {
         return Money::fromRaw(std::uniform_int_distribution<std::int64_t>(1, 50'000'000)(random));
@@ -51,6 +67,7 @@ TEST(CashFlowProperty, NetChangeEqualsTheChangeInCash) {
         CompanyInfo company{
             {}, {}, service ? Business::Service : Business::Merchandising, std::nullopt};
         std::vector<AccountRecord> beginning = books;
+        std::optional<Statements> prior;
         for (int period = 0; period < 3; ++period) {
             std::vector<MovedEntry> entries;
             for (int e = std::uniform_int_distribution(0, 12)(random); e > 0; --e) {
@@ -71,6 +88,10 @@ TEST(CashFlowProperty, NetChangeEqualsTheChangeInCash) {
             ASSERT_TRUE(now.trial.difference().isZero()) << round << " " << period;
             const CashFlowStatement s = computeCashFlows(before, now, classes, entries);
             ASSERT_EQ(s.netChange, s.cashChange()) << "round " << round << " period " << period;
+            if (period > 0) {
+                expectPriorColumn(now, *prior);
+            }
+            prior = now;
             books = folio::closing::closeBooks(now.table, folio::closing::ClosingKind::Monthly,
                                                *now.closing);
             beginning = books;

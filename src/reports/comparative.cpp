@@ -89,8 +89,9 @@ std::vector<PrintLine> comparativeLayout(const ReportHeading& heading, const Com
         }
         const QString indent =
             row.kind == StatementRow::Kind::Detail ? QStringLiteral("  ") : QString();
+        // a label too long for its column is printed whole, its amounts on the row below
         lines.push_back(PrintLine()
-                            .text(indent + row.label.left(kCurrent - 2 - indent.size()))
+                            .text(indent + row.label)
                             .tab(kCurrent)
                             .text(dollarMask(row.current))
                             .tab(kPrior)

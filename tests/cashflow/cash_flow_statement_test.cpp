@@ -145,7 +145,8 @@ TEST(Comparative, ChangeInPercentIsBlankWhereThePriorFigureIsZero) {
 
 namespace {
 
-// The longest line of the balance sheet keeps its whole words before the amounts.
+// The longest total of the balance sheet keeps its whole words before the amounts; a longer
+// label is printed whole, its amounts on the row below.
 TEST(Comparative, PrintedLabelsStayWholeBeforeTheAmounts) {
     using folio::reports::StatementRow;
     const folio::reports::Comparative c{
@@ -154,7 +155,9 @@ TEST(Comparative, PrintedLabelsStayWholeBeforeTheAmounts) {
             {{StatementRow::Kind::Detail, QStringLiteral("Long-Term Notes Payable to Stockholder"),
               money("20000")},
              {StatementRow::Kind::Total, QStringLiteral("Total Liabilities & Stockholders' Equity"),
-              money("130620.75")}},
+              money("130620.75")},
+             {StatementRow::Kind::Detail,
+              QStringLiteral("Equipment acquired through Accounts Payable"), money("2600")}},
             {})};
     folio::reports::RecordedDocument document;
     folio::reports::RecordingPagePrinter page(document);
@@ -167,6 +170,10 @@ TEST(Comparative, PrintedLabelsStayWholeBeforeTheAmounts) {
         1)
         << lines.join(u'\n').toStdString();
     EXPECT_EQ(lines.filter(QStringLiteral("  Long-Term Notes Payable to Stockholder ")).size(), 1);
+    const auto longer =
+        lines.indexOf(QStringLiteral("  Equipment acquired through Accounts Payable"));
+    ASSERT_GE(longer, 0) << lines.join(u'\n').toStdString();
+    EXPECT_TRUE(lines.value(longer + 1).trimmed().startsWith(QStringLiteral("$2,600.00")));
 }
 
 } // namespace

@@ -80,6 +80,26 @@ void expectPriorColumns(OpenBooks& books, const Statements& now, const CompanyIn
     EXPECT_EQ(priorShown, expected);
 }
 
+// Each statement beside the month before: the figures of the "compare" lines, worked out by
+// hand, in the current and the prior column.
+void expectComparedByHand(OpenBooks& books, const Statements& now, const CompanyInfo& company,
+                          const QStringList& compared) {
+    const QStringList names{"trial-balance", "income-statement", "equity", "balance-sheet"};
+    for (const QString& figure : compared) {
+        const QStringList f = figure.split(u'|');
+        const auto report = static_cast<folio::reports::Report>(names.indexOf(f[0]));
+        const auto column = folio::cashflow::priorColumnOf(report, books.path, &books.store(), now,
+                                                           company, std::nullopt);
+        ASSERT_TRUE(column.comparative) << column.refusal.toStdString();
+        const auto& rows = column.comparative->rows;
+        const auto row =
+            std::find_if(rows.begin(), rows.end(), [&f](const auto& r) { return r.label == f[1]; });
+        ASSERT_NE(row, rows.end()) << figure.toStdString();
+        EXPECT_EQ(row->current, *parseAmount(f[2])) << figure.toStdString();
+        EXPECT_EQ(row->prior, *parseAmount(f[3])) << figure.toStdString();
+    }
+}
+
 // The earlier periods of the fourth month's books, newest first, each one chosen to compare
 // with: its cash flows are those worked by hand for its month. Books never closed refuse.
 void expectEarlierPeriods(OpenBooks& books, const CompanyInfo& company,
@@ -125,6 +145,7 @@ TEST(ThreeClosedMonths, CashFlowsOfEachMonthMatchTheFiguresWorkedByHand) {
     std::vector<QString> expected;
     std::vector<QString> priorExpected;
     std::vector<std::vector<QString>> monthsWorked; // the cash flows of each month, by hand
+    QStringList compared;                           // statement|line|now|before, by hand
     QString where;
     int month = 0;
     for (const QString& raw : QString::fromUtf8(data.readAll()).split(u'\n')) {
@@ -160,6 +181,8 @@ TEST(ThreeClosedMonths, CashFlowsOfEachMonthMatchTheFiguresWorkedByHand) {
                 .postBalanced({}, {{books.recordNamed(f[0]), *parseAmount(f[2]), {}},
                                    {books.recordNamed(f[1]), {}, *parseAmount(f[2])}})
                 .orThrow();
+        } else if (word == u"compare") {
+            compared << line.section(u' ', 1);
         } else if (word == u"row") {
             expected.push_back(f[0] + u'=' + formatCurrency(*parseAmount(f[1])));
         } else if (word == u"close") {
@@ -180,6 +203,9 @@ TEST(ThreeClosedMonths, CashFlowsOfEachMonthMatchTheFiguresWorkedByHand) {
             if (month > 1) {
                 expectPriorColumns(books, now, company, *flows.statement, priorExpected);
             }
+            EXPECT_EQ(compared.isEmpty(), month == 1);
+            expectComparedByHand(books, now, company, compared);
+            compared.clear();
             priorExpected = expected;
             monthsWorked.push_back(expected);
 

@@ -9,6 +9,7 @@
 #include "data/text_rules.h"
 #include "journal/books_journal.h"
 #include "journal/cash_flow_classes.h"
+#include "journal/journal_files.h"
 #include "journal/journal_store.h"
 #include "reports/cash_flow_report.h"
 #include "reports/page_printer.h"
@@ -56,15 +57,25 @@ statements::Statements statementsOf(FileTable& files, const QString& path,
 }
 
 // The company values the window kept with the books in their journal, when there is one.
-// A journal that cannot be read leaves them to the command line, with a warning.
+// The journal is only read: nothing is written, checkpointed or removed beside it, so a
+// running Folio's log is never touched. A change recorded there but not yet written to the
+// books would make the figures stale: the export is refused. A journal that cannot be read
+// leaves the values to the command line, with a warning.
 statements::CompanyInfo storedCompany(const QString& books) {
     statements::CompanyInfo company;
+    QString problem;
     try {
         journal::fillIn(company, session::BooksSession::storedCompanyValues(books));
+    } catch (const journal::Refused& refused) {
+        throw ExportFailure(refused.words() + QStringLiteral(", then export again"));
+    } catch (const journal::JournalUnusable& unusable) {
+        problem = unusable.why();
     } catch (const FileError& error) {
+        problem = errorMessage(error.number());
+    }
+    if (!problem.isEmpty()) {
         std::fprintf(stderr, "folio: the company information kept in %s cannot be read (%s)\n",
-                     qPrintable(session::BooksSession::journalPathFor(books)),
-                     qPrintable(errorMessage(error.number())));
+                     qPrintable(session::BooksSession::journalPathFor(books)), qPrintable(problem));
     }
     return company;
 }
@@ -115,7 +126,7 @@ reports::CashFlowFigures cashFlowFigures(const QString& books, const statements:
     }
     try {
         journal::JournalStore store;
-        store.open(path);
+        journal::openJournalToRead(store, path);
         const auto classes = journal::cashFlowClassesIn(store);
         const cashflow::CashFlows flows = cashflow::cashFlowsOf(
             s, company, &store, classes.value_or(statements::CashFlowClasses{}));
@@ -141,9 +152,7 @@ reports::Comparative comparativeOf(const ExportRequest& request, Report report,
     cashflow::PriorColumn column;
     try {
         journal::JournalStore store;
-        if (QFileInfo(path).isFile()) {
-            store.open(path);
-        }
+        journal::openJournalToRead(store, path);
         column = cashflow::priorColumnOf(
             report, request.books, store.isOpen() ? &store : nullptr, s, company,
             flows ? std::optional(flows->statement) : std::nullopt, request.compareWith);

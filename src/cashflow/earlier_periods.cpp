@@ -1,5 +1,6 @@
 #include "cashflow/earlier_periods.h"
 #include "journal/books_journal.h"
+#include "journal/journal_files.h"
 #include <QDir>
 #include <QFileInfo>
 
@@ -9,20 +10,20 @@ namespace {
 
 // The beginning of the books at `path` as their journal tells it; nothing without one.
 std::optional<journal::PeriodBeginning> beginningOf(const QString& path) {
-    const QString journalPath = journal::BooksJournal::pathFor(path);
-    if (!QFileInfo(journalPath).isFile()) {
+    journal::JournalStore store;
+    if (!journal::openJournalToRead(store, journal::BooksJournal::pathFor(path))) {
         return std::nullopt;
     }
-    journal::JournalStore store;
-    store.open(journalPath);
     return journal::periodBeginningIn(store);
 }
 
 // The copy the books at `path` were last closed into; nothing when never closed.
 std::optional<QString> lastClosedInto(const QString& path) {
     journal::JournalStore store;
-    store.open(journal::BooksJournal::pathFor(path));
     std::optional<QString> into;
+    if (!journal::openJournalToRead(store, journal::BooksJournal::pathFor(path))) {
+        return into;
+    }
     store.scanApplied([&into](const journal::Entry& entry) {
         if (entry.kind == journal::EntryKind::Closing) {
             if (auto copy = closedIntoOf(entry.memo)) {

@@ -3,6 +3,7 @@
 #include "journal/books_journal.h"
 #include "journal/cash_flow_classes.h"
 #include "journal/file_image.h"
+#include "journal/journal_files.h"
 #include <QFile>
 #include <QFileInfo>
 
@@ -49,10 +50,9 @@ std::optional<PriorPeriod> priorPeriodOf(const journal::PeriodBeginning& beginni
     AccountTable table{journal::recordsOf(file.readAll())};
     statements::CompanyInfo priorCompany = company;
     journal::JournalStore store;
-    const QString journalPath = journal::BooksJournal::pathFor(prior.path);
-    const bool hasJournal = QFileInfo(journalPath).isFile();
+    const bool hasJournal =
+        journal::openJournalToRead(store, journal::BooksJournal::pathFor(prior.path));
     if (hasJournal) {
-        store.open(journalPath);
         const journal::CompanyValues kept = journal::BooksJournal::companyValuesIn(store);
         priorCompany.date.clear();
         journal::fillIn(priorCompany, kept);

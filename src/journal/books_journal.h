@@ -50,18 +50,21 @@ struct JournalOpening {
 // was committed but not applied, so a crash at any moment loses nothing.
 class BooksJournal {
   public:
-    static QString pathFor(const QString& booksPath) { return journalPathOf(booksPath); }
+    // Beside the file the books are (a link to them leads to their journal).
+    static QString pathFor(const QString& booksPath);
 
     using Opened = JournalOpening;
-    // Opens the journal of the books (creating it). Throws FileError when the journal
-    // cannot be opened or a pending change cannot be finished.
+    // Opens the journal of the books (creating it). Throws JournalUnusable for a journal
+    // that is planted, damaged or of other books, and FileError when it cannot be opened or
+    // a pending change cannot be finished; either way both files are left as they were.
     Opened open(BooksFile file);
     BooksJournal() = default;
     BooksJournal(const BooksJournal&) = delete;
     BooksJournal& operator=(const BooksJournal&) = delete;
     ~BooksJournal() = default;
 
-    void close() { store_.close(); }
+    // Closes the journal; an abandonment that could not be recorded is tried once more.
+    void close();
     bool isOpen() const { return store_.isOpen(); }
     JournalStore& store() { return store_; }
 
@@ -100,8 +103,17 @@ class BooksJournal {
     // removed or added records before it; empty when it was removed.
     std::optional<int> recordNow(std::int64_t seq, int record);
 
-    // Records that these books were closed into a closed copy.
-    std::int64_t recordClosing(const QString& closingName, const QString& closedPath);
+    // A closing is recorded before its closed copy is written: beginClosing commits it
+    // pending, endClosing marks it done or abandoned. One left pending by a crash is
+    // settled at the next opening by the closed copy's journal: done when that journal
+    // starts with this very closing (same moment `made`), abandoned otherwise. Without a
+    // journal open these do nothing (0).
+    std::int64_t beginClosing(const QString& closingName, const QString& closedPath,
+                              const QDateTime& made);
+    void endClosing(std::int64_t seq, bool done);
+    // Why a closed copy must not be replaced: its journal holds entries of its own beyond
+    // the closed-from entry (or cannot be read to tell); empty when it may be.
+    static QString closedCopyWork(const QString& closedPath);
     // Writes a closed copy and its new journal, which starts with an entry saying which
     // file it was closed from, when and by which closing. Whatever journal the copy had
     // before is replaced. A crash part way leaves the old copy with its old journal, or
@@ -109,7 +121,8 @@ class BooksJournal {
     static void writeClosedCopy(const QString& closedPath, const QString& fromPath,
                                 const QString& closingName,
                                 const std::vector<AccountRecord>& records,
-                                const CompanyValues& carried);
+                                const CompanyValues& carried,
+                                const QDateTime& made = QDateTime::currentDateTimeUtc());
 
     CompanyValues companyValues() { return companyValuesIn(store_); }
     void setCompanyValues(const CompanyValues& values);
@@ -117,6 +130,8 @@ class BooksJournal {
     static CompanyValues companyValuesIn(JournalStore& store);
 
   private:
+    Opened finishOpening(BooksFile file);
+    void settleClosing(const Entry& closing);
     std::int64_t commitAndWrite(BooksFile file, Entry& entry, std::int64_t below, UndoState after);
     std::int64_t startOver(BooksFile file, const QString& memo);
     void markApplied(std::int64_t seq);
@@ -124,7 +139,23 @@ class BooksJournal {
     void writeUnrecorded(BooksFile file, const Entry& entry);
     QString titleOf(std::int64_t seq);
 
+    // A change reported as failed whose abandonment the journal could not record (the
+    // disk was full): tried again before anything else is recorded, when the journal is
+    // closed and when it is opened again; it is never finished.
+    struct Unrecorded {
+        QString journal;
+        std::int64_t seq = 0;
+        BooksShape before;
+    };
+    void recordAbandonment();
+    // Beside the journal, an empty file naming the change whose abandonment could not be
+    // recorded, so that a later Folio abandons it too; abandonMarked does that at opening.
+    static QString abandonMark(const QString& journal, std::int64_t seq);
+    void leaveAbandonMark();
+    void abandonMarked(const QString& journal);
+
     JournalStore store_;
+    std::optional<Unrecorded> unrecorded_;
     BooksShape shape_;
     bool tookEffect_ = false;
     std::int64_t closedAt_ = 0; // the latest closing, which Undo and Redo do not pass

@@ -120,22 +120,10 @@ std::int64_t BooksJournal::redo(BooksFile file) {
                   undone->seq);
 }
 
-std::int64_t BooksJournal::recordClosing(const QString& closingName, const QString& closedPath) {
-    Entry entry;
-    entry.kind = EntryKind::Closing;
-    entry.made = QDateTime::currentDateTimeUtc();
-    entry.date = QDate::currentDate();
-    entry.memo = QStringLiteral("%1 into %2").arg(closingName, closedPath);
-    BooksShape shape = shape_;
-    store_.commit(entry, shape, 0, true);
-    closedAt_ = entry.seq;
-    return entry.seq;
-}
-
 void BooksJournal::writeClosedCopy(const QString& closedPath, const QString& fromPath,
                                    const QString& closingName,
                                    const std::vector<AccountRecord>& records,
-                                   const CompanyValues& carried) {
+                                   const CompanyValues& carried, const QDateTime& made) {
     const QString journal = pathFor(closedPath);
     const QString temporary = journal + QStringLiteral(".TMP");
     const auto removeTemporary = [&temporary] {
@@ -149,7 +137,7 @@ void BooksJournal::writeClosedCopy(const QString& closedPath, const QString& fro
         store.open(temporary);
         Entry entry;
         entry.kind = EntryKind::ClosedFrom;
-        entry.made = QDateTime::currentDateTimeUtc();
+        entry.made = made;
         entry.date = QDate::currentDate();
         entry.memo =
             QStringLiteral("%1 of %2 on %3")

@@ -98,7 +98,10 @@ class BooksSession : public QObject {
                        const std::vector<AccountRecord>& records);
 
     // The company values kept with books whose journal this run does not hold open (the
-    // command line); empty when the books have no journal. Throws FileError.
+    // command line), read without writing anything beside the journal; empty when the books
+    // have no journal. Throws journal::Refused when a change recorded there is not yet
+    // written to the books (the values and the books may not agree), JournalUnusable for a
+    // journal that cannot be used, and FileError.
     static journal::CompanyValues storedCompanyValues(const QString& booksPath);
     static QString journalPathFor(const QString& booksPath);
 

@@ -162,12 +162,15 @@ void ComparativePanel::chosenAt(int index) {
 void ComparativePanel::refresh() {
     grdComparative_->setRowCount(0);
     lblPriorSource_->clear();
-    if (!report_ || !printer_.comparing() || !ctx_.books.isSelected()) {
+    if (!ctx_.books.isSelected()) {
         return;
     }
     if (choicesFor_ != ctx_.books.path()) {
         printer_.setPriorBooks({}); // other books: their own period before
         fillChoices();
+    }
+    if (!report_ || !printer_.comparing()) {
+        return;
     }
     const reports::Report report = *report_;
     ui::runReported(ctx_.dialogs, [&] {

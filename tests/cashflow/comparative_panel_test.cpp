@@ -123,6 +123,12 @@ TEST_F(ComparativePanelTest, TheSwitchShowsEachStatementBesideThePriorPeriodOrAn
     EXPECT_FALSE(grid->isVisibleTo(window.get()));
     showTab(ui::Tab::Posting);
     EXPECT_FALSE(find<QWidget>(QStringLiteral("ComparativePanel"))->isVisibleTo(window.get()));
+
+    // other books selected, on any tab, compare with their own period before
+    choose(1);
+    ASSERT_EQ(window->reports().priorBooks(), first);
+    selectFile(second);
+    EXPECT_TRUE(window->reports().priorBooks().isEmpty());
 }
 
 } // namespace

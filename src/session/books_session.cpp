@@ -244,6 +244,10 @@ ChangeResult BooksSession::close(const QString& closingName, const QString& clos
                                                carried, made);
         result.tookEffect = true;
         result.seq = seq;
+        if (hasJournal()) {
+            // The accounts' cash-flow classes go on with the closed copy.
+            journal::carryCashFlowClasses(journal_.store(), closedPath);
+        }
     } catch (const FileError& error) {
         result.failed = error;
     }
@@ -251,6 +255,27 @@ ChangeResult BooksSession::close(const QString& closingName, const QString& clos
         journal_.endClosing(seq, result.tookEffect);
     } catch (const FileError&) {
         // Left pending: the next opening settles it from the closed copy's journal.
+    }
+    return result;
+}
+
+std::optional<statements::CashFlowClasses> BooksSession::cashFlowClasses() {
+    if (!hasJournal()) {
+        return std::nullopt;
+    }
+    return journal::cashFlowClassesIn(journal_.store());
+}
+
+ChangeResult BooksSession::keepCashFlowClasses(const statements::CashFlowClasses& classes) {
+    if (!hasJournal()) {
+        return refusal(noJournalMessage());
+    }
+    ChangeResult result;
+    try {
+        journal::keepCashFlowClasses(journal_.store(), classes);
+        result.tookEffect = true;
+    } catch (const FileError& error) {
+        result.failed = error;
     }
     return result;
 }

@@ -1,4 +1,5 @@
 #include "data/text_rules.h"
+#include "run_folio.h"
 #include "support/books_fixture.h"
 #include "support/sample_books.h"
 #include <QAction>
@@ -6,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
-#include <QProcess>
 #include <QStatusBar>
 #include <unistd.h>
 
@@ -38,8 +38,7 @@ class ExportTest : public BooksFixture {
     void SetUp() override {
         BooksFixture::SetUp();
         books = openBooks(merchandisingBooks());
-        window->company() = {QStringLiteral("Kestrow Supply Co."), QStringLiteral("3/31/2024"),
-                             statements::Business::Merchandising, money("1500")};
+        setCompany(statements::Business::Merchandising, money("1500"), "3/31/2024");
     }
     void exportVia(const char* action, const QString& file) {
         dialogs.saveNames = {file};
@@ -114,38 +113,22 @@ TEST_F(ExportTest, CsvKeepsNamesAsTextForSpreadsheets) {
         << csv.toStdString();
 }
 
-struct Ran {
-    int exitCode;
-    QString err;
-};
-
 // `folio --export ...` as a script runs it: no display at all.
 Ran folioExport(const QStringList& arguments) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("DISPLAY");
-    env.remove("WAYLAND_DISPLAY");
-    env.remove("QT_QPA_PLATFORM");
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(FOLIO_BINARY), QStringList{"--export"} + arguments);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+    return runFolio(QStringList{"--export"} + arguments);
 }
 
 TEST_F(ExportTest, CommandLineExportWritesWhatTheWindowExportsOrSaysWhyNot) {
     const QStringList company = {
         "--company",     "Kestrow Supply Co.", "--date", "3/31/2024", "--business",
         "merchandising", "--ending-inventory", "1500"};
+    int kind = 0; // the statements in the order of reports::Report
     for (const char* report : {"trial-balance", "income-statement", "equity", "balance-sheet"}) {
         const QString out = path(QStringLiteral("%1.csv").arg(report));
         const Ran ran = folioExport(QStringList{report, books, out} + company);
         EXPECT_EQ(ran.exitCode, 0) << ran.err.toStdString();
         const QString fromWindow = path(QStringLiteral("window %1.csv").arg(report));
-        window->reports().exportTo(
-            static_cast<reports::Report>(
-                QStringList({"trial-balance", "income-statement", "equity", "balance-sheet"})
-                    .indexOf(report)),
-            fromWindow);
+        window->reports().exportTo(static_cast<reports::Report>(kind++), fromWindow);
         EXPECT_EQ(readText(out), readText(fromWindow)) << report;
     }
     const Ran pdf = folioExport(QStringList{"balance-sheet", books, path("bs.pdf")} + company);

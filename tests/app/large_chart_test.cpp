@@ -6,8 +6,6 @@
 #include "support/books_fixture.h"
 #include "support/recording_page_printer.h"
 #include <QAbstractItemView>
-#include <QCheckBox>
-#include <QTest>
 
 using folio::statements::Business;
 using folio::ui::Tab;
@@ -37,8 +35,7 @@ class LargeChart : public BooksFixture {
     void SetUp() override {
         BooksFixture::SetUp();
         file = openBooks(chart);
-        window->company() = {QStringLiteral("Kestrow Supply Co."), QStringLiteral("3/31/2026"),
-                             Business::Service, std::nullopt};
+        setCompany(Business::Service);
     }
     Amounts sumOf(const QStringList& codes) const {
         Amounts sum;
@@ -182,9 +179,7 @@ TEST_F(LargeChart, MonthlyClosingWritesEveryRecord) {
         }
         expected.push_back(a);
     }
-    showTab(Tab::BalanceSheet);
-    dialogs.yesNoAnswers.push_back(true);
-    QTest::mouseClick(find<QCheckBox>(QStringLiteral("chkMonthly")), Qt::LeftButton);
+    closeMonthly();
     EXPECT_EQ(readAccounts(file + QStringLiteral(" closed monthly")), expected);
     EXPECT_EQ(readAccounts(file), chart);
 }

@@ -142,7 +142,6 @@ TEST_F(Window, OutOfBalanceIsSaidInWords) {
 TEST_F(Window, ClosingAsksFirstAndNoWritesNothing) {
     const QString file = openBooks(serviceBooks());
     window->company().business = Business::Service;
-    showTab(Tab::BalanceSheet);
     closeMonthly(false);
     EXPECT_TRUE(dialogs.shown.back().text.contains(file + QStringLiteral(" closed monthly")));
     EXPECT_FALSE(QFile::exists(file + QStringLiteral(" closed monthly")));

@@ -16,13 +16,6 @@ QString readText(const QString& path) {
     return QString::fromUtf8(fileBytes(path));
 }
 
-QString pdfText(const QString& pdf) {
-    QProcess process;
-    process.start("pdftotext", {"-layout", pdf, "-"});
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 // The fields of the CSV line whose first field is `label`.
 QStringList csvLine(const QString& csv, const QString& label) {
     for (const QString& line : csv.split(QStringLiteral("\r\n"))) {

@@ -4,7 +4,6 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
 
 namespace {
@@ -24,8 +23,7 @@ class PdfReports : public BooksFixture {
                    account("Purchases", "D5", "6000", "6000"),
                    account("Purchase Returns & Allow.", "C5", "300", "300"),
                    account("Rent Expense", "D6", "1200", "1200")});
-        window->company() = {QStringLiteral("Kestrow Supply Co."), QStringLiteral("3/31/2024"),
-                             statements::Business::Merchandising, money("1500")};
+        setCompany(statements::Business::Merchandising, money("1500"), "3/31/2024");
     }
 
     // The print dialog writes to a PDF of this name with the given copies.
@@ -47,15 +45,8 @@ class PdfReports : public BooksFixture {
         return pdf;
     }
 
-    static QString run(const QString& program, const QStringList& arguments) {
-        QProcess process;
-        process.start(program, arguments);
-        EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
-        return QString::fromUtf8(process.readAllStandardOutput());
-    }
-    static QString pdfText(const QString& pdf) { return run("pdftotext", {"-layout", pdf, "-"}); }
     static int pdfPages(const QString& pdf) {
-        for (const QString& line : run("pdfinfo", {pdf}).split(u'\n')) {
+        for (const QString& line : toolOutput("pdfinfo", {pdf}).split(u'\n')) {
             if (line.startsWith("Pages:")) {
                 return line.mid(6).trimmed().toInt();
             }
@@ -73,14 +64,14 @@ class PdfReports : public BooksFixture {
 TEST_F(PdfReports, TrialBalance) {
     const QString pdf = printToPdf(reports::Report::TrialBalance, 3);
     EXPECT_EQ(pdfPages(pdf), 3);
-    EXPECT_TRUE(run("pdffonts", {pdf}).contains("LiberationSerif"))
-        << run("pdffonts", {pdf}).toStdString();
+    const QString fonts = toolOutput("pdffonts", {pdf});
+    EXPECT_TRUE(fonts.contains("LiberationSerif")) << fonts.toStdString();
     const QString text = pdfText(pdf);
     EXPECT_EQ(text.count(u'\f'), 3);
     expectContains(text, {"Kestrow Supply Co.", "Trial Balance", "Current", "Cash", "$5,000.00",
                           "13,400.00", "18,400.00"});
-    EXPECT_TRUE(run("pdfinfo", {pdf}).contains("612 x 792 pts (letter)"))
-        << run("pdfinfo", {pdf}).toStdString();
+    const QString info = toolOutput("pdfinfo", {pdf});
+    EXPECT_TRUE(info.contains("612 x 792 pts (letter)")) << info.toStdString();
     EXPECT_TRUE(dialogs.messages().isEmpty());
 }
 
@@ -153,7 +144,7 @@ TEST_F(PdfReports, LongReportKeepsMarginsRepeatsItsHeadingAndNumbersItsPages) {
     EXPECT_EQ(text.count("Kestrow Supply Co."), pages);
     EXPECT_TRUE(text.contains(QStringLiteral("Page %1").arg(pages)));
     // Every word lies at least half an inch (36 points) inside the page's edges.
-    const QString boxes = run("pdftotext", {"-bbox", path("long.pdf"), "-"});
+    const QString boxes = toolOutput("pdftotext", {"-bbox", path("long.pdf"), "-"});
     const QRegularExpression pageSize(R"re(<page width="([\d.]+)" height="([\d.]+)")re");
     const auto size = pageSize.match(boxes);
     ASSERT_TRUE(size.hasMatch());

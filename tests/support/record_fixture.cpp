@@ -1,6 +1,7 @@
 #include "support/record_fixture.h"
 #include "data/text_rules.h"
 #include <QFile>
+#include <QProcess>
 #include <algorithm>
 
 AccountRecord account(const QString& name, const QString& type, const char* current,
@@ -51,4 +52,18 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
+}
+
+QString toolOutput(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    const bool ran = process.waitForFinished(60000);
+    EXPECT_TRUE(ran && process.exitCode() == 0)
+        << program.toStdString() << " " << arguments.join(' ').toStdString() << ": "
+        << process.readAllStandardError().toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString pdfText(const QString& pdf) {
+    return toolOutput(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, "-"});
 }

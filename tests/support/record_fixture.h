@@ -22,6 +22,10 @@ void writeAccounts(const QString& path, const std::vector<AccountRecord>& record
 std::vector<AccountRecord> readAccounts(const QString& path);
 QByteArray fileBytes(const QString& path);
 void writeBytes(const QString& path, const QByteArray& bytes);
+// What a tool (pdftotext, hledger, ...) printed; a test failure when it does not succeed.
+QString toolOutput(const QString& program, const QStringList& arguments);
+// The text of a PDF file, laid out as printed.
+QString pdfText(const QString& pdf);
 
 QT_BEGIN_NAMESPACE
 // Readable QStrings in test failures.

@@ -1,6 +1,5 @@
 #include "books_actions.h"
 #include "statements/company_info.h"
-#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -39,8 +38,7 @@ void ActionsFixture::enterStatements() {
 
 void ActionsFixture::preparePosting(int row, const QString& debit) {
     enterFresh(ui::Tab::Posting);
-    auto* grid = find<QAbstractItemView>(QStringLiteral("MSFlexGrid3"));
-    grid->setCurrentIndex(grid->model()->index(row - 1, 1));
+    choose(row - 1);
     setText("txtPostDebit", debit);
 }
 

@@ -13,16 +13,7 @@ class PdfReports : public BooksFixture {
   protected:
     void SetUp() override {
         BooksFixture::SetUp();
-        openBooks({account("Cash", "D1", "5000", "5000"),
-                   account("Merchandise Inventory", "D1I", "1200", "1200"),
-                   account("Accum Deprec Equip", "C1", "800", "800"),
-                   account("Accounts Payable", "C2", "300", "300"),
-                   account("Capital Stock", "C3C", "5000", "5000"),
-                   account("Retained Earnings", "C3", "2000", "2000"),
-                   account("Sales", "C4", "10000", "10000"),
-                   account("Purchases", "D5", "6000", "6000"),
-                   account("Purchase Returns & Allow.", "C5", "300", "300"),
-                   account("Rent Expense", "D6", "1200", "1200")});
+        openBooks(readChart(QStringLiteral(FOLIO_TEST_DATA "/printed.chart")));
         setCompany(statements::Business::Merchandising, money("1500"), "3/31/2024");
     }
 

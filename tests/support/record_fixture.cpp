@@ -19,6 +19,21 @@ AccountTable tableOf(std::vector<AccountRecord> records) {
     return AccountTable{std::move(records)};
 }
 
+std::vector<AccountRecord> readChart(const QString& path) {
+    std::vector<AccountRecord> records;
+    const QString text = QString::fromUtf8(fileBytes(path));
+    EXPECT_FALSE(text.isEmpty()) << path.toStdString();
+    for (const QString& line : text.split(u'\n', Qt::SkipEmptyParts)) {
+        const QStringList f = line.split(u'\t');
+        if (line == QStringLiteral("(blank)")) {
+            records.push_back(AccountRecord::blank());
+        } else if (!line.startsWith(u'#') && f.size() == 4) {
+            records.push_back(account(f[0], f[1], qPrintable(f[2]), qPrintable(f[3])));
+        }
+    }
+    return records;
+}
+
 void writeAccounts(const QString& path, const std::vector<AccountRecord>& records) {
     QByteArray bytes;
     for (const AccountRecord& r : records) {

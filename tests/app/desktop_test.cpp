@@ -1,8 +1,8 @@
 #include "app/recent_files.h"
 #include "data/account_types.h"
-#include "run_folio.h"
 #include "session/books_lock.h"
 #include "support/books_fixture.h"
+#include "support/run_folio.h"
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>

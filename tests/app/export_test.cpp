@@ -1,6 +1,6 @@
 #include "data/text_rules.h"
-#include "run_folio.h"
 #include "support/books_fixture.h"
+#include "support/run_folio.h"
 #include "support/sample_books.h"
 #include <QAction>
 #include <QDir>

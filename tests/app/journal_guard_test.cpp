@@ -3,8 +3,8 @@
 #include "data/file_lock.h"
 #include "data/file_system.h"
 #include "journal/books_journal.h"
-#include "run_folio.h"
 #include "support/books_fixture.h"
+#include "support/run_folio.h"
 #include "support/sample_books.h"
 #include "ui/qt_dialogs.h"
 #include <QApplication>

@@ -9,8 +9,9 @@ struct Ran {
     QString err;
 };
 
-// The program itself. Without a window it runs as a script runs it, with no display at
-// all; with one it shows the window offscreen and ends, its settings in `config`.
+// The program itself (a crash exits -1). Without a window it runs as a script runs it,
+// with no display at all; with one it shows the window offscreen and ends, its settings
+// in `config`.
 inline Ran runFolio(const QStringList& arguments, bool window = false,
                     const QString& config = QString()) {
     QProcess process;
@@ -28,6 +29,7 @@ inline Ran runFolio(const QStringList& arguments, bool window = false,
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(FOLIO_BINARY), arguments);
     EXPECT_TRUE(process.waitForFinished(60000));
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardOutput()),
             QString::fromLocal8Bit(process.readAllStandardError())};
 }

@@ -51,7 +51,7 @@ TEST_F(PostingTab, BoxesAreReadAsTypedOrRefused) {
         {"5", "", "1005", "", "D1", "1/5/2026", QDate(2026, 1, 5)},
         {"5", "", "1005", "", "D1", "2026-01-05", QDate(2026, 1, 5)},
         {"5", "", "", "empty", "D1", ""},
-        {"5", "", "", "is not a date", "D1", "2/30/2026"},
+        {"5", "", "", "\"2/30/2026\" is not a date.", "D1", "2/30/2026"},
     };
     for (const auto& c : cases) {
         const AccountRecord cash = account("Cash", c.type, "1000", "1000");

@@ -9,52 +9,67 @@ using folio::ui::Tab;
 
 namespace {
 
-class SetupTab : public BooksFixture {
-  protected:
-    // Types into the shown record's boxes and leaves it with Next.
-    void save(const QString& type, const QString& current, const QString& ytd) {
-        setText(QStringLiteral("txtAcctType"), type);
-        setText(QStringLiteral("txtCurrentBalance"), current);
-        setText(QStringLiteral("txtYtdBalance"), ytd);
-        click(QStringLiteral("cmdNext"));
-    }
-};
+using SetupTab = BooksFixture;
 
-// What the boxes take, and what they refuse with a message naming the box while nothing
-// is written.
+// What the boxes take, and what they refuse with a message naming the box or the
+// characters while nothing is written: a name the 62-byte record cannot hold is refused,
+// never stored with question marks.
 TEST_F(SetupTab, BoxesAreReadAsTypedOrRefused) {
     const struct {
+        const char* name; // null: the box left as it is, as are those below
         const char* type;
         const char* current;
         const char* ytd;
         std::optional<AccountRecord> stored; // unset: refused
         const char* named;
     } cases[] = {
-        {"d1", "1,250", "$1,000.00", account("Cash", "D1", "1250", "1000"), ""},
-        {"C2", "(1,500.00)", "0", account("Cash", "C2", "-1500", "0"), ""},
-        {"D6", "-1500", "", account("Cash", "D6", "-1500", "0"), ""},
-        {"D1", "$1,000.00", "1e15", std::nullopt, "year to date balance"},
-        {"D1", "-", "1", std::nullopt, "current balance"},
-        {"D1", "12abc", "1", std::nullopt, "current balance"},
-        {"D1", "1.2.3", "1", std::nullopt, "current balance"},
-        {"D1", "99999999999999999999", "1", std::nullopt, "current balance"},
-        {"d9", "1", "1", std::nullopt, "\"d9\" is not an account type"},
+        {nullptr, "d1", "1,250", "$1,000.00", account("Cash", "D1", "1250", "1000"), ""},
+        {nullptr, "C2", "(1,500.00)", "0", account("Cash", "C2", "-1500", "0"), ""},
+        {nullptr, "D6", "-1500", "", account("Cash", "D6", "-1500", "0"), ""},
+        {nullptr, "D1", "$1,000.00", "1e15", std::nullopt, "year to date balance"},
+        {nullptr, "D1", "-", "1", std::nullopt, "current balance"},
+        {nullptr, "D1", "12abc", "1", std::nullopt, "current balance"},
+        {nullptr, "D1", "1.2.3", "1", std::nullopt, "current balance"},
+        {nullptr, "D1", "99999999999999999999", "1", std::nullopt, "current balance"},
+        {nullptr, "d9", "1", "1", std::nullopt, "\"d9\" is not an account type"},
+        {"Zażółć Łódź", nullptr, nullptr, nullptr, std::nullopt, "ż ł ć Ł ź"},
+        {"€ Reserve", nullptr, nullptr, nullptr, std::nullopt, "€"},
+        {"東京 Office", nullptr, nullptr, nullptr, std::nullopt, "東 京"},
+        {"Café Réserve", nullptr, nullptr, nullptr, account("Café Réserve", "D1", "7", "7"), ""},
     };
     for (const auto& c : cases) {
         const QString file = openBooks({account("Cash", "D1", "7", "7"), account("Sales", "C4")});
         showTab(Tab::Setup);
         dialogs.reset();
-        save(c.type, c.current, c.ytd);
+        const std::pair<const char*, const char*> typed[] = {{"txtAcctName", c.name},
+                                                             {"txtAcctType", c.type},
+                                                             {"txtCurrentBalance", c.current},
+                                                             {"txtYtdBalance", c.ytd}};
+        for (const auto& [box, value] : typed) {
+            if (value != nullptr) {
+                setText(QString::fromLatin1(box), QString::fromUtf8(value));
+            }
+        }
+        click(QStringLiteral("cmdNext"));
+        const std::string what = c.name != nullptr ? c.name : c.current;
         const AccountRecord held = readAccounts(file)[0];
         if (c.stored) {
-            EXPECT_EQ(held, *c.stored) << c.current;
-            EXPECT_TRUE(dialogs.messages().isEmpty()) << c.current;
+            EXPECT_EQ(held, *c.stored) << what;
+            EXPECT_TRUE(dialogs.messages().isEmpty()) << what;
         } else {
-            EXPECT_EQ(held, account("Cash", "D1", "7", "7")) << c.current;
-            ASSERT_FALSE(dialogs.messages().isEmpty()) << c.current;
-            EXPECT_TRUE(dialogs.messages().last().contains(c.named)) << c.current;
+            EXPECT_EQ(held, account("Cash", "D1", "7", "7")) << what;
+            ASSERT_EQ(dialogs.messages().size(), 1) << what;
+            EXPECT_TRUE(dialogs.messages()[0].contains(QString::fromUtf8(c.named)))
+                << dialogs.messages()[0].toStdString();
+            EXPECT_EQ(text(QStringLiteral("txtAcctName")),
+                      QString::fromUtf8(c.name != nullptr ? c.name : "Cash"));
         }
     }
+    // The name box takes no more than the record's 40 characters.
+    auto* name = find<QLineEdit>(QStringLiteral("txtAcctName"));
+    name->clear();
+    QTest::keyClicks(name, QString(45, u'N'));
+    EXPECT_EQ(name->text(), QString(40, u'N'));
 }
 
 TEST_F(SetupTab, DeleteRefusesAnAccountWithABalanceAndAsksForAnyOther) {
@@ -80,42 +95,6 @@ TEST_F(SetupTab, DeleteRefusesAnAccountWithABalanceAndAsksForAnyOther) {
     chart.erase(chart.begin() + 1);
     EXPECT_EQ(readAccounts(file), chart);
     EXPECT_EQ(text(QStringLiteral("txtAcctName")), "Supplies");
-}
-
-// A name the 62-byte record cannot hold is refused with the characters named, never
-// stored with question marks; the box takes no more than the record's 40 characters.
-TEST_F(SetupTab, NamesTheRecordCannotHoldAreRefused) {
-    const struct {
-        const char* name;
-        const char* named; // empty: stored
-    } cases[] = {
-        {"Zażółć Łódź", "ż ł ć Ł ź"},
-        {"€ Reserve", "€"},
-        {"東京 Office", "東 京"},
-        {"Café Réserve", ""},
-    };
-    for (const auto& c : cases) {
-        const QString file = openBooks({account("Cash", "D1", "7", "7"), account("Sales", "C4")});
-        showTab(Tab::Setup);
-        dialogs.reset();
-        setText(QStringLiteral("txtAcctName"), QString::fromUtf8(c.name));
-        click(QStringLiteral("cmdNext"));
-        const AccountRecord held = readAccounts(file)[0];
-        if (*c.named == '\0') {
-            EXPECT_EQ(held.name, QString::fromUtf8(c.name));
-            EXPECT_TRUE(dialogs.messages().isEmpty());
-        } else {
-            EXPECT_EQ(held, account("Cash", "D1", "7", "7")) << c.name;
-            ASSERT_EQ(dialogs.messages().size(), 1) << c.name;
-            EXPECT_TRUE(dialogs.messages()[0].contains(QString::fromUtf8(c.named)))
-                << dialogs.messages()[0].toStdString();
-            EXPECT_EQ(text(QStringLiteral("txtAcctName")), QString::fromUtf8(c.name));
-        }
-    }
-    auto* name = find<QLineEdit>(QStringLiteral("txtAcctName"));
-    name->clear();
-    QTest::keyClicks(name, QString(45, u'N'));
-    EXPECT_EQ(name->text(), QString(40, u'N'));
 }
 
 // The caption counts the accounts, not the blank record a posting leaves after them;

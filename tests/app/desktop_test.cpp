@@ -2,9 +2,9 @@
 #include "data/account_types.h"
 #include "session/books_lock.h"
 #include "support/books_fixture.h"
+#include "support/run_folio.h"
 #include <QLabel>
 #include <QMenu>
-#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
@@ -37,28 +37,6 @@ class DesktopTest : public BooksFixture {
         return texts;
     }
 };
-
-struct Ran {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-// The program itself, offscreen, with its settings in `config`.
-Ran folio(const QStringList& arguments, const QString& config = QString()) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("FOLIO_EXIT_AFTER_SHOW", "1");
-    if (!config.isEmpty()) {
-        env.insert("XDG_CONFIG_HOME", config);
-    }
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(FOLIO_BINARY), arguments);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
-            QString::fromLocal8Bit(process.readAllStandardError())};
-}
 
 TEST_F(DesktopTest, NewBooksStartFromTheChosenChartOrNotAtAll) {
     const struct {
@@ -143,6 +121,7 @@ TEST_F(DesktopTest, OpenRecentListsTheLastEightBooksThatStillExist) {
     EXPECT_EQ(RecentFiles::existing().first(), path("b8.dat"));
 }
 
+// With no display at all, as a script runs it.
 TEST(CommandLine, HelpVersionAndMistakesAnswerOnTheTerminal) {
     const struct {
         QStringList arguments;
@@ -158,7 +137,7 @@ TEST(CommandLine, HelpVersionAndMistakesAnswerOnTheTerminal) {
         {{"--company", "X"}, 2, "", "--company goes with --export"},
     };
     for (const auto& c : cases) {
-        const Ran run = folio(c.arguments);
+        const Ran run = runFolio(c.arguments);
         EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments.join(' ').toStdString();
         EXPECT_TRUE(run.out.contains(c.out)) << run.out.toStdString();
         EXPECT_TRUE(run.err.contains(c.err)) << run.err.toStdString();
@@ -168,7 +147,7 @@ TEST(CommandLine, HelpVersionAndMistakesAnswerOnTheTerminal) {
 TEST_F(DesktopTest, FileOnTheCommandLineIsSelectedAtStart) {
     const QString file = path("start.dat");
     writeAccounts(file, {account("Cash", "D1")});
-    const Ran run = folio({file}, dir.path());
+    const Ran run = runFolio({file}, true, dir.path());
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     // Selecting it put it first among the recent books of that run's settings.
     const QSettings kept(path("Folio/Folio.conf"), QSettings::IniFormat);

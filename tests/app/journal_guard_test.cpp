@@ -1,19 +1,16 @@
 // The journal of the selected books kept whole from outside: a file dialog leaves SQLite's
-// locks on it, the command line only reads it, a closing never replaces a copy's own work,
-// and books without a journal offer no Undo.
+// locks on it, the command line only reads it, a closing never replaces a copy's own work.
 #include "data/file_lock.h"
 #include "data/file_system.h"
 #include "journal/books_journal.h"
 #include "support/books_fixture.h"
+#include "support/run_folio.h"
 #include "support/sample_books.h"
 #include "ui/qt_dialogs.h"
-#include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
-#include <QProcess>
 #include <QTest>
 #include <QTimer>
 #include <sys/stat.h>
@@ -44,36 +41,12 @@ int locksHeldOn(const QString& path) {
     return held;
 }
 
-struct Ran {
-    int exitCode;
-    QString err;
-};
-
-// Folio started as a script starts it: no display at all.
-Ran runFolio(const QStringList& arguments) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        env.remove(QString::fromLatin1(name));
-    }
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(FOLIO_BINARY), arguments);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
-}
-
 class JournalGuard : public BooksFixture {
   protected:
     bool postBalanced(const char* memo) {
         return window->journalMenu().postBalanced(
             {QDate(2026, 12, 1), QString::fromLatin1(memo)},
             {{1, money("25"), Money()}, {3, Money(), money("25")}});
-    }
-    void closeMonthly() {
-        showTab(ui::Tab::Blank);
-        showTab(ui::Tab::BalanceSheet);
-        dialogs.yesNoAnswers.push_back(true);
-        QTest::mouseClick(find<QCheckBox>(QStringLiteral("chkMonthly")), Qt::LeftButton);
     }
 };
 
@@ -126,7 +99,7 @@ TEST_F(JournalGuard, AnExportDialogAndTheCommandLineLoseNoEntryOfARunningFolio) 
     EXPECT_EQ(reopened.store().entry(reopened.store().lastSeq())->memo, "second");
 }
 
-TEST_F(JournalGuard, TheCommandLineRefusesStaleBooksAndNeverNeedsADisplay) {
+TEST_F(JournalGuard, TheCommandLineRefusesStaleBooks) {
     const QString books = path("pending.dat");
     writeAccounts(books, serviceBooks());
     {
@@ -151,16 +124,11 @@ TEST_F(JournalGuard, TheCommandLineRefusesStaleBooksAndNeverNeedsADisplay) {
     EXPECT_TRUE(stale.err.contains("not yet written")) << stale.err.toStdString();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), folder);
     EXPECT_EQ(fileBytes(BooksJournal::pathFor(books) + "-wal"), log);
-
-    const Ran unknown = runFolio({"--frobnicate"});
-    EXPECT_EQ(unknown.exitCode, 2);
-    EXPECT_TRUE(unknown.err.contains("frobnicate")) << unknown.err.toStdString();
 }
 
 TEST_F(JournalGuard, ClosingAgainNeverReplacesWorkDoneInTheClosedCopy) {
     const QString books = openBooks(merchandisingBooks());
-    window->company() = {"Kestrow Supply Co.", "12/31/2026", statements::Business::Merchandising,
-                         money("1500")};
+    setCompany(statements::Business::Merchandising, money("1500"), "12/31/2026");
     closeMonthly();
     const QString closed = books + " closed monthly";
     ASSERT_TRUE(QFile::exists(closed));
@@ -168,8 +136,7 @@ TEST_F(JournalGuard, ClosingAgainNeverReplacesWorkDoneInTheClosedCopy) {
     ASSERT_TRUE(postBalanced("work of the new month"));
     const QByteArray copy = fileBytes(closed);
     selectFile(books);
-    window->company() = {"Kestrow Supply Co.", "12/31/2026", statements::Business::Merchandising,
-                         money("1500")};
+    setCompany(statements::Business::Merchandising, money("1500"), "12/31/2026");
     dialogs.shown.clear();
     closeMonthly();
     EXPECT_EQ(fileBytes(closed), copy);
@@ -197,8 +164,7 @@ class ClaimDuringRename : public FileSystem {
 
 TEST_F(JournalGuard, AClosingHoldsTheClosedCopyUntilItsLastRename) {
     const QString books = openBooks(merchandisingBooks());
-    window->company() = {"Kestrow Supply Co.", "12/31/2026", statements::Business::Merchandising,
-                         money("1500")};
+    setCompany(statements::Business::Merchandising, money("1500"), "12/31/2026");
     const QString closed = books + " closed monthly";
     writeAccounts(closed, merchandisingBooks()); // an old copy, with no journal
     ClaimDuringRename disk(closed);
@@ -207,15 +173,6 @@ TEST_F(JournalGuard, AClosingHoldsTheClosedCopyUntilItsLastRename) {
     setFileSystem(nullptr);
     EXPECT_FALSE(disk.claimed);
     EXPECT_NE(readAccounts(closed), merchandisingBooks()); // the closing went through
-}
-
-TEST_F(JournalGuard, BooksWithoutAJournalSayWhyOnceAndOfferNoUndo) {
-    QDir().mkdir(path("books.dat.journal"));
-    openBooks(serviceBooks());
-    ASSERT_EQ(dialogs.messages().size(), 1);
-    EXPECT_TRUE(dialogs.messages().front().contains("is a folder"));
-    EXPECT_FALSE(find<QAction>(QStringLiteral("mnuUndo"))->isEnabled());
-    EXPECT_FALSE(find<QAction>(QStringLiteral("mnuRedo"))->isEnabled());
 }
 
 } // namespace

@@ -4,11 +4,9 @@
 #include "support/recording_page_printer.h"
 #include "support/sample_books.h"
 #include <QAbstractItemView>
-#include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QTabWidget>
@@ -29,22 +27,6 @@ class Window : public BooksFixture {
         });
         dialogs.onPrint = [](QPrinter&) { return std::optional<int>(1); };
     }
-    void merchandising(const char* ending = "2500") {
-        window->company() = {QStringLiteral("Kestrow Supply Co."), QStringLiteral("3/31/2026"),
-                             Business::Merchandising, money(ending)};
-    }
-    void post(int row, const QString& debit, const QString& credit) {
-        showTab(Tab::Posting);
-        auto* grid = find<QAbstractItemView>(QStringLiteral("MSFlexGrid3"));
-        grid->setCurrentIndex(grid->model()->index(row, 1));
-        setText(QStringLiteral("txtPostDebit"), debit);
-        setText(QStringLiteral("txtPostCredit"), credit);
-        click(QStringLiteral("cmdOKPost"));
-    }
-    void closeMonthly(bool yes) {
-        dialogs.yesNoAnswers.push_back(yes);
-        QTest::mouseClick(find<QCheckBox>(QStringLiteral("chkMonthly")), Qt::LeftButton);
-    }
     reports::RecordedDocument document;
 };
 
@@ -52,7 +34,7 @@ class Window : public BooksFixture {
 // before a posting.
 TEST_F(Window, FiguresComeFromTheBooksSelectedNow) {
     const QString a = openBooks(merchandisingBooks(), QStringLiteral("a.dat"));
-    merchandising();
+    setCompany(Business::Merchandising, money("2500"));
     for (Tab tab : {Tab::IncomeStatement, Tab::Equity, Tab::BalanceSheet}) {
         showTab(tab);
     }
@@ -60,12 +42,12 @@ TEST_F(Window, FiguresComeFromTheBooksSelectedNow) {
     window->company().business = Business::Service;
     const QString b = openBooks(serviceBooks(), QStringLiteral("b.dat"));
     EXPECT_EQ(text(QStringLiteral("txtCapital")), "$2,650.75"); // 2,000 + 4,500 - 3,849.25
-    post(0, QStringLiteral("1,000"), QString());                // Dr Cash
-    post(5, QString(), QStringLiteral("$1,000.00"));            // Cr Fees Earned
+    postOnTab(0, QStringLiteral("1,000"));                      // Dr Cash
+    postOnTab(5, QString(), QStringLiteral("$1,000.00"));       // Cr Fees Earned
     showTab(Tab::BalanceSheet);
     EXPECT_EQ(text(QStringLiteral("txtTotalCurrentAssets")), "$19,850.75");
     EXPECT_EQ(text(QStringLiteral("txtCapital")), "$3,650.75");
-    closeMonthly(true);
+    closeMonthly();
     const auto closed = readAccounts(b + QStringLiteral(" closed monthly"));
     ASSERT_EQ(closed.size(), 8u);
     EXPECT_EQ(closed[4].current, money("3650.75"));
@@ -81,14 +63,14 @@ TEST_F(Window, TypeCodesDecideWhereverTheAccountsStand) {
     books.push_back(account("Dividends", "D3", "1000", "1000"));
     books.push_back(account("Preferred Stock", "C3C", "1400", "1400"));
     const QString file = openBooks(books);
-    merchandising();
+    setCompany(Business::Merchandising, money("2500"));
     showTab(Tab::Equity);
     EXPECT_EQ(text(QStringLiteral("txtBegCap")), "$7,000.00");
     EXPECT_EQ(text(QStringLiteral("txtCapStock")), "$11,400.00");
     EXPECT_EQ(text(QStringLiteral("txtEndCap")), "$12,550.25");
     showTab(Tab::BalanceSheet);
     EXPECT_EQ(text(QStringLiteral("txtStock")), "$11,400.00");
-    closeMonthly(true);
+    closeMonthly();
     Statements closed = statements::computeStatements(
         tableOf(readAccounts(file + QStringLiteral(" closed monthly"))), window->company());
     EXPECT_TRUE(closed.trial.difference().isZero());
@@ -110,7 +92,7 @@ TEST_F(Window, EndingInventoryIsReadAsTyped) {
 
 TEST_F(Window, FigureBoxesAreReadOnlyAndPrintoutsNeedNoVisit) {
     openBooks(merchandisingBooks());
-    merchandising();
+    setCompany(Business::Merchandising, money("2500"));
     for (const char* tab :
          {"TrialBalanceTab", "IncomeStatementTab", "EquityTab", "BalanceSheetTab"}) {
         for (QLineEdit* box : find<QWidget>(QString::fromLatin1(tab))->findChildren<QLineEdit*>()) {
@@ -128,7 +110,7 @@ TEST_F(Window, FigureBoxesAreReadOnlyAndPrintoutsNeedNoVisit) {
 // on screen counts the new account as the printed one does.
 TEST_F(Window, NewAccountAfterAPostingIsCounted) {
     const QString file = openBooks(serviceBooks());
-    post(0, QStringLiteral("150"), QString());
+    postOnTab(0, QStringLiteral("150"));
     ASSERT_EQ(readAccounts(file).size(), 9u);
     showTab(Tab::Setup);
     click(QStringLiteral("cmdNew"));
@@ -148,19 +130,9 @@ TEST_F(Window, NewAccountAfterAPostingIsCounted) {
     EXPECT_TRUE(document.lines().join("\n").contains("Notes Payable"));
 }
 
-TEST_F(Window, OutOfBalanceIsSaidInWords) {
-    auto books = serviceBooks();
-    books[0].current = books[0].current + money("150");
-    openBooks(books);
-    showTab(Tab::TrialBalance);
-    EXPECT_EQ(find<QLabel>(QStringLiteral("lblBalance"))->text(),
-              "Out of balance by $150.00 current; year to date in balance");
-}
-
 TEST_F(Window, ClosingAsksFirstAndNoWritesNothing) {
     const QString file = openBooks(serviceBooks());
     window->company().business = Business::Service;
-    showTab(Tab::BalanceSheet);
     closeMonthly(false);
     EXPECT_TRUE(dialogs.shown.back().text.contains(file + QStringLiteral(" closed monthly")));
     EXPECT_FALSE(QFile::exists(file + QStringLiteral(" closed monthly")));
@@ -209,26 +181,30 @@ TEST_F(Window, EveryControlIsNamedAndMnemonicsAreUnique) {
     }
 }
 
-// The balance sheet tab totals the liabilities and equity and says whether they equal the
-// assets.
-TEST_F(Window, BalanceSheetSaysWhetherItBalances) {
+// The trial balance and balance sheet tabs say in words whether the books balance; the
+// balance sheet totals the liabilities and equity.
+TEST_F(Window, TabsSayWhetherTheBooksBalance) {
     for (const char* cash : {"1000", "1100"}) {
-        openBooks({account("Cash", "D1", cash, cash), account("Capital Stock", "C3C", "600"),
-                   account("Sales", "C4", "400")});
+        const bool balanced = QLatin1String(cash) == QLatin1String("1000");
+        openBooks({account("Cash", "D1", cash, "1000"),
+                   account("Capital Stock", "C3C", "600", "600"),
+                   account("Sales", "C4", "400", "400")});
         window->company().business = Business::Service;
+        showTab(Tab::TrialBalance);
+        EXPECT_EQ(find<QLabel>(QStringLiteral("lblBalance"))->text(),
+                  balanced ? "In balance"
+                           : "Out of balance by $100.00 current; year to date in balance");
         showTab(Tab::BalanceSheet);
         EXPECT_EQ(text(QStringLiteral("txtTotalLiabilitiesEquity")), "$1,000.00");
         EXPECT_EQ(find<QLabel>(QStringLiteral("lblInBalance"))->text().section(u':', 0, 0),
-                  QLatin1String(cash) == QLatin1String("1000") ? "In balance"
-                                                               : "Out of balance by $100.00");
-        showTab(Tab::TrialBalance);
+                  balanced ? "In balance" : "Out of balance by $100.00");
     }
 }
 
 // Reopened books show the type of business Folio kept with them and uses.
 TEST_F(Window, KeptBusinessTypeIsShownAfterReopening) {
     const QString file = openBooks(merchandisingBooks());
-    merchandising();
+    setCompany(Business::Merchandising, money("2500"));
     showTab(Tab::Company);
     EXPECT_TRUE(find<QRadioButton>(QStringLiteral("optMdse"))->isChecked());
     showTab(Tab::TrialBalance);

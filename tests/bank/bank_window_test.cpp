@@ -2,7 +2,7 @@
 #include "bank/bank_store.h"
 #include "bank/import_dialog.h"
 #include "support/books_fixture.h"
-#include "support/pdf_text.h"
+#include "support/record_fixture.h"
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,7 @@
 #include "data/account_table.h"
 #include "data/file_table.h"
-#include <QFile>
+#include "support/record_fixture.h"
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 using namespace folio;
 
@@ -19,10 +18,7 @@ TEST(ReadAll, MatchesReadingRecordByRecord) {
         for (int i = 0; i < length; ++i) {
             bytes[i] = static_cast<char>(i % 251 + 1);
         }
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
+        writeBytes(path, bytes);
         const int n = files.freeFile();
         files.open(n, path);
         const AccountTable table = AccountTable::read(files, n);

@@ -6,15 +6,12 @@
 #include "session/books_session.h"
 #include "support/books_fixture.h"
 #include "support/sample_books.h"
-#include <QAbstractItemView>
 #include <QAction>
-#include <QCheckBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSet>
-#include <QTest>
 #include <QThread>
 #include <cstdio>
 
@@ -36,24 +33,16 @@ class JournalKill : public BooksFixture {
         showTab(Tab::Blank);
         showTab(tab);
     }
-    void post(int row, int amount) {
-        enter(Tab::Posting);
-        auto* grid = find<QAbstractItemView>(QStringLiteral("MSFlexGrid3"));
-        grid->setCurrentIndex(grid->model()->index(row, 1));
-        setText(QStringLiteral("txtPostDebit"), QString::number(amount));
-        click(QStringLiteral("cmdOKPost"));
-    }
     void start() {
         selectFile(books());
-        window->company() = {"Kestrow Supply Co.", "12/31/2026",
-                             folio::statements::Business::Service, std::nullopt};
+        setCompany(folio::statements::Business::Service, std::nullopt, "12/31/2026");
     }
 
     // The series; `stepDone` runs after each completed step.
     void series(const std::function<void()>& stepDone) {
         start();
         for (int i = 0; i < 20; ++i) {
-            post(i % 4, 10 + i);
+            postOnTab(i % 4, QString::number(10 + i));
             stepDone();
             if (i % 5 == 1) {
                 window->session().postBalanced(
@@ -82,9 +71,7 @@ class JournalKill : public BooksFixture {
                 stepDone();
             }
             if (i % 8 == 2) {
-                enter(Tab::BalanceSheet);
-                dialogs.yesNoAnswers.push_back(true);
-                QTest::mouseClick(find<QCheckBox>(QStringLiteral("chkMonthly")), Qt::LeftButton);
+                closeMonthly();
                 stepDone();
                 start();
             }

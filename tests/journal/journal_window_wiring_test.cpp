@@ -4,12 +4,9 @@
 #include "session/books_session.h"
 #include "support/books_fixture.h"
 #include "support/sample_books.h"
-#include <QAbstractItemView>
 #include <QAction>
-#include <QCheckBox>
 #include <QDir>
 #include <QMenu>
-#include <QTest>
 
 using folio::ui::Tab;
 using namespace folio::journal;
@@ -18,15 +15,6 @@ namespace {
 
 class JournalWiring : public BooksFixture {
   protected:
-    void post(int row, const QString& debit, const QString& memo = QString()) {
-        showTab(Tab::Blank);
-        showTab(Tab::Posting);
-        auto* grid = find<QAbstractItemView>(QStringLiteral("MSFlexGrid3"));
-        grid->setCurrentIndex(grid->model()->index(row, 1));
-        setText(QStringLiteral("txtPostDebit"), debit);
-        setText(QStringLiteral("txtPostMemo"), memo);
-        click(QStringLiteral("cmdOKPost"));
-    }
     void menu(const char* action) { find<QAction>(QString::fromLatin1(action))->trigger(); }
     JournalStore& store() { return window->session().journalStore(); }
     QString lastMemo() { return store().entry(store().lastSeq())->memo; }
@@ -47,7 +35,7 @@ TEST_F(JournalWiring, EveryChangeOfTheTabsIsUndoneAndRedoneByteForByte) {
              showTab(Tab::Setup);
              click(QStringLiteral("cmdNew"));
          }},
-        {"posting", [&] { post(0, "250", "invoice 17"); }},
+        {"posting", [&] { postOnTab(0, "250", QString(), "invoice 17"); }},
         {"setup edit",
          [&] {
              showTab(Tab::Blank);
@@ -83,8 +71,7 @@ TEST_F(JournalWiring, EveryChangeOfTheTabsIsUndoneAndRedoneByteForByte) {
 TEST_F(JournalWiring, CompanyValuesComeBackWithTheBooksAndAClosingStartsTheCopysJournal) {
     const QString books = openBooks(serviceBooks());
     showTab(Tab::Company);
-    window->company() = {"Kestrow Supply Co.", "3/31/2026", folio::statements::Business::Service,
-                         std::nullopt};
+    setCompany(folio::statements::Business::Service);
     showTab(Tab::TrialBalance); // leaving the tab keeps the values with the books
     selectFile(path("other.dat"));
     window->company() = {};
@@ -93,30 +80,19 @@ TEST_F(JournalWiring, CompanyValuesComeBackWithTheBooksAndAClosingStartsTheCopys
     EXPECT_EQ(window->company().date, "3/31/2026");
     EXPECT_EQ(window->company().business, folio::statements::Business::Service);
 
-    showTab(Tab::BalanceSheet);
-    dialogs.yesNoAnswers.push_back(true);
-    QTest::mouseClick(find<QCheckBox>(QStringLiteral("chkMonthly")), Qt::LeftButton);
+    closeMonthly();
     const QString closed = books + " closed monthly";
     ASSERT_TRUE(QFile::exists(folio::session::BooksSession::journalPathFor(closed)));
     EXPECT_EQ(lastMemo(), "Monthly closing into " + closed);
-    selectFile(path("other.dat"));
-    window->company() = {};
-    selectFile(closed);
-    EXPECT_EQ(store().entry(1)->kind, EntryKind::ClosedFrom);
-    EXPECT_EQ(window->company().name, "Kestrow Supply Co.");
-    EXPECT_EQ(window->company().date, "");
 }
 
 TEST_F(JournalWiring, UndoAndRedoStopAtAClosingAndSaySo) {
     const QString books = openBooks(serviceBooks());
-    post(0, "25");
-    post(0, "5");
+    postOnTab(0, "25");
+    postOnTab(0, "5");
     menu("mnuUndo");
-    window->company() = {"Kestrow Supply Co.", "3/31/2026", folio::statements::Business::Service,
-                         std::nullopt};
-    showTab(Tab::BalanceSheet);
-    dialogs.yesNoAnswers.push_back(true);
-    QTest::mouseClick(find<QCheckBox>(QStringLiteral("chkMonthly")), Qt::LeftButton);
+    setCompany(folio::statements::Business::Service);
+    closeMonthly();
     const QByteArray closed = fileBytes(books);
     dialogs.reset();
     find<QMenu>(QStringLiteral("mnuEdit"))->aboutToShow();
@@ -129,36 +105,28 @@ TEST_F(JournalWiring, UndoAndRedoStopAtAClosingAndSaySo) {
     EXPECT_TRUE(dialogs.messages()[0].startsWith("The books were closed since that change"));
 }
 
-TEST_F(JournalWiring, ClosingBooksWithoutAJournalSaysOnlyThatTheyWereClosed) {
+// Books whose journal cannot be opened say why once, offer no Undo, and their closing says
+// only that they were closed.
+TEST_F(JournalWiring, BooksWithoutAJournalSayWhyOnceAndCloseWithoutAWord) {
     const QString books = path("books.dat");
     writeAccounts(books, serviceBooks());
-    QDir().mkdir(folio::session::BooksSession::journalPathFor(books)); // cannot be opened
+    QDir().mkdir(folio::session::BooksSession::journalPathFor(books));
     selectFile(books);
-    window->company() = {"Kestrow Supply Co.", "3/31/2026", folio::statements::Business::Service,
-                         std::nullopt};
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages().front().contains("is a folder"));
+    EXPECT_FALSE(find<QAction>(QStringLiteral("mnuUndo"))->isEnabled());
+    EXPECT_FALSE(find<QAction>(QStringLiteral("mnuRedo"))->isEnabled());
+    setCompany(folio::statements::Business::Service);
     dialogs.reset();
-    showTab(Tab::BalanceSheet);
-    dialogs.yesNoAnswers.push_back(true);
-    QTest::mouseClick(find<QCheckBox>(QStringLiteral("chkMonthly")), Qt::LeftButton);
+    closeMonthly();
     ASSERT_EQ(dialogs.messages().size(), 2); // the question and the closing's own message
     EXPECT_TRUE(dialogs.messages()[1].startsWith("The monthly books were closed into"));
     EXPECT_EQ(dialogs.beeps, 0);
     EXPECT_EQ(readAccounts(books + " closed monthly").size(), serviceBooks().size());
 }
 
-TEST_F(JournalWiring, ARefusedDateOrAFileChangedOutsideFolioIsSaidPlainly) {
+TEST_F(JournalWiring, AFileChangedOutsideFolioIsSaidPlainly) {
     const QString books = openBooks(serviceBooks());
-    showTab(Tab::Posting);
-    auto* grid = find<QAbstractItemView>(QStringLiteral("MSFlexGrid3"));
-    grid->setCurrentIndex(grid->model()->index(0, 1));
-    setText(QStringLiteral("txtPostDebit"), QStringLiteral("10"));
-    setText(QStringLiteral("txtPostDate"), QStringLiteral("13/45/2026"));
-    const QByteArray before = fileBytes(books);
-    click(QStringLiteral("cmdOKPost"));
-    ASSERT_EQ(dialogs.messages().size(), 1);
-    EXPECT_TRUE(dialogs.messages()[0].startsWith("\"13/45/2026\" is not a date."));
-    EXPECT_EQ(fileBytes(books), before);
-
     dialogs.reset();
     writeAccounts(books, merchandisingBooks());
     selectFile(books);
@@ -171,7 +139,7 @@ TEST_F(JournalWiring, ARefusedDateOrAFileChangedOutsideFolioIsSaidPlainly) {
 
 TEST_F(JournalWiring, ExportsGoWhereTheUserSaysAndTellWhereTheyWent) {
     const QString books = openBooks(serviceBooks());
-    post(0, "250");
+    postOnTab(0, "250");
     const QString csv = path("out.csv");
     dialogs.saveNames = {csv};
     menu("mnuExportCsv");

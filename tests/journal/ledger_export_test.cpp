@@ -9,26 +9,14 @@
 #include "reports/statement_csv.h"
 #include "statements/statement_chain.h"
 #include "support/sample_books.h"
-#include <QProcess>
 #include <map>
 
 using namespace folio::journal;
 
 namespace {
 
-// Runs hledger or ledger; its output, or empty with a test failure when it does not succeed.
-QString run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    const bool ran = process.waitForFinished(60000);
-    EXPECT_TRUE(ran && process.exitCode() == 0)
-        << program.toStdString() << " " << arguments.join(' ').toStdString() << ": "
-        << process.readAllStandardError().toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 QString hledger(const QStringList& arguments) {
-    return run(QStringLiteral("hledger"), arguments);
+    return toolOutput(QStringLiteral("hledger"), arguments);
 }
 
 // Every account's balance as each tool reports it, zero balances left out.
@@ -44,8 +32,8 @@ std::map<QString, Money> hledgerBalances(const QString& journal) {
 
 std::map<QString, Money> ledgerBalances(const QString& journal) {
     std::map<QString, Money> found;
-    const QString text = run("ledger", {"-f", journal, "bal", "--flat", "--no-total", "-F",
-                                        "%(account)\t%(quantity(scrub(display_total)))\n"});
+    const QString text = toolOutput("ledger", {"-f", journal, "bal", "--flat", "--no-total", "-F",
+                                               "%(account)\t%(quantity(scrub(display_total)))\n"});
     for (const QString& row : text.split('\n', Qt::SkipEmptyParts)) {
         found[row.section('\t', 0, 0)] = money(row.section('\t', 1).toLatin1().constData());
     }

@@ -12,154 +12,94 @@ using folio::ui::Tab;
 
 namespace {
 
-class PostingTab : public BooksFixture {
-  protected:
-    void choose(int row) {
-        auto* grid = find<QAbstractItemView>(QStringLiteral("MSFlexGrid3"));
-        grid->setFocus();
-        grid->setCurrentIndex(grid->model()->index(row, 1));
-    }
-};
+using PostingTab = BooksFixture;
 
-// Amounts are read as US bookkeepers type them, or refused with nothing written.
-TEST_F(PostingTab, AmountsAreReadAsTypedOrRefused) {
+// What the Debit, Credit and Date boxes take, read as US bookkeepers type them, and what
+// they refuse with a message while nothing is written: amounts that are no amounts, both
+// sides or neither (never netted, never silently ignored), an account without a known
+// type, a date that is none or empty (never taken for today).
+TEST_F(PostingTab, BoxesAreReadAsTypedOrRefused) {
     const struct {
         const char* debit;
         const char* credit;
-        const char* cash; // the balance after the posting; empty: refused
+        const char* cash;         // the balance after the posting; empty: refused
+        const char* refusal = ""; // a word of the message
+        const char* type = "D1";
+        const char* date = nullptr; // typed into the Date box; null: left as it is
+        QDate kept = {};
     } cases[] = {
         {"1,500", "", "2500"},
         {"$1,000.00", "", "2000"},
         {"1500.5", "", "2500.50"},
         {"", "(1,500.00)", "2500"},
         {"-1500", "", "-500"},
-        {"12abc", "", ""},
-        {"-", "", ""},
-        {"1e9", "", ""},
-        {"", "1.2.3", ""},
-        {"1,50", "", ""},
-        {"99999999999999999", "", ""},
+        {"", "250", "750"},
+        {"12abc", "", "", "debit"},
+        {"-", "", "", "debit"},
+        {"1e9", "", "", "debit"},
+        {"", "1.2.3", "", "credit"},
+        {"1,50", "", "", "debit"},
+        {"99999999999999999", "", "", "debit"},
+        {"12000", "2000", "", "nothing was posted"},
+        {"", "", "", "nothing was posted"},
+        {"0", "", "", "nothing was posted"},
+        {"0", "0", "", "nothing was posted"},
+        {"5", "", "", "nothing was posted", "d6"},
+        {"5", "", "", "nothing was posted", ""},
+        {"5", "", "1005", "", "D1", "January 5, 2026", QDate(2026, 1, 5)},
+        {"5", "", "1005", "", "D1", "1/5/26", QDate(2026, 1, 5)},
+        {"5", "", "1005", "", "D1", "1/5/2026", QDate(2026, 1, 5)},
+        {"5", "", "1005", "", "D1", "2026-01-05", QDate(2026, 1, 5)},
+        {"5", "", "", "empty", "D1", ""},
+        {"5", "", "", "\"2/30/2026\" is not a date.", "D1", "2/30/2026"},
     };
     for (const auto& c : cases) {
-        const QString file =
-            openBooks({account("Cash", "D1", "1000", "1000"), account("Sales", "C4")});
+        const AccountRecord cash = account("Cash", c.type, "1000", "1000");
+        const QString file = openBooks({cash, account("Sales", "C4")});
         showTab(Tab::Posting);
         dialogs.reset();
         choose(0);
         setText(QStringLiteral("txtPostDebit"), QString::fromLatin1(c.debit));
         setText(QStringLiteral("txtPostCredit"), QString::fromLatin1(c.credit));
+        if (c.date != nullptr) {
+            setText(QStringLiteral("txtPostDate"), QString::fromLatin1(c.date));
+        }
         click(QStringLiteral("cmdOKPost"));
-        const AccountRecord cash = readAccounts(file)[0];
+        const std::string typed = std::string(c.debit) + "/" + c.credit + "/" + c.type;
         if (*c.cash != '\0') {
-            EXPECT_EQ(cash.balances(), Amounts::both(money(c.cash))) << c.debit << c.credit;
+            EXPECT_EQ(readAccounts(file)[0].balances(), Amounts::both(money(c.cash))) << typed;
+            EXPECT_TRUE(dialogs.messages().isEmpty()) << typed;
+            journal::JournalStore& store = window->session().journalStore();
+            if (c.kept.isValid()) {
+                EXPECT_EQ(store.entry(store.lastSeq())->date, c.kept) << c.date;
+            }
         } else {
-            EXPECT_EQ(cash.current, money("1000")) << c.debit << c.credit;
-            ASSERT_EQ(dialogs.messages().size(), 1) << c.debit << c.credit;
-            EXPECT_TRUE(dialogs.messages()[0].contains(*c.debit ? "debit" : "credit"));
+            EXPECT_EQ(readAccounts(file)[0], cash) << typed;
+            ASSERT_EQ(dialogs.messages().size(), 1) << typed;
+            EXPECT_TRUE(dialogs.messages()[0].contains(c.refusal)) << typed;
             EXPECT_FALSE(text(QStringLiteral("txtAccountToPost")).isEmpty());
+            EXPECT_EQ(text(QStringLiteral("txtPostDebit")), c.debit) << typed;
         }
     }
 }
 
-TEST_F(PostingTab, AnAccountWithoutAKnownTypeTakesNoPosting) {
-    for (const char* type : {"d6", ""}) {
-        const QString file = openBooks({account("Odd", type, "10", "10")});
-        showTab(Tab::Posting);
-        dialogs.reset();
-        choose(0);
-        setText(QStringLiteral("txtPostDebit"), QStringLiteral("5"));
-        click(QStringLiteral("cmdOKPost"));
-        EXPECT_EQ(readAccounts(file), std::vector<AccountRecord>{account("Odd", type, "10", "10")});
-        ASSERT_EQ(dialogs.messages().size(), 1);
-        EXPECT_TRUE(dialogs.messages()[0].contains("nothing was posted"));
-        EXPECT_EQ(text(QStringLiteral("txtPostDebit")), "5");
-    }
-}
-
-// The arrow keys move the chosen account; Enter in Debit posts.
+// The arrow keys move the chosen account; Tab leaves the grid for the Debit box with it
+// still chosen; Enter in Debit posts.
 TEST_F(PostingTab, KeysChooseAndPost) {
     const QString file = openBooks(serviceBooks());
     showTab(Tab::Posting);
     choose(0);
-    QTest::keyClick(find<QAbstractItemView>(QStringLiteral("MSFlexGrid3")), Qt::Key_Down);
+    auto* grid = find<QAbstractItemView>(QStringLiteral("MSFlexGrid3"));
+    QTest::keyClick(grid, Qt::Key_Down);
     EXPECT_EQ(text(QStringLiteral("txtAccountToPost")), "Supplies");
+    QTest::keyClick(grid, Qt::Key_Tab);
     auto* debit = find<QLineEdit>(QStringLiteral("txtPostDebit"));
-    debit->setText(QStringLiteral("25"));
+    EXPECT_EQ(QApplication::focusWidget(), debit);
+    EXPECT_EQ(text(QStringLiteral("txtAccountToPost")), "Supplies");
+    QTest::keyClicks(debit, QStringLiteral("25"));
     QTest::keyClick(debit, Qt::Key_Return);
     EXPECT_EQ(readAccounts(file)[1].current, money("625"));
     EXPECT_FALSE(find<QPushButton>(QStringLiteral("cmdOKPost"))->isEnabled());
-}
-
-// A posting is a debit or a credit: both filled, or none, is refused with a message and
-// nothing written (never netted, never silently ignored).
-TEST_F(PostingTab, ADebitOrACreditButNotBothNorNeither) {
-    const struct {
-        const char* debit;
-        const char* credit;
-        const char* cash; // empty: refused
-    } cases[] = {
-        {"12000", "2000", ""}, {"", "", ""},        {"0", "", ""},
-        {"0", "0", ""},        {"250", "", "1250"}, {"", "250", "750"},
-    };
-    for (const auto& c : cases) {
-        const QString file = openBooks({account("Cash", "D1", "1000", "1000")});
-        showTab(Tab::Posting);
-        dialogs.reset();
-        choose(0);
-        setText(QStringLiteral("txtPostDebit"), QString::fromLatin1(c.debit));
-        setText(QStringLiteral("txtPostCredit"), QString::fromLatin1(c.credit));
-        click(QStringLiteral("cmdOKPost"));
-        const bool refused = *c.cash == '\0';
-        EXPECT_EQ(readAccounts(file)[0].current, money(refused ? "1000" : c.cash)) << c.debit;
-        ASSERT_EQ(dialogs.messages().size(), refused ? 1 : 0) << c.debit << "/" << c.credit;
-        if (refused) {
-            EXPECT_TRUE(dialogs.messages()[0].contains("nothing was posted"));
-        }
-    }
-}
-
-// The Date box reads a date as every date box does; an empty one is refused, never taken
-// for today.
-TEST_F(PostingTab, DateIsReadAsEveryDateBoxReadsIt) {
-    const struct {
-        const char* typed;
-        QDate kept; // invalid: refused
-    } cases[] = {
-        {"January 5, 2026", QDate(2026, 1, 5)},
-        {"1/5/26", QDate(2026, 1, 5)},
-        {"1/5/2026", QDate(2026, 1, 5)},
-        {"2026-01-05", QDate(2026, 1, 5)},
-        {"", QDate()},
-        {"2/30/2026", QDate()},
-    };
-    for (const auto& c : cases) {
-        const QString file = openBooks({account("Cash", "D1", "1000", "1000")});
-        showTab(Tab::Posting);
-        dialogs.reset();
-        choose(0);
-        setText(QStringLiteral("txtPostDebit"), QStringLiteral("5"));
-        setText(QStringLiteral("txtPostDate"), QString::fromLatin1(c.typed));
-        click(QStringLiteral("cmdOKPost"));
-        journal::JournalStore& store = window->session().journalStore();
-        if (c.kept.isValid()) {
-            EXPECT_EQ(readAccounts(file)[0].current, money("1005")) << c.typed;
-            EXPECT_EQ(store.entry(store.lastSeq())->date, c.kept) << c.typed;
-        } else {
-            EXPECT_EQ(readAccounts(file)[0].current, money("1000")) << c.typed;
-            ASSERT_EQ(dialogs.messages().size(), 1) << c.typed;
-            EXPECT_TRUE(dialogs.messages()[0].contains(*c.typed ? "is not a date" : "empty"));
-        }
-    }
-}
-
-// Tab leaves the grid for the Debit box with the chosen account still chosen.
-TEST_F(PostingTab, TabLeavesTheGrid) {
-    openBooks(serviceBooks());
-    showTab(Tab::Posting);
-    choose(1);
-    QTest::keyClick(find<QAbstractItemView>(QStringLiteral("MSFlexGrid3")), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), find<QLineEdit>(QStringLiteral("txtPostDebit")));
-    EXPECT_EQ(text(QStringLiteral("txtAccountToPost")), "Supplies");
 }
 
 // Ctrl+Z takes back the typing in the focused box while it has some, and the books' last

@@ -34,27 +34,6 @@ class GoldenReports : public ReportFixture {
     }
 };
 
-std::vector<AccountRecord> chartOfAccounts() {
-    return {
-        account("Cash", "D1", "12500.75", "30120.4"),
-        account("Accounts Receivable", "D1", "3200", "3200"),
-        account("Merchandise Inventory", "D1I", "2000", "2000"),
-        account("Equipment", "D1", "8000", "8000"),
-        account("Accum Deprec Equip", "C1", "800", "1600"),
-        account("Accounts Payable", "C2", "1450.5", "1450.5"),
-        account("Federal Unemp. Tax Payable", "C2", "-75", "42"),
-        account("Capital Stock", "C3C", "10000", "10000"),
-        account("Retained Earnings", "C3", "4100", "2500"),
-        account("Sales", "C4", "18000", "52000"),
-        account("Other Income", "C4", "250", "250"),
-        account("Sales Returns & Allow.", "D4", "500", "1500"),
-        account("Purchases", "D5", "6000", "21000"),
-        account("Purchase Returns & Allow.", "C5", "300", "900"),
-        account("Rent Expense", "D6", "1200", "3600"),
-        account("Miscellaneous Expense", "D6", "85.26", "310"),
-    };
-}
-
 // Every report of the same books against its golden pages. On pages of 20 lines each page
 // after the first repeats the heading, and the pages of each copy are numbered from 1.
 TEST_F(GoldenReports, EveryReport) {
@@ -75,7 +54,7 @@ TEST_F(GoldenReports, EveryReport) {
         {Report::Equity, statements::Business::Merchandising, 1, 0, "equity.txt"},
         {Report::BalanceSheet, statements::Business::Merchandising, 1, 0, "balance_sheet.txt"},
     };
-    openBooks(chartOfAccounts());
+    openBooks(readChart(QStringLiteral(FOLIO_TEST_DATA "/golden.chart")));
     for (const auto& c : cases) {
         document = {};
         linesPerPage = c.lines;

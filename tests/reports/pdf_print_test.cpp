@@ -1,7 +1,7 @@
 #include "reports/qt_page_printer.h"
 #include "reports/report_printer.h"
 #include "support/books_fixture.h"
-#include "support/pdf_text.h"
+#include "support/record_fixture.h"
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QPrinter>
@@ -14,18 +14,8 @@ class PdfReports : public BooksFixture {
   protected:
     void SetUp() override {
         BooksFixture::SetUp();
-        openBooks({account("Cash", "D1", "5000", "5000"),
-                   account("Merchandise Inventory", "D1I", "1200", "1200"),
-                   account("Accum Deprec Equip", "C1", "800", "800"),
-                   account("Accounts Payable", "C2", "300", "300"),
-                   account("Capital Stock", "C3C", "5000", "5000"),
-                   account("Retained Earnings", "C3", "2000", "2000"),
-                   account("Sales", "C4", "10000", "10000"),
-                   account("Purchases", "D5", "6000", "6000"),
-                   account("Purchase Returns & Allow.", "C5", "300", "300"),
-                   account("Rent Expense", "D6", "1200", "1200")});
-        window->company() = {QStringLiteral("Kestrow Supply Co."), QStringLiteral("3/31/2024"),
-                             statements::Business::Merchandising, money("1500")};
+        openBooks(readChart(QStringLiteral(FOLIO_TEST_DATA "/printed.chart")));
+        setCompany(statements::Business::Merchandising, money("1500"), "3/31/2024");
     }
 
     // The print dialog writes to a PDF of this name with the given copies.
@@ -48,7 +38,7 @@ class PdfReports : public BooksFixture {
     }
 
     static int pdfPages(const QString& pdf) {
-        for (const QString& line : pdfTool("pdfinfo", {pdf}).split(u'\n')) {
+        for (const QString& line : toolOutput("pdfinfo", {pdf}).split(u'\n')) {
             if (line.startsWith("Pages:")) {
                 return line.mid(6).trimmed().toInt();
             }
@@ -66,14 +56,14 @@ class PdfReports : public BooksFixture {
 TEST_F(PdfReports, TrialBalance) {
     const QString pdf = printToPdf(reports::Report::TrialBalance, 3);
     EXPECT_EQ(pdfPages(pdf), 3);
-    EXPECT_TRUE(pdfTool("pdffonts", {pdf}).contains("LiberationSerif"))
-        << pdfTool("pdffonts", {pdf}).toStdString();
+    const QString fonts = toolOutput("pdffonts", {pdf});
+    EXPECT_TRUE(fonts.contains("LiberationSerif")) << fonts.toStdString();
     const QString text = pdfText(pdf);
     EXPECT_EQ(text.count(u'\f'), 3);
     expectContains(text, {"Kestrow Supply Co.", "Trial Balance", "Current", "Cash", "$5,000.00",
                           "13,400.00", "18,400.00"});
-    EXPECT_TRUE(pdfTool("pdfinfo", {pdf}).contains("612 x 792 pts (letter)"))
-        << pdfTool("pdfinfo", {pdf}).toStdString();
+    const QString info = toolOutput("pdfinfo", {pdf});
+    EXPECT_TRUE(info.contains("612 x 792 pts (letter)")) << info.toStdString();
     EXPECT_TRUE(dialogs.messages().isEmpty());
 }
 
@@ -146,7 +136,7 @@ TEST_F(PdfReports, LongReportKeepsMarginsRepeatsItsHeadingAndNumbersItsPages) {
     EXPECT_EQ(text.count("Kestrow Supply Co."), pages);
     EXPECT_TRUE(text.contains(QStringLiteral("Page %1").arg(pages)));
     // Every word lies at least half an inch (36 points) inside the page's edges.
-    const QString boxes = pdfTool("pdftotext", {"-bbox", path("long.pdf"), "-"});
+    const QString boxes = toolOutput("pdftotext", {"-bbox", path("long.pdf"), "-"});
     const QRegularExpression pageSize(R"re(<page width="([\d.]+)" height="([\d.]+)")re");
     const auto size = pageSize.match(boxes);
     ASSERT_TRUE(size.hasMatch());

@@ -3,6 +3,7 @@
 #include "server/change_listener.h"
 #include "server/server_books.h"
 #include "support/record_fixture.h"
+#include "support/run_folio.h"
 #include "support/sample_books.h"
 #include <QProcess>
 #include <QTemporaryDir>
@@ -220,20 +221,6 @@ TEST_F(ServerBooksTest, CopyingAFileToTheServerAndBackKeepsEveryByte) {
     EXPECT_THROW(copyServerToFile(second, back), ServerError);
 }
 
-} // namespace
-
-namespace {
-
-int folio(const QStringList& arguments, QString* error = nullptr) {
-    QProcess process;
-    process.start(QStringLiteral(FOLIO_BINARY), arguments);
-    process.waitForFinished(60000);
-    if (error != nullptr) {
-        *error = QString::fromLocal8Bit(process.readAllStandardError());
-    }
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-}
-
 // folio --copy from the command line: 0 copied, 1 refused with a message, 2 a wrong line.
 TEST_F(ServerBooksTest, CopyFromTheCommandLine) {
     QTemporaryDir dir;
@@ -255,9 +242,9 @@ TEST_F(ServerBooksTest, CopyFromTheCommandLine) {
         {{QStringLiteral("--copy"), server, back}, 1, "exists already"},
     };
     for (const auto& c : cases) {
-        QString error;
-        EXPECT_EQ(folio(c.arguments, &error), c.status) << c.arguments.join(u' ').toStdString();
-        EXPECT_TRUE(error.contains(QLatin1String(c.words))) << error.toStdString();
+        const Ran ran = runFolio(c.arguments);
+        EXPECT_EQ(ran.exitCode, c.status) << c.arguments.join(u' ').toStdString();
+        EXPECT_TRUE(ran.err.contains(QLatin1String(c.words))) << ran.err.toStdString();
     }
     EXPECT_EQ(fileBytes(back), fileBytes(file));
 }

@@ -1,5 +1,7 @@
 #include "support/books_fixture.h"
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -44,4 +46,33 @@ void BooksFixture::setText(const QString& objectName, const QString& value) {
 
 void BooksFixture::click(const QString& buttonName) {
     QTest::mouseClick(find<QAbstractButton>(buttonName), Qt::LeftButton);
+}
+
+void BooksFixture::setCompany(statements::Business business, std::optional<Money> ending,
+                              const QString& date) {
+    window->company() = {QStringLiteral("Kestrow Supply Co."), date, business, ending};
+}
+
+void BooksFixture::choose(int row) {
+    auto* grid = find<QAbstractItemView>(QStringLiteral("MSFlexGrid3"));
+    grid->setFocus();
+    grid->setCurrentIndex(grid->model()->index(row, 1));
+}
+
+void BooksFixture::postOnTab(int row, const QString& debit, const QString& credit,
+                             const QString& memo) {
+    showTab(ui::Tab::Blank);
+    showTab(ui::Tab::Posting);
+    choose(row);
+    setText(QStringLiteral("txtPostDebit"), debit);
+    setText(QStringLiteral("txtPostCredit"), credit);
+    setText(QStringLiteral("txtPostMemo"), memo);
+    click(QStringLiteral("cmdOKPost"));
+}
+
+void BooksFixture::closeMonthly(bool yes) {
+    showTab(ui::Tab::Blank);
+    showTab(ui::Tab::BalanceSheet);
+    dialogs.yesNoAnswers.push_back(yes);
+    QTest::mouseClick(find<QCheckBox>(QStringLiteral("chkMonthly")), Qt::LeftButton);
 }

@@ -20,6 +20,16 @@ class BooksFixture : public ::testing::Test {
     QString openBooks(const std::vector<AccountRecord>& records,
                       const QString& name = QStringLiteral("books.dat"));
     void showTab(ui::Tab tab);
+    // The company of every test: Kestrow Supply Co., of this business, on this date.
+    void setCompany(statements::Business business, std::optional<Money> ending = std::nullopt,
+                    const QString& date = QStringLiteral("3/31/2026"));
+    // Chooses the row of the posting tab's grid, which has the focus.
+    void choose(int row);
+    // Posts on the posting tab, entered afresh, to the account of that row.
+    void postOnTab(int row, const QString& debit, const QString& credit = QString(),
+                   const QString& memo = QString());
+    // Closes the month from the balance sheet tab, entered afresh, answering the question.
+    void closeMonthly(bool yes = true);
 
     // The widget of that name; a missing one fails the test and ends it.
     template <typename T> T* find(const QString& objectName) const {

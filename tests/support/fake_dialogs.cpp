@@ -2,6 +2,20 @@
 
 using folio::ui::programTitle;
 
+namespace {
+
+// The next answer of a queue, or `otherwise` once it is empty.
+template <typename T, typename U> T next(std::deque<T>& answers, U otherwise) {
+    if (answers.empty()) {
+        return otherwise;
+    }
+    const T answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+} // namespace
+
 void FakeDialogs::message(const QString& text, MessageIcon icon) {
     shown.push_back({ShownDialog::Kind::Message, text, icon, programTitle()});
     if (onMessage) {
@@ -11,44 +25,24 @@ void FakeDialogs::message(const QString& text, MessageIcon icon) {
 
 bool FakeDialogs::askYesNo(const QString& text) {
     shown.push_back({ShownDialog::Kind::YesNo, text, MessageIcon::None, programTitle()});
-    if (yesNoAnswers.empty()) {
-        return false;
-    }
-    const bool answer = yesNoAnswers.front();
-    yesNoAnswers.pop_front();
-    return answer;
+    return next(yesNoAnswers, false);
 }
 
 bool FakeDialogs::failure(const QString& text) {
     shown.push_back({ShownDialog::Kind::Failure, text, MessageIcon::Critical, programTitle()});
-    if (failureAnswers.empty()) {
-        return false;
-    }
-    const bool answer = failureAnswers.front();
-    failureAnswers.pop_front();
-    return answer;
+    return next(failureAnswers, false);
 }
 
 QString FakeDialogs::inputBox(const QString& prompt, const QString& title,
                               const QString& defaultText) {
     offered = defaultText;
     shown.push_back({ShownDialog::Kind::Input, prompt, MessageIcon::None, title});
-    if (inputAnswers.empty()) {
-        return QString();
-    }
-    const QString answer = inputAnswers.front();
-    inputAnswers.pop_front();
-    return answer;
+    return next(inputAnswers, QString());
 }
 
 std::optional<QString> FakeDialogs::openFileName(const QString&) {
     shown.push_back({ShownDialog::Kind::OpenFile, QString(), MessageIcon::None, QString()});
-    if (fileNames.empty()) {
-        return std::nullopt;
-    }
-    const auto answer = fileNames.front();
-    fileNames.pop_front();
-    return answer;
+    return next(fileNames, std::nullopt);
 }
 
 std::optional<int> FakeDialogs::choosePrinter(QPrinter& printer) {
@@ -58,12 +52,7 @@ std::optional<int> FakeDialogs::choosePrinter(QPrinter& printer) {
 
 std::optional<int> FakeDialogs::chooseOne(const QString& question, const QStringList&) {
     shown.push_back({ShownDialog::Kind::Choice, question, MessageIcon::None, programTitle()});
-    if (choices.empty()) {
-        return 0;
-    }
-    const auto answer = choices.front();
-    choices.pop_front();
-    return answer;
+    return next(choices, 0);
 }
 
 bool FakeDialogs::previewPrint(QPrinter& printer, const std::function<void(QPrinter&)>& render) {
@@ -76,11 +65,9 @@ std::optional<QString> FakeDialogs::saveFileName(const QString& title, const QSt
     saveTypes = types;
     shown.push_back({ShownDialog::Kind::SaveFile, title, MessageIcon::None, QString()});
     if (saveNames.empty()) {
-        return std::nullopt;
+        return std::nullopt; // Cancel
     }
-    const QString answer = saveNames.front();
-    saveNames.pop_front();
-    return answer;
+    return next(saveNames, QString());
 }
 
 QStringList FakeDialogs::messages() const {

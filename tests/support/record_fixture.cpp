@@ -1,6 +1,7 @@
 #include "support/record_fixture.h"
 #include "data/text_rules.h"
 #include <QFile>
+#include <QProcess>
 #include <algorithm>
 
 AccountRecord account(const QString& name, const QString& type, const char* current,
@@ -16,6 +17,21 @@ Money money(const char* text) {
 
 AccountTable tableOf(std::vector<AccountRecord> records) {
     return AccountTable{std::move(records)};
+}
+
+std::vector<AccountRecord> readChart(const QString& path) {
+    std::vector<AccountRecord> records;
+    const QString text = QString::fromUtf8(fileBytes(path));
+    EXPECT_FALSE(text.isEmpty()) << path.toStdString();
+    for (const QString& line : text.split(u'\n', Qt::SkipEmptyParts)) {
+        const QStringList f = line.split(u'\t');
+        if (line == QStringLiteral("(blank)")) {
+            records.push_back(AccountRecord::blank());
+        } else if (!line.startsWith(u'#') && f.size() == 4) {
+            records.push_back(account(f[0], f[1], qPrintable(f[2]), qPrintable(f[3])));
+        }
+    }
+    return records;
 }
 
 void writeAccounts(const QString& path, const std::vector<AccountRecord>& records) {
@@ -51,4 +67,18 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
+}
+
+QString toolOutput(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    const bool ran = process.waitForFinished(60000);
+    EXPECT_TRUE(ran && process.exitCode() == 0)
+        << program.toStdString() << " " << arguments.join(' ').toStdString() << ": "
+        << process.readAllStandardError().toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString pdfText(const QString& pdf) {
+    return toolOutput(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, "-"});
 }

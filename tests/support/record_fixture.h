@@ -15,6 +15,9 @@ AccountRecord account(const QString& name, const QString& type, const char* curr
 // A money amount from decimal text.
 Money money(const char* text);
 AccountTable tableOf(std::vector<AccountRecord> records);
+// The accounts of a chart file: a line of name, type, current and year to date balances
+// parted by tabs for each, "(blank)" for a blank record, "#" before a comment.
+std::vector<AccountRecord> readChart(const QString& path);
 
 // Writes records as an accounts file, replacing what was there.
 void writeAccounts(const QString& path, const std::vector<AccountRecord>& records);
@@ -22,6 +25,10 @@ void writeAccounts(const QString& path, const std::vector<AccountRecord>& record
 std::vector<AccountRecord> readAccounts(const QString& path);
 QByteArray fileBytes(const QString& path);
 void writeBytes(const QString& path, const QByteArray& bytes);
+// What a tool (pdftotext, hledger, ...) printed; a test failure when it does not succeed.
+QString toolOutput(const QString& program, const QStringList& arguments);
+// The text of a PDF file, laid out as printed.
+QString pdfText(const QString& pdf);
 
 QT_BEGIN_NAMESPACE
 // Readable QStrings in test failures.

@@ -1,22 +1,12 @@
 #include "books_actions.h"
 #include "statements/company_info.h"
-#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QTest>
 
 std::vector<AccountRecord> smallChart() {
-    return {account("Cash", "D1", "5000", "15000"),
-            account("Accounts Receivable", "D1", "1200", "3400"),
-            account("Accumulated Depreciation", "C1", "300", "900"),
-            account("Accounts Payable", "C2", "800", "950"),
-            account("Capital Stock", "C3C", "10000", "10000"),
-            account("Retained Earnings", "C3", "2500", "1500"),
-            account("Fees Earned", "C4", "4000", "12000"),
-            account("Rent Expense", "D6", "1000", "3000"),
-            account("Wages Expense", "D6", "2400", "7000"),
-            AccountRecord::blank()};
+    return readChart(QStringLiteral(FOLIO_TEST_DATA "/small.chart"));
 }
 
 void ActionsFixture::reselect(const QString& file) {
@@ -39,8 +29,7 @@ void ActionsFixture::enterStatements() {
 
 void ActionsFixture::preparePosting(int row, const QString& debit) {
     enterFresh(ui::Tab::Posting);
-    auto* grid = find<QAbstractItemView>(QStringLiteral("MSFlexGrid3"));
-    grid->setCurrentIndex(grid->model()->index(row - 1, 1));
+    choose(row - 1);
     setText("txtPostDebit", debit);
 }
 

@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 #include "app/export_command.h"
 #include "app/frm_select.h"
+#include "journal/books_verifier.h"
 #include "ui/qt_dialogs.h"
 #include <QApplication>
 #include <QFileInfo>
@@ -36,6 +37,12 @@ int main(int argc, char* argv[]) {
         return 0;
     case CommandLine::Action::Export:
         return folio::app::runExport(line.exportRequest, argc, argv);
+    case CommandLine::Action::Verify: {
+        const auto verification = folio::journal::verifyBooks(line.booksFile);
+        say(verification.held ? stdout : stderr,
+            folio::journal::verificationReport(line.booksFile, verification));
+        return verification.held ? 0 : 1;
+    }
     case CommandLine::Action::Fail:
         if (!line.unknownOption) {
             say(stderr, QStringLiteral("folio: %1\nTry folio --help.\n").arg(line.error));

@@ -20,9 +20,9 @@ struct ExportRequest {
 
 // What the command line asks for.
 struct CommandLine {
-    enum class Action { Run, Help, Version, Export, Fail };
+    enum class Action { Run, Help, Version, Export, Verify, Fail };
     Action action = Action::Run;
-    QString booksFile; // Run: the books to select at start, or empty
+    QString booksFile; // Run: the books to select at start, or empty; Verify: the books
     ExportRequest exportRequest;
     QString error; // Fail: what was wrong, for the terminal
     // Fail: an option Folio does not know, which may be one of Qt's own (-platform ...).

@@ -59,8 +59,11 @@ statements::CompanyInfo storedCompany(const QString& books) {
     }
     try {
         journal::JournalStore store;
-        store.open(path);
+        store.openToRead(path);
         journal::fillIn(company, journal::BooksJournal::companyValuesIn(store));
+        if (const auto reopened = journal::readPeriodLock(store).reopened) {
+            company.reopened = journal::reopenedLine(*reopened);
+        }
     } catch (const FileError& error) {
         std::fprintf(stderr, "folio: the company information kept in %s cannot be read (%s)\n",
                      qPrintable(path), qPrintable(errorMessage(error.number())));
@@ -120,7 +123,7 @@ void exportStatement(const ExportRequest& request) {
         throw ExportFailure(
             QStringLiteral("cannot export the %1: %2").arg(request.report, missingText(s.missing)));
     }
-    const reports::ReportHeading heading{company.name, company.date};
+    const reports::ReportHeading heading{company.name, company.date, company.reopened};
     try {
         if (request.output.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
             reports::writeTextFile(request.output, reports::statementCsv(report, heading, s));

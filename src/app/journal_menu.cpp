@@ -50,6 +50,12 @@ void JournalMenu::build(QMenuBar& menus) {
         {"mnuExportCsv", "Export as &CSV...", QKeySequence(), &JournalMenu::mnuExportCsv_Click},
         {"mnuExportLedger", "Export for &hledger or ledger...", QKeySequence(),
          &JournalMenu::mnuExportLedger_Click},
+        {"mnuLockBooks", "&Lock Books Through...", QKeySequence(),
+         &JournalMenu::mnuLockBooks_Click},
+        {"mnuReopenPeriod", "&Reopen Period...", QKeySequence(),
+         &JournalMenu::mnuReopenPeriod_Click},
+        {"mnuCarryChanges", "Carr&y the Changes into the Closed Copy", QKeySequence(),
+         &JournalMenu::mnuCarryChanges_Click},
     };
     for (const auto& item : items) {
         QAction* action = menu->addAction(QString::fromLatin1(item.caption));
@@ -59,6 +65,9 @@ void JournalMenu::build(QMenuBar& menus) {
         needBooks_ << action;
     }
     menu->insertSeparator(needBooks_[2]);
+    menu->insertSeparator(needBooks_[4]);
+    mnuCarryChanges_ = needBooks_[6];
+    connect(menu, &QMenu::aboutToShow, this, &JournalMenu::updatePeriodActions);
     needBooks_ << mnuUndo_ << mnuRedo_;
     window_.addActions(needBooks_); // the shortcuts work while the menus are closed
     updateActions();
@@ -80,6 +89,7 @@ void JournalMenu::updateActions() {
     // their shortcuts stay live whatever changed the books since the menu was last shown.
     mnuUndo_->setText(undo.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undo);
     mnuRedo_->setText(redo.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + redo);
+    updatePeriodActions();
 }
 
 namespace {
@@ -115,6 +125,13 @@ void JournalMenu::booksSelected() {
                 .arg(journal::BooksJournal::pathFor(books_.path()), errorMessage(error.number())),
             ui::MessageIcon::Exclamation);
     }
+    if (opened.chainStarted) {
+        dialogs_.message(QStringLiteral(
+            "This journal was written by an earlier Folio, which did not seal its entries. "
+            "From now on each entry records who made it and is sealed to the entries before "
+            "it, so that folio --verify finds any entry changed or removed afterwards; the "
+            "entries written so far are sealed as they stand today."));
+    }
     if (opened.changedOutside) {
         dialogs_.message(QStringLiteral(
             "These books were changed outside Folio since Folio last wrote them. The journal "
@@ -126,6 +143,7 @@ void JournalMenu::booksSelected() {
         } catch (const FileError&) {
         }
     }
+    showReopened();
     updateActions();
 }
 
@@ -135,6 +153,7 @@ void JournalMenu::booksReleased() {
     }
     keepCompanyValues();
     journal_.close();
+    showReopened();
     updateActions();
 }
 
@@ -150,12 +169,7 @@ void JournalMenu::keepCompanyValues() {
 }
 
 bool JournalMenu::change(const std::function<void()>& step) {
-    bool done = false;
-    try {
-        done = ui::runReported(dialogs_, step);
-    } catch (const journal::Refused& refused) {
-        dialogs_.message(refused.words());
-    }
+    const bool done = ui::runReported(dialogs_, step); // a refusal is said there too
     refresh_();
     if (journalWindow_) {
         journalWindow_->reload();

@@ -51,6 +51,9 @@ class JournalMenu : public QObject {
     void mnuBalancedEntry_Click();
     void mnuExportCsv_Click();
     void mnuExportLedger_Click();
+    void mnuLockBooks_Click();
+    void mnuReopenPeriod_Click();
+    void mnuCarryChanges_Click();
     // Posts a balanced entry as the dialog's Post does; false when refused or failed.
     bool postBalanced(const journal::EntryNote& note,
                       const std::vector<journal::AmountLine>& lines);
@@ -63,6 +66,9 @@ class JournalMenu : public QObject {
     // Runs a change of the books; reports a refusal or a failure and refreshes after.
     bool change(const std::function<void()>& step);
     void updateActions();
+    void updatePeriodActions();
+    // Puts the reopening of the books under the heading of their statements.
+    void showReopened();
     bool journalReady();
 
     QWidget& window_;
@@ -74,6 +80,7 @@ class JournalMenu : public QObject {
     QPointer<journal::JournalWindow> journalWindow_;
     QAction* mnuUndo_ = nullptr;
     QAction* mnuRedo_ = nullptr;
+    QAction* mnuCarryChanges_ = nullptr;
     QList<QAction*> needBooks_;
 };
 

@@ -37,7 +37,14 @@ void JournalMenu::mnuJournal_Click() {
 }
 
 bool JournalMenu::reverse(std::int64_t seq, const QString& reason) {
-    return change([&] { journal_.reverse(journal::booksFile(books_), seq, reason); });
+    bool reversed = false;
+    QDate date = QDate::currentDate();
+    change([&] {
+        reversed = ui::runRedated(dialogs_, date, [&] {
+            journal_.reverse(journal::booksFile(books_), seq, reason, date);
+        });
+    });
+    return reversed;
 }
 
 void JournalMenu::mnuBalancedEntry_Click() {
@@ -62,11 +69,16 @@ void JournalMenu::mnuBalancedEntry_Click() {
 
 bool JournalMenu::postBalanced(const journal::EntryNote& note,
                                const std::vector<journal::AmountLine>& lines) {
-    return change([&] {
+    bool posted = false;
+    journal::EntryNote dated = note;
+    change([&] {
         journal::BooksJournal none; // without a journal the entry is written all the same
         journal::BooksJournal& target = journal_.isOpen() ? journal_ : none;
-        target.postBalanced(journal::booksFile(books_), note, lines);
+        posted = ui::runRedated(dialogs_, dated.date, [&] {
+            target.postBalanced(journal::booksFile(books_), dated, lines);
+        });
     });
+    return posted;
 }
 
 void JournalMenu::mnuExportCsv_Click() {

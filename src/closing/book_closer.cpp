@@ -1,4 +1,5 @@
 #include "closing/book_closer.h"
+#include "company/date_rules.h"
 #include "data/books.h"
 #include "data/file_lock.h"
 #include "data/file_messages.h"
@@ -56,12 +57,15 @@ void BookCloser::close(ClosingKind kind) {
     journal::CompanyValues carried = journal::companyValuesOf(ctx_.company);
     carried.statementsDate.clear(); // the next period has a date of its own
     if (!ui::runReported(ctx_.dialogs, [&] {
-            journal::BooksJournal::writeClosedCopy(target, selected, closing, closed, carried);
+            journal::BooksJournal::writeClosedCopy(
+                target, selected, closing, closed, carried,
+                company::recognisedDate(ctx_.company.date).value_or(QDate::currentDate()));
         })) {
         return;
     }
     if (ctx_.journal != nullptr) {
-        ui::runReported(ctx_.dialogs, [&] { ctx_.journal->recordClosing(closing, target); });
+        ui::runReported(ctx_.dialogs,
+                        [&] { ctx_.journal->recordClosing(closing, target, ctx_.company.date); });
     }
     ctx_.books.close();
     ctx_.dialogs.message(QStringLiteral("The %1 books were closed into\n%2\n\n%3 was not changed. "

@@ -71,6 +71,7 @@ BooksJournal::Opened BooksJournal::open(BooksFile file) {
     Opened opened;
     close();
     store_.open(pathFor(file.path));
+    opened.chainStarted = store_.chainStarted();
     for (const Entry& entry : store_.pending()) {
         // Finished only over the books it was begun on: each record it touches holds its
         // before or its after image. Books written over since then are not changed by it;
@@ -84,6 +85,7 @@ BooksJournal::Opened BooksJournal::open(BooksFile file) {
         ++opened.finished;
     }
     shape_ = {readImage(file), store_.undoState()};
+    lock_ = readPeriodLock(store_);
     if (store_.entryCount() == 0) {
         startOver(file, QStringLiteral("Opening balances"));
         opened.started = true;
@@ -127,6 +129,7 @@ std::int64_t BooksJournal::record(BooksFile file, EntryKind kind, const EntryNot
             lineFor(change.record, before, change.after, change.debit, change.credit));
     }
     addGapLines(entry, static_cast<int>((length + kSize - 1) / kSize));
+    refuseIfLocked(entry);
     std::int64_t below = 0;
     UndoState after = shape_.undo;
     switch (kind) {

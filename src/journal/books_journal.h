@@ -1,8 +1,10 @@
 #pragma once
+#include "data/refusal.h"
 #include "journal/company_values.h"
 #include "journal/entry.h"
 #include "journal/file_image.h"
 #include "journal/journal_store.h"
+#include "journal/period_lock.h"
 #include "journal/posting_math.h"
 #include <QDate>
 #include <QString>
@@ -14,13 +16,9 @@
 namespace folio::journal {
 
 // A change the journal cannot make, with the words the user sees.
-class Refused : public std::runtime_error {
+class Refused : public Refusal {
   public:
-    explicit Refused(const QString& words) : std::runtime_error("refused"), words_(words) {}
-    const QString& words() const { return words_; }
-
-  private:
-    QString words_;
+    using Refusal::Refusal;
 };
 
 // One record as a change leaves it: empty `after` removes it (the file ends before it).
@@ -52,6 +50,7 @@ class BooksJournal {
         bool started = false;        // the journal was new: it holds the opening balances
         bool changedOutside = false; // the file no longer matched: a new opening entry
         int finished = 0;            // changes finished from their after images
+        bool chainStarted = false;   // entries written without hashes were sealed now
     };
     // Opens the journal of the books (creating it). Throws FileError when the journal
     // cannot be opened or a pending change cannot be finished.
@@ -61,7 +60,10 @@ class BooksJournal {
     BooksJournal& operator=(const BooksJournal&) = delete;
     ~BooksJournal() = default;
 
-    void close() { store_.close(); }
+    void close() {
+        store_.close();
+        lock_ = {};
+    }
     bool isOpen() const { return store_.isOpen(); }
     JournalStore& store() { return store_; }
 
@@ -95,8 +97,22 @@ class BooksJournal {
     std::int64_t undo(BooksFile file);
     std::int64_t redo(BooksFile file);
 
-    // Records that these books were closed into a closed copy.
-    std::int64_t recordClosing(const QString& closingName, const QString& closedPath);
+    // Records that these books were closed into a closed copy, which locks them whole.
+    std::int64_t recordClosing(const QString& closingName, const QString& closedPath,
+                               const QString& statementsDate = QString());
+
+    // What keeps these books, or a period of them, from change (see period_lock.h).
+    const PeriodLock& periodLock() const { return lock_; }
+    // Locks the books through a date: no entry may be dated on or before it. Throws
+    // Refused when the date is not after the lock date in force.
+    std::int64_t lockThrough(const QDate& through);
+    // Opens the closed or locked period again, with the reason the user gives (required).
+    std::int64_t reopen(const QString& reason);
+    // Locks reopened books again by the closing that was reopened (once its changes were
+    // carried into the closed copy).
+    std::int64_t closeAgain(const QString& memo);
+    // The books' bytes as the journal had them just before entry `seq`.
+    QByteArray imageBefore(std::int64_t seq);
     // Writes a closed copy and its new journal, which starts with an entry saying which
     // file it was closed from, when and by which closing. Whatever journal the copy had
     // before is replaced. A crash part way leaves the old copy with its old journal, or
@@ -104,7 +120,8 @@ class BooksJournal {
     static void writeClosedCopy(const QString& closedPath, const QString& fromPath,
                                 const QString& closingName,
                                 const std::vector<AccountRecord>& records,
-                                const CompanyValues& carried);
+                                const CompanyValues& carried,
+                                const QDate& closedThrough = QDate::currentDate());
 
     CompanyValues companyValues() { return companyValuesIn(store_); }
     void setCompanyValues(const CompanyValues& values);
@@ -112,6 +129,11 @@ class BooksJournal {
     static CompanyValues companyValuesIn(JournalStore& store);
 
   private:
+    // Throws Refused when the lock forbids the change (the one check every change passes).
+    void refuseIfLocked(const Entry& entry);
+    // Records an entry that changes no record (a closing, a lock, a reopening) with the
+    // lock it leaves.
+    std::int64_t recordLock(Entry& entry, const PeriodLock& lock);
     std::int64_t commitAndWrite(BooksFile file, Entry& entry, std::int64_t below, UndoState after);
     std::int64_t startOver(BooksFile file, const QString& memo);
     void markApplied(std::int64_t seq);
@@ -121,6 +143,7 @@ class BooksJournal {
 
     JournalStore store_;
     BooksShape shape_;
+    PeriodLock lock_;
     bool tookEffect_ = false;
 };
 

@@ -159,21 +159,10 @@ std::int64_t BooksJournal::redo(BooksFile file) {
                   undone->seq);
 }
 
-std::int64_t BooksJournal::recordClosing(const QString& closingName, const QString& closedPath) {
-    Entry entry;
-    entry.kind = EntryKind::Closing;
-    entry.made = QDateTime::currentDateTimeUtc();
-    entry.date = QDate::currentDate();
-    entry.memo = QStringLiteral("%1 into %2").arg(closingName, closedPath);
-    BooksShape shape = shape_;
-    store_.commit(entry, shape, 0, true);
-    return entry.seq;
-}
-
 void BooksJournal::writeClosedCopy(const QString& closedPath, const QString& fromPath,
                                    const QString& closingName,
                                    const std::vector<AccountRecord>& records,
-                                   const CompanyValues& carried) {
+                                   const CompanyValues& carried, const QDate& closedThrough) {
     const QString journal = pathFor(closedPath);
     const QString temporary = journal + QStringLiteral(".TMP");
     const auto removeTemporary = [&temporary] {
@@ -188,7 +177,7 @@ void BooksJournal::writeClosedCopy(const QString& closedPath, const QString& fro
         Entry entry;
         entry.kind = EntryKind::ClosedFrom;
         entry.made = QDateTime::currentDateTimeUtc();
-        entry.date = QDate::currentDate();
+        entry.date = closedThrough;
         entry.memo =
             QStringLiteral("%1 of %2 on %3")
                 .arg(closingName, fromPath, entry.made.toLocalTime().toString(Qt::ISODate));
@@ -196,6 +185,10 @@ void BooksJournal::writeClosedCopy(const QString& closedPath, const QString& fro
             entry.lines.push_back(lineFor(static_cast<int>(i) + 1, std::nullopt, records[i]));
         }
         BooksShape shape{imageOf(records), {}};
+        PeriodLock lock;
+        lock.closedThrough = closedThrough;
+        lock.closedFromEntry = 1; // the first entry of the new journal
+        stagePeriodLock(store, lock);
         store.commit(entry, shape, 0);
         store.setValue(QStringLiteral("company"), carried.name);
         store.setValue(QStringLiteral("business"), carried.businessType);

@@ -32,12 +32,11 @@ void Database::fail(int code) const {
     throw FileError(errorNumberOf(code));
 }
 
-void Database::open(const QString& path) {
+void Database::open(const QString& path, bool readOnly) {
     close();
     const QByteArray native = QFile::encodeName(path);
-    const int code =
-        sqlite3_open_v2(native.constData(), &db_,
-                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int mode = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    const int code = sqlite3_open_v2(native.constData(), &db_, mode | SQLITE_OPEN_NOMUTEX, nullptr);
     if (code != SQLITE_OK) {
         close();
         fail(code);

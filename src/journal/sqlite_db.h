@@ -18,7 +18,8 @@ class Database {
     Database& operator=(const Database&) = delete;
     ~Database();
 
-    void open(const QString& path);
+    // Opens (creating it) the database at `path`; read only: an existing one, never written.
+    void open(const QString& path, bool readOnly = false);
     void close();
     bool isOpen() const { return db_ != nullptr; }
     void exec(const char* sql);

@@ -108,8 +108,9 @@ bool PostingTab::writePosting(const Chosen& chosen, Money debit, Money credit,
         changes.push_back({*slot, AccountRecord::blank(), Money(), Money()});
     }
     bool tookEffect = false;
-    if (ui::runReported(ctx_.dialogs, [&] {
-            journal::changeBooks(ctx_.journal, books, journal::EntryKind::Posting, changes, note,
+    journal::EntryNote dated = note;
+    if (ui::runRedated(ctx_.dialogs, dated.date, [&] {
+            journal::changeBooks(ctx_.journal, books, journal::EntryKind::Posting, changes, dated,
                                  &tookEffect);
         })) {
         return true;

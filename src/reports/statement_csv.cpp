@@ -148,6 +148,9 @@ QString statementCsv(Report report, const ReportHeading& heading, const Statemen
     csv.line({QStringLiteral("Company"), csvText(heading.company)});
     csv.line({QStringLiteral("Statement"), titleOf(report)});
     csv.line({QStringLiteral("Date"), csvText(heading.date)});
+    if (!heading.note.isEmpty()) {
+        csv.line({QStringLiteral("Note"), csvText(heading.note)});
+    }
     if (report != Report::TrialBalance) {
         csv.line(
             {QStringLiteral("Line"), QStringLiteral("Current"), QStringLiteral("Year to Date")});

@@ -17,6 +17,9 @@ std::vector<PrintLine> trialBalanceLayout(const ReportHeading& heading,
     lines.push_back(PrintLine().centred(kWidth, heading.company));
     lines.push_back(PrintLine().tab(39).text(QStringLiteral("Trial Balance")));
     lines.push_back(PrintLine().centred(kWidth, heading.date));
+    if (!heading.note.isEmpty()) {
+        lines.push_back(PrintLine().centred(kWidth, heading.note));
+    }
     lines.emplace_back();
     lines.push_back(PrintLine()
                         .tab(35)

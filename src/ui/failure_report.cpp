@@ -1,6 +1,7 @@
 #include "ui/failure_report.h"
 #include "data/file_error.h"
 #include "data/money.h"
+#include "data/refusal.h"
 #include "ui/dialogs.h"
 
 namespace folio::ui {
@@ -24,6 +25,9 @@ bool runWithRetry(Dialogs& dialogs, const std::function<void()>& step) {
         } catch (const MoneyOverflow&) {
             dialogs.message(overflowMessage());
             return false;
+        } catch (const Refusal& refusal) {
+            dialogs.message(refusal.words());
+            return false;
         }
     }
 }
@@ -37,8 +41,33 @@ bool runReported(Dialogs& dialogs, const std::function<void()>& command) {
         dialogs.message(errorMessage(error.number()), MessageIcon::Critical);
     } catch (const MoneyOverflow&) {
         dialogs.message(overflowMessage());
+    } catch (const Refusal& refusal) {
+        dialogs.message(refusal.words());
     }
     return false;
+}
+
+bool runRedated(Dialogs& dialogs, QDate& date, const std::function<void()>& command) {
+    for (;;) {
+        std::optional<Refusal> offer;
+        const bool done = runReported(dialogs, [&] {
+            try {
+                command();
+            } catch (const Refusal& refusal) {
+                if (!refusal.offered()) {
+                    throw;
+                }
+                offer = refusal;
+            }
+        });
+        if (!offer) {
+            return done;
+        }
+        if (!dialogs.askYesNo(offer->question())) {
+            return false;
+        }
+        date = *offer->offered();
+    }
 }
 
 } // namespace folio::ui

@@ -114,19 +114,39 @@ TEST_F(ExportTest, CsvKeepsNamesAsTextForSpreadsheets) {
 struct Ran {
     int exitCode;
     QString err;
+    QString out;
 };
 
-// `folio --export ...` as a script runs it: no display at all.
-Ran folioExport(const QStringList& arguments) {
+// Folio run from a script: no display at all.
+Ran folioRun(const QStringList& arguments) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
     env.remove("QT_QPA_PLATFORM");
     process.setProcessEnvironment(env);
-    process.start(QStringLiteral(FOLIO_BINARY), QStringList{"--export"} + arguments);
+    process.start(QStringLiteral(FOLIO_BINARY), arguments);
     EXPECT_TRUE(process.waitForFinished(60000));
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError()),
+            QString::fromLocal8Bit(process.readAllStandardOutput())};
+}
+
+Ran folioExport(const QStringList& arguments) {
+    return folioRun(QStringList{"--export"} + arguments);
+}
+
+TEST_F(ExportTest, CommandLineVerifyChecksTheBooksWithoutADisplay) {
+    const Ran clean = folioRun({"--verify", books});
+    EXPECT_EQ(clean.exitCode, 0) << clean.err.toStdString();
+    EXPECT_TRUE(clean.out.startsWith(QLatin1String("verified: "))) << clean.out.toStdString();
+    std::vector<AccountRecord> records = readAccounts(books);
+    records[0].current = money("7");
+    writeAccounts(books, records);
+    const Ran changed = folioRun({"--verify", books});
+    EXPECT_EQ(changed.exitCode, 1);
+    EXPECT_TRUE(changed.err.contains(QLatin1String("changed outside Folio")))
+        << changed.err.toStdString();
+    EXPECT_EQ(folioRun({"--verify", books, "other"}).exitCode, 2);
 }
 
 TEST_F(ExportTest, CommandLineExportWritesWhatTheWindowExportsOrSaysWhyNot) {

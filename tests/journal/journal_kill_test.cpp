@@ -82,6 +82,9 @@ class JournalKill : public BooksFixture {
                 QTest::mouseClick(find<QCheckBox>(QStringLiteral("chkMonthly")), Qt::LeftButton);
                 stepDone();
                 start();
+                dialogs.inputAnswers.push_back(QStringLiteral("the month goes on"));
+                find<QAction>(QStringLiteral("mnuReopenPeriod"))->trigger(); // closed books
+                stepDone();
             }
         }
     }

@@ -15,8 +15,10 @@ bool zeroBalances(const std::optional<AccountRecord>& record) {
 // record whose name alone changed.
 bool movesNoAmount(const Entry& entry) {
     for (const Line& line : entry.lines) {
-        const bool renamed = line.before && line.after && line.before->type == line.after->type &&
-                             line.before->balances() == line.after->balances();
+        // A zero-balance account may take any type; one with balances keeps its own.
+        const bool renamed = line.before && line.after &&
+                             line.before->balances() == line.after->balances() &&
+                             (line.before->type == line.after->type || zeroBalances(line.before));
         const bool added = !line.before && zeroBalances(line.after);
         if (!(entry.kind == EntryKind::SetupEdit && renamed) &&
             !(entry.kind == EntryKind::NewAccount && added)) {

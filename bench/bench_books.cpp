@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <malloc.h>
 
 using namespace folio;
 
@@ -55,6 +56,37 @@ void writeBooks(const QString& path, const std::vector<AccountRecord>& records) 
     }
 }
 
+namespace {
+
+// A figure of /proc/self/status in KiB ("VmRSS:", "VmHWM:").
+double statusKiB(const char* field) {
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(field)) {
+            return line.mid(static_cast<qsizetype>(qstrlen(field)))
+                .trimmed()
+                .split(' ')[0]
+                .toDouble();
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+void PeakMemory::reset() {
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    clear.open(QIODevice::WriteOnly);
+    clear.write("5"); // the peak starts again from what is in use now
+    clear.close();
+    startKiB_ = statusKiB("VmRSS:");
+}
+
+double PeakMemory::aboveStart() const {
+    return (statusKiB("VmHWM:") - startKiB_) / 1024;
+}
+
 BenchBooks::BenchBooks(int accountCount) : accounts(accountCount) {
     books = dir.filePath(QStringLiteral("books.dat"));
     dialogs.fileName = books;
@@ -72,6 +104,18 @@ BenchBooks::~BenchBooks() = default;
 void BenchBooks::reset() {
     writeBooks(books, chartOf(accounts));
     window->mnuSelectFile_Click();
+    showTab(ui::Tab::Blank);
+}
+
+void BenchBooks::startNewSession() {
+    window.reset();
+    malloc_trim(0);
+    window = std::make_unique<app::frmSelect>(dialogs);
+    window->show();
+    QApplication::processEvents();
+    window->mnuSelectFile_Click();
+    window->company() = {QStringLiteral("Kestrow Supply Company"), QStringLiteral("12/31/2026"),
+                         statements::Business::Service, std::nullopt};
     showTab(ui::Tab::Blank);
 }
 

@@ -17,6 +17,17 @@ void chartSizes(benchmark::internal::Benchmark* b);
 std::vector<folio::AccountRecord> chartOf(int accounts);
 void writeBooks(const QString& path, const std::vector<folio::AccountRecord>& records);
 
+// The process's peak memory from now on: reset() starts it again from what is in use,
+// aboveStart() gives the peak since then less what was in use then, in MiB.
+class PeakMemory {
+  public:
+    void reset();
+    double aboveStart() const;
+
+  private:
+    double startKiB_ = 0;
+};
+
 // The real main window over a chart in a temporary folder, with the company information
 // filled in (a service business) and the file selected, the blank tab shown.
 class BenchBooks {
@@ -26,6 +37,9 @@ class BenchBooks {
 
     // Writes the chart again and selects the file, as after a closing.
     void reset();
+    // Closes the window and hands the memory it used back to the system, then selects the
+    // same books in a new window, as the user's next session would: their journal exists.
+    void startNewSession();
     void showTab(folio::ui::Tab tab);
     void setText(const char* objectName, const QString& text);
     void click(const char* objectName);

@@ -1,6 +1,9 @@
 // Entering each tab (the file read, the statements computed and the grid filled) at every
 // chart size, against the bare cost of filling a 50x5 QTableWidget with 250 texts.
 #include "bench_books.h"
+#include <QAbstractTableModel>
+#include <QFile>
+#include <QTableView>
 #include <QTableWidget>
 
 using folio::ui::Tab;
@@ -38,5 +41,72 @@ void BM_BaselineTableFill(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BaselineTableFill)->Unit(benchmark::kMicrosecond);
+
+// A user's second and later entries of a tab in a session over books whose journal an
+// earlier session made, with the peak memory of the entries above what was in use before.
+void BM_TabEntryRealSession(benchmark::State& state) {
+    const auto tab = static_cast<Tab>(state.range(0));
+    BenchBooks books(static_cast<int>(state.range(1)));
+    books.startNewSession();
+    books.showTab(tab); // the first entry
+    PeakMemory memory;
+    memory.reset();
+    for (auto _ : state) {
+        books.showTab(Tab::Blank);
+        books.showTab(tab);
+    }
+    state.counters["peak_MiB"] = memory.aboveStart();
+    books.checkQuiet(state);
+}
+BENCHMARK(BM_TabEntryRealSession)
+    ->ArgNames({"tab", "accounts"})
+    ->ArgsProduct({{static_cast<int>(Tab::Posting), static_cast<int>(Tab::TrialBalance),
+                    static_cast<int>(Tab::BalanceSheet)},
+                   {10000, 100000}})
+    ->Unit(benchmark::kMillisecond);
+
+// The rows of a file's bytes, each showing its name: all a bare grid over the file does.
+class BareRecords : public QAbstractTableModel {
+  public:
+    void setBytes(QByteArray bytes) {
+        beginResetModel();
+        bytes_ = std::move(bytes);
+        endResetModel();
+    }
+    int rowCount(const QModelIndex& = {}) const override {
+        return static_cast<int>(bytes_.size() / 62);
+    }
+    int columnCount(const QModelIndex& = {}) const override { return 5; }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole) {
+            return {};
+        }
+        return QString::fromLatin1(bytes_.constData() + qsizetype{index.row()} * 62, 40).trimmed();
+    }
+
+  private:
+    QByteArray bytes_;
+};
+
+// The floor of a tab entry: the file read whole into a buffer of its own and handed to a
+// bare QTableView.
+void BM_BaselineBareGridEntry(benchmark::State& state) {
+    BenchBooks books(static_cast<int>(state.range(0)));
+    BareRecords records;
+    QTableView view;
+    view.setModel(&records);
+    view.show();
+    for (auto _ : state) {
+        QFile file(books.books);
+        file.open(QIODevice::ReadOnly);
+        records.setBytes(file.readAll());
+        view.scrollToTop();
+    }
+}
+BENCHMARK(BM_BaselineBareGridEntry)
+    ->ArgName("accounts")
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,20 +1,44 @@
-# How the source folders become libraries, and the check that keeps the layers apart.
+# How the source folders become libraries, and the graph that keeps the layers apart.
 #
-# In a subsystem folder, the files that hold widgets are named *_tab, *_view, *_dialog,
-# *_window, *_widget, *_printer, *_closer or qt_*: they form the folder's GUI library.
-# Every other file is a rule: it goes to the folder's rules library, which links Qt Core
-# and the rules libraries below it only.
+# Each subsystem folder is two libraries: its rules (folio_<folder>_rules, Qt Core and the
+# rules libraries below it) and its widgets (folio_<folder>_gui). Which files are widgets is
+# declared with folio_gui_files(); every other file of the folder is a rule.
+# scripts/check-includes reads the graph this writes (layer_graph.txt in the build folder)
+# and fails on any #include that reaches a library the including file's library does not
+# link, naming the file and the line.
 
-set(FOLIO_GUI_PATTERN "_(tab|view|dialog|window|widget|printer|closer)(_[a-z_]+)?\\.(cpp|h)$|/qt_[a-z_]+\\.(cpp|h)$")
-set_property(GLOBAL PROPERTY FOLIO_RULES_LIBRARIES "")
+set_property(GLOBAL PROPERTY FOLIO_LAYER_GRAPH "")
+
+function(folio_record_library name)
+    get_property(graph GLOBAL PROPERTY FOLIO_LAYER_GRAPH)
+    list(JOIN ARGN " " links)
+    string(APPEND graph "library ${name} ${links}\n")
+    set_property(GLOBAL PROPERTY FOLIO_LAYER_GRAPH "${graph}")
+endfunction()
+
+function(folio_record_files name)
+    get_property(graph GLOBAL PROPERTY FOLIO_LAYER_GRAPH)
+    foreach(f ${ARGN})
+        file(RELATIVE_PATH rel ${PROJECT_SOURCE_DIR} ${f})
+        string(APPEND graph "file ${name} ${rel}\n")
+    endforeach()
+    set_property(GLOBAL PROPERTY FOLIO_LAYER_GRAPH "${graph}")
+endfunction()
+
+# Declares the widget files of a folder by their stems (setup_tab: setup_tab.h and .cpp).
+function(folio_gui_files folder)
+    set_property(GLOBAL PROPERTY FOLIO_GUI_${folder} ${ARGN})
+endfunction()
 
 function(folio_sources folder out_rules out_gui)
     file(GLOB all CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${folder}/*.cpp
          ${PROJECT_SOURCE_DIR}/src/${folder}/*.h)
+    get_property(stems GLOBAL PROPERTY FOLIO_GUI_${folder})
     set(rules "")
     set(gui "")
     foreach(f ${all})
-        if(f MATCHES "${FOLIO_GUI_PATTERN}")
+        get_filename_component(stem ${f} NAME_WE)
+        if(stem IN_LIST stems)
             list(APPEND gui ${f})
         else()
             list(APPEND rules ${f})
@@ -31,7 +55,8 @@ function(folio_rules folder)
     add_library(${name} STATIC ${rules})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(${name} PUBLIC Qt6::Core ${ARGN})
-    set_property(GLOBAL APPEND PROPERTY FOLIO_RULES_LIBRARIES ${name})
+    folio_record_library(${name} Qt6::Core ${ARGN})
+    folio_record_files(${name} ${rules})
 endfunction()
 
 # folio_<folder>_gui: the folder's widgets, on its rules and the given libraries.
@@ -40,23 +65,28 @@ function(folio_subsystem_gui folder)
     set(name folio_${folder}_gui)
     add_library(${name} STATIC ${gui})
     target_link_libraries(${name} PUBLIC folio_${folder}_rules ${ARGN})
+    folio_record_library(${name} folio_${folder}_rules ${ARGN})
+    folio_record_files(${name} ${gui})
 endfunction()
 
-# A folder that is all GUI (ui/, app/): every file in one library.
+# A folder that is all widgets (ui/, app/): every file in one library.
 function(folio_gui name folder)
     file(GLOB all CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${folder}/*.cpp
          ${PROJECT_SOURCE_DIR}/src/${folder}/*.h)
     add_library(folio_${name} STATIC ${all})
     target_include_directories(folio_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(folio_${name} PUBLIC ${ARGN})
+    folio_record_library(folio_${name} ${ARGN})
+    folio_record_files(folio_${name} ${all})
 endfunction()
 
-# One object per rules library that fails to compile when the library brings Qt Widgets,
-# Qt Gui or Qt PrintSupport into reach, directly or through what it links.
-function(folio_layer_check)
-    get_property(libraries GLOBAL PROPERTY FOLIO_RULES_LIBRARIES)
-    foreach(lib ${libraries})
-        add_library(${lib}_layer_check OBJECT ${PROJECT_SOURCE_DIR}/cmake/layer_check.cpp)
-        target_link_libraries(${lib}_layer_check PRIVATE ${lib})
+# Writes the graph: every library with what it links, every file with its library, and
+# where Qt's headers are, so that a header can be told to its Qt module.
+function(folio_write_layer_graph)
+    get_property(graph GLOBAL PROPERTY FOLIO_LAYER_GRAPH)
+    get_target_property(qt_dirs Qt6::Core INTERFACE_INCLUDE_DIRECTORIES)
+    foreach(dir ${qt_dirs})
+        string(APPEND graph "qtinclude ${dir}\n")
     endforeach()
+    file(WRITE ${CMAKE_BINARY_DIR}/layer_graph.txt "${graph}")
 endfunction()

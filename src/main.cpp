@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "app/copy_command.h"
 #include "app/export_command.h"
 #include "app/frm_select.h"
 #include "journal/books_verifier.h"
@@ -43,6 +44,10 @@ int main(int argc, char* argv[]) {
             folio::journal::verificationReport(line.booksFile, verification));
         return verification.held ? 0 : 1;
     }
+    case CommandLine::Action::Copy:
+        return folio::app::runCopy(line.copyPaths[0], line.copyPaths[1]);
+    case CommandLine::Action::SetupServer:
+        return folio::app::runSetupServer(line.copyPaths[0]);
     case CommandLine::Action::Fail:
         if (!line.unknownOption) {
             say(stderr, QStringLiteral("folio: %1\nTry folio --help.\n").arg(line.error));

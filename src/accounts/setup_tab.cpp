@@ -3,7 +3,6 @@
 #include "data/account_types.h"
 #include "data/books.h"
 #include "data/text_rules.h"
-#include "journal/books_changes.h"
 #include "ui/amount_message.h"
 #include "ui/dialogs.h"
 #include "ui/failure_report.h"
@@ -178,8 +177,10 @@ AccountRecord SetupTab::readShown(int record) {
     // Writing back a record that the file holds whole changes no byte, so only a record
     // that lies past the end is written, which makes it part of the file.
     if (books.recordCount() < record) {
-        journal::changeBooks(ctx_.journal, books, journal::EntryKind::NewAccount,
-                             {{record, account, Money(), Money()}});
+        ctx_.session
+            .change(journal::EntryKind::NewAccount, {{record, account, Money(), Money()}}, {},
+                    session::Origin::ShownTab)
+            .orThrow();
     }
     return account;
 }
@@ -234,8 +235,10 @@ bool SetupTab::SaveCurrentRecord() {
         return false;
     }
     if (*account != shown_) {
-        journal::changeBooks(ctx_.journal, ctx_.books, journal::EntryKind::SetupEdit,
-                             {{current_, *account, Money(), Money()}});
+        ctx_.session
+            .change(journal::EntryKind::SetupEdit, {{current_, *account, Money(), Money()}}, {},
+                    session::Origin::ShownTab)
+            .orThrow();
         shown_ = *account;
     }
     txtAcctType_->setText(shown_.type);

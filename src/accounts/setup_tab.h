@@ -51,7 +51,6 @@ class SetupTab : public ui::TabPage {
     void showRecord(int record, int count);
     // The beep and exclamation message at either end of the file.
     void endReached(const QString& text);
-    void deleteStreamed();
     // After the accounts file was replaced by a deletion: the new handle and record.
     void showAfterDelete();
 

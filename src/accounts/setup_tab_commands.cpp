@@ -3,12 +3,8 @@
 #include "accounts/setup_rules.h"
 #include "accounts/setup_tab.h"
 #include "data/books.h"
-#include "data/file_identity.h"
-#include "data/file_rewrite.h"
 #include "data/name_search.h"
 #include "data/text_rules.h"
-#include "journal/books_changes.h"
-#include "journal/file_image.h"
 #include "ui/dialogs.h"
 #include "ui/failure_report.h"
 #include <QLineEdit>
@@ -38,8 +34,11 @@ void SetupTab::cmdNew_Click() {
         if (records > 0 && books.get(records).isBlank()) {
             showRecord(records, records);
         } else {
-            journal::changeBooks(ctx_.journal, books, journal::EntryKind::NewAccount,
-                                 {{records + 1, AccountRecord::blank(), Money(), Money()}});
+            ctx_.session
+                .change(journal::EntryKind::NewAccount,
+                        {{records + 1, AccountRecord::blank(), Money(), Money()}}, {},
+                        session::Origin::ShownTab)
+                .orThrow();
             showRecord(records + 1, records + 1);
         }
         txtAcctName_->setFocus(Qt::OtherFocusReason);
@@ -102,55 +101,14 @@ void SetupTab::cmdDelete_Click() {
     if (!ctx_.dialogs.askYesNo(SetupRules::deleteQuestion(shown_))) {
         return;
     }
-    Books& books = ctx_.books;
-    if (ctx_.journal == nullptr || !ctx_.journal->isOpen()) {
-        deleteStreamed();
-        return;
-    }
-    std::vector<AccountRecord> kept;
-    QByteArray image;
-    const bool read = ui::runReported(ctx_.dialogs, [this, &books, &kept, &image] {
-        kept = books.read().records; // records 1..count_, a missing one blank
-        kept.resize(static_cast<std::size_t>(count_));
-        if (current_ >= 1 && current_ <= count_) {
-            kept.erase(kept.begin() + (current_ - 1));
-        }
-        image = journal::readImage(journal::booksFile(books));
-    });
-    if (!read) {
-        return;
-    }
-    // The whole file is written again (beside it, then renamed over it) as one entry, so
-    // Undo brings the account back at its place.
-    bool tookEffect = false;
-    const bool replaced = ui::runReported(ctx_.dialogs, [&] {
-        journal::changeBooks(ctx_.journal, books, journal::EntryKind::Deletion,
-                             journal::BooksJournal::wholeFile(image, kept),
-                             {QDate::currentDate(), QStringLiteral("Deleted %1").arg(shown_.name)},
-                             &tookEffect);
-    });
+    // The file is written again beside the books and put in their place, as one entry of
+    // the journal when they have one, so Undo brings the account back at its place.
+    FileWorkDialog progress(this, QStringLiteral("Deleting the record"));
+    const session::ChangeResult result = ctx_.session.deleteAccount(
+        current_, count_, shown_.name, progress.callback(), session::Origin::ShownTab);
     // A step after the rename (syncing the folder) may fail once the remaining records are
     // already in place; then the deletion has happened and the tab must follow it.
-    if (!replaced && !tookEffect) {
-        return;
-    }
-    showAfterDelete();
-}
-
-// Without a journal (books too large for one, or a journal that cannot be opened) the
-// deletion streams the file a chunk at a time into a private file beside the books, which
-// then takes their place (through a link, to its target), keeping mode and owner.
-void SetupTab::deleteStreamed() {
-    Books& books = ctx_.books;
-    const auto before = fileIdentity(books.path());
-    bool finished = true;
-    const bool replaced = ui::runReported(ctx_.dialogs, [this, &books, &finished] {
-        FileWorkDialog progress(this, QStringLiteral("Deleting the record"));
-        finished = rewriteWithout(books.path(), count_, current_, progress.callback());
-    });
-    // A step after the rename (syncing the folder) may fail once the remaining records are
-    // already in place; then the deletion has happened and the tab must follow it.
-    if (!finished || (!replaced && fileIdentity(books.path()) == before)) {
+    if (!ui::reportChange(ctx_.dialogs, result)) {
         return;
     }
     showAfterDelete();

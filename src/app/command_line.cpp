@@ -68,6 +68,23 @@ CommandLine exportLine(const QCommandLineParser& parser) {
     return line;
 }
 
+// --copy FROM TO between a books file and a server; --setup-server ADDRESS.
+CommandLine serverLine(const QCommandLineParser& parser) {
+    const bool copy = parser.isSet(QStringLiteral("copy"));
+    const QStringList paths = parser.positionalArguments();
+    if (paths.size() != (copy ? 2 : 1)) {
+        return failure(copy ? QStringLiteral("--copy needs where from and where to (for example: "
+                                             "folio --copy books.dat postgresql://me@host/firm)")
+                            : QStringLiteral("--setup-server needs the server's address (for "
+                                             "example: folio --setup-server "
+                                             "postgresql://admin@host/firm)"));
+    }
+    CommandLine line;
+    line.action = copy ? CommandLine::Action::Copy : CommandLine::Action::SetupServer;
+    line.copyPaths = paths;
+    return line;
+}
+
 } // namespace
 
 QStringList exportReportNames() {
@@ -87,6 +104,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         {QStringLiteral("date"), QString(), QStringLiteral("date")},
         {QStringLiteral("business"), QString(), QStringLiteral("type")},
         {QStringLiteral("ending-inventory"), QString(), QStringLiteral("amount")},
+        {QStringLiteral("copy"), QString()},
+        {QStringLiteral("setup-server"), QString()},
     });
     if (!parser.parse(arguments)) {
         CommandLine line = failure(parser.errorText());
@@ -94,10 +113,14 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return line;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        return {CommandLine::Action::Help, {}, {}, {}};
+        CommandLine help;
+        help.action = CommandLine::Action::Help;
+        return help;
     }
     if (parser.isSet(QStringLiteral("version"))) {
-        return {CommandLine::Action::Version, {}, {}, {}};
+        CommandLine version;
+        version.action = CommandLine::Action::Version;
+        return version;
     }
     if (parser.isSet(QStringLiteral("export"))) {
         return exportLine(parser);
@@ -110,6 +133,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         line.action = CommandLine::Action::Verify;
         line.booksFile = parser.value(QStringLiteral("verify"));
         return line;
+    }
+    if (parser.isSet(QStringLiteral("copy")) || parser.isSet(QStringLiteral("setup-server"))) {
+        return serverLine(parser);
     }
     for (const char* option : {"company", "date", "business", "ending-inventory"}) {
         if (parser.isSet(QLatin1String(option))) {
@@ -130,6 +156,8 @@ QString helpText() {
         "Usage: folio [FILE]\n"
         "       folio --export STATEMENT FILE OUTPUT [options]\n"
         "       folio --verify FILE\n"
+        "       folio --copy FROM TO\n"
+        "       folio --setup-server postgresql://ADMIN@HOST/DATABASE\n"
         "\n"
         "Double-entry bookkeeping for a small corporation.\n"
         "\n"
@@ -156,7 +184,14 @@ QString helpText() {
         "The statements build on each other: the equity statement and the balance sheet\n"
         "use the income statement's net income, as on the tabs. The exit status is 0 when\n"
         "the file was written and 1 with a message on the error output when it was not;\n"
-        "2 means the command line was wrong.\n");
+        "2 means the command line was wrong.\n"
+        "\n"
+        "Books on a PostgreSQL server (FROM or TO may be postgresql://USER@HOST/DB,\n"
+        "or postgresql://USER@HOST/DB#NAME for a set of books other than \"books\"):\n"
+        "  --copy FROM TO        copies books between a file and a server, either way;\n"
+        "                        never writes over books that exist at TO\n"
+        "  --setup-server ADDR   makes the tables, rules and the folio_bookkeeper and\n"
+        "                        folio_supervisor roles in a database (run once, as its owner)\n");
 }
 
 QString versionText() {

@@ -20,11 +20,12 @@ struct ExportRequest {
 
 // What the command line asks for.
 struct CommandLine {
-    enum class Action { Run, Help, Version, Export, Verify, Fail };
+    enum class Action { Run, Help, Version, Export, Verify, Copy, SetupServer, Fail };
     Action action = Action::Run;
     QString booksFile; // Run: the books to select at start, or empty; Verify: the books
     ExportRequest exportRequest;
-    QString error; // Fail: what was wrong, for the terminal
+    QStringList copyPaths; // Copy: FROM and TO; SetupServer: the server's address
+    QString error;         // Fail: what was wrong, for the terminal
     // Fail: an option Folio does not know, which may be one of Qt's own (-platform ...).
     bool unknownOption = false;
 };

@@ -4,12 +4,11 @@
 #include "data/file_table.h"
 #include "data/money.h"
 #include "data/text_rules.h"
-#include "journal/books_journal.h"
-#include "journal/journal_store.h"
 #include "reports/page_printer.h"
 #include "reports/qt_report_files.h"
 #include "reports/report_layout.h"
 #include "reports/statement_csv.h"
+#include "session/books_session.h"
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -29,44 +28,44 @@ struct ExportFailure : std::runtime_error {
         : std::runtime_error(text.toLocal8Bit().toStdString()) {}
 };
 
-// The accounts file read without writing to it, record by record as the tabs read it (a
-// last partial record is filled with zero bytes).
-AccountTable readBooks(const QString& path) {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+// The statements of the accounts file, read without writing to it a chunk at a time as
+// the tabs read it (a last partial record is filled with zero bytes).
+statements::Statements statementsOf(FileTable& files, const QString& path,
+                                    const statements::CompanyInfo& company) {
+    const int number = files.freeFile();
+    try {
+        files.openForReading(number, path);
+    } catch (const FileError&) {
         throw ExportFailure(QStringLiteral("cannot read the accounts file %1").arg(path));
     }
-    const QByteArray bytes = file.readAll();
-    AccountTable table;
-    const int count = recordCountOf(bytes.size());
-    for (int i = 0; i < count; ++i) {
-        RecordBytes raw{};
-        const qsizetype at = qsizetype{i} * qsizetype{RecordLayout::kRecordSize};
-        const qsizetype size = std::min<qsizetype>(bytes.size() - at, qsizetype{raw.size()});
-        std::copy_n(bytes.constData() + at, std::max<qsizetype>(size, 0), raw.begin());
-        table.records.push_back(AccountRecord::decode(raw));
+    try {
+        return statements::computeStatements(files, number, company);
+    } catch (const FileError& error) {
+        throw ExportFailure(QStringLiteral("cannot read the accounts file %1: %2")
+                                .arg(path, errorMessage(error.number())));
+    } catch (const MoneyOverflow&) {
+        throw ExportFailure(QStringLiteral("the balances are too large to add up"));
     }
-    return table;
 }
 
 // The company values the window kept with the books in their journal, when there is one.
 // A journal that cannot be read leaves them to the command line, with a warning.
 statements::CompanyInfo storedCompany(const QString& books) {
     statements::CompanyInfo company;
-    const QString path = journal::BooksJournal::pathFor(books);
-    if (!QFileInfo(path).isFile()) {
-        return company;
-    }
     try {
-        journal::JournalStore store;
-        store.openToRead(path);
-        journal::fillIn(company, journal::BooksJournal::companyValuesIn(store));
-        if (const auto reopened = journal::readPeriodLock(store).reopened) {
-            company.reopened = journal::reopenedLine(*reopened);
+        journal::fillIn(company, session::BooksSession::storedCompanyValues(books));
+        const QString path = session::BooksSession::journalPathFor(books);
+        if (QFileInfo(path).isFile()) {
+            journal::JournalStore store;
+            store.openToRead(path);
+            if (const auto reopened = journal::readPeriodLock(store).reopened) {
+                company.reopened = journal::reopenedLine(*reopened);
+            }
         }
     } catch (const FileError& error) {
         std::fprintf(stderr, "folio: the company information kept in %s cannot be read (%s)\n",
-                     qPrintable(path), qPrintable(errorMessage(error.number())));
+                     qPrintable(session::BooksSession::journalPathFor(books)),
+                     qPrintable(errorMessage(error.number())));
     }
     return company;
 }
@@ -113,12 +112,8 @@ void exportStatement(const ExportRequest& request) {
         throw ExportFailure(QStringLiteral("the output would replace the accounts file"));
     }
     const statements::CompanyInfo company = companyOf(request);
-    statements::Statements s;
-    try {
-        s = statements::computeStatements(readBooks(request.books), company);
-    } catch (const MoneyOverflow&) {
-        throw ExportFailure(QStringLiteral("the balances are too large to add up"));
-    }
+    FileTable files; // the listed accounts are read again as the statement is written
+    const statements::Statements s = statementsOf(files, request.books, company);
     if (report != Report::TrialBalance && s.missing != statements::Missing::Nothing) {
         throw ExportFailure(
             QStringLiteral("cannot export the %1: %2").arg(request.report, missingText(s.missing)));
@@ -126,7 +121,9 @@ void exportStatement(const ExportRequest& request) {
     const reports::ReportHeading heading{company.name, company.date, company.reopened};
     try {
         if (request.output.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
-            reports::writeTextFile(request.output, reports::statementCsv(report, heading, s));
+            reports::writeTextFile(request.output, [&](const auto& write) {
+                reports::writeStatementCsv(report, heading, s, write);
+            });
         } else {
             reports::writeReportPdf(reports::reportLayout(report, heading, s), request.output);
         }

@@ -26,14 +26,9 @@ using ui::Tab;
 
 frmSelect::frmSelect(ui::Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs),
-      journalMenu_(*this, books_, company_, dialogs_,
-                   [this] {
-                       if (books_.isSelected() && SSTab1_->isVisible()) {
-                           SSTab1_Click(lastTab_);
-                       }
-                   }),
-      context_{books_, company_, dialogs_, *this, &journalMenu_.journal()}, reports_(context_),
-      closer_(context_) {
+      journalMenu_(*this, session_, dialogs_), context_{session_, dialogs_, *this},
+      reports_(context_), closer_(context_) {
+    connect(&session_, &session::BooksSession::changed, this, &frmSelect::booksChanged);
     setObjectName(QStringLiteral("frmSelect"));
     setWindowTitle(ui::programTitle());
     resize(1100, 660);
@@ -144,32 +139,34 @@ bool frmSelect::openChosen(const QString& name, bool newlyChosen) {
     }
     const QString previousName = dialogFileName_;
     dialogFileName_ = name;
-    BooksLock::Claim claim = BooksLock::Claim::HeldElsewhere;
+    Books& books = session_.books();
+    session::BooksLock& lock = session_.lock();
+    session::BooksLock::Claim claim = session::BooksLock::Claim::HeldElsewhere;
     try {
-        claim = lock_.claim(dialogFileName_);
+        claim = lock.claim(dialogFileName_);
     } catch (const FileError& error) {
         // not a file Folio can work on: say which and why; the books selected before stay
         dialogs_.message(cannotOpenMessage(dialogFileName_, error), ui::MessageIcon::Critical);
         return false;
     }
-    if (claim == BooksLock::Claim::HeldElsewhere) {
+    if (claim == session::BooksLock::Claim::HeldElsewhere) {
         dialogs_.message(heldElsewhereMessage(dialogFileName_), ui::MessageIcon::Critical);
         dialogFileName_ = previousName;
         return false;
     }
-    journalMenu_.keepCompanyValues();
+    session_.keepCompanyValues();
     try {
         if (chart) {
             accounts::createStarterBooks(name, static_cast<accounts::StarterChart>(*chart));
         }
-        books_.select(dialogFileName_);
+        books.select(dialogFileName_);
     } catch (const FileError& error) {
         dialogs_.message(cannotOpenMessage(dialogFileName_, error), ui::MessageIcon::Critical);
-        if (!books_.isSelected() || !lock_.holds(books_.path())) {
-            lock_.release();
+        if (!books.isSelected() || !lock.holds(books.path())) {
+            lock.release();
             try {
-                if (books_.isSelected()) {
-                    lock_.claim(books_.path()); // keep the books selected before
+                if (books.isSelected()) {
+                    lock.claim(books.path()); // keep the books selected before
                 }
             } catch (const FileError&) {
                 // those books cannot be opened either; the next tab entry reports it
@@ -177,7 +174,7 @@ bool frmSelect::openChosen(const QString& name, bool newlyChosen) {
         }
         return false;
     }
-    removeStaleLeftovers(dialogFileName_);
+    session::removeStaleLeftovers(dialogFileName_);
     journalMenu_.booksSelected();
     SSTab1_->show();
     // The shown tab still holds the books as they were read before; prepare it again, so
@@ -189,8 +186,14 @@ bool frmSelect::openChosen(const QString& name, bool newlyChosen) {
 
 void frmSelect::releaseBooks() {
     journalMenu_.booksReleased();
-    lock_.release();
-    books_.forget();
+    session_.release();
+}
+
+void frmSelect::booksChanged(session::Origin origin) {
+    if (origin == session::Origin::Elsewhere && session_.books().isSelected() &&
+        SSTab1_->isVisible()) {
+        SSTab1_Click(lastTab_);
+    }
 }
 
 void frmSelect::MnuExit_Click() {
@@ -206,10 +209,10 @@ void frmSelect::closeEvent(QCloseEvent* event) {
 
 void frmSelect::SSTab1_Click(int previousTab) {
     if (previousTab == ui::indexOf(Tab::Company)) {
-        journalMenu_.keepCompanyValues();
+        session_.keepCompanyValues();
     }
     ui::TabPage* shown = pages_[static_cast<std::size_t>(SSTab1_->currentIndex())];
-    if (shown == nullptr || !books_.isSelected()) {
+    if (shown == nullptr || !session_.books().isSelected()) {
         return;
     }
     std::optional<Tab> next;

@@ -1,10 +1,8 @@
 #pragma once
-#include "app/books_lock.h"
 #include "app/journal_menu.h"
 #include "closing/book_closer.h"
-#include "data/books.h"
 #include "reports/report_printer.h"
-#include "statements/company_info.h"
+#include "session/books_session.h"
 #include "ui/tab_page.h"
 #include <QMainWindow>
 #include <array>
@@ -21,8 +19,8 @@ namespace folio::app {
 class DesktopWindow;
 
 // The main window: the File menu and the eight tabs. It owns the books and the company
-// information for the whole run, prepares each tab when it is shown and reports what
-// fails there.
+// information for the whole run (in its books session), prepares each tab when it is shown and
+// reports what fails there.
 class frmSelect : public QMainWindow, public ui::MainWindowPort {
     Q_OBJECT
   public:
@@ -37,8 +35,9 @@ class frmSelect : public QMainWindow, public ui::MainWindowPort {
     void MnuExit_Click();
     void SSTab1_Click(int previousTab);
 
-    Books& books() { return books_; }
-    statements::CompanyInfo& company() { return company_; }
+    session::BooksSession& session() { return session_; }
+    Books& books() { return session_.books(); }
+    statements::CompanyInfo& company() { return session_.company(); }
     reports::ReportPrinter& reports() { return reports_; }
     JournalMenu& journalMenu() { return journalMenu_; }
     QTabWidget* tabControl() const { return SSTab1_; }
@@ -64,18 +63,18 @@ class frmSelect : public QMainWindow, public ui::MainWindowPort {
     void buildTabs();
     void wireTabs();
     void releaseBooks();
+    // After a change of the books: the shown tab follows it unless it made it.
+    void booksChanged(session::Origin origin);
     bool openChosen(const QString& name, bool newlyChosen);
 
-    Books books_;
-    statements::CompanyInfo company_;
+    session::BooksSession session_; // the books, their lock, journal and company values
     ui::Dialogs& dialogs_;
-    JournalMenu journalMenu_; // the Edit and Journal menus and the journal of the books
+    JournalMenu journalMenu_; // the Edit and Journal menus
     ui::TabContext context_;
     QTabWidget* SSTab1_ = nullptr;
     std::array<ui::TabPage*, ui::kTabCount> pages_{};
     reports::ReportPrinter reports_;
     closing::BookCloser closer_;
-    BooksLock lock_;         // one running Folio per accounts file
     QString dialogFileName_; // the file-open dialog keeps its last name between uses
     int lastTab_ = ui::indexOf(ui::Tab::Blank);
     // Last, so it goes first: before the widgets whose events it watches.

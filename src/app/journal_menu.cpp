@@ -1,23 +1,16 @@
 #include "app/journal_menu.h"
-#include "data/account_record.h"
-#include "data/books.h"
 #include "data/file_error.h"
-#include "journal/balanced_entry_dialog.h"
-#include "journal/csv_export.h"
-#include "journal/export_dialog.h"
 #include "journal/journal_window.h"
-#include "journal/ledger_export.h"
 #include "ui/dialogs.h"
 #include "ui/failure_report.h"
-#include <QFileInfo>
 #include <QMenuBar>
 
 namespace folio::app {
 
-JournalMenu::JournalMenu(QWidget& window, Books& books, statements::CompanyInfo& company,
-                         ui::Dialogs& dialogs, std::function<void()> refresh)
-    : window_(window), books_(books), company_(company), dialogs_(dialogs),
-      refresh_(std::move(refresh)) {}
+JournalMenu::JournalMenu(QWidget& window, session::BooksSession& session, ui::Dialogs& dialogs)
+    : window_(window), session_(session), dialogs_(dialogs) {
+    connect(&session_, &session::BooksSession::changed, this, &JournalMenu::booksChanged);
+}
 
 JournalMenu::~JournalMenu() = default;
 
@@ -74,17 +67,12 @@ void JournalMenu::build(QMenuBar& menus) {
 }
 
 void JournalMenu::updateActions() {
+    const bool selected = session_.books().isSelected();
     for (QAction* action : needBooks_) {
-        action->setEnabled(books_.isSelected());
+        action->setEnabled(selected);
     }
-    const bool open = books_.isSelected() && journal_.isOpen();
-    QString undo;
-    QString redo;
-    try {
-        undo = open && journal_.canUndo() ? journal_.undoTitle() : QString();
-        redo = open && journal_.canRedo() ? journal_.redoTitle() : QString();
-    } catch (const FileError&) {
-    }
+    const QString undo = selected ? session_.undoTitle() : QString();
+    const QString redo = selected ? session_.redoTitle() : QString();
     // The menu names what Undo and Redo would do; with nothing to do they only beep, so
     // their shortcuts stay live whatever changed the books since the menu was last shown.
     mnuUndo_->setText(undo.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undo);
@@ -92,56 +80,13 @@ void JournalMenu::updateActions() {
     updatePeriodActions();
 }
 
-namespace {
-// The largest books the journal records: its entries hold whole-file images of a
-// deletion, which past this size would not fit in memory comfortably.
-constexpr qint64 kJournalLimit = qint64{1000000} * static_cast<qint64>(RecordLayout::kRecordSize);
-} // namespace
-
 void JournalMenu::booksSelected() {
     if (journalWindow_) {
         journalWindow_->close();
     }
-    journal::BooksJournal::Opened opened;
-    if (QFileInfo(books_.path()).size() > kJournalLimit) {
-        journal_.close();
-        dialogs_.message(
-            QStringLiteral("These books hold more than %L1 records, more than the journal keeps "
-                           "before and after images of.\n\nFolio goes on without it: changes are "
-                           "written to the books but not recorded, and Undo is not available.")
-                .arg(kJournalLimit / RecordLayout::kRecordSize),
-            ui::MessageIcon::Exclamation);
-        updateActions();
-        return;
-    }
-    try {
-        opened = journal_.open(journal::booksFile(books_));
-    } catch (const FileError& error) {
-        journal_.close();
-        dialogs_.message(
-            QStringLiteral("The journal of these books (%1) cannot be opened: %2.\n\nFolio "
-                           "goes on without it: changes are written to the books but not "
-                           "recorded, and Undo is not available.")
-                .arg(journal::BooksJournal::pathFor(books_.path()), errorMessage(error.number())),
-            ui::MessageIcon::Exclamation);
-    }
-    if (opened.chainStarted) {
-        dialogs_.message(QStringLiteral(
-            "This journal was written by an earlier Folio, which did not seal its entries. "
-            "From now on each entry records who made it and is sealed to the entries before "
-            "it, so that folio --verify finds any entry changed or removed afterwards; the "
-            "entries written so far are sealed as they stand today."));
-    }
-    if (opened.changedOutside) {
-        dialogs_.message(QStringLiteral(
-            "These books were changed outside Folio since Folio last wrote them. The journal "
-            "goes on from the accounts as they are now, recorded as new opening balances."));
-    }
-    if (journal_.isOpen()) {
-        try {
-            journal::fillIn(company_, journal_.companyValues());
-        } catch (const FileError&) {
-        }
+    for (const session::Notice& notice : session_.openJournal()) {
+        dialogs_.message(notice.text,
+                         notice.exclamation ? ui::MessageIcon::Exclamation : ui::MessageIcon::None);
     }
     showReopened();
     updateActions();
@@ -151,60 +96,52 @@ void JournalMenu::booksReleased() {
     if (journalWindow_) {
         journalWindow_->close();
     }
-    keepCompanyValues();
-    journal_.close();
-    showReopened();
+    session_.company().reopened.clear();
     updateActions();
 }
 
-void JournalMenu::keepCompanyValues() {
-    if (!journal_.isOpen()) {
-        return;
-    }
-    try {
-        journal_.setCompanyValues(journal::companyValuesOf(company_));
-    } catch (const FileError&) {
-        // Only a convenience for the next session: the books themselves are not touched.
-    }
-}
-
-bool JournalMenu::change(const std::function<void()>& step) {
-    const bool done = ui::runReported(dialogs_, step); // a refusal is said there too
-    refresh_();
+void JournalMenu::booksChanged() {
     if (journalWindow_) {
         journalWindow_->reload();
     }
     updateActions();
-    return done;
 }
 
 bool JournalMenu::journalReady() {
-    if (!books_.isSelected()) {
+    if (!session_.books().isSelected()) {
         return false;
     }
-    if (!journal_.isOpen()) {
-        dialogs_.message(QStringLiteral("These books have no journal open, so there is "
-                                        "nothing to show or take back. Select the file "
-                                        "again to open its journal."));
+    if (!session_.hasJournal()) {
+        dialogs_.message(session::BooksSession::noJournalMessage());
         return false;
     }
     return true;
 }
 
+namespace {
+// Undo or Redo with nothing to do (or no journal to do it with) beeps; a failure was
+// reported with its own beep.
+void reportTurn(ui::Dialogs& dialogs, const session::ChangeResult& result) {
+    if (!ui::reportChange(dialogs, result) && !result.failed) {
+        dialogs.beep();
+    }
+}
+} // namespace
+
 void JournalMenu::mnuUndo_Click() {
-    if (!journalReady() || !journal_.canUndo()) {
+    if (!session_.books().isSelected()) {
         dialogs_.beep();
         return;
     }
-    change([this] { journal_.undo(journal::booksFile(books_)); });
+    reportTurn(dialogs_, session_.undo());
 }
 
 void JournalMenu::mnuRedo_Click() {
-    if (!journalReady() || !journal_.canRedo()) {
+    if (!session_.books().isSelected()) {
         dialogs_.beep();
         return;
     }
-    change([this] { journal_.redo(journal::booksFile(books_)); });
+    reportTurn(dialogs_, session_.redo());
 }
 
 } // namespace folio::app

@@ -1,22 +1,16 @@
 #pragma once
-#include "journal/books_journal.h"
+#include "journal/posting_math.h"
+#include "session/books_session.h"
 #include <QObject>
 #include <QPointer>
-#include <functional>
 
 class QAction;
 class QMenuBar;
 class QWidget;
 
-namespace folio {
-class Books;
-namespace statements {
-struct CompanyInfo;
-}
-namespace ui {
+namespace folio::ui {
 class Dialogs;
 }
-} // namespace folio
 
 namespace folio::journal {
 class JournalWindow;
@@ -24,26 +18,20 @@ class JournalWindow;
 
 namespace folio::app {
 
-// The Edit and Journal menus of the main window and what they do with the journal of the
-// selected books: Undo and Redo, the journal window with Reverse, the balanced entry and
-// the two exports. It opens the journal when books are selected and keeps the company
-// values in it.
+// The Edit and Journal menus of the main window: Undo and Redo, the journal window with
+// Reverse, the balanced entry and the two exports. Each asks the books session and tells
+// the user what came of it; the journal window follows every change of the books.
 class JournalMenu : public QObject {
     Q_OBJECT
   public:
-    // `refresh` prepares the shown tab again after a change of the books.
-    JournalMenu(QWidget& window, Books& books, statements::CompanyInfo& company,
-                ui::Dialogs& dialogs, std::function<void()> refresh);
+    JournalMenu(QWidget& window, session::BooksSession& session, ui::Dialogs& dialogs);
     ~JournalMenu() override;
 
     void build(QMenuBar& menus);
-    journal::BooksJournal& journal() { return journal_; }
 
-    // Opens the journal of the books just selected and fills in the company values kept.
+    // Opens the journal of the books just selected and says what opening it found.
     void booksSelected();
     void booksReleased();
-    // Keeps the company values in the journal (after the company tab was left).
-    void keepCompanyValues();
 
     void mnuUndo_Click();
     void mnuRedo_Click();
@@ -63,8 +51,7 @@ class JournalMenu : public QObject {
     void exportTo(const QString& path, bool ledger);
 
   private:
-    // Runs a change of the books; reports a refusal or a failure and refreshes after.
-    bool change(const std::function<void()>& step);
+    void booksChanged();
     void updateActions();
     void updatePeriodActions();
     // Puts the reopening of the books under the heading of their statements.
@@ -72,11 +59,8 @@ class JournalMenu : public QObject {
     bool journalReady();
 
     QWidget& window_;
-    Books& books_;
-    statements::CompanyInfo& company_;
+    session::BooksSession& session_;
     ui::Dialogs& dialogs_;
-    std::function<void()> refresh_;
-    journal::BooksJournal journal_;
     QPointer<journal::JournalWindow> journalWindow_;
     QAction* mnuUndo_ = nullptr;
     QAction* mnuRedo_ = nullptr;

@@ -6,22 +6,23 @@
 #include "journal/entry_date.h"
 #include "statements/company_info.h"
 #include "ui/dialogs.h"
+#include "ui/failure_report.h"
 #include <QAction>
 #include <QFileInfo>
 
 namespace folio::app {
 
 void JournalMenu::showReopened() {
-    const auto& reopened = journal_.periodLock().reopened;
-    company_.reopened =
-        journal_.isOpen() && reopened ? journal::reopenedLine(*reopened) : QString();
+    const auto& reopened = session_.periodLock().reopened;
+    session_.company().reopened =
+        session_.hasJournal() && reopened ? journal::reopenedLine(*reopened) : QString();
 }
 
 void JournalMenu::mnuLockBooks_Click() {
     if (!journalReady()) {
         return;
     }
-    const auto& locked = journal_.periodLock().lockedThrough;
+    const auto& locked = session_.periodLock().lockedThrough;
     const QString typed = dialogs_.inputBox(
         QStringLiteral("Lock the books through which date?\n\nNo entry may then be dated on or "
                        "before it, as after filing the taxes of a period. The lock date only "
@@ -38,7 +39,7 @@ void JournalMenu::mnuLockBooks_Click() {
         dialogs_.message(journal::notADateMessage(typed));
         return;
     }
-    if (change([&] { journal_.lockThrough(*through); })) {
+    if (ui::reportChange(dialogs_, session_.lockThrough(*through))) {
         dialogs_.message(QStringLiteral("The books are locked through %1: no entry may be dated "
                                         "on or before it.")
                              .arg(journal::lockDateText(*through)));
@@ -59,7 +60,7 @@ void JournalMenu::mnuReopenPeriod_Click() {
                                         "stay as they were."));
         return;
     }
-    if (change([&] { journal_.reopen(reason); })) {
+    if (ui::reportChange(dialogs_, session_.reopen(reason))) {
         showReopened();
         dialogs_.message(QStringLiteral("The period is reopened: the books can be changed until "
                                         "they are closed or locked again."));
@@ -67,8 +68,8 @@ void JournalMenu::mnuReopenPeriod_Click() {
 }
 
 void JournalMenu::mnuCarryChanges_Click() {
-    const auto& reopened = journal_.periodLock().reopened;
-    if (!journalReady() || !reopened || !reopened->closing || journal_.periodLock().closedWhole) {
+    const auto& reopened = session_.periodLock().reopened;
+    if (!journalReady() || !reopened || !reopened->closing || session_.periodLock().closedWhole) {
         dialogs_.beep();
         return;
     }
@@ -82,23 +83,27 @@ void JournalMenu::mnuCarryChanges_Click() {
                 .arg(copy))) {
         return;
     }
-    std::int64_t seq = 0;
-    if (change(
-            [&] { seq = carryIntoClosedCopy(journal_, journal::booksFile(books_), company_); })) {
+    const session::ChangeResult result =
+        session_.carryChanges([this](journal::BooksJournal& books, journal::BooksFile file) {
+            return carryIntoClosedCopy(books, file, session_.company());
+        });
+    if (ui::reportChange(dialogs_, result)) {
+        showReopened();
         dialogs_.message(
-            seq == 0 ? QStringLiteral("The changes leave the closed copy as it was; these books "
-                                      "are closed again.")
-                     : QStringLiteral("The changes were carried into\n%1\nas its entry %2. These "
-                                      "books are closed again.")
-                           .arg(copy)
-                           .arg(seq));
+            result.seq == 0
+                ? QStringLiteral("The changes leave the closed copy as it was; these books "
+                                 "are closed again.")
+                : QStringLiteral("The changes were carried into\n%1\nas its entry %2. These "
+                                 "books are closed again.")
+                      .arg(copy)
+                      .arg(result.seq));
     }
 }
 
 void JournalMenu::updatePeriodActions() {
-    const auto& reopened = journal_.periodLock().reopened;
-    const bool carries = books_.isSelected() && journal_.isOpen() && reopened &&
-                         reopened->closing && !journal_.periodLock().closedWhole;
+    const auto& reopened = session_.periodLock().reopened;
+    const bool carries = session_.books().isSelected() && session_.hasJournal() && reopened &&
+                         reopened->closing && !session_.periodLock().closedWhole;
     mnuCarryChanges_->setVisible(carries);
     mnuCarryChanges_->setEnabled(carries);
     mnuCarryChanges_->setText(carries

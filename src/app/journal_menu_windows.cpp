@@ -1,7 +1,5 @@
 // The journal window, the balanced entry and the exports of the Journal menu.
 #include "app/journal_menu.h"
-#include "data/books.h"
-#include "data/file_error.h"
 #include "journal/balanced_entry_dialog.h"
 #include "journal/csv_export.h"
 #include "journal/export_dialog.h"
@@ -18,14 +16,14 @@ void JournalMenu::mnuJournal_Click() {
     }
     if (!journalWindow_) {
         journalWindow_ = new journal::JournalWindow(
-            journal_.store(), dialogs_,
+            session_.journalStore(), dialogs_,
             [this](std::int64_t seq, const QString& reason) { return reverse(seq, reason); },
             &window_);
         journalWindow_->setAttribute(Qt::WA_DeleteOnClose);
     }
     QStringList names;
     ui::runReported(dialogs_, [this, &names] {
-        for (const AccountRecord& account : books_.read().records) {
+        for (const AccountRecord& account : session_.books().read().records) {
             names << account.name;
         }
     });
@@ -37,23 +35,19 @@ void JournalMenu::mnuJournal_Click() {
 }
 
 bool JournalMenu::reverse(std::int64_t seq, const QString& reason) {
-    bool reversed = false;
     QDate date = QDate::currentDate();
-    change([&] {
-        reversed = ui::runRedated(dialogs_, date, [&] {
-            journal_.reverse(journal::booksFile(books_), seq, reason, date);
-        });
-    });
-    return reversed;
+    return ui::runRedated(dialogs_, date,
+                          [&](const QDate& dated) { return session_.reverse(seq, reason, dated); })
+        .succeeded();
 }
 
 void JournalMenu::mnuBalancedEntry_Click() {
-    if (!books_.isSelected()) {
+    if (!session_.books().isSelected()) {
         return;
     }
     std::vector<journal::BalancedEntryDialog::Account> accounts;
     if (!ui::runReported(dialogs_, [this, &accounts] {
-            const AccountTable table = books_.read();
+            const AccountTable table = session_.books().read();
             for (int record : table.listed()) {
                 accounts.push_back(
                     {record, table.records[static_cast<std::size_t>(record - 1)].name});
@@ -69,16 +63,12 @@ void JournalMenu::mnuBalancedEntry_Click() {
 
 bool JournalMenu::postBalanced(const journal::EntryNote& note,
                                const std::vector<journal::AmountLine>& lines) {
-    bool posted = false;
-    journal::EntryNote dated = note;
-    change([&] {
-        journal::BooksJournal none; // without a journal the entry is written all the same
-        journal::BooksJournal& target = journal_.isOpen() ? journal_ : none;
-        posted = ui::runRedated(dialogs_, dated.date, [&] {
-            target.postBalanced(journal::booksFile(books_), dated, lines);
-        });
-    });
-    return posted;
+    QDate date = note.date;
+    return ui::runRedated(dialogs_, date,
+                          [&](const QDate& dated) {
+                              return session_.postBalanced({dated, note.memo}, lines);
+                          })
+        .succeeded();
 }
 
 void JournalMenu::mnuExportCsv_Click() {
@@ -86,7 +76,8 @@ void JournalMenu::mnuExportCsv_Click() {
         return;
     }
     if (const auto path = dialogs_.saveFileName(
-            QStringLiteral("Export the Journal as CSV"), books_.path() + QStringLiteral(".csv"),
+            QStringLiteral("Export the Journal as CSV"),
+            session_.books().path() + QStringLiteral(".csv"),
             {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All Files (*)")})) {
         exportTo(*path, false);
     }
@@ -98,7 +89,7 @@ void JournalMenu::mnuExportLedger_Click() {
     }
     if (const auto path =
             dialogs_.saveFileName(QStringLiteral("Export the Journal for hledger or ledger"),
-                                  books_.path() + QStringLiteral(".ledger"),
+                                  session_.books().path() + QStringLiteral(".ledger"),
                                   {QStringLiteral("Journal files (*.ledger *.journal)"),
                                    QStringLiteral("All Files (*)")})) {
         exportTo(*path, true);
@@ -111,8 +102,8 @@ void JournalMenu::exportTo(const QString& path, bool ledger) {
     const bool written = ui::runReported(dialogs_, [&] {
         result = journal::exportWithProgress(
             &window_, title, [&](const journal::ExportProgress& progress) {
-                return ledger ? journal::exportLedger(journal_.store(), path, progress)
-                              : journal::exportCsv(journal_.store(), path, progress);
+                return ledger ? journal::exportLedger(session_.journalStore(), path, progress)
+                              : journal::exportCsv(session_.journalStore(), path, progress);
             });
     });
     if (!written) {

@@ -4,7 +4,6 @@
 #include "data/file_lock.h"
 #include "data/file_messages.h"
 #include "data/file_table.h"
-#include "journal/books_journal.h"
 #include "ui/dialogs.h"
 #include "ui/failure_report.h"
 
@@ -54,18 +53,12 @@ void BookCloser::close(ClosingKind kind) {
     const QString closing = QStringLiteral("%1 closing")
                                 .arg(kind == ClosingKind::Monthly ? QStringLiteral("Monthly")
                                                                   : QStringLiteral("Yearly"));
-    journal::CompanyValues carried = journal::companyValuesOf(ctx_.company);
-    carried.statementsDate.clear(); // the next period has a date of its own
-    if (!ui::runReported(ctx_.dialogs, [&] {
-            journal::BooksJournal::writeClosedCopy(
-                target, selected, closing, closed, carried,
-                company::recognisedDate(ctx_.company.date).value_or(QDate::currentDate()));
-        })) {
+    if (!ui::reportChange(
+            ctx_.dialogs,
+            ctx_.session.close(
+                closing, target, closed,
+                company::recognisedDate(ctx_.company.date).value_or(QDate::currentDate())))) {
         return;
-    }
-    if (ctx_.journal != nullptr) {
-        ui::runReported(ctx_.dialogs,
-                        [&] { ctx_.journal->recordClosing(closing, target, ctx_.company.date); });
     }
     ctx_.books.close();
     ctx_.dialogs.message(QStringLiteral("The %1 books were closed into\n%2\n\n%3 was not changed. "

@@ -81,6 +81,29 @@ RecordBytes AccountRecord::encode() const {
     return bytes;
 }
 
+QLatin1StringView RecordFields::name(const RecordBytes& bytes) {
+    return fieldText(bytes, RecordLayout::kNameOffset, RecordLayout::kNameSize);
+}
+
+QLatin1StringView RecordFields::type(const RecordBytes& bytes) {
+    return fieldText(bytes, RecordLayout::kTypeOffset, RecordLayout::kTypeSize);
+}
+
+Money RecordFields::current(const RecordBytes& bytes) {
+    return getMoney(bytes, RecordLayout::kCurrentOffset);
+}
+
+Money RecordFields::ytd(const RecordBytes& bytes) {
+    return getMoney(bytes, RecordLayout::kYtdOffset);
+}
+
+bool RecordFields::isBlank(const RecordBytes& bytes) {
+    const auto padding = [](std::uint8_t c) { return c == ' ' || c == '\0'; };
+    const auto texts = bytes.begin() + static_cast<std::ptrdiff_t>(RecordLayout::kCurrentOffset);
+    return std::all_of(bytes.begin(), texts, padding) &&
+           std::all_of(texts, bytes.end(), [](std::uint8_t c) { return c == 0; });
+}
+
 AccountRecord AccountRecord::decode(const RecordBytes& bytes) {
     return {QString(fieldText(bytes, RecordLayout::kNameOffset, RecordLayout::kNameSize)),
             typeText(bytes), getMoney(bytes, RecordLayout::kCurrentOffset),

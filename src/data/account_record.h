@@ -53,4 +53,16 @@ struct AccountRecord {
     bool operator==(const AccountRecord&) const = default;
 };
 
+// Quick looks at a record's bytes, as decode() would read them, without making its texts:
+// for passes over a whole file.
+namespace RecordFields {
+// A text field without its padding (blanks, and the NULs of an unwritten record).
+QLatin1StringView name(const RecordBytes& bytes);
+QLatin1StringView type(const RecordBytes& bytes);
+Money current(const RecordBytes& bytes);
+Money ytd(const RecordBytes& bytes);
+// Whether the record decodes to a blank one (AccountRecord::isBlank()).
+bool isBlank(const RecordBytes& bytes);
+} // namespace RecordFields
+
 } // namespace folio

@@ -4,13 +4,21 @@
 namespace folio {
 
 AccountTable AccountTable::read(FileTable& files, int fileNumber) {
-    const std::vector<RecordBytes> bytes = files.readAll(fileNumber);
     AccountTable table;
-    table.records.reserve(bytes.size());
-    for (const RecordBytes& record : bytes) {
-        table.records.push_back(AccountRecord::decode(record));
-    }
+    table.load(files, fileNumber);
     return table;
+}
+
+void AccountTable::load(FileTable& files, int fileNumber) {
+    const int count = files.recordCount(fileNumber);
+    records.clear();
+    records.reserve(static_cast<std::size_t>(count));
+    files.scanChunks(fileNumber, count, [this](int, std::span<const RecordBytes> chunk) {
+        for (const RecordBytes& record : chunk) {
+            records.push_back(AccountRecord::decode(record));
+        }
+        return true;
+    });
 }
 
 std::vector<int> AccountTable::listed() const {

@@ -12,6 +12,8 @@ struct AccountTable {
 
     // Reads every record of an open file in one pass.
     static AccountTable read(FileTable& files, int fileNumber);
+    // The same into this table, keeping the memory it already holds.
+    void load(FileTable& files, int fileNumber);
     // The record numbers of the accounts a listing shows: every record that is not blank.
     std::vector<int> listed() const;
 };

@@ -36,8 +36,14 @@ void Books::close() {
 }
 
 AccountTable Books::read() {
+    AccountTable table;
+    load(table);
+    return table;
+}
+
+void Books::load(AccountTable& table) {
     const int number = reopen();
-    return AccountTable::read(files_, number);
+    table.load(files_, number);
 }
 
 } // namespace folio

@@ -26,6 +26,9 @@ class Books {
     void close();
 
     AccountTable read();
+    // The same into `table`, keeping the memory it holds (a tab that reads the file on each
+    // entry).
+    void load(AccountTable& table);
     AccountRecord get(int record) { return files_.get(handle(), record); }
     void put(int record, const AccountRecord& account) { files_.put(handle(), record, account); }
     int recordCount() { return files_.recordCount(handle()); }

@@ -10,9 +10,9 @@
 // throws FileError.
 namespace folio {
 
-// The most records Folio works on in one file, and so the largest file it opens: every
-// statement holds all of a file's accounts in memory (some 200 bytes each), so this keeps
-// a statement within a few GiB, while a file of 1 GiB still opens.
+// The most records Folio works on in one file, and so the largest file it opens: the
+// posting tab and the closings hold all of a file's accounts in memory (some 200 bytes
+// each), so this keeps them within a few GiB, while a file of 1 GiB still opens.
 inline constexpr std::int64_t kMostRecords = 20'000'000;
 inline constexpr std::int64_t kLargestFile = kMostRecords * 62;
 

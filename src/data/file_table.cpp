@@ -18,6 +18,7 @@ namespace {
 bool durableWrites = true;
 constexpr std::size_t kRecord = RecordLayout::kRecordSize;
 constexpr std::int64_t kRecordBytes = RecordLayout::kRecordSize;
+static_assert(sizeof(RecordBytes) == kRecord, "records lie back to back in a chunk");
 
 off_t offsetOf(int record) {
     if (record < 1 || record > folio::kMostRecords) {
@@ -66,13 +67,21 @@ int FileTable::freeFile() const {
 }
 
 void FileTable::open(int number, const QString& path) {
+    openAs(number, path, O_RDWR | O_CREAT);
+}
+
+void FileTable::openForReading(int number, const QString& path) {
+    openAs(number, path, O_RDONLY);
+}
+
+void FileTable::openAs(int number, const QString& path, int flags) {
     if (number < kLowest || number > kHighest) {
         throw FileError(52);
     }
     if (used_[static_cast<std::size_t>(number)]) {
         throw FileError(55);
     }
-    fds_[static_cast<std::size_t>(number)] = folio::openRegularFile(path, O_RDWR | O_CREAT);
+    fds_[static_cast<std::size_t>(number)] = folio::openRegularFile(path, flags);
     used_[static_cast<std::size_t>(number)] = true;
 }
 
@@ -155,22 +164,31 @@ bool FileTable::scan(int number, int count,
 bool FileTable::scanBytes(int number, int count,
                           const std::function<bool(int, const RecordBytes&)>& visit,
                           const folio::Progress& progress) {
-    const int fd = descriptor(number);
-    std::vector<std::uint8_t> chunk(
-        static_cast<std::size_t>(std::clamp(count, 0, folio::kChunkRecords)) * kRecord);
+    return scanChunks(
+        number, count,
+        [&visit](int first, std::span<const RecordBytes> records) {
+            for (std::size_t i = 0; i < records.size(); ++i) {
+                if (!visit(first + static_cast<int>(i), records[i])) {
+                    return false;
+                }
+            }
+            return true;
+        },
+        progress);
+}
+
+bool FileTable::scanChunks(int number, int count, const ChunkVisit& visit,
+                           const folio::Progress& progress) {
+    const std::size_t size = static_cast<std::size_t>(std::clamp(count, 0, folio::kChunkRecords));
+    if (chunk_.size() < size) {
+        chunk_.resize(size);
+    }
     for (int first = 1; first <= count; first += folio::kChunkRecords) {
         const int n = std::min(folio::kChunkRecords, count - first + 1);
-        const std::size_t bytes = static_cast<std::size_t>(n) * kRecord;
-        std::fill(chunk.begin(), chunk.end(), std::uint8_t{0});
-        FileFaults::step();
-        folio::readAt(fd, chunk.data(), bytes, offsetOf(first));
-        for (int i = 0; i < n; ++i) {
-            RecordBytes record{};
-            std::copy_n(chunk.data() + static_cast<std::size_t>(i) * kRecord, kRecord,
-                        record.begin());
-            if (!visit(first + i, record)) {
-                return true;
-            }
+        const std::span<RecordBytes> records(chunk_.data(), static_cast<std::size_t>(n));
+        readRecords(number, first, records);
+        if (!visit(first, records)) {
+            return true;
         }
         const std::int64_t done = std::int64_t{first - 1 + n} * kRecordBytes;
         if (progress && !progress(done, std::int64_t{count} * kRecordBytes)) {
@@ -178,6 +196,16 @@ bool FileTable::scanBytes(int number, int count,
         }
     }
     return true;
+}
+
+void FileTable::readRecords(int number, int first, std::span<RecordBytes> into) {
+    const int fd = descriptor(number);
+    const off_t offset = offsetOf(first);
+    FileFaults::step();
+    auto* bytes = reinterpret_cast<std::uint8_t*>(into.data());
+    const std::size_t size = into.size() * kRecord;
+    const std::size_t read = folio::readAt(fd, bytes, size, offset);
+    std::fill(bytes + read, bytes + size, std::uint8_t{0}); // past the end: zeros
 }
 
 bool FileTable::exists(const QString& path) {
@@ -223,8 +251,8 @@ std::vector<RecordBytes> FileTable::readAll(int number) {
     const int count = recordCount(number);
     std::vector<RecordBytes> records;
     records.reserve(static_cast<std::size_t>(count));
-    scanBytes(number, count, [&records](int, const RecordBytes& record) {
-        records.push_back(record);
+    scanChunks(number, count, [&records](int, std::span<const RecordBytes> chunk) {
+        records.insert(records.end(), chunk.begin(), chunk.end());
         return true;
     });
     return records;

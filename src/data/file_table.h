@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <vector>
 
 namespace folio {
@@ -31,6 +32,8 @@ class FileTable {
     int freeFile() const;
     // Opens (creating it when missing) a file for random access under a free number.
     void open(int number, const QString& path);
+    // Opens an existing file only to read it (a statement exported from the command line).
+    void openForReading(int number, const QString& path);
     AccountRecord get(int number, int record);
     // Writes one record; when writes are durable the file is synced before returning. A
     // write that fails leaves the file as it was: a record written over is put back, and
@@ -51,6 +54,14 @@ class FileTable {
     // The same, handing over each record's bytes undecoded (for a quick look at many).
     bool scanBytes(int number, int count, const std::function<bool(int, const RecordBytes&)>& visit,
                    const folio::Progress& progress = {});
+    // The same, a whole chunk at a time: the number of its first record and its records. The
+    // chunk lies in a buffer the table keeps for the next reading, so that reading the file
+    // again does not ask the system for fresh memory each time.
+    using ChunkVisit = std::function<bool(int first, std::span<const RecordBytes> records)>;
+    bool scanChunks(int number, int count, const ChunkVisit& visit,
+                    const folio::Progress& progress = {});
+    // Reads records first, first + 1 ... into `into` (past the end they read as zeros).
+    void readRecords(int number, int first, std::span<RecordBytes> into);
 
     static bool exists(const QString& path);
     static void remove(const QString& path);
@@ -71,7 +82,9 @@ class FileTable {
 
   private:
     int descriptor(int number) const;
+    void openAs(int number, const QString& path, int flags);
     std::array<int, kHighest + 1> fds_{};
+    std::vector<RecordBytes> chunk_; // kept from one scan to the next
     std::array<bool, kHighest + 1> used_{};
 };
 

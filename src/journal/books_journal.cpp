@@ -77,19 +77,22 @@ BooksJournal::Opened BooksJournal::open(BooksFile file) {
         // before or its after image. Books written over since then are not changed by it;
         // the entry is abandoned and the books are taken as changed outside Folio.
         if (!definesWholeFile(entry.kind) && !fileHoldsEither(readImage(file), entry)) {
-            store_.abandon(entry.seq, {QByteArray(), store_.undoState()});
+            store_.abandon(entry.seq, {BooksDigest{}, store_.undoState()});
             continue;
         }
         writeEntry(file, entry);
         markApplied(entry.seq);
         ++opened.finished;
     }
-    shape_ = {readImage(file), store_.undoState()};
+    const BooksDigest found = digestOfFile(file);
+    shape_ = {found, store_.undoState()};
     lock_ = readPeriodLock(store_);
-    if (store_.entryCount() == 0) {
+    const std::optional<BooksDigest> kept = store_.digest();
+    if (store_.lastSeq() == 0) {
         startOver(file, QStringLiteral("Opening balances"));
         opened.started = true;
-    } else if (digestOf(shape_.image) != store_.digest()) {
+    } else if (kept ? *kept != found
+                    : wholeFileDigestOf(readImage(file)) != store_.wholeFileDigest()) {
         startOver(file, QStringLiteral("Opening balances: the books were changed outside Folio"));
         opened.changedOutside = true;
     }
@@ -98,11 +101,11 @@ BooksJournal::Opened BooksJournal::open(BooksFile file) {
 
 std::int64_t BooksJournal::startOver(BooksFile file, const QString& memo) {
     Entry entry = newEntry(EntryKind::Opening, {QDate::currentDate(), memo}, std::nullopt);
-    BooksShape shape{readImage(file), {}};
-    const std::vector<AccountRecord> records = recordsOf(shape.image);
+    const std::vector<AccountRecord> records = recordsOf(readImage(file));
     for (std::size_t i = 0; i < records.size(); ++i) {
         entry.lines.push_back(lineFor(static_cast<int>(i) + 1, std::nullopt, records[i]));
     }
+    BooksShape shape{digestOfRecords(records), {}};
     store_.commit(entry, shape, 0, true);
     shape_ = shape;
     return entry.seq;
@@ -166,7 +169,7 @@ std::int64_t BooksJournal::commitAndWrite(BooksFile file, Entry& entry, std::int
         return 0;
     }
     const BooksShape before = shape_;
-    BooksShape next{applied(shape_.image, entry), after};
+    BooksShape next{shape_.digest.after(entry), after};
     store_.commit(entry, next, below);
     shape_ = next;
     try {

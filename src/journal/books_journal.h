@@ -35,23 +35,23 @@ struct EntryNote {
     QString memo;
 };
 
+// What opening a journal found.
+struct JournalOpening {
+    bool started = false;        // the journal was new: it holds the opening balances
+    bool changedOutside = false; // the file no longer matched: a new opening entry
+    int finished = 0;            // changes finished from their after images
+    bool chainStarted = false;   // entries written without hashes were sealed now
+};
+
 // The journal of one accounts file, kept beside it, and the one way Folio changes the
 // file: every change is committed to the journal with the before and after image of each
 // record, then written to the file, then marked applied. Opening finishes a change that
 // was committed but not applied, so a crash at any moment loses nothing.
 class BooksJournal {
   public:
-    static QString pathFor(const QString& booksPath) {
-        return booksPath + QStringLiteral(".journal");
-    }
+    static QString pathFor(const QString& booksPath) { return journalPathOf(booksPath); }
 
-    // What opening found.
-    struct Opened {
-        bool started = false;        // the journal was new: it holds the opening balances
-        bool changedOutside = false; // the file no longer matched: a new opening entry
-        int finished = 0;            // changes finished from their after images
-        bool chainStarted = false;   // entries written without hashes were sealed now
-    };
+    using Opened = JournalOpening;
     // Opens the journal of the books (creating it). Throws FileError when the journal
     // cannot be opened or a pending change cannot be finished.
     Opened open(BooksFile file);
@@ -79,15 +79,6 @@ class BooksJournal {
     // The changes that turn the file into exactly these records (a deletion, a rewrite).
     static std::vector<Change> wholeFile(const QByteArray& image,
                                          const std::vector<AccountRecord>& records);
-
-    // One debit and credit posted to a record, as the posting tab does.
-    std::int64_t post(BooksFile file, const EntryNote& note, const AmountLine& line);
-    // Several lines posted as one entry; throws Refused unless balanceProblem() is empty.
-    std::int64_t postBalanced(BooksFile file, const EntryNote& note,
-                              const std::vector<AmountLine>& lines);
-    // The opposite amounts of a posting or balanced entry; the reason becomes the memo.
-    std::int64_t reverse(BooksFile file, std::int64_t seq, const QString& reason,
-                         const QDate& date = QDate::currentDate());
 
     bool canUndo() const { return shape_.undo.doneTop != 0; }
     bool canRedo() const { return shape_.undo.undoneTop != 0; }

@@ -35,11 +35,13 @@ BooksFile booksFile(Books& books) {
 
 QByteArray readImage(BooksFile file) {
     const std::int64_t length = file.files.length(file.number);
+    const int count = static_cast<int>((length + kSize - 1) / kSize);
     QByteArray image;
-    image.reserve(static_cast<qsizetype>(length + kSize));
-    for (int record = 1; static_cast<std::int64_t>(image.size()) < length; ++record) {
-        image += bytesOf(file.files.get(file.number, record));
-    }
+    image.reserve(static_cast<qsizetype>(count) * kSize);
+    file.files.scanBytes(file.number, count, [&image](int, const RecordBytes& bytes) {
+        image += bytesOf(AccountRecord::decode(bytes));
+        return true;
+    });
     image.truncate(static_cast<qsizetype>(length));
     return image;
 }

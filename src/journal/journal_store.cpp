@@ -1,4 +1,5 @@
 #include "journal/journal_store.h"
+#include "data/file_error.h"
 #include "journal/entry_chain.h"
 #include <QCryptographicHash>
 #include <utility>
@@ -115,19 +116,21 @@ Statement& JournalStore::cached(const char* sql) {
     return *statement;
 }
 
-QByteArray digestOf(const QByteArray& image) {
+QByteArray wholeFileDigestOf(const QByteArray& image) {
     return QCryptographicHash::hash(image, QCryptographicHash::Sha256);
 }
 
 void JournalStore::putShape(const BooksShape& shape) {
     Statement& put = cached("INSERT OR REPLACE INTO books VALUES(?, ?)");
-    put.bind(1, QStringLiteral("digest")).bind(2, std::optional<QByteArray>(digestOf(shape.image)));
-    put.run();
+    put.bind(1, QStringLiteral("sum")).bind(2, static_cast<std::int64_t>(shape.digest.sum)).run();
+    put.bind(1, QStringLiteral("records")).bind(2, shape.digest.records).run();
     put.bind(1, QStringLiteral("done")).bind(2, shape.undo.doneTop).run();
     put.bind(1, QStringLiteral("undone")).bind(2, shape.undo.undoneTop).run();
 }
 
 void JournalStore::commit(Entry& entry, BooksShape& shape, std::int64_t below, bool applied) {
+    // Every entry is committed with its sync, whatever the mark before it left behind.
+    cached("PRAGMA synchronous=FULL").run();
     Transaction transaction(db_);
     const std::map<QString, QString> staged = std::exchange(staged_, {});
     if (entry.user.isNull()) {
@@ -179,8 +182,18 @@ void JournalStore::commit(Entry& entry, BooksShape& shape, std::int64_t below, b
 
 void JournalStore::markApplied(std::int64_t seq) {
     cached("PRAGMA synchronous=NORMAL").run();
+    // The level goes back on every path, a failed update (the journal busy) included.
+    struct SyncedAgain {
+        JournalStore& store;
+        ~SyncedAgain() {
+            try {
+                store.cached("PRAGMA synchronous=FULL").run();
+            } catch (const FileError&) {
+                // The next commit sets it again before it writes.
+            }
+        }
+    } syncedAgain{*this};
     cached("UPDATE books SET value = 0 WHERE key = 'pending' AND value = ?").bind(1, seq).run();
-    cached("PRAGMA synchronous=FULL").run();
 }
 
 void JournalStore::abandon(std::int64_t seq, const BooksShape& shapeBefore) {
@@ -314,7 +327,23 @@ UndoState JournalStore::undoState() {
     return state;
 }
 
-QByteArray JournalStore::digest() {
+std::optional<BooksDigest> JournalStore::digest() {
+    std::optional<BooksDigest> digest;
+    Statement query(db_, "SELECT key, value FROM books WHERE key IN ('sum', 'records')");
+    while (query.step()) {
+        if (!digest) {
+            digest.emplace();
+        }
+        if (query.text(0) == QLatin1String("sum")) {
+            digest->sum = static_cast<std::uint64_t>(query.integer(1));
+        } else {
+            digest->records = query.integer(1);
+        }
+    }
+    return digest;
+}
+
+QByteArray JournalStore::wholeFileDigest() {
     Statement query(db_, "SELECT value FROM books WHERE key = 'digest'");
     return query.step() ? query.blob(0).value_or(QByteArray()) : QByteArray();
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "journal/books_digest.h"
 #include "journal/entry.h"
 #include "journal/sqlite_db.h"
 #include <QByteArray>
@@ -20,15 +21,20 @@ struct UndoState {
     bool operator==(const UndoState&) const = default;
 };
 
-// What the journal expects of the books after every committed entry: the file's bytes
-// (the database keeps only their digest) and where Undo and Redo stand.
+// What the journal expects of the books after every committed entry: the digest of the
+// file and where Undo and Redo stand.
 struct BooksShape {
-    QByteArray image;
+    BooksDigest digest;
     UndoState undo;
 };
 
-// The digest of a file's bytes that the journal keeps to tell whether the books changed.
-QByteArray digestOf(const QByteArray& image);
+// The journal of an accounts file, kept beside it.
+inline QString journalPathOf(const QString& booksPath) {
+    return booksPath + QStringLiteral(".journal");
+}
+
+// The digest an older journal kept of the file's bytes (SHA-256 of the whole file).
+QByteArray wholeFileDigestOf(const QByteArray& image);
 
 // The journal database: entries, their lines with before and after images, and a few
 // values about the books. Entries are never changed once written, except that one that
@@ -80,9 +86,11 @@ class JournalStore {
     bool scanAll(const std::function<bool(const Entry&, Status)>& each) { return scan("", each); }
     std::int64_t appliedCount();
 
-    // Where Undo and Redo stand and the digest of the books' bytes, as last committed.
+    // Where Undo and Redo stand and the digest of the books, as last committed; an older
+    // journal has only the whole-file digest.
     UndoState undoState();
-    QByteArray digest();
+    std::optional<BooksDigest> digest();
+    QByteArray wholeFileDigest();
     QString value(const QString& key);
     void setValue(const QString& key, const QString& value);
     // A value to write with the next entry committed, in its transaction (empty: none).

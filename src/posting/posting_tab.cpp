@@ -118,7 +118,9 @@ std::optional<ui::Tab> PostingTab::enter() {
     cmdOKPost_->setEnabled(false);
     chosen_.reset();
     clearBoxes();
-    table_ = ctx_.books.read();
+    MSFlexGrid3_->clear(); // nothing listed stays choosable over a table not read whole
+    listed_.clear();
+    ctx_.books.load(table_);
     listed_ = PostingRules::listing(table_);
     MSFlexGrid3_->show(table_, listed_);
     MSFlexGrid3_->selectionModel()->clear(); // no row stands chosen until one is chosen

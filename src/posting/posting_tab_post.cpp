@@ -2,7 +2,6 @@
 #include "data/books.h"
 #include "data/file_error.h"
 #include "data/text_rules.h"
-#include "journal/books_changes.h"
 #include "journal/entry_date.h"
 #include "posting/posting_rules.h"
 #include "posting/posting_tab.h"
@@ -85,39 +84,25 @@ std::optional<Money> PostingTab::typedAmount(QLineEdit* box, const QString& name
 
 bool PostingTab::writePosting(const Chosen& chosen, Money debit, Money credit,
                               const journal::EntryNote& note, Amounts& written) {
-    Books& books = ctx_.books;
-    AccountRecord account;
-    bool read = ui::runReported(ctx_.dialogs, [&] { account = books.get(chosen.record); });
-    if (!read) {
-        return false;
-    }
-    if (!PostingRules::canPost(account.type)) {
-        ctx_.dialogs.message(PostingRules::cannotPostMessage(account));
+    QDate date = note.date;
+    const session::ChangeResult result =
+        ui::runRedated(ctx_.dialogs, date, [&](const QDate& dated) {
+            return ctx_.session.post({dated, note.memo}, {chosen.record, debit, credit},
+                                     PostingRules::blankSlot(table_, listed_),
+                                     session::Origin::ShownTab);
+        });
+    // A write whose sync failed has still reached the file: it is shown as posted, so
+    // the user does not post the same amount twice.
+    if (!result.tookEffect) {
         return false;
     }
     try {
-        written = PostingRules::posted(account.balances(), account.type, debit, credit);
-    } catch (const MoneyOverflow&) {
-        ctx_.dialogs.message(PostingRules::amountTooLargeMessage());
-        return false;
+        written = ctx_.books.get(chosen.record).balances();
+    } catch (const FileError&) {
+        const AccountRecord& shown = table_.records[static_cast<std::size_t>(chosen.record - 1)];
+        written = PostingRules::posted(shown.balances(), shown.type, debit, credit);
     }
-    account.setBalances(written);
-    // The blank record after the accounts goes with the posting, so Undo takes both back.
-    std::vector<journal::Change> changes{{chosen.record, account, debit, credit}};
-    if (const std::optional<int> slot = PostingRules::blankSlot(table_, listed_)) {
-        changes.push_back({*slot, AccountRecord::blank(), Money(), Money()});
-    }
-    bool tookEffect = false;
-    journal::EntryNote dated = note;
-    if (ui::runRedated(ctx_.dialogs, dated.date, [&] {
-            journal::changeBooks(ctx_.journal, books, journal::EntryKind::Posting, changes, dated,
-                                 &tookEffect);
-        })) {
-        return true;
-    }
-    // A write whose sync failed has still reached the file: it is shown as posted, so
-    // the user does not post the same amount twice.
-    return tookEffect;
+    return true;
 }
 
 } // namespace folio::posting

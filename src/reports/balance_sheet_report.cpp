@@ -1,6 +1,7 @@
 #include "reports/balance_sheet_report.h"
 #include "reports/dollar_line.h"
 #include "reports/print_masks.h"
+#include <map>
 
 namespace folio::reports {
 
@@ -16,18 +17,12 @@ void section(std::vector<PrintLine>& lines, const char* title) {
 std::vector<PrintLine> balanceSheetLayout(const ReportHeading& heading,
                                           const statements::Statements& s) {
     const statements::BalanceSheet& f = *s.balance;
-    const auto accounts = [&s](auto wanted) {
-        std::vector<AccountRecord> found;
-        for (int number : s.trial.listed) {
-            if (wanted(s.record(number).type)) {
-                found.push_back(s.record(number));
-            }
-        }
-        return found;
-    };
-    const auto code = [](const char* c) {
-        return [c](const QString& t) { return t == QLatin1String(c); };
-    };
+    // The accounts each section lists, found in one pass over the books.
+    std::map<QString, std::vector<AccountRecord>> listed;
+    s.forEachListed({"D1", "C1", "C2", "C3C", "C3"}, [&listed](int, const AccountRecord& account) {
+        listed[account.type].push_back(account);
+    });
+    const auto accounts = [&listed](const char* code) { return listed[QLatin1String(code)]; };
     std::vector<PrintLine> lines;
     lines.push_back(PrintLine().centred(kWidth, heading.company));
     lines.push_back(PrintLine().tab(36).text(QStringLiteral("Balance Sheet")));
@@ -40,30 +35,30 @@ std::vector<PrintLine> balanceSheetLayout(const ReportHeading& heading,
         PrintLine().tab(35).text(QStringLiteral("Current")).tab(71).text(QStringLiteral("Ytd")));
     lines.emplace_back();
     section(lines, "ASSETS:");
-    for (const AccountRecord& e : accounts(code("D1"))) {
+    for (const AccountRecord& e : accounts("D1")) {
         lines.push_back(dollarLine(shortName(e.name), 35, 71, e.balances()));
     }
     if (!f.inventory.isZero()) {
         lines.push_back(dollarLine(QStringLiteral("Mdse. Inventory"), 35, 71, f.inventory));
     }
-    for (const AccountRecord& e : accounts(code("C1"))) {
+    for (const AccountRecord& e : accounts("C1")) {
         lines.push_back(dollarLine(e.name, 35, 45, e.balances()));
     }
     lines.push_back(dollarLine(QStringLiteral("Total Assets - Accum Dep"), 35, 71, f.totalAssets));
     lines.emplace_back();
     section(lines, "LIABILITIES:");
-    for (const AccountRecord& e : accounts(code("C2"))) {
+    for (const AccountRecord& e : accounts("C2")) {
         lines.push_back(dollarLine(shortName(e.name), 35, 71, e.balances()));
     }
     lines.push_back(dollarLine(QStringLiteral("Total Liabilities"), 35, 71, f.liabilities));
     lines.emplace_back();
     section(lines, "STOCKHOLDERS' EQUITY:");
-    for (const AccountRecord& e : accounts(code("C3C"))) {
+    for (const AccountRecord& e : accounts("C3C")) {
         lines.push_back(dollarLine(e.name, 57, 71, e.balances()));
     }
     // Retained earnings print once, at their ending amount, under the name of the
     // retained earnings account.
-    const std::vector<AccountRecord> retained = accounts(code("C3"));
+    const std::vector<AccountRecord> retained = accounts("C3");
     lines.push_back(
         dollarLine(retained.empty() ? QStringLiteral("Retained Earnings") : retained.front().name,
                    57, 71, f.retainedEarnings));

@@ -1,7 +1,7 @@
 #include "reports/income_statement_report.h"
 #include "reports/dollar_line.h"
 #include "reports/print_masks.h"
-#include <algorithm>
+#include <optional>
 
 namespace folio::reports {
 
@@ -32,11 +32,8 @@ PrintLine revenueHeading(int current, int ytd) {
 template <typename MakeLine>
 void perAccount(std::vector<PrintLine>& lines, const statements::Statements& s, const char* code,
                 MakeLine make) {
-    for (int number : s.trial.listed) {
-        if (s.record(number).type == QLatin1String(code)) {
-            lines.push_back(make(s.record(number)));
-        }
-    }
+    s.forEachListed({code},
+                    [&](int, const AccountRecord& account) { lines.push_back(make(account)); });
 }
 
 // Where the two layouts differ: the centring width, the title's column, the columns of
@@ -112,10 +109,14 @@ std::vector<PrintLine> merchandisingLayout(const ReportHeading& heading,
         perAccount(lines, table, prefix,
                    [](const AccountRecord& e) { return dollarLine(e.name, 35, 50, e.balances()); });
     }
-    const auto purchases = std::find_if(table.trial.listed.begin(), table.trial.listed.end(),
-                                        [&table](int n) { return table.record(n).type == u"D5"; });
-    if (purchases != table.trial.listed.end()) {
-        lines.push_back(dollarLine(QStringLiteral("Net ") + table.record(*purchases).name, 35, 50,
+    std::optional<QString> purchases; // the first purchases account names the net figure
+    table.forEachListed({"D5"}, [&purchases](int, const AccountRecord& account) {
+        if (!purchases) {
+            purchases = account.name;
+        }
+    });
+    if (purchases) {
+        lines.push_back(dollarLine(QStringLiteral("Net ") + *purchases, 35, 50,
                                    f.purchases - f.purchaseReturns));
     }
     lines.push_back(dollarLine(QStringLiteral("Cost of Mdse. Available"), 35, 50, f.costAvailable));

@@ -76,8 +76,17 @@ void writeReportPdf(const std::vector<PrintLine>& lines, const QString& path) {
 }
 
 void writeTextFile(const QString& path, const QString& text) {
+    writeTextFile(path, [&text](const auto& write) { write(text); });
+}
+
+void writeTextFile(const QString& path, const TextPieces& produce) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit()) {
+    bool written = file.open(QIODevice::WriteOnly);
+    if (written) {
+        produce(
+            [&](const QString& piece) { written = written && file.write(piece.toUtf8()) >= 0; });
+    }
+    if (!written || !file.commit()) {
         throw fileErrorOf(file.error(), path);
     }
 }

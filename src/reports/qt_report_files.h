@@ -2,6 +2,7 @@
 #include "reports/page_printer.h"
 #include "reports/print_line.h"
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace folio::reports {
@@ -18,5 +19,9 @@ void writeReportPdf(const std::vector<PrintLine>& lines, const QString& path);
 
 // Writes a text file (UTF-8) whole or not at all. Throws FileError.
 void writeTextFile(const QString& path, const QString& text);
+// The same, written a piece at a time as `produce` hands the pieces to the function it is
+// given: the text is never held whole.
+using TextPieces = std::function<void(const std::function<void(const QString& piece)>& write)>;
+void writeTextFile(const QString& path, const TextPieces& produce);
 
 } // namespace folio::reports

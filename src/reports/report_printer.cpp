@@ -20,7 +20,8 @@ ReportPrinter::~ReportPrinter() = default;
 std::optional<statements::Statements> ReportPrinter::statementsFor(Report report) {
     std::optional<statements::Statements> s;
     if (!ui::runWithRetry(ctx_.dialogs, [&] {
-            s = statements::computeStatements(ctx_.books.read(), ctx_.company);
+            const int file = ctx_.books.reopen();
+            s = statements::computeStatements(ctx_.books.files(), file, ctx_.company);
         })) {
         return std::nullopt;
     }

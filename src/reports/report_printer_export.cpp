@@ -71,7 +71,8 @@ bool ReportPrinter::exportTo(Report report, const QString& path) {
     }
     try {
         if (isCsv(path)) {
-            writeTextFile(path, statementCsv(report, heading(), *s));
+            writeTextFile(
+                path, [&](const auto& write) { writeStatementCsv(report, heading(), *s, write); });
         } else {
             writeReportPdf(reportLayout(report, heading(), *s), path);
         }

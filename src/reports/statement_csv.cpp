@@ -11,29 +11,25 @@ using statements::Statements;
 
 class Csv {
   public:
+    explicit Csv(const std::function<void(const QString&)>& write) : write_(write) {}
     void line(const QStringList& fields) {
         QStringList quoted;
         for (const QString& field : fields) {
             quoted << csvField(field);
         }
-        text_ += quoted.join(u',') + QStringLiteral("\r\n");
+        write_(quoted.join(u',') + QStringLiteral("\r\n"));
     }
     void figure(const QString& label, const Amounts& amounts) {
         line({csvText(label), csvAmount(amounts.current), csvAmount(amounts.ytd)});
     }
     // Every listed account whose whole type code is `code`, at its balances.
     void accounts(const Statements& s, const char* code) {
-        for (int number : s.trial.listed) {
-            const AccountRecord& r = s.record(number);
-            if (r.type == QLatin1String(code)) {
-                figure(r.name, r.balances());
-            }
-        }
+        s.forEachListed({code},
+                        [this](int, const AccountRecord& r) { figure(r.name, r.balances()); });
     }
-    QString text() const { return text_; }
 
   private:
-    QString text_;
+    const std::function<void(const QString&)>& write_;
 };
 
 QString titleOf(Report report) {
@@ -54,18 +50,17 @@ void trialBalance(Csv& csv, const Statements& s) {
     csv.line({QStringLiteral("Account"), QStringLiteral("Current Debit"),
               QStringLiteral("Current Credit"), QStringLiteral("Year to Date Debit"),
               QStringLiteral("Year to Date Credit")});
-    for (int number : s.trial.listed) {
-        const AccountRecord& r = s.record(number);
+    s.forEachListed({}, [&csv](int, const AccountRecord& r) {
         const BalanceSide side = balanceSide(r.type);
         if (side == BalanceSide::Neither) {
-            continue;
+            return;
         }
         const QString current = csvAmount(r.current);
         const QString ytd = csvAmount(r.ytd);
         const QString name = csvText(r.name);
         csv.line(side == BalanceSide::Debit ? QStringList{name, current, {}, ytd, {}}
                                             : QStringList{name, {}, current, {}, ytd});
-    }
+    });
     csv.line({QStringLiteral("Total"), csvAmount(s.trial.debits.current),
               csvAmount(s.trial.credits.current), csvAmount(s.trial.debits.ytd),
               csvAmount(s.trial.credits.ytd)});
@@ -144,7 +139,14 @@ QString csvAmount(Money amount) {
 }
 
 QString statementCsv(Report report, const ReportHeading& heading, const Statements& s) {
-    Csv csv;
+    QString text;
+    writeStatementCsv(report, heading, s, [&text](const QString& line) { text += line; });
+    return text;
+}
+
+void writeStatementCsv(Report report, const ReportHeading& heading, const Statements& s,
+                       const std::function<void(const QString& line)>& write) {
+    Csv csv(write);
     csv.line({QStringLiteral("Company"), csvText(heading.company)});
     csv.line({QStringLiteral("Statement"), titleOf(report)});
     csv.line({QStringLiteral("Date"), csvText(heading.date)});
@@ -169,7 +171,6 @@ QString statementCsv(Report report, const ReportHeading& heading, const Statemen
         balanceSheet(csv, s);
         break;
     }
-    return csv.text();
 }
 
 } // namespace folio::reports

@@ -3,6 +3,7 @@
 #include "reports/report_kind.h"
 #include "statements/statement_chain.h"
 #include <QString>
+#include <functional>
 
 namespace folio::reports {
 
@@ -13,6 +14,10 @@ namespace folio::reports {
 // a debit and a credit column for each period; the others a current and a year-to-date
 // column.
 QString statementCsv(Report report, const ReportHeading& heading, const statements::Statements& s);
+// The same handed over a line at a time (each ending in CR LF) as the accounts are read, so
+// that a statement of any number of accounts is written without holding it whole.
+void writeStatementCsv(Report report, const ReportHeading& heading, const statements::Statements& s,
+                       const std::function<void(const QString& line)>& write);
 
 // A field quoted when it holds a comma, a quote or a line break.
 QString csvField(const QString& text);

@@ -41,11 +41,10 @@ std::vector<PrintLine> trialBalanceLayout(const ReportHeading& heading,
                         .tab(79)
                         .text(QStringLiteral("Credit")));
     lines.emplace_back();
-    for (int number : s.trial.listed) {
-        const AccountRecord& entry = s.record(number);
+    s.forEachListed({}, [&lines](int, const AccountRecord& entry) {
         const BalanceSide side = balanceSide(entry.type);
         if (side == BalanceSide::Neither) {
-            continue;
+            return;
         }
         const bool debit = side == BalanceSide::Debit;
         lines.push_back(PrintLine()
@@ -54,7 +53,7 @@ std::vector<PrintLine> trialBalanceLayout(const ReportHeading& heading,
                             .text(formatCurrency(entry.current))
                             .tab(debit ? 65 : 79)
                             .text(formatCurrency(entry.ytd)));
-    }
+    });
     lines.push_back(
         PrintLine().tab(35).text(kRule).tab(50).text(kRule).tab(65).text(kRule).tab(79).text(
             kRule));

@@ -81,7 +81,9 @@ std::optional<ui::Tab> BalanceSheetTab::enter() {
     for (QLineEdit* box : findChildren<QLineEdit*>()) {
         box->clear();
     }
-    const Statements s = computeStatements(ctx_.books.read(), ctx_.company);
+    const int file = ctx_.books.reopen();
+    const Statements s = computeStatements(ctx_.books.files(), file, ctx_.company,
+                                           MSFlexGrid2_->listBooks(ctx_.books));
     if (s.missing != Missing::Nothing) {
         ctx_.dialogs.message(
             missingInputMessage(s.missing, QStringLiteral("stockholders' equity")));
@@ -93,7 +95,7 @@ std::optional<ui::Tab> BalanceSheetTab::enter() {
 
 void BalanceSheetTab::show(const Statements& s) {
     const BalanceSheet& f = *s.balance;
-    MSFlexGrid2_->show(s.table, s.trial.listed);
+    MSFlexGrid2_->showListing();
     txtTotalCurrentAssets_->setText(formatCurrency(f.totalAssets.current));
     txtTotalCurrentLiabilities_->setText(formatCurrency(f.liabilities.current));
     txtCapital_->setText(formatCurrency(f.retainedEarnings.current));

@@ -81,7 +81,8 @@ std::optional<ui::Tab> EquityTab::enter() {
     for (QLineEdit* box : findChildren<QLineEdit*>()) {
         box->clear();
     }
-    const Statements s = computeStatements(ctx_.books.read(), ctx_.company);
+    const int file = ctx_.books.reopen();
+    const Statements s = computeStatements(ctx_.books.files(), file, ctx_.company);
     if (s.missing != Missing::Nothing) {
         ctx_.dialogs.message(missingInputMessage(s.missing, QStringLiteral("income statement")));
         return ui::Tab::Company;

@@ -65,7 +65,9 @@ std::optional<ui::Tab> IncomeStatementTab::enter() {
         ctx_.dialogs.message(QStringLiteral("You must complete company information section"));
         return std::nullopt;
     }
-    const Statements s = computeStatements(ctx_.books.read(), ctx_.company);
+    const int file = ctx_.books.reopen();
+    const Statements s = computeStatements(ctx_.books.files(), file, ctx_.company,
+                                           MSFlexGrid1_->listBooks(ctx_.books));
     if (s.missing == Missing::EndingInventory) {
         ctx_.dialogs.message(QStringLiteral("You need to enter the amount of ending inventory"));
         return ui::Tab::Company;
@@ -86,7 +88,7 @@ void IncomeStatementTab::clearFigures() {
 
 void IncomeStatementTab::show(const Statements& s) {
     const IncomeStatement& f = *s.income;
-    MSFlexGrid1_->show(s.table, s.trial.listed);
+    MSFlexGrid1_->showListing();
     txtRevenue_->setText(formatCurrency(f.netSales.current));
     txtYtdRevenue_->setText(formatCurrency(f.netSales.ytd));
     txtExpenses_->setText(formatCurrency(f.expenses.current));

@@ -1,91 +1,23 @@
 #include "statements/statement_chain.h"
 #include "data/account_types.h"
+#include "statements/statement_sums.h"
 #include <algorithm>
-#include <array>
-#include <iterator>
 
 namespace folio::statements {
 
 namespace {
 
-// The sum of the accounts of each type code the statements use, and whether the books
-// have one of that code.
-struct CodeTotal {
-    QString code;
-    Amounts sum;
-    bool seen = false;
-};
-using CodeTotals = std::array<CodeTotal, 12>;
-
-CodeTotals totalsByCode(const AccountTable& table) {
-    CodeTotals totals;
-    const char* codes[] = {"D1", "D1I", "C1", "C2", "C3C", "C3",
-                           "D3", "C4",  "D4", "D5", "C5",  "D6"};
-    static_assert(std::size(codes) == std::tuple_size_v<CodeTotals>);
-    for (std::size_t i = 0; i < totals.size(); ++i) {
-        totals[i].code = QString::fromLatin1(codes[i]);
-    }
-    for (const AccountRecord& account : table.records) {
-        const QString& code = account.type;
-        // Records read from a file share the text of each catalogue code, so once a total
-        // holds that text, a record of its code is found without comparing letters.
-        auto shared = [&code](const CodeTotal& t) {
-            return t.code.constData() == code.constData() && t.code.size() == code.size();
-        };
-        auto found = std::find_if(totals.begin(), totals.end(), shared);
-        if (found == totals.end()) {
-            found = std::find_if(totals.begin(), totals.end(),
-                                 [&code](const CodeTotal& t) { return t.code == code; });
-            if (found != totals.end()) {
-                found->code = code;
-            }
-        }
-        if (found != totals.end()) {
-            found->sum += account.balances();
-            found->seen = true;
-        }
-    }
-    return totals;
-}
-
-const CodeTotal& totalOf(const CodeTotals& totals, const char* code) {
-    return *std::find_if(totals.begin(), totals.end(),
-                         [code](const CodeTotal& t) { return t.code == QLatin1String(code); });
-}
-
-Amounts of(const CodeTotals& totals, const char* code) {
-    return totalOf(totals, code).sum;
-}
-
-TrialBalance trialBalance(const AccountTable& table) {
-    TrialBalance trial;
-    trial.listed = table.listed();
-    for (const AccountRecord& account : table.records) {
-        switch (balanceSide(account.type)) {
-        case BalanceSide::Debit:
-            trial.debits += account.balances();
-            break;
-        case BalanceSide::Credit:
-            trial.credits += account.balances();
-            break;
-        case BalanceSide::Neither:
-            break;
-        }
-    }
-    return trial;
-}
-
-IncomeStatement incomeStatement(const CodeTotals& t, Business business, Money ending) {
+IncomeStatement incomeStatement(const StatementSums& t, Business business, Money ending) {
     IncomeStatement s;
     s.business = business;
-    s.revenue = of(t, "C4");
-    s.salesReturns = of(t, "D4");
+    s.revenue = t.total("C4");
+    s.salesReturns = t.total("D4");
     s.netSales = s.revenue - s.salesReturns;
-    s.expenses = of(t, "D6");
+    s.expenses = t.total("D6");
     if (business == Business::Merchandising) {
-        s.beginningInventory = of(t, "D1I");
-        s.purchases = of(t, "D5");
-        s.purchaseReturns = of(t, "C5");
+        s.beginningInventory = t.total("D1I");
+        s.purchases = t.total("D5");
+        s.purchaseReturns = t.total("C5");
         s.costAvailable = s.beginningInventory + s.purchases - s.purchaseReturns;
         s.endingInventory = ending;
         s.costOfGoodsSold = s.costAvailable - Amounts::both(ending);
@@ -95,59 +27,116 @@ IncomeStatement incomeStatement(const CodeTotals& t, Business business, Money en
     return s;
 }
 
-EquityStatement equityStatement(const CodeTotals& t, const IncomeStatement& income) {
+EquityStatement equityStatement(const StatementSums& t, const IncomeStatement& income) {
     EquityStatement s;
-    s.beginningRetained = of(t, "C3");
+    s.beginningRetained = t.total("C3");
     s.netIncome = income.netIncome;
-    s.dividends = of(t, "D3");
+    s.dividends = t.total("D3");
     s.endingRetained = s.beginningRetained + s.netIncome - s.dividends;
-    s.capitalStock = of(t, "C3C");
+    s.capitalStock = t.total("C3C");
     s.total = s.capitalStock + s.endingRetained;
     return s;
 }
 
-BalanceSheet balanceSheet(const CodeTotals& t, const EquityStatement& equity, Money ending) {
+BalanceSheet balanceSheet(const StatementSums& t, const EquityStatement& equity, Money ending) {
     BalanceSheet s;
-    s.assets = of(t, "D1");
-    s.hasInventory = totalOf(t, "D1I").seen;
+    s.assets = t.total("D1");
+    s.hasInventory = t.has("D1I");
     s.inventory = s.hasInventory ? Amounts::both(ending) : Amounts();
-    s.depreciation = of(t, "C1");
+    s.depreciation = t.total("C1");
     s.totalAssets = s.assets - s.depreciation + s.inventory;
-    s.liabilities = of(t, "C2");
+    s.liabilities = t.total("C2");
     s.capitalStock = equity.capitalStock;
     s.retainedEarnings = equity.endingRetained;
     s.totalLiabilitiesAndEquity = s.liabilities + s.capitalStock + s.retainedEarnings;
     return s;
 }
 
-} // namespace
-
-bool needsEndingInventory(const AccountTable& table, Business business) {
-    return business == Business::Merchandising ||
-           std::any_of(table.records.begin(), table.records.end(),
-                       [](const AccountRecord& a) { return a.type == QLatin1String("D1I"); });
+template <typename Text>
+bool isOneOf(const Text& type, const std::vector<QLatin1StringView>& codes) {
+    return std::any_of(codes.begin(), codes.end(),
+                       [&type](QLatin1StringView code) { return type == code; });
 }
+
+// The figures after the trial balance, when nothing they need is missing.
+void completeFrom(Statements& s, const StatementSums& sums, const CompanyInfo& company) {
+    s.trial.debits = sums.debits();
+    s.trial.credits = sums.credits();
+    if (company.business == Business::Unknown) {
+        s.missing = Missing::Business;
+        return;
+    }
+    const bool inventoryNeeded = company.business == Business::Merchandising || sums.has("D1I");
+    if (inventoryNeeded && !company.endingInventory) {
+        s.missing = Missing::EndingInventory;
+        return;
+    }
+    const Money ending = company.endingInventory.value_or(Money());
+    s.income = incomeStatement(sums, company.business, ending);
+    s.equity = equityStatement(sums, *s.income);
+    s.balance = balanceSheet(sums, *s.equity, ending);
+    s.closing = ClosingInputs{s.equity->endingRetained, ending};
+}
+
+} // namespace
 
 Statements computeStatements(AccountTable table, const CompanyInfo& company) {
     Statements s;
     s.table = std::move(table);
-    s.trial = trialBalance(s.table);
-    if (company.business == Business::Unknown) {
-        s.missing = Missing::Business;
-        return s;
+    s.trial.listed = s.table.listed();
+    StatementSums sums;
+    for (const AccountRecord& account : s.table.records) {
+        sums.add(account);
     }
-    const bool inventoryNeeded = needsEndingInventory(s.table, company.business);
-    if (inventoryNeeded && !company.endingInventory) {
-        s.missing = Missing::EndingInventory;
-        return s;
-    }
-    const Money ending = company.endingInventory.value_or(Money());
-    const CodeTotals totals = totalsByCode(s.table);
-    s.income = incomeStatement(totals, company.business, ending);
-    s.equity = equityStatement(totals, *s.income);
-    s.balance = balanceSheet(totals, *s.equity, ending);
-    s.closing = ClosingInputs{s.equity->endingRetained, ending};
+    completeFrom(s, sums, company);
     return s;
+}
+
+Statements computeStatements(FileTable& files, int number, const CompanyInfo& company,
+                             const FileTable::ChunkVisit& observe) {
+    const int count = files.recordCount(number);
+    StatementSums sums;
+    files.scanChunks(number, count, [&](int first, std::span<const RecordBytes> records) {
+        for (const RecordBytes& record : records) {
+            sums.add(record);
+        }
+        return !observe || observe(first, records);
+    });
+    Statements s;
+    completeFrom(s, sums, company);
+    s.rescan = [&files, number, count](const std::vector<QLatin1StringView>& codes,
+                                       const AccountVisit& visit) {
+        files.scanChunks(number, count, [&](int first, std::span<const RecordBytes> records) {
+            for (std::size_t i = 0; i < records.size(); ++i) {
+                const RecordBytes& record = records[i];
+                const bool wanted = !RecordFields::isBlank(record) &&
+                                    (codes.empty() || isOneOf(RecordFields::type(record), codes));
+                if (wanted) {
+                    visit(first + static_cast<int>(i), AccountRecord::decode(record));
+                }
+            }
+            return true;
+        });
+    };
+    return s;
+}
+
+void Statements::forEachListed(std::initializer_list<const char*> codes,
+                               const AccountVisit& visit) const {
+    std::vector<QLatin1StringView> wanted;
+    for (const char* code : codes) {
+        wanted.emplace_back(code);
+    }
+    if (rescan) {
+        rescan(wanted, visit);
+        return;
+    }
+    for (int number : trial.listed) {
+        const AccountRecord& account = record(number);
+        if (wanted.empty() || isOneOf(account.type, wanted)) {
+            visit(number, account);
+        }
+    }
 }
 
 QString missingInputMessage(Missing missing, const QString& section) {

@@ -1,7 +1,10 @@
 #pragma once
 #include "data/account_table.h"
 #include "data/amounts.h"
+#include "data/file_table.h"
 #include "statements/company_info.h"
+#include <functional>
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -9,11 +12,12 @@ namespace folio::statements {
 
 // The trial balance: the accounts it lists and the totals of each normal balance side.
 struct TrialBalance {
-    std::vector<int> listed; // record numbers, in file order
+    std::vector<int> listed; // record numbers, in file order (none kept when streamed)
     Amounts debits;
     Amounts credits;
     // Debits less credits: zero when the books are in balance.
     Amounts difference() const { return debits - credits; }
+    bool operator==(const TrialBalance&) const = default;
 };
 
 // The income statement, service or merchandising. A service business has no cost of
@@ -32,6 +36,7 @@ struct IncomeStatement {
     Amounts grossProfit;        // net sales - cost of goods sold
     Amounts expenses;           // every "D6" account
     Amounts netIncome;          // gross profit - expenses
+    bool operator==(const IncomeStatement&) const = default;
 };
 
 // The statement of stockholders' equity.
@@ -42,6 +47,7 @@ struct EquityStatement {
     Amounts endingRetained; // beginning + net income - dividends
     Amounts capitalStock;   // every "C3C" account
     Amounts total;          // capital stock + ending retained earnings
+    bool operator==(const EquityStatement&) const = default;
 };
 
 // The balance sheet.
@@ -55,40 +61,55 @@ struct BalanceSheet {
     Amounts capitalStock;
     Amounts retainedEarnings; // the ending retained earnings
     Amounts totalLiabilitiesAndEquity;
+    bool operator==(const BalanceSheet&) const = default;
 };
 
 // What a closing writes besides the accounts it keeps or zeroes.
 struct ClosingInputs {
     Amounts endingRetained;
     Money endingInventory;
+    bool operator==(const ClosingInputs&) const = default;
 };
 
 // Which input the statements after the trial balance still need.
 enum class Missing { Nothing, Business, EndingInventory };
 
+// Hands over one listed account: its record number and its record.
+using AccountVisit = std::function<void(int number, const AccountRecord& account)>;
+
 // Every figure of the four statements of one account table, computed in one go. The
 // trial balance needs only the accounts; the others are set once nothing is missing.
 struct Statements {
-    AccountTable table;
+    AccountTable table; // every record; empty when computed as the file streamed by
     TrialBalance trial;
     Missing missing = Missing::Nothing;
     std::optional<IncomeStatement> income;
     std::optional<EquityStatement> equity;
     std::optional<BalanceSheet> balance;
     std::optional<ClosingInputs> closing;
+    // Reads the listed accounts again from the file, when computed as it streamed by.
+    std::function<void(const std::vector<QLatin1StringView>& codes, const AccountVisit& visit)>
+        rescan;
 
     const AccountRecord& record(int number) const {
         return table.records[static_cast<std::size_t>(number - 1)];
     }
+    // Visits the listed accounts in file order, only those whose whole type code is one of
+    // `codes` unless there are none: from the table, or read again from the file a chunk at
+    // a time (one pass, however many codes).
+    void forEachListed(std::initializer_list<const char*> codes, const AccountVisit& visit) const;
 };
-
-// Whether the statements need the ending inventory: a merchandising business, or an
-// inventory ("D1I") account in the books.
-bool needsEndingInventory(const AccountTable& table, Business business);
 
 // The statements of the books. Type codes are compared whole; every account of a code
 // counts, wherever it stands in the file. Throws MoneyOverflow when a sum does not fit.
 Statements computeStatements(AccountTable table, const CompanyInfo& company);
+
+// The same figures of an open accounts file, read a chunk at a time without holding its
+// accounts: memory stays the same whatever the file's size. `observe` sees each chunk as it
+// goes by (for a grid that lists the accounts). Throws FileError when the file cannot be
+// read.
+Statements computeStatements(FileTable& files, int number, const CompanyInfo& company,
+                             const FileTable::ChunkVisit& observe = {});
 
 // The words that tell the user what to enter before `section` can be shown, e.g.
 // "You must complete the income statement section first: choose the type of business on

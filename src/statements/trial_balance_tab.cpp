@@ -96,7 +96,9 @@ std::optional<ui::Tab> TrialBalanceTab::enter() {
     // The balance line is cleared only when the figures cannot be shown: it wraps, so each
     // change of its text lays the page out again.
     try {
-        show(computeStatements(ctx_.books.read(), ctx_.company));
+        const int file = ctx_.books.reopen();
+        show(computeStatements(ctx_.books.files(), file, ctx_.company,
+                               grdTAble_->listBooks(ctx_.books)));
     } catch (...) {
         lblBalance_->clear();
         throw;
@@ -105,7 +107,7 @@ std::optional<ui::Tab> TrialBalanceTab::enter() {
 }
 
 void TrialBalanceTab::show(const Statements& s) {
-    grdTAble_->show(s.table, s.trial.listed);
+    grdTAble_->showListing();
     txtDebit_->setText(formatCurrency(s.trial.debits.current));
     txtCredits_->setText(formatCurrency(s.trial.credits.current));
     txtYtdDebits_->setText(formatCurrency(s.trial.debits.ytd));

@@ -1,5 +1,6 @@
 #pragma once
 #include "data/account_table.h"
+#include "data/books.h"
 #include "ui/account_list_model.h"
 #include <QHash>
 #include <QTableView>
@@ -20,6 +21,11 @@ class AccountGrid : public QTableView {
     AccountListModel& accounts() const { return *model_; }
     // Lists the given record numbers of a table and sizes the columns.
     void show(const AccountTable& table, const std::vector<int>& numbers);
+    // Begins a listing of the books' accounts: the returned visit is to be handed each
+    // chunk of their file by a pass that reads it whole, and showListing() then lists the
+    // accounts it counted, reading them from the file as they are scrolled to.
+    FileTable::ChunkVisit listBooks(Books& books);
+    void showListing();
     void clear();
 
   protected:
@@ -31,6 +37,7 @@ class AccountGrid : public QTableView {
     void fitNames();
 
     AccountListModel* model_;
+    ListedRows listing_;
     std::vector<int> headerWidths_;
     std::array<int, AccountListModel::ColumnCount>
         widths_{}; // each column's own width, from its texts and heading

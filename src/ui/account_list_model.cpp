@@ -1,4 +1,5 @@
 #include "ui/account_list_model.h"
+#include "data/file_error.h"
 #include "data/text_rules.h"
 #include <algorithm>
 
@@ -7,21 +8,37 @@ namespace folio::ui {
 AccountListModel::AccountListModel(QString ytdHeading, QObject* parent)
     : QAbstractTableModel(parent), ytdHeading_(std::move(ytdHeading)) {}
 
-void AccountListModel::setAccounts(std::vector<AccountRecord> records, std::vector<int> numbers) {
+void AccountListModel::setAccounts(const std::vector<AccountRecord>& records,
+                                   const std::vector<int>& numbers) {
+    changeRows(static_cast<int>(numbers.size()), [&] {
+        listing_ = nullptr;
+        records_.assign(records.begin(), records.end()); // the memory held is used again
+        numbers_.assign(numbers.begin(), numbers.end());
+    });
+}
+
+void AccountListModel::setListing(ListedRows& listing) {
+    changeRows(listing.count(), [&] {
+        listing_ = &listing;
+        records_.clear();
+        numbers_.clear();
+    });
+}
+
+void AccountListModel::changeRows(int after, const std::function<void()>& apply) {
     // Rows removed or added and the rest changed, rather than a reset of the whole model:
     // a reset makes the view measure its headers again, which cost more than the rows.
     const int before = rowCount();
-    const int after = static_cast<int>(numbers.size());
     if (after < before) {
         beginRemoveRows({}, after, before - 1);
-        numbers_.resize(static_cast<std::size_t>(after));
+        rows_ = after;
         endRemoveRows();
     }
     if (after > before) {
         beginInsertRows({}, before, after - 1);
     }
-    records_ = std::move(records);
-    numbers_ = std::move(numbers);
+    apply();
+    rows_ = after;
     if (after > before) {
         endInsertRows();
     }
@@ -42,49 +59,43 @@ void AccountListModel::setBalances(int row, const Amounts& balances) {
 
 std::array<QStringList, AccountListModel::ColumnCount> AccountListModel::widestTexts() const {
     std::array<QStringList, ColumnCount> texts;
-    if (numbers_.empty()) {
+    ListingExtent held;
+    if (listing_ == nullptr) {
+        for (int row = 0; row < rowCount(); ++row) {
+            held.add(recordNumber(row), account(row));
+        }
+    }
+    const ListingExtent& extent = listing_ != nullptr ? listing_->extent() : held;
+    if (extent.isEmpty()) {
         return texts;
     }
-    // The rows of the longest names, longest first, and of the longest type code.
-    constexpr std::size_t kNames = 8;
-    std::vector<std::pair<qsizetype, int>> names;
-    int longestType = 0;
-    Amounts highest = account(0).balances();
-    Amounts lowest = highest;
-    for (int row = 0; row < rowCount(); ++row) {
-        const AccountRecord& a = account(row);
-        if (names.size() < kNames || a.name.size() > names.back().first) {
-            const auto longer = [](const auto& x, const auto& y) { return x.first > y.first; };
-            const std::pair entry{a.name.size(), row};
-            names.insert(std::upper_bound(names.begin(), names.end(), entry, longer), entry);
-            if (names.size() > kNames) {
-                names.pop_back();
-            }
-        }
-        if (a.type.size() > account(longestType).type.size()) {
-            longestType = row;
-        }
-        highest.current = std::max(highest.current, a.current);
-        highest.ytd = std::max(highest.ytd, a.ytd);
-        lowest.current = std::min(lowest.current, a.current);
-        lowest.ytd = std::min(lowest.ytd, a.ytd);
+    texts[Number] = {QString::number(extent.highestNumber())};
+    for (const QString& name : extent.longestNames()) {
+        texts[Name].push_back(name);
     }
-    texts[Number] = {QString::number(*std::max_element(numbers_.begin(), numbers_.end()))};
-    for (const auto& [size, row] : names) {
-        texts[Name].push_back(account(row).name);
-    }
-    texts[Type] = {account(longestType).type};
-    texts[Current] = {formatCurrency(highest.current), formatCurrency(lowest.current)};
-    texts[Ytd] = {formatCurrency(highest.ytd), formatCurrency(lowest.ytd)};
+    texts[Type] = {extent.longestType()};
+    texts[Current] = {formatCurrency(extent.highest().current),
+                      formatCurrency(extent.lowest().current)};
+    texts[Ytd] = {formatCurrency(extent.highest().ytd), formatCurrency(extent.lowest().ytd)};
     return texts;
 }
 
 const AccountRecord& AccountListModel::account(int row) const {
+    if (listing_ != nullptr) {
+        return listing_->at(row).account;
+    }
     return records_[static_cast<std::size_t>(recordNumber(row) - 1)];
 }
 
+int AccountListModel::recordNumber(int row) const {
+    if (listing_ != nullptr) {
+        return listing_->at(row).number;
+    }
+    return numbers_[static_cast<std::size_t>(row)];
+}
+
 int AccountListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(numbers_.size());
+    return parent.isValid() ? 0 : rows_;
 }
 
 int AccountListModel::columnCount(const QModelIndex& parent) const {
@@ -95,31 +106,33 @@ QVariant AccountListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) {
         return {};
     }
-    const AccountRecord& a = account(index.row());
     const int column = index.column();
     if (role == Qt::TextAlignmentRole) {
         const bool amount = column == Current || column == Ytd || column == Number;
         return QVariant::fromValue((amount ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     }
-    if (role == Qt::ToolTipRole && column == Name) {
-        return a.name;
-    }
-    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) {
+    const bool tip = role == Qt::ToolTipRole && column == Name;
+    if (!tip && role != Qt::DisplayRole && role != Qt::AccessibleTextRole) {
         return {};
     }
-    switch (column) {
-    case Number:
-        return recordNumber(index.row());
-    case Name:
-        return a.name;
-    case Type:
-        return a.type;
-    case Current:
-        return formatCurrency(a.current);
-    case Ytd:
-        return formatCurrency(a.ytd);
-    default:
-        return {};
+    try {
+        const AccountRecord& a = account(index.row());
+        switch (column) {
+        case Number:
+            return recordNumber(index.row());
+        case Name:
+            return a.name;
+        case Type:
+            return a.type;
+        case Current:
+            return formatCurrency(a.current);
+        case Ytd:
+            return formatCurrency(a.ytd);
+        default:
+            return {};
+        }
+    } catch (const FileError&) {
+        return {}; // a row the file cannot give now stays empty; the next entry says why
     }
 }
 

@@ -1,14 +1,17 @@
 #pragma once
 #include "data/account_record.h"
+#include "data/listed_rows.h"
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <vector>
 
 namespace folio::ui {
 
 // The accounts a grid lists: one row per account, with its record number, name, type and
-// both balances. Texts are made only for the rows the view shows.
+// both balances. Texts are made only for the rows the view shows. The accounts are held
+// (a grid that changes balances) or read from the file as they are scrolled to.
 class AccountListModel : public QAbstractTableModel {
     Q_OBJECT
   public:
@@ -17,7 +20,10 @@ class AccountListModel : public QAbstractTableModel {
     explicit AccountListModel(QString ytdHeading, QObject* parent = nullptr);
 
     // Lists `numbers` (record numbers) of `records` (record n at index n - 1).
-    void setAccounts(std::vector<AccountRecord> records, std::vector<int> numbers);
+    void setAccounts(const std::vector<AccountRecord>& records, const std::vector<int>& numbers);
+    // Lists the accounts of a listing read from the file as they are scrolled to (the
+    // listing outlives the model's use of it).
+    void setListing(ListedRows& listing);
     void clear();
     // Changes the balances of one listed row.
     void setBalances(int row, const Amounts& balances);
@@ -28,7 +34,7 @@ class AccountListModel : public QAbstractTableModel {
     std::array<QStringList, ColumnCount> widestTexts() const;
 
     const AccountRecord& account(int row) const;
-    int recordNumber(int row) const { return numbers_[static_cast<std::size_t>(row)]; }
+    int recordNumber(int row) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -36,9 +42,13 @@ class AccountListModel : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   private:
+    void changeRows(int after, const std::function<void()>& apply);
+
     QString ytdHeading_;
+    ListedRows* listing_ = nullptr;
     std::vector<AccountRecord> records_;
     std::vector<int> numbers_;
+    int rows_ = 0;
 };
 
 } // namespace folio::ui

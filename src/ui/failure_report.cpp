@@ -2,6 +2,7 @@
 #include "data/file_error.h"
 #include "data/money.h"
 #include "data/refusal.h"
+#include "session/change_result.h"
 #include "ui/dialogs.h"
 
 namespace folio::ui {
@@ -47,27 +48,30 @@ bool runReported(Dialogs& dialogs, const std::function<void()>& command) {
     return false;
 }
 
-bool runRedated(Dialogs& dialogs, QDate& date, const std::function<void()>& command) {
+session::ChangeResult runRedated(Dialogs& dialogs, QDate& date,
+                                 const std::function<session::ChangeResult(const QDate&)>& change) {
     for (;;) {
-        std::optional<Refusal> offer;
-        const bool done = runReported(dialogs, [&] {
-            try {
-                command();
-            } catch (const Refusal& refusal) {
-                if (!refusal.offered()) {
-                    throw;
-                }
-                offer = refusal;
-            }
-        });
-        if (!offer) {
-            return done;
+        session::ChangeResult result = change(date);
+        if (!result.refused || !result.offered || *result.offered == date) {
+            reportChange(dialogs, result);
+            return result;
         }
-        if (!dialogs.askYesNo(offer->question())) {
-            return false;
+        if (!dialogs.askYesNo(*result.refused +
+                              QStringLiteral("\n\nDate the entry %1 instead?")
+                                  .arg(result.offered->toString(QStringLiteral("M/d/yyyy"))))) {
+            return result;
         }
-        date = *offer->offered();
+        date = *result.offered;
     }
+}
+
+bool reportChange(Dialogs& dialogs, const session::ChangeResult& result) {
+    if (result.refused) {
+        dialogs.message(*result.refused);
+    } else if (result.failed) {
+        runReported(dialogs, [&result] { throw *result.failed; });
+    }
+    return result.tookEffect;
 }
 
 } // namespace folio::ui

@@ -1,16 +1,7 @@
 #pragma once
+#include "session/books_session.h"
 #include "ui/tabs.h"
 #include <QString>
-
-namespace folio {
-class Books;
-namespace statements {
-struct CompanyInfo;
-}
-namespace journal {
-class BooksJournal;
-}
-} // namespace folio
 
 namespace folio::ui {
 
@@ -29,15 +20,15 @@ class MainWindowPort {
     virtual void hideTabs() = 0;
 };
 
-// What every tab page works with: the selected books, the company information, the
-// dialogs, the window and the journal that records each change of the books (none: the
-// changes are written straight to the file). The window owns all five.
+// What every tab page works with: the books session (through which every change of the
+// books goes), its books and company information, the dialogs and the window. The window
+// owns them all.
 struct TabContext {
-    Books& books;
-    statements::CompanyInfo& company;
+    session::BooksSession& session;
     Dialogs& dialogs;
     MainWindowPort& window;
-    journal::BooksJournal* journal = nullptr;
+    Books& books = session.books();
+    statements::CompanyInfo& company = session.company();
 };
 
 } // namespace folio::ui

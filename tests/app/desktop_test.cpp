@@ -1,6 +1,6 @@
-#include "app/books_lock.h"
 #include "app/recent_files.h"
 #include "data/account_types.h"
+#include "session/books_lock.h"
 #include "support/books_fixture.h"
 #include <QLabel>
 #include <QMenu>
@@ -12,8 +12,8 @@
 
 namespace {
 
-using folio::app::BooksLock;
 using folio::app::RecentFiles;
+using folio::session::BooksLock;
 
 class DesktopTest : public BooksFixture {
   protected:

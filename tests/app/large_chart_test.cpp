@@ -1,8 +1,10 @@
 // A chart of a few thousand accounts through the real window: every account is listed,
 // totalled, printed onto as many pages as it needs and carried into the closed copy.
+#include "data/file_error.h"
+#include "data/file_faults.h"
 #include "data/text_rules.h"
-#include "reports/recording_page_printer.h"
 #include "support/books_fixture.h"
+#include "support/recording_page_printer.h"
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QTest>
@@ -89,6 +91,45 @@ TEST_F(LargeChart, EveryAccountIsListedAndTotalled) {
         for (const auto& [box, amount] : c.boxes) {
             EXPECT_EQ(text(QLatin1String(box)), formatCurrency(amount)) << box;
         }
+    }
+}
+
+// The grids read the accounts from the file as they are scrolled to: the rows at the
+// start, on both sides of each block read at a time, past the blank record and at the end
+// are the right ones, in whatever order they are asked for.
+TEST_F(LargeChart, GridsShowTheRightAccountsAnywhere) {
+    std::vector<int> listed;
+    for (std::size_t i = 0; i < chart.size(); ++i) {
+        if (!chart[i].isBlank()) {
+            listed.push_back(static_cast<int>(i) + 1);
+        }
+    }
+    for (const auto& [tab, grid] : {std::pair{Tab::TrialBalance, "grdTAble"},
+                                    {Tab::IncomeStatement, "MSFlexGrid1"},
+                                    {Tab::BalanceSheet, "MSFlexGrid2"}}) {
+        showTab(tab);
+        const QAbstractItemModel* model = find<QAbstractItemView>(QLatin1String(grid))->model();
+        for (int row : {0, 1, 2998, 1022, 1023, 1232, 1233, 2046, 2047, 1500, 0, 2998}) {
+            const int number = listed[static_cast<std::size_t>(row)];
+            const AccountRecord& a = chart[static_cast<std::size_t>(number - 1)];
+            EXPECT_EQ(model->index(row, 0).data().toInt(), number) << grid << " row " << row;
+            EXPECT_EQ(model->index(row, 1).data().toString(), a.name);
+            EXPECT_EQ(model->index(row, 4).data().toString(), formatCurrency(a.ytd));
+        }
+    }
+}
+
+// A read that fails while the statements stream through the file is said in the
+// program's words, and nothing stays listed.
+TEST_F(LargeChart, AFailedReadIsSaid) {
+    for (const auto& [tab, grid] :
+         {std::pair{Tab::TrialBalance, "grdTAble"}, {Tab::BalanceSheet, "MSFlexGrid2"}}) {
+        showTab(Tab::Blank);
+        FileFaults::failAt(2, 57); // the file opened again, then its first chunk read
+        showTab(tab);
+        FileFaults::clear();
+        EXPECT_EQ(dialogs.messages().last(), errorMessage(57)) << grid;
+        EXPECT_EQ(rows(grid), 0);
     }
 }
 

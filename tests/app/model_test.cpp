@@ -1,7 +1,7 @@
 #include "data/file_table.h"
 #include "data/text_rules.h"
-#include "reports/recording_page_printer.h"
 #include "support/books_fixture.h"
+#include "support/recording_page_printer.h"
 #include "support/sample_books.h"
 #include <QAbstractItemView>
 #include <QCheckBox>

@@ -109,8 +109,8 @@ TEST_F(PeriodLock, ClosedBooksRefuseEveryWriterAndWriteNothing) {
         EXPECT_TRUE(named) << name << ": " << dialogs.messages().join('\n').toStdString();
     }
     const QString refusal =
-        window->journalMenu().journal().periodLock().closedWhole
-            ? folio::journal::lockRefusal(window->journalMenu().journal().periodLock(), {})->words
+        window->session().periodLock().closedWhole
+            ? folio::journal::lockRefusal(window->session().periodLock(), {})->words
             : QString();
     EXPECT_TRUE(refusal.contains(QLatin1String("monthly closing of the statements dated "
                                                "11/30/2026")))
@@ -123,7 +123,7 @@ TEST_F(PeriodLock, LockDateRefusesDatedEntriesAndOffersTheDayAfter) {
     const QDate today = QDate::currentDate();
     dialogs.inputAnswers.push_back(today.toString(QStringLiteral("M/d/yyyy")));
     trigger("mnuLockBooks");
-    auto& journal = window->journalMenu().journal();
+    auto& journal = window->session();
     ASSERT_EQ(journal.periodLock().lockedThrough, today);
     for (const auto& [name, write] : writers()) {
         if (QLatin1String(name) == QLatin1String("new account")) {
@@ -145,7 +145,7 @@ TEST_F(PeriodLock, LockDateRefusesDatedEntriesAndOffersTheDayAfter) {
     // Dated the day after instead, as offered.
     dialogs.yesNoAnswers = {true};
     post(0, "7");
-    const auto last = journal.store().entry(journal.store().lastSeq());
+    const auto last = journal.journalStore().entry(journal.journalStore().lastSeq());
     EXPECT_EQ(last->date, today.addDays(1));
     EXPECT_EQ(last->lines[0].debit, money("7"));
     // A new account with zero balances and a new name are always allowed.
@@ -171,14 +171,14 @@ TEST_F(PeriodLock, LockDateRefusesDatedEntriesAndOffersTheDayAfter) {
     dialogs.inputAnswers.push_back(QStringLiteral("the rent was posted twice"));
     trigger("mnuReopenPeriod");
     EXPECT_FALSE(journal.periodLock().lockedThrough);
-    const auto reopen = journal.store().entry(journal.store().lastSeq());
+    const auto reopen = journal.journalStore().entry(journal.journalStore().lastSeq());
     EXPECT_EQ(reopen->kind, folio::journal::EntryKind::Reopen);
     EXPECT_EQ(reopen->memo, QStringLiteral("the rent was posted twice"));
     EXPECT_EQ(window->company().reopened,
               QStringLiteral("Reopened on %1 by %2: the rent was posted twice")
                   .arg(today.toString(QStringLiteral("M/d/yyyy")), reopen->user));
     post(0, "3", today.toString(QStringLiteral("M/d/yyyy")));
-    EXPECT_EQ(journal.store().entry(journal.store().lastSeq())->date, today);
+    EXPECT_EQ(journal.journalStore().entry(journal.journalStore().lastSeq())->date, today);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "closing/closing_rules.h"
-#include "reports/recording_page_printer.h"
 #include "statements/statement_chain.h"
 #include "support/books_fixture.h"
+#include "support/recording_page_printer.h"
 #include "support/sample_books.h"
 #include <QAbstractItemView>
 #include <QCheckBox>

@@ -1,5 +1,5 @@
 #include "closing/closing_rules.h"
-#include "support/books_fixture.h"
+#include "support/record_fixture.h"
 #include "support/sample_books.h"
 
 using namespace folio::closing;

@@ -28,10 +28,9 @@ TEST(CompanyTab, EveryInvalidDateIsRefused) {
     QWidget page;
     ui::QtDialogs dialogs;
     dialogs.setParent(&page);
-    Books books;
-    statements::CompanyInfo company;
+    session::BooksSession session;
     OneTab port;
-    auto* tab = new company::CompanyTab(ui::TabContext{books, company, dialogs, port}, &page);
+    auto* tab = new company::CompanyTab(ui::TabContext{session, dialogs, port}, &page);
     auto* other = new QLineEdit(&page);
     auto* layout = new QVBoxLayout(&page);
     layout->addWidget(tab);
@@ -61,7 +60,7 @@ TEST(CompanyTab, EveryInvalidDateIsRefused) {
     ASSERT_EQ(shown.size(), 3) << shown.join(" | ").toStdString();
     EXPECT_TRUE(shown[1].startsWith("2/30/2026 is not a valid date."));
     EXPECT_TRUE(shown[2].contains("MM/DD/YYYY"));
-    EXPECT_EQ(company.date, "12/31/2026");
+    EXPECT_EQ(session.company().date, "12/31/2026");
 }
 
 } // namespace

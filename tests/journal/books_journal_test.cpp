@@ -3,6 +3,7 @@
 #include "journal_fixture.h"
 #include "support/sample_books.h"
 #include <functional>
+#include <sqlite3.h>
 
 using namespace folio::journal;
 
@@ -13,7 +14,7 @@ using Journal = JournalFixture;
 TEST_F(Journal, StartsWithOpeningBalancesFinishesPendingChangesAndNoticesOutsideEdits) {
     start(serviceBooks());
     EXPECT_TRUE(opened.started);
-    const auto opening = journal.store().entry(1);
+    const auto opening = store().entry(1);
     ASSERT_TRUE(opening);
     EXPECT_EQ(opening->kind, EntryKind::Opening);
     EXPECT_EQ(opening->lines.size(), serviceBooks().size());
@@ -26,8 +27,8 @@ TEST_F(Journal, StartsWithOpeningBalancesFinishesPendingChangesAndNoticesOutside
     Entry entry;
     entry.kind = EntryKind::Posting;
     entry.lines = {lineFor(1, serviceBooks()[0], cash, money("250"))};
-    BooksShape shape{applied(fileBytes(books), entry), journal.store().undoState()};
-    journal.store().commit(entry, shape, 0);
+    BooksShape shape{digestOfRecords(serviceBooks()).after(entry), store().undoState()};
+    store().commit(entry, shape, 0);
     reopen();
     EXPECT_EQ(opened.finished, 1);
     EXPECT_FALSE(opened.changedOutside);
@@ -36,10 +37,48 @@ TEST_F(Journal, StartsWithOpeningBalancesFinishesPendingChangesAndNoticesOutside
     writeAccounts(books, merchandisingBooks()); // changed by another program
     reopen();
     EXPECT_TRUE(opened.changedOutside);
-    EXPECT_EQ(journal.store().entry(journal.store().entryCount())->kind, EntryKind::Opening);
-    EXPECT_FALSE(journal.canUndo());
+    EXPECT_EQ(store().entry(store().lastSeq())->kind, EntryKind::Opening);
+    EXPECT_FALSE(session.canUndo());
     reopen();
     EXPECT_FALSE(opened.changedOutside);
+}
+
+TEST_F(Journal, OneByteChangedOutsideFolioInLargeBooksIsNoticedAndFolioOwnChangesAreNot) {
+    constexpr int kAccounts = 100000;
+    std::vector<AccountRecord> chart(kAccounts, serviceBooks()[0]);
+    start(chart);
+    post(77777, "10");
+    record(EntryKind::NewAccount, {{kAccounts + 2, AccountRecord::blank(), Money(), Money()}});
+    session.deleteAccount(3, kAccounts + 2, chart[2].name);
+    session.undo();
+    reopen();
+    EXPECT_FALSE(opened.changedOutside);
+
+    QFile file(books);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.seek(qint64{62} * 54321); // the first letter of a name, as another program might
+    file.write("Z", 1);
+    file.close();
+    reopen();
+    EXPECT_TRUE(opened.changedOutside);
+}
+
+TEST_F(Journal, AMarkThatFailsWhileTheJournalIsBusyLeavesCommitsSynced) {
+    start(serviceBooks());
+    sqlite3_busy_timeout(store().database().handle(), 1);
+    Entry entry;
+    entry.kind = EntryKind::Posting;
+    entry.lines = {lineFor(1, serviceBooks()[0], serviceBooks()[1])};
+    BooksShape shape{digestOfRecords(serviceBooks()).after(entry), store().undoState()};
+    store().commit(entry, shape, 0);
+    Database other; // another connection holds the journal's write lock
+    other.open(folio::session::BooksSession::journalPathFor(books));
+    other.exec("BEGIN IMMEDIATE");
+    EXPECT_THROW(store().markApplied(entry.seq), FileError);
+    other.exec("ROLLBACK");
+    Statement level(store().database(), "PRAGMA synchronous");
+    ASSERT_TRUE(level.step());
+    EXPECT_EQ(level.integer(0), 2); // FULL
 }
 
 TEST_F(Journal, BalancedEntryFailingAtAnyFileStepLeavesEveryRecordAsItWas) {
@@ -50,24 +89,20 @@ TEST_F(Journal, BalancedEntryFailingAtAnyFileStepLeavesEveryRecordAsItWas) {
         start(serviceBooks());
         const QByteArray before = fileBytes(books);
         FileFaults::failAt(k, 61);
-        bool failed = false;
-        try {
-            journal.postBalanced(file(), {QDate(2026, 12, 1), "rent and supplies"}, lines);
-        } catch (const FileError& error) {
-            failed = true;
-            EXPECT_EQ(error.number(), 61);
-        }
+        const auto result = session.postBalanced({QDate(2026, 12, 1), "rent and supplies"}, lines);
+        const bool failed = result.failed.has_value();
         fired = FileFaults::operations() >= k;
         FileFaults::clear();
         EXPECT_EQ(failed, fired) << k;
         if (failed) {
+            EXPECT_EQ(result.failed->number(), 61);
             EXPECT_EQ(fileBytes(books), before) << k;
-            EXPECT_FALSE(journal.tookEffect());
+            EXPECT_FALSE(result.tookEffect);
         }
         reopen();
         EXPECT_FALSE(opened.changedOutside) << k;
         EXPECT_EQ(opened.finished, 0) << k;
-        EXPECT_EQ(journal.canUndo(), !failed) << k;
+        EXPECT_EQ(session.canUndo(), !failed) << k;
     }
     EXPECT_GT(k, 8); // the second record's write was among the failures
     EXPECT_EQ(readAccounts(books)[0].current, money("18350.75"));
@@ -80,9 +115,6 @@ TEST_F(Journal, UndoThenRedoOfEachKindOfChangeIsByteForByte) {
     renamed.name = "Receivables";
     renamed.current = money("1300");
     std::int64_t posted = 0;
-    const auto change = [&](EntryKind kind, std::vector<Change> changes) {
-        journal.record(file(), kind, {}, changes);
-    };
     struct Case {
         const char* name;
         std::function<void()> prepare;
@@ -92,46 +124,41 @@ TEST_F(Journal, UndoThenRedoOfEachKindOfChangeIsByteForByte) {
         {"posting", [] {}, [&] { post(2, "75.5"); }},
         {"balanced", [] {},
          [&] {
-             journal.postBalanced(file(), {}, {{1, money("9"), Money()}, {2, Money(), money("9")}});
+             session.postBalanced({}, {{1, money("9"), Money()}, {2, Money(), money("9")}});
          }},
         {"setup edit", [] {},
          [&] {
-             change(EntryKind::SetupEdit, {{2, renamed, Money(), Money()}});
+             record(EntryKind::SetupEdit, {{2, renamed, Money(), Money()}});
          }},
         {"new account", [] {},
          [&] {
-             change(EntryKind::NewAccount, {{10, AccountRecord::blank(), Money(), Money()}});
+             record(EntryKind::NewAccount, {{10, AccountRecord::blank(), Money(), Money()}});
          }},
         {"deletion", [] {},
-         [&] {
-             std::vector<AccountRecord> kept = chart;
-             kept.erase(kept.begin() + 2);
-             change(EntryKind::Deletion, BooksJournal::wholeFile(fileBytes(books), kept));
-         }},
+         [&] { session.deleteAccount(3, static_cast<int>(chart.size()), chart[2].name); }},
         {"reversal", [&] { posted = post(1, "40"); },
-         [&] { journal.reverse(file(), posted, "typed twice"); }},
+         [&] { session.reverse(posted, "typed twice"); }},
     };
     for (const Case& each : cases) {
         start(chart);
         each.prepare();
         const QByteArray before = fileBytes(books);
         each.change();
-        const std::int64_t changed = journal.store().entryCount();
+        const std::int64_t changed = store().lastSeq();
         const QByteArray after = fileBytes(books);
         ASSERT_NE(after, before) << each.name;
         for (int round = 0; round < 2; ++round) {
-            ASSERT_NE(journal.undo(file()), 0) << each.name;
+            ASSERT_NE(session.undo().seq, 0) << each.name;
             EXPECT_EQ(fileBytes(books), before) << each.name;
-            ASSERT_NE(journal.redo(file()), 0) << each.name;
+            ASSERT_NE(session.redo().seq, 0) << each.name;
             EXPECT_EQ(fileBytes(books), after) << each.name;
         }
-        journal.undo(file());
+        session.undo();
         reopen();
         EXPECT_FALSE(opened.changedOutside) << each.name;
         EXPECT_EQ(fileBytes(books), before) << each.name;
-        EXPECT_TRUE(journal.canRedo()) << each.name;
-        EXPECT_EQ(journal.redoTitle(), kindTitle(journal.store().entry(changed)->kind))
-            << each.name;
+        EXPECT_TRUE(session.canRedo()) << each.name;
+        EXPECT_EQ(session.redoTitle(), kindTitle(store().entry(changed)->kind)) << each.name;
     }
 }
 
@@ -139,58 +166,48 @@ TEST_F(Journal, ReversalNeedsAReasonAndAPostingStillInEffect) {
     start(serviceBooks());
     const std::int64_t posting = post(1, "300");
     const auto refusal = [&](std::int64_t seq, const QString& reason) {
-        try {
-            journal.reverse(file(), seq, reason);
-        } catch (const Refused& refused) {
-            return refused.words();
-        }
-        return QString();
+        return session.reverse(seq, reason).refused.value_or(QString());
     };
     EXPECT_EQ(refusal(posting, "  "), "Give the reason for the reversal.");
     EXPECT_EQ(refusal(1, "why"), "Only a posting or a balanced entry can be reversed.");
     EXPECT_EQ(refusal(posting, "wrong account"), QString());
     EXPECT_EQ(readAccounts(books)[0].current, money("18250.75"));
-    EXPECT_EQ(journal.store().entry(posting + 1)->memo, "wrong account");
+    EXPECT_EQ(store().entry(posting + 1)->memo, "wrong account");
     EXPECT_EQ(refusal(posting, "again"), "Entry 2 was reversed already by entry 3.");
 
     const std::int64_t undone = post(2, "10");
-    journal.undo(file());
+    session.undo();
     EXPECT_EQ(refusal(undone, "why"), "Entry 4 was taken back with Undo.");
 
     const std::int64_t gone = post(8, "10");
-    std::vector<AccountRecord> kept = serviceBooks();
-    kept.pop_back();
-    journal.record(file(), EntryKind::Deletion, {},
-                   BooksJournal::wholeFile(fileBytes(books), kept));
+    session.deleteAccount(8, 8, serviceBooks()[7].name);
     EXPECT_EQ(refusal(gone, "why"), "The account Rent Expense is no longer in the books.");
 }
 
 TEST_F(Journal, ClosedCopyStartsItsOwnJournalAndCompanyValuesAreKept) {
     start(merchandisingBooks());
-    journal.setCompanyValues({"Kestrow Supply", "12/31/2026", "Mdse"});
+    session.company() = {"Kestrow Supply", "12/31/2026", folio::statements::Business::Merchandising,
+                         std::nullopt};
     const QString closed = books + " closed monthly";
     std::vector<AccountRecord> records = merchandisingBooks();
     records.resize(9);
-    journal.recordClosing("Monthly closing", closed);
-    BooksJournal::writeClosedCopy(closed, books, "Monthly closing", records,
-                                  journal.companyValues());
+    ASSERT_TRUE(session.close("Monthly closing", closed, records).succeeded());
     EXPECT_EQ(readAccounts(closed), records);
 
-    FileTable copyFiles;
-    copyFiles.open(1, closed);
-    BooksJournal copy;
-    const auto copyOpened = copy.open({copyFiles, 1, closed});
-    EXPECT_FALSE(copyOpened.started || copyOpened.changedOutside);
-    const auto first = copy.store().entry(1);
+    folio::session::BooksSession copy;
+    copy.books().select(closed);
+    copy.openJournal();
+    EXPECT_FALSE(copy.opening().started || copy.opening().changedOutside);
+    const auto first = copy.journalStore().entry(1);
     ASSERT_TRUE(first);
     EXPECT_EQ(first->kind, EntryKind::ClosedFrom);
     EXPECT_TRUE(first->memo.startsWith("Monthly closing of " + books + " on "));
-    EXPECT_EQ(copy.companyValues().name, "Kestrow Supply");
-    EXPECT_EQ(copy.companyValues().statementsDate, "");
+    EXPECT_EQ(copy.company().name, "Kestrow Supply");
+    EXPECT_EQ(copy.company().date, "");
 
     reopen();
-    EXPECT_EQ(journal.companyValues().businessType, "Mdse");
-    EXPECT_EQ(journal.store().entry(2)->kind, EntryKind::Closing);
+    EXPECT_EQ(folio::session::BooksSession::storedCompanyValues(books).businessType, "Mdse");
+    EXPECT_EQ(store().entry(2)->kind, EntryKind::Closing);
 }
 
 } // namespace

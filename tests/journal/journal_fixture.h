@@ -1,11 +1,12 @@
 #pragma once
 #include "data/file_table.h"
-#include "journal/books_journal.h"
+#include "session/books_session.h"
 #include "support/books_fixture.h"
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-// An accounts file in a temporary folder with its journal open, as the window keeps them.
+// An accounts file in a temporary folder selected in a books session with its journal
+// open, as the window keeps them.
 class JournalFixture : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -13,29 +14,31 @@ class JournalFixture : public ::testing::Test {
         books = dir.filePath(QStringLiteral("books.dat"));
     }
     void start(const std::vector<AccountRecord>& records) {
-        journal.close();
-        files.closeAll();
-        QFile::remove(folio::journal::BooksJournal::pathFor(books));
+        session.release();
+        QFile::remove(folio::session::BooksSession::journalPathFor(books));
         writeAccounts(books, records);
-        files.open(1, books);
-        opened = journal.open(file());
+        reopen();
     }
     void reopen() {
-        journal.close();
-        files.closeAll();
-        files.open(1, books);
-        opened = journal.open(file());
+        session.release();
+        session.books().select(books);
+        session.openJournal();
+        opened = session.opening();
     }
-    folio::journal::BooksFile file() { return {files, 1, books}; }
+    folio::journal::JournalStore& store() { return session.journalStore(); }
     std::int64_t post(int record, const char* debit, const char* credit = "0") {
-        return journal.post(file(), {}, {record, money(debit), money(credit)});
+        return session.post({}, {record, money(debit), money(credit)}).seq;
+    }
+    std::int64_t record(folio::journal::EntryKind kind,
+                        const std::vector<folio::journal::Change>& changes) {
+        return session.change(kind, changes).seq;
     }
 
     // Adds `count` applied postings of one dollar to record 1 straight into the journal
     // (the file is left alone), dated one a day backwards from `last`.
     void addPostings(int count, const QDate& last = QDate(2026, 12, 31)) {
         using namespace folio::journal;
-        Database& db = journal.store().database();
+        Database& db = store().database();
         Transaction transaction(db);
         Statement entry(db, "INSERT INTO entries(made, date, memo, kind, status) "
                             "VALUES('2026-12-31T00:00:00Z', ?, ?, 'posting', 1)");
@@ -51,7 +54,6 @@ class JournalFixture : public ::testing::Test {
 
     QTemporaryDir dir;
     QString books;
-    FileTable files;
-    folio::journal::BooksJournal journal;
-    folio::journal::BooksJournal::Opened opened;
+    folio::session::BooksSession session;
+    folio::journal::JournalOpening opened;
 };

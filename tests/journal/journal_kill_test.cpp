@@ -3,7 +3,7 @@
 // kill, opening the books gives a file and a journal in step, each as the series left
 // them after one of its steps.
 #include "data/file_table.h"
-#include "journal/books_journal.h"
+#include "session/books_session.h"
 #include "support/books_fixture.h"
 #include "support/sample_books.h"
 #include <QAbstractItemView>
@@ -56,7 +56,7 @@ class JournalKill : public BooksFixture {
             post(i % 4, 10 + i);
             stepDone();
             if (i % 5 == 1) {
-                window->journalMenu().postBalanced(
+                window->session().postBalanced(
                     {QDate(2026, 12, 1 + i), "transfer"},
                     {{1, money("5"), Money()}, {3, Money(), money("5")}});
                 stepDone();
@@ -91,12 +91,12 @@ class JournalKill : public BooksFixture {
 
     // The books and their journal as the next opening finds them.
     static QByteArray state(const QString& file) {
-        FileTable files;
-        files.open(1, file);
-        BooksJournal opened;
-        const auto found = opened.open({files, 1, file});
-        EXPECT_FALSE(found.changedOutside) << file.toStdString();
-        return fileBytes(file) + QByteArray::number(opened.store().appliedCount());
+        folio::session::BooksSession opened;
+        opened.books().select(file);
+        opened.openJournal();
+        EXPECT_TRUE(opened.hasJournal()) << file.toStdString();
+        EXPECT_FALSE(opened.opening().changedOutside) << file.toStdString();
+        return fileBytes(file) + QByteArray::number(opened.journalStore().appliedCount());
     }
 };
 

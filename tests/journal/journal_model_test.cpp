@@ -27,9 +27,9 @@ TEST_F(JournalView, ListsNewestFirstAPageAtATimeAndFiltersByAccountAndDate) {
     start(serviceBooks());
     addPostings(250, QDate(2026, 11, 30));
     post(1, "100");
-    journal.postBalanced(file(), {QDate(2026, 12, 2), "wages"},
+    session.postBalanced({QDate(2026, 12, 2), "wages"},
                          {{7, money("40"), Money()}, {1, Money(), money("40")}});
-    JournalModel model(journal.store());
+    JournalModel model(store());
     ASSERT_TRUE(model.canFetchMore({}));
     model.fetchMore({});
     EXPECT_EQ(model.rowCount(), 1 + JournalModel::kPageEntries);

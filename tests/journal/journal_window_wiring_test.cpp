@@ -1,12 +1,13 @@
 // The journal as the main window uses it: every kind of change through the tabs, Undo
 // and Redo from the Edit menu, the company values kept with the books, the closings and
 // the exports.
-#include "journal/books_journal.h"
+#include "session/books_session.h"
 #include "support/books_fixture.h"
 #include "support/sample_books.h"
 #include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QTest>
 
 using folio::ui::Tab;
@@ -26,8 +27,8 @@ class JournalWiring : public BooksFixture {
         click(QStringLiteral("cmdOKPost"));
     }
     void menu(const char* action) { find<QAction>(QString::fromLatin1(action))->trigger(); }
-    BooksJournal& journal() { return window->journalMenu().journal(); }
-    QString lastMemo() { return journal().store().entry(journal().store().entryCount())->memo; }
+    JournalStore& store() { return window->session().journalStore(); }
+    QString lastMemo() { return store().entry(store().lastSeq())->memo; }
 };
 
 TEST_F(JournalWiring, EveryChangeOfTheTabsIsUndoneAndRedoneByteForByte) {
@@ -71,7 +72,7 @@ TEST_F(JournalWiring, EveryChangeOfTheTabsIsUndoneAndRedoneByteForByte) {
         EXPECT_EQ(fileBytes(books), after) << each.name;
     }
     EXPECT_EQ(dialogs.messages(), QStringList{dialogs.shown.back().text}); // the delete question
-    EXPECT_EQ(journal().store().entry(5)->memo, "invoice 17");
+    EXPECT_EQ(store().entry(5)->memo, "invoice 17");
     EXPECT_EQ(lastMemo(), "Redo of entry 11");
     EXPECT_EQ(readAccounts(books)[1].name, "Accounts Payable"); // "Supplies" is deleted again
 }
@@ -93,14 +94,31 @@ TEST_F(JournalWiring, CompanyValuesComeBackWithTheBooksAndAClosingStartsTheCopys
     dialogs.yesNoAnswers.push_back(true);
     QTest::mouseClick(find<QCheckBox>(QStringLiteral("chkMonthly")), Qt::LeftButton);
     const QString closed = books + " closed monthly";
-    ASSERT_TRUE(QFile::exists(BooksJournal::pathFor(closed)));
+    ASSERT_TRUE(QFile::exists(folio::session::BooksSession::journalPathFor(closed)));
     EXPECT_EQ(lastMemo(), "Monthly closing into " + closed);
     selectFile(path("other.dat"));
     window->company() = {};
     selectFile(closed);
-    EXPECT_EQ(journal().store().entry(1)->kind, EntryKind::ClosedFrom);
+    EXPECT_EQ(store().entry(1)->kind, EntryKind::ClosedFrom);
     EXPECT_EQ(window->company().name, "Kestrow Supply Co.");
     EXPECT_EQ(window->company().date, "");
+}
+
+TEST_F(JournalWiring, ClosingBooksWithoutAJournalSaysOnlyThatTheyWereClosed) {
+    const QString books = path("books.dat");
+    writeAccounts(books, serviceBooks());
+    QDir().mkdir(folio::session::BooksSession::journalPathFor(books)); // cannot be opened
+    selectFile(books);
+    window->company() = {"Kestrow Supply Co.", "3/31/2026", folio::statements::Business::Service,
+                         std::nullopt};
+    dialogs.reset();
+    showTab(Tab::BalanceSheet);
+    dialogs.yesNoAnswers.push_back(true);
+    QTest::mouseClick(find<QCheckBox>(QStringLiteral("chkMonthly")), Qt::LeftButton);
+    ASSERT_EQ(dialogs.messages().size(), 2); // the question and the closing's own message
+    EXPECT_TRUE(dialogs.messages()[1].startsWith("The monthly books were closed into"));
+    EXPECT_EQ(dialogs.beeps, 0);
+    EXPECT_EQ(readAccounts(books + " closed monthly").size(), serviceBooks().size());
 }
 
 TEST_F(JournalWiring, ARefusedDateOrAFileChangedOutsideFolioIsSaidPlainly) {

@@ -44,9 +44,9 @@ TEST_F(JournalWindows, ReverseAsksForAReasonAndShowsTheReversal) {
     const std::int64_t posting = post(1, "300");
     FakeDialogs dialogs;
     std::vector<std::pair<std::int64_t, QString>> asked;
-    JournalWindow window(journal.store(), dialogs, [&](std::int64_t seq, const QString& reason) {
+    JournalWindow window(store(), dialogs, [&](std::int64_t seq, const QString& reason) {
         asked.emplace_back(seq, reason);
-        journal.reverse(file(), seq, reason);
+        session.reverse(seq, reason);
         return true;
     });
     window.reload();

@@ -48,17 +48,15 @@ class LedgerExport : public JournalFixture {
     void work(int sales) {
         post(1, "250");
         post(sales, "0", "250");
-        journal.postBalanced(file(), {QDate(2026, 12, 3), "supplies; paid"},
+        session.postBalanced({QDate(2026, 12, 3), "supplies; paid"},
                              {{8, money("120.5"), Money()}, {1, Money(), money("120.5")}});
-        AccountRecord renamed = files.get(1, 2);
+        AccountRecord renamed = readAccounts(books)[1];
         renamed.name = "Receivables: trade";
-        journal.record(file(), EntryKind::SetupEdit, {}, {{2, renamed, Money(), Money()}});
-        std::vector<AccountRecord> kept = readAccounts(books);
-        kept.erase(kept.begin() + 3);
-        journal.record(file(), EntryKind::Deletion, {},
-                       BooksJournal::wholeFile(fileBytes(books), kept));
-        journal.undo(file());
-        journal.reverse(file(), post(1, "99.99"), "typed twice");
+        record(EntryKind::SetupEdit, {{2, renamed, Money(), Money()}});
+        const int count = static_cast<int>(readAccounts(books).size());
+        session.deleteAccount(4, count, readAccounts(books)[3].name);
+        session.undo();
+        session.reverse(post(1, "99.99"), "typed twice");
     }
 };
 
@@ -67,7 +65,7 @@ TEST_F(LedgerExport, HledgerTotalsAreFolioStatementFigures) {
         start(merchandising ? merchandisingBooks() : serviceBooks());
         work(merchandising ? 9 : 6);
         const QString exported = dir.filePath("books.ledger");
-        ASSERT_EQ(exportLedger(journal.store(), exported), ExportResult::Written);
+        ASSERT_EQ(exportLedger(store(), exported), ExportResult::Written);
         hledger({"-f", exported, "check"});
         const auto sheet = totals(hledger({"-f", exported, "bse", "-O", "csv"}));
         const auto income = totals(hledger({"-f", exported, "is", "-O", "csv"}));
@@ -75,7 +73,7 @@ TEST_F(LedgerExport, HledgerTotalsAreFolioStatementFigures) {
         statements::CompanyInfo company;
         company.business =
             merchandising ? statements::Business::Merchandising : statements::Business::Service;
-        const AccountTable table = AccountTable::read(files, 1);
+        const AccountTable table = session.books().read();
         for (const AccountRecord& account : table.records) {
             if (account.type == "D1I") {
                 company.endingInventory = account.current; // no change in the inventory
@@ -99,7 +97,7 @@ TEST_F(LedgerExport, CsvHasOneRowPerLineAndACancelledExportLeavesNoFile) {
     start(serviceBooks());
     work(6);
     const QString csv = dir.filePath("books.csv");
-    ASSERT_EQ(exportCsv(journal.store(), csv), ExportResult::Written);
+    ASSERT_EQ(exportCsv(store(), csv), ExportResult::Written);
     const QStringList rows = QString::fromUtf8(fileBytes(csv)).split('\n', Qt::SkipEmptyParts);
     EXPECT_EQ(rows.size(), 1 + 8 + 1 + 1 + 2 + 1 + 5 + 5 + 1 + 1);
     EXPECT_EQ(rows[10].section(',', 3),
@@ -114,8 +112,8 @@ TEST_F(LedgerExport, CsvHasOneRowPerLineAndACancelledExportLeavesNoFile) {
         told = total;
         return done < 1000;
     };
-    EXPECT_EQ(exportLedger(journal.store(), cancelled, stop), ExportResult::Cancelled);
-    EXPECT_EQ(told, journal.store().appliedCount());
+    EXPECT_EQ(exportLedger(store(), cancelled, stop), ExportResult::Cancelled);
+    EXPECT_EQ(told, store().appliedCount());
     EXPECT_FALSE(QFile::exists(cancelled));
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 #include "data/books.h"
-#include "reports/recording_page_printer.h"
 #include "reports/report_printer.h"
 #include "statements/company_info.h"
 #include "support/books_fixture.h"
+#include "support/recording_page_printer.h"
 #include <QMap>
 
 // A window that shows nothing.
@@ -28,14 +28,15 @@ class ReportFixture : public ::testing::Test {
     QStringList printed() const { return document.lines(); }
 
     QTemporaryDir dir;
-    Books books;
-    statements::CompanyInfo company;
+    session::BooksSession session;
+    Books& books = session.books();
+    statements::CompanyInfo& company = session.company();
     FakeDialogs dialogs;
     FakeWindow window;
     reports::RecordedDocument document;
     int linesPerPage = 0;
     int failOnLine = 0;
-    reports::ReportPrinter reports{ui::TabContext{books, company, dialogs, window}};
+    reports::ReportPrinter reports{ui::TabContext{session, dialogs, window}};
 };
 
 // The line that begins with `start` (after blanks); empty when none does.

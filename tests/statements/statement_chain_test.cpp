@@ -1,5 +1,5 @@
 #include "statements/statement_chain.h"
-#include "support/books_fixture.h"
+#include "support/record_fixture.h"
 #include "support/sample_books.h"
 #include <algorithm>
 #include <random>

@@ -1,5 +1,5 @@
 #include "support/sample_books.h"
-#include "support/books_fixture.h"
+#include "support/record_fixture.h"
 
 std::vector<AccountRecord> merchandisingBooks() {
     return {

@@ -2,7 +2,7 @@
 #include "data/file_lock.h"
 #include <QString>
 
-namespace folio::app {
+namespace folio::session {
 
 // Keeps one running Folio per accounts file: while a file is selected, this Folio holds
 // the kernel's lock on the file itself (whatever path leads to it), and a second Folio is
@@ -28,4 +28,4 @@ class BooksLock {
 // files themselves.
 void removeStaleLeftovers(const QString& accountsPath);
 
-} // namespace folio::app
+} // namespace folio::session

@@ -1,4 +1,4 @@
-#include "reports/recording_page_printer.h"
+#include "support/recording_page_printer.h"
 
 namespace folio::reports {
 

@@ -1,9 +1,9 @@
-#include "app/books_lock.h"
+#include "session/books_lock.h"
 #include "data/file_rewrite.h"
 #include <QFile>
 #include <QFileInfo>
 
-namespace folio::app {
+namespace folio::session {
 
 BooksLock::Claim BooksLock::claim(const QString& accountsPath) {
     return lock_.claim(accountsPath) == FileLock::Claim::Taken ? Claim::Taken
@@ -23,4 +23,4 @@ void removeStaleLeftovers(const QString& accountsPath) {
     }
 }
 
-} // namespace folio::app
+} // namespace folio::session

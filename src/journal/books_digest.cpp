@@ -1,0 +1,71 @@
+#include "journal/books_digest.h"
+#include "data/file_table.h"
+#include "journal/file_image.h"
+
+namespace folio::journal {
+
+namespace {
+
+constexpr std::int64_t kSize = static_cast<std::int64_t>(RecordLayout::kRecordSize);
+
+// A 64-bit mix of a record's number and bytes (FNV-1a, finished with a multiply-xorshift so
+// that one changed bit moves every bit of the result).
+std::uint64_t mixOf(int record, const RecordBytes& bytes) {
+    std::uint64_t hash = std::uint64_t{0xcbf29ce484222325U} ^ static_cast<std::uint32_t>(record);
+    for (const std::uint8_t byte : bytes) {
+        hash = (hash ^ byte) * std::uint64_t{0x100000001b3U};
+    }
+    hash ^= hash >> 33U;
+    hash *= std::uint64_t{0xff51afd7ed558ccdU};
+    hash ^= hash >> 33U;
+    hash *= std::uint64_t{0xc4ceb9fe1a85ec53U};
+    return hash ^ (hash >> 33U);
+}
+
+} // namespace
+
+void BooksDigest::add(int record, const AccountRecord& image) {
+    sum += mixOf(record, image.encode());
+}
+
+void BooksDigest::remove(int record, const AccountRecord& image) {
+    sum -= mixOf(record, image.encode());
+}
+
+BooksDigest BooksDigest::after(const Entry& entry) const {
+    BooksDigest next = definesWholeFile(entry.kind) ? BooksDigest{} : *this;
+    for (const Line& line : entry.lines) {
+        if (line.before && !definesWholeFile(entry.kind)) {
+            next.remove(line.record, *line.before);
+            --next.records;
+        }
+        if (line.after) {
+            next.add(line.record, *line.after);
+            ++next.records;
+        }
+    }
+    return next;
+}
+
+BooksDigest digestOfRecords(const std::vector<AccountRecord>& records) {
+    BooksDigest digest;
+    for (const AccountRecord& record : records) {
+        digest.add(static_cast<int>(++digest.records), record);
+    }
+    return digest;
+}
+
+BooksDigest digestOfFile(BooksFile file) {
+    BooksDigest digest;
+    const std::int64_t length = file.files.length(file.number);
+    const int count = static_cast<int>((length + kSize - 1) / kSize);
+    file.files.scanBytes(file.number, count, [&digest](int record, const RecordBytes& bytes) {
+        // As Folio reads it: decoded and written again.
+        digest.add(record, AccountRecord::decode(bytes));
+        ++digest.records;
+        return true;
+    });
+    return digest;
+}
+
+} // namespace folio::journal

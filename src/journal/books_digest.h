@@ -1,0 +1,31 @@
+#pragma once
+#include "data/account_record.h"
+#include "journal/entry.h"
+#include <cstdint>
+
+namespace folio::journal {
+
+struct BooksFile;
+
+// What the journal keeps to tell whether the books still hold what Folio last wrote: the
+// number of records and the sum (modulo 2^64) of a mix of each record's number and its 62
+// bytes as Folio writes them. A change updates it from the lines it wrote alone (taking out
+// each record's image before, putting in its image after), so keeping it costs nothing
+// that grows with the books; checking it on selection reads the file once.
+struct BooksDigest {
+    std::uint64_t sum = 0;
+    std::int64_t records = 0;
+    bool operator==(const BooksDigest&) const = default;
+
+    void add(int record, const AccountRecord& image);
+    void remove(int record, const AccountRecord& image);
+    // The digest once the entry's after images are written.
+    BooksDigest after(const Entry& entry) const;
+};
+
+// The digest of the file as it is now, read a chunk at a time.
+BooksDigest digestOfFile(BooksFile file);
+// The digest of a file holding exactly these records.
+BooksDigest digestOfRecords(const std::vector<AccountRecord>& records);
+
+} // namespace folio::journal

@@ -1,0 +1,271 @@
+#include "server/books_copy.h"
+#include "journal/journal_store.h"
+#include "journal/sqlite_db.h"
+#include "server/server_rows.h"
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <pqxx/pqxx>
+#include <sqlite3.h>
+
+namespace folio::server {
+
+namespace {
+
+constexpr qsizetype kRecordSize = 62;
+
+// One journal beside a books file, opened to read only: a copy never changes the journal it
+// reads, nor removes its log.
+class JournalReader {
+  public:
+    explicit JournalReader(const QString& path) {
+        if (sqlite3_open_v2(path.toUtf8().constData(), &db_, SQLITE_OPEN_READONLY, nullptr) !=
+            SQLITE_OK) {
+            fail(path);
+        }
+    }
+    ~JournalReader() { sqlite3_close(db_); }
+    JournalReader(const JournalReader&) = delete;
+    JournalReader& operator=(const JournalReader&) = delete;
+
+    // Runs a query and hands each row to `each`.
+    template <typename Each> void rows(const char* sql, Each&& each) {
+        sqlite3_stmt* stmt = nullptr;
+        if (sqlite3_prepare_v2(db_, sql, -1, &stmt, nullptr) != SQLITE_OK) {
+            fail(QString::fromUtf8(sqlite3_db_filename(db_, "main")));
+        }
+        int step = SQLITE_ROW;
+        while ((step = sqlite3_step(stmt)) == SQLITE_ROW) {
+            each(stmt);
+        }
+        sqlite3_finalize(stmt);
+        if (step != SQLITE_DONE) {
+            fail(QString::fromUtf8(sqlite3_db_filename(db_, "main")));
+        }
+    }
+
+  private:
+    [[noreturn]] void fail(const QString& path) {
+        throw ServerError(QStringLiteral("Folio cannot read the journal %1: %2")
+                              .arg(path, QString::fromUtf8(sqlite3_errmsg(db_))));
+    }
+    sqlite3* db_ = nullptr;
+};
+
+std::string columnText(sqlite3_stmt* row, int column) {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(row, column));
+    return text == nullptr ? std::string() : std::string(text);
+}
+
+std::string columnHex(sqlite3_stmt* row, int column) {
+    const auto* data = static_cast<const char*>(sqlite3_column_blob(row, column));
+    return QByteArray(data, sqlite3_column_bytes(row, column)).toHex().toStdString();
+}
+
+QByteArray readBooksFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw ServerError(QStringLiteral("Folio cannot read %1: %2").arg(path, file.errorString()));
+    }
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() % kRecordSize != 0) {
+        throw ServerError(QStringLiteral("%1 does not hold whole account records; nothing was "
+                                         "copied.")
+                              .arg(path));
+    }
+    return bytes;
+}
+
+void copyJournalRows(pqxx::transaction_base& t, int books, JournalReader& journal) {
+    journal.rows("SELECT seq, made, date, memo, kind, status, reversal_of, below FROM entries "
+                 "ORDER BY seq",
+                 [&](sqlite3_stmt* row) {
+                     t.exec_params("INSERT INTO folio_entries(books, seq, made, date, memo, kind, "
+                                   "status, reversal_of, below) VALUES ($1, $2, $3, $4, $5, $6, "
+                                   "$7, NULLIF($8, 0), $9)",
+                                   books, sqlite3_column_int64(row, 0), columnText(row, 1),
+                                   columnText(row, 2), columnText(row, 3), columnText(row, 4),
+                                   sqlite3_column_int(row, 5), sqlite3_column_int64(row, 6),
+                                   sqlite3_column_int64(row, 7));
+                 });
+    journal.rows("SELECT seq, line, record, name, type, debit, credit, before, after FROM lines",
+                 [&](sqlite3_stmt* row) {
+                     t.exec_params(
+                         "INSERT INTO folio_lines(books, seq, line, record, name, type, debit, "
+                         "credit, before, after) VALUES ($1, $2, $3, $4, $5, $6, $7, $8, "
+                         "CASE WHEN $9 THEN NULL ELSE decode($10, 'hex') END, "
+                         "CASE WHEN $11 THEN NULL ELSE decode($12, 'hex') END)",
+                         books, sqlite3_column_int64(row, 0), sqlite3_column_int(row, 1),
+                         sqlite3_column_int(row, 2), columnText(row, 3), columnText(row, 4),
+                         sqlite3_column_int64(row, 5), sqlite3_column_int64(row, 6),
+                         sqlite3_column_type(row, 7) == SQLITE_NULL, columnHex(row, 7),
+                         sqlite3_column_type(row, 8) == SQLITE_NULL, columnHex(row, 8));
+                 });
+    journal.rows("SELECT key, typeof(value), value FROM books", [&](sqlite3_stmt* row) {
+        const std::string type = columnText(row, 1);
+        const std::string hex =
+            type == "blob" ? columnHex(row, 2)
+                           : QByteArray::fromStdString(columnText(row, 2)).toHex().toStdString();
+        t.exec_params("INSERT INTO folio_values(books, key, value_type, value) "
+                      "VALUES ($1, $2, $3, decode($4, 'hex'))",
+                      books, columnText(row, 0), type, hex);
+    });
+    t.exec_params("UPDATE folio_books SET last_seq = (SELECT coalesce(max(seq), 0) FROM "
+                  "folio_entries WHERE books = $1) WHERE id = $1",
+                  books);
+}
+
+// Books without a journal start their history on the server with every record as found.
+void insertOpening(pqxx::transaction_base& t, int books, const QByteArray& bytes) {
+    journal::Entry opening;
+    opening.seq = nextSeq(t, books);
+    opening.kind = journal::EntryKind::Opening;
+    opening.made = QDateTime::currentDateTimeUtc();
+    opening.date = opening.made.date();
+    opening.memo = QStringLiteral("Opening balances");
+    for (qsizetype at = 0; at < bytes.size(); at += kRecordSize) {
+        opening.lines.push_back(journal::lineFor(static_cast<int>(at / kRecordSize) + 1,
+                                                 std::nullopt,
+                                                 recordOf(bytes.mid(at, kRecordSize))));
+    }
+    insertEntry(t, books, opening, 0);
+}
+
+std::optional<QByteArray> blobOf(const pqxx::field& field) {
+    if (field.is_null()) {
+        return std::nullopt;
+    }
+    return QByteArray::fromHex(QByteArray::fromStdString(field.as<std::string>()));
+}
+
+// Writes the server's journal rows into a new journal at `path`.
+void writeJournal(pqxx::connection_base& c, int books, const QString& path) {
+    journal::JournalStore store;
+    store.open(path);
+    journal::Database& db = store.database();
+    journal::Transaction transaction(db);
+    pqxx::nontransaction t(c);
+    journal::Statement entry(db, "INSERT INTO entries(seq, made, date, memo, kind, status, "
+                                 "reversal_of, below) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
+    for (const auto& row : t.exec_params("SELECT seq, made, date, memo, kind, status, "
+                                         "reversal_of, below FROM folio_entries WHERE books = $1 "
+                                         "ORDER BY seq",
+                                         books)) {
+        entry.reset();
+        entry.bind(1, row[0].as<std::int64_t>())
+            .bind(2, QString::fromStdString(row[1].as<std::string>()))
+            .bind(3, QString::fromStdString(row[2].as<std::string>()))
+            .bind(4, QString::fromStdString(row[3].as<std::string>()))
+            .bind(5, QString::fromStdString(row[4].as<std::string>()))
+            .bind(6, row[5].as<std::int64_t>());
+        if (row[6].is_null()) {
+            entry.bindNull(7);
+        } else {
+            entry.bind(7, row[6].as<std::int64_t>());
+        }
+        entry.bind(8, row[7].as<std::int64_t>()).run();
+    }
+    journal::Statement line(db, "INSERT INTO lines(seq, line, record, name, type, debit, credit, "
+                                "before, after) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    for (const auto& row : t.exec_params(
+             "SELECT seq, line, record, name, type, debit, credit, encode(before, 'hex'), "
+             "encode(after, 'hex') FROM folio_lines WHERE books = $1 ORDER BY seq, line",
+             books)) {
+        line.reset();
+        line.bind(1, row[0].as<std::int64_t>())
+            .bind(2, row[1].as<std::int64_t>())
+            .bind(3, row[2].as<std::int64_t>())
+            .bind(4, QString::fromStdString(row[3].as<std::string>()))
+            .bind(5, QString::fromStdString(row[4].as<std::string>()))
+            .bind(6, row[5].as<std::int64_t>())
+            .bind(7, row[6].as<std::int64_t>())
+            .bind(8, blobOf(row[7]))
+            .bind(9, blobOf(row[8]))
+            .run();
+    }
+    journal::Statement value(db, "INSERT OR REPLACE INTO books(key, value) VALUES (?, ?)");
+    for (const auto& row : t.exec_params("SELECT key, value_type, encode(value, 'hex') FROM "
+                                         "folio_values WHERE books = $1",
+                                         books)) {
+        value.reset();
+        const QString key = QString::fromStdString(row[0].as<std::string>());
+        const std::string type = row[1].as<std::string>();
+        const QByteArray bytes = blobOf(row[2]).value_or(QByteArray());
+        value.bind(1, key);
+        if (type == "integer") {
+            value.bind(2, QString::fromLatin1(bytes).toLongLong());
+        } else if (type == "blob") {
+            value.bind(2, std::optional<QByteArray>(bytes));
+        } else if (type == "null") {
+            value.bindNull(2);
+        } else {
+            value.bind(2, QString::fromUtf8(bytes));
+        }
+        value.run();
+    }
+    transaction.commit();
+    store.close();
+}
+
+} // namespace
+
+void copyServerToFile(const ServerAddress& from, const QString& filePath) {
+    const QString journalPath = journal::journalPathOf(filePath);
+    if (QFileInfo::exists(filePath) || QFileInfo::exists(journalPath)) {
+        throw ServerError(QStringLiteral("%1 exists already; a copy never writes over books. "
+                                         "Choose a new name.")
+                              .arg(QFileInfo::exists(filePath) ? filePath : journalPath));
+    }
+    ServerBooks server(from);
+    const int id = server.booksId();
+    QByteArray bytes;
+    for (const QByteArray& image : accountImages(server.connection(), id)) {
+        bytes += image;
+    }
+    QSaveFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        throw ServerError(
+            QStringLiteral("Folio cannot write %1: %2").arg(filePath, file.errorString()));
+    }
+    // The books first, then their journal beside them under its own name: a copy stopped
+    // between the two leaves books that start a new journal when opened.
+    const QString part = journalPath + QStringLiteral(".part");
+    QFile::remove(part);
+    try {
+        writeJournal(server.connection(), id, part);
+    } catch (...) {
+        QFile::remove(part);
+        QFile::remove(filePath);
+        throw;
+    }
+    if (!QFile::rename(part, journalPath)) {
+        QFile::remove(part);
+        QFile::remove(filePath);
+        throw ServerError(QStringLiteral("Folio cannot write %1.").arg(journalPath));
+    }
+}
+
+void copyFileToServer(const QString& filePath, const ServerAddress& to) {
+    const QByteArray bytes = readBooksFile(filePath);
+    const QString journalPath = journal::journalPathOf(filePath);
+    ServerBooks server(to);
+    try {
+        pqxx::transaction<pqxx::isolation_level::serializable> t(server.connection());
+        const int id = insertBooks(t, to.books);
+        for (qsizetype at = 0; at < bytes.size(); at += kRecordSize) {
+            putAccount(t, id, static_cast<int>(at / kRecordSize) + 1, bytes.mid(at, kRecordSize));
+        }
+        if (QFileInfo(journalPath).isFile()) {
+            JournalReader journal(journalPath);
+            copyJournalRows(t, id, journal);
+        } else {
+            insertOpening(t, id, bytes);
+        }
+        t.commit();
+    } catch (const pqxx::sql_error& e) {
+        throw ServerError(serverWords(e));
+    }
+}
+
+} // namespace folio::server

@@ -1,0 +1,85 @@
+#pragma once
+#include "data/account_record.h"
+#include "journal/entry.h"
+#include "journal/posting_math.h"
+#include <QDate>
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <pqxx/types.hxx>
+#include <stdexcept>
+#include <vector>
+
+namespace folio::server {
+
+// A refusal or failure of the server, in words the user sees.
+class ServerError : public std::runtime_error {
+  public:
+    explicit ServerError(const QString& words)
+        : std::runtime_error(words.toStdString()), words_(words) {}
+    const QString& words() const { return words_; }
+
+  private:
+    QString words_;
+};
+
+// Where server books are: the libpq address (postgresql://USER@HOST/DBNAME) and the name of
+// the set of books in that database ("books" unless the address ends in #NAME).
+struct ServerAddress {
+    std::string connection;
+    QString books;
+    static bool isServerAddress(const QString& text);
+    static ServerAddress parse(const QString& text);
+};
+
+// Books kept in a PostgreSQL database. Each change is one transaction at SERIALIZABLE
+// isolation that writes the entry, its lines and the account rows together, retried on a
+// serialization failure before the user is told; other connections hear of it through
+// NOTIFY folio_changed.
+class ServerBooks {
+  public:
+    explicit ServerBooks(const ServerAddress& address);
+    ~ServerBooks();
+    ServerBooks(const ServerBooks&) = delete;
+    ServerBooks& operator=(const ServerBooks&) = delete;
+
+    // Creates the tables, rules and roles where they are missing (an administrator's step).
+    void installSchema();
+    // Creates the set of books with these records and an opening entry; refused when a set
+    // of that name exists.
+    void create(const std::vector<AccountRecord>& records, const QDate& date);
+    bool exists();
+
+    std::vector<AccountRecord> records();
+    // The entries of the journal, oldest first, with their lines.
+    std::vector<journal::Entry> entries();
+    // Who made each entry, in the order of entries().
+    std::vector<QString> makers();
+
+    // Posts amounts to accounts as one entry (a posting, or a balanced entry whose debits
+    // equal its credits). Gives the entry's number.
+    std::int64_t post(journal::EntryKind kind, const QDate& date, const QString& memo,
+                      const std::vector<journal::AmountLine>& lines);
+    // Sets the date through which no entry may be made; it only moves forward.
+    void lockThrough(const QDate& date);
+    // Marks the books closed, once: a second closing of the same books is refused with the
+    // words that say who closed them and when.
+    void markClosed(const QString& closedInto);
+
+    // How often the last change was tried again after a serialization failure.
+    int lastRetries() const { return lastRetries_; }
+    pqxx::connection_base& connection();
+    const ServerAddress& address() const { return address_; }
+    int booksId();
+
+  private:
+    template <typename Work> auto serializable(Work&& work);
+
+    ServerAddress address_;
+    struct Connection;
+    std::unique_ptr<Connection> connection_;
+    int booksId_ = 0;
+    int lastRetries_ = 0;
+};
+
+} // namespace folio::server

@@ -1,0 +1,37 @@
+#pragma once
+#include "data/account_record.h"
+#include "journal/entry.h"
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <exception>
+#include <pqxx/types.hxx>
+#include <vector>
+
+namespace folio::server {
+
+// The rows of server books, read and written inside a transaction the caller holds.
+
+// The words of a server failure without libpq's "ERROR:" and its trailing lines.
+QString serverWords(const std::exception& failure);
+
+QByteArray imageOf(const AccountRecord& record);
+AccountRecord recordOf(const QByteArray& image);
+
+// Adds a set of books by name; refused with words when one of that name exists.
+int insertBooks(pqxx::transaction_base& t, const QString& name);
+// Writes an account row (its fields and its exact 62 bytes), adding it when missing.
+void putAccount(pqxx::transaction_base& t, int books, int record, const QByteArray& image);
+AccountRecord readAccount(pqxx::transaction_base& t, int books, int record);
+// The number of the next entry of the books, taken in the transaction.
+std::int64_t nextSeq(pqxx::transaction_base& t, int books);
+// Writes an entry and its lines as they are (its seq set), with its status and the entry
+// under it on its Undo stack.
+void insertEntry(pqxx::transaction_base& t, int books, const journal::Entry& entry,
+                 std::int64_t below, int status = 1);
+
+// The 62 bytes of every account, in record order.
+std::vector<QByteArray> accountImages(pqxx::connection_base& c, int books);
+std::vector<journal::Entry> readEntries(pqxx::connection_base& c, int books);
+
+} // namespace folio::server

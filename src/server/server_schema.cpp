@@ -1,0 +1,151 @@
+#include "server/server_schema.h"
+
+namespace folio::server {
+
+namespace {
+
+// Every set of books in the database is a row of folio_books; the accounts keep their
+// exact 62 bytes beside the four fields a reader of the database wants. The entries and
+// lines mirror the journal beside a books file, column for column, plus who made each.
+constexpr const char* kTables = R"sql(
+CREATE TABLE IF NOT EXISTS folio_books(
+    id serial PRIMARY KEY,
+    name text UNIQUE NOT NULL,
+    last_seq bigint NOT NULL DEFAULT 0,
+    closed_at timestamptz,
+    closed_by text,
+    closed_into text);
+CREATE TABLE IF NOT EXISTS folio_accounts(
+    books int NOT NULL REFERENCES folio_books(id),
+    record int NOT NULL CHECK (record >= 1),
+    name text NOT NULL,
+    type text NOT NULL,
+    current_balance bigint NOT NULL,
+    ytd_balance bigint NOT NULL,
+    image bytea NOT NULL CHECK (length(image) = 62),
+    PRIMARY KEY(books, record));
+CREATE TABLE IF NOT EXISTS folio_entries(
+    books int NOT NULL REFERENCES folio_books(id),
+    seq bigint NOT NULL,
+    made text NOT NULL,
+    date text NOT NULL,
+    memo text NOT NULL DEFAULT '',
+    kind text NOT NULL,
+    status int NOT NULL DEFAULT 1,
+    reversal_of bigint,
+    below bigint NOT NULL DEFAULT 0,
+    made_by text NOT NULL DEFAULT current_user,
+    PRIMARY KEY(books, seq));
+CREATE TABLE IF NOT EXISTS folio_lines(
+    books int NOT NULL,
+    seq bigint NOT NULL,
+    line int NOT NULL,
+    record int NOT NULL,
+    name text NOT NULL,
+    type text NOT NULL,
+    debit bigint NOT NULL,
+    credit bigint NOT NULL,
+    before bytea,
+    after bytea,
+    PRIMARY KEY(books, seq, line),
+    FOREIGN KEY(books, seq) REFERENCES folio_entries(books, seq));
+CREATE TABLE IF NOT EXISTS folio_values(
+    books int NOT NULL REFERENCES folio_books(id),
+    key text NOT NULL,
+    value_type text NOT NULL,
+    value bytea,
+    PRIMARY KEY(books, key));
+-- Locked (never written) by Folio's writers to take their turn.
+CREATE TABLE IF NOT EXISTS folio_turn(unused int);
+CREATE TABLE IF NOT EXISTS folio_lock_dates(
+    books int PRIMARY KEY REFERENCES folio_books(id),
+    through date NOT NULL);
+)sql";
+
+constexpr const char* kRules = R"sql(
+CREATE OR REPLACE FUNCTION folio_append_only() RETURNS trigger LANGUAGE plpgsql AS $$
+BEGIN
+    RAISE EXCEPTION 'the journal is append-only: an entry cannot be changed or removed';
+END $$;
+CREATE OR REPLACE TRIGGER folio_entries_append_only BEFORE UPDATE OR DELETE ON folio_entries
+    FOR EACH ROW EXECUTE FUNCTION folio_append_only();
+CREATE OR REPLACE TRIGGER folio_lines_append_only BEFORE UPDATE OR DELETE ON folio_lines
+    FOR EACH ROW EXECUTE FUNCTION folio_append_only();
+
+CREATE OR REPLACE FUNCTION folio_check_balanced() RETURNS trigger LANGUAGE plpgsql AS $$
+DECLARE
+    debits bigint;
+    credits bigint;
+    lines int;
+BEGIN
+    IF NEW.kind = 'balanced' THEN
+        SELECT coalesce(sum(debit), 0), coalesce(sum(credit), 0), count(*)
+            INTO debits, credits, lines
+            FROM folio_lines WHERE books = NEW.books AND seq = NEW.seq;
+        IF lines < 2 OR debits <> credits THEN
+            RAISE EXCEPTION 'balanced entry % does not balance: debits % and credits %',
+                NEW.seq, debits, credits;
+        END IF;
+    END IF;
+    RETURN NULL;
+END $$;
+DROP TRIGGER IF EXISTS folio_entries_balanced ON folio_entries;
+CREATE CONSTRAINT TRIGGER folio_entries_balanced AFTER INSERT ON folio_entries
+    DEFERRABLE INITIALLY DEFERRED FOR EACH ROW EXECUTE FUNCTION folio_check_balanced();
+
+CREATE OR REPLACE FUNCTION folio_check_lock_date() RETURNS trigger LANGUAGE plpgsql AS $$
+DECLARE
+    locked date;
+BEGIN
+    SELECT through INTO locked FROM folio_lock_dates WHERE books = NEW.books;
+    IF locked IS NOT NULL AND NEW.kind NOT IN ('opening', 'closed-from', 'closing')
+            AND NEW.date::date <= locked THEN
+        RAISE EXCEPTION 'entry dated % is on or before the lock date %', NEW.date, locked;
+    END IF;
+    RETURN NEW;
+END $$;
+CREATE OR REPLACE TRIGGER folio_entries_lock_date BEFORE INSERT ON folio_entries
+    FOR EACH ROW EXECUTE FUNCTION folio_check_lock_date();
+
+CREATE OR REPLACE FUNCTION folio_lock_moves_forward() RETURNS trigger LANGUAGE plpgsql AS $$
+BEGIN
+    IF NEW.through < OLD.through THEN
+        RAISE EXCEPTION 'the lock date only moves forward (from % to % refused)',
+            OLD.through, NEW.through;
+    END IF;
+    RETURN NEW;
+END $$;
+CREATE OR REPLACE TRIGGER folio_lock_dates_forward BEFORE UPDATE ON folio_lock_dates
+    FOR EACH ROW EXECUTE FUNCTION folio_lock_moves_forward();
+)sql";
+
+// A bookkeeper posts, imports and reconciles; a supervisor also closes and locks.
+constexpr const char* kRoles = R"sql(
+DO $$
+BEGIN
+    IF NOT EXISTS (SELECT FROM pg_roles WHERE rolname = 'folio_bookkeeper') THEN
+        CREATE ROLE folio_bookkeeper NOLOGIN;
+    END IF;
+    IF NOT EXISTS (SELECT FROM pg_roles WHERE rolname = 'folio_supervisor') THEN
+        CREATE ROLE folio_supervisor NOLOGIN IN ROLE folio_bookkeeper;
+    END IF;
+END $$;
+REVOKE ALL ON folio_books, folio_accounts, folio_entries, folio_lines, folio_values,
+    folio_lock_dates, folio_turn FROM PUBLIC;
+GRANT SELECT ON folio_books, folio_lock_dates TO folio_bookkeeper;
+GRANT UPDATE ON folio_turn TO folio_bookkeeper;
+GRANT UPDATE (last_seq) ON folio_books TO folio_bookkeeper;
+GRANT SELECT, INSERT ON folio_entries, folio_lines TO folio_bookkeeper;
+GRANT SELECT, INSERT, UPDATE, DELETE ON folio_accounts, folio_values TO folio_bookkeeper;
+GRANT INSERT, UPDATE ON folio_books, folio_lock_dates TO folio_supervisor;
+GRANT USAGE ON SEQUENCE folio_books_id_seq TO folio_supervisor;
+)sql";
+
+} // namespace
+
+const std::string& schemaSql() {
+    static const std::string sql = std::string(kTables) + kRules + kRoles;
+    return sql;
+}
+
+} // namespace folio::server

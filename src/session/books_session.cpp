@@ -1,0 +1,264 @@
+#include "session/books_session.h"
+#include "data/file_identity.h"
+#include "posting/posting_rules.h"
+#include <QFileInfo>
+
+namespace folio::session {
+
+namespace {
+// The largest books the journal records: its entries hold whole-file images of a
+// deletion, which past this size would not fit in memory comfortably.
+constexpr qint64 kJournalLimit = qint64{1000000} * static_cast<qint64>(RecordLayout::kRecordSize);
+} // namespace
+
+const ChangeResult& ChangeResult::orThrow() const {
+    if (failed) {
+        throw *failed;
+    }
+    if (refused) {
+        throw journal::Refused(*refused);
+    }
+    return *this;
+}
+
+BooksSession::~BooksSession() = default;
+
+QString BooksSession::noJournalMessage() {
+    return QStringLiteral("These books have no journal open, so there is nothing to show or "
+                          "take back. Select the file again to open its journal.");
+}
+
+QString BooksSession::journalPathFor(const QString& booksPath) {
+    return journal::BooksJournal::pathFor(booksPath);
+}
+
+std::vector<Notice> BooksSession::openJournal() {
+    std::vector<Notice> notices;
+    journal_.close();
+    opening_ = {};
+    if (QFileInfo(books_.path()).size() > kJournalLimit) {
+        notices.push_back(
+            {QStringLiteral("These books hold more than %L1 records, more than the journal keeps "
+                            "before and after images of.\n\nFolio goes on without it: changes "
+                            "are written to the books but not recorded, and Undo is not "
+                            "available.")
+                 .arg(kJournalLimit / RecordLayout::kRecordSize),
+             true});
+        return notices;
+    }
+    try {
+        opening_ = journal_.open(file());
+    } catch (const FileError& error) {
+        journal_.close();
+        notices.push_back(
+            {QStringLiteral("The journal of these books (%1) cannot be opened: %2.\n\nFolio "
+                            "goes on without it: changes are written to the books but not "
+                            "recorded, and Undo is not available.")
+                 .arg(journalPathFor(books_.path()), errorMessage(error.number())),
+             true});
+    }
+    if (opening_.chainStarted) {
+        notices.push_back(
+            {QStringLiteral("This journal was written by an earlier Folio, which did not seal its "
+                            "entries. From now on each entry records who made it and is sealed "
+                            "to the entries before it, so that folio --verify finds any entry "
+                            "changed or removed afterwards; the entries written so far are "
+                            "sealed as they stand today."),
+             false});
+    }
+    if (opening_.changedOutside) {
+        notices.push_back(
+            {QStringLiteral("These books were changed outside Folio since Folio last wrote "
+                            "them. The journal goes on from the accounts as they are now, "
+                            "recorded as new opening balances."),
+             false});
+    }
+    if (hasJournal()) {
+        try {
+            journal::fillIn(company_, journal_.companyValues());
+        } catch (const FileError&) {
+        }
+    }
+    return notices;
+}
+
+void BooksSession::release() {
+    keepCompanyValues();
+    journal_.close();
+    lock_.release();
+    books_.forget();
+}
+
+void BooksSession::keepCompanyValues() {
+    if (!hasJournal()) {
+        return;
+    }
+    try {
+        journal_.setCompanyValues(journal::companyValuesOf(company_));
+    } catch (const FileError&) {
+        // Only a convenience for the next session: the books themselves are not touched.
+    }
+}
+
+ChangeResult BooksSession::run(Origin origin, const std::function<std::int64_t()>& step) {
+    ChangeResult result;
+    try {
+        result.seq = step();
+        result.tookEffect = true;
+    } catch (const journal::Refused& refused) {
+        result.refused = refused.words();
+        result.offered = refused.offered();
+    } catch (const FileError& error) {
+        result.failed = error;
+        result.tookEffect = journal_.tookEffect();
+    } catch (const MoneyOverflow&) {
+        result.refused = posting::PostingRules::amountTooLargeMessage();
+    }
+    if (result.tookEffect) {
+        emit changed(origin);
+    }
+    return result;
+}
+
+ChangeResult BooksSession::change(journal::EntryKind kind,
+                                  const std::vector<journal::Change>& changes,
+                                  const journal::EntryNote& note, Origin origin) {
+    return run(origin, [&] {
+        if (kind == journal::EntryKind::Balanced) {
+            std::vector<journal::AmountLine> lines;
+            for (const journal::Change& each : changes) {
+                lines.push_back({each.record, each.debit, each.credit});
+            }
+            if (const auto problem = journal::balanceProblem(lines)) {
+                throw journal::Refused(*problem);
+            }
+        }
+        return journal_.record(file(), kind, note, changes);
+    });
+}
+
+ChangeResult BooksSession::deleteAccount(int record, int count, const QString& name,
+                                         const Progress& progress, Origin origin) {
+    if (!hasJournal()) {
+        // Streamed a chunk at a time into a private file beside the books, which then takes
+        // their place: books too large for a journal need not fit in memory.
+        const auto before = fileIdentity(books_.path());
+        ChangeResult result;
+        try {
+            result.tookEffect = rewriteWithout(books_.path(), count, record, progress);
+        } catch (const FileError& error) {
+            result.failed = error;
+            // A step after the rename (syncing the folder) may fail once the remaining
+            // records are already in place; then the deletion has happened.
+            result.tookEffect = fileIdentity(books_.path()) != before;
+        }
+        if (result.tookEffect) {
+            emit changed(origin);
+        }
+        return result;
+    }
+    return run(origin, [&] {
+        std::vector<AccountRecord> kept = books_.read().records; // a missing one blank
+        kept.resize(static_cast<std::size_t>(count));
+        if (record >= 1 && record <= count) {
+            kept.erase(kept.begin() + (record - 1));
+        }
+        const QByteArray image = journal::readImage(file());
+        return journal_.record(file(), journal::EntryKind::Deletion,
+                               {QDate::currentDate(), QStringLiteral("Deleted %1").arg(name)},
+                               journal::BooksJournal::wholeFile(image, kept));
+    });
+}
+
+QString BooksSession::undoTitle() {
+    try {
+        return canUndo() ? journal_.undoTitle() : QString();
+    } catch (const FileError&) {
+        return {};
+    }
+}
+
+QString BooksSession::redoTitle() {
+    try {
+        return canRedo() ? journal_.redoTitle() : QString();
+    } catch (const FileError&) {
+        return {};
+    }
+}
+
+ChangeResult BooksSession::undo() {
+    if (!hasJournal()) {
+        return refusal(noJournalMessage());
+    }
+    if (!journal_.canUndo()) {
+        return {};
+    }
+    return run(Origin::Elsewhere, [this] { return journal_.undo(file()); });
+}
+
+ChangeResult BooksSession::redo() {
+    if (!hasJournal()) {
+        return refusal(noJournalMessage());
+    }
+    if (!journal_.canRedo()) {
+        return {};
+    }
+    return run(Origin::Elsewhere, [this] { return journal_.redo(file()); });
+}
+
+ChangeResult BooksSession::close(const QString& closingName, const QString& closedPath,
+                                 const std::vector<AccountRecord>& records,
+                                 const QDate& closedThrough) {
+    journal::CompanyValues carried = journal::companyValuesOf(company_);
+    carried.statementsDate.clear(); // the next period has a date of its own
+    ChangeResult result;
+    try {
+        journal::BooksJournal::writeClosedCopy(closedPath, books_.path(), closingName, records,
+                                               carried, closedThrough);
+    } catch (const FileError& error) {
+        result.failed = error;
+        return result;
+    }
+    result.tookEffect = true;
+    if (hasJournal()) { // books without a journal have no record of it to keep
+        try {
+            result.seq = journal_.recordClosing(closingName, closedPath, company_.date);
+        } catch (const FileError& error) {
+            result.failed = error;
+        }
+    }
+    return result;
+}
+
+ChangeResult BooksSession::lockThrough(const QDate& through) {
+    if (!hasJournal()) {
+        return refusal(noJournalMessage());
+    }
+    return run(Origin::Elsewhere, [&] { return journal_.lockThrough(through); });
+}
+
+ChangeResult BooksSession::reopen(const QString& reason) {
+    if (!hasJournal()) {
+        return refusal(noJournalMessage());
+    }
+    return run(Origin::Elsewhere, [&] { return journal_.reopen(reason); });
+}
+
+ChangeResult BooksSession::carryChanges(const CarryStep& step) {
+    if (!hasJournal()) {
+        return refusal(noJournalMessage());
+    }
+    return run(Origin::Elsewhere, [&] { return step(journal_, file()); });
+}
+
+journal::CompanyValues BooksSession::storedCompanyValues(const QString& booksPath) {
+    const QString path = journalPathFor(booksPath);
+    if (!QFileInfo(path).isFile()) {
+        return {};
+    }
+    journal::JournalStore store;
+    store.open(path);
+    return journal::BooksJournal::companyValuesIn(store);
+}
+
+} // namespace folio::session

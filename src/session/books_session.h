@@ -1,0 +1,121 @@
+#pragma once
+#include "data/books.h"
+#include "data/file_rewrite.h"
+#include "journal/books_journal.h"
+#include "session/books_lock.h"
+#include "session/change_result.h"
+#include "statements/company_info.h"
+#include <QObject>
+#include <functional>
+#include <vector>
+
+namespace folio::session {
+
+// Who asked for a change: the shown tab follows its own changes itself, every other view
+// is prepared again from the books.
+enum class Origin { ShownTab, Elsewhere };
+
+// Something opening the books' journal has to tell the user.
+struct Notice {
+    QString text;
+    bool exclamation = false;
+};
+
+// The selected books for one run of the window or a test: the accounts file and its
+// handle, the kernel lock that keeps one Folio per file, the journal beside it and the
+// company values kept in it. Every change of the books goes through here, and each one
+// that reaches the file is followed by changed(). Without a journal (it cannot be opened,
+// or the books are larger than it records) changes are written straight to the file, all
+// records or none, and what needs the journal is refused with noJournalMessage().
+class BooksSession : public QObject {
+    Q_OBJECT
+  public:
+    BooksSession() = default;
+    ~BooksSession() override;
+
+    Books& books() { return books_; }
+    statements::CompanyInfo& company() { return company_; }
+    BooksLock& lock() { return lock_; }
+    bool hasJournal() const { return journal_.isOpen(); }
+    // The journal's entries, for views and exports; only while hasJournal().
+    journal::JournalStore& journalStore() { return journal_.store(); }
+    static QString noJournalMessage();
+
+    // Opens the journal of the books just selected (finishing a change a crash left
+    // pending) and fills in the company values kept there; says what the user must know.
+    std::vector<Notice> openJournal();
+    // What the last opening of the journal found.
+    const journal::BooksJournal::Opened& opening() const { return opening_; }
+    // Keeps the company values, closes the journal, gives up the lock and the books.
+    void release();
+    // Keeps the company values in the journal (after the company tab was left).
+    void keepCompanyValues();
+
+    // Records the changes as one entry and writes them, all records or none.
+    ChangeResult change(journal::EntryKind kind, const std::vector<journal::Change>& changes,
+                        const journal::EntryNote& note = {}, Origin origin = Origin::Elsewhere);
+    // A debit and credit posted to one account; `blankSlot` names a blank record written
+    // after the accounts with it (the posting tab keeps one there).
+    ChangeResult post(const journal::EntryNote& note, const journal::AmountLine& line,
+                      std::optional<int> blankSlot = std::nullopt,
+                      Origin origin = Origin::Elsewhere);
+    // Several lines as one entry, refused unless the debits equal the credits.
+    ChangeResult postBalanced(const journal::EntryNote& note,
+                              const std::vector<journal::AmountLine>& lines);
+    // The opposite amounts of a posting or balanced entry; the reason becomes the memo.
+    ChangeResult reverse(std::int64_t seq, const QString& reason,
+                         const QDate& date = QDate::currentDate());
+    // Removes record `record` of `count`, the later ones moving up. Without a journal the
+    // file is streamed into its replacement under `progress`; stopped, nothing changes.
+    ChangeResult deleteAccount(int record, int count, const QString& name,
+                               const Progress& progress = {}, Origin origin = Origin::Elsewhere);
+
+    bool canUndo() const { return hasJournal() && journal_.canUndo(); }
+    bool canRedo() const { return hasJournal() && journal_.canRedo(); }
+    // What Undo and Redo would take back or put back ("Posting"); empty for nothing.
+    QString undoTitle();
+    QString redoTitle();
+    // Nothing to take back (or put back) is neither recorded nor refused: tookEffect false.
+    ChangeResult undo();
+    ChangeResult redo();
+
+    // Writes the closed copy with a journal of its own, then records the closing in these
+    // books' journal when they have one. The books themselves are not changed.
+    ChangeResult close(const QString& closingName, const QString& closedPath,
+                       const std::vector<AccountRecord>& records,
+                       const QDate& closedThrough = QDate::currentDate());
+
+    // What keeps these books, or a period of them, from change (see period_lock.h).
+    const journal::PeriodLock& periodLock() const { return journal_.periodLock(); }
+    // Locks the books through a date; refused when it is not after the lock in force.
+    ChangeResult lockThrough(const QDate& through);
+    // Opens the closed or locked period again, with the reason the user gives.
+    ChangeResult reopen(const QString& reason);
+    // A step that carries the changes of reopened books into their closed copy, given
+    // their journal and file; it gives the entry's number in the copy's journal.
+    using CarryStep = std::function<std::int64_t(journal::BooksJournal&, journal::BooksFile)>;
+    ChangeResult carryChanges(const CarryStep& step);
+
+    // The company values kept with books whose journal this run does not hold open (the
+    // command line); empty when the books have no journal. Throws FileError.
+    static journal::CompanyValues storedCompanyValues(const QString& booksPath);
+    static QString journalPathFor(const QString& booksPath);
+
+  signals:
+    // The books changed (or may have: a change that failed after it reached the file).
+    void changed(Origin origin);
+
+  private:
+    // Runs a step of the journal, turning its failure or refusal into the result.
+    ChangeResult run(Origin origin, const std::function<std::int64_t()>& step);
+    std::vector<journal::Change> postedChanges(const std::vector<journal::AmountLine>& lines);
+    journal::BooksFile file() { return journal::booksFile(books_); }
+
+    Books books_;
+    statements::CompanyInfo company_;
+    BooksLock lock_;
+    journal::BooksJournal journal_;
+    journal::BooksJournal::Opened opening_;
+};
+
+} // namespace folio::session

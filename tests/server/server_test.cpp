@@ -1,0 +1,265 @@
+#include "pg_cluster.h"
+#include "server/books_copy.h"
+#include "server/change_listener.h"
+#include "server/server_books.h"
+#include "support/record_fixture.h"
+#include "support/sample_books.h"
+#include <QProcess>
+#include <QTemporaryDir>
+#include <atomic>
+#include <map>
+#include <pqxx/pqxx>
+#include <thread>
+
+using namespace folio::server;
+using folio::journal::AmountLine;
+using folio::journal::EntryKind;
+
+namespace {
+
+// Each test keeps books of its own in a database of its own, made by the supervisor sam.
+class ServerBooksTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        static int made = 0;
+        database = QStringLiteral("books_%1").arg(++made);
+        cluster.createBooksDatabase(database);
+        ServerBooks books(as(QStringLiteral("sam")));
+        books.create(serviceBooks(), QDate(2026, 1, 1));
+    }
+    ServerAddress as(const QString& user) const {
+        return ServerAddress::parse(cluster.booksAddress(database, QStringLiteral("books"), user));
+    }
+    // Runs SQL as a user; the server's words when it refuses, empty when it ran.
+    QString refusal(const QString& user, const std::string& sql) const {
+        try {
+            pqxx::connection c(cluster.address(database, user));
+            pqxx::work t(c);
+            t.exec(sql);
+            t.commit();
+            return {};
+        } catch (const std::exception& e) {
+            return QString::fromUtf8(e.what());
+        }
+    }
+    PgCluster& cluster = PgCluster::shared();
+    QString database;
+};
+
+AmountLine line(int record, const char* debit, const char* credit = "0") {
+    return {record, money(debit), money(credit)};
+}
+
+// A client that skips Folio's checks is refused by the server itself.
+TEST_F(ServerBooksTest, RawSqlThatBreaksARuleIsRefused) {
+    ServerBooks(as(QStringLiteral("sam"))).lockThrough(QDate(2026, 1, 31));
+    const struct {
+        const char* user;
+        std::string sql;
+        const char* words;
+    } cases[] = {
+        {"alice",
+         "UPDATE folio_books SET last_seq = last_seq + 1;"
+         "INSERT INTO folio_entries(books, seq, made, date, kind) VALUES (1, 2, 'now', "
+         "'2026-02-03', 'balanced');"
+         "INSERT INTO folio_lines(books, seq, line, record, name, type, debit, credit) VALUES "
+         "(1, 2, 0, 1, 'Cash', 'D1', 10000, 0), (1, 2, 1, 4, 'Capital Stock', 'C3C', 0, 9000)",
+         "does not balance"},
+        {"alice", "UPDATE folio_entries SET memo = 'changed'", "permission denied"},
+        {"alice", "DELETE FROM folio_lines", "permission denied"},
+        {"folio_admin", "UPDATE folio_entries SET memo = 'changed'", "append-only"},
+        {"folio_admin", "DELETE FROM folio_lines", "append-only"},
+        {"alice",
+         "INSERT INTO folio_entries(books, seq, made, date, kind) VALUES (1, 9, 'now', "
+         "'2026-01-31', 'posting')",
+         "on or before the lock date"},
+        {"sam", "UPDATE folio_lock_dates SET through = '2026-01-15'", "only moves forward"},
+        {"alice", "UPDATE folio_lock_dates SET through = '2026-03-01'", "permission denied"},
+    };
+    for (const auto& c : cases) {
+        const QString words = refusal(QString::fromLatin1(c.user), c.sql);
+        EXPECT_TRUE(words.contains(QLatin1String(c.words)))
+            << c.sql << " -> " << words.toStdString();
+    }
+    EXPECT_EQ(ServerBooks(as(QStringLiteral("alice"))).entries().size(), 1u);
+}
+
+// Eight bookkeepers posting at once, some to the same accounts: every posting is in the
+// journal once, every balance is the sum of its lines, and no conflict reaches a user.
+TEST_F(ServerBooksTest, EightClientsPostingAtOnceLoseNothing) {
+    constexpr int kClients = 8;
+    constexpr int kEach = 500;
+    std::atomic<int> failures{0};
+    std::vector<std::thread> clients;
+    for (int c = 0; c < kClients; ++c) {
+        clients.emplace_back([&, c] {
+            ServerBooks books(as(QStringLiteral("alice")));
+            for (int i = 0; i < kEach; ++i) {
+                const int record = (i % 2 == 0) ? 1 : 2 + (c % 5); // half to Cash
+                try {
+                    books.post(EntryKind::Posting, QDate(2026, 2, 1 + i % 28),
+                               QStringLiteral("c%1-%2").arg(c).arg(i), {line(record, "1.25")});
+                } catch (const ServerError&) {
+                    ++failures;
+                }
+            }
+        });
+    }
+    for (std::thread& client : clients) {
+        client.join();
+    }
+    EXPECT_EQ(failures.load(), 0);
+    ServerBooks books(as(QStringLiteral("alice")));
+    const auto entries = books.entries();
+    ASSERT_EQ(entries.size(), 1u + kClients * kEach);
+    std::map<QString, int> memos;
+    std::map<int, folio::Money> moved;
+    for (std::size_t i = 1; i < entries.size(); ++i) {
+        EXPECT_EQ(entries[i].seq, static_cast<std::int64_t>(i) + 1);
+        ++memos[entries[i].memo];
+        for (const auto& l : entries[i].lines) {
+            moved[l.record] += l.after->current - l.before->current;
+        }
+    }
+    EXPECT_EQ(memos.size(), static_cast<std::size_t>(kClients * kEach));
+    const auto opening = serviceBooks();
+    const auto now = books.records();
+    for (std::size_t r = 0; r < opening.size(); ++r) {
+        EXPECT_EQ(now[r].current, opening[r].current + moved[static_cast<int>(r) + 1]) << r;
+    }
+}
+
+TEST_F(ServerBooksTest, TwoSupervisorsClosingAtOnceOneClosesTheOtherIsTold) {
+    std::atomic<int> closed{0};
+    std::vector<QString> told(2);
+    std::vector<std::thread> supervisors;
+    for (int s = 0; s < 2; ++s) {
+        supervisors.emplace_back([&, s] {
+            try {
+                ServerBooks(as(QStringLiteral("sam"))).markClosed(QStringLiteral("closed monthly"));
+                ++closed;
+            } catch (const ServerError& e) {
+                told[static_cast<std::size_t>(s)] = e.words();
+            }
+        });
+    }
+    for (std::thread& s : supervisors) {
+        s.join();
+    }
+    EXPECT_EQ(closed.load(), 1);
+    EXPECT_TRUE(told[0].contains(QLatin1String("closed already")) ||
+                told[1].contains(QLatin1String("closed already")));
+}
+
+// A client killed inside its transaction leaves nothing half-written.
+TEST_F(ServerBooksTest, AClientKilledInsideATransactionLeavesNothing) {
+    QProcess psql;
+    psql.start(cluster.binary(QStringLiteral("psql")),
+               {QString::fromStdString(cluster.address(database, QStringLiteral("alice")))});
+    ASSERT_TRUE(psql.waitForStarted());
+    psql.write("BEGIN;\nUPDATE folio_accounts SET current_balance = 1 WHERE record = 1;\n"
+               "INSERT INTO folio_entries(books, seq, made, date, kind) VALUES "
+               "(1, 2, 'now', '2026-02-02', 'posting');\nSELECT pg_sleep(60);\n");
+    psql.waitForBytesWritten();
+    // Killed once the server is inside its transaction, asleep after the writes.
+    pqxx::connection admin(cluster.address(database));
+    for (int tries = 0; tries < 600; ++tries) {
+        pqxx::nontransaction t(admin);
+        if (!t.exec("SELECT 1 FROM pg_stat_activity WHERE query LIKE 'SELECT pg_sleep%'").empty()) {
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    psql.kill();
+    psql.waitForFinished();
+    ServerBooks books(as(QStringLiteral("alice")));
+    EXPECT_EQ(books.entries().size(), 1u);
+    EXPECT_EQ(books.records()[0], serviceBooks()[0]);
+    EXPECT_EQ(books.post(EntryKind::Posting, QDate(2026, 2, 2), {}, {line(1, "5")}), 2);
+}
+
+TEST_F(ServerBooksTest, ABalancedEntryIsAllOrNothingAndOthersHearOfIt) {
+    ChangeListener listener(as(QStringLiteral("alice")));
+    ServerBooks books(as(QStringLiteral("alice")));
+    EXPECT_THROW(
+        books.post(EntryKind::Balanced, QDate(2026, 2, 3), {}, {line(1, "10"), line(6, "0", "9")}),
+        ServerError);
+    EXPECT_FALSE(listener.changedSinceLastLook());
+    books.post(EntryKind::Balanced, QDate(2026, 2, 3), QStringLiteral("Fees"),
+               {line(1, "10"), line(6, "0", "10")});
+    EXPECT_TRUE(listener.waitForChange(10));
+    EXPECT_EQ(books.makers().back(), QStringLiteral("alice"));
+}
+
+// A file copied to a server and back is the same file, byte for byte, with the same journal.
+TEST_F(ServerBooksTest, CopyingAFileToTheServerAndBackKeepsEveryByte) {
+    ServerBooks(as(QStringLiteral("alice")))
+        .post(EntryKind::Posting, QDate(2026, 2, 4), QStringLiteral("Paid"), {line(2, "0", "50")});
+    QTemporaryDir dir;
+    const QString first = dir.filePath(QStringLiteral("first.dat"));
+    copyServerToFile(as(QStringLiteral("sam")), first);
+    const auto second = ServerAddress::parse(
+        cluster.booksAddress(database, QStringLiteral("second"), QStringLiteral("sam")));
+    copyFileToServer(first, second);
+    const QString back = dir.filePath(QStringLiteral("back.dat"));
+    copyServerToFile(second, back);
+    EXPECT_EQ(fileBytes(back), fileBytes(first));
+    EXPECT_EQ(readAccounts(back), ServerBooks(as(QStringLiteral("sam"))).records());
+    const char* dump =
+        "SELECT seq, made, date, memo, kind, status, reversal_of, below FROM entries; "
+        "SELECT * FROM lines; SELECT key, quote(value) FROM books ORDER BY key";
+    auto dumpOf = [&](const QString& path) {
+        QProcess sqlite;
+        sqlite.start(QStringLiteral("sqlite3"),
+                     {path + QStringLiteral(".journal"), QString::fromLatin1(dump)});
+        sqlite.waitForFinished();
+        return sqlite.readAllStandardOutput();
+    };
+    EXPECT_FALSE(dumpOf(first).isEmpty());
+    EXPECT_EQ(dumpOf(back), dumpOf(first));
+    EXPECT_THROW(copyServerToFile(second, back), ServerError);
+}
+
+} // namespace
+
+namespace {
+
+int folio(const QStringList& arguments, QString* error = nullptr) {
+    QProcess process;
+    process.start(QStringLiteral(FOLIO_BINARY), arguments);
+    process.waitForFinished(60000);
+    if (error != nullptr) {
+        *error = QString::fromLocal8Bit(process.readAllStandardError());
+    }
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+// folio --copy from the command line: 0 copied, 1 refused with a message, 2 a wrong line.
+TEST_F(ServerBooksTest, CopyFromTheCommandLine) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("books.dat"));
+    writeAccounts(file, merchandisingBooks());
+    const QString server =
+        cluster.booksAddress(database, QStringLiteral("copied"), QStringLiteral("sam"));
+    const QString back = dir.filePath(QStringLiteral("back.dat"));
+    const struct {
+        QStringList arguments;
+        int status;
+        const char* words;
+    } cases[] = {
+        {{QStringLiteral("--copy"), file}, 2, "--copy needs"},
+        {{QStringLiteral("--copy"), file, back}, 1, "one of FROM and TO"},
+        {{QStringLiteral("--copy"), file, server}, 0, ""},
+        {{QStringLiteral("--copy"), file, server}, 1, "already"},
+        {{QStringLiteral("--copy"), server, back}, 0, ""},
+        {{QStringLiteral("--copy"), server, back}, 1, "exists already"},
+    };
+    for (const auto& c : cases) {
+        QString error;
+        EXPECT_EQ(folio(c.arguments, &error), c.status) << c.arguments.join(u' ').toStdString();
+        EXPECT_TRUE(error.contains(QLatin1String(c.words))) << error.toStdString();
+    }
+    EXPECT_EQ(fileBytes(back), fileBytes(file));
+}
+
+} // namespace

@@ -13,22 +13,20 @@ class JournalChain : public JournalFixture {
     void keepBooks() {
         start(serviceBooks());
         post(1, "250");
-        journal.postBalanced(file(), {QDate(2026, 12, 2), "wages"},
+        session.postBalanced({QDate(2026, 12, 2), "wages"},
                              {{1, money("100"), Money()}, {3, Money(), money("100")}});
         post(3, "0", "40");
-        journal.undo(file());
-        journal.record(file(), EntryKind::NewAccount, {},
-                       {{static_cast<int>(serviceBooks().size()) + 1,
-                         account("Petty Cash", "D1", "0"),
-                         {},
-                         {}}});
+        session.undo();
+        record(EntryKind::NewAccount, {{static_cast<int>(serviceBooks().size()) + 1,
+                                        account("Petty Cash", "D1", "0"),
+                                        {},
+                                        {}}});
     }
     // Changes the journal as someone with the sqlite3 tool would, behind Folio's back.
     void tamper(const char* sql) {
-        journal.close();
-        files.closeAll();
+        session.release();
         Database db;
-        db.open(BooksJournal::pathFor(books));
+        db.open(folio::session::BooksSession::journalPathFor(books));
         db.exec(sql);
     }
 };
@@ -36,8 +34,8 @@ class JournalChain : public JournalFixture {
 TEST_F(JournalChain, EveryEntryIsSealedToTheOneBeforeAndNamesItsUser) {
     keepBooks();
     QByteArray previous;
-    for (std::int64_t seq = 1; seq <= journal.store().lastSeq(); ++seq) {
-        const Entry entry = *journal.store().entry(seq);
+    for (std::int64_t seq = 1; seq <= store().lastSeq(); ++seq) {
+        const Entry entry = *store().entry(seq);
         EXPECT_EQ(entry.user, loginName());
         previous = chainedHash(previous, entry);
         EXPECT_EQ(entry.hash, previous) << "entry " << seq;
@@ -45,7 +43,7 @@ TEST_F(JournalChain, EveryEntryIsSealedToTheOneBeforeAndNamesItsUser) {
     EXPECT_FALSE(loginName().isEmpty());
     const Verification clean = verifyBooks(books);
     EXPECT_TRUE(clean.held) << clean.problem.toStdString();
-    EXPECT_EQ(clean.entries, journal.store().lastSeq());
+    EXPECT_EQ(clean.entries, store().lastSeq());
     EXPECT_EQ(verificationReport(books, clean),
               QStringLiteral("verified: %1 entries\n").arg(clean.entries));
 }
@@ -85,8 +83,7 @@ TEST_F(JournalChain, VerifyNamesTheFirstEntryThatDoesNotHold) {
 
 TEST_F(JournalChain, VerifyFindsBooksChangedOutsideFolio) {
     keepBooks();
-    journal.close();
-    files.closeAll();
+    session.release();
     std::vector<AccountRecord> records = readAccounts(books);
     records[1].current = money("1");
     writeAccounts(books, records);
@@ -102,17 +99,17 @@ TEST_F(JournalChain, VerifyFindsBooksChangedOutsideFolio) {
 
 TEST_F(JournalChain, JournalWithoutHashesIsSealedOnceOnFirstOpen) {
     keepBooks();
-    const std::int64_t entries = journal.store().lastSeq();
+    const std::int64_t entries = store().lastSeq();
     tamper("ALTER TABLE entries DROP COLUMN hash; ALTER TABLE entries DROP COLUMN user; "
            "DELETE FROM books WHERE key IN ('head', 'head_seq')");
     EXPECT_TRUE(verifyBooks(books).problem.contains(QLatin1String("no hashes")));
     reopen();
-    EXPECT_TRUE(journal.store().chainStarted());
-    EXPECT_EQ(journal.store().entry(2)->user, QString());
+    EXPECT_TRUE(store().chainStarted());
+    EXPECT_EQ(store().entry(2)->user, QString());
     post(1, "5");
-    EXPECT_EQ(journal.store().entry(entries + 1)->user, loginName());
+    EXPECT_EQ(store().entry(entries + 1)->user, loginName());
     reopen();
-    EXPECT_FALSE(journal.store().chainStarted());
+    EXPECT_FALSE(store().chainStarted());
     const Verification held = verifyBooks(books);
     EXPECT_TRUE(held.held) << held.problem.toStdString();
     EXPECT_EQ(held.entries, entries + 1);

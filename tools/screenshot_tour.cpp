@@ -10,12 +10,15 @@
 #include "ui/print_preview_dialog.h"
 #include "ui/qt_dialogs.h"
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -123,7 +126,7 @@ void writeChart(const QString& path) {
         records.push_back(record);
     }
     QFile::remove(path);
-    folio::FileTable::replaceWhole(path, path + QStringLiteral(".TMP"), records);
+    folio::FileTable::replaceWhole(path, records);
 }
 
 void settle() {
@@ -160,6 +163,60 @@ void tour(folio::app::frmSelect& window, const QString& folder, const QString& s
         tabs->setCurrentIndex(index);
         shoot(window, folder, prefix + QLatin1String(names[index]));
     }
+}
+
+// The keyboard paths of posting, Undo and Balanced Entry, each shot as the user sees it.
+void keyboardPaths(folio::app::frmSelect& window, const QString& folder) {
+    window.activateWindow();
+    (void)QTest::qWaitForWindowActive(&window);
+    auto save = [&folder](QWidget& widget, const char* name) {
+        settle();
+        widget.grab().save(QDir(folder).filePath(QLatin1String(name) + QStringLiteral(".png")));
+    };
+    window.showTab(folio::ui::Tab::Posting);
+    auto* grid = window.findChild<QAbstractItemView*>(QStringLiteral("MSFlexGrid3"));
+    grid->setFocus();
+    grid->setCurrentIndex(grid->model()->index(0, 1));
+    QTest::keyClick(grid, Qt::Key_Down);
+    QTest::keyClick(grid, Qt::Key_Tab); // leaves the grid for Debit
+    auto* debit = window.findChild<QLineEdit*>(QStringLiteral("txtPostDebit"));
+    QTest::keyClicks(debit, QStringLiteral("250"));
+    save(window, "keys-1-posting-tab-to-debit");
+    QTest::keyClick(debit, Qt::Key_Return);
+    auto* memo = window.findChild<QLineEdit*>(QStringLiteral("txtPostMemo"));
+    memo->setFocus();
+    QTest::keyClicks(memo, QStringLiteral("typed"));
+    auto* edit = window.findChild<QMenu*>(QStringLiteral("mnuEdit"));
+    edit->popup(window.mapToGlobal(QPoint(60, 30)));
+    save(*edit, "keys-2-edit-menu-while-typing");
+    edit->close();
+    QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier); // the typing
+    edit->popup(window.mapToGlobal(QPoint(60, 30)));
+    save(*edit, "keys-3-edit-menu-on-the-books");
+    edit->close();
+    QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier); // the posting
+    save(window, "keys-4-posting-undone");
+    edit->popup(window.mapToGlobal(QPoint(60, 30)));
+    save(*edit, "keys-5-edit-menu-after-undo");
+    edit->close();
+    QTimer::singleShot(300, &window, [save] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr) {
+            return;
+        }
+        QTest::keyClick(dialog, Qt::Key_A, Qt::AltModifier);
+        settle(); // a button's mnemonic clicks it a moment after the key, as on screen
+        // The next keys choose the new line's account, not line 1's.
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Sal"));
+        save(*dialog, "keys-6-balanced-entry-alt-a");
+        if (auto* account = qobject_cast<QComboBox*>(QApplication::focusWidget())) {
+            account->showPopup();
+            save(*account->view()->window(), "keys-7-balanced-entry-accounts");
+            account->hidePopup();
+        }
+        dialog->close();
+    });
+    window.findChild<QAction*>(QStringLiteral("mnuBalancedEntry"))->trigger();
 }
 
 } // namespace
@@ -211,5 +268,6 @@ int main(int argc, char* argv[]) {
     std::fprintf(stdout, "smallest size: %dx%d\n", smallest.width(), smallest.height());
     window.resize(smallest);
     tour(window, folder, QStringLiteral("small"));
+    keyboardPaths(window, folder);
     return 0;
 }

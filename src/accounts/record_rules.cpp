@@ -30,6 +30,17 @@ QString RecordRules::typeRefusedMessage(const QString& text) {
         .arg(text.trimmed());
 }
 
+std::optional<QString> RecordRules::nameRefusal(const QString& name) {
+    const QStringList unstorable = unstorableCharacters(name);
+    if (unstorable.isEmpty()) {
+        return std::nullopt;
+    }
+    return QStringLiteral("The account name cannot hold %1: the accounts file keeps only Western "
+                          "European letters and signs, so nothing was written. Type the name "
+                          "without them.")
+        .arg(unstorable.join(QStringLiteral(" ")));
+}
+
 QString RecordRules::caption(int currentRecord, int recordCount) {
     return QStringLiteral("Record ") + signedNumber(currentRecord) + QLatin1Char('/') +
            signedNumber(recordCount);

@@ -15,6 +15,10 @@ std::optional<QString> typeToStore(const QString& text);
 // The message for a type code the catalogue does not have.
 QString typeRefusedMessage(const QString& text);
 
+// The message for an account name holding characters the accounts file cannot store,
+// naming them; empty when the whole name can be stored.
+std::optional<QString> nameRefusal(const QString& name);
+
 // The window caption for a record: "Record  3/ 12".
 QString caption(int currentRecord, int recordCount);
 } // namespace RecordRules

@@ -64,4 +64,15 @@ QString SetupRules::deleteQuestion(const AccountRecord& account) {
              formatCurrency(account.current), formatCurrency(account.ytd));
 }
 
+std::optional<QString> SetupRules::stillHasBalance(const AccountRecord& account) {
+    if (account.current.isZero() && account.ytd.isZero()) {
+        return std::nullopt;
+    }
+    const QString name = account.name.isEmpty() ? QStringLiteral("(no name)") : account.name;
+    return QStringLiteral("%1 still has a balance: current balance %2, year to date balance "
+                          "%3.\n\nDeleting it would put the books out of balance. Post its "
+                          "balances to another account first, then delete it.")
+        .arg(name, formatCurrency(account.current), formatCurrency(account.ytd));
+}
+
 } // namespace folio::accounts

@@ -30,6 +30,9 @@ Position afterDelete(Position before);
 
 // The question asked before a deletion, naming the account and its balances.
 QString deleteQuestion(const AccountRecord& account);
+// Why an account that still has a balance is not deleted (which would put the books out of
+// balance); empty when both its balances are zero.
+std::optional<QString> stillHasBalance(const AccountRecord& account);
 
 // The type code that a type-list text stands for ("C3C = Common Stock" gives "C3C").
 std::optional<QString> typeCodeOf(const QString& listText);

@@ -148,7 +148,13 @@ std::optional<ui::Tab> SetupTab::enter() {
         return std::nullopt;
     }
     books.reopen();
-    showRecord(1, std::max(1, books.recordCount()));
+    // The blank record a posting leaves after the last account is no account: it is not
+    // counted, and New fills it.
+    int count = books.recordCount();
+    if (count > 1 && books.get(count).isBlank()) {
+        --count;
+    }
+    showRecord(1, std::max(1, count));
     fillLists();
     return std::nullopt;
 }
@@ -203,6 +209,10 @@ void SetupTab::showRecord(int record, int count) {
 std::optional<AccountRecord> SetupTab::typedRecord() {
     AccountRecord account = shown_;
     account.name = txtAcctName_->text().trimmed();
+    if (const std::optional<QString> refusal = RecordRules::nameRefusal(account.name)) {
+        ctx_.dialogs.message(*refusal);
+        return std::nullopt;
+    }
     const std::optional<QString> type = RecordRules::typeToStore(txtAcctType_->text());
     if (!type) {
         ctx_.dialogs.message(RecordRules::typeRefusedMessage(txtAcctType_->text()));
@@ -243,6 +253,11 @@ bool SetupTab::SaveCurrentRecord() {
     }
     txtAcctType_->setText(shown_.type);
     return true;
+}
+
+bool SetupTab::keepEdits() {
+    bool saved = false;
+    return ui::runReported(ctx_.dialogs, [this, &saved] { saved = SaveCurrentRecord(); }) && saved;
 }
 
 void SetupTab::cmdClose_Click() {

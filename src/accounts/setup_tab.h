@@ -16,6 +16,7 @@ class SetupTab : public ui::TabPage {
     explicit SetupTab(ui::TabContext context, QWidget* parent = nullptr);
 
     std::optional<ui::Tab> enter() override;
+    bool keepEdits() override;
 
     void ShowCurrentRecord();
     // Writes the boxes into the shown record; false (after a message naming the box) when a

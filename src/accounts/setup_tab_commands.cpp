@@ -98,6 +98,10 @@ void SetupTab::cmdSearch_Click() {
 }
 
 void SetupTab::cmdDelete_Click() {
+    if (const auto refusal = SetupRules::stillHasBalance(shown_)) {
+        ctx_.dialogs.message(*refusal, ui::MessageIcon::Exclamation);
+        return;
+    }
     if (!ctx_.dialogs.askYesNo(SetupRules::deleteQuestion(shown_))) {
         return;
     }

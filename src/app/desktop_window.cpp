@@ -36,8 +36,9 @@ DesktopWindow::DesktopWindow(frmSelect& window, ui::Dialogs& dialogs)
     fileLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     window_.statusBar()->addPermanentWidget(fileLabel_);
     buildWelcome();
-    // Every tab's caption stays in sight: the window is never narrower than the tab row.
-    window_.tabControl()->setUsesScrollButtons(false);
+    // At the smallest size the tab row may be wider than the window: its arrows (and
+    // Ctrl+Tab) reach every tab.
+    window_.tabControl()->setUsesScrollButtons(true);
     window_.setMinimumSize(kMinimumWidth, kMinimumHeight);
     window_.restoreGeometry(userSettings()->value(kGeometry).toByteArray());
     window_.installEventFilter(this);

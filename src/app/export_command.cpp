@@ -1,5 +1,6 @@
 #include "app/export_command.h"
 #include "company/date_rules.h"
+#include "data/export_file.h"
 #include "data/file_error.h"
 #include "data/file_table.h"
 #include "data/money.h"
@@ -77,7 +78,7 @@ statements::CompanyInfo companyOf(const ExportRequest& request) {
         company.name = *request.company;
     }
     if (request.date) {
-        if (!company::isRecognisedDate(*request.date)) {
+        if (!readDate(*request.date)) {
             throw ExportFailure(company::invalidDateMessage(*request.date));
         }
         company.date = request.date->trimmed();
@@ -107,9 +108,8 @@ QString missingText(statements::Missing missing) {
 void exportStatement(const ExportRequest& request) {
     const auto index = exportReportNames().indexOf(request.report);
     const auto report = static_cast<Report>(std::max<qsizetype>(index, 0));
-    if (QFileInfo(request.output).absoluteFilePath() ==
-        QFileInfo(request.books).absoluteFilePath()) {
-        throw ExportFailure(QStringLiteral("the output would replace the accounts file"));
+    if (const auto refusal = exportRefusal(request.output, request.books)) {
+        throw ExportFailure(*refusal);
     }
     const statements::CompanyInfo company = companyOf(request);
     FileTable files; // the listed accounts are read again as the statement is written
@@ -121,11 +121,13 @@ void exportStatement(const ExportRequest& request) {
     const reports::ReportHeading heading{company.name, company.date, company.reopened};
     try {
         if (request.output.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
-            reports::writeTextFile(request.output, [&](const auto& write) {
-                reports::writeStatementCsv(report, heading, s, write);
-            });
+            reports::writeTextFile(
+                request.output,
+                [&](const auto& write) { reports::writeStatementCsv(report, heading, s, write); },
+                request.books);
         } else {
-            reports::writeReportPdf(reports::reportLayout(report, heading, s), request.output);
+            reports::writeReportPdf(reports::reportLayout(report, heading, s), request.output,
+                                    request.books);
         }
     } catch (const FileError& error) {
         throw ExportFailure(QStringLiteral("cannot write %1: %2")

@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -82,7 +83,15 @@ void frmSelect::buildTabs() {
             page = new QWidget(SSTab1_);
             page->setObjectName(QStringLiteral("EmptyTab"));
         }
-        SSTab1_->addTab(page, QString::fromLatin1(captions[i]));
+        // In a small window a page keeps its own size and scrolls, so nothing on it is
+        // out of reach.
+        auto* scroll = new QScrollArea(SSTab1_);
+        scroll->setObjectName(QStringLiteral("scrTab%1").arg(i));
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setFocusPolicy(Qt::NoFocus); // the page's own controls take the focus
+        scroll->setWidget(page);
+        SSTab1_->addTab(scroll, QString::fromLatin1(captions[i]));
     }
 }
 
@@ -196,13 +205,29 @@ void frmSelect::booksChanged(session::Origin origin) {
     }
 }
 
+bool frmSelect::keepShownEdits() {
+    ui::TabPage* shown = pages_[static_cast<std::size_t>(SSTab1_->currentIndex())];
+    if (shown == nullptr || !session_.books().isSelected() || shown->keepEdits()) {
+        return true;
+    }
+    return dialogs_.askYesNo(QStringLiteral("What you typed on this tab was not saved.\n\n"
+                                            "Exit Folio without it?"));
+}
+
 void frmSelect::MnuExit_Click() {
-    releaseBooks();
+    if (!keepShownEdits()) {
+        return;
+    }
+    releaseBooks(); // the books released, closing the window asks nothing more
     close();
     QApplication::quit();
 }
 
 void frmSelect::closeEvent(QCloseEvent* event) {
+    if (!keepShownEdits()) {
+        event->ignore();
+        return;
+    }
     releaseBooks();
     event->accept();
 }

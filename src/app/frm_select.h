@@ -63,6 +63,9 @@ class frmSelect : public QMainWindow, public ui::MainWindowPort {
     void buildTabs();
     void wireTabs();
     void releaseBooks();
+    // Lets the shown tab write what it has not written; false when it could not and the
+    // user chose to stay.
+    bool keepShownEdits();
     // After a change of the books: the shown tab follows it unless it made it.
     void booksChanged(session::Origin origin);
     bool openChosen(const QString& name, bool newlyChosen);

@@ -1,8 +1,10 @@
 #include "app/journal_menu.h"
+#include "app/typing_undo.h"
 #include "data/file_error.h"
 #include "journal/journal_window.h"
 #include "ui/dialogs.h"
 #include "ui/failure_report.h"
+#include <QLineEdit>
 #include <QMenuBar>
 
 namespace folio::app {
@@ -27,6 +29,7 @@ void JournalMenu::build(QMenuBar& menus) {
     connect(mnuUndo_, &QAction::triggered, this, &JournalMenu::mnuUndo_Click);
     connect(mnuRedo_, &QAction::triggered, this, &JournalMenu::mnuRedo_Click);
     connect(edit, &QMenu::aboutToShow, this, &JournalMenu::updateActions);
+    typing_ = new TypingUndo(window_, *mnuUndo_, *mnuRedo_, [this] { updateActions(); });
 
     QMenu* menu = menus.addMenu(QStringLiteral("&Journal"));
     menu->setObjectName(QStringLiteral("mnuJournalMenu"));
@@ -71,12 +74,29 @@ void JournalMenu::updateActions() {
     for (QAction* action : needBooks_) {
         action->setEnabled(selected);
     }
-    const QString undo = selected ? session_.undoTitle() : QString();
-    const QString redo = selected ? session_.redoTitle() : QString();
-    // The menu names what Undo and Redo would do; with nothing to do they only beep, so
-    // their shortcuts stay live whatever changed the books since the menu was last shown.
+    const QString undo = typing_->boxToUndo() != nullptr ? QStringLiteral("Typing")
+                         : selected                      ? session_.undoTitle()
+                                                         : QString();
+    const QString redo = typing_->boxToRedo() != nullptr ? QStringLiteral("Typing")
+                         : selected                      ? session_.redoTitle()
+                                                         : QString();
+    // The menu names what Undo and Redo would do: the typing in the focused box while it
+    // has some to take back, else the books' last entry. Redo is greyed with nothing to
+    // make again; only Undo (which refreshes the menu) gives it something. Undo stays
+    // live, as any change of the books gives it something: with nothing to take back it
+    // beeps, and without a journal it says why.
+    mnuRedo_->setEnabled(
+        selected && (!session_.hasJournal() || !redo.isEmpty() || session_.redoStoppedByClosing()));
+    // Past a closing they say why they do nothing.
+    const QString closed = QStringLiteral(" (not past the closing)");
     mnuUndo_->setText(undo.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undo);
     mnuRedo_->setText(redo.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + redo);
+    if (selected && session_.undoStoppedByClosing()) {
+        mnuUndo_->setText(QStringLiteral("&Undo") + closed);
+    }
+    if (selected && session_.redoStoppedByClosing()) {
+        mnuRedo_->setText(QStringLiteral("&Redo") + closed);
+    }
     updatePeriodActions();
 }
 
@@ -129,6 +149,10 @@ void reportTurn(ui::Dialogs& dialogs, const session::ChangeResult& result) {
 } // namespace
 
 void JournalMenu::mnuUndo_Click() {
+    if (QLineEdit* box = typing_->boxToUndo()) {
+        box->undo();
+        return;
+    }
     if (!session_.books().isSelected()) {
         dialogs_.beep();
         return;
@@ -137,6 +161,10 @@ void JournalMenu::mnuUndo_Click() {
 }
 
 void JournalMenu::mnuRedo_Click() {
+    if (QLineEdit* box = typing_->boxToRedo()) {
+        box->redo();
+        return;
+    }
     if (!session_.books().isSelected()) {
         dialogs_.beep();
         return;

@@ -18,6 +18,8 @@ class JournalWindow;
 
 namespace folio::app {
 
+class TypingUndo;
+
 // The Edit and Journal menus of the main window: Undo and Redo, the journal window with
 // Reverse, the balanced entry and the two exports. Each asks the books session and tells
 // the user what came of it; the journal window follows every change of the books.
@@ -46,7 +48,7 @@ class JournalMenu : public QObject {
     bool postBalanced(const journal::EntryNote& note,
                       const std::vector<journal::AmountLine>& lines);
     // Reverses an entry as the journal window's Reverse does.
-    bool reverse(std::int64_t seq, const QString& reason);
+    bool reverse(std::int64_t seq, const QString& reason, const QDate& date);
     // Exports the journal as CSV or for hledger to `path`, under a progress dialog.
     void exportTo(const QString& path, bool ledger);
 
@@ -65,6 +67,7 @@ class JournalMenu : public QObject {
     QAction* mnuUndo_ = nullptr;
     QAction* mnuRedo_ = nullptr;
     QAction* mnuCarryChanges_ = nullptr;
+    TypingUndo* typing_ = nullptr; // shares Undo and Redo with the focused text box
     QList<QAction*> needBooks_;
 };
 

@@ -3,6 +3,7 @@
 #include "app/carry_forward.h"
 #include "app/journal_menu.h"
 #include "data/books.h"
+#include "data/text_rules.h"
 #include "journal/entry_date.h"
 #include "statements/company_info.h"
 #include "ui/dialogs.h"
@@ -34,7 +35,7 @@ void JournalMenu::mnuLockBooks_Click() {
     if (typed.trimmed().isEmpty()) {
         return;
     }
-    const std::optional<QDate> through = journal::typedDate(typed);
+    const std::optional<QDate> through = readDate(typed);
     if (!through) {
         dialogs_.message(journal::notADateMessage(typed));
         return;

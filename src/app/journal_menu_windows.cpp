@@ -1,5 +1,6 @@
 // The journal window, the balanced entry and the exports of the Journal menu.
 #include "app/journal_menu.h"
+#include "data/export_file.h"
 #include "journal/balanced_entry_dialog.h"
 #include "journal/csv_export.h"
 #include "journal/export_dialog.h"
@@ -17,7 +18,9 @@ void JournalMenu::mnuJournal_Click() {
     if (!journalWindow_) {
         journalWindow_ = new journal::JournalWindow(
             session_.journalStore(), dialogs_,
-            [this](std::int64_t seq, const QString& reason) { return reverse(seq, reason); },
+            [this](std::int64_t seq, const QString& reason, const QDate& date) {
+                return reverse(seq, reason, date);
+            },
             &window_);
         journalWindow_->setAttribute(Qt::WA_DeleteOnClose);
     }
@@ -34,10 +37,10 @@ void JournalMenu::mnuJournal_Click() {
     journalWindow_->activateWindow();
 }
 
-bool JournalMenu::reverse(std::int64_t seq, const QString& reason) {
-    QDate date = QDate::currentDate();
-    return ui::runRedated(dialogs_, date,
-                          [&](const QDate& dated) { return session_.reverse(seq, reason, dated); })
+bool JournalMenu::reverse(std::int64_t seq, const QString& reason, const QDate& date) {
+    QDate dated = date;
+    return ui::runRedated(dialogs_, dated,
+                          [&](const QDate& on) { return session_.reverse(seq, reason, on); })
         .succeeded();
 }
 
@@ -49,8 +52,8 @@ void JournalMenu::mnuBalancedEntry_Click() {
     if (!ui::runReported(dialogs_, [this, &accounts] {
             const AccountTable table = session_.books().read();
             for (int record : table.listed()) {
-                accounts.push_back(
-                    {record, table.records[static_cast<std::size_t>(record - 1)].name});
+                const AccountRecord& account = table.records[static_cast<std::size_t>(record - 1)];
+                accounts.push_back({record, account.name, account.type});
             }
         })) {
         return;
@@ -90,22 +93,34 @@ void JournalMenu::mnuExportLedger_Click() {
     if (const auto path =
             dialogs_.saveFileName(QStringLiteral("Export the Journal for hledger or ledger"),
                                   session_.books().path() + QStringLiteral(".ledger"),
-                                  {QStringLiteral("Journal files (*.ledger *.journal)"),
+                                  {QStringLiteral("Journal files (*.ledger *.hledger)"),
                                    QStringLiteral("All Files (*)")})) {
         exportTo(*path, true);
     }
 }
 
 void JournalMenu::exportTo(const QString& path, bool ledger) {
+    const QString books = session_.books().path();
+    if (const auto refusal = exportRefusal(path, books)) {
+        dialogs_.message(*refusal);
+        return;
+    }
     journal::ExportResult result = journal::ExportResult::Cancelled;
     const QString title = QStringLiteral("Exporting the journal to %1").arg(path);
-    const bool written = ui::runReported(dialogs_, [&] {
-        result = journal::exportWithProgress(
-            &window_, title, [&](const journal::ExportProgress& progress) {
-                return ledger ? journal::exportLedger(session_.journalStore(), path, progress)
-                              : journal::exportCsv(session_.journalStore(), path, progress);
-            });
-    });
+    bool written = false;
+    try {
+        written = ui::runReported(dialogs_, [&] {
+            result = journal::exportWithProgress(
+                &window_, title, [&](const journal::ExportProgress& progress) {
+                    return ledger
+                               ? journal::exportLedger(session_.journalStore(), path, books,
+                                                       progress)
+                               : journal::exportCsv(session_.journalStore(), path, books, progress);
+                });
+        });
+    } catch (const ExportRefused& refused) {
+        dialogs_.message(refused.words());
+    }
     if (!written) {
         return;
     }

@@ -24,10 +24,14 @@ type your own, then pick the type from the type list, which saves the record at 
 <b>Close</b> saves it and shows the trial balance.</p>
 
 <h3>3. Post debits and credits</h3>
-<p>On <b>Post to General Kestrow</b> choose an account in the grid, type the amount in
-<b>Debit</b> or <b>Credit</b> and choose <b>Post to this account</b>. Both balances of the
-account change at once. Post both sides of every transaction, so the books stay in
-balance.</p>
+<p>On <b>Post to General Kestrow</b> choose an account in the grid (the arrow keys move the
+highlighted account; Tab goes on to the boxes), type the amount in <b>Debit</b> or
+<b>Credit</b>, not both, and press Enter or choose <b>Post to this account</b>. Both
+balances of the account change at once. The <b>Date</b> and <b>Memo</b> are kept with the
+posting in the journal. Post both sides of every transaction, so the books stay in
+balance; <b>Balanced Entry</b> (below) posts both sides at once.</p>
+<p>Every date box, and <code>--date</code> on the command line, reads a date the same ways:
+1/5/2026, 1/5/26, 2026-01-05 or January 5, 2026.</p>
 
 <h3>4. Read the statements</h3>
 <p>First fill in <b>Company Information</b>: the company name, the date of the statements and
@@ -46,6 +50,33 @@ books</b> at the end of the year). Folio writes a closed copy beside your file, 
 expenses start again at zero and retained earnings carries the period's result. Your own
 file is not changed. Select the closed copy to work on the next month.</p>
 
+<h3>The journal: Undo, Redo and Reverse</h3>
+<p>Every change of the books (a posting, a setup edit, a new or deleted account, a balanced
+entry, a closing) is recorded in the journal kept beside the accounts file.
+<b>Journal, Show Journal</b> (Ctrl+J) lists the entries, newest first, and can show one
+account between two dates.</p>
+<p><b>Edit, Undo</b> (Ctrl+Z) takes back the last change of the books and <b>Edit, Redo</b>
+(Ctrl+Shift+Z or Ctrl+Y) makes it again; the menu names the change, and shows Redo
+greyed when there is nothing to make again. While the box you are typing in has typing
+of its own to take back, the menu says <b>Undo Typing</b> and the keys act on the box;
+once it has none, they act on the books.</p>
+<p>To correct an entry of an earlier session, choose it in the journal window and press
+<b>Reverse</b>: Folio asks for the reason and posts the opposite amounts as a new entry,
+so both stay on record.</p>
+
+<h3>Balanced Entry</h3>
+<p><b>Journal, Balanced Entry</b> (Ctrl+B) posts a whole transaction as one entry: a date,
+a memo and two lines or more, each an account with a debit or a credit. Each account is
+shown with its type code and record number, so two accounts of one name can be told
+apart. <b>Add Line</b> (Alt+A) adds a line and puts you in its account box. <b>Post
+Entry</b> is available once the debits equal the credits to the cent; the line under the
+grid says what is still missing.</p>
+
+<h3>Exports</h3>
+<p><b>File, Export</b> writes a statement to a PDF file or a CSV file. <b>Journal, Export as
+CSV</b> writes every entry of the journal for a spreadsheet, and <b>Journal, Export for
+hledger or ledger</b> writes it as a plain-text journal that those programs read.</p>
+
 <h3>Type codes</h3>
 <p>The first letter of a code is the account's normal balance: D for debit, C for credit.</p>
 <table border="1" cellpadding="3" cellspacing="0">
@@ -56,6 +87,7 @@ file is not changed. Select the closed copy to work on the next month.</p>
 <tr><td>C2</td><td>Liabilities (payables, taxes owed)</td><td>Balance sheet</td></tr>
 <tr><td>C3C</td><td>Common (capital) stock</td><td>Stockholders' equity</td></tr>
 <tr><td>C3</td><td>Retained earnings</td><td>Stockholders' equity</td></tr>
+<tr><td>D3</td><td>Dividends</td><td>Stockholders' equity, less retained earnings</td></tr>
 <tr><td>C4</td><td>Revenue (sales, other income)</td><td>Income statement</td></tr>
 <tr><td>D4</td><td>Sales returns and allowances</td><td>Income statement, less sales</td></tr>
 <tr><td>D5</td><td>Purchases</td><td>Cost of goods sold</td></tr>
@@ -77,6 +109,12 @@ QString shortcutsText() {
 <tr><td><b>Ctrl+O</b></td><td>Select File (open or create books)</td></tr>
 <tr><td><b>Ctrl+Q</b></td><td>Exit</td></tr>
 <tr><td><b>F1</b></td><td>This user guide</td></tr>
+<tr><td><b>Ctrl+Z</b></td><td>Undo: the typing in the box, or else the last change of the
+books</td></tr>
+<tr><td><b>Ctrl+Shift+Z</b>, <b>Ctrl+Y</b></td><td>Redo</td></tr>
+<tr><td><b>Ctrl+J</b></td><td>Show the journal</td></tr>
+<tr><td><b>Ctrl+B</b></td><td>Balanced Entry</td></tr>
+<tr><td><b>Enter</b> in Debit, Credit, Date or Memo</td><td>Post to the chosen account</td></tr>
 <tr><td><b>Ctrl+Tab</b>, <b>Ctrl+Shift+Tab</b></td><td>Next and previous tab</td></tr>
 <tr><td><b>Tab</b>, <b>Shift+Tab</b></td><td>Next and previous box or button</td></tr>
 <tr><td><b>Alt</b> + underlined letter</td><td>The button, box or menu of that letter</td></tr>

@@ -1,9 +1,9 @@
 #include "closing/book_closer.h"
-#include "company/date_rules.h"
 #include "data/books.h"
 #include "data/file_lock.h"
 #include "data/file_messages.h"
 #include "data/file_table.h"
+#include "data/text_rules.h"
 #include "ui/dialogs.h"
 #include "ui/failure_report.h"
 
@@ -55,9 +55,8 @@ void BookCloser::close(ClosingKind kind) {
                                                                   : QStringLiteral("Yearly"));
     if (!ui::reportChange(
             ctx_.dialogs,
-            ctx_.session.close(
-                closing, target, closed,
-                company::recognisedDate(ctx_.company.date).value_or(QDate::currentDate())))) {
+            ctx_.session.close(closing, target, closed,
+                               readDate(ctx_.company.date).value_or(QDate::currentDate())))) {
         return;
     }
     ctx_.books.close();

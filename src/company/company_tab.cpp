@@ -80,6 +80,12 @@ std::optional<ui::Tab> CompanyTab::enter() {
     if (!txtDateOfStatements_->hasFocus()) {
         txtDateOfStatements_->setText(info.date);
     }
+    optMdse_->setChecked(info.business == Business::Merchandising);
+    optService_->setChecked(info.business == Business::Service);
+    if (info.business == Business::Unknown) {
+        clearSelection(optMdse_);
+        clearSelection(optService_);
+    }
     return std::nullopt;
 }
 
@@ -102,7 +108,7 @@ void CompanyTab::txtCompany_Change() {
 
 void CompanyTab::txtDateOfStatements_LostFocus() {
     const QString text = txtDateOfStatements_->text();
-    if (isRecognisedDate(text) || text.trimmed().isEmpty()) {
+    if (readDate(text) || text.trimmed().isEmpty()) {
         ctx_.company.date = text.trimmed();
         return;
     }
@@ -142,8 +148,9 @@ void CompanyTab::optMdse_Click() {
     if (!optMdse_->isChecked()) {
         return;
     }
+    // The option stays chosen, showing the type of business; clicking it again asks for
+    // the ending inventory again.
     askEndingInventory();
-    clearSelection(optMdse_);
 }
 
 void CompanyTab::askEndingInventory() {

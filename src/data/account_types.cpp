@@ -14,8 +14,7 @@ BalanceSide balanceSide(const QString& code) {
 }
 
 bool isCatalogueCode(const QString& code) {
-    return code == QLatin1String("D3") ||
-           std::any_of(kAccountTypes.begin(), kAccountTypes.end(),
+    return std::any_of(kAccountTypes.begin(), kAccountTypes.end(),
                        [&code](const AccountType& t) { return code == QLatin1String(t.code); });
 }
 

@@ -14,13 +14,14 @@ struct AccountType {
 // The catalogue of account types in list order. The first letter of a code is the
 // account's normal balance side: "D" debit, "C" credit. The statements and closings
 // compare whole codes: "C3C" is capital stock, never retained earnings ("C3").
-inline constexpr std::array<AccountType, 11> kAccountTypes{{
+inline constexpr std::array<AccountType, 12> kAccountTypes{{
     {"D1 = Asset Accounts", "D1"},
     {"D1I = Merchandise Inventory", "D1I"},
     {"C1 = Accumulated Depreciation", "C1"},
     {"C2 = Liability Accounts", "C2"},
     {"C3C = Common Stock", "C3C"},
     {"C3 = Retained Earnings", "C3"},
+    {"D3 = Dividends", "D3"},
     {"C4 = Revenue Accounts", "C4"},
     {"D4 = Sales Returns & Allow.", "D4"},
     {"D5 = Purchases", "D5"},
@@ -75,10 +76,7 @@ inline constexpr std::array<const char*, 39> kStandardNames{{
 enum class BalanceSide { Debit, Credit, Neither };
 BalanceSide balanceSide(const QString& code);
 
-// Whether a code is one the books know (exact, case-sensitive): one of the catalogue's,
-// or "D3" for dividends, which the list does not offer but the statements and closings
-// count.
-
+// Whether a code is one of the catalogue's (exact, case-sensitive).
 bool isCatalogueCode(const QString& code);
 
 } // namespace folio

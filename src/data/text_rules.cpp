@@ -1,4 +1,6 @@
 #include "data/text_rules.h"
+#include <QLocale>
+#include <QRegularExpression>
 #include <cstdint>
 #include <iterator>
 #include <string>
@@ -124,6 +126,42 @@ std::optional<Money> parseAmount(const QString& text) {
     } catch (const MoneyOverflow&) {
         return std::nullopt;
     }
+}
+
+std::optional<QDate> readDate(const QString& text) {
+    QString plain = text.trimmed();
+    // A two-digit year at the end (1/5/26, 5-Jan-26) is written out first, so that the
+    // day is checked against its own year: 2/29/00 is a day of 2000.
+    static const QRegularExpression shortYear(
+        QStringLiteral("^(\\D.*|\\d{1,2}\\D.*)[/-](\\d{2})$"));
+    if (const QRegularExpressionMatch m = shortYear.match(plain); m.hasMatch()) {
+        const int year = m.captured(2).toInt();
+        plain =
+            plain.left(plain.size() - 2) + QString::number(year < 50 ? 2000 + year : 1900 + year);
+    }
+    static const char* const formats[] = {
+        "M/d/yyyy",    "M-d-yyyy",   "yyyy-M-d",   "MMMM d, yyyy", "MMM d, yyyy",
+        "MMMM d yyyy", "MMM d yyyy", "d-MMM-yyyy", "d MMMM yyyy",  "d MMM yyyy",
+    };
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    for (const char* format : formats) {
+        const QDate date = us.toDate(plain, QString::fromLatin1(format));
+        if (date.isValid()) {
+            return date;
+        }
+    }
+    return std::nullopt;
+}
+
+QStringList unstorableCharacters(const QString& text) {
+    QStringList found;
+    for (const char32_t c : text.toUcs4()) {
+        const QString one = QString::fromUcs4(&c, 1);
+        if (c > 0xFF && !found.contains(one)) {
+            found << one;
+        }
+    }
+    return found;
 }
 
 } // namespace folio

@@ -77,26 +77,39 @@ BalancedEntryDialog::BalancedEntryDialog(std::vector<Account> accounts, QWidget*
     layout->addLayout(lineButtons);
     layout->addWidget(lblEntryTotals_);
     layout->addWidget(buttons);
-    cmdAddLine_Click();
-    cmdAddLine_Click();
+    addLine();
+    addLine();
     resize(640, 380);
 }
 
 void BalancedEntryDialog::cmdAddLine_Click() {
+    // The new line is the one typed into next.
+    QComboBox* account = addLine();
+    grdEntryLines_->setCurrentCell(grdEntryLines_->rowCount() - 1, AccountColumn);
+    account->setFocus(Qt::OtherFocusReason);
+}
+
+QComboBox* BalancedEntryDialog::addLine() {
     const int row = grdEntryLines_->rowCount();
     grdEntryLines_->insertRow(row);
     auto* account = new QComboBox(grdEntryLines_);
     account->setObjectName(QStringLiteral("cboEntryAccount%1").arg(row + 1));
     account->setAccessibleName(QStringLiteral("Account of line %1").arg(row + 1));
     account->addItem(QString());
+    // Two accounts of one name still look different: each shows its type and record.
     for (const Account& each : accounts_) {
-        account->addItem(each.name, each.record);
+        account->addItem(
+            QStringLiteral("%1 (%2, record %3)")
+                .arg(each.name, each.type.isEmpty() ? QStringLiteral("no type") : each.type)
+                .arg(each.record),
+            each.record);
     }
     connect(account, &QComboBox::currentIndexChanged, this, &BalancedEntryDialog::refresh);
     grdEntryLines_->setCellWidget(row, AccountColumn, account);
     grdEntryLines_->setItem(row, DebitColumn, new QTableWidgetItem());
     grdEntryLines_->setItem(row, CreditColumn, new QTableWidgetItem());
     refresh();
+    return account;
 }
 
 void BalancedEntryDialog::cmdRemoveLine_Click() {
@@ -110,7 +123,7 @@ void BalancedEntryDialog::cmdRemoveLine_Click() {
 void BalancedEntryDialog::setLine(int row, int account, const QString& debit,
                                   const QString& credit) {
     while (grdEntryLines_->rowCount() <= row) {
-        cmdAddLine_Click();
+        addLine();
     }
     static_cast<QComboBox*>(grdEntryLines_->cellWidget(row, AccountColumn))
         ->setCurrentIndex(account + 1);
@@ -119,7 +132,7 @@ void BalancedEntryDialog::setLine(int row, int account, const QString& debit,
 }
 
 std::optional<EntryNote> BalancedEntryDialog::note() const {
-    const std::optional<QDate> date = typedDate(txtEntryDate_->text());
+    const std::optional<QDate> date = readDate(txtEntryDate_->text());
     if (!date) {
         return std::nullopt;
     }

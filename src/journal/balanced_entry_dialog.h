@@ -21,10 +21,11 @@ namespace folio::journal {
 class BalancedEntryDialog : public QDialog {
     Q_OBJECT
   public:
-    // An account the lines may choose: its record number and name.
+    // An account the lines may choose: its record number, name and type code.
     struct Account {
         int record;
         QString name;
+        QString type;
     };
 
     explicit BalancedEntryDialog(std::vector<Account> accounts, QWidget* parent = nullptr);
@@ -39,6 +40,8 @@ class BalancedEntryDialog : public QDialog {
     void setLine(int row, int account, const QString& debit, const QString& credit);
 
   private:
+    // Adds an empty line at the end; gives its account box.
+    QComboBox* addLine();
     void refresh();
     // The problem with the lines as entered, or empty when they can be posted.
     std::optional<QString> problem() const;

@@ -87,6 +87,7 @@ BooksJournal::Opened BooksJournal::open(BooksFile file) {
     const BooksDigest found = digestOfFile(file);
     shape_ = {found, store_.undoState()};
     lock_ = readPeriodLock(store_);
+    closedAt_ = store_.lastOf(EntryKind::Closing);
     const std::optional<BooksDigest> kept = store_.digest();
     if (store_.lastSeq() == 0) {
         startOver(file, QStringLiteral("Opening balances"));

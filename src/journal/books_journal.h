@@ -80,13 +80,27 @@ class BooksJournal {
     static std::vector<Change> wholeFile(const QByteArray& image,
                                          const std::vector<AccountRecord>& records);
 
-    bool canUndo() const { return shape_.undo.doneTop != 0; }
-    bool canRedo() const { return shape_.undo.undoneTop != 0; }
+    // Undo and Redo never reach past a closing: the closed copy holds the books as closed.
+    bool canUndo() const { return shape_.undo.doneTop > closedAt_; }
+    bool canRedo() const { return shape_.undo.undoneTop > closedAt_; }
+    // Whether Undo or Redo has a change left that lies before the latest closing.
+    bool undoStoppedByClosing() const { return shape_.undo.doneTop != 0 && !canUndo(); }
+    bool redoStoppedByClosing() const { return shape_.undo.undoneTop != 0 && !canRedo(); }
     // What Undo and Redo would take back or put back, for the menu ("Undo Posting").
     QString undoTitle();
     QString redoTitle();
+    // Undo is dated as the entry it takes back; Redo as the change it puts back, with its
+    // memo. Both throw Refused past a closing.
     std::int64_t undo(BooksFile file);
     std::int64_t redo(BooksFile file);
+
+    // The change an entry stands for: a Redo stands for the change it put back.
+    std::optional<Entry> changeOf(std::int64_t seq);
+    // Whether the effect of a change stands: it was not taken back, or was put back again.
+    bool stands(std::int64_t seq);
+    // The record that `record` of entry `seq` is at now, through the later entries that
+    // removed or added records before it; empty when it was removed.
+    std::optional<int> recordNow(std::int64_t seq, int record);
 
     // Records that these books were closed into a closed copy, which locks them whole.
     std::int64_t recordClosing(const QString& closingName, const QString& closedPath,
@@ -104,6 +118,7 @@ class BooksJournal {
     std::int64_t closeAgain(const QString& memo);
     // The books' bytes as the journal had them just before entry `seq`.
     QByteArray imageBefore(std::int64_t seq);
+
     // Writes a closed copy and its new journal, which starts with an entry saying which
     // file it was closed from, when and by which closing. Whatever journal the copy had
     // before is replaced. A crash part way leaves the old copy with its old journal, or
@@ -122,6 +137,8 @@ class BooksJournal {
   private:
     // Throws Refused when the lock forbids the change (the one check every change passes).
     void refuseIfLocked(const Entry& entry);
+    // Throws Refused, naming the closing, when these books were closed whole.
+    void refuseIfClosedWhole();
     // Records an entry that changes no record (a closing, a lock, a reopening) with the
     // lock it leaves.
     std::int64_t recordLock(Entry& entry, const PeriodLock& lock);
@@ -136,6 +153,7 @@ class BooksJournal {
     BooksShape shape_;
     PeriodLock lock_;
     bool tookEffect_ = false;
+    std::int64_t closedAt_ = 0; // the latest closing, which Undo and Redo do not pass
 };
 
 } // namespace folio::journal

@@ -1,19 +1,10 @@
 #include "journal/csv_export.h"
+#include "data/csv_text.h"
 #include <QStringList>
 
 namespace folio::journal {
 
 namespace {
-
-QString field(const QString& text) {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
-        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r'))) {
-        return text;
-    }
-    QString quoted = text;
-    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
 
 QString balance(const std::optional<AccountRecord>& record, bool ytd) {
     if (!record) {
@@ -27,21 +18,22 @@ QString row(const Entry& entry, const Line* line) {
                           entry.made.toString(Qt::ISODate),
                           entry.date.toString(Qt::ISODate),
                           kindName(entry.kind),
-                          field(entry.memo),
+                          csvText(entry.memo),
                           entry.reversalOf ? QString::number(*entry.reversalOf) : QString()};
     if (line != nullptr) {
-        fields << QString::number(line->record) << field(line->name) << field(line->type)
+        fields << QString::number(line->record) << csvText(line->name) << csvText(line->type)
                << plainAmount(line->debit) << plainAmount(line->credit)
                << balance(line->before, false) << balance(line->after, false)
                << balance(line->before, true) << balance(line->after, true);
     }
-    return fields.join(QLatin1Char(',')) + QLatin1Char('\n');
+    return csvLine(fields) + QLatin1Char('\n');
 }
 
 } // namespace
 
-ExportResult exportCsv(JournalStore& store, const QString& path, const ExportProgress& progress) {
-    ExportWriter out(path);
+ExportResult exportCsv(JournalStore& store, const QString& path, const QString& books,
+                       const ExportProgress& progress) {
+    ExportWriter out(path, books);
     out.write(QStringLiteral("entry,made,date,kind,memo,reversal of,record,account,type,debit,"
                              "credit,current before,current after,ytd before,ytd after\n"));
     const std::int64_t total = store.appliedCount();

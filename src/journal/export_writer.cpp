@@ -1,5 +1,4 @@
 #include "journal/export_writer.h"
-#include "data/file_error.h"
 
 namespace folio::journal {
 
@@ -21,38 +20,18 @@ QString plainAmount(Money amount) {
     return text;
 }
 
-ExportWriter::ExportWriter(const QString& path) : file_(path) {
-    if (!file_.open(QIODevice::WriteOnly)) {
-        fail();
-    }
-}
-
-void ExportWriter::fail() {
-    switch (file_.error()) {
-    case QFileDevice::PermissionsError:
-        throw FileError(70);
-    case QFileDevice::ResourceError:
-    case QFileDevice::WriteError:
-        throw FileError(61);
-    default:
-        throw FileError(75);
-    }
-}
-
 void ExportWriter::write(const QString& text) {
     buffer_ += text.toUtf8();
     if (buffer_.size() > (1 << 16)) {
-        if (file_.write(buffer_) != buffer_.size()) {
-            fail();
-        }
+        file_.write(buffer_);
         buffer_.clear();
     }
 }
 
 void ExportWriter::commit() {
-    if (file_.write(buffer_) != buffer_.size() || !file_.commit()) {
-        fail();
-    }
+    file_.write(buffer_);
+    buffer_.clear();
+    file_.commit();
 }
 
 } // namespace folio::journal

@@ -1,6 +1,6 @@
 #pragma once
+#include "data/export_file.h"
 #include "data/money.h"
-#include <QSaveFile>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -17,17 +17,17 @@ enum class ExportResult { Written, Cancelled };
 QString plainAmount(Money amount);
 
 // The export file: written beside its target and put in place only once complete, so a
-// cancelled or failed export leaves no partial file. Failures throw FileError.
+// cancelled or failed export leaves no partial file. Failures throw FileError; an output
+// that is one of the files of `books` throws ExportRefused.
 class ExportWriter {
   public:
-    explicit ExportWriter(const QString& path);
+    ExportWriter(const QString& path, const QString& books) : file_(path, books) {}
     void write(const QString& text);
     void commit();
-    void cancel() { file_.cancelWriting(); }
+    void cancel() { file_.cancel(); }
 
   private:
-    [[noreturn]] void fail();
-    QSaveFile file_;
+    ExportFile file_;
     QByteArray buffer_;
 };
 

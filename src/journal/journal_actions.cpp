@@ -8,6 +8,32 @@ namespace folio::journal {
 
 namespace {
 
+// Where a record of the books before an entry that removes or adds records is after it:
+// the records from the first one it changes move up by those removed or down by those
+// added. Empty when the record is one of those removed.
+std::optional<int> movedBy(const Entry& entry, int record) {
+    int first = 0;
+    int removed = 0;
+    for (const Line& line : entry.lines) {
+        if (line.before != line.after && (first == 0 || line.record < first)) {
+            first = line.record;
+        }
+        removed += (line.before ? 1 : 0) - (line.after ? 1 : 0);
+    }
+    if (first == 0 || record < first) {
+        return record;
+    }
+    if (removed > 0 && record < first + removed) {
+        return std::nullopt;
+    }
+    return record - removed;
+}
+
+QString closingStopsUndo() {
+    return QStringLiteral("The books were closed since that change, so it cannot be taken back "
+                          "or put back: the closed copy holds the books as they were closed.");
+}
+
 std::vector<Change> changesOf(const std::vector<Line>& lines) {
     std::vector<Change> changes;
     for (const Line& line : lines) {
@@ -18,14 +44,45 @@ std::vector<Change> changesOf(const std::vector<Line>& lines) {
 
 } // namespace
 
-QString BooksJournal::titleOf(std::int64_t seq) {
-    // A redo stands for the change it put back.
+std::optional<Entry> BooksJournal::changeOf(std::int64_t seq) {
     std::optional<Entry> entry = store_.entry(seq);
     while (entry && entry->kind == EntryKind::Redo && entry->reversalOf) {
         const auto undo = store_.entry(*entry->reversalOf);
         entry = undo && undo->reversalOf ? store_.entry(*undo->reversalOf) : std::nullopt;
     }
-    return entry ? kindTitle(entry->kind) : QString();
+    return entry;
+}
+
+bool BooksJournal::stands(std::int64_t seq) {
+    for (std::int64_t change = seq;;) {
+        const auto undo = store_.followedBy(change, EntryKind::Undo);
+        if (!undo) {
+            return true;
+        }
+        const auto redo = store_.followedBy(*undo, EntryKind::Redo);
+        if (!redo) {
+            return false;
+        }
+        change = *redo;
+    }
+}
+
+std::optional<int> BooksJournal::recordNow(std::int64_t seq, int record) {
+    std::optional<int> now = record;
+    store_.scanApplied(
+        [&now](const Entry& entry) {
+            if (changesLength(entry) && !definesWholeFile(entry.kind)) {
+                now = movedBy(entry, *now);
+            }
+            return now.has_value();
+        },
+        seq);
+    return now;
+}
+
+QString BooksJournal::titleOf(std::int64_t seq) {
+    const std::optional<Entry> change = changeOf(seq);
+    return change ? kindTitle(change->kind) : QString();
 }
 
 QString BooksJournal::undoTitle() {
@@ -38,21 +95,29 @@ QString BooksJournal::redoTitle() {
 }
 
 std::int64_t BooksJournal::undo(BooksFile file) {
+    refuseIfClosedWhole(); // closed books name their closing first
+    if (undoStoppedByClosing()) {
+        throw Refused(closingStopsUndo());
+    }
     const auto done = canUndo() ? store_.entry(shape_.undo.doneTop) : std::nullopt;
     if (!done) {
         return 0;
     }
-    const EntryNote note{QDate::currentDate(), QStringLiteral("Undo of entry %1").arg(done->seq)};
+    const EntryNote note{done->date, QStringLiteral("Undo of entry %1").arg(done->seq)};
     return record(file, EntryKind::Undo, note, changesOf(oppositeLines(done->lines)), done->seq);
 }
 
 std::int64_t BooksJournal::redo(BooksFile file) {
+    refuseIfClosedWhole(); // closed books name their closing first
+    if (redoStoppedByClosing()) {
+        throw Refused(closingStopsUndo());
+    }
     const auto undone = canRedo() ? store_.entry(shape_.undo.undoneTop) : std::nullopt;
     if (!undone) {
         return 0;
     }
-    const EntryNote note{QDate::currentDate(),
-                         QStringLiteral("Redo of entry %1").arg(undone->reversalOf.value_or(0))};
+    const auto change = undone->reversalOf ? changeOf(*undone->reversalOf) : std::nullopt;
+    const EntryNote note = change ? EntryNote{change->date, change->memo} : EntryNote{};
     return record(file, EntryKind::Redo, note, changesOf(oppositeLines(undone->lines)),
                   undone->seq);
 }

@@ -264,11 +264,21 @@ std::optional<std::int64_t> JournalStore::reversedBy(std::int64_t seq) {
     return query.integer(0);
 }
 
-bool JournalStore::takenBack(std::int64_t seq) {
-    Statement query(db_, "SELECT 1 FROM entries WHERE reversal_of = ? AND kind = 'undo' "
+std::optional<std::int64_t> JournalStore::followedBy(std::int64_t seq, EntryKind kind) {
+    Statement query(db_, "SELECT seq FROM entries WHERE reversal_of = ? AND kind = ? "
                          "AND status = 1 LIMIT 1");
-    query.bind(1, seq);
-    return query.step();
+    query.bind(1, seq).bind(2, kindName(kind));
+    if (!query.step()) {
+        return std::nullopt;
+    }
+    return query.integer(0);
+}
+
+std::int64_t JournalStore::lastOf(EntryKind kind) {
+    Statement query(db_, "SELECT coalesce(max(seq), 0) FROM entries WHERE kind = ? AND status = 1");
+    query.bind(1, kindName(kind));
+    query.step();
+    return query.integer(0);
 }
 
 std::int64_t JournalStore::lastSeq() {
@@ -283,17 +293,20 @@ std::int64_t JournalStore::entryCount() {
     return query.integer(0);
 }
 
-bool JournalStore::scanApplied(const std::function<bool(const Entry&)>& each) {
-    return scan("WHERE e.status = 1 ", [&each](const Entry& entry, Status) { return each(entry); });
+bool JournalStore::scanApplied(const std::function<bool(const Entry&)>& each, std::int64_t after) {
+    return scan("WHERE e.status = 1 AND e.seq > ? ", after,
+                [&each](const Entry& entry, Status) { return each(entry); });
 }
 
-bool JournalStore::scan(const char* where, const std::function<bool(const Entry&, Status)>& each) {
+bool JournalStore::scan(const char* where, std::int64_t after,
+                        const std::function<bool(const Entry&, Status)>& each) {
     const QByteArray sql =
         QByteArray("SELECT e.seq, e.made, e.date, e.memo, e.kind, e.reversal_of, e.user, e.hash, "
                    "e.status, l.record, l.name, l.type, l.debit, l.credit, l.before, l.after "
                    "FROM entries e LEFT JOIN lines l ON l.seq = e.seq ") +
         where + "ORDER BY e.seq, l.line";
     Statement query(db_, sql.constData());
+    query.bind(1, after);
     std::optional<Entry> current;
     Status status = Status::Applied;
     while (query.step()) {

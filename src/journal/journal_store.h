@@ -72,18 +72,23 @@ class JournalStore {
     std::int64_t below(std::int64_t seq);
     // The entry that reverses `seq` with the Reversal kind, if any.
     std::optional<std::int64_t> reversedBy(std::int64_t seq);
-    // Whether an Undo entry took `seq` back (whatever came after it).
-    bool takenBack(std::int64_t seq);
+    // The applied entry of that kind that refers to `seq` (the Undo that took it back, the
+    // Redo that put an undo back), if any.
+    std::optional<std::int64_t> followedBy(std::int64_t seq, EntryKind kind);
+    // The newest applied entry of that kind (0 for none).
+    std::int64_t lastOf(EntryKind kind);
     std::int64_t entryCount();
     // The number of the newest entry (0 for none).
     std::int64_t lastSeq();
 
-    // Every applied entry with its lines, oldest first, handed one at a time to `each`
-    // until it returns false; false when stopped that way.
-    bool scanApplied(const std::function<bool(const Entry&)>& each);
+    // Every applied entry with its lines, oldest first (those after `after`), handed one at
+    // a time to `each` until it returns false; false when stopped that way.
+    bool scanApplied(const std::function<bool(const Entry&)>& each, std::int64_t after = 0);
     // Every entry whatever its status (as stored: a pending one reads as applied), oldest
     // first, the same way.
-    bool scanAll(const std::function<bool(const Entry&, Status)>& each) { return scan("", each); }
+    bool scanAll(const std::function<bool(const Entry&, Status)>& each) {
+        return scan("WHERE e.seq > ? ", 0, each);
+    }
     std::int64_t appliedCount();
 
     // Where Undo and Redo stand and the digest of the books, as last committed; an older
@@ -104,7 +109,8 @@ class JournalStore {
     std::int64_t chainHeadSeq();
 
   private:
-    bool scan(const char* where, const std::function<bool(const Entry&, Status)>& each);
+    bool scan(const char* where, std::int64_t after,
+              const std::function<bool(const Entry&, Status)>& each);
     // Adds the user and hash columns to a journal written without them, sealing the
     // entries it holds; true when there were entries to seal.
     bool addChain();

@@ -22,7 +22,7 @@ bool JournalStore::addChain() {
     // The entries already written are sealed as they stand: the chain vouches for them
     // from here on, not for what happened to them before.
     std::vector<Entry> sealed;
-    scan("", [&sealed](const Entry& entry, Status) {
+    scanAll([&sealed](const Entry& entry, Status) {
         sealed.push_back(entry);
         return true;
     });

@@ -1,4 +1,5 @@
 #include "journal/journal_window.h"
+#include "data/text_rules.h"
 #include "journal/entry_date.h"
 #include "journal/journal_store.h"
 #include "ui/dialogs.h"
@@ -142,7 +143,7 @@ bool JournalWindow::cmdJournalShow_Click() {
         if (box->text().trimmed().isEmpty()) {
             continue;
         }
-        *date = typedDate(box->text());
+        *date = readDate(box->text());
         if (!*date) {
             dialogs_.message(notADateMessage(box->text()));
             box->setFocus();
@@ -169,7 +170,22 @@ void JournalWindow::cmdReverse_Click() {
             QStringLiteral("Entry %1 was not reversed: a reversal needs a reason.").arg(seq));
         return;
     }
-    if (reverse_(seq, reason)) {
+    // Dated as the entry it reverses unless the user gives another date.
+    const std::optional<Entry> reversed = store_.entry(seq);
+    const QString original = reversed ? shownDate(reversed->date) : QString();
+    const QString typed =
+        dialogs_.inputBox(QStringLiteral("Date of the reversal of entry %1:").arg(seq),
+                          QStringLiteral("Reverse Entry %1").arg(seq), original);
+    if (typed.trimmed().isEmpty()) {
+        dialogs_.message(QStringLiteral("Entry %1 was not reversed.").arg(seq));
+        return;
+    }
+    const std::optional<QDate> date = readDate(typed);
+    if (!date) {
+        dialogs_.message(notADateMessage(typed));
+        return;
+    }
+    if (reverse_(seq, reason, *date)) {
         reload();
     }
 }

@@ -20,13 +20,13 @@ class JournalStore;
 
 // The journal window: every entry, newest first, with a filter by account and by date
 // range; for one account the balance column is its running balance. Reverse takes back
-// the chosen posting or balanced entry with a reason the user gives.
+// the chosen posting or balanced entry with a reason and a date the user gives.
 class JournalWindow : public QDialog {
     Q_OBJECT
   public:
-    // What Reverse does with the chosen entry and the reason given; false when it was
-    // refused or failed (it has said why).
-    using Reverse = std::function<bool(std::int64_t seq, const QString& reason)>;
+    // What Reverse does with the chosen entry and the reason and date given; false when it
+    // was refused or failed (it has said why).
+    using Reverse = std::function<bool(std::int64_t seq, const QString& reason, const QDate& date)>;
 
     JournalWindow(JournalStore& store, ui::Dialogs& dialogs, Reverse reverse,
                   QWidget* parent = nullptr);

@@ -1,6 +1,6 @@
 #include "journal/ledger_export.h"
 #include "data/account_types.h"
-#include "journal/file_image.h"
+#include "journal/ledger_accounts.h"
 #include <QRegularExpression>
 #include <map>
 
@@ -33,17 +33,6 @@ const char* groupOf(const QString& code) {
     return "Unclassified";
 }
 
-using Amounts = std::map<QString, Money>;
-
-// The balances of the named accounts of a set of records, by exported name.
-void addBalances(Amounts& amounts, const std::optional<AccountRecord>& record, bool adding) {
-    if (!record || record->name.isEmpty()) {
-        return;
-    }
-    Money& amount = amounts[ledgerAccountName(record->name, record->type)];
-    amount = adding ? amount + ledgerBalance(*record) : amount - ledgerBalance(*record);
-}
-
 QString plainText(QString text) {
     text.replace(QLatin1Char(';'), QLatin1Char(','));
     return text.simplified();
@@ -53,61 +42,27 @@ QString dollars(Money amount) {
     return QStringLiteral("$") + plainAmount(amount);
 }
 
-using Records = std::vector<std::optional<AccountRecord>>;
-
-Records optionalRecords(const QByteArray& image) {
-    Records records;
-    for (const AccountRecord& record : recordsOf(image)) {
-        records.emplace_back(record);
-    }
-    return records;
+// The account that takes the difference of an entry whose debits and credits differ. Its
+// name is longer than an account's name can be, so it is never one of the books' accounts.
+const QString& balancingAccount() {
+    static const QString name =
+        QStringLiteral("Equity:Folio balancing of amounts posted to one side only");
+    return name;
 }
 
-QByteArray imageOfRecords(const Records& books) {
-    std::vector<AccountRecord> plain;
-    for (const auto& record : books) {
-        plain.push_back(record.value_or(AccountRecord{}));
-    }
-    return imageOf(plain);
-}
-
-// What the entry moves, by account, as the books stood before it; the books then move on.
-Amounts advance(Records& books, const Entry& entry) {
-    Amounts amounts;
-    if (definesWholeFile(entry.kind) || changesLength(entry)) {
-        Records next = optionalRecords(applied(imageOfRecords(books), entry));
-        for (const auto& record : books) {
-            addBalances(amounts, record, false);
-        }
-        for (const auto& record : next) {
-            addBalances(amounts, record, true);
-        }
-        books = std::move(next);
-        return amounts;
-    }
-    for (const Line& line : entry.lines) {
-        const auto index = static_cast<std::size_t>(line.record - 1);
-        if (books.size() <= index) {
-            books.resize(index + 1);
-        }
-        addBalances(amounts, books[index], false);
-        addBalances(amounts, line.after, true);
-        books[index] = line.after;
-    }
-    return amounts;
-}
-
-QString transaction(const Entry& entry, const Amounts& amounts) {
+QString transaction(const Entry& entry, LedgerAmounts amounts, Money& balancing) {
     Money sum;
     for (const auto& [account, amount] : amounts) {
         sum += amount;
     }
-    const bool balanced = sum.isZero();
+    if (!sum.isZero()) {
+        amounts[balancingAccount()] -= sum;
+        balancing -= sum;
+    }
     QString postings;
     for (const auto& [account, amount] : amounts) {
         if (!amount.isZero()) {
-            const QString name = balanced ? account : QLatin1Char('(') + account + QLatin1Char(')');
-            postings += QStringLiteral("    %1  %2\n").arg(name, dollars(amount));
+            postings += QStringLiteral("    %1  %2\n").arg(account, dollars(amount));
         }
     }
     const QString description =
@@ -122,6 +77,24 @@ QString transaction(const Entry& entry, const Amounts& amounts) {
     return head + postings + QLatin1Char('\n');
 }
 
+QString header() {
+    return QStringLiteral(
+               "; The journal of Folio's books, exported %1.\n"
+               "; Accounts are grouped by their type; amounts are in dollars, debits positive.\n"
+               "; Two accounts of one name are kept apart by their record number (\"#3\").\n"
+               "; An entry whose debits and credits differ (a posting to one account, a\n"
+               "; balance typed on the setup tab) is balanced against the account\n"
+               ";   %2\n"
+               "; whose balance is the difference between the books' debits and credits.\n"
+               "; The ending inventory that the merchandising statements subtract from the\n"
+               "; cost of goods available is typed when they are made and is no account of\n"
+               "; the books, so it is not in this journal: the inventory account keeps the\n"
+               "; balance the books hold and purchases count as expenses, so Folio's net\n"
+               "; income is higher than this journal's by the ending inventory less that\n"
+               "; balance.\n\n")
+        .arg(QDateTime::currentDateTime().toString(Qt::ISODate), balancingAccount());
+}
+
 } // namespace
 
 QString ledgerAccountName(const QString& name, const QString& typeCode) {
@@ -134,19 +107,20 @@ Money ledgerBalance(const AccountRecord& record) {
     return balanceSide(record.type) == BalanceSide::Credit ? -record.current : record.current;
 }
 
-ExportResult exportLedger(JournalStore& store, const QString& path,
+ExportResult exportLedger(JournalStore& store, const QString& path, const QString& books,
                           const ExportProgress& progress) {
-    ExportWriter out(path);
-    out.write(QStringLiteral("; The journal of Folio's books, exported %1.\n"
-                             "; Accounts are grouped by their type; amounts are in dollars,\n"
-                             "; debits positive. A posting to one account alone is virtual.\n\n")
-                  .arg(QDateTime::currentDateTime().toString(Qt::ISODate)));
+    ExportWriter out(path, books);
+    out.write(header());
     const std::int64_t total = store.appliedCount();
     std::int64_t done = 0;
-    Records books;
+    LedgerAccounts accounts;
+    Money balancing;
+    bool balanced = false;
     QDate last = QDate::currentDate();
     const bool finished = store.scanApplied([&](const Entry& entry) {
-        out.write(transaction(entry, advance(books, entry)));
+        const Money before = balancing;
+        out.write(transaction(entry, accounts.advance(entry), balancing));
+        balanced = balanced || balancing != before;
         last = std::max(last, entry.date);
         ++done;
         return !progress || done % 1000 != 0 || progress(done, total);
@@ -155,9 +129,9 @@ ExportResult exportLedger(JournalStore& store, const QString& path,
         out.cancel();
         return ExportResult::Cancelled;
     }
-    Amounts balances;
-    for (const auto& record : books) {
-        addBalances(balances, record, true);
+    LedgerAmounts balances = accounts.balances();
+    if (balanced) {
+        balances[balancingAccount()] = balancing;
     }
     out.write(
         QStringLiteral("%1 Balances at the end of the journal\n").arg(last.toString(Qt::ISODate)));

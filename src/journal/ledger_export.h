@@ -18,8 +18,9 @@ Money ledgerBalance(const AccountRecord& record);
 // Writes the journal as a plain-text double-entry journal that hledger and ledger read:
 // one transaction per applied entry that moves an amount, dated with the user's date, the
 // first one opening every account; an entry whose amounts do not balance (a posting to
-// one account) has virtual postings; a last transaction asserts each account's balance.
-ExportResult exportLedger(JournalStore& store, const QString& path,
+// one account) is balanced against an account the header names; a last transaction
+// asserts each account's balance. The output is never one of the files of `books`.
+ExportResult exportLedger(JournalStore& store, const QString& path, const QString& books,
                           const ExportProgress& progress = {});
 
 } // namespace folio::journal

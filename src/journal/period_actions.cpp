@@ -43,16 +43,13 @@ void BooksJournal::refuseIfLocked(const Entry& entry) {
     ChangeAsked asked{entry.kind, entry.date, movesNoAmount(entry), 0, QDate()};
     if (entry.reversalOf && store_.isOpen()) {
         asked.takesBack = *entry.reversalOf;
-        // The change Undo takes back or Redo puts back: through a redo to its original.
-        std::optional<Entry> original = store_.entry(*entry.reversalOf);
-        if (entry.kind == EntryKind::Redo && original && original->reversalOf) {
-            original = store_.entry(*original->reversalOf);
+        // The change Undo takes back, or Redo (through the undo it takes back) puts back.
+        std::optional<std::int64_t> change = entry.reversalOf;
+        if (entry.kind == EntryKind::Redo) {
+            const auto undo = store_.entry(*change);
+            change = undo ? undo->reversalOf : std::nullopt;
         }
-        while (original && original->kind == EntryKind::Redo && original->reversalOf) {
-            const auto undo = store_.entry(*original->reversalOf);
-            original = undo && undo->reversalOf ? store_.entry(*undo->reversalOf) : std::nullopt;
-        }
-        if (original) {
+        if (const auto original = change ? changeOf(*change) : std::nullopt) {
             asked.takesBack = original->seq;
             asked.takesBackDate = original->date;
         }
@@ -62,11 +59,20 @@ void BooksJournal::refuseIfLocked(const Entry& entry) {
     }
 }
 
+void BooksJournal::refuseIfClosedWhole() {
+    if (lock_.closedWhole) {
+        throw Refused(lockRefusal(lock_, {})->words);
+    }
+}
+
 std::int64_t BooksJournal::recordLock(Entry& entry, const PeriodLock& lock) {
     stagePeriodLock(store_, lock);
     BooksShape shape = shape_;
     store_.commit(entry, shape, 0, true);
     lock_ = lock;
+    if (entry.kind == EntryKind::Closing) {
+        closedAt_ = entry.seq;
+    }
     return entry.seq;
 }
 

@@ -25,6 +25,19 @@ Amounts posted(const Amounts& balances, const QString& typeCode, Money debit, Mo
             postedBalance(balances.ytd, side, debit, credit)};
 }
 
+std::optional<QString> amountsRefusal(Money debit, Money credit) {
+    if (debit.isZero() && credit.isZero()) {
+        return QStringLiteral("Type a debit or a credit to post; there is no amount, so nothing "
+                              "was posted.");
+    }
+    if (!debit.isZero() && !credit.isZero()) {
+        return QStringLiteral("Type either a debit or a credit, not both, so nothing was posted. "
+                              "To post both sides of an entry at once, use Journal, Balanced "
+                              "Entry (Ctrl+B).");
+    }
+    return std::nullopt;
+}
+
 bool canPost(const QString& typeCode) {
     return isCatalogueCode(typeCode);
 }

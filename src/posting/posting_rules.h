@@ -17,6 +17,10 @@ namespace PostingRules {
 // zero). Throws MoneyOverflow when a balance leaves the range of Money.
 Amounts posted(const Amounts& balances, const QString& typeCode, Money debit, Money credit);
 
+// Why a posting of these amounts is refused: both empty (nothing to post) or both filled
+// (a posting is a debit or a credit, never the two netted); empty when it can be posted.
+std::optional<QString> amountsRefusal(Money debit, Money credit);
+
 // Whether an account of this type code can take a posting: a code the books know.
 bool canPost(const QString& typeCode);
 // The message for an account that cannot take a posting.

@@ -29,6 +29,12 @@ void PostingTab::cmdOKPost_Click() {
     if (!credit) {
         return;
     }
+    if (const std::optional<QString> refusal = PostingRules::amountsRefusal(*debit, *credit)) {
+        ctx_.dialogs.message(*refusal);
+        txtPostDebit_->setFocus();
+        txtPostDebit_->selectAll();
+        return;
+    }
     const std::optional<journal::EntryNote> note = typedNote();
     if (!note) {
         return;
@@ -43,9 +49,10 @@ void PostingTab::cmdOKPost_Click() {
         table_.records.resize(static_cast<std::size_t>(*blank));
     }
     MSFlexGrid3_->accounts().setBalances(chosen.row, written);
-    txtPostDebit_->clear();
-    txtPostCredit_->clear();
-    txtPostMemo_->clear();
+    // Emptied with their typing forgotten, so Undo's key now takes back the posting.
+    for (QLineEdit* box : {txtPostDebit_, txtPostCredit_, txtPostMemo_}) {
+        box->setText(QString());
+    }
     clearBoxes();
     chosen_.reset();
     // No row stays chosen: choosing the same account again chooses it afresh.
@@ -55,10 +62,7 @@ void PostingTab::cmdOKPost_Click() {
 
 std::optional<journal::EntryNote> PostingTab::typedNote() {
     const QString text = txtPostDate_->text();
-    if (text.trimmed().isEmpty()) {
-        return journal::EntryNote{QDate::currentDate(), txtPostMemo_->text().trimmed()};
-    }
-    const std::optional<QDate> date = journal::typedDate(text);
+    const std::optional<QDate> date = readDate(text);
     if (!date) {
         ctx_.dialogs.message(journal::notADateMessage(text));
         txtPostDate_->setFocus();
@@ -96,12 +100,12 @@ bool PostingTab::writePosting(const Chosen& chosen, Money debit, Money credit,
     if (!result.tookEffect) {
         return false;
     }
-    try {
-        written = ctx_.books.get(chosen.record).balances();
-    } catch (const FileError&) {
-        const AccountRecord& shown = table_.records[static_cast<std::size_t>(chosen.record - 1)];
-        written = PostingRules::posted(shown.balances(), shown.type, debit, credit);
-    }
+    // The balances the session wrote, worked out as it did from the record shown (every
+    // change of these books goes through the session, so the shown record is the one it
+    // changed); reading them back would be one more file operation that could fail after
+    // the posting is safely in the books.
+    const AccountRecord& shown = table_.records[static_cast<std::size_t>(chosen.record - 1)];
+    written = PostingRules::posted(shown.balances(), shown.type, debit, credit);
     return true;
 }
 

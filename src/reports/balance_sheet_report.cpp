@@ -36,7 +36,7 @@ std::vector<PrintLine> balanceSheetLayout(const ReportHeading& heading,
     lines.emplace_back();
     section(lines, "ASSETS:");
     for (const AccountRecord& e : accounts("D1")) {
-        lines.push_back(dollarLine(shortName(e.name), 35, 71, e.balances()));
+        lines.push_back(dollarLine(e.name, 35, 71, e.balances()));
     }
     if (!f.inventory.isZero()) {
         lines.push_back(dollarLine(QStringLiteral("Mdse. Inventory"), 35, 71, f.inventory));
@@ -48,7 +48,7 @@ std::vector<PrintLine> balanceSheetLayout(const ReportHeading& heading,
     lines.emplace_back();
     section(lines, "LIABILITIES:");
     for (const AccountRecord& e : accounts("C2")) {
-        lines.push_back(dollarLine(shortName(e.name), 35, 71, e.balances()));
+        lines.push_back(dollarLine(e.name, 35, 71, e.balances()));
     }
     lines.push_back(dollarLine(QStringLiteral("Total Liabilities"), 35, 71, f.liabilities));
     lines.emplace_back();

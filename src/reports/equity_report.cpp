@@ -24,8 +24,14 @@ std::vector<PrintLine> equityLayout(const ReportHeading& heading,
     lines.push_back(
         PrintLine().tab(35).text(QStringLiteral("Current")).tab(55).text(QStringLiteral("Ytd")));
     lines.emplace_back();
-    lines.push_back(amountLine(QStringLiteral("Capital Stock"), figures.capitalStock));
+    // How the retained earnings came about, as the tab shows them, then the equity.
+    lines.push_back(
+        amountLine(QStringLiteral("Beginning Retained Earnings"), figures.beginningRetained));
+    lines.push_back(amountLine(QStringLiteral("Net Income"), figures.netIncome));
+    lines.push_back(amountLine(QStringLiteral("Less Dividends"), figures.dividends));
     lines.push_back(amountLine(QStringLiteral("Retained Earnings"), figures.endingRetained));
+    lines.emplace_back();
+    lines.push_back(amountLine(QStringLiteral("Capital Stock"), figures.capitalStock));
     lines.push_back(amountLine(QStringLiteral("Total Stockholders' Equity"), figures.total));
     return lines;
 }

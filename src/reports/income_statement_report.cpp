@@ -77,7 +77,7 @@ void revenueSection(std::vector<PrintLine>& lines, const ReportHeading& heading,
                         .tab(c.right)
                         .text(dollarMask(f.netSales.current))
                         .tab(c.far)
-                        .text(numberMask(f.netSales.ytd)));
+                        .text(dollarMask(f.netSales.ytd)));
 }
 
 // The expense accounts, their total and the net income.
@@ -85,9 +85,8 @@ void expenseSection(std::vector<PrintLine>& lines, const statements::Statements&
                     const statements::IncomeStatement& f, const Columns& c) {
     lines.push_back(PrintLine().text(QStringLiteral("EXPENSES:")));
     lines.emplace_back();
-    perAccount(lines, table, "D6", [](const AccountRecord& e) {
-        return dollarLine(shortName(e.name), 35, 50, e.balances());
-    });
+    perAccount(lines, table, "D6",
+               [](const AccountRecord& e) { return dollarLine(e.name, 35, 50, e.balances()); });
     lines.push_back(ruleLine(c.right, c.expenseRules[0], c.far, c.expenseRules[1]));
     lines.push_back(dollarLine(QStringLiteral("Total Expenses"), c.right, c.far, f.expenses));
     lines.push_back(ruleLine(c.right, c.expenseRules[2], c.far, c.expenseRules[3]));

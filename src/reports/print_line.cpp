@@ -13,6 +13,11 @@ PrintLine& PrintLine::text(const QString& text) {
     return *this;
 }
 
+PrintLine& PrintLine::rightAligned(int column, const QString& text) {
+    items_.push_back({false, column, text, true});
+    return *this;
+}
+
 PrintLine& PrintLine::centred(int width, const QString& text) {
     return tab(centredColumn(width, static_cast<int>(text.size()))).text(text);
 }
@@ -39,6 +44,13 @@ PlacedLine placeLine(const PrintLine& line, double columnWidth,
             }
             position = target;
         } else {
+            if (item.rightAligned) {
+                const double target = std::max(item.column, 1) * columnWidth - advance(item.text);
+                if (target < position) {
+                    ++row;
+                }
+                position = std::max(target, 0.0);
+            }
             placed.texts.push_back({row, position, item.text});
             position += advance(item.text);
         }

@@ -11,12 +11,15 @@ class PrintLine {
   public:
     struct Item {
         bool isTab;
-        int column; // for a tab move
+        int column; // for a tab move, or the column a right-aligned text ends in
         QString text;
+        bool rightAligned = false;
     };
 
     PrintLine& tab(int column);
     PrintLine& text(const QString& text);
+    // A text that ends in `column`, as amounts line up on their right.
+    PrintLine& rightAligned(int column, const QString& text);
     // The text at the column that centres it on a line of `width` columns.
     PrintLine& centred(int width, const QString& text);
 
@@ -45,7 +48,9 @@ struct PlacedLine {
 };
 
 // Places the items of a line. Columns count from 1 in units of `columnWidth`; a column
-// below 1 counts as 1; `advance` gives the width of a text in the same units.
+// below 1 counts as 1; `advance` gives the width of a text in the same units. A text that
+// would begin left of where the line has got to (after a tab back, or a right-aligned
+// text that would overlap the one before) continues on the next row.
 PlacedLine placeLine(const PrintLine& line, double columnWidth,
                      const std::function<double(const QString&)>& advance);
 

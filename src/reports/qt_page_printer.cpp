@@ -1,10 +1,29 @@
 #include "reports/qt_page_printer.h"
 #include <QFile>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <algorithm>
 
 namespace folio::reports {
+
+QPageSize defaultPaper(const QLocale& locale, const std::optional<QPageSize>& printerPaper) {
+    if (printerPaper && printerPaper->isValid()) {
+        return *printerPaper;
+    }
+    const bool letter = locale.language() == QLocale::C ||
+                        locale.measurementSystem() == QLocale::ImperialUSSystem ||
+                        locale.territory() == QLocale::Canada;
+    return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
+}
+
+void useDefaultPaper(QPrinter& printer) {
+    const QPrinterInfo installed = QPrinterInfo::defaultPrinter();
+    const std::optional<QPageSize> paper =
+        installed.isNull() ? std::nullopt : std::optional<QPageSize>(installed.defaultPageSize());
+    printer.setPageSize(defaultPaper(QLocale::system(), paper));
+}
 
 QtPagePrinter::QtPagePrinter(QPrinter& printer, PrinterSettings& settings)
     : printer_(printer), settings_(settings) {}

@@ -1,13 +1,22 @@
 #pragma once
 #include "reports/page_printer.h"
 #include <QFont>
+#include <QPageSize>
 #include <QPainter>
 #include <optional>
 
 class QFontMetricsF;
+class QLocale;
 class QPrinter;
 
 namespace folio::reports {
+
+// The paper reports are laid out on: the default printer's own paper when there is one,
+// else the paper of the user's country: Letter in the United States (and where the
+// locale says nothing, as this program keeps a US corporation's books), A4 elsewhere.
+QPageSize defaultPaper(const QLocale& locale, const std::optional<QPageSize>& printerPaper);
+// Puts a printer or PDF file on the default paper of this machine and its user.
+void useDefaultPaper(QPrinter& printer);
 
 // The page printer on a real printer (or a PDF file): QPainter on a QPrinter, columns in
 // the font's average character width, every line kept half an inch inside the printer's

@@ -1,32 +1,14 @@
 #include "reports/qt_report_files.h"
+#include "data/export_file.h"
 #include "data/file_error.h"
-#include "data/file_table.h"
 #include "reports/page_frame.h"
 #include "reports/qt_page_printer.h"
 #include <QFile>
-#include <QFileInfo>
 #include <QPrinter>
-#include <QSaveFile>
+#include <QTemporaryDir>
 #include <cerrno>
 
 namespace folio::reports {
-
-namespace {
-
-// The number of the failure a QFileDevice met, in the program's table of file errors.
-FileError fileErrorOf(QFileDevice::FileError error, const QString& path) {
-    const bool folderMissing = !QFileInfo(QFileInfo(path).absolutePath()).isDir();
-    switch (error) {
-    case QFileDevice::PermissionsError:
-        return FileError::fromErrno(EACCES);
-    case QFileDevice::ResourceError:
-        return FileError::fromErrno(ENOSPC);
-    default:
-        return FileError::fromErrno(ENOENT, folderMissing);
-    }
-}
-
-} // namespace
 
 void printCopiesOn(PagePrinter& page, const std::vector<PrintLine>& lines, int copies,
                    bool setsFont) {
@@ -44,14 +26,20 @@ void printCopiesOn(PagePrinter& page, const std::vector<PrintLine>& lines, int c
     }
 }
 
-void writeReportPdf(const std::vector<PrintLine>& lines, const QString& path) {
-    if (!QFileInfo(QFileInfo(path).absolutePath()).isDir()) {
-        throw FileError::fromErrno(ENOENT, true);
+void writeReportPdf(const std::vector<PrintLine>& lines, const QString& path,
+                    const QString& books) {
+    ExportFile out(path, books);
+    // The printer writes to a file of its own in a private folder; the export file then
+    // takes its bytes, so no planted name beside the output is ever opened by the printer.
+    QTemporaryDir scratch;
+    if (!scratch.isValid()) {
+        throw FileError::fromErrno(EACCES);
     }
-    const QString partial = path + QStringLiteral(".part");
+    const QString drawn = scratch.filePath(QStringLiteral("report.pdf"));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(partial);
+    printer.setOutputFileName(drawn);
+    useDefaultPaper(printer);
     PrinterSettings settings;
     {
         QtPagePrinter page(printer, settings);
@@ -60,35 +48,26 @@ void writeReportPdf(const std::vector<PrintLine>& lines, const QString& path) {
             page.endDocument();
         } catch (const PrintError&) {
             page.abort();
-            QFile::remove(partial);
             throw;
         }
     }
-    if (!QFileInfo(partial).isFile()) {
+    QFile pdf(drawn);
+    if (!pdf.open(QIODevice::ReadOnly)) {
         throw PrintError();
     }
-    try {
-        FileTable::rename(partial, path);
-    } catch (const FileError&) {
-        QFile::remove(partial);
-        throw;
-    }
+    out.write(pdf.readAll());
+    out.commit();
 }
 
-void writeTextFile(const QString& path, const QString& text) {
-    writeTextFile(path, [&text](const auto& write) { write(text); });
+void writeTextFile(const QString& path, const QString& text, const QString& books) {
+    writeTextFile(
+        path, [&text](const auto& write) { write(text); }, books);
 }
 
-void writeTextFile(const QString& path, const TextPieces& produce) {
-    QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written) {
-        produce(
-            [&](const QString& piece) { written = written && file.write(piece.toUtf8()) >= 0; });
-    }
-    if (!written || !file.commit()) {
-        throw fileErrorOf(file.error(), path);
-    }
+void writeTextFile(const QString& path, const TextPieces& produce, const QString& books) {
+    ExportFile out(path, books);
+    produce([&out](const QString& piece) { out.write(piece.toUtf8()); });
+    out.commit();
 }
 
 } // namespace folio::reports

@@ -97,6 +97,7 @@ bool ReportPrinter::printCopies(bool setsFont, const std::vector<PrintLine>& lin
 QPrinter& ReportPrinter::printer() {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>();
+        useDefaultPaper(*printer_);
     }
     return *printer_;
 }

@@ -1,4 +1,5 @@
 #include "data/books.h"
+#include "data/export_file.h"
 #include "data/file_error.h"
 #include "reports/qt_report_files.h"
 #include "reports/report_layout.h"
@@ -57,12 +58,8 @@ bool ReportPrinter::exportTo(Report report, const QString& path) {
                                             "(.csv). Choose a name that ends in one of them."));
         return false;
     }
-    if (QFileInfo(path).absoluteFilePath() == QFileInfo(ctx_.books.path()).absoluteFilePath() ||
-        (QFileInfo(path).exists() &&
-         QFileInfo(path).canonicalFilePath() == QFileInfo(ctx_.books.path()).canonicalFilePath())) {
-        ctx_.dialogs.message(QStringLiteral("%1 is your accounts file. Choose another name for "
-                                            "the export.")
-                                 .arg(QDir::toNativeSeparators(path)));
+    if (const auto refusal = exportRefusal(path, ctx_.books.path())) {
+        ctx_.dialogs.message(*refusal);
         return false;
     }
     const std::optional<statements::Statements> s = statementsFor(report);
@@ -72,11 +69,14 @@ bool ReportPrinter::exportTo(Report report, const QString& path) {
     try {
         if (isCsv(path)) {
             writeTextFile(
-                path, [&](const auto& write) { writeStatementCsv(report, heading(), *s, write); });
+                path, [&](const auto& write) { writeStatementCsv(report, heading(), *s, write); },
+                ctx_.books.path());
         } else {
-            writeReportPdf(reportLayout(report, heading(), *s), path);
+            writeReportPdf(reportLayout(report, heading(), *s), path, ctx_.books.path());
         }
         return true;
+    } catch (const ExportRefused& refused) {
+        ctx_.dialogs.message(refused.words());
     } catch (const FileError& error) {
         ctx_.dialogs.message(QStringLiteral("The %1 could not be written to %2.\n\n%3")
                                  .arg(fileTitleOf(report), QDir::toNativeSeparators(path),

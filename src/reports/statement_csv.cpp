@@ -1,5 +1,6 @@
 #include "reports/statement_csv.h"
 #include "data/account_types.h"
+#include "data/csv_text.h"
 #include <QStringList>
 #include <functional>
 
@@ -12,13 +13,7 @@ using statements::Statements;
 class Csv {
   public:
     explicit Csv(const std::function<void(const QString&)>& write) : write_(write) {}
-    void line(const QStringList& fields) {
-        QStringList quoted;
-        for (const QString& field : fields) {
-            quoted << csvField(field);
-        }
-        write_(quoted.join(u',') + QStringLiteral("\r\n"));
-    }
+    void line(const QStringList& fields) { write_(csvLine(fields) + QStringLiteral("\r\n")); }
     void figure(const QString& label, const Amounts& amounts) {
         line({csvText(label), csvAmount(amounts.current), csvAmount(amounts.ytd)});
     }
@@ -113,21 +108,6 @@ void balanceSheet(Csv& csv, const Statements& s) {
 }
 
 } // namespace
-
-QString csvField(const QString& text) {
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') &&
-        !text.contains(u'\r')) {
-        return text;
-    }
-    QString quoted = text;
-    quoted.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
-}
-
-QString csvText(const QString& text) {
-    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
-    return !text.isEmpty() && formulaStarts.contains(text.front()) ? u'\'' + text : text;
-}
 
 QString csvAmount(Money amount) {
     const std::int64_t cents = amount.roundedToCents().raw() / 100;

@@ -19,11 +19,6 @@ QString statementCsv(Report report, const ReportHeading& heading, const statemen
 void writeStatementCsv(Report report, const ReportHeading& heading, const statements::Statements& s,
                        const std::function<void(const QString& line)>& write);
 
-// A field quoted when it holds a comma, a quote or a line break.
-QString csvField(const QString& text);
-// A text the user typed (a name, the company), kept from being read as a formula by a
-// spreadsheet: one that begins with =, +, -, @ or a control character gets a leading '.
-QString csvText(const QString& text);
 // An amount as the CSV writes it: rounded to cents, no sign of currency or grouping.
 QString csvAmount(Money amount);
 

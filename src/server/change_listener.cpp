@@ -26,8 +26,7 @@ ChangeListener::ChangeListener(const ServerAddress& address) {
     try {
         receiver_ = std::make_unique<Receiver>(address.connection);
     } catch (const std::exception& e) {
-        throw ServerError(
-            QStringLiteral("Folio cannot reach the books' server: %1").arg(serverWords(e)));
+        throw unreachableServer(e);
     }
 }
 

@@ -49,8 +49,7 @@ ServerBooks::ServerBooks(const ServerAddress& address) : address_(address) {
     try {
         connection_ = std::make_unique<Connection>(address.connection);
     } catch (const std::exception& e) {
-        throw ServerError(
-            QStringLiteral("Folio cannot reach the books' server: %1").arg(serverWords(e)));
+        throw unreachableServer(e);
     }
 }
 

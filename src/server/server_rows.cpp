@@ -33,6 +33,11 @@ QString serverWords(const std::exception& failure) {
     return end < 0 ? words : words.left(end).trimmed();
 }
 
+ServerError unreachableServer(const std::exception& failure) {
+    return ServerError(
+        QStringLiteral("Folio cannot reach the books' server: %1").arg(serverWords(failure)));
+}
+
 QByteArray imageOf(const AccountRecord& record) {
     const RecordBytes bytes = record.encode();
     return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};

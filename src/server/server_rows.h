@@ -10,10 +10,14 @@
 
 namespace folio::server {
 
+class ServerError;
+
 // The rows of server books, read and written inside a transaction the caller holds.
 
 // The words of a server failure without libpq's "ERROR:" and its trailing lines.
 QString serverWords(const std::exception& failure);
+// The refusal for a server that cannot be reached, with libpq's words for why.
+ServerError unreachableServer(const std::exception& failure);
 
 QByteArray imageOf(const AccountRecord& record);
 AccountRecord recordOf(const QByteArray& image);

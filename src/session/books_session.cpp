@@ -2,6 +2,7 @@
 #include "data/file_identity.h"
 #include "posting/posting_rules.h"
 #include <QFileInfo>
+#include <algorithm>
 
 namespace folio::session {
 
@@ -159,7 +160,9 @@ ChangeResult BooksSession::deleteAccount(int record, int count, const QString& n
     }
     return run(origin, [&] {
         std::vector<AccountRecord> kept = books_.read().records; // a missing one blank
-        kept.resize(static_cast<std::size_t>(count));
+        // Every record of the file stays but the deleted one, the blank after the accounts
+        // too, whatever count the caller shows.
+        kept.resize(static_cast<std::size_t>(std::max(count, books_.recordCount())));
         if (record >= 1 && record <= count) {
             kept.erase(kept.begin() + (record - 1));
         }
@@ -190,7 +193,8 @@ ChangeResult BooksSession::undo() {
     if (!hasJournal()) {
         return refusal(noJournalMessage());
     }
-    if (!journal_.canUndo()) {
+    // Past a closing the journal refuses and says why.
+    if (!journal_.canUndo() && !journal_.undoStoppedByClosing()) {
         return {};
     }
     return run(Origin::Elsewhere, [this] { return journal_.undo(file()); });
@@ -200,7 +204,8 @@ ChangeResult BooksSession::redo() {
     if (!hasJournal()) {
         return refusal(noJournalMessage());
     }
-    if (!journal_.canRedo()) {
+    // Past a closing the journal refuses and says why.
+    if (!journal_.canRedo() && !journal_.redoStoppedByClosing()) {
         return {};
     }
     return run(Origin::Elsewhere, [this] { return journal_.redo(file()); });

@@ -6,30 +6,8 @@
 
 namespace folio::session {
 
-namespace {
-
 using journal::Line;
 using journal::Refused;
-
-// Where an account of an earlier entry stands now: at its old number when the name there
-// is still the same, else at the first record of that name.
-std::optional<int> recordNow(const std::vector<AccountRecord>& records, const Line& line) {
-    const auto same = [&records, &line](int record) {
-        return record >= 1 && record <= static_cast<int>(records.size()) &&
-               records[static_cast<std::size_t>(record - 1)].name == line.name;
-    };
-    if (same(line.record)) {
-        return line.record;
-    }
-    for (int record = 1; record <= static_cast<int>(records.size()); ++record) {
-        if (same(record)) {
-            return record;
-        }
-    }
-    return std::nullopt;
-}
-
-} // namespace
 
 // The changes that give each line's record the balances after its debit and credit,
 // reading each record as the earlier lines left it.
@@ -64,6 +42,11 @@ BooksSession::postedChanges(const std::vector<journal::AmountLine>& lines) {
 ChangeResult BooksSession::post(const journal::EntryNote& note, const journal::AmountLine& line,
                                 std::optional<int> blankSlot, Origin origin) {
     return run(origin, [&] {
+        // One side of one account: both amounts, or neither, is refused before anything is
+        // recorded (a balanced entry posts both sides of an entry).
+        if (const auto refusal = posting::PostingRules::amountsRefusal(line.debit, line.credit)) {
+            throw Refused(*refusal);
+        }
         std::vector<journal::Change> changes = postedChanges({line});
         // The blank record after the accounts goes with the posting, so Undo takes both back.
         if (blankSlot) {
@@ -99,7 +82,8 @@ ChangeResult BooksSession::reverse(std::int64_t seq, const QString& reason, cons
             throw Refused(QStringLiteral("Give the reason for the reversal."));
         }
         JournalStore& store = journal_.store();
-        const std::optional<journal::Entry> reversed = store.entry(seq);
+        // A Redo stands for the change it put back, which is the one reversed.
+        const std::optional<journal::Entry> reversed = journal_.changeOf(seq);
         if (!reversed ||
             (reversed->kind != EntryKind::Posting && reversed->kind != EntryKind::Balanced)) {
             throw Refused(QStringLiteral("Only a posting or a balanced entry can be reversed."));
@@ -107,20 +91,21 @@ ChangeResult BooksSession::reverse(std::int64_t seq, const QString& reason, cons
         if (store.status(seq) != JournalStore::Status::Applied) {
             throw Refused(QStringLiteral("This entry never reached the books."));
         }
-        if (const auto by = store.reversedBy(seq)) {
+        if (const auto by = store.reversedBy(reversed->seq); by && journal_.stands(*by)) {
             throw Refused(
                 QStringLiteral("Entry %1 was reversed already by entry %2.").arg(seq).arg(*by));
         }
-        if (store.takenBack(seq)) {
+        // The change stands when the entry asked for was not taken back, or was put back.
+        if (!journal_.stands(reversed->seq)) {
             throw Refused(QStringLiteral("Entry %1 was taken back with Undo.").arg(seq));
         }
-        const std::vector<AccountRecord> records = books_.read().records;
         std::vector<journal::AmountLine> opposite;
         for (const Line& line : reversed->lines) {
             if (line.debit.isZero() && line.credit.isZero()) {
                 continue;
             }
-            const std::optional<int> now = recordNow(records, line);
+            // The account's record followed through the later deletions and insertions.
+            const std::optional<int> now = journal_.recordNow(reversed->seq, line.record);
             if (!now) {
                 throw Refused(
                     QStringLiteral("The account %1 is no longer in the books.").arg(line.name));
@@ -128,7 +113,7 @@ ChangeResult BooksSession::reverse(std::int64_t seq, const QString& reason, cons
             opposite.push_back({*now, line.credit, line.debit});
         }
         return journal_.record(file(), EntryKind::Reversal, {date, reason.trimmed()},
-                               postedChanges(opposite), seq);
+                               postedChanges(opposite), reversed->seq);
     });
 }
 

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -24,6 +25,18 @@ QCheckBox* closingBox(const QString& name, const QString& caption, QWidget* pare
     return box;
 }
 
+// Whether the current assets equal the liabilities plus equity, as the line under the
+// figures says it.
+QString balanceText(const BalanceSheet& f) {
+    const Money difference = f.totalAssets.current - f.totalLiabilitiesAndEquity.current;
+    if (difference.roundedToCents().isZero()) {
+        return QStringLiteral("In balance: the assets equal the liabilities plus equity.");
+    }
+    return QStringLiteral("Out of balance by %1: the assets differ from the liabilities plus "
+                          "equity.")
+        .arg(formatCurrency(difference));
+}
+
 } // namespace
 
 BalanceSheetTab::BalanceSheetTab(ui::TabContext context, QWidget* parent)
@@ -36,6 +49,13 @@ BalanceSheetTab::BalanceSheetTab(ui::TabContext context, QWidget* parent)
         ui::Form::figureBox(QStringLiteral("txtTotalCurrentLiabilities"), this);
     txtCapital_ = ui::Form::figureBox(QStringLiteral("txtCapital"), this);
     txtStock_ = ui::Form::figureBox(QStringLiteral("txtStock"), this);
+    txtTotalLiabilitiesEquity_ =
+        ui::Form::figureBox(QStringLiteral("txtTotalLiabilitiesEquity"), this);
+    lblInBalance_ = new QLabel(this);
+    lblInBalance_->setObjectName(QStringLiteral("lblInBalance"));
+    lblInBalance_->setAccessibleName(QStringLiteral("Balance check"));
+    lblInBalance_->setTextInteractionFlags(Qt::TextSelectableByKeyboard |
+                                           Qt::TextSelectableByMouse);
     auto* print = new QPushButton(QStringLiteral("&Print"), this);
     print->setObjectName(QStringLiteral("cmdPrintBs"));
     QCheckBox* monthly =
@@ -61,6 +81,10 @@ BalanceSheetTab::BalanceSheetTab(ui::TabContext context, QWidget* parent)
                           QStringLiteral("&Retained Earnings"), txtCapital_, this);
     ui::Form::addLabelled(figures, 1, 2, QStringLiteral("lblStock"),
                           QStringLiteral("Capital &Stock"), txtStock_, this);
+    ui::Form::addLabelled(figures, 2, 2, QStringLiteral("lblTotalLiabilitiesEquity"),
+                          QStringLiteral("Liabilities + &Equity"), txtTotalLiabilitiesEquity_,
+                          this);
+    figures->addWidget(lblInBalance_, 2, 0, 1, 2);
     figures->setColumnStretch(1, 1);
     figures->setColumnStretch(3, 1);
 
@@ -81,6 +105,7 @@ std::optional<ui::Tab> BalanceSheetTab::enter() {
     for (QLineEdit* box : findChildren<QLineEdit*>()) {
         box->clear();
     }
+    lblInBalance_->clear();
     const int file = ctx_.books.reopen();
     const Statements s = computeStatements(ctx_.books.files(), file, ctx_.company,
                                            MSFlexGrid2_->listBooks(ctx_.books));
@@ -100,6 +125,8 @@ void BalanceSheetTab::show(const Statements& s) {
     txtTotalCurrentLiabilities_->setText(formatCurrency(f.liabilities.current));
     txtCapital_->setText(formatCurrency(f.retainedEarnings.current));
     txtStock_->setText(formatCurrency(f.capitalStock.current));
+    txtTotalLiabilitiesEquity_->setText(formatCurrency(f.totalLiabilitiesAndEquity.current));
+    lblInBalance_->setText(balanceText(f));
 }
 
 } // namespace folio::statements

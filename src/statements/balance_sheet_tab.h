@@ -2,6 +2,7 @@
 #include "ui/tab_page.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 
 namespace folio::ui {
@@ -13,7 +14,8 @@ namespace folio::statements {
 struct Statements;
 
 // The balance sheet tab: every account in a grid, the assets, liabilities, retained
-// earnings and capital stock, and the two closing check boxes.
+// earnings and capital stock, the liabilities plus equity with whether they equal the
+// assets, and the two closing check boxes.
 class BalanceSheetTab : public ui::TabPage {
     Q_OBJECT
   public:
@@ -33,6 +35,8 @@ class BalanceSheetTab : public ui::TabPage {
     QLineEdit* txtTotalCurrentLiabilities_ = nullptr;
     QLineEdit* txtCapital_ = nullptr;
     QLineEdit* txtStock_ = nullptr;
+    QLineEdit* txtTotalLiabilitiesEquity_ = nullptr;
+    QLabel* lblInBalance_ = nullptr;
 };
 
 } // namespace folio::statements

@@ -66,12 +66,12 @@ void completeFrom(Statements& s, const StatementSums& sums, const CompanyInfo& c
         s.missing = Missing::Business;
         return;
     }
-    const bool inventoryNeeded = company.business == Business::Merchandising || sums.has("D1I");
-    if (inventoryNeeded && !company.endingInventory) {
+    if (company.business == Business::Merchandising && !company.endingInventory) {
         s.missing = Missing::EndingInventory;
         return;
     }
-    const Money ending = company.endingInventory.value_or(Money());
+    // A service business takes no stock: an inventory account stands at its own balance.
+    const Money ending = company.endingInventory.value_or(sums.total("D1I").current);
     s.income = incomeStatement(sums, company.business, ending);
     s.equity = equityStatement(sums, *s.income);
     s.balance = balanceSheet(sums, *s.equity, ending);

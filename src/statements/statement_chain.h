@@ -101,7 +101,10 @@ struct Statements {
 };
 
 // The statements of the books. Type codes are compared whole; every account of a code
-// counts, wherever it stands in the file. Throws MoneyOverflow when a sum does not fit.
+// counts, wherever it stands in the file. A merchandising business needs the ending
+// inventory; a service business takes stock of none, so an inventory ("D1I") account
+// there stands at its own balance unless an ending inventory is given. Throws MoneyOverflow when a
+// sum does not fit.
 Statements computeStatements(AccountTable table, const CompanyInfo& company);
 
 // The same figures of an open accounts file, read a chunk at a time without holding its

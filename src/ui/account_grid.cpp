@@ -16,6 +16,7 @@ AccountGrid::AccountGrid(const QString& objectName, const QString& accessibleNam
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setTabKeyNavigation(false); // Tab leaves the grid; the arrow keys choose the row
     setWordWrap(false);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

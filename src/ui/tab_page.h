@@ -14,6 +14,9 @@ class TabPage : public QWidget {
     explicit TabPage(TabContext context, QWidget* parent = nullptr)
         : QWidget(parent), ctx_(context) {}
     virtual std::optional<Tab> enter() { return std::nullopt; }
+    // Writes what the page holds and has not written yet (before the window closes);
+    // false when it could not, after saying why.
+    virtual bool keepEdits() { return true; }
 
   protected:
     TabContext ctx_;

@@ -2,10 +2,13 @@
 #include "support/books_fixture.h"
 #include "support/sample_books.h"
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QProcess>
 #include <QStatusBar>
+#include <unistd.h>
 
 namespace {
 
@@ -196,7 +199,78 @@ TEST_F(ExportTest, CommandLineExportWritesWhatTheWindowExportsOrSaysWhyNot) {
         folioExport({"income-statement", books, path("kept.csv"), "--ending-inventory", "1500"});
     EXPECT_EQ(kept.exitCode, 0) << kept.err.toStdString();
     EXPECT_EQ(readText(path("kept.csv")), readText(path("window income-statement.csv")));
+    // The business given on the command line wins over the one kept: a service business
+    // takes no stock, so no ending inventory is asked for.
+    const Ran service =
+        folioExport({"balance-sheet", books, path("service.csv"), "--business", "service"});
+    EXPECT_EQ(service.exitCode, 0) << service.err.toStdString();
+    // Every date box's forms, as the command line's own message suggests them.
+    const Ran dated = folioExport({"trial-balance", books, path("dated.csv"), "--date", "1/5/26"});
+    EXPECT_EQ(dated.exitCode, 0) << dated.err.toStdString();
     EXPECT_EQ(readAccounts(books), merchandisingBooks());
+}
+
+TEST_F(ExportTest, NoExportWritesTheBooksOrTheirJournal) {
+    const QString journal = books + ".journal";
+    const QByteArray booksBefore = fileBytes(books);
+    const QByteArray journalBefore = fileBytes(journal);
+    QFile::link(books, path("books link.csv"));
+    QFile::link(journal, path("journal link.pdf"));
+    QFile::link(books, path("planted.pdf.part"));
+    QFile::link(books, path("planted.csv.part"));
+    ASSERT_EQ(::link(QFile::encodeName(books).constData(),
+                     QFile::encodeName(path("hard.csv")).constData()),
+              0);
+    const struct {
+        const char* action;
+        QString output;
+        const char* refusal; // empty: the export is made beside the planted link
+    } inWindow[] = {
+        {"mnuExportTrialBalance", path("books link.csv"), "is your accounts file"},
+        {"mnuExportBalanceSheet", path("journal link.pdf"), "is the journal of your books"},
+        {"mnuExportEquity", path("hard.csv"), "is your accounts file"},
+        {"mnuExportIncomeStatement", path("planted.pdf"), ""},
+        {"mnuExportCsv", books, "is your accounts file"},
+        {"mnuExportCsv", path("books link.csv"), "is your accounts file"},
+        {"mnuExportCsv", path("planted.csv"), ""},
+        {"mnuExportLedger", journal, "is the journal of your books"},
+        {"mnuExportLedger", journal + "-wal", "is the journal of your books"},
+    };
+    for (const auto& c : inWindow) {
+        dialogs.reset();
+        exportVia(c.action, c.output);
+        const QString said = dialogs.messages().join('|');
+        EXPECT_EQ(said.contains("Choose another name"), *c.refusal != 0) << said.toStdString();
+        EXPECT_TRUE(said.contains(c.refusal)) << c.action << ": " << said.toStdString();
+        EXPECT_EQ(fileBytes(books), booksBefore) << c.action << " " << c.output.toStdString();
+        EXPECT_EQ(fileBytes(journal), journalBefore) << c.output.toStdString();
+    }
+    EXPECT_TRUE(QFileInfo(path("planted.pdf")).isFile() && QFileInfo(path("planted.csv")).isFile());
+    // The journal itself is not offered among the journal files the hledger export writes.
+    for (const QString& type : dialogs.saveTypes) {
+        const QString patterns = type.section('(', 1).section(')', 0, 0);
+        for (const QString& pattern : patterns.split(' ')) {
+            EXPECT_TRUE(pattern == "*" || !QDir::match(pattern, journal)) << pattern.toStdString();
+        }
+    }
+
+    QFile::remove(path("planted.pdf"));
+    const struct {
+        QString output;
+        int exitCode;
+    } commandLine[] = {
+        {path("books link.csv"), 1},
+        {path("journal link.pdf"), 1},
+        {path("hard.csv"), 1},
+        {path("planted.pdf"), 0},
+    };
+    for (const auto& c : commandLine) {
+        const Ran ran = folioExport({"trial-balance", books, c.output});
+        EXPECT_EQ(ran.exitCode, c.exitCode) << c.output.toStdString() << ran.err.toStdString();
+        EXPECT_EQ(fileBytes(books), booksBefore) << c.output.toStdString();
+        EXPECT_TRUE(fileBytes(journal).startsWith("SQLite format 3")) << c.output.toStdString();
+    }
+    EXPECT_TRUE(pdfText(path("planted.pdf")).contains("Trial Balance"));
 }
 
 } // namespace

@@ -15,7 +15,9 @@ class PeriodLock : public BooksFixture {
   protected:
     void SetUp() override {
         BooksFixture::SetUp();
-        books = openBooks(serviceBooks());
+        std::vector<AccountRecord> records = serviceBooks();
+        records.push_back(account("Petty Cash", "D1", "0")); // may be deleted
+        books = openBooks(records);
         window->company() = {"Kestrow Supply Co.", "11/30/2026",
                              folio::statements::Business::Service, std::nullopt};
     }
@@ -70,7 +72,7 @@ class PeriodLock : public BooksFixture {
                  showTab(Tab::Setup);
                  click(QStringLiteral("cmdNew")); // takes the blank record after the last
                  const QString shown = text(QStringLiteral("txtAcctName"));
-                 setText(QStringLiteral("txtAcctName"), QStringLiteral("Petty Cash"));
+                 setText(QStringLiteral("txtAcctName"), QStringLiteral("Postage"));
                  click(QStringLiteral("cmdPrevious"));
                  setText(QStringLiteral("txtAcctName"), shown);
              }},
@@ -78,12 +80,19 @@ class PeriodLock : public BooksFixture {
              [this] {
                  showTab(Tab::Blank);
                  showTab(Tab::Setup);
-                 dialogs.yesNoAnswers.push_back(true);
+                 for (std::size_t i = 0; i < serviceBooks().size(); ++i) {
+                     click(QStringLiteral("cmdNext")); // to the account without a balance
+                 }
+                 dialogs.yesNoAnswers = {true};
                  click(QStringLiteral("cmdDelete"));
+                 dialogs.yesNoAnswers.clear();
              }},
             {"undo", [this] { trigger("mnuUndo"); }},
             {"redo", [this] { trigger("mnuRedo"); }},
-            {"reversal", [this] { window->journalMenu().reverse(2, QStringLiteral("wrong")); }},
+            {"reversal",
+             [this] {
+                 window->journalMenu().reverse(2, QStringLiteral("wrong"), QDate::currentDate());
+             }},
         };
     }
     QString books;
@@ -153,12 +162,12 @@ TEST_F(PeriodLock, LockDateRefusesDatedEntriesAndOffersTheDayAfter) {
     showTab(Tab::Setup);
     setText(QStringLiteral("txtAcctName"), QStringLiteral("Cash in bank"));
     click(QStringLiteral("cmdNew"));
-    setText(QStringLiteral("txtAcctName"), QStringLiteral("Petty Cash"));
+    setText(QStringLiteral("txtAcctName"), QStringLiteral("Postage"));
     click(QStringLiteral("cmdPrevious"));
     EXPECT_EQ(readAccounts(books)[0].name, QStringLiteral("Cash in bank"));
     bool added = false;
     for (const AccountRecord& record : readAccounts(books)) {
-        added = added || record.name == QLatin1String("Petty Cash");
+        added = added || record.name == QLatin1String("Postage");
     }
     EXPECT_TRUE(added);
     // The lock date only moves forward, until the period is reopened.

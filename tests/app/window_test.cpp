@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTest>
 
@@ -200,6 +201,53 @@ TEST_F(Window, EveryControlIsNamedAndMnemonicsAreUnique) {
         }
         EXPECT_EQ(keys.removeDuplicates(), 0) << tabs->tabText(i).toStdString();
     }
+}
+
+// The balance sheet tab totals the liabilities and equity and says whether they equal the
+// assets.
+TEST_F(Window, BalanceSheetSaysWhetherItBalances) {
+    for (const char* cash : {"1000", "1100"}) {
+        openBooks({account("Cash", "D1", cash, cash), account("Capital Stock", "C3C", "600"),
+                   account("Sales", "C4", "400")});
+        window->company().business = Business::Service;
+        showTab(Tab::BalanceSheet);
+        EXPECT_EQ(text(QStringLiteral("txtTotalLiabilitiesEquity")), "$1,000.00");
+        EXPECT_EQ(find<QLabel>(QStringLiteral("lblInBalance"))->text().section(u':', 0, 0),
+                  QLatin1String(cash) == QLatin1String("1000") ? "In balance"
+                                                               : "Out of balance by $100.00");
+        showTab(Tab::TrialBalance);
+    }
+}
+
+// Reopened books show the type of business Folio kept with them and uses.
+TEST_F(Window, KeptBusinessTypeIsShownAfterReopening) {
+    const QString file = openBooks(merchandisingBooks());
+    merchandising();
+    showTab(Tab::Company);
+    EXPECT_TRUE(find<QRadioButton>(QStringLiteral("optMdse"))->isChecked());
+    showTab(Tab::TrialBalance);
+    window = std::make_unique<app::frmSelect>(dialogs);
+    selectFile(file);
+    showTab(Tab::Company);
+    EXPECT_TRUE(find<QRadioButton>(QStringLiteral("optMdse"))->isChecked());
+    EXPECT_FALSE(find<QRadioButton>(QStringLiteral("optService"))->isChecked());
+}
+
+// In the smallest window every page scrolls and the tab row has arrows, so nothing is
+// out of reach.
+TEST_F(Window, EveryTabScrollsInTheSmallestWindow) {
+    openBooks(merchandisingBooks());
+    window->resize(window->minimumSize());
+    auto* tabs = window->tabControl();
+    EXPECT_TRUE(tabs->usesScrollButtons());
+    for (int i = 0; i < tabs->count(); ++i) {
+        auto* scroll = qobject_cast<QScrollArea*>(tabs->widget(i));
+        ASSERT_NE(scroll, nullptr) << tabs->tabText(i).toStdString();
+        EXPECT_NE(scroll->widget(), nullptr);
+    }
+    EXPECT_EQ(
+        static_cast<QWidget*>(window->page(Tab::BalanceSheet))->parentWidget()->parentWidget(),
+        tabs->widget(ui::indexOf(Tab::BalanceSheet)));
 }
 
 } // namespace

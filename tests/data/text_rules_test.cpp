@@ -77,3 +77,62 @@ TEST(Money, OverflowIsAnErrorNeverAWrappedValue) {
 }
 
 } // namespace
+
+namespace {
+
+// One reading of a date for every date box and the command line: the US forms read as
+// their day, anything else (a day the month lacks, a stray word) refused.
+TEST(Dates, AreReadAsUsBookkeepersWriteThem) {
+    const struct {
+        const char* text;
+        const char* iso; // empty: no date
+    } cases[] = {
+        {"1/5/2026", "2026-01-05"},
+        {"01/05/2026", "2026-01-05"},
+        {"1/5/26", "2026-01-05"},
+        {"12/31/99", "1999-12-31"},
+        {"2/29/00", "2000-02-29"},
+        {"1-5-2026", "2026-01-05"},
+        {"2026-01-05", "2026-01-05"},
+        {"January 5, 2026", "2026-01-05"},
+        {"Jan 5, 2026", "2026-01-05"},
+        {"January 5 2026", "2026-01-05"},
+        {"5 January 2026", "2026-01-05"},
+        {"5-Jan-26", "2026-01-05"},
+        {" 2/28/2026 ", "2026-02-28"},
+        {"2/29/2024", "2024-02-29"},
+        {"", ""},
+        {"   ", ""},
+        {"hello", ""},
+        {"31/31/06", ""},
+        {"2/30/2026", ""},
+        {"2/29/2026", ""},
+        {"13/1/2026", ""},
+        {"1/5", ""},
+        {"1/5/2026 hello", ""},
+        {"Janaury 5, 2026", ""},
+        {"2026", ""},
+        {"2026-1-2005", ""},
+    };
+    for (const auto& c : cases) {
+        const std::optional<QDate> date = readDate(QString::fromLatin1(c.text));
+        if (*c.iso == '\0') {
+            EXPECT_FALSE(date.has_value()) << c.text;
+        } else {
+            EXPECT_EQ(date, QDate::fromString(QString::fromLatin1(c.iso), Qt::ISODate)) << c.text;
+        }
+    }
+}
+
+TEST(Names, CharactersARecordCannotHoldAreNamedOnce) {
+    EXPECT_EQ(unstorableCharacters(QStringLiteral("Café Réserve ½")), QStringList());
+    EXPECT_EQ(unstorableCharacters(QStringLiteral("Zażółć Łódź")),
+              (QStringList{QStringLiteral("ż"), QStringLiteral("ł"), QStringLiteral("ć"),
+                           QStringLiteral("Ł"), QStringLiteral("ź")}));
+    EXPECT_EQ(unstorableCharacters(QStringLiteral("€ Reserve €")),
+              QStringList{QStringLiteral("€")});
+    // A character outside the first plane is named whole, not as two halves.
+    EXPECT_EQ(unstorableCharacters(QStringLiteral("Fund 𝄞")), QStringList{QStringLiteral("𝄞")});
+}
+
+} // namespace

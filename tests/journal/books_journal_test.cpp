@@ -162,6 +162,23 @@ TEST_F(Journal, UndoThenRedoOfEachKindOfChangeIsByteForByte) {
     }
 }
 
+// The session's posting is one side of one account: both amounts, or neither, is refused
+// and nothing is recorded or written.
+TEST_F(Journal, PostingBothSidesOrNeitherIsRefused) {
+    start(serviceBooks());
+    const AccountRecord before = readAccounts(books)[0];
+    const std::int64_t last = store().lastSeq();
+    for (const auto& [debit, credit] : {std::pair{"12000", "2000"}, std::pair{"0", "0"}}) {
+        const folio::session::ChangeResult result =
+            session.post({}, {1, money(debit), money(credit)});
+        ASSERT_TRUE(result.refused) << debit << "/" << credit;
+        EXPECT_TRUE(result.refused->contains("nothing was posted"));
+        EXPECT_FALSE(result.tookEffect);
+    }
+    EXPECT_EQ(store().lastSeq(), last);
+    EXPECT_EQ(readAccounts(books)[0].current, before.current);
+}
+
 TEST_F(Journal, ReversalNeedsAReasonAndAPostingStillInEffect) {
     start(serviceBooks());
     const std::int64_t posting = post(1, "300");
@@ -175,13 +192,79 @@ TEST_F(Journal, ReversalNeedsAReasonAndAPostingStillInEffect) {
     EXPECT_EQ(store().entry(posting + 1)->memo, "wrong account");
     EXPECT_EQ(refusal(posting, "again"), "Entry 2 was reversed already by entry 3.");
 
+    // The entry whose effect stands is the one reversed, once: the original put back by
+    // Redo, or the Redo itself; an entry taken back says so.
     const std::int64_t undone = post(2, "10");
     session.undo();
     EXPECT_EQ(refusal(undone, "why"), "Entry 4 was taken back with Undo.");
+    const std::int64_t redone = session.redo().seq;
+    EXPECT_EQ(refusal(redone, "typed twice"), QString());
+    EXPECT_EQ(readAccounts(books)[1].current, money("600"));
+    EXPECT_EQ(refusal(undone, "again"), "Entry 4 was reversed already by entry 7.");
 
     const std::int64_t gone = post(8, "10");
     session.deleteAccount(8, 8, serviceBooks()[7].name);
     EXPECT_EQ(refusal(gone, "why"), "The account Rent Expense is no longer in the books.");
+}
+
+TEST_F(Journal, ReverseFollowsTheRecordThroughLaterDeletionsAndInsertions) {
+    start({account("Cash", "D1", "500"), account("Petty Cash", "D1", "50"),
+           account("Cash", "D1", "200"), account("Sales", "C4", "0")});
+    const std::int64_t posting = post(3, "100");
+    const auto remove = [&](int record) {
+        const std::vector<AccountRecord> held = readAccounts(books);
+        ASSERT_TRUE(session
+                        .deleteAccount(record, static_cast<int>(held.size()),
+                                       held[static_cast<std::size_t>(record - 1)].name)
+                        .succeeded());
+    };
+    remove(2);      // Petty Cash: the second Cash moves up to record 2
+    remove(3);      // Sales
+    session.undo(); // Sales comes back: an insertion after the second Cash
+    record(EntryKind::NewAccount, {{4, account("Cash", "D1", "7"), Money(), Money()}});
+    ASSERT_TRUE(session.reverse(posting, "wrong account").succeeded());
+    const std::vector<AccountRecord> now = readAccounts(books);
+    EXPECT_EQ(now[0].current, money("500"));
+    EXPECT_EQ(now[1].current, money("200"));
+    EXPECT_EQ(now[3].current, money("7"));
+}
+
+TEST_F(Journal, UndoAndRedoCarryTheDateOfTheirChangeAndRedoItsMemo) {
+    start(serviceBooks());
+    const std::int64_t posting =
+        session.post({QDate(2026, 1, 15), "invoice 17"}, {1, money("25"), Money()}).seq;
+    const std::int64_t undo = session.undo().seq;
+    const std::int64_t redo = session.redo().seq;
+    const std::int64_t undoOfRedo = session.undo().seq;
+    for (const std::int64_t seq : {posting, undo, redo, undoOfRedo}) {
+        EXPECT_EQ(store().entry(seq)->date, QDate(2026, 1, 15)) << seq;
+    }
+    EXPECT_EQ(store().entry(redo)->memo, "invoice 17");
+    EXPECT_EQ(store().entry(undo)->memo, "Undo of entry 2");
+}
+
+TEST_F(Journal, UndoAndRedoDoNotReachPastAClosing) {
+    start(serviceBooks());
+    post(1, "25");
+    post(1, "5");
+    session.undo();
+    const QByteArray before = fileBytes(books);
+    ASSERT_TRUE(session.close("Monthly closing", books + " closed monthly", readAccounts(books))
+                    .succeeded());
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_FALSE(session.canUndo() || session.canRedo());
+        EXPECT_TRUE(session.undoStoppedByClosing() && session.redoStoppedByClosing());
+        EXPECT_TRUE(session.undo().refused.has_value());
+        EXPECT_TRUE(session.redo().refused.has_value());
+        EXPECT_EQ(fileBytes(books), before);
+        reopen();
+    }
+    // Reopened, a change after the closing is taken back as ever, and no further.
+    ASSERT_TRUE(session.reopen("a late invoice").succeeded());
+    post(1, "10");
+    EXPECT_NE(session.undo().seq, 0);
+    EXPECT_EQ(fileBytes(books), before);
+    EXPECT_TRUE(session.undo().refused.has_value());
 }
 
 TEST_F(Journal, ClosedCopyStartsItsOwnJournalAndCompanyValuesAreKept) {

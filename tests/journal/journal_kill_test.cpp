@@ -72,6 +72,11 @@ class JournalKill : public BooksFixture {
             if (i % 6 == 5) {
                 enter(Tab::Setup);
                 click(QStringLiteral("cmdNext"));
+                setText(QStringLiteral("txtCurrentBalance"), QStringLiteral("0"));
+                setText(QStringLiteral("txtYtdBalance"), QStringLiteral("0"));
+                click(QStringLiteral("cmdNext"));
+                click(QStringLiteral("cmdPrevious"));
+                stepDone();
                 dialogs.yesNoAnswers.push_back(true);
                 click(QStringLiteral("cmdDelete"));
                 stepDone();

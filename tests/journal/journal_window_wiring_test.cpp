@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QMenu>
 #include <QTest>
 
 using folio::ui::Tab;
@@ -32,7 +33,9 @@ class JournalWiring : public BooksFixture {
 };
 
 TEST_F(JournalWiring, EveryChangeOfTheTabsIsUndoneAndRedoneByteForByte) {
-    const QString books = openBooks(serviceBooks());
+    std::vector<AccountRecord> chart = serviceBooks();
+    chart[1].current = chart[1].ytd = Money(); // Supplies, deleted below
+    const QString books = openBooks(chart);
     struct Case {
         const char* name;
         std::function<void()> change;
@@ -73,7 +76,7 @@ TEST_F(JournalWiring, EveryChangeOfTheTabsIsUndoneAndRedoneByteForByte) {
     }
     EXPECT_EQ(dialogs.messages(), QStringList{dialogs.shown.back().text}); // the delete question
     EXPECT_EQ(store().entry(5)->memo, "invoice 17");
-    EXPECT_EQ(lastMemo(), "Redo of entry 11");
+    EXPECT_EQ(lastMemo(), "Deleted Supplies"); // a Redo keeps the memo of its change
     EXPECT_EQ(readAccounts(books)[1].name, "Accounts Payable"); // "Supplies" is deleted again
 }
 
@@ -102,6 +105,36 @@ TEST_F(JournalWiring, CompanyValuesComeBackWithTheBooksAndAClosingStartsTheCopys
     EXPECT_EQ(store().entry(1)->kind, EntryKind::ClosedFrom);
     EXPECT_EQ(window->company().name, "Kestrow Supply Co.");
     EXPECT_EQ(window->company().date, "");
+}
+
+TEST_F(JournalWiring, UndoAndRedoStopAtAClosingAndSaySo) {
+    const QString books = openBooks(serviceBooks());
+    post(0, "25");
+    post(0, "5");
+    menu("mnuUndo");
+    window->company() = {"Kestrow Supply Co.", "3/31/2026", folio::statements::Business::Service,
+                         std::nullopt};
+    showTab(Tab::BalanceSheet);
+    dialogs.yesNoAnswers.push_back(true);
+    QTest::mouseClick(find<QCheckBox>(QStringLiteral("chkMonthly")), Qt::LeftButton);
+    const QByteArray closed = fileBytes(books);
+    dialogs.reset();
+    find<QMenu>(QStringLiteral("mnuEdit"))->aboutToShow();
+    EXPECT_EQ(find<QAction>(QStringLiteral("mnuUndo"))->text(), "&Undo (not past the closing)");
+    EXPECT_EQ(find<QAction>(QStringLiteral("mnuRedo"))->text(), "&Redo (not past the closing)");
+    menu("mnuUndo");
+    menu("mnuRedo");
+    EXPECT_EQ(fileBytes(books), closed);
+    ASSERT_EQ(dialogs.messages().size(), 2);
+    EXPECT_TRUE(dialogs.messages()[0].startsWith("These books were closed: the monthly closing"));
+    // Reopened, they still do not reach past the closing.
+    dialogs.inputAnswers.push_back(QStringLiteral("a late invoice"));
+    menu("mnuReopenPeriod");
+    dialogs.reset();
+    menu("mnuUndo");
+    EXPECT_EQ(fileBytes(books), closed);
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages()[0].startsWith("The books were closed since that change"));
 }
 
 TEST_F(JournalWiring, ClosingBooksWithoutAJournalSaysOnlyThatTheyWereClosed) {

@@ -1,9 +1,12 @@
-// The exported journal read by the real hledger: its balance sheet and income statement
-// totals are Folio's own statement figures, and its balance assertions hold.
+// The exported journal read by the real hledger and ledger: both read it without error, its
+// balance sheet and income statement totals are Folio's own statement figures, every
+// account's balance is the one the books hold, and its balance assertions hold.
 #include "data/account_table.h"
+#include "data/csv_text.h"
 #include "journal/csv_export.h"
 #include "journal/ledger_export.h"
 #include "journal_fixture.h"
+#include "reports/statement_csv.h"
 #include "statements/statement_chain.h"
 #include "support/sample_books.h"
 #include <QProcess>
@@ -13,14 +16,40 @@ using namespace folio::journal;
 
 namespace {
 
-// Runs hledger; its output, or empty with a test failure when it does not succeed.
-QString hledger(const QStringList& arguments) {
+// Runs hledger or ledger; its output, or empty with a test failure when it does not succeed.
+QString run(const QString& program, const QStringList& arguments) {
     QProcess process;
-    process.start(QStringLiteral("hledger"), arguments);
+    process.start(program, arguments);
     const bool ran = process.waitForFinished(60000);
-    EXPECT_TRUE(ran && process.exitCode() == 0) << arguments.join(' ').toStdString() << ": "
-                                                << process.readAllStandardError().toStdString();
+    EXPECT_TRUE(ran && process.exitCode() == 0)
+        << program.toStdString() << " " << arguments.join(' ').toStdString() << ": "
+        << process.readAllStandardError().toStdString();
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString hledger(const QStringList& arguments) {
+    return run(QStringLiteral("hledger"), arguments);
+}
+
+// Every account's balance as each tool reports it, zero balances left out.
+std::map<QString, Money> hledgerBalances(const QString& journal) {
+    std::map<QString, Money> found;
+    const QString csv = hledger({"-f", journal, "bal", "--flat", "--no-total", "-O", "csv"});
+    for (QString row : csv.split('\n', Qt::SkipEmptyParts).mid(1)) {
+        row.remove('"').remove('$');
+        found[row.section(',', 0, 0)] = money(row.section(',', 1).toLatin1().constData());
+    }
+    return found;
+}
+
+std::map<QString, Money> ledgerBalances(const QString& journal) {
+    std::map<QString, Money> found;
+    const QString text = run("ledger", {"-f", journal, "bal", "--flat", "--no-total", "-F",
+                                        "%(account)\t%(quantity(scrub(display_total)))\n"});
+    for (const QString& row : text.split('\n', Qt::SkipEmptyParts)) {
+        found[row.section('\t', 0, 0)] = money(row.section('\t', 1).toLatin1().constData());
+    }
+    return found;
 }
 
 // The "total" and "Net:" rows of a hledger report in CSV, by the section they close.
@@ -65,8 +94,9 @@ TEST_F(LedgerExport, HledgerTotalsAreFolioStatementFigures) {
         start(merchandising ? merchandisingBooks() : serviceBooks());
         work(merchandising ? 9 : 6);
         const QString exported = dir.filePath("books.ledger");
-        ASSERT_EQ(exportLedger(store(), exported), ExportResult::Written);
+        ASSERT_EQ(exportLedger(store(), exported, books), ExportResult::Written);
         hledger({"-f", exported, "check"});
+        EXPECT_EQ(ledgerBalances(exported), hledgerBalances(exported));
         const auto sheet = totals(hledger({"-f", exported, "bse", "-O", "csv"}));
         const auto income = totals(hledger({"-f", exported, "is", "-O", "csv"}));
 
@@ -97,7 +127,7 @@ TEST_F(LedgerExport, CsvHasOneRowPerLineAndACancelledExportLeavesNoFile) {
     start(serviceBooks());
     work(6);
     const QString csv = dir.filePath("books.csv");
-    ASSERT_EQ(exportCsv(store(), csv), ExportResult::Written);
+    ASSERT_EQ(exportCsv(store(), csv, books), ExportResult::Written);
     const QStringList rows = QString::fromUtf8(fileBytes(csv)).split('\n', Qt::SkipEmptyParts);
     EXPECT_EQ(rows.size(), 1 + 8 + 1 + 1 + 2 + 1 + 5 + 5 + 1 + 1);
     EXPECT_EQ(rows[10].section(',', 3),
@@ -112,9 +142,64 @@ TEST_F(LedgerExport, CsvHasOneRowPerLineAndACancelledExportLeavesNoFile) {
         told = total;
         return done < 1000;
     };
-    EXPECT_EQ(exportLedger(store(), cancelled, stop), ExportResult::Cancelled);
+    EXPECT_EQ(exportLedger(store(), cancelled, books, stop), ExportResult::Cancelled);
     EXPECT_EQ(told, store().appliedCount());
     EXPECT_FALSE(QFile::exists(cancelled));
+}
+
+TEST_F(LedgerExport, AccountsOfOneNameStayApartAndEveryBalanceIsTheBooks) {
+    start({account("Cash", "D1", "100"), account("Petty Cash", "D1", "20"),
+           account("Cash", "D1", "5"), account("Capital Stock", "C3C", "90")});
+    post(3, "100");
+    AccountRecord typed = session.books().get(4);
+    typed.current = money("140"); // a balance typed on the setup tab
+    record(EntryKind::SetupEdit, {{4, typed, Money(), Money()}});
+    AccountRecord renamed = session.books().get(2);
+    renamed.name = "Cash"; // three of one name, then two again
+    record(EntryKind::SetupEdit, {{2, renamed, Money(), Money()}});
+    session.undo();
+    const QString exported = dir.filePath("books.journal.txt");
+    ASSERT_EQ(exportLedger(store(), exported, books), ExportResult::Written);
+
+    std::map<QString, Money> expected;
+    Money total;
+    const std::vector<AccountRecord> held = readAccounts(books);
+    for (std::size_t i = 0; i < held.size(); ++i) {
+        const QString name = ledgerAccountName(held[i].name, held[i].type);
+        expected[held[i].name == "Cash" ? name + QStringLiteral(" #%1").arg(i + 1) : name] =
+            ledgerBalance(held[i]);
+        total += ledgerBalance(held[i]);
+    }
+    expected["Equity:Folio balancing of amounts posted to one side only"] = Money() - total;
+    EXPECT_EQ(hledgerBalances(exported), expected);
+    EXPECT_EQ(ledgerBalances(exported), expected);
+    EXPECT_TRUE(QString::fromUtf8(fileBytes(exported)).contains("ending inventory"));
+}
+
+TEST_F(LedgerExport, CsvKeepsTypedTextFromBeingReadAsAFormula) {
+    const char* const typed[] = {
+        "+1+1", "@SUM(1+1)", "=HYPERLINK(\"http://x.test\",\"pay\")", "=cmd|' /C calc'!A0",
+        "-2+3", "\tTab"};
+    std::vector<AccountRecord> records;
+    for (const char* name : typed) {
+        records.push_back(account(name, "D1", "5"));
+    }
+    start(records);
+    for (int record = 1; record <= static_cast<int>(records.size()); ++record) {
+        session.post({QDate(2026, 3, 1), typed[record - 1]}, {record, money("1"), Money()});
+    }
+    const QString csv = dir.filePath("books.csv");
+    ASSERT_EQ(exportCsv(store(), csv, books), ExportResult::Written);
+    const QString journalText = QString::fromUtf8(fileBytes(csv));
+    const QString statementText =
+        folio::reports::statementCsv(folio::reports::Report::TrialBalance, {},
+                                     statements::computeStatements(tableOf(records), {}));
+    for (const char* text : typed) {
+        const QString cell = folio::csvField(QLatin1Char('\'') + QString::fromUtf8(text));
+        // the name in the opening entry and the posting, the memo in the posting
+        EXPECT_EQ(journalText.count("," + cell + ","), 3) << text;
+        EXPECT_TRUE(statementText.contains("\r\n" + cell + ",")) << text;
+    }
 }
 
 } // namespace

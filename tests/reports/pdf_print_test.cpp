@@ -79,7 +79,29 @@ TEST_F(PdfReports, TrialBalance) {
     EXPECT_EQ(text.count(u'\f'), 3);
     expectContains(text, {"Kestrow Supply Co.", "Trial Balance", "Current", "Cash", "$5,000.00",
                           "13,400.00", "18,400.00"});
+    EXPECT_TRUE(run("pdfinfo", {pdf}).contains("612 x 792 pts (letter)"))
+        << run("pdfinfo", {pdf}).toStdString();
     EXPECT_TRUE(dialogs.messages().isEmpty());
+}
+
+// Pages come out on the printer's own paper, else the paper of the user's country.
+TEST(Paper, IsThePrintersOrTheCountrys) {
+    const struct {
+        QLocale locale;
+        std::optional<QPageSize> printer;
+        QPageSize::PageSizeId paper;
+    } cases[] = {
+        {QLocale(QLocale::English, QLocale::UnitedStates), std::nullopt, QPageSize::Letter},
+        {QLocale::c(), std::nullopt, QPageSize::Letter},
+        {QLocale(QLocale::English, QLocale::Canada), std::nullopt, QPageSize::Letter},
+        {QLocale(QLocale::German, QLocale::Germany), std::nullopt, QPageSize::A4},
+        {QLocale(QLocale::English, QLocale::UnitedKingdom), std::nullopt, QPageSize::A4},
+        {QLocale(QLocale::English, QLocale::UnitedStates), QPageSize(QPageSize::A5), QPageSize::A5},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(reports::defaultPaper(c.locale, c.printer).id(), c.paper)
+            << c.locale.name().toStdString();
+    }
 }
 
 TEST_F(PdfReports, UnwritableOutputIsAPrintingProblem) {

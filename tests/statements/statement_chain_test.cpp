@@ -79,13 +79,16 @@ TEST(StatementChain, SaysWhichInputIsMissing) {
          {{}, {}, Business::Merchandising, {}},
          Missing::EndingInventory},
         {tableOf(serviceBooks()), service(), Missing::Nothing},
-        {withInventory(), service(), Missing::EndingInventory},
+        // A service business takes no stock: its inventory account stands as recorded.
+        {withInventory(), service(), Missing::Nothing},
     };
     for (const auto& c : cases) {
         const Statements s = computeStatements(c.table, c.company);
         EXPECT_EQ(s.missing, c.missing);
         EXPECT_EQ(s.balance.has_value(), c.missing == Missing::Nothing);
     }
+    EXPECT_EQ(computeStatements(withInventory(), service()).balance->inventory,
+              Amounts::both(money("10")));
 }
 
 } // namespace

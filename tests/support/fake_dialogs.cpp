@@ -29,7 +29,9 @@ bool FakeDialogs::failure(const QString& text) {
     return answer;
 }
 
-QString FakeDialogs::inputBox(const QString& prompt, const QString& title, const QString&) {
+QString FakeDialogs::inputBox(const QString& prompt, const QString& title,
+                              const QString& defaultText) {
+    offered = defaultText;
     shown.push_back({ShownDialog::Kind::Input, prompt, MessageIcon::None, title});
     if (inputAnswers.empty()) {
         return QString();
@@ -70,7 +72,8 @@ bool FakeDialogs::previewPrint(QPrinter& printer, const std::function<void(QPrin
 }
 
 std::optional<QString> FakeDialogs::saveFileName(const QString& title, const QString&,
-                                                 const QStringList&) {
+                                                 const QStringList& types) {
+    saveTypes = types;
     shown.push_back({ShownDialog::Kind::SaveFile, title, MessageIcon::None, QString()});
     if (saveNames.empty()) {
         return std::nullopt;

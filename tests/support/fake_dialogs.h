@@ -49,6 +49,10 @@ class FakeDialogs : public ui::Dialogs {
     std::deque<std::optional<int>> choices;
     // Answers to the export's file dialog; with none left, Cancel.
     std::deque<QString> saveNames;
+    // The text the last input box was opened with.
+    QString offered;
+    // The file types the last save dialog offered.
+    QStringList saveTypes;
     // Answers the print preview (it may render the document); unset: go on to print.
     std::function<bool(QPrinter&, const std::function<void(QPrinter&)>&)> onPreview;
     // Sets up the printer (for example to write a PDF) and gives the copies; empty = Cancel.

@@ -55,6 +55,13 @@ void ActionsFixture::chooseRecord(int record) {
     }
 }
 
+void ActionsFixture::clearBalances() {
+    setText("txtCurrentBalance", "0");
+    setText("txtYtdBalance", "0");
+    click("cmdNext");
+    click("cmdPrevious");
+}
+
 void ActionsFixture::deleteShown() {
     dialogs.yesNoAnswers.push_back(true);
     click("cmdDelete");
@@ -98,12 +105,6 @@ std::vector<WritingAction> ActionsFixture::writingActions() {
         fillCompany();
         enterStatements();
     };
-    const auto atRecord = [this, fresh](int record) {
-        return [this, fresh, record] {
-            fresh();
-            chooseRecord(record);
-        };
-    };
     return {
         {"save",
          [this, fresh] {
@@ -134,7 +135,15 @@ std::vector<WritingAction> ActionsFixture::writingActions() {
          [this] { post(); },
          books,
          {}},
-        {"delete", atRecord(3), [this] { deleteShown(); }, books, {}},
+        {"delete",
+         [this, fresh] {
+             fresh();
+             chooseRecord(3);
+             clearBalances();
+         },
+         [this] { deleteShown(); },
+         books,
+         {}},
         {"monthly closing", closing, [this] { closeBooks(false); }, books + " closed monthly",
          books},
         {"yearly closing", closing, [this] { closeBooks(true); }, books + " closed ytd", books},

@@ -29,6 +29,9 @@ class ActionsFixture : public BooksFixture {
     void preparePosting(int row, const QString& debit);
     void post();
     void chooseRecord(int record); // on the setup tab, walking from record 1
+    // Types zero balances into the shown account and saves it (an account with a balance
+    // is not deleted); the shown record is not the last.
+    void clearBalances();
     void deleteShown();
     void closeBooks(bool yearly); // answering Yes to the question
     // What the actions reported: the messages shown, without questions and the note

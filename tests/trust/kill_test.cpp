@@ -27,6 +27,8 @@ class KillChild : public ActionsFixture {
             stepDone();
             if (i % 6 == 5) {
                 chooseRecord(2);
+                clearBalances();
+                stepDone();
                 deleteShown();
                 stepDone();
             }

@@ -114,6 +114,24 @@ TEST_F(ExportTest, CsvKeepsNamesAsTextForSpreadsheets) {
         << csv.toStdString();
 }
 
+TEST_F(ExportTest, ReopenedBooksSayWhoReopenedThemAndWhyUnderEveryHeading) {
+    dialogs.inputAnswers = {QStringLiteral("3/31/2024"), QStringLiteral("the audit found a "
+                                                                        "missed invoice")};
+    window->findChild<QAction*>("mnuLockBooks")->trigger();
+    window->findChild<QAction*>("mnuReopenPeriod")->trigger();
+    const QString line = window->company().reopened;
+    ASSERT_TRUE(line.startsWith("Reopened on ") && line.endsWith(": the audit found a missed "
+                                                                 "invoice"))
+        << line.toStdString();
+    for (const char* action : {"mnuExportTrialBalance", "mnuExportIncomeStatement",
+                               "mnuExportEquity", "mnuExportBalanceSheet"}) {
+        exportVia(action, path("reopened.csv"));
+        EXPECT_TRUE(readText(path("reopened.csv")).contains("\r\nNote," + line + "\r\n")) << action;
+        exportVia(action, path("reopened.pdf"));
+        EXPECT_TRUE(pdfText(path("reopened.pdf")).contains(line)) << action;
+    }
+}
+
 struct Ran {
     int exitCode;
     QString err;

@@ -1,10 +1,16 @@
 #include "journal/books_journal.h"
 #include "support/books_fixture.h"
 #include "support/sample_books.h"
+#include "ui/qt_dialogs.h"
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 
 using folio::ui::Tab;
@@ -188,6 +194,34 @@ TEST_F(PeriodLock, LockDateRefusesDatedEntriesAndOffersTheDayAfter) {
                   .arg(today.toString(QStringLiteral("M/d/yyyy")), reopen->user));
     post(0, "3", today.toString(QStringLiteral("M/d/yyyy")));
     EXPECT_EQ(journal.journalStore().entry(journal.journalStore().lastSeq())->date, today);
+}
+
+// The question's box on screen is named and its prompt tied to it.
+TEST(PeriodQuestion, BoxIsNamedAndItsPromptTiedToIt) {
+    QWidget page;
+    page.show();
+    folio::ui::QtDialogs dialogs;
+    dialogs.setParent(&page);
+    QString name;
+    bool tied = false;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        auto* box = dialog->findChild<QLineEdit*>();
+        name = box->accessibleName();
+        tied = dialog->findChild<QLabel*>()->buddy() == box;
+        box->setText(QStringLiteral("a missed invoice"));
+        dialog->accept();
+    });
+    answer.start(20);
+    EXPECT_EQ(dialogs.inputBox(QStringLiteral("Why is the period reopened?"),
+                               QStringLiteral("Reopen Period"), QString()),
+              QStringLiteral("a missed invoice"));
+    EXPECT_EQ(name, QStringLiteral("Reopen Period"));
+    EXPECT_TRUE(tied);
 }
 
 } // namespace

@@ -131,6 +131,12 @@ TEST_F(PeriodLock, ClosedBooksRefuseEveryWriterAndWriteNothing) {
                                                "11/30/2026")))
         << refusal.toStdString();
     EXPECT_TRUE(refusal.contains(QLatin1String("Post in the closed copy, or reopen")));
+    // Reading and exporting go on.
+    dialogs.reset();
+    dialogs.saveNames = {path(QStringLiteral("closed.csv"))};
+    trigger("mnuExportBalanceSheet");
+    EXPECT_TRUE(fileBytes(path(QStringLiteral("closed.csv"))).contains("Total Assets"))
+        << dialogs.messages().join('\n').toStdString();
 }
 
 TEST_F(PeriodLock, LockDateRefusesDatedEntriesAndOffersTheDayAfter) {

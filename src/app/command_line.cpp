@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 #include <QCommandLineParser>
+#include <algorithm>
 
 #ifndef FOLIO_VERSION
 #define FOLIO_VERSION "unknown"
@@ -19,6 +20,36 @@ std::optional<QString> businessCode(const QString& typed) {
         return QStringLiteral("Mdse");
     }
     return std::nullopt;
+}
+
+// The options Qt takes out of the arguments itself when the window starts.
+const QStringList& qtOptions() {
+    static const QStringList names = {"platform",
+                                      "platformpluginpath",
+                                      "platformtheme",
+                                      "plugin",
+                                      "qwindowgeometry",
+                                      "qwindowicon",
+                                      "qwindowtitle",
+                                      "reverse",
+                                      "session",
+                                      "display",
+                                      "geometry",
+                                      "title",
+                                      "name",
+                                      "style",
+                                      "stylesheet",
+                                      "widgetcount",
+                                      "fontengine",
+                                      "dialogs",
+                                      "visual",
+                                      "ncols",
+                                      "cmap",
+                                      "nograb",
+                                      "dograb",
+                                      "sync",
+                                      "qmljsdebugger"};
+    return names;
 }
 
 CommandLine failure(const QString& error) {
@@ -109,7 +140,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     });
     if (!parser.parse(arguments)) {
         CommandLine line = failure(parser.errorText());
-        line.unknownOption = !parser.unknownOptionNames().isEmpty();
+        const QStringList unknown = parser.unknownOptionNames();
+        line.unknownOption = !unknown.isEmpty() &&
+                             std::all_of(unknown.begin(), unknown.end(), [](const QString& name) {
+                                 return qtOptions().contains(name);
+                             });
         return line;
     }
     if (parser.isSet(QStringLiteral("help"))) {

@@ -26,7 +26,9 @@ struct CommandLine {
     ExportRequest exportRequest;
     QStringList copyPaths; // Copy: FROM and TO; SetupServer: the server's address
     QString error;         // Fail: what was wrong, for the terminal
-    // Fail: an option Folio does not know, which may be one of Qt's own (-platform ...).
+    // Fail: only options Folio does not know that are Qt's own (-platform ...), read again
+    // once the window's application has taken them; any other fails before a display is
+    // needed.
     bool unknownOption = false;
 };
 

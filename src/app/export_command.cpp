@@ -5,6 +5,7 @@
 #include "data/file_table.h"
 #include "data/money.h"
 #include "data/text_rules.h"
+#include "journal/journal_files.h"
 #include "reports/page_printer.h"
 #include "reports/qt_report_files.h"
 #include "reports/report_layout.h"
@@ -50,23 +51,26 @@ statements::Statements statementsOf(FileTable& files, const QString& path,
 }
 
 // The company values the window kept with the books in their journal, when there is one.
-// A journal that cannot be read leaves them to the command line, with a warning.
+// The journal is only read: nothing is written, checkpointed or removed beside it, so a
+// running Folio's log is never touched. A change recorded there but not yet written to the
+// books would make the figures stale: the export is refused. A journal that cannot be read
+// leaves the values to the command line, with a warning.
 statements::CompanyInfo storedCompany(const QString& books) {
     statements::CompanyInfo company;
+    QString problem;
     try {
         journal::fillIn(company, session::BooksSession::storedCompanyValues(books));
-        const QString path = session::BooksSession::journalPathFor(books);
-        if (QFileInfo(path).isFile()) {
-            journal::JournalStore store;
-            store.openToRead(path);
-            if (const auto reopened = journal::readPeriodLock(store).reopened) {
-                company.reopened = journal::reopenedLine(*reopened);
-            }
-        }
+        company.reopened = session::BooksSession::storedReopenedLine(books);
+    } catch (const journal::Refused& refused) {
+        throw ExportFailure(refused.words() + QStringLiteral(", then export again"));
+    } catch (const journal::JournalUnusable& unusable) {
+        problem = unusable.why();
     } catch (const FileError& error) {
+        problem = errorMessage(error.number());
+    }
+    if (!problem.isEmpty()) {
         std::fprintf(stderr, "folio: the company information kept in %s cannot be read (%s)\n",
-                     qPrintable(session::BooksSession::journalPathFor(books)),
-                     qPrintable(errorMessage(error.number())));
+                     qPrintable(session::BooksSession::journalPathFor(books)), qPrintable(problem));
     }
     return company;
 }

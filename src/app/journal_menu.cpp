@@ -72,7 +72,9 @@ void JournalMenu::build(QMenuBar& menus) {
 void JournalMenu::updateActions() {
     const bool selected = session_.books().isSelected();
     for (QAction* action : needBooks_) {
-        action->setEnabled(selected);
+        // Without a journal there is nothing to take back or put back.
+        const bool undoing = action == mnuUndo_ || action == mnuRedo_;
+        action->setEnabled(selected && (!undoing || session_.hasJournal()));
     }
     const QString undo = typing_->boxToUndo() != nullptr ? QStringLiteral("Typing")
                          : selected                      ? session_.undoTitle()
@@ -84,9 +86,9 @@ void JournalMenu::updateActions() {
     // has some to take back, else the books' last entry. Redo is greyed with nothing to
     // make again; only Undo (which refreshes the menu) gives it something. Undo stays
     // live, as any change of the books gives it something: with nothing to take back it
-    // beeps, and without a journal it says why.
-    mnuRedo_->setEnabled(
-        selected && (!session_.hasJournal() || !redo.isEmpty() || session_.redoStoppedByClosing()));
+    // beeps. Without a journal neither is offered.
+    mnuRedo_->setEnabled(selected && session_.hasJournal() &&
+                         (!redo.isEmpty() || session_.redoStoppedByClosing()));
     // Past a closing they say why they do nothing.
     const QString closed = QStringLiteral(" (not past the closing)");
     mnuUndo_->setText(undo.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undo);

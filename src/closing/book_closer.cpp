@@ -1,5 +1,6 @@
 #include "closing/book_closer.h"
 #include "data/books.h"
+#include "data/file_error.h"
 #include "data/file_lock.h"
 #include "data/file_messages.h"
 #include "data/file_table.h"
@@ -41,12 +42,24 @@ void BookCloser::close(ClosingKind kind) {
     }
     const std::vector<AccountRecord> closed = closeBooks(s->table, kind, *s->closing);
     const QString target = closedPath(selected, kind);
-    bool held = false;
-    if (!ui::runReported(ctx_.dialogs, [&] { held = FileLock::isLocked(target); })) {
+    // A closed copy already there is held from this check to the last rename: no other
+    // Folio can open it, or its journal, while the closing replaces them. (A missing one is
+    // not created for the lock: a closing stopped part way leaves no copy behind.)
+    FileLock copyLock;
+    FileLock::Claim claim = FileLock::Claim::HeldElsewhere;
+    if (!ui::runReported(ctx_.dialogs, [&] { claim = copyLock.claim(target, false); })) {
         return;
     }
-    if (held) { // another Folio works on the closed copy: it stays as it is
+    if (claim == FileLock::Claim::HeldElsewhere) { // another Folio works on the closed copy
         ctx_.dialogs.message(heldElsewhereMessage(target), ui::MessageIcon::Critical);
+        return;
+    }
+    if (const QString work = journal::BooksJournal::closedCopyWork(target); !work.isEmpty()) {
+        ctx_.dialogs.message(QStringLiteral("The books were not closed: the closed copy\n%1\n"
+                                            "would be replaced, and %2.\n\nRename or move the "
+                                            "closed copy and its journal first to close again.")
+                                 .arg(target, work),
+                             ui::MessageIcon::Exclamation);
         return;
     }
     // The closed copy starts a journal of its own; these books' journal records the closing.
@@ -59,6 +72,7 @@ void BookCloser::close(ClosingKind kind) {
                                readDate(ctx_.company.date).value_or(QDate::currentDate())))) {
         return;
     }
+    copyLock.release();
     ctx_.books.close();
     ctx_.dialogs.message(QStringLiteral("The %1 books were closed into\n%2\n\n%3 was not changed. "
                                         "Select the closed file to go on with the next period.")

@@ -1,6 +1,7 @@
 #include "journal/books_digest.h"
 #include "data/file_table.h"
 #include "journal/file_image.h"
+#include <algorithm>
 
 namespace folio::journal {
 
@@ -51,6 +52,17 @@ BooksDigest digestOfRecords(const std::vector<AccountRecord>& records) {
     BooksDigest digest;
     for (const AccountRecord& record : records) {
         digest.add(static_cast<int>(++digest.records), record);
+    }
+    return digest;
+}
+
+BooksDigest digestOfImage(const QByteArray& image) {
+    BooksDigest digest;
+    for (qsizetype at = 0; at < image.size(); at += kSize) {
+        RecordBytes bytes{}; // a short last record padded with zero bytes, as the file reads
+        const qsizetype take = std::min<qsizetype>(kSize, image.size() - at);
+        std::copy_n(image.constData() + at, take, reinterpret_cast<char*>(bytes.data()));
+        digest.add(static_cast<int>(++digest.records), AccountRecord::decode(bytes));
     }
     return digest;
 }

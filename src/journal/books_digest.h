@@ -25,6 +25,8 @@ struct BooksDigest {
 
 // The digest of the file as it is now, read a chunk at a time.
 BooksDigest digestOfFile(BooksFile file);
+// The digest of a file whose bytes are `image`, as digestOfFile reads them.
+BooksDigest digestOfImage(const QByteArray& image);
 // The digest of a file holding exactly these records.
 BooksDigest digestOfRecords(const std::vector<AccountRecord>& records);
 

@@ -1,7 +1,14 @@
 #include "journal/books_journal.h"
 #include "data/file_error.h"
+#include "data/file_io.h"
 #include "data/file_table.h"
+#include "journal/journal_binding.h"
+#include "journal/journal_files.h"
+#include <QDir>
+#include <QFileInfo>
+#include <fcntl.h>
 #include <map>
+#include <unistd.h>
 
 namespace folio::journal {
 
@@ -45,16 +52,6 @@ void addGapLines(Entry& entry, int existing) {
     }
 }
 
-bool fileHoldsEither(const QByteArray& image, const Entry& entry) {
-    for (const Line& line : entry.lines) {
-        const std::optional<AccountRecord> held = recordAt(image, line.record);
-        if (held != line.before && held != line.after) {
-            return false;
-        }
-    }
-    return true;
-}
-
 Entry newEntry(EntryKind kind, const EntryNote& note, std::optional<std::int64_t> reversalOf) {
     Entry entry;
     entry.kind = kind;
@@ -65,38 +62,160 @@ Entry newEntry(EntryKind kind, const EntryNote& note, std::optional<std::int64_t
     return entry;
 }
 
+// A change the user was told had failed, whose abandonment the journal cannot record.
+JournalUnusable unmarkable(std::int64_t seq, const FileError& error) {
+    return JournalUnusable(QStringLiteral("the change reported as failed before (entry %1) "
+                                          "cannot be marked there as abandoned (%2), and Folio "
+                                          "never finishes a change it said had failed")
+                               .arg(seq)
+                               .arg(errorMessage(error.number())));
+}
+
 } // namespace
 
+QString BooksJournal::pathFor(const QString& booksPath) {
+    return resolvedBooks(booksPath) + QStringLiteral(".journal");
+}
+
 BooksJournal::Opened BooksJournal::open(BooksFile file) {
-    Opened opened;
     close();
-    store_.open(pathFor(file.path));
+    const QString path = pathFor(file.path);
+    const JournalFiles files(path, true);
+    try {
+        if (files.hasLog()) {
+            checkLogBelongs(path);
+        }
+        store_.open(path);
+        abandonMarked(path);
+        if (unrecorded_ && unrecorded_->journal == path) {
+            try {
+                recordAbandonment();
+            } catch (const FileError& error) {
+                throw unmarkable(unrecorded_->seq, error);
+            }
+        }
+        return finishOpening(file);
+    } catch (...) {
+        if (store_.isOpen() && files.hasLog()) {
+            store_.database().keepLogOnClose(); // a log it found is left as it was
+        }
+        store_.close();
+        files.removeCreated();
+        throw;
+    }
+}
+
+void BooksJournal::close() {
+    if (store_.isOpen()) {
+        try {
+            recordAbandonment();
+        } catch (const FileError&) {
+        }
+    }
+    store_.close();
+    lock_ = {};
+}
+
+void BooksJournal::recordAbandonment() {
+    if (!unrecorded_ || !store_.isOpen() || unrecorded_->journal != store_.database().path()) {
+        return;
+    }
+    store_.abandon(unrecorded_->seq, unrecorded_->before);
+    QFile::remove(abandonMark(unrecorded_->journal, unrecorded_->seq));
+    unrecorded_.reset();
+}
+
+QString BooksJournal::abandonMark(const QString& journal, std::int64_t seq) {
+    return journal + QStringLiteral("-abandoned-") + QString::number(seq);
+}
+
+void BooksJournal::leaveAbandonMark() {
+    // An empty file needs no free block, so it is made where the journal could not be
+    // written; without it a Folio stopped now would finish the change at the next opening.
+    const QByteArray mark = QFile::encodeName(abandonMark(unrecorded_->journal, unrecorded_->seq));
+    const int fd =
+        ::open(mark.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+        ::close(fd);
+        try {
+            syncFolderOf(unrecorded_->journal);
+        } catch (const FileError&) {
+        }
+    }
+}
+
+void BooksJournal::abandonMarked(const QString& journal) {
+    const QFileInfo info(journal);
+    const QString prefix = info.fileName() + QStringLiteral("-abandoned-");
+    for (const QString& name :
+         info.dir().entryList({prefix + QLatin1Char('*')}, QDir::Files | QDir::System)) {
+        bool number = false;
+        const std::int64_t seq = name.mid(prefix.size()).toLongLong(&number);
+        if (!number) {
+            continue;
+        }
+        if (store_.status(seq) == JournalStore::Status::Pending) {
+            try {
+                store_.abandon(seq, store_.shapeBeforePending());
+            } catch (const FileError& error) {
+                throw unmarkable(seq, error);
+            }
+        }
+        QFile::remove(info.dir().filePath(name));
+    }
+}
+
+BooksJournal::Opened BooksJournal::finishOpening(BooksFile file) {
+    Opened opened;
     opened.chainStarted = store_.chainStarted();
+    const QString books = resolvedBooks(file.path);
+    const QString owner = store_.value(QStringLiteral("books"));
+    QByteArray image = readImage(file);
+    const auto keptMatches = [this](const QByteArray& bytes) {
+        const std::optional<BooksDigest> kept = store_.digest();
+        return kept ? *kept == digestOfImage(bytes)
+                    : wholeFileDigestOf(bytes) == store_.wholeFileDigest();
+    };
+    if (!owner.isEmpty() && owner != books && (!store_.pending().empty() || !keptMatches(image))) {
+        throw JournalUnusable(QStringLiteral("it belongs to other books (%1)").arg(owner));
+    }
     for (const Entry& entry : store_.pending()) {
-        // Finished only over the books it was begun on: each record it touches holds its
-        // before or its after image. Books written over since then are not changed by it;
-        // the entry is abandoned and the books are taken as changed outside Folio.
-        if (!definesWholeFile(entry.kind) && !fileHoldsEither(readImage(file), entry)) {
+        if (reachesPastEnd(entry, image.size())) {
+            throw JournalUnusable(
+                QStringLiteral("it holds an unfinished change (entry %1) to a record past the "
+                               "end of these books, which Folio never writes")
+                    .arg(entry.seq));
+        }
+        // Finished only over the books it was begun on. Books written over since then are
+        // not changed by it; the entry is abandoned and the books are taken as changed
+        // outside Folio.
+        if (entry.kind == EntryKind::Closing) {
+            settleClosing(entry);
+            continue;
+        }
+        if (!definesWholeFile(entry.kind) && !begunOn(image, entry, store_.digest(true))) {
             store_.abandon(entry.seq, {BooksDigest{}, store_.undoState()});
             continue;
         }
         writeEntry(file, entry);
         markApplied(entry.seq);
         ++opened.finished;
+        image = readImage(file);
     }
-    const BooksDigest found = digestOfFile(file);
-    shape_ = {found, store_.undoState()};
+    shape_ = {digestOfImage(image), store_.undoState()};
     lock_ = readPeriodLock(store_);
     closedAt_ = store_.lastOf(EntryKind::Closing);
-    const std::optional<BooksDigest> kept = store_.digest();
     if (store_.lastSeq() == 0) {
         startOver(file, QStringLiteral("Opening balances"));
         opened.started = true;
-    } else if (kept ? *kept != found
-                    : wholeFileDigestOf(readImage(file)) != store_.wholeFileDigest()) {
+    } else if (!keptMatches(image)) {
         startOver(file, QStringLiteral("Opening balances: the books were changed outside Folio"));
         opened.changedOutside = true;
     }
+    if (owner != books) {
+        store_.setValue(QStringLiteral("books"), books);
+    }
+    renewGeneration(store_);
     return opened;
 }
 
@@ -169,9 +288,10 @@ std::int64_t BooksJournal::commitAndWrite(BooksFile file, Entry& entry, std::int
         writeUnrecorded(file, entry);
         return 0;
     }
+    recordAbandonment();
     const BooksShape before = shape_;
     BooksShape next{shape_.digest.after(entry), after};
-    store_.commit(entry, next, below);
+    store_.commit(entry, next, below, false, before.digest);
     shape_ = next;
     try {
         writeEntry(file, entry);
@@ -195,11 +315,13 @@ std::int64_t BooksJournal::commitAndWrite(BooksFile file, Entry& entry, std::int
             tookEffect_ = true;
             markApplied(entry.seq);
         } else if (read && fileHolds(now, entry, false)) {
+            // The user is told the change failed: it must never be finished later.
+            unrecorded_ = Unrecorded{store_.database().path(), entry.seq, before};
+            shape_ = before;
             try {
-                store_.abandon(entry.seq, before);
-                shape_ = before;
+                recordAbandonment();
             } catch (const FileError&) {
-                // Left pending: the next opening finishes it from its after images.
+                leaveAbandonMark();
             }
         }
         throw;

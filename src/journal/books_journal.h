@@ -49,21 +49,21 @@ struct JournalOpening {
 // was committed but not applied, so a crash at any moment loses nothing.
 class BooksJournal {
   public:
-    static QString pathFor(const QString& booksPath) { return journalPathOf(booksPath); }
+    // Beside the file the books are (a link to them leads to their journal).
+    static QString pathFor(const QString& booksPath);
 
     using Opened = JournalOpening;
-    // Opens the journal of the books (creating it). Throws FileError when the journal
-    // cannot be opened or a pending change cannot be finished.
+    // Opens the journal of the books (creating it). Throws JournalUnusable for a journal
+    // that is planted, damaged or of other books, and FileError when it cannot be opened or
+    // a pending change cannot be finished; either way both files are left as they were.
     Opened open(BooksFile file);
     BooksJournal() = default;
     BooksJournal(const BooksJournal&) = delete;
     BooksJournal& operator=(const BooksJournal&) = delete;
     ~BooksJournal() = default;
 
-    void close() {
-        store_.close();
-        lock_ = {};
-    }
+    // Closes the journal; an abandonment that could not be recorded is tried once more.
+    void close();
     bool isOpen() const { return store_.isOpen(); }
     JournalStore& store() { return store_; }
 
@@ -102,9 +102,18 @@ class BooksJournal {
     // removed or added records before it; empty when it was removed.
     std::optional<int> recordNow(std::int64_t seq, int record);
 
-    // Records that these books were closed into a closed copy, which locks them whole.
-    std::int64_t recordClosing(const QString& closingName, const QString& closedPath,
-                               const QString& statementsDate = QString());
+    // A closing is recorded before its closed copy is written: beginClosing commits it
+    // pending, endClosing marks it done or abandoned. One left pending by a crash is
+    // settled at the next opening by the closed copy's journal: done when that journal
+    // starts with this very closing (same moment `made`), abandoned otherwise. Without a
+    // journal open these do nothing (0). Done, the closing locks these books whole (see
+    // period_lock.h).
+    std::int64_t beginClosing(const QString& closingName, const QString& closedPath,
+                              const QDateTime& made, const QString& statementsDate = QString());
+    void endClosing(std::int64_t seq, bool done);
+    // Why a closed copy must not be replaced: its journal holds entries of its own beyond
+    // the closed-from entry (or cannot be read to tell); empty when it may be.
+    static QString closedCopyWork(const QString& closedPath);
 
     // What keeps these books, or a period of them, from change (see period_lock.h).
     const PeriodLock& periodLock() const { return lock_; }
@@ -127,6 +136,7 @@ class BooksJournal {
                                 const QString& closingName,
                                 const std::vector<AccountRecord>& records,
                                 const CompanyValues& carried,
+                                const QDateTime& made = QDateTime::currentDateTimeUtc(),
                                 const QDate& closedThrough = QDate::currentDate());
 
     CompanyValues companyValues() { return companyValuesIn(store_); }
@@ -142,6 +152,8 @@ class BooksJournal {
     // Records an entry that changes no record (a closing, a lock, a reopening) with the
     // lock it leaves.
     std::int64_t recordLock(Entry& entry, const PeriodLock& lock);
+    Opened finishOpening(BooksFile file);
+    void settleClosing(const Entry& closing);
     std::int64_t commitAndWrite(BooksFile file, Entry& entry, std::int64_t below, UndoState after);
     std::int64_t startOver(BooksFile file, const QString& memo);
     void markApplied(std::int64_t seq);
@@ -149,7 +161,23 @@ class BooksJournal {
     void writeUnrecorded(BooksFile file, const Entry& entry);
     QString titleOf(std::int64_t seq);
 
+    // A change reported as failed whose abandonment the journal could not record (the
+    // disk was full): tried again before anything else is recorded, when the journal is
+    // closed and when it is opened again; it is never finished.
+    struct Unrecorded {
+        QString journal;
+        std::int64_t seq = 0;
+        BooksShape before;
+    };
+    void recordAbandonment();
+    // Beside the journal, an empty file naming the change whose abandonment could not be
+    // recorded, so that a later Folio abandons it too; abandonMarked does that at opening.
+    static QString abandonMark(const QString& journal, std::int64_t seq);
+    void leaveAbandonMark();
+    void abandonMarked(const QString& journal);
+
     JournalStore store_;
+    std::optional<Unrecorded> unrecorded_;
     BooksShape shape_;
     PeriodLock lock_;
     bool tookEffect_ = false;

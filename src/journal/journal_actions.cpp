@@ -125,7 +125,8 @@ std::int64_t BooksJournal::redo(BooksFile file) {
 void BooksJournal::writeClosedCopy(const QString& closedPath, const QString& fromPath,
                                    const QString& closingName,
                                    const std::vector<AccountRecord>& records,
-                                   const CompanyValues& carried, const QDate& closedThrough) {
+                                   const CompanyValues& carried, const QDateTime& made,
+                                   const QDate& closedThrough) {
     const QString journal = pathFor(closedPath);
     const QString temporary = journal + QStringLiteral(".TMP");
     const auto removeTemporary = [&temporary] {
@@ -139,7 +140,7 @@ void BooksJournal::writeClosedCopy(const QString& closedPath, const QString& fro
         store.open(temporary);
         Entry entry;
         entry.kind = EntryKind::ClosedFrom;
-        entry.made = QDateTime::currentDateTimeUtc();
+        entry.made = made;
         entry.date = closedThrough;
         entry.memo =
             QStringLiteral("%1 of %2 on %3")

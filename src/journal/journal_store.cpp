@@ -1,7 +1,9 @@
 #include "journal/journal_store.h"
 #include "data/file_error.h"
 #include "journal/entry_chain.h"
+#include "journal/journal_files.h"
 #include <QCryptographicHash>
+#include <sqlite3.h>
 #include <utility>
 
 namespace folio::journal {
@@ -91,6 +93,7 @@ constexpr const char* kEntryColumns =
 
 void JournalStore::open(const QString& path) {
     db_.open(path);
+    checkOwnTables();
     // Small pages: a posting writes a few of them to the log, and the sync of each commit
     // is the cost of a change (set before the first table; an older journal keeps its own).
     db_.exec("PRAGMA page_size=1024");
@@ -98,8 +101,57 @@ void JournalStore::open(const QString& path) {
     db_.exec("PRAGMA synchronous=FULL");
     // Fewer checkpoints: each syncs the log and the database once more.
     db_.exec("PRAGMA wal_autocheckpoint=8192");
+    // The tables all at once: a Folio killed while it makes them leaves none, not some.
+    Transaction transaction(db_);
     db_.exec(kSchema);
+    transaction.commit();
     chainStarted_ = addChain();
+}
+
+void JournalStore::openToRead(const QString& path, bool fileAlone) {
+    chainStarted_ = false;
+    db_.openToRead(path, fileAlone);
+    checkOwnTables();
+}
+
+void JournalStore::checkOwnTables() {
+    if (const int code = db_.tryExec("SELECT count(*) FROM sqlite_master"); code != SQLITE_OK) {
+        throw JournalUnusable(problemOfCode(code));
+    }
+    Statement tables(db_, "SELECT count(*) FROM sqlite_master");
+    if (!tables.step() || tables.integer(0) == 0) {
+        return; // a new journal
+    }
+    const auto foreign = [] {
+        return JournalUnusable(QStringLiteral("it is a database, but not a journal of Folio's"));
+    };
+    int missing = 0;
+    bool empty = true;
+    for (const auto& [table, columns] :
+         {std::pair{"entries", "SELECT seq, made, date, memo, kind, status, reversal_of, below "
+                               "FROM entries LIMIT 0"},
+          std::pair{"lines", "SELECT seq, line, record, name, type, debit, credit, before, after "
+                             "FROM lines LIMIT 0"},
+          std::pair{"books", "SELECT key, value FROM books LIMIT 0"}}) {
+        Statement named(db_,
+                        "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?");
+        named.bind(1, QString::fromLatin1(table));
+        if (!named.step() || named.integer(0) == 0) {
+            ++missing;
+            continue;
+        }
+        if (db_.tryExec(columns) != SQLITE_OK) {
+            throw foreign();
+        }
+        const QByteArray count = QByteArray("SELECT count(*) FROM ") + table;
+        Statement rows(db_, count.constData());
+        empty = empty && rows.step() && rows.integer(0) == 0;
+    }
+    // Some of the tables and nothing in them is what a Folio stopped while it made them one
+    // by one left behind: the journal is made anew over it.
+    if (missing == 3 || (missing > 0 && !empty)) {
+        throw foreign();
+    }
 }
 
 void JournalStore::close() {
@@ -128,7 +180,8 @@ void JournalStore::putShape(const BooksShape& shape) {
     put.bind(1, QStringLiteral("undone")).bind(2, shape.undo.undoneTop).run();
 }
 
-void JournalStore::commit(Entry& entry, BooksShape& shape, std::int64_t below, bool applied) {
+void JournalStore::commit(Entry& entry, BooksShape& shape, std::int64_t below, bool applied,
+                          const std::optional<BooksDigest>& beforeDigest) {
     // Every entry is committed with its sync, whatever the mark before it left behind.
     cached("PRAGMA synchronous=FULL").run();
     Transaction transaction(db_);
@@ -170,7 +223,22 @@ void JournalStore::commit(Entry& entry, BooksShape& shape, std::int64_t below, b
         line.run();
     }
     entry.hash = seal(entry);
+    if (!applied) { // where Undo and Redo stood, should the entry be abandoned later
+        const UndoState before = undoState();
+        Statement& put = cached("INSERT OR REPLACE INTO books VALUES(?, ?)");
+        put.bind(1, QStringLiteral("before_done")).bind(2, before.doneTop).run();
+        put.bind(1, QStringLiteral("before_undone")).bind(2, before.undoneTop).run();
+    }
     putShape(shape);
+    if (!applied) { // a digest kept for an earlier entry never stands for this one
+        Statement& put = cached("INSERT OR REPLACE INTO books VALUES(?, ?)");
+        put.bind(1, QStringLiteral("before_sum"));
+        beforeDigest ? put.bind(2, static_cast<std::int64_t>(beforeDigest->sum)) : put.bindNull(2);
+        put.run();
+        put.bind(1, QStringLiteral("before_records"));
+        beforeDigest ? put.bind(2, beforeDigest->records) : put.bindNull(2);
+        put.run();
+    }
     for (const auto& [key, value] : staged) {
         setValue(key, value);
     }
@@ -196,11 +264,13 @@ void JournalStore::markApplied(std::int64_t seq) {
     cached("UPDATE books SET value = 0 WHERE key = 'pending' AND value = ?").bind(1, seq).run();
 }
 
-void JournalStore::abandon(std::int64_t seq, const BooksShape& shapeBefore) {
+void JournalStore::abandon(std::int64_t seq, const BooksShape* shapeBefore) {
     Transaction transaction(db_);
     cached("UPDATE entries SET status = 2 WHERE seq = ?").bind(1, seq).run();
     cached("UPDATE books SET value = 0 WHERE key = 'pending' AND value = ?").bind(1, seq).run();
-    putShape(shapeBefore);
+    if (shapeBefore != nullptr) {
+        putShape(*shapeBefore);
+    }
     transaction.commit();
 }
 
@@ -340,20 +410,37 @@ UndoState JournalStore::undoState() {
     return state;
 }
 
-std::optional<BooksDigest> JournalStore::digest() {
+BooksShape JournalStore::shapeBeforePending() {
+    BooksShape shape{digest(true).value_or(BooksDigest{}), {}};
+    Statement query(db_, "SELECT key, value FROM books WHERE key IN ('before_done', "
+                         "'before_undone')");
+    while (query.step()) {
+        (query.text(0) == QLatin1String("before_done") ? shape.undo.doneTop
+                                                       : shape.undo.undoneTop) = query.integer(1);
+    }
+    return shape;
+}
+
+std::optional<BooksDigest> JournalStore::digest(bool beforePending) {
     std::optional<BooksDigest> digest;
-    Statement query(db_, "SELECT key, value FROM books WHERE key IN ('sum', 'records')");
+    const QString sum = beforePending ? QStringLiteral("before_sum") : QStringLiteral("sum");
+    const QString records =
+        beforePending ? QStringLiteral("before_records") : QStringLiteral("records");
+    Statement query(db_, "SELECT key, value FROM books WHERE key IN (?, ?) AND value IS NOT NULL");
+    query.bind(1, sum).bind(2, records);
+    int found = 0;
     while (query.step()) {
         if (!digest) {
             digest.emplace();
         }
-        if (query.text(0) == QLatin1String("sum")) {
+        ++found;
+        if (query.text(0) == sum) {
             digest->sum = static_cast<std::uint64_t>(query.integer(1));
         } else {
             digest->records = query.integer(1);
         }
     }
-    return digest;
+    return found == 2 ? digest : std::nullopt;
 }
 
 QByteArray JournalStore::wholeFileDigest() {

@@ -44,10 +44,11 @@ class JournalStore {
   public:
     enum class Status { Pending = 0, Applied = 1, Abandoned = 2 };
 
-    // Opens (creating when missing) the database at `path`.
+    // Opens (creating when missing) the database at `path`. Throws JournalUnusable for
+    // a file that is not a journal of Folio's or is damaged, FileError otherwise.
     void open(const QString& path);
-    // Opens an existing database only to read it: nothing is created, upgraded or written.
-    void openToRead(const QString& path);
+    // Opens the database only to read it (see Database::openToRead).
+    void openToRead(const QString& path, bool fileAlone = false);
     void close();
     bool isOpen() const { return db_.isOpen(); }
     Database& database() { return db_; }
@@ -57,13 +58,17 @@ class JournalStore {
 
     // Adds an entry (pending unless `applied`), with the books' shape once it is applied,
     // in one synced transaction; `below` is the change under it on its Undo or Redo stack.
-    // Sets the entry's seq and puts it in place of kThisEntry in the shape.
-    void commit(Entry& entry, BooksShape& shape, std::int64_t below, bool applied = false);
+    // Sets the entry's seq and puts it in place of kThisEntry in the shape. A pending entry
+    // keeps `beforeDigest`, the digest of the books it is begun on.
+    void commit(Entry& entry, BooksShape& shape, std::int64_t below, bool applied = false,
+                const std::optional<BooksDigest>& beforeDigest = std::nullopt);
     // Marks the pending entry applied; the mark is not synced on its own (an entry left
     // pending by a crash is finished again from its after images, which changes nothing).
     void markApplied(std::int64_t seq);
     // Marks an entry abandoned and puts the shape back as it was before it.
-    void abandon(std::int64_t seq, const BooksShape& shapeBefore);
+    void abandon(std::int64_t seq, const BooksShape& shapeBefore) { abandon(seq, &shapeBefore); }
+    // Marks an entry abandoned that never changed the books' shape (a closing).
+    void abandon(std::int64_t seq) { abandon(seq, nullptr); }
 
     std::vector<Entry> pending();
     std::optional<Entry> entry(std::int64_t seq);
@@ -91,10 +96,13 @@ class JournalStore {
     }
     std::int64_t appliedCount();
 
-    // Where Undo and Redo stand and the digest of the books, as last committed; an older
-    // journal has only the whole-file digest.
+    // Where Undo and Redo stand and the digest of the books, as last committed or (with
+    // `beforePending`) as the pending change found them; an older journal has only the
+    // whole-file digest.
     UndoState undoState();
-    std::optional<BooksDigest> digest();
+    std::optional<BooksDigest> digest(bool beforePending = false);
+    // The shape as the pending change found it, to put back when it is abandoned.
+    BooksShape shapeBeforePending();
     QByteArray wholeFileDigest();
     QString value(const QString& key);
     void setValue(const QString& key, const QString& value);
@@ -116,6 +124,8 @@ class JournalStore {
     bool addChain();
     // Hashes a committed entry onto the chain and makes it the head.
     QByteArray seal(const Entry& entry);
+    void abandon(std::int64_t seq, const BooksShape* shapeBefore);
+    void checkOwnTables();
     void readLines(Entry& entry);
     void putShape(const BooksShape& shape);
     // A statement prepared once and kept, reset and ready for its bindings.

@@ -5,12 +5,6 @@
 
 namespace folio::journal {
 
-void JournalStore::openToRead(const QString& path) {
-    close();
-    db_.open(path, true);
-    chainStarted_ = false;
-}
-
 bool JournalStore::addChain() {
     Statement hashed(db_, "SELECT 1 FROM pragma_table_info('entries') WHERE name = 'hash'");
     if (hashed.step()) {

@@ -76,15 +76,6 @@ std::int64_t BooksJournal::recordLock(Entry& entry, const PeriodLock& lock) {
     return entry.seq;
 }
 
-std::int64_t BooksJournal::recordClosing(const QString& closingName, const QString& closedPath,
-                                         const QString& statementsDate) {
-    Entry entry = lockEntry(EntryKind::Closing, QDate::currentDate(),
-                            QStringLiteral("%1 into %2").arg(closingName, closedPath));
-    PeriodLock lock = lock_;
-    lock.closedWhole = ClosingLock{closingName, statementsDate, entry.made, closedPath};
-    return recordLock(entry, lock);
-}
-
 std::int64_t BooksJournal::lockThrough(const QDate& through) {
     if (!through.isValid()) {
         throw Refused(QStringLiteral("Give the date through which the books are locked."));

@@ -14,6 +14,7 @@ struct ClosingLock {
     QString statementsDate; // the date of the statements, as typed
     QDateTime when;         // when the books were closed (UTC)
     QString closedCopy;     // the closed copy's path
+    std::int64_t entry = 0; // the closing's entry: the lock holds once it is applied
     bool operator==(const ClosingLock&) const = default;
 };
 

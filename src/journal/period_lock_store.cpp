@@ -24,7 +24,8 @@ std::optional<ClosingLock> closingValue(JournalStore& store, const QString& pref
     return ClosingLock{
         store.value(prefix), store.value(prefix + QStringLiteral("_date")),
         QDateTime::fromString(store.value(prefix + QStringLiteral("_when")), Qt::ISODateWithMs),
-        store.value(prefix + QStringLiteral("_copy"))};
+        store.value(prefix + QStringLiteral("_copy")),
+        store.value(prefix + QStringLiteral("_entry")).toLongLong()};
 }
 
 void stageClosing(JournalStore& store, const QString& prefix,
@@ -36,6 +37,8 @@ void stageClosing(JournalStore& store, const QString& prefix,
     store.stage(prefix + QStringLiteral("_when"),
                 closing ? held.when.toUTC().toString(Qt::ISODateWithMs) : QString());
     store.stage(prefix + QStringLiteral("_copy"), held.closedCopy);
+    store.stage(prefix + QStringLiteral("_entry"),
+                held.entry != 0 ? QString::number(held.entry) : QString());
 }
 
 } // namespace
@@ -43,6 +46,12 @@ void stageClosing(JournalStore& store, const QString& prefix,
 PeriodLock readPeriodLock(JournalStore& store) {
     PeriodLock lock;
     lock.closedWhole = closingValue(store, QStringLiteral("lock_closing"));
+    // A closing not done (pending, or abandoned when its copy could not be written) locks
+    // nothing.
+    if (lock.closedWhole && lock.closedWhole->entry != 0 &&
+        store.status(lock.closedWhole->entry) != JournalStore::Status::Applied) {
+        lock.closedWhole.reset();
+    }
     lock.closedThrough = dateValue(store.value(QStringLiteral("lock_closed_through")));
     lock.closedFromEntry = store.value(QStringLiteral("lock_closed_from")).toLongLong();
     lock.lockedThrough = dateValue(store.value(QStringLiteral("lock_through")));

@@ -1,6 +1,7 @@
 #include "journal/sqlite_db.h"
 #include "data/file_error.h"
 #include <QFile>
+#include <QUrl>
 #include <sqlite3.h>
 
 namespace folio::journal {
@@ -32,11 +33,35 @@ void Database::fail(int code) const {
     throw FileError(errorNumberOf(code));
 }
 
-void Database::open(const QString& path, bool readOnly) {
+void Database::open(const QString& path) {
+    path_ = path;
+    openWith(QFile::encodeName(path),
+             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOFOLLOW);
+}
+
+void Database::openToRead(const QString& path, bool fileAlone) {
+    path_ = path;
+    if (!fileAlone) {
+        openWith(QFile::encodeName(path), SQLITE_OPEN_READONLY | SQLITE_OPEN_NOFOLLOW);
+    } else {
+        // Immutable: no lock, no log and no shared memory file, nothing created beside it.
+        openWith("file:" + QUrl::toPercentEncoding(path, "/") + "?immutable=1",
+                 SQLITE_OPEN_READONLY | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_URI);
+    }
+    keepLogOnClose();
+}
+
+void Database::keepLogOnClose() {
+    if (db_ != nullptr) {
+        sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    }
+}
+
+void Database::openWith(const QByteArray& name, int flags) {
+    const QString path = path_;
     close();
-    const QByteArray native = QFile::encodeName(path);
-    const int mode = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
-    const int code = sqlite3_open_v2(native.constData(), &db_, mode | SQLITE_OPEN_NOMUTEX, nullptr);
+    path_ = path;
+    const int code = sqlite3_open_v2(name.constData(), &db_, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (code != SQLITE_OK) {
         close();
         fail(code);
@@ -49,7 +74,12 @@ void Database::close() {
     if (db_ != nullptr) {
         sqlite3_close_v2(db_);
         db_ = nullptr;
+        path_.clear();
     }
+}
+
+int Database::tryExec(const char* sql) {
+    return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) & 0xff;
 }
 
 void Database::exec(const char* sql) {

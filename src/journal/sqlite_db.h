@@ -18,17 +18,28 @@ class Database {
     Database& operator=(const Database&) = delete;
     ~Database();
 
-    // Opens (creating it) the database at `path`; read only: an existing one, never written.
-    void open(const QString& path, bool readOnly = false);
+    // Opens for reading and writing, creating a missing file; a link is refused.
+    void open(const QString& path);
+    // Opens for reading only; nothing is ever written, checkpointed or removed, and
+    // `fileAlone` reads the database file as it stands, without its log.
+    void openToRead(const QString& path, bool fileAlone);
+    // Closing then leaves the log as it is (never copied into the database nor removed).
+    void keepLogOnClose();
     void close();
+    // Runs a statement and gives SQLite's result code instead of throwing.
+    int tryExec(const char* sql);
     bool isOpen() const { return db_ != nullptr; }
+    // The path the database was opened at (empty when closed).
+    const QString& path() const { return path_; }
     void exec(const char* sql);
     std::int64_t lastInsertId() const;
     sqlite3* handle() const { return db_; }
     [[noreturn]] void fail(int code) const;
 
   private:
+    void openWith(const QByteArray& name, int flags);
     sqlite3* db_ = nullptr;
+    QString path_;
 };
 
 // A prepared statement; bind by position (from 1), step, read columns (from 0).

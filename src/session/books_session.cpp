@@ -1,5 +1,6 @@
 #include "session/books_session.h"
 #include "data/file_identity.h"
+#include "journal/journal_files.h"
 #include "posting/posting_rules.h"
 #include <QFileInfo>
 #include <algorithm>
@@ -47,16 +48,21 @@ std::vector<Notice> BooksSession::openJournal() {
              true});
         return notices;
     }
-    try {
-        opening_ = journal_.open(file());
-    } catch (const FileError& error) {
+    const auto withoutJournal = [&](const QString& why) {
         journal_.close();
         notices.push_back(
-            {QStringLiteral("The journal of these books (%1) cannot be opened: %2.\n\nFolio "
+            {QStringLiteral("The journal of these books (%1) cannot be used: %2.\n\nFolio "
                             "goes on without it: changes are written to the books but not "
                             "recorded, and Undo is not available.")
-                 .arg(journalPathFor(books_.path()), errorMessage(error.number())),
+                 .arg(journalPathFor(books_.path()), why),
              true});
+    };
+    try {
+        opening_ = journal_.open(file());
+    } catch (const journal::JournalUnusable& unusable) {
+        withoutJournal(unusable.why());
+    } catch (const FileError& error) {
+        withoutJournal(errorMessage(error.number()));
     }
     if (opening_.chainStarted) {
         notices.push_back(
@@ -216,21 +222,32 @@ ChangeResult BooksSession::close(const QString& closingName, const QString& clos
                                  const QDate& closedThrough) {
     journal::CompanyValues carried = journal::companyValuesOf(company_);
     carried.statementsDate.clear(); // the next period has a date of its own
+    const QDateTime made = QDateTime::currentDateTimeUtc();
     ChangeResult result;
-    try {
-        journal::BooksJournal::writeClosedCopy(closedPath, books_.path(), closingName, records,
-                                               carried, closedThrough);
-    } catch (const FileError& error) {
-        result.failed = error;
-        return result;
-    }
-    result.tookEffect = true;
-    if (hasJournal()) { // books without a journal have no record of it to keep
+    // These books' journal records the closing first, pending until the copy is written, so
+    // a crash leaves it wholly done or not at all. Books without a journal have no record of
+    // it to keep.
+    std::int64_t seq = 0;
+    if (hasJournal()) {
         try {
-            result.seq = journal_.recordClosing(closingName, closedPath, company_.date);
+            seq = journal_.beginClosing(closingName, closedPath, made, company_.date);
         } catch (const FileError& error) {
             result.failed = error;
+            return result;
         }
+    }
+    try {
+        journal::BooksJournal::writeClosedCopy(closedPath, books_.path(), closingName, records,
+                                               carried, made, closedThrough);
+        result.tookEffect = true;
+        result.seq = seq;
+    } catch (const FileError& error) {
+        result.failed = error;
+    }
+    try {
+        journal_.endClosing(seq, result.tookEffect);
+    } catch (const FileError&) {
+        // Left pending: the next opening settles it from the closed copy's journal.
     }
     return result;
 }
@@ -256,14 +273,43 @@ ChangeResult BooksSession::carryChanges(const CarryStep& step) {
     return run(Origin::Elsewhere, [&] { return step(journal_, file()); });
 }
 
+namespace {
+
+// Opens the journal of books this run does not hold open, only to read it: nothing is
+// written, checkpointed or removed beside it, so a running Folio's log is never touched.
+// False when the books have no journal.
+bool openStored(const QString& path, journal::JournalStore& store) {
+    const journal::JournalFiles files(path, false);
+    if (!files.existed()) {
+        return false;
+    }
+    store.openToRead(path, !files.hasLog());
+    if (const auto pending = store.pending(); !pending.empty()) {
+        throw journal::Refused(
+            QStringLiteral("a change to these books (journal entry %1) is recorded in their "
+                           "journal but not yet written to them; select the books in Folio to "
+                           "finish it")
+                .arg(pending.front().seq));
+    }
+    return true;
+}
+
+} // namespace
+
 journal::CompanyValues BooksSession::storedCompanyValues(const QString& booksPath) {
-    const QString path = journalPathFor(booksPath);
-    if (!QFileInfo(path).isFile()) {
+    journal::JournalStore store;
+    return openStored(journalPathFor(booksPath), store)
+               ? journal::BooksJournal::companyValuesIn(store)
+               : journal::CompanyValues{};
+}
+
+QString BooksSession::storedReopenedLine(const QString& booksPath) {
+    journal::JournalStore store;
+    if (!openStored(journalPathFor(booksPath), store)) {
         return {};
     }
-    journal::JournalStore store;
-    store.open(path);
-    return journal::BooksJournal::companyValuesIn(store);
+    const auto reopened = journal::readPeriodLock(store).reopened;
+    return reopened ? journal::reopenedLine(*reopened) : QString();
 }
 
 } // namespace folio::session

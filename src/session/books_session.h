@@ -103,8 +103,14 @@ class BooksSession : public QObject {
     ChangeResult carryChanges(const CarryStep& step);
 
     // The company values kept with books whose journal this run does not hold open (the
-    // command line); empty when the books have no journal. Throws FileError.
+    // command line), read without writing anything beside the journal; empty when the books
+    // have no journal. Throws journal::Refused when a change recorded there is not yet
+    // written to the books (the values and the books may not agree), JournalUnusable for a
+    // journal that cannot be used, and FileError.
     static journal::CompanyValues storedCompanyValues(const QString& booksPath);
+    // The line under the statements' heading of such books reopened (see period_lock.h);
+    // empty when they were not. Throws as storedCompanyValues does.
+    static QString storedReopenedLine(const QString& booksPath);
     static QString journalPathFor(const QString& booksPath);
 
   signals:

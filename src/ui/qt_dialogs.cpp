@@ -1,4 +1,5 @@
 #include "ui/qt_dialogs.h"
+#include "ui/name_only_icons.h"
 #include "ui/print_preview_dialog.h"
 #include <QApplication>
 #include <QButtonGroup>
@@ -63,12 +64,14 @@ QString QtDialogs::inputBox(const QString& prompt, const QString& title,
 }
 
 std::optional<QString> QtDialogs::openFileName(const QString& lastName) {
+    NameOnlyIcons icons; // never reads the files it lists; outlives the dialog
     QFileDialog dialog(parent_, QStringLiteral("Select File"), lastName,
                        QStringLiteral("All Files (*)"));
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setIconProvider(&icons);
     if (!lastName.isEmpty()) {
         dialog.selectFile(lastName);
     }
@@ -124,10 +127,12 @@ bool QtDialogs::previewPrint(QPrinter& printer, const std::function<void(QPrinte
 
 std::optional<QString> QtDialogs::saveFileName(const QString& title, const QString& suggested,
                                                const QStringList& types) {
+    NameOnlyIcons icons; // never reads the files it lists; outlives the dialog
     QFileDialog dialog(parent_, title, suggested, types.join(QStringLiteral(";;")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setIconProvider(&icons);
     if (!suggested.isEmpty()) {
         dialog.selectFile(suggested);
     }

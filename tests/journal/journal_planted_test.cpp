@@ -1,0 +1,322 @@
+// Journals that are planted, damaged, of other books or left half-done: each opening says
+// what is wrong in words and leaves the books, the journal and its folder as they were.
+#include "data/file_error.h"
+#include "data/file_faults.h"
+#include "data/file_table.h"
+#include "journal/books_journal.h"
+#include "journal/journal_files.h"
+#include "support/books_fixture.h"
+#include "support/sample_books.h"
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+using namespace folio::journal;
+
+namespace {
+
+QStringList folderOf(const QString& path) {
+    return QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
+}
+
+// A posting recorded straight in a journal: the account's current balance moves by the
+// debit less the credit.
+std::int64_t postTo(BooksJournal& journal, BooksFile file, int record, Money debit, Money credit) {
+    AccountRecord after = readAccounts(file.path)[static_cast<std::size_t>(record - 1)];
+    after.current = after.current + debit - credit;
+    return journal.record(file, EntryKind::Posting, {}, {{record, after, debit, credit}});
+}
+
+// An accounts file with its journal open at the journal's own level (no session, which
+// turns a refusal into a notice), so each refusal is seen as thrown.
+class Planted : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        books = dir.filePath(QStringLiteral("books.dat"));
+    }
+    void start(const std::vector<AccountRecord>& records) {
+        journal.close();
+        files.closeAll();
+        QFile::remove(BooksJournal::pathFor(books));
+        writeAccounts(books, records);
+        files.open(1, books);
+        opened = journal.open(file());
+    }
+    void reopen() {
+        journal.close();
+        files.closeAll();
+        files.open(1, books);
+        opened = journal.open(file());
+    }
+    BooksFile file() { return {files, 1, books}; }
+    std::int64_t post(int record, const char* debit, const char* credit = "0") {
+        return postTo(journal, file(), record, money(debit), money(credit));
+    }
+    // Opens the books again and gives the words of the refusal (empty when it opened).
+    QString refusal() {
+        try {
+            reopen();
+        } catch (const JournalUnusable& unusable) {
+            return unusable.why();
+        }
+        return QString();
+    }
+
+    QTemporaryDir dir;
+    QString books;
+    FileTable files;
+    BooksJournal journal;
+    BooksJournal::Opened opened;
+};
+
+TEST_F(Planted, EachPlantedOrDamagedJournalIsNamedAndLeftAsItWas) {
+    start(serviceBooks());
+    post(1, "250");
+    journal.close();
+    const QString journalPath = BooksJournal::pathFor(books);
+    const QByteArray real = fileBytes(journalPath);
+    const QString target = dir.filePath("target");
+    const struct {
+        const char* name;
+        std::function<void()> plant;
+        const char* words;
+    } cases[] = {
+        {"link", [&] { QFile::link(target, journalPath); }, "symbolic link"},
+        {"folder", [&] { QDir().mkdir(journalPath); }, "is a folder"},
+        {"random", [&] { writeBytes(journalPath, QByteArray(4096, '\x5a')); }, "not a database"},
+        {"text", [&] { writeBytes(journalPath, "date,memo\n"); }, "not a database"},
+        {"cut", [&] { writeBytes(journalPath, real.left(real.size() / 2)); }, "cut short"},
+        {"read-only",
+         [&] {
+             writeBytes(journalPath, real);
+             QFile::setPermissions(journalPath, QFile::ReadOwner);
+         },
+         "read-only"},
+        {"unreadable",
+         [&] {
+             writeBytes(journalPath, real);
+             QFile::setPermissions(journalPath, QFile::WriteOwner);
+         },
+         "may not read"},
+        {"other schema",
+         [&] {
+             sqlite3* db = nullptr;
+             sqlite3_open(QFile::encodeName(journalPath).constData(), &db);
+             sqlite3_exec(db, "CREATE TABLE entries(id, text)", nullptr, nullptr, nullptr);
+             sqlite3_close(db);
+         },
+         "not a journal of Folio's"},
+        {"half made, with entries",
+         [&] {
+             sqlite3* db = nullptr;
+             sqlite3_open(QFile::encodeName(journalPath).constData(), &db);
+             sqlite3_exec(db,
+                          "CREATE TABLE entries(seq, made, date, memo, kind, status, "
+                          "reversal_of, below); INSERT INTO entries VALUES(1,'','','','',1,NULL,0)",
+                          nullptr, nullptr, nullptr);
+             sqlite3_close(db);
+         },
+         "not a journal of Folio's"},
+        {"log link",
+         [&] {
+             writeBytes(journalPath, real);
+             QFile::link(target, journalPath + "-wal");
+         },
+         "symbolic link"},
+    };
+    for (const auto& each : cases) {
+        for (const char* suffix : {"", "-wal", "-shm"}) {
+            QFile::remove(journalPath + suffix);
+        }
+        QDir(journalPath).removeRecursively();
+        writeBytes(target, "not Folio's");
+        each.plant();
+        const QStringList folder = folderOf(dir.path());
+        const QByteArray booksBefore = fileBytes(books);
+        const QByteArray journalBefore =
+            QFileInfo(journalPath).isFile() ? fileBytes(journalPath) : QByteArray();
+        EXPECT_TRUE(refusal().contains(each.words)) << each.name;
+        EXPECT_FALSE(journal.isOpen()) << each.name;
+        EXPECT_EQ(folderOf(dir.path()), folder) << each.name; // no -wal or -shm left behind
+        EXPECT_EQ(fileBytes(books), booksBefore) << each.name;
+        EXPECT_EQ(fileBytes(target), "not Folio's") << each.name;
+        if (QFileInfo(journalPath).isFile() && !QFileInfo(journalPath).isSymLink()) {
+            QFile::setPermissions(journalPath, QFile::ReadOwner | QFile::WriteOwner);
+            EXPECT_EQ(fileBytes(journalPath), journalBefore) << each.name;
+        }
+    }
+}
+
+TEST_F(Planted, AJournalStoppedWhileItsTablesWereMadeIsMadeAnew) {
+    writeAccounts(books, serviceBooks());
+    sqlite3* db = nullptr;
+    sqlite3_open(QFile::encodeName(BooksJournal::pathFor(books)).constData(), &db);
+    sqlite3_exec(db,
+                 "CREATE TABLE entries(seq INTEGER PRIMARY KEY, made, date, memo, kind, status, "
+                 "reversal_of, below)",
+                 nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    files.open(1, books);
+    EXPECT_EQ(refusal(), QString());
+    post(1, "250");
+    reopen();
+    EXPECT_TRUE(journal.canUndo());
+}
+
+TEST_F(Planted, BooksOpenedThroughALinkUseTheirTargetsJournal) {
+    start(serviceBooks());
+    post(1, "250");
+    reopen();
+    const QString link = dir.filePath("link.dat");
+    QFile::link(books, link);
+    files.closeAll();
+    journal.close();
+    files.open(1, link);
+    const auto found = journal.open({files, 1, link});
+    EXPECT_FALSE(found.started || found.changedOutside);
+    EXPECT_TRUE(journal.canUndo());
+    EXPECT_FALSE(QFile::exists(link + ".journal"));
+}
+
+TEST_F(Planted, APendingChangeIsFinishedOnlyOnTheBooksItWasBegunOn) {
+    // Other books from the same chart, stopped after their journal took a $500 posting.
+    const QString other = dir.filePath("other.dat");
+    writeAccounts(other, serviceBooks());
+    {
+        FileTable otherFiles;
+        otherFiles.open(1, other);
+        BooksJournal otherJournal;
+        otherJournal.open({otherFiles, 1, other});
+        AccountRecord sales = serviceBooks()[4];
+        sales.current = sales.current + money("500");
+        Entry entry;
+        entry.kind = EntryKind::Posting;
+        entry.lines = {lineFor(5, serviceBooks()[4], sales, Money(), money("500"))};
+        BooksShape shape{digestOfImage(applied(fileBytes(other), entry)),
+                         otherJournal.store().undoState()};
+        otherJournal.store().commit(entry, shape, 0, false, digestOfImage(fileBytes(other)));
+        otherJournal.store().database().keepLogOnClose();
+    }
+    start(serviceBooks());
+    journal.close();
+    for (const char* suffix : {"", "-wal"}) {
+        QFile::remove(BooksJournal::pathFor(books) + suffix);
+        QFile::copy(BooksJournal::pathFor(other) + suffix, BooksJournal::pathFor(books) + suffix);
+    }
+    const QByteArray planted = fileBytes(BooksJournal::pathFor(books));
+    EXPECT_TRUE(refusal().contains("belongs to other books")) << refusal().toStdString();
+    EXPECT_EQ(readAccounts(books), serviceBooks());
+    EXPECT_EQ(fileBytes(BooksJournal::pathFor(books)), planted);
+}
+
+TEST_F(Planted, APendingRecordPastTheEndOfTheBooksIsRefused) {
+    start(serviceBooks());
+    Entry entry;
+    entry.kind = EntryKind::NewAccount;
+    entry.lines = {lineFor(2000000, std::nullopt, account("Planted", "D1"))};
+    BooksShape shape{digestOfImage(fileBytes(books)), journal.store().undoState()};
+    journal.store().commit(entry, shape, 0);
+    const QByteArray before = fileBytes(books);
+    EXPECT_TRUE(refusal().contains("past the end"));
+    EXPECT_EQ(fileBytes(books), before);
+}
+
+TEST_F(Planted, ALogLeftByACrashBesideAJournalRestoredFromABackupIsRefused) {
+    start(serviceBooks());
+    post(1, "100");
+    journal.close();
+    const QString journalPath = BooksJournal::pathFor(books);
+    const QByteArray backupBooks = fileBytes(books);
+    const QByteArray backupJournal = fileBytes(journalPath);
+    reopen();
+    post(2, "40"); // in the log only, when Folio is killed now
+    const QByteArray log = fileBytes(journalPath + "-wal");
+    journal.close();
+    writeBytes(books, backupBooks);
+    writeBytes(journalPath, backupJournal);
+    writeBytes(journalPath + "-wal", log);
+    EXPECT_TRUE(refusal().contains("restored from a backup"));
+    EXPECT_EQ(fileBytes(books), backupBooks);
+    EXPECT_EQ(fileBytes(journalPath + "-wal"), log);
+}
+
+// Lets the first `allowed` commits of a connection through and refuses the rest.
+int refuseCommits(void* allowed) {
+    int& left = *static_cast<int*>(allowed);
+    return left-- > 0 ? 0 : 1;
+}
+
+TEST_F(Planted, AChangeReportedAsFailedIsNeverFinishedLater) {
+    start(serviceBooks());
+    std::vector<AccountRecord> kept = serviceBooks();
+    kept.erase(kept.begin() + 3);
+    int allowed = 1; // the entry itself; its abandonment is refused (a full disk)
+    sqlite3_commit_hook(journal.store().database().handle(), refuseCommits, &allowed);
+    FileFaults::failAt(1, 61);
+    EXPECT_THROW(journal.record(file(), EntryKind::Deletion, {},
+                                BooksJournal::wholeFile(fileBytes(books), kept)),
+                 folio::FileError);
+    FileFaults::clear();
+    EXPECT_EQ(readAccounts(books), serviceBooks());
+    allowed = 1000; // space is freed
+    reopen();
+    EXPECT_EQ(readAccounts(books), serviceBooks());
+    EXPECT_EQ(opened.finished, 0);
+    EXPECT_FALSE(opened.changedOutside);
+}
+
+TEST_F(Planted, AChangeReportedAsFailedIsNotFinishedByTheNextFolio) {
+    start(serviceBooks());
+    post(1, "250");
+    const std::vector<AccountRecord> before = readAccounts(books);
+    std::vector<AccountRecord> kept = before;
+    kept.erase(kept.begin() + 3);
+    int allowed = 1; // the entry itself; its abandonment is refused (a full disk)
+    sqlite3_commit_hook(journal.store().database().handle(), refuseCommits, &allowed);
+    FileFaults::failAt(1, 61);
+    EXPECT_THROW(journal.record(file(), EntryKind::Deletion, {},
+                                BooksJournal::wholeFile(fileBytes(books), kept)),
+                 folio::FileError);
+    FileFaults::clear();
+    journal.store().database().keepLogOnClose();
+    // Folio is stopped before it could record the abandonment; another one opens the books.
+    BooksJournal next;
+    FileTable nextFiles;
+    nextFiles.open(1, books);
+    const auto found = next.open({nextFiles, 1, books});
+    EXPECT_EQ(readAccounts(books), before);
+    EXPECT_EQ(found.finished, 0);
+    EXPECT_FALSE(found.changedOutside);
+    EXPECT_TRUE(next.canUndo()); // the posting before it is still the one Undo takes back
+    EXPECT_EQ(folderOf(dir.path()).filter("abandoned"), QStringList());
+}
+
+TEST_F(Planted, AClosingStoppedPartWayIsWhollyThereOrWhollyAbsent) {
+    start(merchandisingBooks());
+    const QString closed = books + " closed monthly";
+    for (const bool copyWritten : {false, true}) {
+        const QDateTime made = QDateTime::currentDateTimeUtc().addSecs(copyWritten ? 60 : 0);
+        const std::int64_t seq = journal.beginClosing("Monthly closing", closed, made);
+        if (copyWritten) {
+            BooksJournal::writeClosedCopy(closed, books, "Monthly closing", merchandisingBooks(),
+                                          {}, made, QDate(2026, 1, 31));
+        }
+        reopen(); // killed before the closing was marked done
+        EXPECT_EQ(journal.store().status(seq),
+                  copyWritten ? JournalStore::Status::Applied : JournalStore::Status::Abandoned);
+        EXPECT_FALSE(opened.changedOutside);
+        // Only the closing that was done locks the books.
+        EXPECT_EQ(journal.periodLock().closedWhole.has_value(), copyWritten);
+    }
+    EXPECT_EQ(BooksJournal::closedCopyWork(closed), QString());
+    FileTable copyFiles;
+    copyFiles.open(1, closed);
+    BooksJournal copy;
+    copy.open({copyFiles, 1, closed});
+    postTo(copy, {copyFiles, 1, closed}, 1, money("4321"), Money());
+    EXPECT_TRUE(BooksJournal::closedCopyWork(closed).contains("1 entries of its own"));
+}
+
+} // namespace

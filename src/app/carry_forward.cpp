@@ -38,7 +38,9 @@ std::int64_t carryIntoClosedCopy(journal::BooksJournal& books, journal::BooksFil
         closing::carriedDifference(closed(books.imageBefore(reopened->entry), kind, company),
                                    closed(journal::readImage(file), kind, company));
     const QString copyPath = closing.closedCopy;
-    if (FileLock::isLocked(copyPath)) {
+    // Held while it is changed, so no other Folio opens it meanwhile.
+    FileLock copyLock;
+    if (copyLock.claim(copyPath, false) == FileLock::Claim::HeldElsewhere) {
         throw journal::Refused(heldElsewhereMessage(copyPath));
     }
     FileTable files;

@@ -2,6 +2,7 @@
 #include "app/copy_command.h"
 #include "app/export_command.h"
 #include "app/frm_select.h"
+#include "app/import_command.h"
 #include "journal/books_verifier.h"
 #include "ui/qt_dialogs.h"
 #include <QApplication>
@@ -43,6 +44,10 @@ int main(int argc, char* argv[]) {
         say(verification.held ? stdout : stderr,
             folio::journal::verificationReport(line.booksFile, verification));
         return verification.held ? 0 : 1;
+    }
+    case CommandLine::Action::Import: {
+        QCoreApplication core(argc, argv);
+        return folio::app::runImport(line.importRequest);
     }
     case CommandLine::Action::Copy:
         return folio::app::runCopy(line.copyPaths[0], line.copyPaths[1]);

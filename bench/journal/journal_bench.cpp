@@ -152,7 +152,8 @@ void BM_JournalWindowFirstRows(benchmark::State& state) {
     for (auto _ : state) {
         JournalStore store;
         store.open(path);
-        JournalWindow window(store, dialogs, [](std::int64_t, const QString&) { return true; });
+        JournalWindow window(store, dialogs,
+                             [](std::int64_t, const QString&, const QDate&) { return true; });
         window.reload();
         window.show();
         window.grid()->viewport()->repaint();
@@ -185,7 +186,8 @@ void BM_ExportMillion(benchmark::State& state) {
         JournalStore store;
         store.open(path);
         const QString target = dir.filePath(ledger ? "x.journal" : "x.csv");
-        const ExportResult result = ledger ? exportLedger(store, target) : exportCsv(store, target);
+        const ExportResult result =
+            ledger ? exportLedger(store, target, QString()) : exportCsv(store, target, QString());
         if (result != ExportResult::Written) {
             state.SkipWithError("the export did not complete");
         }

@@ -99,6 +99,37 @@ CommandLine exportLine(const QCommandLineParser& parser) {
     return line;
 }
 
+CommandLine importLine(const QCommandLineParser& parser) {
+    CommandLine line;
+    line.action = CommandLine::Action::Import;
+    ImportRequest& request = line.importRequest;
+    request.statement = parser.value(QStringLiteral("import"));
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1) {
+        return failure(QStringLiteral("--import needs the statement and the books file (for "
+                                      "example: folio --import march.ofx books.dat --account "
+                                      "Cash)"));
+    }
+    request.books = files[0];
+    if (!parser.isSet(QStringLiteral("account")) ||
+        parser.value(QStringLiteral("account")).trimmed().isEmpty()) {
+        return failure(QStringLiteral("--import needs the bank account: --account NAME"));
+    }
+    request.account = parser.value(QStringLiteral("account")).trimmed();
+    request.rules = valueOf(parser, QStringLiteral("rules"));
+    request.dryRun = parser.isSet(QStringLiteral("dry-run"));
+    if (const auto format = valueOf(parser, QStringLiteral("date-format"))) {
+        const QStringList known{QStringLiteral("MM/DD/YYYY"), QStringLiteral("DD/MM/YYYY"),
+                                QStringLiteral("YYYY-MM-DD")};
+        if (!known.contains(format->trimmed().toUpper())) {
+            return failure(QStringLiteral("--date-format must be one of %1, not \"%2\"")
+                               .arg(known.join(QStringLiteral(", ")), *format));
+        }
+        request.dateFormat = format->trimmed().toUpper();
+    }
+    return line;
+}
+
 // --copy FROM TO between a books file and a server; --setup-server ADDRESS.
 CommandLine serverLine(const QCommandLineParser& parser) {
     const bool copy = parser.isSet(QStringLiteral("copy"));
@@ -135,6 +166,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         {QStringLiteral("date"), QString(), QStringLiteral("date")},
         {QStringLiteral("business"), QString(), QStringLiteral("type")},
         {QStringLiteral("ending-inventory"), QString(), QStringLiteral("amount")},
+        {QStringLiteral("import"), QString(), QStringLiteral("statement")},
+        {QStringLiteral("account"), QString(), QStringLiteral("name")},
+        {QStringLiteral("rules"), QString(), QStringLiteral("file")},
+        {QStringLiteral("date-format"), QString(), QStringLiteral("format")},
+        {QStringLiteral("dry-run"), QString()},
         {QStringLiteral("copy"), QString()},
         {QStringLiteral("setup-server"), QString()},
     });
@@ -157,6 +193,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         version.action = CommandLine::Action::Version;
         return version;
     }
+    if (parser.isSet(QStringLiteral("export")) && parser.isSet(QStringLiteral("import"))) {
+        return failure(QStringLiteral("--export and --import go one at a time"));
+    }
     if (parser.isSet(QStringLiteral("export"))) {
         return exportLine(parser);
     }
@@ -171,6 +210,14 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     }
     if (parser.isSet(QStringLiteral("copy")) || parser.isSet(QStringLiteral("setup-server"))) {
         return serverLine(parser);
+    }
+    if (parser.isSet(QStringLiteral("import"))) {
+        return importLine(parser);
+    }
+    for (const char* option : {"account", "rules", "date-format", "dry-run"}) {
+        if (parser.isSet(QLatin1String(option))) {
+            return failure(QStringLiteral("--%1 goes with --import").arg(QLatin1String(option)));
+        }
     }
     for (const char* option : {"company", "date", "business", "ending-inventory"}) {
         if (parser.isSet(QLatin1String(option))) {
@@ -191,6 +238,7 @@ QString helpText() {
         "Usage: folio [FILE]\n"
         "       folio --export STATEMENT FILE OUTPUT [options]\n"
         "       folio --verify FILE\n"
+        "       folio --import BANKFILE FILE --account NAME [--rules RULES] [--dry-run]\n"
         "       folio --copy FROM TO\n"
         "       folio --setup-server postgresql://ADMIN@HOST/DATABASE\n"
         "\n"
@@ -226,7 +274,20 @@ QString helpText() {
         "  --copy FROM TO        copies books between a file and a server, either way;\n"
         "                        never writes over books that exist at TO\n"
         "  --setup-server ADDR   makes the tables, rules and the folio_bookkeeper and\n"
-        "                        folio_supervisor roles in a database (run once, as its owner)\n");
+        "                        folio_supervisor roles in a database (run once, as its owner)\n"
+        "\n"
+        "Import a bank statement without a window:\n"
+        "  --import BANKFILE     an OFX, QFX, QIF or CSV statement, into the books FILE\n"
+        "  --account NAME        the bank account the statement is of\n"
+        "  --rules RULES         a rules file (exported from File, Bank Rules...);\n"
+        "                        without it, the rules kept with the books\n"
+        "  --date-format FORMAT  MM/DD/YYYY, DD/MM/YYYY or YYYY-MM-DD, for a file whose\n"
+        "                        dates read both ways\n"
+        "  --dry-run             show what would be imported and write nothing\n"
+        "Lines imported before, possible duplicates and lines no rule takes are left out\n"
+        "and listed. The exit status is 0 when the statement was imported (or held nothing\n"
+        "new), 1 with a message when it was refused and nothing was written, 2 when the\n"
+        "command line was wrong.\n");
 }
 
 QString versionText() {

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/import_command.h"
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -20,10 +21,11 @@ struct ExportRequest {
 
 // What the command line asks for.
 struct CommandLine {
-    enum class Action { Run, Help, Version, Export, Verify, Copy, SetupServer, Fail };
+    enum class Action { Run, Help, Version, Export, Import, Verify, Copy, SetupServer, Fail };
     Action action = Action::Run;
     QString booksFile; // Run: the books to select at start, or empty; Verify: the books
     ExportRequest exportRequest;
+    ImportRequest importRequest;
     QStringList copyPaths; // Copy: FROM and TO; SetupServer: the server's address
     QString error;         // Fail: what was wrong, for the terminal
     // Fail: only options Folio does not know that are Qt's own (-platform ...), read again

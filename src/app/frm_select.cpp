@@ -1,6 +1,7 @@
 #include "app/frm_select.h"
 #include "accounts/setup_tab.h"
 #include "accounts/starter_charts.h"
+#include "app/bank_menu.h"
 #include "app/desktop_window.h"
 #include "company/company_tab.h"
 #include "data/file_error.h"
@@ -54,6 +55,8 @@ void frmSelect::buildMenu() {
     connect(select, &QAction::triggered, this, &frmSelect::mnuSelectFile_Click);
     connect(exit, &QAction::triggered, this, &frmSelect::MnuExit_Click);
     journalMenu_.build(*menuBar());
+    bankMenu_ = new BankMenu(*this, session_, dialogs_);
+    bankMenu_->build(*mnuFile, *menuBar()->findChild<QMenu*>(QStringLiteral("mnuJournalMenu")));
 }
 
 void frmSelect::buildTabs() {

@@ -17,6 +17,7 @@ class Dialogs;
 namespace folio::app {
 
 class DesktopWindow;
+class BankMenu;
 
 // The main window: the File menu and the eight tabs. It owns the books and the company
 // information for the whole run (in its books session), prepares each tab when it is shown and
@@ -40,6 +41,7 @@ class frmSelect : public QMainWindow, public ui::MainWindowPort {
     statements::CompanyInfo& company() { return session_.company(); }
     reports::ReportPrinter& reports() { return reports_; }
     JournalMenu& journalMenu() { return journalMenu_; }
+    BankMenu& bankMenu() { return *bankMenu_; }
     QTabWidget* tabControl() const { return SSTab1_; }
     ui::TabPage* page(ui::Tab tab) const { return pages_[static_cast<std::size_t>(tab)]; }
 
@@ -72,7 +74,8 @@ class frmSelect : public QMainWindow, public ui::MainWindowPort {
 
     session::BooksSession session_; // the books, their lock, journal and company values
     ui::Dialogs& dialogs_;
-    JournalMenu journalMenu_; // the Edit and Journal menus
+    JournalMenu journalMenu_;      // the Edit and Journal menus
+    BankMenu* bankMenu_ = nullptr; // bank statements and reconciliation (owned as a child)
     ui::TabContext context_;
     QTabWidget* SSTab1_ = nullptr;
     std::array<ui::TabPage*, ui::kTabCount> pages_{};

@@ -48,7 +48,7 @@ void JournalMenu::build(QMenuBar& menus) {
          &JournalMenu::mnuExportLedger_Click},
         {"mnuLockBooks", "&Lock Books Through...", QKeySequence(),
          &JournalMenu::mnuLockBooks_Click},
-        {"mnuReopenPeriod", "&Reopen Period...", QKeySequence(),
+        {"mnuReopenPeriod", "Re&open Period...", QKeySequence(),
          &JournalMenu::mnuReopenPeriod_Click},
         {"mnuCarryChanges", "Carr&y the Changes into the Closed Copy", QKeySequence(),
          &JournalMenu::mnuCarryChanges_Click},

@@ -122,10 +122,42 @@ hledger or ledger</b> writes it as a plain-text journal that those programs read
 <tr><td>D6</td><td>Expenses</td><td>Income statement</td></tr>
 </table>
 
+<h3>Bank statements: import, rules and reconciliation</h3>
+<p><b>File, Import Bank Statement...</b> reads the statement your bank gives you: OFX, QFX,
+QIF or CSV. Choose the file and the bank account it is of. For a CSV file Folio reads the
+columns from its first row; if it cannot, it asks which columns hold the date, the
+description and the amount (or the debit and credit), and remembers them for that bank.
+When the dates could be month/day or day/month (03/04/2026), Folio asks; it never guesses.</p>
+<p>Before anything is written, the preview lists every line: its date, description,
+amount, the rule that matched, the other account, and whether it is new, a duplicate or a
+possible duplicate, with the reason. A line your bank already sent (the same transaction
+id, or the same date, amount and description) is left out; a line of the same amount within
+three days is a possible duplicate: tick it if it is really new. A line no rule matched is
+left out until you pick its account in the Account column. <b>Import</b> writes only the
+ticked lines: each is an entry of the bank account against the other account, and the whole
+statement is one step of <b>Edit, Undo</b>. Importing the same file again changes
+nothing and says so.</p>
+<p><b>File, Bank Rules...</b> keeps the rules, in order; the first that matches a line
+wins. A rule looks for text in the description (or a regular expression), optionally an
+amount range and money in or out, and names the other account and, if you like, a memo.
+Export and Import there move the rules to other books; <code>folio --import</code> uses
+them from a script.</p>
+<p><b>Journal, Reconcile Account...</b> checks the books against the bank: choose the
+account, type the statement's end date and ending balance, and press List Lines. Tick each
+line that appears on the statement; the cleared balance and the difference follow. Finish is
+possible only when the difference is 0.00, and records who reconciled what and when. A line
+cleared by a reconciliation can no longer be undone, only reversed. When the figures do not
+agree, What Changed lists every entry in that account since the last reconciliation.
+<b>Print...</b> and <b>Export PDF...</b> give the reconciliation report as the lines stand
+ticked: the balances, the cleared lines and those still outstanding. After Finish the
+window stays on the finished reconciliation, its ticks fixed, so you can print it to file
+with the statement.</p>
+
 <h3>Printing and export from a script</h3>
 <p><code>folio --export balance-sheet books.dat out.pdf --company "Kestrow Supply Co."
---date 3/31/2024</code> writes a statement without opening a window; <code>folio
---help</code> lists every option.</p>
+--date 3/31/2024</code> writes a statement without opening a window; <code>folio --import
+march.ofx books.dat --account Cash --dry-run</code> shows what a statement would import;
+<code>folio --help</code> lists every option.</p>
 )");
 }
 

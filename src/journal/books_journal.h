@@ -82,6 +82,8 @@ class BooksJournal {
 
     // Undo and Redo never reach past a closing: the closed copy holds the books as closed.
     bool canUndo() const { return shape_.undo.doneTop > closedAt_; }
+    // The entry Undo would take back; 0 for none.
+    std::int64_t undoTarget() const { return shape_.undo.doneTop; }
     bool canRedo() const { return shape_.undo.undoneTop > closedAt_; }
     // Whether Undo or Redo has a change left that lies before the latest closing.
     bool undoStoppedByClosing() const { return shape_.undo.doneTop != 0 && !canUndo(); }

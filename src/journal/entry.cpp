@@ -10,7 +10,7 @@ struct KindWords {
     const char* stored;
     const char* title;
 };
-constexpr std::array<KindWords, 14> kKinds{{
+constexpr std::array<KindWords, 15> kKinds{{
     {EntryKind::Opening, "opening", "Opening balances"},
     {EntryKind::Posting, "posting", "Posting"},
     {EntryKind::Balanced, "balanced", "Balanced entry"},
@@ -25,6 +25,7 @@ constexpr std::array<KindWords, 14> kKinds{{
     {EntryKind::Lock, "lock", "Books locked"},
     {EntryKind::Reopen, "reopen", "Period reopened"},
     {EntryKind::Adjustment, "adjustment", "Prior-period adjustment"},
+    {EntryKind::Import, "import", "Bank statement import"},
 }};
 } // namespace
 
@@ -63,6 +64,7 @@ bool isUndoable(EntryKind kind) {
     case EntryKind::NewAccount:
     case EntryKind::Deletion:
     case EntryKind::Reversal:
+    case EntryKind::Import:
         return true;
     default:
         return false;

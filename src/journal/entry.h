@@ -27,6 +27,7 @@ enum class EntryKind {
     Lock,       // the books locked through a date (the entry's date); no record changes
     Reopen,     // a closed or locked period opened again, the reason as memo
     Adjustment, // a prior-period adjustment carried from reopened books into their copy
+    Import,     // the lines of a bank statement, each a debit and credit, as one change
 };
 
 // The word stored for a kind ("posting", "undo" ...) and the kind of a stored word.

@@ -3,6 +3,7 @@
 #include "data/file_error.h"
 #include "data/file_table.h"
 #include <QFileInfo>
+#include <map>
 
 namespace folio::journal {
 
@@ -14,14 +15,36 @@ QByteArray bytesOf(const AccountRecord& record) {
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), kSize);
 }
 
+// What writing an entry puts in each record it touches, in the order they first appear: a
+// record several lines touch (an import posts to its bank account once a line) is written
+// once, with its last after image, and put back, on a failure, to its first before image.
+struct RecordWrite {
+    int record;
+    const Line* first;
+    const Line* last;
+};
+
+std::vector<RecordWrite> recordWrites(const Entry& entry) {
+    std::vector<RecordWrite> writes;
+    std::map<int, std::size_t> at;
+    for (const Line& line : entry.lines) {
+        const auto [found, added] = at.try_emplace(line.record, writes.size());
+        if (added) {
+            writes.push_back({line.record, &line, &line});
+        } else {
+            writes[found->second].last = &line;
+        }
+    }
+    return writes;
+}
+
 // Puts the before images back, the failed record included (its bytes may have reached
 // the file before its sync failed). A failure here leaves the rest to the next opening,
 // which finishes the entry from its after images.
-void restoreEarlier(BooksFile file, const Entry& entry, std::size_t failed) {
+void restoreEarlier(BooksFile file, const std::vector<RecordWrite>& writes, std::size_t failed) {
     try {
         for (std::size_t i = failed + 1; i-- > 0;) {
-            const Line& line = entry.lines[i];
-            file.files.put(file.number, line.record, *line.before);
+            file.files.put(file.number, writes[i].record, *writes[i].first->before);
         }
     } catch (const FileError&) {
     }
@@ -127,11 +150,12 @@ void writeEntry(BooksFile file, const Entry& entry) {
         file.files.open(file.number, file.path);
         return;
     }
-    for (std::size_t i = 0; i < entry.lines.size(); ++i) {
+    const std::vector<RecordWrite> writes = recordWrites(entry);
+    for (std::size_t i = 0; i < writes.size(); ++i) {
         try {
-            file.files.put(file.number, entry.lines[i].record, *entry.lines[i].after);
+            file.files.put(file.number, writes[i].record, *writes[i].last->after);
         } catch (const FileError&) {
-            restoreEarlier(file, entry, i);
+            restoreEarlier(file, writes, i);
             throw;
         }
     }

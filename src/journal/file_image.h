@@ -39,8 +39,9 @@ QByteArray applied(const QByteArray& image, const Entry& entry);
 
 // Writes the entry's after images to the file. An entry that changes the length replaces
 // the whole file in one step (and the file is open again under the same number). Otherwise
-// the records are written in order; when one fails, those written before it (and itself)
-// get their before images back and the failure is thrown: all records change or none.
+// the records are written in order, each once with its last after image; when one fails,
+// those written before it (and itself) get their first before images back and the failure
+// is thrown: all records change or none.
 void writeEntry(BooksFile file, const Entry& entry);
 
 } // namespace folio::journal

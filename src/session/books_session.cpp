@@ -1,6 +1,7 @@
 #include "session/books_session.h"
 #include "data/file_identity.h"
 #include "journal/journal_files.h"
+#include "journal/reconciled_guard.h"
 #include "posting/posting_rules.h"
 #include <QFileInfo>
 #include <algorithm>
@@ -202,6 +203,19 @@ ChangeResult BooksSession::undo() {
     // Past a closing the journal refuses and says why.
     if (!journal_.canUndo() && !journal_.undoStoppedByClosing()) {
         return {};
+    }
+    // A reconciled line is changed only by a reversal (a closing in the way is named first).
+    try {
+        const auto held = journal_.canUndo()
+                              ? journal::reconciledLineOf(journal_.store(), journal_.undoTarget())
+                              : std::nullopt;
+        if (held) {
+            return refusal(*held);
+        }
+    } catch (const FileError& error) {
+        ChangeResult result;
+        result.failed = error;
+        return result;
     }
     return run(Origin::Elsewhere, [this] { return journal_.undo(file()); });
 }

@@ -59,11 +59,13 @@ class BooksSession : public QObject {
     ChangeResult post(const journal::EntryNote& note, const journal::AmountLine& line,
                       std::optional<int> blankSlot = std::nullopt,
                       Origin origin = Origin::Elsewhere);
-    // Several lines as one entry, refused unless the debits equal the credits.
+    // Several lines as one entry of `kind` (a balanced entry, a bank statement import),
+    // refused unless the debits equal the credits.
     ChangeResult postBalanced(const journal::EntryNote& note,
-                              const std::vector<journal::AmountLine>& lines);
-    // The opposite amounts of a posting or balanced entry whose effect stands (the entry
-    // itself or the Redo that put it back), on the accounts its records hold now; the
+                              const std::vector<journal::AmountLine>& lines,
+                              journal::EntryKind kind = journal::EntryKind::Balanced);
+    // The opposite amounts of a posting, balanced entry or import whose effect stands (the
+    // entry itself or the Redo that put it back), on the accounts its records hold now; the
     // reason becomes the memo.
     ChangeResult reverse(std::int64_t seq, const QString& reason,
                          const QDate& date = QDate::currentDate());
@@ -82,6 +84,7 @@ class BooksSession : public QObject {
     bool undoStoppedByClosing() const { return hasJournal() && journal_.undoStoppedByClosing(); }
     bool redoStoppedByClosing() const { return hasJournal() && journal_.redoStoppedByClosing(); }
     // Nothing to take back (or put back) is neither recorded nor refused: tookEffect false.
+    // Undo refuses an entry a line of which a reconciliation cleared (Reverse it instead).
     ChangeResult undo();
     ChangeResult redo();
 

@@ -57,7 +57,8 @@ ChangeResult BooksSession::post(const journal::EntryNote& note, const journal::A
 }
 
 ChangeResult BooksSession::postBalanced(const journal::EntryNote& note,
-                                        const std::vector<journal::AmountLine>& lines) {
+                                        const std::vector<journal::AmountLine>& lines,
+                                        journal::EntryKind kind) {
     return run(Origin::Elsewhere, [&] {
         if (const auto problem = journal::balanceProblem(lines)) {
             throw Refused(*problem);
@@ -67,7 +68,7 @@ ChangeResult BooksSession::postBalanced(const journal::EntryNote& note,
             each.debit = each.debit.roundedToCents();
             each.credit = each.credit.roundedToCents();
         }
-        return journal_.record(file(), journal::EntryKind::Balanced, note, postedChanges(cents));
+        return journal_.record(file(), kind, note, postedChanges(cents));
     });
 }
 
@@ -85,7 +86,8 @@ ChangeResult BooksSession::reverse(std::int64_t seq, const QString& reason, cons
         // A Redo stands for the change it put back, which is the one reversed.
         const std::optional<journal::Entry> reversed = journal_.changeOf(seq);
         if (!reversed ||
-            (reversed->kind != EntryKind::Posting && reversed->kind != EntryKind::Balanced)) {
+            (reversed->kind != EntryKind::Posting && reversed->kind != EntryKind::Balanced &&
+             reversed->kind != EntryKind::Import)) {
             throw Refused(QStringLiteral("Only a posting or a balanced entry can be reversed."));
         }
         if (store.status(seq) != JournalStore::Status::Applied) {

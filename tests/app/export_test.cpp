@@ -1,5 +1,6 @@
 #include "data/text_rules.h"
 #include "support/books_fixture.h"
+#include "support/pdf_text.h"
 #include "support/sample_books.h"
 #include <QAction>
 #include <QDir>
@@ -14,13 +15,6 @@ namespace {
 
 QString readText(const QString& path) {
     return QString::fromUtf8(fileBytes(path));
-}
-
-QString pdfText(const QString& pdf) {
-    QProcess process;
-    process.start("pdftotext", {"-layout", pdf, "-"});
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 // The fields of the CSV line whose first field is `label`.

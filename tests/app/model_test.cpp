@@ -4,6 +4,7 @@
 #include "support/recording_page_printer.h"
 #include "support/sample_books.h"
 #include <QAbstractItemView>
+#include <QAction>
 #include <QCheckBox>
 #include <QTest>
 #include <random>
@@ -37,6 +38,7 @@ struct Model {
         const Amounts cogs = sum("D1I") + sum("D5") - sum("C5") - Amounts::both(ending);
         return sum("C4") - sum("D4") - cogs - sum("D6");
     }
+    bool balanced() const { return side(u'D') == side(u'C'); }
     Amounts endingRetained() const { return sum("C3") + netIncome() - sum("D3"); }
     Amounts assets() const { return sum("D1") + Amounts::both(ending) - sum("C1"); }
 };
@@ -62,9 +64,67 @@ class ModelBased : public BooksFixture {
         setText(QStringLiteral("txtPostDebit"), formatCurrency(debit));
         setText(QStringLiteral("txtPostCredit"), formatCurrency(credit));
         click(QStringLiteral("cmdOKPost"));
+        move(account, debit, credit);
+    }
+    void move(std::size_t account, Money debit, Money credit) {
         AccountRecord& a = model.accounts[account];
-        const Money move = a.type.startsWith(u'D') ? debit - credit : credit - debit;
-        a.setBalances(a.balances() + Amounts::both(move));
+        const Money by = a.type.startsWith(u'D') ? debit - credit : credit - debit;
+        a.setBalances(a.balances() + Amounts::both(by));
+    }
+
+    // Undo and Redo as the model keeps them: the books before each journal entry a step
+    // made (a step may make more than one), and those an Undo took back.
+    std::int64_t lastSeq() { return window->session().journalStore().lastSeq(); }
+    void recordSteps(const Model& before, std::int64_t seqBefore) {
+        const std::int64_t made = lastSeq() - seqBefore;
+        for (std::int64_t i = 0; i < made; ++i) {
+            done.push_back(before);
+            undone.clear();
+        }
+    }
+    void undo() {
+        EXPECT_EQ(window->session().canUndo(), !done.empty());
+        window->findChild<QAction*>(QStringLiteral("mnuUndo"))->trigger();
+        if (!done.empty()) {
+            undone.push_back(model);
+            model = done.back();
+            done.pop_back();
+        }
+    }
+    void redo() {
+        EXPECT_EQ(window->session().canRedo(), !undone.empty());
+        window->findChild<QAction*>(QStringLiteral("mnuRedo"))->trigger();
+        if (!undone.empty()) {
+            done.push_back(model);
+            model = undone.back();
+            undone.pop_back();
+        }
+    }
+    // A balanced entry of two debits and one credit; the last posting or balanced entry,
+    // when nothing came after it, can then be reversed.
+    void postBalanced(std::size_t a, std::size_t b, std::size_t c, Money amount) {
+        const Money half = Money::fromRaw(amount.raw() / 200 * 100);
+        const std::vector<journal::AmountLine> lines{
+            {static_cast<int>(a) + 1, half, Money()},
+            {static_cast<int>(b) + 1, amount - half, Money()},
+            {static_cast<int>(c) + 1, Money(), amount}};
+        const Model before = model;
+        const std::int64_t seq = lastSeq();
+        ASSERT_TRUE(
+            window->session().postBalanced({QDate(2026, 2, 20), "balanced"}, lines).succeeded());
+        for (const journal::AmountLine& line : lines) {
+            move(static_cast<std::size_t>(line.record - 1), line.debit, line.credit);
+        }
+        recordSteps(before, seq);
+        reversible = {lastSeq(), before};
+    }
+    void reverseLast() {
+        const Model before = model;
+        const std::int64_t seq = lastSeq();
+        ASSERT_TRUE(window->session().reverse(reversible->first, "a mistake").succeeded());
+        model = reversible->second;
+        recordSteps(before, seq);
+        reversible.reset();
     }
     void check() {
         showTab(Tab::TrialBalance);
@@ -98,6 +158,9 @@ class ModelBased : public BooksFixture {
         EXPECT_EQ(after.sum("C3").current, model.endingRetained().current);
         file = closed;
         model = after;
+        done.clear(); // Undo does not reach past a closing
+        undone.clear();
+        reversible.reset();
         selectFile(file);
         company();
     }
@@ -129,6 +192,9 @@ class ModelBased : public BooksFixture {
 
     reports::RecordedDocument document;
     Model model;
+    std::vector<Model> done;
+    std::vector<Model> undone;
+    std::optional<std::pair<std::int64_t, Model>> reversible;
     QString file;
 };
 
@@ -140,17 +206,31 @@ TEST_F(ModelBased, RandomSessionsKeepTheBooksRight) {
         writeAccounts(file, model.accounts);
         selectFile(file);
         company();
+        done.clear();
+        undone.clear();
         for (int step = 0; step < 120 && !HasFailure(); ++step) {
             const std::size_t a = random() % model.accounts.size();
             const std::size_t b = random() % model.accounts.size();
-            const Money amount = Money::fromRaw(static_cast<std::int64_t>(random() % 500000) * 100);
-            switch (random() % 10) {
+            const std::size_t c = random() % model.accounts.size();
+            const Money amount =
+                Money::fromRaw(static_cast<std::int64_t>(random() % 500000 + 1) * 100);
+            const Model before = model;
+            const std::int64_t seq = lastSeq();
+            const bool wasReversible = reversible.has_value();
+            bool recorded = false; // the step kept the model's Undo itself
+            switch (random() % 14) {
             case 0:
             case 1:
-            case 2: // a balanced posting in two steps
+            case 2: { // a balanced posting in two steps
                 postTo(a, amount, Money());
+                recordSteps(before, seq);
+                const Model first = model;
+                const std::int64_t firstSeq = lastSeq();
                 postTo(b, Money(), amount);
+                recordSteps(first, firstSeq);
+                recorded = true;
                 break;
+            }
             case 3: { // a new account with no balance
                 showTab(Tab::Setup);
                 click(QStringLiteral("cmdNew"));
@@ -177,10 +257,42 @@ TEST_F(ModelBased, RandomSessionsKeepTheBooksRight) {
                     remove(a);
                 }
                 break;
+            case 9: // both halves of a two-step posting, so the books stay in balance
+                undo();
+                if (!model.balanced()) {
+                    undo();
+                }
+                recorded = true;
+                break;
+            case 10:
+                redo();
+                if (!model.balanced()) {
+                    redo();
+                }
+                recorded = true;
+                break;
+            case 11:
+                postBalanced(a, b, c, amount);
+                recorded = true;
+                break;
+            case 12:
+                if (wasReversible) {
+                    reverseLast();
+                }
+                recorded = true;
+                break;
             default:
                 if (step % 50 > 40) {
                     closeBooks(random);
                 }
+                recorded = true;
+            }
+            if (!recorded) {
+                recordSteps(before, seq);
+            }
+            // Only a posting or balanced entry with nothing after it is reversed here.
+            if (reversible && reversible->first != lastSeq()) {
+                reversible.reset();
             }
             // The file and the model hold the same accounts.
             std::vector<AccountRecord> held;
@@ -195,6 +307,20 @@ TEST_F(ModelBased, RandomSessionsKeepTheBooksRight) {
             }
         }
         check();
+        // Undoing every entry since the books were opened gives back the opening books.
+        const std::vector<AccountRecord> opening =
+            done.empty() ? model.accounts : done.front().accounts;
+        while (!done.empty() && !HasFailure()) {
+            undo();
+        }
+        EXPECT_FALSE(window->session().canUndo()) << "seed " << seed;
+        std::vector<AccountRecord> held;
+        for (const AccountRecord& r : readAccounts(file)) {
+            if (!r.isBlank()) {
+                held.push_back(r);
+            }
+        }
+        EXPECT_EQ(held, opening) << "seed " << seed;
     }
 }
 

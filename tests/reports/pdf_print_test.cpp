@@ -1,10 +1,10 @@
 #include "reports/qt_page_printer.h"
 #include "reports/report_printer.h"
 #include "support/books_fixture.h"
+#include "support/pdf_text.h"
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
 
 namespace {
@@ -47,15 +47,8 @@ class PdfReports : public BooksFixture {
         return pdf;
     }
 
-    static QString run(const QString& program, const QStringList& arguments) {
-        QProcess process;
-        process.start(program, arguments);
-        EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
-        return QString::fromUtf8(process.readAllStandardOutput());
-    }
-    static QString pdfText(const QString& pdf) { return run("pdftotext", {"-layout", pdf, "-"}); }
     static int pdfPages(const QString& pdf) {
-        for (const QString& line : run("pdfinfo", {pdf}).split(u'\n')) {
+        for (const QString& line : pdfTool("pdfinfo", {pdf}).split(u'\n')) {
             if (line.startsWith("Pages:")) {
                 return line.mid(6).trimmed().toInt();
             }
@@ -73,14 +66,14 @@ class PdfReports : public BooksFixture {
 TEST_F(PdfReports, TrialBalance) {
     const QString pdf = printToPdf(reports::Report::TrialBalance, 3);
     EXPECT_EQ(pdfPages(pdf), 3);
-    EXPECT_TRUE(run("pdffonts", {pdf}).contains("LiberationSerif"))
-        << run("pdffonts", {pdf}).toStdString();
+    EXPECT_TRUE(pdfTool("pdffonts", {pdf}).contains("LiberationSerif"))
+        << pdfTool("pdffonts", {pdf}).toStdString();
     const QString text = pdfText(pdf);
     EXPECT_EQ(text.count(u'\f'), 3);
     expectContains(text, {"Kestrow Supply Co.", "Trial Balance", "Current", "Cash", "$5,000.00",
                           "13,400.00", "18,400.00"});
-    EXPECT_TRUE(run("pdfinfo", {pdf}).contains("612 x 792 pts (letter)"))
-        << run("pdfinfo", {pdf}).toStdString();
+    EXPECT_TRUE(pdfTool("pdfinfo", {pdf}).contains("612 x 792 pts (letter)"))
+        << pdfTool("pdfinfo", {pdf}).toStdString();
     EXPECT_TRUE(dialogs.messages().isEmpty());
 }
 
@@ -153,7 +146,7 @@ TEST_F(PdfReports, LongReportKeepsMarginsRepeatsItsHeadingAndNumbersItsPages) {
     EXPECT_EQ(text.count("Kestrow Supply Co."), pages);
     EXPECT_TRUE(text.contains(QStringLiteral("Page %1").arg(pages)));
     // Every word lies at least half an inch (36 points) inside the page's edges.
-    const QString boxes = run("pdftotext", {"-bbox", path("long.pdf"), "-"});
+    const QString boxes = pdfTool("pdftotext", {"-bbox", path("long.pdf"), "-"});
     const QRegularExpression pageSize(R"re(<page width="([\d.]+)" height="([\d.]+)")re");
     const auto size = pageSize.match(boxes);
     ASSERT_TRUE(size.hasMatch());

@@ -1,0 +1,245 @@
+#include "app/bank_menu.h"
+#include "bank/bank_store.h"
+#include "bank/import_dialog.h"
+#include "support/books_fixture.h"
+#include "support/pdf_text.h"
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <QTimer>
+
+namespace {
+
+QString march() {
+    return QStringLiteral(FOLIO_TEST_DATA "/march.csv");
+}
+
+// Every box, list and grid of `w` carries a name for screen readers, every label with a
+// mnemonic is tied to a box, and no two of its controls (or its menu's items) share one.
+void expectNamedWithUniqueMnemonics(QWidget& w) {
+    QStringList keys;
+    for (QWidget* each : w.findChildren<QWidget*>()) {
+        // A grid's own parts (its headers and corner button) are named with the grid.
+        const bool part = qobject_cast<QAbstractItemView*>(each->parentWidget()) != nullptr;
+        const bool control = qobject_cast<QLineEdit*>(each) || qobject_cast<QComboBox*>(each) ||
+                             qobject_cast<QAbstractButton*>(each) ||
+                             qobject_cast<QAbstractItemView*>(each);
+        EXPECT_TRUE(part || !control || !each->accessibleName().isEmpty())
+            << each->metaObject()->className() << " " << each->objectName().toStdString() << " in "
+            << w.objectName().toStdString();
+        const auto* label = qobject_cast<QLabel*>(each);
+        const QString caption = each->property("text").toString();
+        const qsizetype at = caption.indexOf(u'&');
+        if (at >= 0 && at + 1 < caption.size()) {
+            EXPECT_TRUE(!label || label->buddy()) << caption.toStdString();
+            keys << caption.mid(at + 1, 1).toLower();
+        }
+    }
+    if (auto* menu = qobject_cast<QMenu*>(&w)) {
+        for (const QAction* action : menu->actions()) {
+            const qsizetype at = action->text().indexOf(u'&');
+            if (at >= 0) {
+                keys << action->text().mid(at + 1, 1).toLower();
+            }
+        }
+    }
+    EXPECT_EQ(keys.removeDuplicates(), 0)
+        << w.objectName().toStdString() << ": " << keys.join(' ').toStdString();
+}
+
+class BankWindow : public BooksFixture {
+  protected:
+    void SetUp() override {
+        BooksFixture::SetUp();
+        openBooks({account("Cash", "D1", "1000"), account("Sales", "C4"),
+                   account("Utilities", "D5"), account("Bank Fees", "D5")});
+        bank::RuleBook rules;
+        rules.rules = {
+            {bank::BankRule::Match::Contains,
+             "payroll",
+             {},
+             {},
+             bank::BankRule::Direction::MoneyIn,
+             "Sales",
+             {}},
+            {bank::BankRule::Match::Pattern, "POWER|LIGHT", {}, {}, {}, "Utilities", "Electricity"},
+            {bank::BankRule::Match::Contains,
+             "CHARGE",
+             {},
+             money("1"),
+             bank::BankRule::Direction::MoneyOut,
+             "Bank Fees",
+             {}}};
+        bank::BankStore(window->session().journalStore()).setRules(rules);
+    }
+    void trigger(const char* action) { window->findChild<QAction*>(action)->trigger(); }
+    // Runs `act` on the modal window the next step opens, once it is up.
+    void onModal(std::function<void(QWidget&)> act) {
+        QTimer::singleShot(0, window.get(), [act] {
+            QWidget* modal = QApplication::activeModalWidget();
+            ASSERT_NE(modal, nullptr);
+            act(*modal);
+        });
+    }
+    // File, Import Bank Statement... with the preview answered by `preview`.
+    void importMarch(std::function<void(QWidget&)> preview) {
+        dialogs.fileNames = {march()};
+        dialogs.choices = {0}; // the first account: Cash
+        onModal(std::move(preview));
+        trigger("mnuImportStatement");
+    }
+    static void importAll(QWidget& modal) {
+        auto* grid = modal.findChild<QTableWidget*>("grdImportPreview");
+        ASSERT_NE(grid, nullptr);
+        // The walk-in deposit matched no rule: it is left out until an account is picked.
+        EXPECT_EQ(grid->item(2, bank::ImportDialog::Rule)->text(), "none");
+        EXPECT_EQ(grid->item(2, bank::ImportDialog::Tick)->checkState(), Qt::Unchecked);
+        grid->item(2, bank::ImportDialog::Account)->setText("Sales");
+        EXPECT_EQ(grid->item(2, bank::ImportDialog::Tick)->checkState(), Qt::Checked);
+        modal.findChild<QPushButton*>("cmdImport")->click();
+    }
+    Money cash() { return readAccounts(path("books.dat"))[0].current; }
+};
+
+TEST_F(BankWindow, ImportUndoImportAgainReconcileAndRefuseToUndoTheReconciled) {
+    importMarch(importAll);
+    EXPECT_EQ(cash(), money("3522.13"));
+    EXPECT_EQ(readAccounts(path("books.dat"))[2].current, money("97.77"));
+
+    trigger("mnuUndo"); // the whole import is one step
+    EXPECT_EQ(cash(), money("1000"));
+
+    importMarch(importAll);
+    EXPECT_EQ(cash(), money("3522.13"));
+
+    dialogs.reset();
+    dialogs.fileNames = {march()};
+    dialogs.choices = {0};
+    trigger("mnuImportStatement"); // nothing new: no preview, a message
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages()[0].startsWith("Nothing new to import"));
+    EXPECT_EQ(cash(), money("3522.13"));
+
+    dialogs.reset();
+    dialogs.saveNames = {path("finished.pdf")};
+    onModal([](QWidget& modal) {
+        modal.findChild<QLineEdit*>("txtStatementDate")->setText("3/31/2026");
+        modal.findChild<QLineEdit*>("txtEndingBalance")->setText("3522.13");
+        modal.findChild<QPushButton*>("cmdListLines")->click();
+        auto* grid = modal.findChild<QTableWidget*>("grdReconcile");
+        ASSERT_EQ(grid->rowCount(), 5);
+        auto* finish = modal.findChild<QPushButton*>("cmdFinish");
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            EXPECT_FALSE(finish->isEnabled()) << row;
+            grid->item(row, 0)->setCheckState(Qt::Checked);
+        }
+        EXPECT_TRUE(finish->isEnabled()); // the difference is 0.00
+        finish->click();
+        EXPECT_FALSE(finish->isEnabled()); // recorded once; the ticks stay as finished
+        EXPECT_FALSE(grid->item(0, 0)->flags() & Qt::ItemIsUserCheckable);
+        modal.findChild<QPushButton*>("cmdExportReconciliation")->click();
+        modal.findChild<QPushButton*>("cmdCloseReconcile")->click();
+    });
+    trigger("mnuReconcile");
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages()[0].contains("5 lines cleared"))
+        << dialogs.messages()[0].toStdString();
+    // The finished reconciliation's report, exported after Finish.
+    const QString finished = pdfText(path("finished.pdf"));
+    EXPECT_TRUE(finished.contains(QRegularExpression(R"(Difference +\$0\.00)")))
+        << finished.toStdString();
+    EXPECT_TRUE(finished.contains(QRegularExpression(R"(Outstanding lines\s+\(none\))")))
+        << finished.toStdString();
+
+    dialogs.reset();
+    trigger("mnuUndo");
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages()[0].contains("cannot be undone"))
+        << dialogs.messages()[0].toStdString();
+    EXPECT_TRUE(dialogs.messages()[0].contains("reconciliation of Cash to the statement of "
+                                               "03/31/2026"));
+    EXPECT_EQ(cash(), money("3522.13"));
+}
+
+TEST_F(BankWindow, EveryBankWindowIsNamedAndItsMnemonicsAreUnique) {
+    importMarch([](QWidget& modal) {
+        expectNamedWithUniqueMnemonics(modal);
+        modal.findChild<QPushButton*>("cmdCancelImport")->click();
+    });
+    for (const char* action : {"mnuBankRules", "mnuReconcile"}) {
+        onModal([](QWidget& modal) {
+            expectNamedWithUniqueMnemonics(modal);
+            static_cast<QDialog&>(modal).reject();
+        });
+        trigger(action);
+    }
+    for (QMenu* menu : window->findChildren<QMenu*>()) {
+        expectNamedWithUniqueMnemonics(*menu);
+    }
+}
+
+// The reconciliation printed (to a PDF through the printer's own code) and exported as a
+// PDF, both read back: the balances, the cleared lines (with the rules' memos) and the one
+// still outstanding.
+TEST_F(BankWindow, ThePrintedReconciliationShowsItsFigures) {
+    importMarch(importAll);
+    window->company().name = QStringLiteral("Kestrow Supply Co.");
+    const QString printed = path("printed.pdf");
+    dialogs.onPrint = [printed](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printed);
+        return std::optional<int>(1);
+    };
+    dialogs.saveNames = {path("exported.pdf")};
+    onModal([](QWidget& modal) {
+        modal.findChild<QLineEdit*>("txtStatementDate")->setText("3/31/2026");
+        modal.findChild<QLineEdit*>("txtEndingBalance")->setText("3,522.13");
+        modal.findChild<QPushButton*>("cmdListLines")->click();
+        auto* grid = modal.findChild<QTableWidget*>("grdReconcile");
+        ASSERT_EQ(grid->rowCount(), 5);
+        for (int row = 0; row < 4; ++row) { // the service charge stays outstanding
+            grid->item(row, 0)->setCheckState(Qt::Checked);
+        }
+        modal.findChild<QPushButton*>("cmdPrintReconciliation")->click();
+        modal.findChild<QPushButton*>("cmdExportReconciliation")->click();
+        modal.findChild<QPushButton*>("cmdCloseReconcile")->click();
+    });
+    trigger("mnuReconcile");
+    EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join('\n').toStdString();
+
+    const QStringList expected = {
+        R"(Kestrow Supply Co\.)",
+        R"(Bank Reconciliation)",
+        R"(Cash, statement of 03/31/2026)",
+        R"(Balance at the last reconciliation +\$1,000\.00)",
+        R"(Cleared balance +\$3,522\.23)",
+        R"(Statement ending balance +\$3,522\.13)",
+        R"(Difference +\(\$0\.10\))",
+        R"(Cleared lines\s+03/02/2026 +ACME CORP PAYROLL, INC +\$2,500\.00\s+)"
+        R"(03/05/2026 +Electricity +\(\$45\.67\)\s+)"
+        R"(03/14/2026 +WALK-IN CUSTOMER +\$120\.00\s+)"
+        R"(03/20/2026 +Electricity +\(\$52\.10\)\s+)"
+        R"(Outstanding lines\s+03/31/2026 +SERVICE CHARGE +\(\$0\.10\))",
+    };
+    for (const QString& pdf : {printed, path("exported.pdf")}) {
+        const QString text = pdfText(pdf);
+        for (const QString& figure : expected) {
+            EXPECT_TRUE(text.contains(QRegularExpression(figure)))
+                << pdf.toStdString() << " lacks " << figure.toStdString() << "\n"
+                << text.toStdString();
+        }
+    }
+}
+
+} // namespace

@@ -33,9 +33,10 @@ class TourDialogs : public folio::ui::Dialogs {
   public:
     QString books;
     QString folder;
+    bool yes = false; // the answer to every question
     void beep() override {}
     void message(const QString& text, folio::ui::MessageIcon) override { say(text); }
-    bool askYesNo(const QString& text) override { return say(text), false; }
+    bool askYesNo(const QString& text) override { return say(text), yes; }
     bool failure(const QString& text) override { return say(text), false; }
     QString inputBox(const QString&, const QString&, const QString&) override {
         return QStringLiteral("18500");
@@ -143,11 +144,45 @@ void shoot(QWidget& window, const QString& folder, const QString& name) {
     std::fprintf(stdout, "%s\n", qPrintable(file));
 }
 
+// The month's entries the statement of cash flows explains: sales, collections, payments,
+// depreciation, equipment for cash and on account, a note repaid, dividends.
+void postMonth(folio::app::frmSelect& window) {
+    const struct {
+        int debit;
+        int credit;
+        const char* amount;
+    } entries[] = {{1, 22, "14800"}, {1, 3, "6200.5"}, {12, 1, "7350.25"}, {29, 1, "4500"},
+                   {34, 10, "700"},  {9, 1, "5200"},   {9, 12, "2600"},    {11, 1, "2500"},
+                   {25, 12, "3900"}, {27, 1, "9000"},  {3, 22, "4100"}};
+    for (const auto& e : entries) {
+        const folio::Money amount =
+            folio::parseAmount(QLatin1String(e.amount)).value_or(folio::Money());
+        window.journalMenu().postBalanced({}, {{e.debit, amount, {}}, {e.credit, {}, amount}});
+    }
+}
+
+// The dialog of cash-flow classes as it first opens, then the equipment made investing and
+// the notes financing.
+void checkClasses(QDialog& classes, const QString& folder) {
+    settle();
+    classes.grab().save(QDir(folder).filePath(QStringLiteral("cash-flow-classes.png")));
+    for (QComboBox* list : classes.findChildren<QComboBox*>()) {
+        const QString account = list->accessibleName();
+        if (account.contains(QLatin1String("Equipment")) ||
+            account.contains(QLatin1String("Furniture"))) {
+            list->setCurrentText(QStringLiteral("Investing"));
+        } else if (account.contains(QLatin1String("Notes Payable"))) {
+            list->setCurrentText(QStringLiteral("Financing"));
+        }
+    }
+    classes.accept();
+}
+
 // Every tab in the order a user visits them, the statements after the company values.
 void tour(folio::app::frmSelect& window, const QString& folder, const QString& size) {
     const QString prefix = QStringLiteral("%1-").arg(size);
     QTabWidget* tabs = window.tabControl();
-    tabs->setCurrentIndex(7);
+    tabs->setCurrentIndex(folio::ui::indexOf(folio::ui::Tab::Company));
     window.findChild<QLineEdit*>(QStringLiteral("txtCompany"))->setText("Kestrow Supply Co.");
     auto* date = window.findChild<QLineEdit*>(QStringLiteral("txtDateOfStatements"));
     date->setText("3/31/2024");
@@ -155,14 +190,39 @@ void tour(folio::app::frmSelect& window, const QString& folder, const QString& s
     QApplication::sendEvent(date, &leave);
     window.findChild<QAbstractButton*>(QStringLiteral("optMdse"))->click();
     window.findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
-    shoot(window, folder, prefix + QStringLiteral("7-company"));
+    shoot(window, folder, prefix + QStringLiteral("8-company"));
     const char* names[] = {"0-setup",         "1-posting",          "2-empty",
                            "3-trial-balance", "4-income-statement", "5-equity",
-                           "6-balance-sheet"};
-    for (int index : {0, 1, 3, 4, 5, 6}) {
+                           "6-balance-sheet", "7-cash-flows"};
+    for (int index : {0, 1, 3, 4, 5, 6, 7}) {
         tabs->setCurrentIndex(index);
         shoot(window, folder, prefix + QLatin1String(names[index]));
+        if (auto* classes = window.findChild<QDialog*>(QStringLiteral("dlgCashFlowClasses"));
+            classes != nullptr && classes->isVisible()) {
+            checkClasses(*classes, folder);
+            shoot(window, folder, prefix + QLatin1String(names[index]));
+        }
     }
+}
+
+// The month closed and the next one posted: the balance sheet and the cash flows beside the
+// month before.
+void comparative(folio::app::frmSelect& window, TourDialogs& dialogs, const QString& folder) {
+    window.showTab(folio::ui::Tab::BalanceSheet);
+    dialogs.yes = true;
+    window.findChild<QAbstractButton*>(QStringLiteral("chkMonthly"))->click();
+    dialogs.yes = false;
+    dialogs.books += QStringLiteral(" closed monthly");
+    window.mnuSelectFile_Click();
+    window.company().endingInventory = folio::parseAmount(QStringLiteral("17950"));
+    postMonth(window);
+    window.showTab(folio::ui::Tab::BalanceSheet);
+    auto* compare = window.findChild<QAbstractButton*>(QStringLiteral("chkCompare"));
+    compare->click();
+    shoot(window, folder, QStringLiteral("full-9-comparative-balance-sheet"));
+    window.showTab(folio::ui::Tab::CashFlows);
+    shoot(window, folder, QStringLiteral("full-10-comparative-cash-flows"));
+    compare->click();
 }
 
 // The keyboard paths of posting, Undo and Balanced Entry, each shot as the user sees it.
@@ -253,6 +313,7 @@ int main(int argc, char* argv[]) {
         folio::accounts::starterChartQuestion(QStringLiteral("kestrow.dat")),
         folio::accounts::starterChartChoices());
     window.mnuSelectFile_Click();
+    postMonth(window);
     tour(window, folder, QStringLiteral("full"));
     // The print preview of the trial balance and the user guide.
     window.showTab(folio::ui::Tab::TrialBalance);
@@ -263,6 +324,7 @@ int main(int argc, char* argv[]) {
         help->grab().save(QDir(folder).filePath(QStringLiteral("help.png")));
         help->close();
     }
+    comparative(window, dialogs, folder);
 
     const QSize smallest = window.minimumSizeHint().expandedTo(window.minimumSize());
     std::fprintf(stdout, "smallest size: %dx%d\n", smallest.width(), smallest.height());

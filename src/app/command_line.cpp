@@ -88,6 +88,8 @@ CommandLine exportLine(const QCommandLineParser& parser) {
     request.company = valueOf(parser, QStringLiteral("company"));
     request.date = valueOf(parser, QStringLiteral("date"));
     request.endingInventory = valueOf(parser, QStringLiteral("ending-inventory"));
+    request.compareWith = valueOf(parser, QStringLiteral("compare-with")).value_or(QString());
+    request.compare = parser.isSet(QStringLiteral("compare")) || !request.compareWith.isEmpty();
     if (const auto typed = valueOf(parser, QStringLiteral("business"))) {
         request.business = businessCode(*typed);
         if (!request.business) {
@@ -151,7 +153,8 @@ CommandLine serverLine(const QCommandLineParser& parser) {
 
 QStringList exportReportNames() {
     return {QStringLiteral("trial-balance"), QStringLiteral("income-statement"),
-            QStringLiteral("equity"), QStringLiteral("balance-sheet")};
+            QStringLiteral("equity"), QStringLiteral("balance-sheet"),
+            QStringLiteral("cash-flows")};
 }
 
 CommandLine parseCommandLine(const QStringList& arguments) {
@@ -171,6 +174,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         {QStringLiteral("rules"), QString(), QStringLiteral("file")},
         {QStringLiteral("date-format"), QString(), QStringLiteral("format")},
         {QStringLiteral("dry-run"), QString()},
+        {QStringLiteral("compare"), QString()},
+        {QStringLiteral("compare-with"), QString(), QStringLiteral("file")},
         {QStringLiteral("copy"), QString()},
         {QStringLiteral("setup-server"), QString()},
     });
@@ -219,7 +224,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             return failure(QStringLiteral("--%1 goes with --import").arg(QLatin1String(option)));
         }
     }
-    for (const char* option : {"company", "date", "business", "ending-inventory"}) {
+    for (const char* option :
+         {"company", "date", "business", "ending-inventory", "compare", "compare-with"}) {
         if (parser.isSet(QLatin1String(option))) {
             return failure(QStringLiteral("--%1 goes with --export").arg(QLatin1String(option)));
         }
@@ -254,13 +260,18 @@ QString helpText() {
         "                        first entry that does not hold and exits 1\n"
         "\n"
         "Export without a window (no display needed):\n"
-        "  --export STATEMENT    trial-balance, income-statement, equity or balance-sheet;\n"
+        "  --export STATEMENT    trial-balance, income-statement, equity, balance-sheet or\n"
+        "                        cash-flows (the period from the books' journal);\n"
         "                        OUTPUT ending in .pdf writes the printed page, .csv the\n"
         "                        figures with their labels, one line each\n"
         "  --company NAME        the company name on the heading\n"
         "  --date DATE           the date of the statements\n"
         "  --business TYPE       service or merchandising\n"
         "  --ending-inventory N  the ending inventory of a merchandising business\n"
+        "  --compare             beside the prior period: the books a closed copy was\n"
+        "                        closed from, with the change and the change in percent\n"
+        "  --compare-with BOOKS  beside other books closed before, as they ended at their\n"
+        "                        last closing\n"
         "Without these options the company name, the date and the type of business are\n"
         "those Folio keeps with the books (in their journal, FILE.journal).\n"
         "\n"

@@ -10,13 +10,15 @@ namespace folio::app {
 // file (its extension .pdf or .csv chooses the form), and the company values given on the
 // command line in place of the stored ones.
 struct ExportRequest {
-    QString report; // trial-balance, income-statement, equity or balance-sheet
+    QString report; // trial-balance, income-statement, equity, balance-sheet, cash-flows
     QString books;
     QString output;
     std::optional<QString> company;
     std::optional<QString> date;
     std::optional<QString> business; // "Service" or "Mdse"
     std::optional<QString> endingInventory;
+    bool compare = false; // beside the prior period's books
+    QString compareWith;  // ... or beside these other closed books (implies compare)
 };
 
 // What the command line asks for.

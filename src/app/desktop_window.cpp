@@ -105,6 +105,7 @@ void DesktopWindow::buildExportMenu() {
         {Report::IncomeStatement, "&Income Statement...", "mnuExportIncomeStatement"},
         {Report::Equity, "Stockholders' &Equity...", "mnuExportEquity"},
         {Report::BalanceSheet, "&Balance Sheet...", "mnuExportBalanceSheet"},
+        {Report::CashFlows, "&Cash Flows...", "mnuExportCashFlows"},
     };
     for (const auto& entry : entries) {
         QAction* action = exportMenu_->addAction(QString::fromLatin1(entry.text));

@@ -1,11 +1,17 @@
 #include "app/export_command.h"
+#include "cashflow/cash_flow_source.h"
+#include "cashflow/prior_column.h"
 #include "company/date_rules.h"
 #include "data/export_file.h"
 #include "data/file_error.h"
 #include "data/file_table.h"
 #include "data/money.h"
 #include "data/text_rules.h"
+#include "journal/books_journal.h"
+#include "journal/cash_flow_classes.h"
 #include "journal/journal_files.h"
+#include "journal/journal_store.h"
+#include "reports/cash_flow_report.h"
 #include "reports/page_printer.h"
 #include "reports/qt_report_files.h"
 #include "reports/report_layout.h"
@@ -109,6 +115,76 @@ QString missingText(statements::Missing missing) {
                : QStringLiteral("it needs the ending inventory: add --ending-inventory AMOUNT");
 }
 
+// The statement of cash flows, from the period's beginning and the classes kept in the
+// books' journal.
+reports::CashFlowFigures cashFlowFigures(const QString& books, const statements::Statements& s,
+                                         const statements::CompanyInfo& company) {
+    const QString path = journal::BooksJournal::pathFor(books);
+    if (!QFileInfo(path).isFile()) {
+        throw ExportFailure(QStringLiteral("cannot export the cash-flows: %1 has no journal (%2) "
+                                           "to tell where the period begins")
+                                .arg(books, path));
+    }
+    try {
+        journal::JournalStore store;
+        journal::openJournalToRead(store, path);
+        const auto classes = journal::cashFlowClassesIn(store);
+        const cashflow::CashFlows flows = cashflow::cashFlowsOf(
+            s, company, &store, classes.value_or(statements::CashFlowClasses{}));
+        if (!flows.statement) {
+            throw ExportFailure(QStringLiteral("cannot export the cash-flows: the journal %1 "
+                                               "holds no opening entry")
+                                    .arg(path));
+        }
+        return {*flows.statement, cashflow::periodText(*flows.beginning)};
+    } catch (const FileError& error) {
+        throw ExportFailure(QStringLiteral("cannot read the journal %1: %2")
+                                .arg(path, errorMessage(error.number())));
+    } catch (const MoneyOverflow&) {
+        throw ExportFailure(QStringLiteral("the balances are too large to add up"));
+    }
+}
+
+reports::Comparative comparativeOf(const ExportRequest& request, Report report,
+                                   const statements::Statements& s,
+                                   const statements::CompanyInfo& company,
+                                   const std::optional<reports::CashFlowFigures>& flows) {
+    const QString path = journal::BooksJournal::pathFor(request.books);
+    cashflow::PriorColumn column;
+    try {
+        journal::JournalStore store;
+        journal::openJournalToRead(store, path);
+        column = cashflow::priorColumnOf(
+            report, request.books, store.isOpen() ? &store : nullptr, s, company,
+            flows ? std::optional(flows->statement) : std::nullopt, request.compareWith);
+    } catch (const FileError& error) {
+        throw ExportFailure(QStringLiteral("cannot read the prior period's books: %1")
+                                .arg(errorMessage(error.number())));
+    } catch (const MoneyOverflow&) {
+        throw ExportFailure(QStringLiteral("the balances are too large to add up"));
+    }
+    if (!column.comparative) {
+        throw ExportFailure(QStringLiteral("cannot compare: %1").arg(column.refusal));
+    }
+    return *column.comparative;
+}
+
+void writeComparative(const QString& output, const QString& books,
+                      const reports::ReportHeading& heading, const reports::Comparative& c) {
+    try {
+        if (output.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
+            reports::writeTextFile(output, reports::comparativeCsv(heading, c), books);
+        } else {
+            reports::writeReportPdf(reports::comparativeLayout(heading, c), output, books);
+        }
+    } catch (const FileError& error) {
+        throw ExportFailure(
+            QStringLiteral("cannot write %1: %2").arg(output, errorMessage(error.number())));
+    } catch (const reports::PrintError&) {
+        throw ExportFailure(QStringLiteral("cannot write the PDF file %1").arg(output));
+    }
+}
+
 void exportStatement(const ExportRequest& request) {
     const auto index = exportReportNames().indexOf(request.report);
     const auto report = static_cast<Report>(std::max<qsizetype>(index, 0));
@@ -123,15 +199,32 @@ void exportStatement(const ExportRequest& request) {
             QStringLiteral("cannot export the %1: %2").arg(request.report, missingText(s.missing)));
     }
     const reports::ReportHeading heading{company.name, company.date, company.reopened};
+    std::optional<reports::CashFlowFigures> flows;
+    if (report == Report::CashFlows) {
+        flows = cashFlowFigures(request.books, s, company);
+    }
+    if (request.compare) {
+        const reports::Comparative c = comparativeOf(request, report, s, company, flows);
+        writeComparative(request.output, request.books, heading, c);
+        return;
+    }
     try {
         if (request.output.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
-            reports::writeTextFile(
-                request.output,
-                [&](const auto& write) { reports::writeStatementCsv(report, heading, s, write); },
-                request.books);
+            if (flows) {
+                reports::writeTextFile(request.output, reports::cashFlowCsv(heading, *flows),
+                                       request.books);
+            } else {
+                reports::writeTextFile(
+                    request.output,
+                    [&](const auto& write) {
+                        reports::writeStatementCsv(report, heading, s, write);
+                    },
+                    request.books);
+            }
         } else {
-            reports::writeReportPdf(reports::reportLayout(report, heading, s), request.output,
-                                    request.books);
+            reports::writeReportPdf(flows ? reports::cashFlowLayout(heading, *flows)
+                                          : reports::reportLayout(report, heading, s),
+                                    request.output, request.books);
         }
     } catch (const FileError& error) {
         throw ExportFailure(QStringLiteral("cannot write %1: %2")

@@ -3,6 +3,8 @@
 #include "accounts/starter_charts.h"
 #include "app/bank_menu.h"
 #include "app/desktop_window.h"
+#include "cashflow/cash_flow_tab.h"
+#include "cashflow/comparative_panel.h"
 #include "company/company_tab.h"
 #include "data/file_error.h"
 #include "data/file_messages.h"
@@ -26,6 +28,28 @@ namespace folio::app {
 
 using ui::Tab;
 
+namespace {
+
+// The statement a tab shows, for the comparison beside it.
+std::optional<reports::Report> reportOnTab(Tab tab) {
+    switch (tab) {
+    case Tab::TrialBalance:
+        return reports::Report::TrialBalance;
+    case Tab::IncomeStatement:
+        return reports::Report::IncomeStatement;
+    case Tab::Equity:
+        return reports::Report::Equity;
+    case Tab::BalanceSheet:
+        return reports::Report::BalanceSheet;
+    case Tab::CashFlows:
+        return reports::Report::CashFlows;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
 frmSelect::frmSelect(ui::Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs),
       journalMenu_(*this, session_, dialogs_), context_{session_, dialogs_, *this},
@@ -37,6 +61,7 @@ frmSelect::frmSelect(ui::Dialogs& dialogs, QWidget* parent)
     buildMenu();
     buildTabs();
     wireTabs();
+    wireComparative();
     Form_Load();
     desktop_ = std::make_unique<DesktopWindow>(*this, dialogs_);
 }
@@ -49,6 +74,9 @@ void frmSelect::buildMenu() {
     QAction* select = mnuFile->addAction(QStringLiteral("&Select File"));
     select->setObjectName(QStringLiteral("mnuSelectFile"));
     select->setShortcut(QKeySequence::Open);
+    compare_ = mnuFile->addAction(QStringLiteral("Compare with &Prior Period"));
+    compare_->setObjectName(QStringLiteral("mnuCompare"));
+    compare_->setCheckable(true);
     QAction* exit = mnuFile->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("MnuExit"));
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -64,7 +92,9 @@ void frmSelect::buildTabs() {
     auto* layout = new QVBoxLayout(central);
     SSTab1_ = new QTabWidget(central);
     SSTab1_->setObjectName(QStringLiteral("SSTab1"));
-    layout->addWidget(SSTab1_);
+    layout->addWidget(SSTab1_, 2);
+    comparative_ = new cashflow::ComparativePanel(context_, reports_, central);
+    layout->addWidget(comparative_); // a row of its own until it compares
     setCentralWidget(central);
 
     auto place = [this](Tab tab, ui::TabPage* page) {
@@ -76,10 +106,12 @@ void frmSelect::buildTabs() {
     place(Tab::IncomeStatement, new statements::IncomeStatementTab(context_, SSTab1_));
     place(Tab::Equity, new statements::EquityTab(context_, SSTab1_));
     place(Tab::BalanceSheet, new statements::BalanceSheetTab(context_, SSTab1_));
+    place(Tab::CashFlows, new cashflow::CashFlowTab(context_, SSTab1_));
     place(Tab::Company, new company::CompanyTab(context_, SSTab1_));
     const std::array<const char*, ui::kTabCount> captions{
         "Setup General Kestrow", "Post to General Kestrow", "Vorelind",      "Trial Balance",
-        "Income Statement",      "Stockholders Equity",     "Balance Sheet", "Company Information"};
+        "Income Statement",      "Stockholders Equity",     "Balance Sheet", "Cash Flows",
+        "Company Information"};
     for (std::size_t i = 0; i < captions.size(); ++i) {
         QWidget* page = pages_[i];
         if (page == nullptr) {
@@ -115,6 +147,20 @@ void frmSelect::wireTabs() {
             [this] { closer_.close(closing::ClosingKind::Monthly); });
     connect(balance, &statements::BalanceSheetTab::yearlyClosingRequested, this,
             [this] { closer_.close(closing::ClosingKind::Yearly); });
+    connect(static_cast<cashflow::CashFlowTab*>(page(Tab::CashFlows)),
+            &cashflow::CashFlowTab::printRequested, this, printer(Report::CashFlows));
+}
+
+void frmSelect::wireComparative() {
+    connect(compare_, &QAction::toggled, comparative_, &cashflow::ComparativePanel::setComparing);
+    connect(comparative_, &cashflow::ComparativePanel::comparingChanged, this, [this](bool on) {
+        compare_->setChecked(on);
+        // comparing, the grid takes a third of the height below the tabs
+        static_cast<QBoxLayout*>(centralWidget()->layout())
+            ->setStretchFactor(comparative_, on ? 1 : 0);
+    });
+    connect(&session_, &session::BooksSession::changed, comparative_,
+            &cashflow::ComparativePanel::refresh);
 }
 
 void frmSelect::Form_Load() {
@@ -240,6 +286,8 @@ void frmSelect::SSTab1_Click(int previousTab) {
         session_.keepCompanyValues();
     }
     ui::TabPage* shown = pages_[static_cast<std::size_t>(SSTab1_->currentIndex())];
+    const bool selected = session_.books().isSelected() && !SSTab1_->isHidden();
+    comparative_->showFor(selected ? reportOnTab(shownTab()) : std::nullopt);
     if (shown == nullptr || !session_.books().isSelected()) {
         return;
     }
@@ -268,6 +316,7 @@ void frmSelect::showTabLater(Tab tab) {
 
 void frmSelect::hideTabs() {
     SSTab1_->hide();
+    comparative_->showFor(std::nullopt);
     SSTab1_->setCurrentIndex(ui::indexOf(Tab::Blank));
 }
 

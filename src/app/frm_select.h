@@ -10,6 +10,10 @@
 
 class QTabWidget;
 
+namespace folio::cashflow {
+class ComparativePanel;
+}
+
 namespace folio::ui {
 class Dialogs;
 }
@@ -19,7 +23,7 @@ namespace folio::app {
 class DesktopWindow;
 class BankMenu;
 
-// The main window: the File menu and the eight tabs. It owns the books and the company
+// The main window: the File menu and the nine tabs. It owns the books and the company
 // information for the whole run (in its books session), prepares each tab when it is shown and
 // reports what fails there.
 class frmSelect : public QMainWindow, public ui::MainWindowPort {
@@ -64,6 +68,7 @@ class frmSelect : public QMainWindow, public ui::MainWindowPort {
     void buildMenu();
     void buildTabs();
     void wireTabs();
+    void wireComparative();
     void releaseBooks();
     // Lets the shown tab write what it has not written; false when it could not and the
     // user chose to stay.
@@ -78,6 +83,8 @@ class frmSelect : public QMainWindow, public ui::MainWindowPort {
     BankMenu* bankMenu_ = nullptr; // bank statements and reconciliation (owned as a child)
     ui::TabContext context_;
     QTabWidget* SSTab1_ = nullptr;
+    QAction* compare_ = nullptr;                        // File, Compare with Prior Period
+    cashflow::ComparativePanel* comparative_ = nullptr; // the shown statement beside the prior
     std::array<ui::TabPage*, ui::kTabCount> pages_{};
     reports::ReportPrinter reports_;
     closing::BookCloser closer_;

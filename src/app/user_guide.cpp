@@ -77,6 +77,34 @@ date). The postings already made in the copy stay. Then your books are closed ag
 changed or deleted entry shows. <code>folio --verify books.dat</code> checks the seals and
 that the journal gives the accounts file byte for byte.</p>
 
+<h3>Where a period begins, and the statement of cash flows</h3>
+<p>A closed copy's period begins at its closing: the journal of the closed copy starts with
+an entry holding every account as the closing wrote it, and names the file it was closed
+from, which holds the period before. Books that were never closed begin at their journal's
+opening entry, written when Folio first opened them. <b>Cash Flows</b>, beside the balance
+sheet, compares the accounts now with that beginning (indirect method): net income,
+adjusted for items that moved no cash (accumulated depreciation) and for the changes in
+current assets other than cash and in current liabilities, then investing and financing
+activities, the net change in cash, and cash at the beginning and the end. The last line
+checks that the net change equals the change in the cash accounts. The first time, Folio asks
+where each account belongs (<b>Classes</b> opens the list again): an asset named cash, bank or
+petty cash is cash, another asset current, accumulated depreciation an adjustment, a liability
+current, capital stock and dividends financing; mark equipment and buildings as investing and
+long-term notes as financing. Equipment bought on account, in one balanced entry without a
+cash line, is listed apart as investing without cash.</p>
+
+<h3>Comparing with the prior period</h3>
+<p>Under each statement's tab, <b>Compare with prior period</b> (Alt+W, or <b>File, Compare
+with Prior Period</b>) shows every line of the statement now beside the prior period, with
+the change and the change in percent (blank where the prior figure is zero); printouts and
+exports then compare too. The prior period is the file the books were closed from, as it
+ended at that closing. <b>Prior books</b> (Alt+K) offers the periods before that one, as far
+as the closed copies lead back, and <b>Other closed copy...</b> any other books that were
+closed. The line beside it, and each comparative printout, says which file and closing the
+prior column comes from; when those books were changed after their closing, it says so and
+when, and shows them as they are now. On the command line, <code>--compare</code> or
+<code>--compare-with BOOKS</code> does the same.</p>
+
 <h3>The journal: Undo, Redo and Reverse</h3>
 <p>Every change of the books (a posting, a setup edit, a new or deleted account, a balanced
 entry, a closing) is recorded in the journal kept beside the accounts file.

@@ -66,10 +66,9 @@ void BookCloser::close(ClosingKind kind) {
     const QString closing = QStringLiteral("%1 closing")
                                 .arg(kind == ClosingKind::Monthly ? QStringLiteral("Monthly")
                                                                   : QStringLiteral("Yearly"));
-    if (!ui::reportChange(
-            ctx_.dialogs,
-            ctx_.session.close(closing, target, closed,
-                               readDate(ctx_.company.date).value_or(QDate::currentDate())))) {
+    if (!ui::reportChange(ctx_.dialogs,
+                          ctx_.session.close(closing, target, closed,
+                                             readDate(ctx_.company.date).value_or(QDate())))) {
         return;
     }
     copyLock.release();

@@ -139,7 +139,7 @@ class BooksJournal {
                                 const std::vector<AccountRecord>& records,
                                 const CompanyValues& carried,
                                 const QDateTime& made = QDateTime::currentDateTimeUtc(),
-                                const QDate& closedThrough = QDate::currentDate());
+                                const QDate& closedThrough = QDate());
 
     CompanyValues companyValues() { return companyValuesIn(store_); }
     void setCompanyValues(const CompanyValues& values);

@@ -141,7 +141,7 @@ void BooksJournal::writeClosedCopy(const QString& closedPath, const QString& fro
         Entry entry;
         entry.kind = EntryKind::ClosedFrom;
         entry.made = made;
-        entry.date = closedThrough;
+        entry.date = closedThrough.isValid() ? closedThrough : made.toLocalTime().date();
         entry.memo =
             QStringLiteral("%1 of %2 on %3")
                 .arg(closingName, fromPath, entry.made.toLocalTime().toString(Qt::ISODate));
@@ -150,7 +150,9 @@ void BooksJournal::writeClosedCopy(const QString& closedPath, const QString& fro
         }
         BooksShape shape{digestOfRecords(records), {}};
         PeriodLock lock;
-        lock.closedThrough = closedThrough;
+        if (closedThrough.isValid()) { // statements without a date lock no period
+            lock.closedThrough = closedThrough;
+        }
         lock.closedFromEntry = 1; // the first entry of the new journal
         stagePeriodLock(store, lock);
         store.commit(entry, shape, 0);

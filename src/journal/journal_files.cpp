@@ -1,4 +1,6 @@
 #include "journal/journal_files.h"
+#include "data/file_error.h"
+#include "journal/journal_store.h"
 #include <QFile>
 #include <cerrno>
 #include <sqlite3.h>
@@ -126,6 +128,19 @@ QString problemOfCode(int code) {
         return QStringLiteral("it cannot be read (%1)")
             .arg(QString::fromUtf8(sqlite3_errstr(code)));
     }
+}
+
+bool openJournalToRead(JournalStore& store, const QString& journalPath) {
+    try {
+        const JournalFiles files(journalPath, false);
+        if (!files.existed()) {
+            return false;
+        }
+        store.openToRead(journalPath, !files.hasLog());
+    } catch (const JournalUnusable&) {
+        throw FileError(75);
+    }
+    return true;
 }
 
 } // namespace folio::journal

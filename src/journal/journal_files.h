@@ -35,6 +35,14 @@ class JournalFiles {
     std::array<bool, 3> existed_{};
 };
 
+class JournalStore;
+
+// Opens the journal at `journalPath` only to read it, with what its log holds, never
+// writing, checkpointing or removing anything beside it (a running Folio's journal is left
+// as it is). False when there is no journal there. A journal that cannot be used throws
+// FileError 75 (path/file access error), as a file that cannot be read.
+bool openJournalToRead(JournalStore& store, const QString& journalPath);
+
 // The words for an SQLite result code met while opening a journal.
 QString problemOfCode(int code);
 

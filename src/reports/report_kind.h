@@ -3,6 +3,6 @@
 namespace folio::reports {
 
 // The printed statements.
-enum class Report { TrialBalance, IncomeStatement, Equity, BalanceSheet };
+enum class Report { TrialBalance, IncomeStatement, Equity, BalanceSheet, CashFlows };
 
 } // namespace folio::reports

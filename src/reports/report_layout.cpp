@@ -34,6 +34,8 @@ std::vector<PrintLine> reportLayout(Report report, const ReportHeading& heading,
         return equityLayout(heading, *s.equity);
     case Report::BalanceSheet:
         return balanceSheetLayout(heading, s);
+    case Report::CashFlows: // laid out from figures of its own: cashFlowLayout
+        break;
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #include "reports/report_printer.h"
 #include "data/books.h"
 #include "data/file_error.h"
+#include "reports/cash_flow_report.h"
 #include "reports/qt_page_printer.h"
 #include "reports/qt_report_files.h"
 #include "reports/report_layout.h"
@@ -37,6 +38,20 @@ ReportHeading ReportPrinter::heading() const {
 }
 
 std::optional<std::vector<PrintLine>> ReportPrinter::layout(Report report) {
+    if (comparing_) {
+        const std::optional<Comparative> c = comparativeFor(report);
+        if (!c) {
+            return std::nullopt;
+        }
+        return comparativeLayout(heading(), *c);
+    }
+    if (report == Report::CashFlows) {
+        const std::optional<CashFlowFigures> flows = cashFlowsFor();
+        if (!flows) {
+            return std::nullopt;
+        }
+        return cashFlowLayout(heading(), *flows);
+    }
     const std::optional<statements::Statements> s = statementsFor(report);
     if (!s) {
         return std::nullopt;

@@ -1,4 +1,6 @@
 #pragma once
+#include "reports/cash_flow_rows.h"
+#include "reports/comparative.h"
 #include "reports/page_printer.h"
 #include "reports/print_line.h"
 #include "reports/report_heading.h"
@@ -28,6 +30,13 @@ class ReportPrinter {
     ReportPrinter& operator=(const ReportPrinter&) = delete;
 
     void setPrinterFactory(PrinterFactory factory) { factory_ = std::move(factory); }
+    // Whether printouts and exports show the prior period beside the current one.
+    void setComparing(bool on) { comparing_ = on; }
+    bool comparing() const { return comparing_; }
+    // Other closed books to compare with in place of the period just before (empty: that
+    // period).
+    void setPriorBooks(const QString& path) { priorBooks_ = path; }
+    const QString& priorBooks() const { return priorBooks_; }
     // The font and quality the printer keeps from one printout to the next.
     const PrinterSettings& printerSettings() const { return settings_; }
 
@@ -42,11 +51,17 @@ class ReportPrinter {
     // Writes a report to a file, PDF or CSV by its extension; false after a message when
     // it cannot.
     bool exportTo(Report report, const QString& path);
+    bool exportComparative(Report report, const QString& path);
 
   private:
     // The statements of the books as they are now, ready for the report; empty (after a
     // message) when an input is missing or the file cannot be read.
     std::optional<statements::Statements> statementsFor(Report report);
+    // The statement of cash flows of the books as they are now, with the classes kept in
+    // their journal (or the defaults); empty after a message when it cannot be made.
+    std::optional<CashFlowFigures> cashFlowsFor();
+    // The report beside the prior period; empty after a message when it cannot be made.
+    std::optional<Comparative> comparativeFor(Report report);
     ReportHeading heading() const;
     // The print preview of one copy; true when the user goes on to print.
     bool preview(bool setsFont, const std::vector<PrintLine>& lines);
@@ -59,6 +74,8 @@ class ReportPrinter {
     std::unique_ptr<QPrinter> printer_;
     PrinterSettings settings_;
     PrinterFactory factory_;
+    bool comparing_ = false;
+    QString priorBooks_;
 };
 
 } // namespace folio::reports

@@ -1,6 +1,7 @@
 #include "data/books.h"
 #include "data/export_file.h"
 #include "data/file_error.h"
+#include "reports/cash_flow_report.h"
 #include "reports/qt_report_files.h"
 #include "reports/report_layout.h"
 #include "reports/report_printer.h"
@@ -23,6 +24,8 @@ QString fileTitleOf(Report report) {
         return QStringLiteral("stockholders equity");
     case Report::BalanceSheet:
         return QStringLiteral("balance sheet");
+    case Report::CashFlows:
+        return QStringLiteral("statement of cash flows");
     }
     return {};
 }
@@ -52,6 +55,34 @@ std::optional<QString> ReportPrinter::exportReport(Report report) {
     return chosen;
 }
 
+bool ReportPrinter::exportComparative(Report report, const QString& path) {
+    const std::optional<Comparative> c = comparativeFor(report);
+    if (!c) {
+        return false;
+    }
+    try {
+        if (isCsv(path)) {
+            writeTextFile(path, comparativeCsv(heading(), *c), ctx_.books.path());
+        } else {
+            writeReportPdf(comparativeLayout(heading(), *c), path, ctx_.books.path());
+        }
+        return true;
+    } catch (const ExportRefused& refused) {
+        ctx_.dialogs.message(refused.words());
+    } catch (const FileError& error) {
+        ctx_.dialogs.message(QStringLiteral("The %1 could not be written to %2.\n\n%3")
+                                 .arg(fileTitleOf(report), QDir::toNativeSeparators(path),
+                                      errorMessage(error.number())),
+                             ui::MessageIcon::Critical);
+    } catch (const PrintError&) {
+        ctx_.dialogs.message(QStringLiteral("The %1 could not be written to %2. Check that "
+                                            "the folder exists and that you may write there.")
+                                 .arg(fileTitleOf(report), QDir::toNativeSeparators(path)),
+                             ui::MessageIcon::Critical);
+    }
+    return false;
+}
+
 bool ReportPrinter::exportTo(Report report, const QString& path) {
     if (!isCsv(path) && !isPdf(path)) {
         ctx_.dialogs.message(QStringLiteral("Folio exports to a PDF file (.pdf) or a CSV file "
@@ -62,17 +93,28 @@ bool ReportPrinter::exportTo(Report report, const QString& path) {
         ctx_.dialogs.message(*refusal);
         return false;
     }
-    const std::optional<statements::Statements> s = statementsFor(report);
-    if (!s) {
+    if (comparing_) {
+        return exportComparative(report, path);
+    }
+    std::optional<statements::Statements> s;
+    std::optional<CashFlowFigures> flows;
+    if (report == Report::CashFlows ? !(flows = cashFlowsFor()) : !(s = statementsFor(report))) {
         return false;
     }
     try {
         if (isCsv(path)) {
-            writeTextFile(
-                path, [&](const auto& write) { writeStatementCsv(report, heading(), *s, write); },
-                ctx_.books.path());
+            if (flows) {
+                writeTextFile(path, cashFlowCsv(heading(), *flows), ctx_.books.path());
+            } else {
+                writeTextFile(
+                    path,
+                    [&](const auto& write) { writeStatementCsv(report, heading(), *s, write); },
+                    ctx_.books.path());
+            }
         } else {
-            writeReportPdf(reportLayout(report, heading(), *s), path, ctx_.books.path());
+            writeReportPdf(flows ? cashFlowLayout(heading(), *flows)
+                                 : reportLayout(report, heading(), *s),
+                           path, ctx_.books.path());
         }
         return true;
     } catch (const ExportRefused& refused) {

@@ -27,7 +27,9 @@ class Csv {
     const std::function<void(const QString&)>& write_;
 };
 
-QString titleOf(Report report) {
+} // namespace
+
+QString statementTitle(Report report) {
     switch (report) {
     case Report::TrialBalance:
         return QStringLiteral("Trial Balance");
@@ -37,9 +39,13 @@ QString titleOf(Report report) {
         return QStringLiteral("Stockholders' Equity");
     case Report::BalanceSheet:
         return QStringLiteral("Balance Sheet");
+    case Report::CashFlows:
+        return QStringLiteral("Statement of Cash Flows");
     }
     return {};
 }
+
+namespace {
 
 void trialBalance(Csv& csv, const Statements& s) {
     csv.line({QStringLiteral("Account"), QStringLiteral("Current Debit"),
@@ -128,7 +134,7 @@ void writeStatementCsv(Report report, const ReportHeading& heading, const Statem
                        const std::function<void(const QString& line)>& write) {
     Csv csv(write);
     csv.line({QStringLiteral("Company"), csvText(heading.company)});
-    csv.line({QStringLiteral("Statement"), titleOf(report)});
+    csv.line({QStringLiteral("Statement"), statementTitle(report)});
     csv.line({QStringLiteral("Date"), csvText(heading.date)});
     if (!heading.note.isEmpty()) {
         csv.line({QStringLiteral("Note"), csvText(heading.note)});
@@ -149,6 +155,8 @@ void writeStatementCsv(Report report, const ReportHeading& heading, const Statem
         break;
     case Report::BalanceSheet:
         balanceSheet(csv, s);
+        break;
+    case Report::CashFlows: // written from figures of its own: cashFlowCsv
         break;
     }
 }

@@ -19,6 +19,9 @@ QString statementCsv(Report report, const ReportHeading& heading, const statemen
 void writeStatementCsv(Report report, const ReportHeading& heading, const statements::Statements& s,
                        const std::function<void(const QString& line)>& write);
 
+// The statement's title as its CSV file names it ("Balance Sheet").
+QString statementTitle(Report report);
+
 // An amount as the CSV writes it: rounded to cents, no sign of currency or grouping.
 QString csvAmount(Money amount);
 

@@ -255,6 +255,10 @@ ChangeResult BooksSession::close(const QString& closingName, const QString& clos
                                                carried, made, closedThrough);
         result.tookEffect = true;
         result.seq = seq;
+        if (hasJournal()) {
+            // The accounts' cash-flow classes go on with the closed copy.
+            journal::carryCashFlowClasses(journal_.store(), closedPath);
+        }
     } catch (const FileError& error) {
         result.failed = error;
     }
@@ -285,6 +289,27 @@ ChangeResult BooksSession::carryChanges(const CarryStep& step) {
         return refusal(noJournalMessage());
     }
     return run(Origin::Elsewhere, [&] { return step(journal_, file()); });
+}
+
+std::optional<statements::CashFlowClasses> BooksSession::cashFlowClasses() {
+    if (!hasJournal()) {
+        return std::nullopt;
+    }
+    return journal::cashFlowClassesIn(journal_.store());
+}
+
+ChangeResult BooksSession::keepCashFlowClasses(const statements::CashFlowClasses& classes) {
+    if (!hasJournal()) {
+        return refusal(noJournalMessage());
+    }
+    ChangeResult result;
+    try {
+        journal::keepCashFlowClasses(journal_.store(), classes);
+        result.tookEffect = true;
+    } catch (const FileError& error) {
+        result.failed = error;
+    }
+    return result;
 }
 
 namespace {

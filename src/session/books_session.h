@@ -2,6 +2,7 @@
 #include "data/books.h"
 #include "data/file_rewrite.h"
 #include "journal/books_journal.h"
+#include "journal/cash_flow_classes.h"
 #include "session/books_lock.h"
 #include "session/change_result.h"
 #include "statements/company_info.h"
@@ -88,11 +89,18 @@ class BooksSession : public QObject {
     ChangeResult undo();
     ChangeResult redo();
 
-    // Writes the closed copy with a journal of its own, then records the closing in these
-    // books' journal when they have one. The books themselves are not changed.
+    // The accounts' cash-flow classes kept in the journal; nothing without a journal or when
+    // they were never checked. Keeping them is refused without a journal; the books' file is
+    // not changed.
+    std::optional<statements::CashFlowClasses> cashFlowClasses();
+    ChangeResult keepCashFlowClasses(const statements::CashFlowClasses& classes);
+
+    // Writes the closed copy with a journal of its own (carrying the cash-flow classes), then
+    // records the closing in these books' journal when they have one. The books themselves are not
+    // changed.
     ChangeResult close(const QString& closingName, const QString& closedPath,
                        const std::vector<AccountRecord>& records,
-                       const QDate& closedThrough = QDate::currentDate());
+                       const QDate& closedThrough = QDate());
 
     // What keeps these books, or a period of them, from change (see period_lock.h).
     const journal::PeriodLock& periodLock() const { return journal_.periodLock(); }

@@ -11,10 +11,11 @@ enum class Tab {
     IncomeStatement,
     Equity,
     BalanceSheet,
+    CashFlows,
     Company,
 };
 
-inline constexpr int kTabCount = 8;
+inline constexpr int kTabCount = 9;
 
 constexpr int indexOf(Tab tab) {
     return static_cast<int>(tab);

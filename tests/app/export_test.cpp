@@ -57,6 +57,7 @@ TEST_F(ExportTest, EachStatementExportsTheFiguresOfItsTabToCsvAndPdf) {
         {"mnuExportEquity", ui::Tab::Equity, "Ending Retained Earnings", 1, "txtEndCap"},
         {"mnuExportBalanceSheet", ui::Tab::BalanceSheet, "Total Assets", 1,
          "txtTotalCurrentAssets"},
+        {"mnuExportCashFlows", ui::Tab::CashFlows, "Cash at End of Period", 1, "txtCashEnd"},
     };
     for (const auto& c : cases) {
         showTab(c.tab);
@@ -168,15 +169,16 @@ TEST_F(ExportTest, CommandLineExportWritesWhatTheWindowExportsOrSaysWhyNot) {
     const QStringList company = {
         "--company",     "Kestrow Supply Co.", "--date", "3/31/2024", "--business",
         "merchandising", "--ending-inventory", "1500"};
-    for (const char* report : {"trial-balance", "income-statement", "equity", "balance-sheet"}) {
+    for (const char* report :
+         {"trial-balance", "income-statement", "equity", "balance-sheet", "cash-flows"}) {
         const QString out = path(QStringLiteral("%1.csv").arg(report));
         const Ran ran = folioExport(QStringList{report, books, out} + company);
         EXPECT_EQ(ran.exitCode, 0) << ran.err.toStdString();
         const QString fromWindow = path(QStringLiteral("window %1.csv").arg(report));
         window->reports().exportTo(
-            static_cast<reports::Report>(
-                QStringList({"trial-balance", "income-statement", "equity", "balance-sheet"})
-                    .indexOf(report)),
+            static_cast<reports::Report>(QStringList({"trial-balance", "income-statement", "equity",
+                                                      "balance-sheet", "cash-flows"})
+                                             .indexOf(report)),
             fromWindow);
         EXPECT_EQ(readText(out), readText(fromWindow)) << report;
     }
@@ -198,7 +200,16 @@ TEST_F(ExportTest, CommandLineExportWritesWhatTheWindowExportsOrSaysWhyNot) {
         {{"trial-balance", books, path("t.pdf"), "--date", "31/31/06"}, 1, "31/31/06"},
         {{"trial-balance", books, path("gone/t.csv")}, 1, "cannot write"},
         {{"ledger", books, path("t.pdf")}, 2, "unknown statement"},
+        {{"trial-balance", books, path("c.csv"), "--compare"}, 1, "no prior period"},
+        {{"trial-balance", books, path("c.csv"), "--compare-with", books}, 1, "never closed"},
+        {{"trial-balance", books, path("c.csv"), "--compare-with", path("nojournal.dat")},
+         1,
+         "no journal beside it"},
+        {{"cash-flows", path("nojournal.dat"), path("c.csv"), "--business", "service"},
+         1,
+         "has no journal"},
     };
+    writeAccounts(path("nojournal.dat"), serviceBooks());
     for (const auto& f : failures) {
         const Ran ran = folioExport(f.arguments);
         EXPECT_EQ(ran.exitCode, f.exitCode) << f.arguments.join(' ').toStdString();

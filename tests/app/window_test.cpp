@@ -177,7 +177,8 @@ TEST_F(Window, AMissingInputLeadsToTheCompanyTab) {
 }
 
 // Every box, list and grid carries a name for screen readers, every label is tied to a
-// box, and no two controls of a tab share a mnemonic.
+// box, and no two controls of a tab share a mnemonic, nor one of a statement's tab and the
+// comparison shown beside it.
 TEST_F(Window, EveryControlIsNamedAndMnemonicsAreUnique) {
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractItemView*>(w)) {
@@ -191,7 +192,12 @@ TEST_F(Window, EveryControlIsNamedAndMnemonicsAreUnique) {
     auto* tabs = window->tabControl();
     for (int i = 0; i < tabs->count(); ++i) {
         QStringList keys;
-        for (QWidget* w : tabs->widget(i)->findChildren<QWidget*>()) {
+        QList<QWidget*> controls = tabs->widget(i)->findChildren<QWidget*>();
+        if (i >= ui::indexOf(Tab::TrialBalance) && i <= ui::indexOf(Tab::CashFlows)) {
+            controls += window->findChild<QWidget*>(QStringLiteral("ComparativePanel"))
+                            ->findChildren<QWidget*>();
+        }
+        for (QWidget* w : controls) {
             const QString caption = w->property("text").toString();
             const qsizetype at = caption.indexOf(u'&');
             if (at >= 0 && at + 1 < caption.size() &&

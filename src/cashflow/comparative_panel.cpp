@@ -1,0 +1,227 @@
+#include "cashflow/comparative_panel.h"
+#include "cashflow/cash_flow_source.h"
+#include "cashflow/earlier_periods.h"
+#include "cashflow/prior_column.h"
+#include "data/books.h"
+#include "data/text_rules.h"
+#include "journal/cash_flow_classes.h"
+#include "reports/report_layout.h"
+#include "reports/report_printer.h"
+#include "ui/dialogs.h"
+#include "ui/failure_report.h"
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListView>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace folio::cashflow {
+
+namespace {
+
+const QString kOtherBooks = QStringLiteral("Other closed copy...");
+
+QTableWidgetItem* cell(const QString& text, bool amount) {
+    auto* item = new QTableWidgetItem(text);
+    if (amount) {
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    return item;
+}
+
+} // namespace
+
+ComparativePanel::ComparativePanel(ui::TabContext context, reports::ReportPrinter& printer,
+                                   QWidget* parent)
+    : QWidget(parent), ctx_(context), printer_(printer) {
+    setObjectName(QStringLiteral("ComparativePanel"));
+    chkCompare_ = new QCheckBox(QStringLiteral("Compare &with prior period"), this);
+    chkCompare_->setObjectName(QStringLiteral("chkCompare"));
+    chkCompare_->setAccessibleName(QStringLiteral("Compare with prior period"));
+    lblPriorBooks_ = new QLabel(QStringLiteral("Prior boo&ks:"), this);
+    lblPriorBooks_->setObjectName(QStringLiteral("lblPriorBooks"));
+    cboPriorBooks_ = new QComboBox(this);
+    cboPriorBooks_->setObjectName(QStringLiteral("cboPriorBooks"));
+    cboPriorBooks_->setAccessibleName(QStringLiteral("Prior books"));
+    cboPriorBooks_->view()->setAccessibleName(QStringLiteral("Prior books to choose from"));
+    cboPriorBooks_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    lblPriorBooks_->setBuddy(cboPriorBooks_);
+    lblPriorSource_ = new QLabel(this);
+    lblPriorSource_->setObjectName(QStringLiteral("lblPriorSource"));
+    lblPriorSource_->setAccessibleName(QStringLiteral("Prior column"));
+    lblPriorSource_->setWordWrap(true);
+    grdComparative_ = new QTableWidget(0, 5, this);
+    grdComparative_->setObjectName(QStringLiteral("grdComparative"));
+    grdComparative_->setAccessibleName(QStringLiteral("Comparative statement"));
+    grdComparative_->setHorizontalHeaderLabels({QStringLiteral("Line"), QStringLiteral("Current"),
+                                                QStringLiteral("Prior"), QStringLiteral("Change"),
+                                                QStringLiteral("Change %")});
+    grdComparative_->verticalHeader()->hide();
+    grdComparative_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    grdComparative_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdComparative_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdComparative_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    grdComparative_->setMinimumHeight(fontMetrics().height() * 12);
+
+    auto* choice = new QHBoxLayout();
+    choice->addWidget(chkCompare_);
+    choice->addSpacing(16);
+    choice->addWidget(lblPriorBooks_);
+    choice->addWidget(cboPriorBooks_);
+    choice->addWidget(lblPriorSource_, 1);
+    choice->addStretch(); // the switch alone stays its own size
+    auto* panel = new QVBoxLayout(this);
+    panel->setContentsMargins(0, 0, 0, 0);
+    panel->addLayout(choice);
+    panel->addWidget(grdComparative_, 1);
+
+    connect(chkCompare_, &QCheckBox::toggled, this, &ComparativePanel::setComparing);
+    connect(cboPriorBooks_, &QComboBox::activated, this, &ComparativePanel::chosenAt);
+    setComparing(false);
+    hide();
+}
+
+void ComparativePanel::showFor(std::optional<reports::Report> report) {
+    report_ = report;
+    setVisible(report.has_value());
+    refresh();
+}
+
+void ComparativePanel::setComparing(bool on) {
+    const bool changed = printer_.comparing() != on;
+    printer_.setComparing(on);
+    {
+        const QSignalBlocker quiet(chkCompare_);
+        chkCompare_->setChecked(on);
+    }
+    for (QWidget* shown :
+         {static_cast<QWidget*>(lblPriorBooks_), static_cast<QWidget*>(cboPriorBooks_),
+          static_cast<QWidget*>(lblPriorSource_), static_cast<QWidget*>(grdComparative_)}) {
+        shown->setVisible(on);
+    }
+    refresh();
+    if (changed) {
+        emit comparingChanged(on);
+    }
+}
+
+void ComparativePanel::choosePriorBooks(const QString& path) {
+    printer_.setPriorBooks(path);
+    fillChoices();
+    refresh();
+}
+
+void ComparativePanel::fillChoices() {
+    QStringList earlier;
+    ui::runReported(ctx_.dialogs, [&] {
+        earlier =
+            earlierPeriods(ctx_.session.hasJournal() ? &ctx_.session.journalStore() : nullptr);
+    });
+    choicesFor_ = ctx_.books.path();
+    QString chosen = printer_.priorBooks();
+    if (!chosen.isEmpty() && !earlier.isEmpty() && chosen == earlier.front()) {
+        chosen.clear(); // the period just before, however it was chosen
+        printer_.setPriorBooks({});
+    }
+    cboPriorBooks_->clear();
+    cboPriorBooks_->addItem(
+        earlier.isEmpty()
+            ? QStringLiteral("The period before")
+            : QStringLiteral("%1 (the period before)").arg(QFileInfo(earlier.front()).fileName()),
+        QString());
+    for (qsizetype i = 1; i < earlier.size(); ++i) {
+        cboPriorBooks_->addItem(QFileInfo(earlier[i]).fileName(), earlier[i]);
+    }
+    if (!chosen.isEmpty() && !earlier.contains(chosen)) {
+        cboPriorBooks_->addItem(QFileInfo(chosen).fileName(), chosen);
+    }
+    cboPriorBooks_->addItem(kOtherBooks);
+    for (int i = 0; i < cboPriorBooks_->count() - 1; ++i) {
+        cboPriorBooks_->setItemData(
+            i, QDir::toNativeSeparators(cboPriorBooks_->itemData(i).toString()), Qt::ToolTipRole);
+    }
+    cboPriorBooks_->setCurrentIndex(std::max(0, cboPriorBooks_->findData(chosen)));
+}
+
+void ComparativePanel::chosenAt(int index) {
+    if (index != cboPriorBooks_->count() - 1) {
+        choosePriorBooks(cboPriorBooks_->itemData(index).toString());
+        return;
+    }
+    const std::optional<QString> other = ctx_.dialogs.openFileName(
+        printer_.priorBooks().isEmpty() ? ctx_.books.path() : printer_.priorBooks());
+    choosePriorBooks(other ? *other : printer_.priorBooks());
+}
+
+void ComparativePanel::refresh() {
+    grdComparative_->setRowCount(0);
+    lblPriorSource_->clear();
+    if (!ctx_.books.isSelected()) {
+        return;
+    }
+    if (choicesFor_ != ctx_.books.path()) {
+        printer_.setPriorBooks({}); // other books: their own period before
+        fillChoices();
+    }
+    if (!report_ || !printer_.comparing()) {
+        return;
+    }
+    const reports::Report report = *report_;
+    ui::runReported(ctx_.dialogs, [&] {
+        const statements::Statements s =
+            statements::computeStatements(ctx_.books.read(), ctx_.company);
+        if (report != reports::Report::TrialBalance && s.missing != statements::Missing::Nothing) {
+            lblPriorSource_->setText(reports::missingMessage(report, s.missing));
+            return;
+        }
+        journal::JournalStore* store =
+            ctx_.session.hasJournal() ? &ctx_.session.journalStore() : nullptr;
+        std::optional<statements::CashFlowStatement> flows;
+        if (report == reports::Report::CashFlows) {
+            const auto kept = store != nullptr ? journal::cashFlowClassesIn(*store) : std::nullopt;
+            flows =
+                cashFlowsOf(s, ctx_.company, store, kept.value_or(statements::CashFlowClasses{}))
+                    .statement;
+            if (!flows) {
+                lblPriorSource_->setText(noBeginningMessage());
+                return;
+            }
+        }
+        const PriorColumn column = priorColumnOf(report, ctx_.books.path(), store, s, ctx_.company,
+                                                 flows, printer_.priorBooks());
+        if (!column.comparative) {
+            lblPriorSource_->setText(column.refusal);
+            return;
+        }
+        lblPriorSource_->setText(column.comparative->source);
+        showRows(*column.comparative);
+    });
+    lblPriorSource_->setAccessibleDescription(lblPriorSource_->text());
+}
+
+void ComparativePanel::showRows(const reports::Comparative& c) {
+    for (const reports::ComparativeRow& row : c.rows) {
+        const int at = grdComparative_->rowCount();
+        grdComparative_->insertRow(at);
+        const bool heading = row.kind == reports::StatementRow::Kind::Heading;
+        const QString label = row.kind == reports::StatementRow::Kind::Detail
+                                  ? QStringLiteral("    ") + row.label
+                                  : row.label;
+        const auto amount = [heading](Money m) { return heading ? QString() : formatCurrency(m); };
+        grdComparative_->setItem(at, 0, cell(label, false));
+        grdComparative_->setItem(at, 1, cell(amount(row.current), true));
+        grdComparative_->setItem(at, 2, cell(amount(row.prior), true));
+        grdComparative_->setItem(at, 3, cell(amount(row.change()), true));
+        grdComparative_->setItem(
+            at, 4,
+            cell(heading ? QString() : reports::changePercent(row.current, row.prior), true));
+    }
+}
+
+} // namespace folio::cashflow

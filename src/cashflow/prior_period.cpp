@@ -1,0 +1,84 @@
+#include "cashflow/prior_period.h"
+#include "data/file_error.h"
+#include "journal/books_journal.h"
+#include "journal/cash_flow_classes.h"
+#include "journal/file_image.h"
+#include "journal/journal_files.h"
+#include <QFile>
+#include <QFileInfo>
+
+namespace folio::cashflow {
+
+namespace {
+
+// When the prior books were first changed after the closing into `closedPath`.
+std::optional<QDateTime> reopenedAfterClosing(journal::JournalStore& store,
+                                              const QString& closedPath) {
+    bool closed = false;
+    std::optional<QDateTime> reopened;
+    const QString into = QStringLiteral(" into ") + closedPath;
+    store.scanApplied([&](const journal::Entry& entry) {
+        if (entry.kind == journal::EntryKind::Closing) {
+            if (entry.memo.endsWith(into)) {
+                closed = true;
+                reopened.reset();
+            }
+        } else if (closed && !reopened && !entry.lines.empty()) {
+            reopened = entry.made;
+        }
+        return true;
+    });
+    return reopened;
+}
+
+} // namespace
+
+std::optional<PriorPeriod> priorPeriodOf(const journal::PeriodBeginning& beginning,
+                                         const QString& booksPath,
+                                         const statements::CompanyInfo& company) {
+    if (!beginning.closedCopy || beginning.closedFrom.isEmpty()) {
+        return std::nullopt;
+    }
+    PriorPeriod prior;
+    prior.path = beginning.closedFrom;
+    prior.closedAt = beginning.closedFromAsText;
+    prior.closedOn = beginning.made;
+    QFile file(prior.path);
+    if (!QFileInfo(prior.path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        throw FileError(53);
+    }
+    AccountTable table{journal::recordsOf(file.readAll())};
+    statements::CompanyInfo priorCompany = company;
+    journal::JournalStore store;
+    const bool hasJournal =
+        journal::openJournalToRead(store, journal::BooksJournal::pathFor(prior.path));
+    if (hasJournal) {
+        const journal::CompanyValues kept = journal::BooksJournal::companyValuesIn(store);
+        priorCompany.date.clear();
+        journal::fillIn(priorCompany, kept);
+        prior.reopened = reopenedAfterClosing(store, booksPath);
+    }
+    // The ending inventory of the prior period is what its closing wrote into these books.
+    priorCompany.endingInventory =
+        statements::beginningCompany(AccountTable{beginning.records}, company).endingInventory;
+    prior.statements = statements::computeStatements(std::move(table), priorCompany);
+    const auto classes = hasJournal ? journal::cashFlowClassesIn(store) : std::nullopt;
+    prior.cashFlows = cashFlowsOf(prior.statements, priorCompany, hasJournal ? &store : nullptr,
+                                  classes.value_or(statements::CashFlowClasses{}));
+    return prior;
+}
+
+QString priorSourceText(const PriorPeriod& prior) {
+    const QString day = QStringLiteral("M/d/yyyy");
+    QString text = QStringLiteral("Prior period: %1 as closed on %2")
+                       .arg(QFileInfo(prior.path).fileName(),
+                            prior.closedOn.isValid() ? prior.closedOn.toLocalTime().toString(day)
+                                                     : prior.closedAt);
+    if (prior.reopened) {
+        text += QStringLiteral("; reopened and changed on %1, shown as it is now")
+                    .arg(prior.reopened->toLocalTime().toString(day));
+    }
+    return text;
+}
+
+} // namespace folio::cashflow

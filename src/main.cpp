@@ -3,6 +3,7 @@
 #include "app/export_command.h"
 #include "app/frm_select.h"
 #include "app/import_command.h"
+#include "journal/books_verifier.h"
 #include "ui/qt_dialogs.h"
 #include <QApplication>
 #include <QFileInfo>
@@ -38,6 +39,12 @@ int main(int argc, char* argv[]) {
         return 0;
     case CommandLine::Action::Export:
         return folio::app::runExport(line.exportRequest, argc, argv);
+    case CommandLine::Action::Verify: {
+        const auto verification = folio::journal::verifyBooks(line.booksFile);
+        say(verification.held ? stdout : stderr,
+            folio::journal::verificationReport(line.booksFile, verification));
+        return verification.held ? 0 : 1;
+    }
     case CommandLine::Action::Import: {
         QCoreApplication core(argc, argv);
         return folio::app::runImport(line.importRequest);

@@ -164,6 +164,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         {{QStringLiteral("h"), QStringLiteral("help")}, QString()},
         {{QStringLiteral("v"), QStringLiteral("version")}, QString()},
         {QStringLiteral("export"), QString(), QStringLiteral("statement")},
+        {QStringLiteral("verify"), QString(), QStringLiteral("books")},
         {QStringLiteral("company"), QString(), QStringLiteral("name")},
         {QStringLiteral("date"), QString(), QStringLiteral("date")},
         {QStringLiteral("business"), QString(), QStringLiteral("type")},
@@ -203,6 +204,15 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (parser.isSet(QStringLiteral("export"))) {
         return exportLine(parser);
     }
+    if (parser.isSet(QStringLiteral("verify"))) {
+        if (!parser.positionalArguments().isEmpty()) {
+            return failure(QStringLiteral("--verify checks one books file at a time"));
+        }
+        CommandLine line;
+        line.action = CommandLine::Action::Verify;
+        line.booksFile = parser.value(QStringLiteral("verify"));
+        return line;
+    }
     if (parser.isSet(QStringLiteral("copy")) || parser.isSet(QStringLiteral("setup-server"))) {
         return serverLine(parser);
     }
@@ -233,6 +243,7 @@ QString helpText() {
     return QStringLiteral(
         "Usage: folio [FILE]\n"
         "       folio --export STATEMENT FILE OUTPUT [options]\n"
+        "       folio --verify FILE\n"
         "       folio --import BANKFILE FILE --account NAME [--rules RULES] [--dry-run]\n"
         "       folio --copy FROM TO\n"
         "       folio --setup-server postgresql://ADMIN@HOST/DATABASE\n"
@@ -243,6 +254,10 @@ QString helpText() {
         "                        a starter chart of accounts)\n"
         "  -h, --help            show this help and exit\n"
         "  -v, --version         show the version and exit\n"
+        "  --verify FILE         check that no entry of FILE's journal was changed or\n"
+        "                        removed and that the journal gives FILE byte for byte;\n"
+        "                        prints \"verified: N entries\" and exits 0, or names the\n"
+        "                        first entry that does not hold and exits 1\n"
         "\n"
         "Export without a window (no display needed):\n"
         "  --export STATEMENT    trial-balance, income-statement, equity, balance-sheet or\n"

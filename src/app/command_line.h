@@ -23,9 +23,9 @@ struct ExportRequest {
 
 // What the command line asks for.
 struct CommandLine {
-    enum class Action { Run, Help, Version, Export, Import, Copy, SetupServer, Fail };
+    enum class Action { Run, Help, Version, Export, Import, Verify, Copy, SetupServer, Fail };
     Action action = Action::Run;
-    QString booksFile; // Run: the books to select at start, or empty
+    QString booksFile; // Run: the books to select at start, or empty; Verify: the books
     ExportRequest exportRequest;
     ImportRequest importRequest;
     QStringList copyPaths; // Copy: FROM and TO; SetupServer: the server's address

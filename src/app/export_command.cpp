@@ -66,6 +66,7 @@ statements::CompanyInfo storedCompany(const QString& books) {
     QString problem;
     try {
         journal::fillIn(company, session::BooksSession::storedCompanyValues(books));
+        company.reopened = session::BooksSession::storedReopenedLine(books);
     } catch (const journal::Refused& refused) {
         throw ExportFailure(refused.words() + QStringLiteral(", then export again"));
     } catch (const journal::JournalUnusable& unusable) {
@@ -197,7 +198,7 @@ void exportStatement(const ExportRequest& request) {
         throw ExportFailure(
             QStringLiteral("cannot export the %1: %2").arg(request.report, missingText(s.missing)));
     }
-    const reports::ReportHeading heading{company.name, company.date};
+    const reports::ReportHeading heading{company.name, company.date, company.reopened};
     std::optional<reports::CashFlowFigures> flows;
     if (report == Report::CashFlows) {
         flows = cashFlowFigures(request.books, s, company);

@@ -46,6 +46,12 @@ void JournalMenu::build(QMenuBar& menus) {
         {"mnuExportCsv", "Export as &CSV...", QKeySequence(), &JournalMenu::mnuExportCsv_Click},
         {"mnuExportLedger", "Export for &hledger or ledger...", QKeySequence(),
          &JournalMenu::mnuExportLedger_Click},
+        {"mnuLockBooks", "&Lock Books Through...", QKeySequence(),
+         &JournalMenu::mnuLockBooks_Click},
+        {"mnuReopenPeriod", "Re&open Period...", QKeySequence(),
+         &JournalMenu::mnuReopenPeriod_Click},
+        {"mnuCarryChanges", "Carr&y the Changes into the Closed Copy", QKeySequence(),
+         &JournalMenu::mnuCarryChanges_Click},
     };
     for (const auto& item : items) {
         QAction* action = menu->addAction(QString::fromLatin1(item.caption));
@@ -55,6 +61,9 @@ void JournalMenu::build(QMenuBar& menus) {
         needBooks_ << action;
     }
     menu->insertSeparator(needBooks_[2]);
+    menu->insertSeparator(needBooks_[4]);
+    mnuCarryChanges_ = needBooks_[6];
+    connect(menu, &QMenu::aboutToShow, this, &JournalMenu::updatePeriodActions);
     needBooks_ << mnuUndo_ << mnuRedo_;
     window_.addActions(needBooks_); // the shortcuts work while the menus are closed
     updateActions();
@@ -90,6 +99,7 @@ void JournalMenu::updateActions() {
     if (selected && session_.redoStoppedByClosing()) {
         mnuRedo_->setText(QStringLiteral("&Redo") + closed);
     }
+    updatePeriodActions();
 }
 
 void JournalMenu::booksSelected() {
@@ -100,6 +110,7 @@ void JournalMenu::booksSelected() {
         dialogs_.message(notice.text,
                          notice.exclamation ? ui::MessageIcon::Exclamation : ui::MessageIcon::None);
     }
+    showReopened();
     updateActions();
 }
 
@@ -107,6 +118,7 @@ void JournalMenu::booksReleased() {
     if (journalWindow_) {
         journalWindow_->close();
     }
+    session_.company().reopened.clear();
     updateActions();
 }
 

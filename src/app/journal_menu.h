@@ -41,6 +41,9 @@ class JournalMenu : public QObject {
     void mnuBalancedEntry_Click();
     void mnuExportCsv_Click();
     void mnuExportLedger_Click();
+    void mnuLockBooks_Click();
+    void mnuReopenPeriod_Click();
+    void mnuCarryChanges_Click();
     // Posts a balanced entry as the dialog's Post does; false when refused or failed.
     bool postBalanced(const journal::EntryNote& note,
                       const std::vector<journal::AmountLine>& lines);
@@ -52,6 +55,9 @@ class JournalMenu : public QObject {
   private:
     void booksChanged();
     void updateActions();
+    void updatePeriodActions();
+    // Puts the reopening of the books under the heading of their statements.
+    void showReopened();
     bool journalReady();
 
     QWidget& window_;
@@ -60,6 +66,7 @@ class JournalMenu : public QObject {
     QPointer<journal::JournalWindow> journalWindow_;
     QAction* mnuUndo_ = nullptr;
     QAction* mnuRedo_ = nullptr;
+    QAction* mnuCarryChanges_ = nullptr;
     TypingUndo* typing_ = nullptr; // shares Undo and Redo with the focused text box
     QList<QAction*> needBooks_;
 };

@@ -38,9 +38,10 @@ void JournalMenu::mnuJournal_Click() {
 }
 
 bool JournalMenu::reverse(std::int64_t seq, const QString& reason, const QDate& date) {
-    const session::ChangeResult result = session_.reverse(seq, reason, date);
-    ui::reportChange(dialogs_, result);
-    return result.succeeded();
+    QDate dated = date;
+    return ui::runRedated(dialogs_, dated,
+                          [&](const QDate& on) { return session_.reverse(seq, reason, on); })
+        .succeeded();
 }
 
 void JournalMenu::mnuBalancedEntry_Click() {
@@ -65,9 +66,12 @@ void JournalMenu::mnuBalancedEntry_Click() {
 
 bool JournalMenu::postBalanced(const journal::EntryNote& note,
                                const std::vector<journal::AmountLine>& lines) {
-    const session::ChangeResult result = session_.postBalanced(note, lines);
-    ui::reportChange(dialogs_, result);
-    return result.succeeded();
+    QDate date = note.date;
+    return ui::runRedated(dialogs_, date,
+                          [&](const QDate& dated) {
+                              return session_.postBalanced({dated, note.memo}, lines);
+                          })
+        .succeeded();
 }
 
 void JournalMenu::mnuExportCsv_Click() {

@@ -50,6 +50,33 @@ books</b> at the end of the year). Folio writes a closed copy beside your file, 
 expenses start again at zero and retained earnings carries the period's result. Your own
 file is not changed. Select the closed copy to work on the next month.</p>
 
+<h3>Closed periods stay closed</h3>
+<p>Once closed, the books you closed are locked whole: a posting, a balanced entry, a
+change on the setup tab, a new or deleted account, a reversal, Undo and Redo are all
+refused, with a message that names the closing and its closed copy. You can still read,
+print and export them. Post the next period's work in the closed copy. The closed copy
+itself starts the day after the date of the statements: an entry dated on or before that
+day is refused, and Folio offers to date it the day after instead.</p>
+<p><b>Journal, Lock Books Through</b> locks a period without closing it, for example once
+the quarter's taxes are filed: no entry may then be dated on or before the date you give.
+A change of an account's balance on the setup tab counts as an entry dated today; a new
+account with no balances, or a new name, is always allowed. The lock date only moves
+forward.</p>
+<p><b>Journal, Reopen Period</b> opens closed or locked books again. Folio asks why; the
+reason is kept in the journal with your login name and the time, and every statement of
+the reopened books, printed or exported, carries the line <i>Reopened on (date) by (user):
+(reason)</i> under its heading. The books stay open until they are closed or locked
+again.</p>
+<p>When you correct reopened books after their closing, the closed copy no longer follows
+from them. <b>Journal, Carry the Changes into</b> <i>(the closed copy)</i> closes your books
+as they were and as they are now, and records the difference in the closed copy as one
+prior-period adjustment, dated the day after its closed period: a corrected sale reaches
+the copy's retained earnings (and, after a monthly closing, the sales account's year to
+date). The postings already made in the copy stay. Then your books are closed again.</p>
+<p>Every entry of the journal records who made it and is sealed to the one before, so a
+changed or deleted entry shows. <code>folio --verify books.dat</code> checks the seals and
+that the journal gives the accounts file byte for byte.</p>
+
 <h3>Where a period begins, and the statement of cash flows</h3>
 <p>A closed copy's period begins at its closing: the journal of the closed copy starts with
 an entry holding every account as the closing wrote it, and names the file it was closed

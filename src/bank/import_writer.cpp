@@ -30,7 +30,8 @@ int recordOf(const QHash<QString, int>& records, const QString& name) {
 }
 
 // The lines of the entry, the bank account against the other account of each line.
-std::vector<journal::AmountLine> importLines(Books& books, const ImportPlan& plan, QDate& last) {
+std::vector<journal::AmountLine> importLines(Books& books, const ImportPlan& plan, QDate& first,
+                                             QDate& last) {
     const QHash<QString, int> records = recordsByName(books);
     const int bank = recordOf(records, plan.bankAccount);
     std::vector<journal::AmountLine> lines;
@@ -50,6 +51,7 @@ std::vector<journal::AmountLine> importLines(Books& books, const ImportPlan& pla
             lines.push_back({other, {}, size});
         }
         last = std::max(last, planned.line.date);
+        first = first.isValid() ? std::min(first, planned.line.date) : planned.line.date;
     }
     return lines;
 }
@@ -61,16 +63,23 @@ session::ChangeResult writeImport(session::BooksSession& session, const ImportPl
     if (plan.includedCount() == 0) {
         return {};
     }
+    QDate first;
     QDate last;
     std::vector<journal::AmountLine> lines;
     try {
-        lines = importLines(session.books(), plan, last);
+        lines = importLines(session.books(), plan, first, last);
     } catch (const journal::Refused& refused) {
         return session::refusal(refused.words());
     } catch (const FileError& error) {
         session::ChangeResult result;
         result.failed = error;
         return result;
+    }
+    // The entry carries the last line's date; a line dated in a locked period is refused
+    // all the same.
+    if (const auto locked = journal::lockRefusal(
+            session.periodLock(), {journal::EntryKind::Import, first, false, 0, QDate()})) {
+        return session::refusal(locked->words);
     }
     const journal::EntryNote note{last, QStringLiteral("Bank statement %1 into %2")
                                             .arg(QFileInfo(source).fileName(), plan.bankAccount)};

@@ -4,6 +4,7 @@
 #include "data/file_lock.h"
 #include "data/file_messages.h"
 #include "data/file_table.h"
+#include "data/text_rules.h"
 #include "ui/dialogs.h"
 #include "ui/failure_report.h"
 
@@ -65,7 +66,9 @@ void BookCloser::close(ClosingKind kind) {
     const QString closing = QStringLiteral("%1 closing")
                                 .arg(kind == ClosingKind::Monthly ? QStringLiteral("Monthly")
                                                                   : QStringLiteral("Yearly"));
-    if (!ui::reportChange(ctx_.dialogs, ctx_.session.close(closing, target, closed))) {
+    if (!ui::reportChange(ctx_.dialogs,
+                          ctx_.session.close(closing, target, closed,
+                                             readDate(ctx_.company.date).value_or(QDate())))) {
         return;
     }
     copyLock.release();

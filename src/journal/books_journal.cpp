@@ -113,6 +113,7 @@ void BooksJournal::close() {
         }
     }
     store_.close();
+    lock_ = {};
 }
 
 void BooksJournal::recordAbandonment() {
@@ -166,6 +167,7 @@ void BooksJournal::abandonMarked(const QString& journal) {
 
 BooksJournal::Opened BooksJournal::finishOpening(BooksFile file) {
     Opened opened;
+    opened.chainStarted = store_.chainStarted();
     const QString books = resolvedBooks(file.path);
     const QString owner = store_.value(QStringLiteral("books"));
     QByteArray image = readImage(file);
@@ -201,6 +203,7 @@ BooksJournal::Opened BooksJournal::finishOpening(BooksFile file) {
         image = readImage(file);
     }
     shape_ = {digestOfImage(image), store_.undoState()};
+    lock_ = readPeriodLock(store_);
     closedAt_ = store_.lastOf(EntryKind::Closing);
     if (store_.lastSeq() == 0) {
         startOver(file, QStringLiteral("Opening balances"));
@@ -249,6 +252,7 @@ std::int64_t BooksJournal::record(BooksFile file, EntryKind kind, const EntryNot
             lineFor(change.record, before, change.after, change.debit, change.credit));
     }
     addGapLines(entry, static_cast<int>((length + kSize - 1) / kSize));
+    refuseIfLocked(entry);
     std::int64_t below = 0;
     UndoState after = shape_.undo;
     switch (kind) {

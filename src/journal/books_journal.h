@@ -1,8 +1,10 @@
 #pragma once
+#include "data/refusal.h"
 #include "journal/company_values.h"
 #include "journal/entry.h"
 #include "journal/file_image.h"
 #include "journal/journal_store.h"
+#include "journal/period_lock.h"
 #include "journal/posting_math.h"
 #include <QDate>
 #include <QString>
@@ -14,13 +16,9 @@
 namespace folio::journal {
 
 // A change the journal cannot make, with the words the user sees.
-class Refused : public std::runtime_error {
+class Refused : public Refusal {
   public:
-    explicit Refused(const QString& words) : std::runtime_error("refused"), words_(words) {}
-    const QString& words() const { return words_; }
-
-  private:
-    QString words_;
+    using Refusal::Refusal;
 };
 
 // One record as a change leaves it: empty `after` removes it (the file ends before it).
@@ -42,6 +40,7 @@ struct JournalOpening {
     bool started = false;        // the journal was new: it holds the opening balances
     bool changedOutside = false; // the file no longer matched: a new opening entry
     int finished = 0;            // changes finished from their after images
+    bool chainStarted = false;   // entries written without hashes were sealed now
 };
 
 // The journal of one accounts file, kept beside it, and the one way Folio changes the
@@ -109,13 +108,28 @@ class BooksJournal {
     // pending, endClosing marks it done or abandoned. One left pending by a crash is
     // settled at the next opening by the closed copy's journal: done when that journal
     // starts with this very closing (same moment `made`), abandoned otherwise. Without a
-    // journal open these do nothing (0).
+    // journal open these do nothing (0). Done, the closing locks these books whole (see
+    // period_lock.h).
     std::int64_t beginClosing(const QString& closingName, const QString& closedPath,
-                              const QDateTime& made);
+                              const QDateTime& made, const QString& statementsDate = QString());
     void endClosing(std::int64_t seq, bool done);
     // Why a closed copy must not be replaced: its journal holds entries of its own beyond
     // the closed-from entry (or cannot be read to tell); empty when it may be.
     static QString closedCopyWork(const QString& closedPath);
+
+    // What keeps these books, or a period of them, from change (see period_lock.h).
+    const PeriodLock& periodLock() const { return lock_; }
+    // Locks the books through a date: no entry may be dated on or before it. Throws
+    // Refused when the date is not after the lock date in force.
+    std::int64_t lockThrough(const QDate& through);
+    // Opens the closed or locked period again, with the reason the user gives (required).
+    std::int64_t reopen(const QString& reason);
+    // Locks reopened books again by the closing that was reopened (once its changes were
+    // carried into the closed copy).
+    std::int64_t closeAgain(const QString& memo);
+    // The books' bytes as the journal had them just before entry `seq`.
+    QByteArray imageBefore(std::int64_t seq);
+
     // Writes a closed copy and its new journal, which starts with an entry saying which
     // file it was closed from, when and by which closing. Whatever journal the copy had
     // before is replaced. A crash part way leaves the old copy with its old journal, or
@@ -124,7 +138,8 @@ class BooksJournal {
                                 const QString& closingName,
                                 const std::vector<AccountRecord>& records,
                                 const CompanyValues& carried,
-                                const QDateTime& made = QDateTime::currentDateTimeUtc());
+                                const QDateTime& made = QDateTime::currentDateTimeUtc(),
+                                const QDate& closedThrough = QDate());
 
     CompanyValues companyValues() { return companyValuesIn(store_); }
     void setCompanyValues(const CompanyValues& values);
@@ -132,6 +147,13 @@ class BooksJournal {
     static CompanyValues companyValuesIn(JournalStore& store);
 
   private:
+    // Throws Refused when the lock forbids the change (the one check every change passes).
+    void refuseIfLocked(const Entry& entry);
+    // Throws Refused, naming the closing, when these books were closed whole.
+    void refuseIfClosedWhole();
+    // Records an entry that changes no record (a closing, a lock, a reopening) with the
+    // lock it leaves.
+    std::int64_t recordLock(Entry& entry, const PeriodLock& lock);
     Opened finishOpening(BooksFile file);
     void settleClosing(const Entry& closing);
     std::int64_t commitAndWrite(BooksFile file, Entry& entry, std::int64_t below, UndoState after);
@@ -159,6 +181,7 @@ class BooksJournal {
     JournalStore store_;
     std::optional<Unrecorded> unrecorded_;
     BooksShape shape_;
+    PeriodLock lock_;
     bool tookEffect_ = false;
     std::int64_t closedAt_ = 0; // the latest closing, which Undo and Redo do not pass
 };

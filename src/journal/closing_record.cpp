@@ -28,7 +28,7 @@ std::optional<CopyJournal> readCopyJournal(const QString& closedPath) {
 } // namespace
 
 std::int64_t BooksJournal::beginClosing(const QString& closingName, const QString& closedPath,
-                                        const QDateTime& made) {
+                                        const QDateTime& made, const QString& statementsDate) {
     if (!store_.isOpen()) {
         return 0;
     }
@@ -37,6 +37,11 @@ std::int64_t BooksJournal::beginClosing(const QString& closingName, const QStrin
     entry.made = made;
     entry.date = made.toLocalTime().date();
     entry.memo = closingName + kInto + closedPath;
+    // The lock is kept with the closing's entry; it holds once the closing is done.
+    PeriodLock lock = lock_;
+    lock.closedWhole =
+        ClosingLock{closingName, statementsDate, made, closedPath, store_.lastSeq() + 1};
+    stagePeriodLock(store_, lock);
     BooksShape shape = shape_;
     store_.commit(entry, shape, 0, false, shape_.digest);
     return entry.seq;
@@ -52,6 +57,7 @@ void BooksJournal::endClosing(std::int64_t seq, bool done) {
     } else {
         store_.abandon(seq);
     }
+    lock_ = readPeriodLock(store_);
 }
 
 void BooksJournal::settleClosing(const Entry& closing) {

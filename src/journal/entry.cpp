@@ -10,7 +10,7 @@ struct KindWords {
     const char* stored;
     const char* title;
 };
-constexpr std::array<KindWords, 12> kKinds{{
+constexpr std::array<KindWords, 15> kKinds{{
     {EntryKind::Opening, "opening", "Opening balances"},
     {EntryKind::Posting, "posting", "Posting"},
     {EntryKind::Balanced, "balanced", "Balanced entry"},
@@ -22,6 +22,9 @@ constexpr std::array<KindWords, 12> kKinds{{
     {EntryKind::Reversal, "reversal", "Reversal"},
     {EntryKind::Undo, "undo", "Undo"},
     {EntryKind::Redo, "redo", "Redo"},
+    {EntryKind::Lock, "lock", "Books locked"},
+    {EntryKind::Reopen, "reopen", "Period reopened"},
+    {EntryKind::Adjustment, "adjustment", "Prior-period adjustment"},
     {EntryKind::Import, "import", "Bank statement import"},
 }};
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 #include "data/account_record.h"
 #include "data/money.h"
+#include <QByteArray>
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -23,6 +24,9 @@ enum class EntryKind {
     Reversal,   // the opposite amounts of an earlier posting, with the reason as memo
     Undo,       // an earlier change taken back
     Redo,       // an undone change put back
+    Lock,       // the books locked through a date (the entry's date); no record changes
+    Reopen,     // a closed or locked period opened again, the reason as memo
+    Adjustment, // a prior-period adjustment carried from reopened books into their copy
     Import,     // the lines of a bank statement, each a debit and credit, as one change
 };
 
@@ -59,6 +63,8 @@ struct Entry {
     EntryKind kind = EntryKind::Posting;
     std::optional<std::int64_t> reversalOf; // the entry it reverses, undoes or redoes
     std::vector<Line> lines;
+    QString user;    // the login name of who made it
+    QByteArray hash; // chained to the entry before it (see entry_chain.h)
 };
 
 // Whether an entry of this kind holds every record of the file (opening, closed copy).

@@ -95,6 +95,7 @@ QString BooksJournal::redoTitle() {
 }
 
 std::int64_t BooksJournal::undo(BooksFile file) {
+    refuseIfClosedWhole(); // closed books name their closing first
     if (undoStoppedByClosing()) {
         throw Refused(closingStopsUndo());
     }
@@ -107,6 +108,7 @@ std::int64_t BooksJournal::undo(BooksFile file) {
 }
 
 std::int64_t BooksJournal::redo(BooksFile file) {
+    refuseIfClosedWhole(); // closed books name their closing first
     if (redoStoppedByClosing()) {
         throw Refused(closingStopsUndo());
     }
@@ -123,7 +125,8 @@ std::int64_t BooksJournal::redo(BooksFile file) {
 void BooksJournal::writeClosedCopy(const QString& closedPath, const QString& fromPath,
                                    const QString& closingName,
                                    const std::vector<AccountRecord>& records,
-                                   const CompanyValues& carried, const QDateTime& made) {
+                                   const CompanyValues& carried, const QDateTime& made,
+                                   const QDate& closedThrough) {
     const QString journal = pathFor(closedPath);
     const QString temporary = journal + QStringLiteral(".TMP");
     const auto removeTemporary = [&temporary] {
@@ -138,7 +141,7 @@ void BooksJournal::writeClosedCopy(const QString& closedPath, const QString& fro
         Entry entry;
         entry.kind = EntryKind::ClosedFrom;
         entry.made = made;
-        entry.date = QDate::currentDate();
+        entry.date = closedThrough.isValid() ? closedThrough : made.toLocalTime().date();
         entry.memo =
             QStringLiteral("%1 of %2 on %3")
                 .arg(closingName, fromPath, entry.made.toLocalTime().toString(Qt::ISODate));
@@ -146,6 +149,12 @@ void BooksJournal::writeClosedCopy(const QString& closedPath, const QString& fro
             entry.lines.push_back(lineFor(static_cast<int>(i) + 1, std::nullopt, records[i]));
         }
         BooksShape shape{digestOfRecords(records), {}};
+        PeriodLock lock;
+        if (closedThrough.isValid()) { // statements without a date lock no period
+            lock.closedThrough = closedThrough;
+        }
+        lock.closedFromEntry = 1; // the first entry of the new journal
+        stagePeriodLock(store, lock);
         store.commit(entry, shape, 0);
         store.setValue(QStringLiteral("company"), carried.name);
         store.setValue(QStringLiteral("business"), carried.businessType);

@@ -84,9 +84,10 @@ std::vector<JournalModel::Row> JournalModel::readPage() {
     if (entries == 0) {
         return page;
     }
-    Statement lines(store_.database(),
-                    "SELECT e.seq, e.date, e.kind, e.memo, l.name, l.debit, l.credit, l.after " +
-                        join + where + " AND e.seq >= :lowest ORDER BY e.seq DESC, l.line");
+    Statement lines(
+        store_.database(),
+        "SELECT e.seq, e.date, e.kind, e.memo, l.name, l.debit, l.credit, l.after, e.user " + join +
+            where + " AND e.seq >= :lowest ORDER BY e.seq DESC, l.line");
     bindFilter(lines, filter_, below_, 1);
     lines.bind(2 + (filter_.account.isEmpty() ? 0 : 1) + (filter_.from ? 1 : 0) +
                    (filter_.to ? 1 : 0),
@@ -103,6 +104,7 @@ std::vector<JournalModel::Row> JournalModel::readPage() {
         if (const auto after = lines.blob(7)) {
             row.balance = recordAt(*after, 1).value_or(AccountRecord{}).current;
         }
+        row.user = lines.text(8);
         page.push_back(row);
     }
     below_ = lowest;
@@ -169,6 +171,8 @@ QVariant JournalModel::data(const QModelIndex& index, int role) const {
         return kindTitle(row.kind);
     case Memo:
         return row.memo;
+    case User:
+        return row.user;
     case Account:
         return row.account;
     case Debit:
@@ -187,7 +191,7 @@ QVariant JournalModel::headerData(int section, Qt::Orientation orientation, int 
         return QAbstractTableModel::headerData(section, orientation, role);
     }
     static const std::array<const char*, ColumnCount> titles{
-        "Entry", "Date", "Kind", "Memo", "Account", "Debit", "Credit", "Balance"};
+        "Entry", "Date", "Kind", "Memo", "User", "Account", "Debit", "Credit", "Balance"};
     return section >= 0 && section < ColumnCount
                ? QString::fromLatin1(titles[static_cast<std::size_t>(section)])
                : QVariant();

@@ -21,13 +21,13 @@ struct JournalFilter {
 };
 
 // The journal as a table, newest entry first, one row per line: entry number, date, kind,
-// memo, account, debit, credit and the account's balance after the entry (for one
+// memo, who made it, account, debit, credit and the account's balance after the entry (for one
 // account, its running balance). Rows are read from the database a page at a time as the
 // view asks for them, so the table opens at once however long the journal is.
 class JournalModel : public QAbstractTableModel {
     Q_OBJECT
   public:
-    enum Column { Seq, Date, Kind, Memo, Account, Debit, Credit, Balance, ColumnCount };
+    enum Column { Seq, Date, Kind, Memo, User, Account, Debit, Credit, Balance, ColumnCount };
     static constexpr int kPageEntries = 100;
 
     explicit JournalModel(JournalStore& store, QObject* parent = nullptr);
@@ -54,6 +54,7 @@ class JournalModel : public QAbstractTableModel {
         QDate date;
         EntryKind kind = EntryKind::Posting;
         QString memo;
+        QString user;
         QString account;
         Money debit;
         Money credit;

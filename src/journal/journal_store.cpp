@@ -1,8 +1,10 @@
 #include "journal/journal_store.h"
 #include "data/file_error.h"
+#include "journal/entry_chain.h"
 #include "journal/journal_files.h"
 #include <QCryptographicHash>
 #include <sqlite3.h>
+#include <utility>
 
 namespace folio::journal {
 
@@ -79,11 +81,13 @@ Entry entryFrom(const Statement& row) {
     if (!row.isNull(5)) {
         entry.reversalOf = row.integer(5);
     }
+    entry.user = row.text(6);
+    entry.hash = row.blob(7).value_or(QByteArray());
     return entry;
 }
 
 constexpr const char* kEntryColumns =
-    "SELECT seq, made, date, memo, kind, reversal_of FROM entries ";
+    "SELECT seq, made, date, memo, kind, reversal_of, user, hash FROM entries ";
 
 } // namespace
 
@@ -101,9 +105,11 @@ void JournalStore::open(const QString& path) {
     Transaction transaction(db_);
     db_.exec(kSchema);
     transaction.commit();
+    chainStarted_ = addChain();
 }
 
 void JournalStore::openToRead(const QString& path, bool fileAlone) {
+    chainStarted_ = false;
     db_.openToRead(path, fileAlone);
     checkOwnTables();
 }
@@ -179,14 +185,19 @@ void JournalStore::commit(Entry& entry, BooksShape& shape, std::int64_t below, b
     // Every entry is committed with its sync, whatever the mark before it left behind.
     cached("PRAGMA synchronous=FULL").run();
     Transaction transaction(db_);
+    const std::map<QString, QString> staged = std::exchange(staged_, {});
+    if (entry.user.isNull()) {
+        entry.user = loginName();
+    }
     Statement& insert = cached("INSERT INTO entries(made, date, memo, kind, status, reversal_of, "
-                               "below) VALUES(?, ?, ?, ?, ?, ?, ?)");
+                               "below, user) VALUES(?, ?, ?, ?, ?, ?, ?, ?)");
     insert.bind(1, entry.made.toUTC().toString(Qt::ISODateWithMs))
         .bind(2, entry.date.toString(Qt::ISODate))
         .bind(3, entry.memo)
         .bind(4, kindName(entry.kind))
         .bind(5, static_cast<std::int64_t>(Status::Applied))
-        .bind(7, below);
+        .bind(7, below)
+        .bind(8, entry.user);
     if (entry.reversalOf) {
         insert.bind(6, *entry.reversalOf);
     }
@@ -211,6 +222,7 @@ void JournalStore::commit(Entry& entry, BooksShape& shape, std::int64_t below, b
             .bind(9, imageBytes(each.after));
         line.run();
     }
+    entry.hash = seal(entry);
     if (!applied) { // where Undo and Redo stood, should the entry be abandoned later
         const UndoState before = undoState();
         Statement& put = cached("INSERT OR REPLACE INTO books VALUES(?, ?)");
@@ -226,6 +238,9 @@ void JournalStore::commit(Entry& entry, BooksShape& shape, std::int64_t below, b
         put.bind(1, QStringLiteral("before_records"));
         beforeDigest ? put.bind(2, beforeDigest->records) : put.bindNull(2);
         put.run();
+    }
+    for (const auto& [key, value] : staged) {
+        setValue(key, value);
     }
     cached("INSERT OR REPLACE INTO books VALUES('pending', ?)")
         .bind(1, applied ? std::int64_t{0} : entry.seq)
@@ -349,24 +364,34 @@ std::int64_t JournalStore::entryCount() {
 }
 
 bool JournalStore::scanApplied(const std::function<bool(const Entry&)>& each, std::int64_t after) {
-    Statement query(db_, "SELECT e.seq, e.made, e.date, e.memo, e.kind, e.reversal_of, l.record, "
-                         "l.name, l.type, l.debit, l.credit, l.before, l.after FROM entries e "
-                         "LEFT JOIN lines l ON l.seq = e.seq WHERE e.status = 1 AND e.seq > ? "
-                         "ORDER BY e.seq, l.line");
+    return scan("WHERE e.status = 1 AND e.seq > ? ", after,
+                [&each](const Entry& entry, Status) { return each(entry); });
+}
+
+bool JournalStore::scan(const char* where, std::int64_t after,
+                        const std::function<bool(const Entry&, Status)>& each) {
+    const QByteArray sql =
+        QByteArray("SELECT e.seq, e.made, e.date, e.memo, e.kind, e.reversal_of, e.user, e.hash, "
+                   "e.status, l.record, l.name, l.type, l.debit, l.credit, l.before, l.after "
+                   "FROM entries e LEFT JOIN lines l ON l.seq = e.seq ") +
+        where + "ORDER BY e.seq, l.line";
+    Statement query(db_, sql.constData());
     query.bind(1, after);
     std::optional<Entry> current;
+    Status status = Status::Applied;
     while (query.step()) {
         if (!current || current->seq != query.integer(0)) {
-            if (current && !each(*current)) {
+            if (current && !each(*current, status)) {
                 return false;
             }
             current = entryFrom(query);
+            status = static_cast<Status>(query.integer(8));
         }
-        if (!query.isNull(6)) {
-            current->lines.push_back(lineFrom(query, 6));
+        if (!query.isNull(9)) {
+            current->lines.push_back(lineFrom(query, 9));
         }
     }
-    return !current || each(*current);
+    return !current || each(*current, status);
 }
 
 std::int64_t JournalStore::appliedCount() {

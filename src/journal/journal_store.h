@@ -89,6 +89,11 @@ class JournalStore {
     // Every applied entry with its lines, oldest first (those after `after`), handed one at
     // a time to `each` until it returns false; false when stopped that way.
     bool scanApplied(const std::function<bool(const Entry&)>& each, std::int64_t after = 0);
+    // Every entry whatever its status (as stored: a pending one reads as applied), oldest
+    // first, the same way.
+    bool scanAll(const std::function<bool(const Entry&, Status)>& each) {
+        return scan("WHERE e.seq > ? ", 0, each);
+    }
     std::int64_t appliedCount();
 
     // Where Undo and Redo stand and the digest of the books, as last committed or (with
@@ -101,8 +106,24 @@ class JournalStore {
     QByteArray wholeFileDigest();
     QString value(const QString& key);
     void setValue(const QString& key, const QString& value);
+    // A value to write with the next entry committed, in its transaction (empty: none).
+    void stage(const QString& key, const QString& value) { staged_[key] = value; }
+
+    // Whether opening sealed the entries of a journal written without hashes: the chain
+    // of hashes starts there (see entry_chain.h).
+    bool chainStarted() const { return chainStarted_; }
+    // The hash of the newest entry and its number, as last committed (empty, 0 for none).
+    QByteArray chainHead();
+    std::int64_t chainHeadSeq();
 
   private:
+    bool scan(const char* where, std::int64_t after,
+              const std::function<bool(const Entry&, Status)>& each);
+    // Adds the user and hash columns to a journal written without them, sealing the
+    // entries it holds; true when there were entries to seal.
+    bool addChain();
+    // Hashes a committed entry onto the chain and makes it the head.
+    QByteArray seal(const Entry& entry);
     void abandon(std::int64_t seq, const BooksShape* shapeBefore);
     void checkOwnTables();
     void readLines(Entry& entry);
@@ -112,6 +133,8 @@ class JournalStore {
 
     Database db_;
     std::map<const char*, std::unique_ptr<Statement>> statements_;
+    bool chainStarted_ = false;
+    std::map<QString, QString> staged_;
 };
 
 } // namespace folio::journal

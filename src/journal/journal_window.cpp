@@ -39,6 +39,7 @@ JournalWindow::JournalWindow(JournalStore& store, ui::Dialogs& dialogs, Reverse 
         {JournalModel::Seq, "0000000"},
         {JournalModel::Date, "00/00/0000  "},
         {JournalModel::Kind, "Opening balances  "},
+        {JournalModel::User, "bookkeeper  "},
         {JournalModel::Account, "Federal Unemp. Tax Payable  "},
         {JournalModel::Debit, "$000,000.00  "},
         {JournalModel::Credit, "$000,000.00  "},

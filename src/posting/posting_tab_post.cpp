@@ -88,12 +88,16 @@ std::optional<Money> PostingTab::typedAmount(QLineEdit* box, const QString& name
 
 bool PostingTab::writePosting(const Chosen& chosen, Money debit, Money credit,
                               const journal::EntryNote& note, Amounts& written) {
+    QDate date = note.date;
     const session::ChangeResult result =
-        ctx_.session.post(note, {chosen.record, debit, credit},
-                          PostingRules::blankSlot(table_, listed_), session::Origin::ShownTab);
+        ui::runRedated(ctx_.dialogs, date, [&](const QDate& dated) {
+            return ctx_.session.post({dated, note.memo}, {chosen.record, debit, credit},
+                                     PostingRules::blankSlot(table_, listed_),
+                                     session::Origin::ShownTab);
+        });
     // A write whose sync failed has still reached the file: it is shown as posted, so
     // the user does not post the same amount twice.
-    if (!ui::reportChange(ctx_.dialogs, result)) {
+    if (!result.tookEffect) {
         return false;
     }
     // The balances the session wrote, worked out as it did from the record shown (every

@@ -27,6 +27,9 @@ std::vector<PrintLine> balanceSheetLayout(const ReportHeading& heading,
     lines.push_back(PrintLine().centred(kWidth, heading.company));
     lines.push_back(PrintLine().tab(36).text(QStringLiteral("Balance Sheet")));
     lines.push_back(PrintLine().centred(kWidth, heading.date));
+    if (!heading.note.isEmpty()) {
+        lines.push_back(PrintLine().centred(kWidth, heading.note));
+    }
     lines.emplace_back();
     lines.push_back(
         PrintLine().tab(35).text(QStringLiteral("Current")).tab(71).text(QStringLiteral("Ytd")));

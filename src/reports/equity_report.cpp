@@ -17,6 +17,9 @@ std::vector<PrintLine> equityLayout(const ReportHeading& heading,
     lines.push_back(PrintLine().centred(kWidth, heading.company));
     lines.push_back(PrintLine().tab(36).text(QStringLiteral("Stockholders' Equity")));
     lines.push_back(PrintLine().centred(kWidth, heading.date));
+    if (!heading.note.isEmpty()) {
+        lines.push_back(PrintLine().centred(kWidth, heading.note));
+    }
     lines.emplace_back();
     lines.push_back(
         PrintLine().tab(35).text(QStringLiteral("Current")).tab(55).text(QStringLiteral("Ytd")));

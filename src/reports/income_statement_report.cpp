@@ -58,6 +58,9 @@ void revenueSection(std::vector<PrintLine>& lines, const ReportHeading& heading,
     lines.push_back(PrintLine().centred(c.width, heading.company));
     lines.push_back(PrintLine().tab(c.titleTab).text(QStringLiteral("Income Statement")));
     lines.push_back(PrintLine().centred(c.width, heading.date));
+    if (!heading.note.isEmpty()) {
+        lines.push_back(PrintLine().centred(c.width, heading.note));
+    }
     lines.emplace_back();
     lines.push_back(revenueHeading(c.right, c.farHeading));
     perAccount(lines, table, "C4", [&](const AccountRecord& e) {

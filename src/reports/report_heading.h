@@ -7,6 +7,7 @@ namespace folio::reports {
 struct ReportHeading {
     QString company;
     QString date;
+    QString note = QString(); // a line under the date (the books' reopening), or empty
 };
 
 } // namespace folio::reports

@@ -34,7 +34,7 @@ std::optional<statements::Statements> ReportPrinter::statementsFor(Report report
 }
 
 ReportHeading ReportPrinter::heading() const {
-    return {ctx_.company.name, ctx_.company.date};
+    return {ctx_.company.name, ctx_.company.date, ctx_.company.reopened};
 }
 
 std::optional<std::vector<PrintLine>> ReportPrinter::layout(Report report) {

@@ -136,6 +136,9 @@ void writeStatementCsv(Report report, const ReportHeading& heading, const Statem
     csv.line({QStringLiteral("Company"), csvText(heading.company)});
     csv.line({QStringLiteral("Statement"), statementTitle(report)});
     csv.line({QStringLiteral("Date"), csvText(heading.date)});
+    if (!heading.note.isEmpty()) {
+        csv.line({QStringLiteral("Note"), csvText(heading.note)});
+    }
     if (report != Report::TrialBalance) {
         csv.line(
             {QStringLiteral("Line"), QStringLiteral("Current"), QStringLiteral("Year to Date")});

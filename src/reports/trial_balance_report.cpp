@@ -30,6 +30,9 @@ std::vector<PrintLine> trialBalanceLayout(const ReportHeading& heading,
     lines.push_back(PrintLine().centred(kWidth, heading.company));
     lines.push_back(PrintLine().centred(kWidth, QStringLiteral("Trial Balance")));
     lines.push_back(PrintLine().centred(kWidth, heading.date));
+    if (!heading.note.isEmpty()) {
+        lines.push_back(PrintLine().centred(kWidth, heading.note));
+    }
     lines.emplace_back();
     const QString current = QStringLiteral("Current");
     const QString ytd = QStringLiteral("Year to Date");

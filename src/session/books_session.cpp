@@ -65,6 +65,15 @@ std::vector<Notice> BooksSession::openJournal() {
     } catch (const FileError& error) {
         withoutJournal(errorMessage(error.number()));
     }
+    if (opening_.chainStarted) {
+        notices.push_back(
+            {QStringLiteral("This journal was written by an earlier Folio, which did not seal its "
+                            "entries. From now on each entry records who made it and is sealed "
+                            "to the entries before it, so that folio --verify finds any entry "
+                            "changed or removed afterwards; the entries written so far are "
+                            "sealed as they stand today."),
+             false});
+    }
     if (opening_.changedOutside) {
         notices.push_back(
             {QStringLiteral("These books were changed outside Folio since Folio last wrote "
@@ -106,6 +115,7 @@ ChangeResult BooksSession::run(Origin origin, const std::function<std::int64_t()
         result.tookEffect = true;
     } catch (const journal::Refused& refused) {
         result.refused = refused.words();
+        result.offered = refused.offered();
     } catch (const FileError& error) {
         result.failed = error;
         result.tookEffect = journal_.tookEffect();
@@ -222,7 +232,8 @@ ChangeResult BooksSession::redo() {
 }
 
 ChangeResult BooksSession::close(const QString& closingName, const QString& closedPath,
-                                 const std::vector<AccountRecord>& records) {
+                                 const std::vector<AccountRecord>& records,
+                                 const QDate& closedThrough) {
     journal::CompanyValues carried = journal::companyValuesOf(company_);
     carried.statementsDate.clear(); // the next period has a date of its own
     const QDateTime made = QDateTime::currentDateTimeUtc();
@@ -233,7 +244,7 @@ ChangeResult BooksSession::close(const QString& closingName, const QString& clos
     std::int64_t seq = 0;
     if (hasJournal()) {
         try {
-            seq = journal_.beginClosing(closingName, closedPath, made);
+            seq = journal_.beginClosing(closingName, closedPath, made, company_.date);
         } catch (const FileError& error) {
             result.failed = error;
             return result;
@@ -241,7 +252,7 @@ ChangeResult BooksSession::close(const QString& closingName, const QString& clos
     }
     try {
         journal::BooksJournal::writeClosedCopy(closedPath, books_.path(), closingName, records,
-                                               carried, made);
+                                               carried, made, closedThrough);
         result.tookEffect = true;
         result.seq = seq;
         if (hasJournal()) {
@@ -257,6 +268,27 @@ ChangeResult BooksSession::close(const QString& closingName, const QString& clos
         // Left pending: the next opening settles it from the closed copy's journal.
     }
     return result;
+}
+
+ChangeResult BooksSession::lockThrough(const QDate& through) {
+    if (!hasJournal()) {
+        return refusal(noJournalMessage());
+    }
+    return run(Origin::Elsewhere, [&] { return journal_.lockThrough(through); });
+}
+
+ChangeResult BooksSession::reopen(const QString& reason) {
+    if (!hasJournal()) {
+        return refusal(noJournalMessage());
+    }
+    return run(Origin::Elsewhere, [&] { return journal_.reopen(reason); });
+}
+
+ChangeResult BooksSession::carryChanges(const CarryStep& step) {
+    if (!hasJournal()) {
+        return refusal(noJournalMessage());
+    }
+    return run(Origin::Elsewhere, [&] { return step(journal_, file()); });
 }
 
 std::optional<statements::CashFlowClasses> BooksSession::cashFlowClasses() {
@@ -280,15 +312,16 @@ ChangeResult BooksSession::keepCashFlowClasses(const statements::CashFlowClasses
     return result;
 }
 
-journal::CompanyValues BooksSession::storedCompanyValues(const QString& booksPath) {
-    const QString path = journalPathFor(booksPath);
-    // Only read: nothing is written, checkpointed or removed beside it, so a running
-    // Folio's log is never touched.
+namespace {
+
+// Opens the journal of books this run does not hold open, only to read it: nothing is
+// written, checkpointed or removed beside it, so a running Folio's log is never touched.
+// False when the books have no journal.
+bool openStored(const QString& path, journal::JournalStore& store) {
     const journal::JournalFiles files(path, false);
     if (!files.existed()) {
-        return {};
+        return false;
     }
-    journal::JournalStore store;
     store.openToRead(path, !files.hasLog());
     if (const auto pending = store.pending(); !pending.empty()) {
         throw journal::Refused(
@@ -297,7 +330,25 @@ journal::CompanyValues BooksSession::storedCompanyValues(const QString& booksPat
                            "finish it")
                 .arg(pending.front().seq));
     }
-    return journal::BooksJournal::companyValuesIn(store);
+    return true;
+}
+
+} // namespace
+
+journal::CompanyValues BooksSession::storedCompanyValues(const QString& booksPath) {
+    journal::JournalStore store;
+    return openStored(journalPathFor(booksPath), store)
+               ? journal::BooksJournal::companyValuesIn(store)
+               : journal::CompanyValues{};
+}
+
+QString BooksSession::storedReopenedLine(const QString& booksPath) {
+    journal::JournalStore store;
+    if (!openStored(journalPathFor(booksPath), store)) {
+        return {};
+    }
+    const auto reopened = journal::readPeriodLock(store).reopened;
+    return reopened ? journal::reopenedLine(*reopened) : QString();
 }
 
 } // namespace folio::session

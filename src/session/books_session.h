@@ -7,6 +7,7 @@
 #include "session/change_result.h"
 #include "statements/company_info.h"
 #include <QObject>
+#include <functional>
 #include <vector>
 
 namespace folio::session {
@@ -98,7 +99,19 @@ class BooksSession : public QObject {
     // records the closing in these books' journal when they have one. The books themselves are not
     // changed.
     ChangeResult close(const QString& closingName, const QString& closedPath,
-                       const std::vector<AccountRecord>& records);
+                       const std::vector<AccountRecord>& records,
+                       const QDate& closedThrough = QDate());
+
+    // What keeps these books, or a period of them, from change (see period_lock.h).
+    const journal::PeriodLock& periodLock() const { return journal_.periodLock(); }
+    // Locks the books through a date; refused when it is not after the lock in force.
+    ChangeResult lockThrough(const QDate& through);
+    // Opens the closed or locked period again, with the reason the user gives.
+    ChangeResult reopen(const QString& reason);
+    // A step that carries the changes of reopened books into their closed copy, given
+    // their journal and file; it gives the entry's number in the copy's journal.
+    using CarryStep = std::function<std::int64_t(journal::BooksJournal&, journal::BooksFile)>;
+    ChangeResult carryChanges(const CarryStep& step);
 
     // The company values kept with books whose journal this run does not hold open (the
     // command line), read without writing anything beside the journal; empty when the books
@@ -106,6 +119,9 @@ class BooksSession : public QObject {
     // written to the books (the values and the books may not agree), JournalUnusable for a
     // journal that cannot be used, and FileError.
     static journal::CompanyValues storedCompanyValues(const QString& booksPath);
+    // The line under the statements' heading of such books reopened (see period_lock.h);
+    // empty when they were not. Throws as storedCompanyValues does.
+    static QString storedReopenedLine(const QString& booksPath);
     static QString journalPathFor(const QString& booksPath);
 
   signals:

@@ -1,5 +1,6 @@
 #pragma once
 #include "data/file_error.h"
+#include <QDate>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -16,6 +17,8 @@ struct ChangeResult {
     bool tookEffect = false;
     std::optional<QString> refused;
     std::optional<FileError> failed;
+    // Refused: another date the change may take instead (the day after a locked period).
+    std::optional<QDate> offered;
 
     bool succeeded() const { return !refused && !failed; }
     // For a caller whose steps report failures by throwing: throws the failure, or the

@@ -16,6 +16,9 @@ struct CompanyInfo {
     Business business = Business::Unknown;
     // The ending inventory of the period; unset until the user enters it.
     std::optional<Money> endingInventory;
+    // Under the heading of statements of books whose closed period was reopened:
+    // "Reopened on <date> by <user>: <reason>"; empty otherwise.
+    QString reopened = QString();
 };
 
 } // namespace folio::statements

@@ -1,6 +1,7 @@
 #include "ui/failure_report.h"
 #include "data/file_error.h"
 #include "data/money.h"
+#include "data/refusal.h"
 #include "session/change_result.h"
 #include "ui/dialogs.h"
 
@@ -25,6 +26,9 @@ bool runWithRetry(Dialogs& dialogs, const std::function<void()>& step) {
         } catch (const MoneyOverflow&) {
             dialogs.message(overflowMessage());
             return false;
+        } catch (const Refusal& refusal) {
+            dialogs.message(refusal.words());
+            return false;
         }
     }
 }
@@ -38,8 +42,27 @@ bool runReported(Dialogs& dialogs, const std::function<void()>& command) {
         dialogs.message(errorMessage(error.number()), MessageIcon::Critical);
     } catch (const MoneyOverflow&) {
         dialogs.message(overflowMessage());
+    } catch (const Refusal& refusal) {
+        dialogs.message(refusal.words());
     }
     return false;
+}
+
+session::ChangeResult runRedated(Dialogs& dialogs, QDate& date,
+                                 const std::function<session::ChangeResult(const QDate&)>& change) {
+    for (;;) {
+        session::ChangeResult result = change(date);
+        if (!result.refused || !result.offered || *result.offered == date) {
+            reportChange(dialogs, result);
+            return result;
+        }
+        if (!dialogs.askYesNo(*result.refused +
+                              QStringLiteral("\n\nDate the entry %1 instead?")
+                                  .arg(result.offered->toString(QStringLiteral("M/d/yyyy"))))) {
+            return result;
+        }
+        date = *result.offered;
+    }
 }
 
 bool reportChange(Dialogs& dialogs, const session::ChangeResult& result) {

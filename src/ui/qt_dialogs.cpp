@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -48,10 +49,18 @@ bool QtDialogs::failure(const QString& text) {
 
 QString QtDialogs::inputBox(const QString& prompt, const QString& title,
                             const QString& defaultText) {
-    bool ok = false;
-    const QString answer =
-        QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, defaultText, &ok);
-    return ok ? answer : QString();
+    QInputDialog dialog(parent_);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    // The box is named by the question's title, and its prompt is tied to it.
+    if (auto* box = dialog.findChild<QLineEdit*>()) {
+        box->setAccessibleName(title);
+        if (auto* label = dialog.findChild<QLabel*>()) {
+            label->setBuddy(box);
+        }
+    }
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 std::optional<QString> QtDialogs::openFileName(const QString& lastName) {

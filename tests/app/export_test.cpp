@@ -104,9 +104,41 @@ TEST_F(ExportTest, CsvKeepsNamesAsTextForSpreadsheets) {
         << csv.toStdString();
 }
 
+TEST_F(ExportTest, ReopenedBooksSayWhoReopenedThemAndWhyUnderEveryHeading) {
+    dialogs.inputAnswers = {QStringLiteral("3/31/2024"), QStringLiteral("the audit found a "
+                                                                        "missed invoice")};
+    window->findChild<QAction*>("mnuLockBooks")->trigger();
+    window->findChild<QAction*>("mnuReopenPeriod")->trigger();
+    const QString line = window->company().reopened;
+    ASSERT_TRUE(line.startsWith("Reopened on ") && line.endsWith(": the audit found a missed "
+                                                                 "invoice"))
+        << line.toStdString();
+    for (const char* action : {"mnuExportTrialBalance", "mnuExportIncomeStatement",
+                               "mnuExportEquity", "mnuExportBalanceSheet"}) {
+        exportVia(action, path("reopened.csv"));
+        EXPECT_TRUE(readText(path("reopened.csv")).contains("\r\nNote," + line + "\r\n")) << action;
+        exportVia(action, path("reopened.pdf"));
+        EXPECT_TRUE(pdfText(path("reopened.pdf")).contains(line)) << action;
+    }
+}
+
 // `folio --export ...` as a script runs it: no display at all.
 Ran folioExport(const QStringList& arguments) {
     return runFolio(QStringList{"--export"} + arguments);
+}
+
+TEST_F(ExportTest, CommandLineVerifyChecksTheBooksWithoutADisplay) {
+    const Ran clean = runFolio({"--verify", books});
+    EXPECT_EQ(clean.exitCode, 0) << clean.err.toStdString();
+    EXPECT_TRUE(clean.out.startsWith(QLatin1String("verified: "))) << clean.out.toStdString();
+    std::vector<AccountRecord> records = readAccounts(books);
+    records[0].current = money("7");
+    writeAccounts(books, records);
+    const Ran changed = runFolio({"--verify", books});
+    EXPECT_EQ(changed.exitCode, 1);
+    EXPECT_TRUE(changed.err.contains(QLatin1String("changed outside Folio")))
+        << changed.err.toStdString();
+    EXPECT_EQ(runFolio({"--verify", books, "other"}).exitCode, 2);
 }
 
 TEST_F(ExportTest, CommandLineExportWritesWhatTheWindowExportsOrSaysWhyNot) {

@@ -1,4 +1,5 @@
 #include "bank/bank_rules.h"
+#include "session/books_session.h"
 #include "support/books_fixture.h"
 #include <QDir>
 #include <QProcess>
@@ -93,6 +94,34 @@ TEST(ImportCommand, ImportsOnceWritesNothingWhenRefusedAndSaysWhy) {
                                       "Cash", "--date-format", "DD/MM/YYYY", "--dry-run"});
     EXPECT_EQ(dayFirst.exitCode, 0) << dayFirst.err.toStdString();
     EXPECT_TRUE(dayFirst.out.contains("04/03/2026")) << dayFirst.out.toStdString();
+}
+
+TEST(ImportCommand, LockedBooksRefuseTheStatementAndWriteNothing) {
+    QTemporaryDir dir;
+    const QString books = dir.filePath("books.dat");
+    writeAccounts(books, {account("Cash", "D1", "1000"), account("Sales", "C4")});
+    bank::RuleBook rules; // every line to sales
+    rules.rules = {{bank::BankRule::Match::Pattern, ".", {}, {}, {}, "Sales", {}}};
+    const QString rulesFile = dir.filePath("rules.json");
+    writeBytes(rulesFile, rules.toFile());
+    {
+        folio::session::BooksSession session;
+        session.books().select(books);
+        session.openJournal();
+        ASSERT_TRUE(session.lockThrough(QDate(2026, 3, 5)).succeeded());
+    }
+    const QByteArray before = fileBytes(books);
+    const Ran ran = folioImport(
+        {statementFile("checking_ofx1.ofx"), books, "--account", "Cash", "--rules", rulesFile});
+    EXPECT_NE(ran.exitCode, 0);
+    EXPECT_TRUE(ran.err.contains("locked through 3/5/2026"))
+        << ran.out.toStdString() << ran.err.toStdString();
+    EXPECT_EQ(fileBytes(books), before);
+    folio::session::BooksSession session;
+    session.books().select(books);
+    session.openJournal();
+    EXPECT_EQ(session.journalStore().entry(session.journalStore().lastSeq())->kind,
+              folio::journal::EntryKind::Lock); // nothing recorded after the lock
 }
 
 } // namespace

@@ -128,7 +128,7 @@ TEST_F(JournalGuard, TheCommandLineRefusesStaleBooks) {
 
 TEST_F(JournalGuard, ClosingAgainNeverReplacesWorkDoneInTheClosedCopy) {
     const QString books = openBooks(merchandisingBooks());
-    setCompany(statements::Business::Merchandising, money("1500"), "12/31/2026");
+    setCompany(statements::Business::Merchandising, money("1500"), "11/30/2026");
     closeMonthly();
     const QString closed = books + " closed monthly";
     ASSERT_TRUE(QFile::exists(closed));
@@ -136,7 +136,7 @@ TEST_F(JournalGuard, ClosingAgainNeverReplacesWorkDoneInTheClosedCopy) {
     ASSERT_TRUE(postBalanced("work of the new month"));
     const QByteArray copy = fileBytes(closed);
     selectFile(books);
-    setCompany(statements::Business::Merchandising, money("1500"), "12/31/2026");
+    setCompany(statements::Business::Merchandising, money("1500"), "11/30/2026");
     dialogs.shown.clear();
     closeMonthly();
     EXPECT_EQ(fileBytes(closed), copy);

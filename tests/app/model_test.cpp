@@ -111,7 +111,7 @@ class ModelBased : public BooksFixture {
         const Model before = model;
         const std::int64_t seq = lastSeq();
         ASSERT_TRUE(
-            window->session().postBalanced({QDate(2026, 1, 20), "balanced"}, lines).succeeded());
+            window->session().postBalanced({QDate(2026, 2, 20), "balanced"}, lines).succeeded());
         for (const journal::AmountLine& line : lines) {
             move(static_cast<std::size_t>(line.record - 1), line.debit, line.credit);
         }

@@ -259,7 +259,9 @@ TEST_F(Journal, UndoAndRedoDoNotReachPastAClosing) {
         EXPECT_EQ(fileBytes(books), before);
         reopen();
     }
-    post(1, "10"); // a change after the closing is taken back as ever, and no further
+    // Reopened, a change after the closing is taken back as ever, and no further.
+    ASSERT_TRUE(session.reopen("a late invoice").succeeded());
+    post(1, "10");
     EXPECT_NE(session.undo().seq, 0);
     EXPECT_EQ(fileBytes(books), before);
     EXPECT_TRUE(session.undo().refused.has_value());

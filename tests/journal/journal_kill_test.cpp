@@ -74,6 +74,9 @@ class JournalKill : public BooksFixture {
                 closeMonthly();
                 stepDone();
                 start();
+                dialogs.inputAnswers.push_back(QStringLiteral("the month goes on"));
+                find<QAction>(QStringLiteral("mnuReopenPeriod"))->trigger(); // closed books
+                stepDone();
             }
         }
     }

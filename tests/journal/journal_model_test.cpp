@@ -1,3 +1,4 @@
+#include "journal/entry_chain.h"
 #include "journal/journal_model.h"
 #include "journal_fixture.h"
 #include "support/sample_books.h"
@@ -38,6 +39,7 @@ TEST_F(JournalView, ListsNewestFirstAPageAtATimeAndFiltersByAccountAndDate) {
     EXPECT_EQ(column(model, JournalModel::Account).mid(0, 3),
               QStringList({"Salary Expense", "Cash", "Cash"}));
     EXPECT_EQ(column(model, JournalModel::Credit)[1], "$40.00");
+    EXPECT_EQ(column(model, JournalModel::User)[0], loginName()); // who made the entry
     EXPECT_EQ(column(model, JournalModel::Balance).mid(1, 2),
               QStringList({"$18,310.75", "$18,350.75"}));
     QAbstractItemModelTester tester(&model);

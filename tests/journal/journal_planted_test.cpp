@@ -301,12 +301,14 @@ TEST_F(Planted, AClosingStoppedPartWayIsWhollyThereOrWhollyAbsent) {
         const std::int64_t seq = journal.beginClosing("Monthly closing", closed, made);
         if (copyWritten) {
             BooksJournal::writeClosedCopy(closed, books, "Monthly closing", merchandisingBooks(),
-                                          {}, made);
+                                          {}, made, QDate(2026, 1, 31));
         }
         reopen(); // killed before the closing was marked done
         EXPECT_EQ(journal.store().status(seq),
                   copyWritten ? JournalStore::Status::Applied : JournalStore::Status::Abandoned);
         EXPECT_FALSE(opened.changedOutside);
+        // Only the closing that was done locks the books.
+        EXPECT_EQ(journal.periodLock().closedWhole.has_value(), copyWritten);
     }
     EXPECT_EQ(BooksJournal::closedCopyWork(closed), QString());
     FileTable copyFiles;

@@ -102,6 +102,14 @@ TEST_F(JournalWiring, UndoAndRedoStopAtAClosingAndSaySo) {
     menu("mnuRedo");
     EXPECT_EQ(fileBytes(books), closed);
     ASSERT_EQ(dialogs.messages().size(), 2);
+    EXPECT_TRUE(dialogs.messages()[0].startsWith("These books were closed: the monthly closing"));
+    // Reopened, they still do not reach past the closing.
+    dialogs.inputAnswers.push_back(QStringLiteral("a late invoice"));
+    menu("mnuReopenPeriod");
+    dialogs.reset();
+    menu("mnuUndo");
+    EXPECT_EQ(fileBytes(books), closed);
+    ASSERT_EQ(dialogs.messages().size(), 1);
     EXPECT_TRUE(dialogs.messages()[0].startsWith("The books were closed since that change"));
 }
 

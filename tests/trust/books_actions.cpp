@@ -1,5 +1,7 @@
 #include "books_actions.h"
 #include "statements/company_info.h"
+#include <QAbstractItemView>
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -60,6 +62,11 @@ void ActionsFixture::closeBooks(bool yearly) {
     showTab(ui::Tab::BalanceSheet);
     dialogs.yesNoAnswers.push_back(true);
     QTest::mouseClick(find<QCheckBox>(yearly ? "chkYearly" : "chkMonthly"), Qt::LeftButton);
+}
+
+void ActionsFixture::reopenPeriod() {
+    dialogs.inputAnswers.push_back(QStringLiteral("the month goes on"));
+    find<QAction>(QStringLiteral("mnuReopenPeriod"))->trigger();
 }
 
 QStringList ActionsFixture::reported() const {

@@ -34,6 +34,7 @@ class ActionsFixture : public BooksFixture {
     void clearBalances();
     void deleteShown();
     void closeBooks(bool yearly); // answering Yes to the question
+    void reopenPeriod();          // closed books opened again, with a reason
     // What the actions reported: the messages shown, without questions and the note
     // that says where a closed copy went.
     QStringList reported() const;

@@ -37,6 +37,7 @@ class KillChild : public ActionsFixture {
                 closeBooks(i % 16 == 15);
                 stepDone();
                 reselect(books);
+                reopenPeriod(); // closed books refuse every change until reopened
             }
         }
     }

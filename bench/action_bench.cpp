@@ -18,9 +18,9 @@ void BM_Posting(benchmark::State& state) {
     books.showTab(Tab::Posting);
     auto* posting = static_cast<posting::PostingTab*>(books.window->page(Tab::Posting));
     for (auto _ : state) {
-        posting->MSFlexGrid3_Click(books.accounts - 1);
+        posting->chooseAccount(books.accounts - 1);
         books.setText("txtPostDebit", QStringLiteral("1"));
-        posting->cmdOKPost_Click();
+        posting->postToAccount();
     }
     FileTable::setDurable(true);
     books.checkQuiet(state);
@@ -37,7 +37,7 @@ void BM_Search(benchmark::State& state) {
     books.showTab(Tab::Setup);
     auto* setup = static_cast<accounts::SetupTab*>(books.window->page(Tab::Setup));
     for (auto _ : state) {
-        setup->cmdSearch_Click();
+        setup->searchAccount();
     }
     books.checkQuiet(state);
 }
@@ -55,7 +55,7 @@ void BM_Delete(benchmark::State& state) {
         books.showTab(Tab::Blank);
         books.showTab(Tab::Setup);
         state.ResumeTiming();
-        setup->cmdDelete_Click();
+        setup->deleteShownAccount();
     }
     if (QFile(books.books).size() != (books.accounts - 1) * 62) {
         state.SkipWithError("the delete did not complete");

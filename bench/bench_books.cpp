@@ -91,7 +91,7 @@ BenchBooks::BenchBooks(int accountCount) : accounts(accountCount) {
     books = dir.filePath(QStringLiteral("books.dat"));
     dialogs.fileName = books;
     dialogs.pdfFile = dir.filePath(QStringLiteral("report.pdf"));
-    window = std::make_unique<app::frmSelect>(dialogs);
+    window = std::make_unique<app::MainWindow>(dialogs);
     window->show();
     QApplication::processEvents();
     window->company() = {QStringLiteral("Kestrow Supply Company"), QStringLiteral("12/31/2026"),
@@ -103,17 +103,17 @@ BenchBooks::~BenchBooks() = default;
 
 void BenchBooks::reset() {
     writeBooks(books, chartOf(accounts));
-    window->mnuSelectFile_Click();
+    window->chooseBooksFile();
     showTab(ui::Tab::Blank);
 }
 
 void BenchBooks::startNewSession() {
     window.reset();
     malloc_trim(0);
-    window = std::make_unique<app::frmSelect>(dialogs);
+    window = std::make_unique<app::MainWindow>(dialogs);
     window->show();
     QApplication::processEvents();
-    window->mnuSelectFile_Click();
+    window->chooseBooksFile();
     window->company() = {QStringLiteral("Kestrow Supply Company"), QStringLiteral("12/31/2026"),
                          statements::Business::Service, std::nullopt};
     showTab(ui::Tab::Blank);

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/frm_select.h"
+#include "app/main_window.h"
 #include "data/account_record.h"
 #include "scripted_dialogs.h"
 #include "ui/tabs.h"
@@ -50,5 +50,5 @@ class BenchBooks {
     QTemporaryDir dir;
     QString books;
     ScriptedDialogs dialogs;
-    std::unique_ptr<folio::app::frmSelect> window;
+    std::unique_ptr<folio::app::MainWindow> window;
 };

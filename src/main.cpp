@@ -1,8 +1,8 @@
 #include "app/command_line.h"
 #include "app/copy_command.h"
 #include "app/export_command.h"
-#include "app/frm_select.h"
 #include "app/import_command.h"
+#include "app/main_window.h"
 #include "journal/books_verifier.h"
 #include "ui/qt_dialogs.h"
 #include <QApplication>
@@ -74,7 +74,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     folio::ui::QtDialogs dialogs;
-    folio::app::frmSelect window(dialogs);
+    folio::app::MainWindow window(dialogs);
     dialogs.setParent(&window);
     window.show();
     if (!line.booksFile.isEmpty()) {

@@ -1,7 +1,7 @@
 // The journal: one posting through the window with its journal entry against the same
 // posting written straight to the file, the journal window's first rows and the exports
 // over a journal of 1,000,000 entries.
-#include "app/frm_select.h"
+#include "app/main_window.h"
 #include "bench_dialogs.h"
 #include "data/file_table.h"
 #include "journal/csv_export.h"
@@ -61,17 +61,17 @@ void BM_PostingInTheWindow(benchmark::State& state) {
     if (!journaled) { // a journal that cannot be opened: the books go on without one
         QDir().mkdir(session::BooksSession::journalPathFor(dialogs.books));
     }
-    app::frmSelect window(dialogs);
+    app::MainWindow window(dialogs);
     window.show();
-    window.mnuSelectFile_Click();
+    window.chooseBooksFile();
     dialogs.messages = 0; // the journal that cannot be opened is said once
     window.showTab(ui::Tab::Posting);
     auto* posting = static_cast<posting::PostingTab*>(window.page(ui::Tab::Posting));
     auto* debit = window.findChild<QLineEdit*>(QStringLiteral("txtPostDebit"));
     for (auto _ : state) {
-        posting->MSFlexGrid3_Click(1);
+        posting->chooseAccount(1);
         debit->setText(QStringLiteral("1"));
-        posting->cmdOKPost_Click();
+        posting->postToAccount();
     }
     if (dialogs.messages != 0) {
         state.SkipWithError(qPrintable(dialogs.lastMessage));

@@ -84,14 +84,14 @@ SetupTab::SetupTab(ui::TabContext context, QWidget* parent) : TabPage(context, p
         setTabOrder(order[i - 1], order[i]);
     }
 
-    connect(cmdNew_, &QPushButton::clicked, this, &SetupTab::cmdNew_Click);
-    connect(cmdNext_, &QPushButton::clicked, this, &SetupTab::cmdNext_Click);
-    connect(cmdPrevious_, &QPushButton::clicked, this, &SetupTab::cmdPrevious_Click);
-    connect(cmdSearch_, &QPushButton::clicked, this, &SetupTab::cmdSearch_Click);
-    connect(cmdDelete_, &QPushButton::clicked, this, &SetupTab::cmdDelete_Click);
-    connect(cmdClose_, &QPushButton::clicked, this, &SetupTab::cmdClose_Click);
-    watchChoices(lstAcctType_, &SetupTab::lstAcctType_Click);
-    watchChoices(lstAcctName_, &SetupTab::lstAcctName_Click);
+    connect(cmdNew_, &QPushButton::clicked, this, &SetupTab::newAccount);
+    connect(cmdNext_, &QPushButton::clicked, this, &SetupTab::nextAccount);
+    connect(cmdPrevious_, &QPushButton::clicked, this, &SetupTab::previousAccount);
+    connect(cmdSearch_, &QPushButton::clicked, this, &SetupTab::searchAccount);
+    connect(cmdDelete_, &QPushButton::clicked, this, &SetupTab::deleteShownAccount);
+    connect(cmdClose_, &QPushButton::clicked, this, &SetupTab::saveAndClose);
+    watchChoices(lstAcctType_, &SetupTab::chooseListedType);
+    watchChoices(lstAcctName_, &SetupTab::chooseListedName);
     txtCurrentBalance_->installEventFilter(this);
     for (QPushButton* b : {cmdNew_, cmdNext_, cmdPrevious_, cmdSearch_, cmdDelete_, cmdClose_}) {
         b->installEventFilter(this);
@@ -128,7 +128,7 @@ bool SetupTab::eventFilter(QObject* watched, QEvent* event) {
     if (watched == txtCurrentBalance_ && event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            txtCurrentBalance_LostFocus();
+            carryBalanceToYear();
         }
     }
     // A button pressed by its mnemonic takes the focus first, as a click does, so the
@@ -236,7 +236,7 @@ std::optional<AccountRecord> SetupTab::typedRecord() {
     return account;
 }
 
-bool SetupTab::SaveCurrentRecord() {
+bool SetupTab::saveShownAccount() {
     if (ctx_.window.shownTab() == ui::Tab::Company || current_ == 0) {
         return true;
     }
@@ -257,12 +257,12 @@ bool SetupTab::SaveCurrentRecord() {
 
 bool SetupTab::keepEdits() {
     bool saved = false;
-    return ui::runReported(ctx_.dialogs, [this, &saved] { saved = SaveCurrentRecord(); }) && saved;
+    return ui::runReported(ctx_.dialogs, [this, &saved] { saved = saveShownAccount(); }) && saved;
 }
 
-void SetupTab::cmdClose_Click() {
+void SetupTab::saveAndClose() {
     bool saved = false;
-    if (!ui::runReported(ctx_.dialogs, [this, &saved] { saved = SaveCurrentRecord(); }) || !saved) {
+    if (!ui::runReported(ctx_.dialogs, [this, &saved] { saved = saveShownAccount(); }) || !saved) {
         return;
     }
     ctx_.books.close();

@@ -21,17 +21,17 @@ class SetupTab : public ui::TabPage {
     void ShowCurrentRecord();
     // Writes the boxes into the shown record; false (after a message naming the box) when a
     // box holds a type code or an amount that is refused, and nothing is written then.
-    bool SaveCurrentRecord();
+    bool saveShownAccount();
 
-    void cmdNew_Click();
-    void cmdNext_Click();
-    void cmdPrevious_Click();
-    void cmdSearch_Click();
-    void cmdDelete_Click();
-    void cmdClose_Click();
-    void txtCurrentBalance_LostFocus();
-    void lstAcctType_Click();
-    void lstAcctName_Click();
+    void newAccount();
+    void nextAccount();
+    void previousAccount();
+    void searchAccount();
+    void deleteShownAccount();
+    void saveAndClose();
+    void carryBalanceToYear();
+    void chooseListedType();
+    void chooseListedName();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -22,9 +22,9 @@ void SetupTab::endReached(const QString& text) {
     ctx_.dialogs.message(text, ui::MessageIcon::Exclamation);
 }
 
-void SetupTab::cmdNew_Click() {
+void SetupTab::newAccount() {
     ui::runReported(ctx_.dialogs, [this] {
-        if (!SaveCurrentRecord()) {
+        if (!saveShownAccount()) {
             return;
         }
         Books& books = ctx_.books;
@@ -45,12 +45,12 @@ void SetupTab::cmdNew_Click() {
     });
 }
 
-void SetupTab::cmdNext_Click() {
+void SetupTab::nextAccount() {
     if (current_ == count_) {
         endReached(QStringLiteral("End of File Encountered!"));
     } else {
         ui::runReported(ctx_.dialogs, [this] {
-            if (SaveCurrentRecord()) {
+            if (saveShownAccount()) {
                 showRecord(current_ + 1, count_);
             }
         });
@@ -58,12 +58,12 @@ void SetupTab::cmdNext_Click() {
     txtAcctName_->setFocus();
 }
 
-void SetupTab::cmdPrevious_Click() {
+void SetupTab::previousAccount() {
     if (current_ == 1) {
         endReached(QStringLiteral("Beginning of file encountered! "));
     } else {
         ui::runReported(ctx_.dialogs, [this] {
-            if (SaveCurrentRecord()) {
+            if (saveShownAccount()) {
                 showRecord(current_ - 1, count_);
             }
         });
@@ -71,7 +71,7 @@ void SetupTab::cmdPrevious_Click() {
     txtAcctName_->setFocus();
 }
 
-void SetupTab::cmdSearch_Click() {
+void SetupTab::searchAccount() {
     const QString answer =
         ctx_.dialogs.inputBox(QStringLiteral("Enter name to search:"), QStringLiteral("Search"));
     if (!answer.isEmpty()) {
@@ -89,7 +89,7 @@ void SetupTab::cmdSearch_Click() {
                 ctx_.dialogs.message(SetupRules::notFoundMessage(wanted));
                 return;
             }
-            if (SaveCurrentRecord()) {
+            if (saveShownAccount()) {
                 showRecord(*found, count_);
             }
         });
@@ -97,7 +97,7 @@ void SetupTab::cmdSearch_Click() {
     txtAcctName_->setFocus();
 }
 
-void SetupTab::cmdDelete_Click() {
+void SetupTab::deleteShownAccount() {
     if (const auto refusal = SetupRules::stillHasBalance(shown_)) {
         ctx_.dialogs.message(*refusal, ui::MessageIcon::Exclamation);
         return;
@@ -135,7 +135,7 @@ void SetupTab::showAfterDelete() {
     }
 }
 
-void SetupTab::txtCurrentBalance_LostFocus() {
+void SetupTab::carryBalanceToYear() {
     const QString text = txtCurrentBalance_->text();
     const std::optional<Money> amount =
         text.trimmed().isEmpty() ? std::optional<Money>(Money()) : parseAmount(text);
@@ -143,7 +143,7 @@ void SetupTab::txtCurrentBalance_LostFocus() {
         // A balance typed for the period is the year's balance too, as a new account starts.
         txtYtdBalance_->setText(RecordRules::boxText(*amount));
     }
-    if (!ui::runReported(ctx_.dialogs, [this] { SaveCurrentRecord(); })) {
+    if (!ui::runReported(ctx_.dialogs, [this] { saveShownAccount(); })) {
         return;
     }
     if (amount) {
@@ -160,16 +160,16 @@ const QListWidgetItem* chosenEntry(const QListWidget* list) {
 }
 } // namespace
 
-void SetupTab::lstAcctType_Click() {
+void SetupTab::chooseListedType() {
     if (const QListWidgetItem* chosen = chosenEntry(lstAcctType_)) {
         if (const auto code = SetupRules::typeCodeOf(chosen->text())) {
             txtAcctType_->setText(*code);
         }
     }
-    ui::runReported(ctx_.dialogs, [this] { SaveCurrentRecord(); });
+    ui::runReported(ctx_.dialogs, [this] { saveShownAccount(); });
 }
 
-void SetupTab::lstAcctName_Click() {
+void SetupTab::chooseListedName() {
     if (const QListWidgetItem* chosen = chosenEntry(lstAcctName_)) {
         if (SetupRules::isStandardName(chosen->text())) {
             txtAcctName_->setText(chosen->text());

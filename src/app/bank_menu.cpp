@@ -29,9 +29,9 @@ void BankMenu::build(QMenu& file, QMenu& journal) {
     journal.addSeparator();
     QAction* reconcile = journal.addAction(QStringLiteral("&Reconcile Account..."));
     reconcile->setObjectName(QStringLiteral("mnuReconcile"));
-    connect(import, &QAction::triggered, this, &BankMenu::mnuImportStatement_Click);
-    connect(rules, &QAction::triggered, this, &BankMenu::mnuBankRules_Click);
-    connect(reconcile, &QAction::triggered, this, &BankMenu::mnuReconcile_Click);
+    connect(import, &QAction::triggered, this, &BankMenu::importBankStatement);
+    connect(rules, &QAction::triggered, this, &BankMenu::editBankRules);
+    connect(reconcile, &QAction::triggered, this, &BankMenu::reconcileAccount);
     const auto enable = [this, import, rules, reconcile] {
         for (QAction* action : {import, rules, reconcile}) {
             action->setEnabled(session_.books().isSelected());
@@ -66,7 +66,7 @@ QStringList BankMenu::accountNames() {
     return names;
 }
 
-void BankMenu::mnuImportStatement_Click() {
+void BankMenu::importBankStatement() {
     if (!ready()) {
         return;
     }
@@ -200,7 +200,7 @@ void BankMenu::importFile(const QString& path, const QString& bankAccount) {
     ui::reportChange(dialogs_, bank::writeImport(session_, preview.plan(), path));
 }
 
-void BankMenu::mnuBankRules_Click() {
+void BankMenu::editBankRules() {
     if (!ready()) {
         return;
     }
@@ -215,7 +215,7 @@ void BankMenu::mnuBankRules_Click() {
     }
 }
 
-void BankMenu::mnuReconcile_Click() {
+void BankMenu::reconcileAccount() {
     if (!ready()) {
         return;
     }

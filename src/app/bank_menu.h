@@ -32,9 +32,9 @@ class BankMenu : public QObject {
     // Journal menu.
     void build(QMenu& file, QMenu& journal);
 
-    void mnuImportStatement_Click();
-    void mnuBankRules_Click();
-    void mnuReconcile_Click();
+    void importBankStatement();
+    void editBankRules();
+    void reconcileAccount();
     // Imports a statement file into an account as the menu item does after its dialogs.
     void importFile(const QString& path, const QString& bankAccount);
 

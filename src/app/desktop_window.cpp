@@ -1,6 +1,6 @@
 #include "app/desktop_window.h"
-#include "app/frm_select.h"
 #include "app/help_dialog.h"
+#include "app/main_window.h"
 #include "app/recent_files.h"
 #include "app/user_guide.h"
 #include "app/welcome_widget.h"
@@ -25,7 +25,7 @@ constexpr int kMinimumWidth = 800;
 constexpr int kMinimumHeight = 600;
 } // namespace
 
-DesktopWindow::DesktopWindow(frmSelect& window, ui::Dialogs& dialogs)
+DesktopWindow::DesktopWindow(MainWindow& window, ui::Dialogs& dialogs)
     : window_(window), dialogs_(dialogs) {
     setObjectName(QStringLiteral("DesktopWindow"));
     buildRecentMenu();
@@ -43,7 +43,7 @@ DesktopWindow::DesktopWindow(frmSelect& window, ui::Dialogs& dialogs)
     window_.restoreGeometry(userSettings()->value(kGeometry).toByteArray());
     window_.installEventFilter(this);
     window_.tabControl()->installEventFilter(this);
-    connect(&window_, &frmSelect::booksSelected, this, [this](const QString& path) {
+    connect(&window_, &MainWindow::booksSelected, this, [this](const QString& path) {
         RecentFiles::add(path);
         showState();
     });
@@ -162,7 +162,7 @@ void DesktopWindow::buildWelcome() {
     if (central != nullptr && central->layout() != nullptr) {
         central->layout()->addWidget(welcome_);
     }
-    connect(welcome_, &WelcomeWidget::selectRequested, &window_, &frmSelect::mnuSelectFile_Click);
+    connect(welcome_, &WelcomeWidget::selectRequested, &window_, &MainWindow::chooseBooksFile);
     connect(welcome_, &WelcomeWidget::recentChosen, this, &DesktopWindow::openRecent);
 }
 

@@ -11,7 +11,7 @@ class Dialogs;
 
 namespace folio::app {
 
-class frmSelect;
+class MainWindow;
 
 class HelpDialog;
 class WelcomeWidget;
@@ -23,7 +23,7 @@ class WelcomeWidget;
 class DesktopWindow : public QObject {
     Q_OBJECT
   public:
-    DesktopWindow(frmSelect& window, ui::Dialogs& dialogs);
+    DesktopWindow(MainWindow& window, ui::Dialogs& dialogs);
 
     // Opens books from the recent list; a file gone meanwhile is said so and dropped.
     void openRecent(const QString& path);
@@ -40,7 +40,7 @@ class DesktopWindow : public QObject {
     void showState();
     HelpDialog& help();
 
-    frmSelect& window_;
+    MainWindow& window_;
     ui::Dialogs& dialogs_;
     QMenu* recentMenu_ = nullptr;
     QMenu* exportMenu_ = nullptr;

@@ -26,8 +26,8 @@ void JournalMenu::build(QMenuBar& menus) {
     mnuRedo_->setObjectName(QStringLiteral("mnuRedo"));
     mnuRedo_->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    connect(mnuUndo_, &QAction::triggered, this, &JournalMenu::mnuUndo_Click);
-    connect(mnuRedo_, &QAction::triggered, this, &JournalMenu::mnuRedo_Click);
+    connect(mnuUndo_, &QAction::triggered, this, &JournalMenu::undoLastChange);
+    connect(mnuRedo_, &QAction::triggered, this, &JournalMenu::redoLastUndone);
     connect(edit, &QMenu::aboutToShow, this, &JournalMenu::updateActions);
     typing_ = new TypingUndo(window_, *mnuUndo_, *mnuRedo_, [this] { updateActions(); });
 
@@ -40,18 +40,16 @@ void JournalMenu::build(QMenuBar& menus) {
         void (JournalMenu::*handler)();
     } items[] = {
         {"mnuJournal", "Show &Journal", QKeySequence(Qt::CTRL | Qt::Key_J),
-         &JournalMenu::mnuJournal_Click},
+         &JournalMenu::showJournal},
         {"mnuBalancedEntry", "&Balanced Entry...", QKeySequence(Qt::CTRL | Qt::Key_B),
-         &JournalMenu::mnuBalancedEntry_Click},
-        {"mnuExportCsv", "Export as &CSV...", QKeySequence(), &JournalMenu::mnuExportCsv_Click},
+         &JournalMenu::enterBalancedEntry},
+        {"mnuExportCsv", "Export as &CSV...", QKeySequence(), &JournalMenu::exportJournalCsv},
         {"mnuExportLedger", "Export for &hledger or ledger...", QKeySequence(),
-         &JournalMenu::mnuExportLedger_Click},
-        {"mnuLockBooks", "&Lock Books Through...", QKeySequence(),
-         &JournalMenu::mnuLockBooks_Click},
-        {"mnuReopenPeriod", "Re&open Period...", QKeySequence(),
-         &JournalMenu::mnuReopenPeriod_Click},
+         &JournalMenu::exportJournalLedger},
+        {"mnuLockBooks", "&Lock Books Through...", QKeySequence(), &JournalMenu::lockBooksThrough},
+        {"mnuReopenPeriod", "Re&open Period...", QKeySequence(), &JournalMenu::reopenClosedPeriod},
         {"mnuCarryChanges", "Carr&y the Changes into the Closed Copy", QKeySequence(),
-         &JournalMenu::mnuCarryChanges_Click},
+         &JournalMenu::carryChangesForward},
     };
     for (const auto& item : items) {
         QAction* action = menu->addAction(QString::fromLatin1(item.caption));
@@ -150,7 +148,7 @@ void reportTurn(ui::Dialogs& dialogs, const session::ChangeResult& result) {
 }
 } // namespace
 
-void JournalMenu::mnuUndo_Click() {
+void JournalMenu::undoLastChange() {
     if (QLineEdit* box = typing_->boxToUndo()) {
         box->undo();
         return;
@@ -162,7 +160,7 @@ void JournalMenu::mnuUndo_Click() {
     reportTurn(dialogs_, session_.undo());
 }
 
-void JournalMenu::mnuRedo_Click() {
+void JournalMenu::redoLastUndone() {
     if (QLineEdit* box = typing_->boxToRedo()) {
         box->redo();
         return;

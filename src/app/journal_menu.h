@@ -35,15 +35,15 @@ class JournalMenu : public QObject {
     void booksSelected();
     void booksReleased();
 
-    void mnuUndo_Click();
-    void mnuRedo_Click();
-    void mnuJournal_Click();
-    void mnuBalancedEntry_Click();
-    void mnuExportCsv_Click();
-    void mnuExportLedger_Click();
-    void mnuLockBooks_Click();
-    void mnuReopenPeriod_Click();
-    void mnuCarryChanges_Click();
+    void undoLastChange();
+    void redoLastUndone();
+    void showJournal();
+    void enterBalancedEntry();
+    void exportJournalCsv();
+    void exportJournalLedger();
+    void lockBooksThrough();
+    void reopenClosedPeriod();
+    void carryChangesForward();
     // Posts a balanced entry as the dialog's Post does; false when refused or failed.
     bool postBalanced(const journal::EntryNote& note,
                       const std::vector<journal::AmountLine>& lines);

@@ -19,7 +19,7 @@ void JournalMenu::showReopened() {
         session_.hasJournal() && reopened ? journal::reopenedLine(*reopened) : QString();
 }
 
-void JournalMenu::mnuLockBooks_Click() {
+void JournalMenu::lockBooksThrough() {
     if (!journalReady()) {
         return;
     }
@@ -47,7 +47,7 @@ void JournalMenu::mnuLockBooks_Click() {
     }
 }
 
-void JournalMenu::mnuReopenPeriod_Click() {
+void JournalMenu::reopenClosedPeriod() {
     if (!journalReady()) {
         return;
     }
@@ -68,7 +68,7 @@ void JournalMenu::mnuReopenPeriod_Click() {
     }
 }
 
-void JournalMenu::mnuCarryChanges_Click() {
+void JournalMenu::carryChangesForward() {
     const auto& reopened = session_.periodLock().reopened;
     if (!journalReady() || !reopened || !reopened->closing || session_.periodLock().closedWhole) {
         dialogs_.beep();

@@ -11,7 +11,7 @@
 
 namespace folio::app {
 
-void JournalMenu::mnuJournal_Click() {
+void JournalMenu::showJournal() {
     if (!journalReady()) {
         return;
     }
@@ -44,7 +44,7 @@ bool JournalMenu::reverse(std::int64_t seq, const QString& reason, const QDate& 
         .succeeded();
 }
 
-void JournalMenu::mnuBalancedEntry_Click() {
+void JournalMenu::enterBalancedEntry() {
     if (!session_.books().isSelected()) {
         return;
     }
@@ -74,7 +74,7 @@ bool JournalMenu::postBalanced(const journal::EntryNote& note,
         .succeeded();
 }
 
-void JournalMenu::mnuExportCsv_Click() {
+void JournalMenu::exportJournalCsv() {
     if (!journalReady()) {
         return;
     }
@@ -86,7 +86,7 @@ void JournalMenu::mnuExportCsv_Click() {
     }
 }
 
-void JournalMenu::mnuExportLedger_Click() {
+void JournalMenu::exportJournalLedger() {
     if (!journalReady()) {
         return;
     }

@@ -82,11 +82,11 @@ ReconcileWindow::ReconcileWindow(journal::JournalStore& store, journal::BooksFil
         row->addWidget(each);
     }
     layout->addLayout(row);
-    connect(list, &QPushButton::clicked, this, &ReconcileWindow::cmdListLines_Click);
-    connect(finish_, &QPushButton::clicked, this, &ReconcileWindow::cmdFinish_Click);
-    connect(changes, &QPushButton::clicked, this, &ReconcileWindow::cmdChanges_Click);
-    connect(print, &QPushButton::clicked, this, &ReconcileWindow::cmdPrint_Click);
-    connect(pdf, &QPushButton::clicked, this, &ReconcileWindow::cmdExportPdf_Click);
+    connect(list, &QPushButton::clicked, this, &ReconcileWindow::listStatementLines);
+    connect(finish_, &QPushButton::clicked, this, &ReconcileWindow::finishReconciliation);
+    connect(changes, &QPushButton::clicked, this, &ReconcileWindow::showChangesSinceLast);
+    connect(print, &QPushButton::clicked, this, &ReconcileWindow::printReconciliation);
+    connect(pdf, &QPushButton::clicked, this, &ReconcileWindow::exportReconciliationPdf);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(grid_, &QTableWidget::itemChanged, this, &ReconcileWindow::itemChanged);
     updateFigures();
@@ -105,7 +105,7 @@ QLineEdit* ReconcileWindow::addBox(QFormLayout& form, const char* name, const QS
     return box;
 }
 
-void ReconcileWindow::cmdListLines_Click() {
+void ReconcileWindow::listStatementLines() {
     const auto date = readDate(date_->text());
     if (!date) {
         dialogs_.message(journal::notADateMessage(date_->text()));
@@ -179,7 +179,7 @@ void ReconcileWindow::updateFigures() {
     finish_->setEnabled(!finished_ && reconciler_->canFinish());
 }
 
-void ReconcileWindow::cmdFinish_Click() {
+void ReconcileWindow::finishReconciliation() {
     if (!reconciler_ || finished_ || !reconciler_->canFinish()) {
         dialogs_.beep();
         return;
@@ -202,7 +202,7 @@ void ReconcileWindow::cmdFinish_Click() {
     }
 }
 
-void ReconcileWindow::cmdChanges_Click() {
+void ReconcileWindow::showChangesSinceLast() {
     if (!reconciler_) {
         dialogs_.beep();
         return;
@@ -242,7 +242,7 @@ ReconciliationFigures ReconcileWindow::figures() const {
     return f;
 }
 
-void ReconcileWindow::cmdPrint_Click() {
+void ReconcileWindow::printReconciliation() {
     if (!reconciler_) {
         dialogs_.beep();
         return;
@@ -268,7 +268,7 @@ void ReconcileWindow::cmdPrint_Click() {
     }
 }
 
-void ReconcileWindow::cmdExportPdf_Click() {
+void ReconcileWindow::exportReconciliationPdf() {
     if (!reconciler_) {
         dialogs_.beep();
         return;

@@ -31,11 +31,11 @@ class ReconcileWindow : public QDialog {
                     ui::Dialogs& dialogs, QWidget* parent = nullptr);
     ~ReconcileWindow() override;
 
-    void cmdListLines_Click();
-    void cmdFinish_Click();
-    void cmdChanges_Click();
-    void cmdPrint_Click();
-    void cmdExportPdf_Click();
+    void listStatementLines();
+    void finishReconciliation();
+    void showChangesSinceLast();
+    void printReconciliation();
+    void exportReconciliationPdf();
     ReconciliationFigures figures() const;
 
   private:

@@ -63,11 +63,11 @@ CompanyTab::CompanyTab(ui::TabContext context, QWidget* parent) : TabPage(contex
     page->addStretch(1);
     page->addLayout(buttons);
 
-    connect(txtCompany_, &QLineEdit::textChanged, this, &CompanyTab::txtCompany_Change);
-    connect(optMdse_, &QRadioButton::clicked, this, &CompanyTab::optMdse_Click);
-    connect(optService_, &QRadioButton::clicked, this, &CompanyTab::optService_Click);
-    connect(Command1_, &QPushButton::clicked, this, &CompanyTab::Command1_Click);
-    connect(Command2_, &QPushButton::clicked, this, &CompanyTab::Command2_Click);
+    connect(txtCompany_, &QLineEdit::textChanged, this, &CompanyTab::takeCompanyName);
+    connect(optMdse_, &QRadioButton::clicked, this, &CompanyTab::chooseMerchandising);
+    connect(optService_, &QRadioButton::clicked, this, &CompanyTab::chooseService);
+    connect(Command1_, &QPushButton::clicked, this, &CompanyTab::acceptCompany);
+    connect(Command2_, &QPushButton::clicked, this, &CompanyTab::clearCompany);
     txtDateOfStatements_->installEventFilter(this);
 }
 
@@ -95,18 +95,18 @@ bool CompanyTab::eventFilter(QObject* watched, QEvent* event) {
     if (watched == txtDateOfStatements_ && event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            txtDateOfStatements_LostFocus();
+            checkStatementDate();
         }
     }
     return TabPage::eventFilter(watched, event);
 }
 
-void CompanyTab::txtCompany_Change() {
+void CompanyTab::takeCompanyName() {
     txtCompany_->setMaxLength(kNameLength);
     ctx_.company.name = txtCompany_->text();
 }
 
-void CompanyTab::txtDateOfStatements_LostFocus() {
+void CompanyTab::checkStatementDate() {
     const QString text = txtDateOfStatements_->text();
     if (readDate(text) || text.trimmed().isEmpty()) {
         ctx_.company.date = text.trimmed();
@@ -143,7 +143,7 @@ void CompanyTab::clearSelection(QRadioButton* option) {
     option->setAutoExclusive(true);
 }
 
-void CompanyTab::optMdse_Click() {
+void CompanyTab::chooseMerchandising() {
     takeBusinessType();
     if (!optMdse_->isChecked()) {
         return;
@@ -171,15 +171,15 @@ void CompanyTab::askEndingInventory() {
     ctx_.company.endingInventory = *amount;
 }
 
-void CompanyTab::optService_Click() {
+void CompanyTab::chooseService() {
     takeBusinessType();
 }
 
-void CompanyTab::Command1_Click() {
+void CompanyTab::acceptCompany() {
     takeBusinessType();
 }
 
-void CompanyTab::Command2_Click() {
+void CompanyTab::clearCompany() {
     ctx_.company = statements::CompanyInfo();
     txtCompany_->clear();
     clearSelection(optService_);

@@ -16,12 +16,12 @@ class CompanyTab : public ui::TabPage {
     explicit CompanyTab(ui::TabContext context, QWidget* parent = nullptr);
     std::optional<ui::Tab> enter() override;
 
-    void txtCompany_Change();
-    void txtDateOfStatements_LostFocus();
-    void optMdse_Click();
-    void optService_Click();
-    void Command1_Click();
-    void Command2_Click();
+    void takeCompanyName();
+    void checkStatementDate();
+    void chooseMerchandising();
+    void chooseService();
+    void acceptCompany();
+    void clearCompany();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

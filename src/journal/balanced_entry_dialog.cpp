@@ -54,8 +54,8 @@ BalancedEntryDialog::BalancedEntryDialog(std::vector<Account> accounts, QWidget*
     auto* cmdRemoveLine = new QPushButton(QStringLiteral("&Remove Line"), this);
     cmdRemoveLine->setObjectName(QStringLiteral("cmdRemoveLine"));
     cmdRemoveLine->setAccessibleName(QStringLiteral("Remove the chosen line"));
-    connect(cmdAddLine, &QPushButton::clicked, this, &BalancedEntryDialog::cmdAddLine_Click);
-    connect(cmdRemoveLine, &QPushButton::clicked, this, &BalancedEntryDialog::cmdRemoveLine_Click);
+    connect(cmdAddLine, &QPushButton::clicked, this, &BalancedEntryDialog::addLineAtEnd);
+    connect(cmdRemoveLine, &QPushButton::clicked, this, &BalancedEntryDialog::removeChosenLine);
 
     lblEntryTotals_ = new QLabel(this);
     lblEntryTotals_->setObjectName(QStringLiteral("lblEntryTotals"));
@@ -82,7 +82,7 @@ BalancedEntryDialog::BalancedEntryDialog(std::vector<Account> accounts, QWidget*
     resize(640, 380);
 }
 
-void BalancedEntryDialog::cmdAddLine_Click() {
+void BalancedEntryDialog::addLineAtEnd() {
     // The new line is the one typed into next.
     QComboBox* account = addLine();
     grdEntryLines_->setCurrentCell(grdEntryLines_->rowCount() - 1, AccountColumn);
@@ -112,7 +112,7 @@ QComboBox* BalancedEntryDialog::addLine() {
     return account;
 }
 
-void BalancedEntryDialog::cmdRemoveLine_Click() {
+void BalancedEntryDialog::removeChosenLine() {
     const int row = grdEntryLines_->currentRow();
     if (row >= 0 && grdEntryLines_->rowCount() > 2) {
         grdEntryLines_->removeRow(row);

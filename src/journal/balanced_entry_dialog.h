@@ -34,8 +34,8 @@ class BalancedEntryDialog : public QDialog {
     std::optional<EntryNote> note() const;
     std::vector<AmountLine> lines() const;
 
-    void cmdAddLine_Click();
-    void cmdRemoveLine_Click();
+    void addLineAtEnd();
+    void removeChosenLine();
     // Fills a line (for a keyboard-less caller such as a test): account by list position.
     void setLine(int row, int account, const QString& debit, const QString& credit);
 

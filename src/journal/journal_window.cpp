@@ -58,7 +58,7 @@ JournalWindow::JournalWindow(JournalStore& store, ui::Dialogs& dialogs, Reverse 
     buttons->setObjectName(QStringLiteral("btnJournalClose"));
     buttons->addButton(cmdReverse_, QDialogButtonBox::ActionRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
-    connect(cmdReverse_, &QPushButton::clicked, this, &JournalWindow::cmdReverse_Click);
+    connect(cmdReverse_, &QPushButton::clicked, this, &JournalWindow::reverseChosenEntry);
 
     auto* layout = qobject_cast<QVBoxLayout*>(this->layout());
     layout->addWidget(grdJournal_, 1);
@@ -74,14 +74,14 @@ void JournalWindow::buildFilter() {
     txtJournalTo_ = ui::Form::box(QStringLiteral("txtJournalTo"), this);
     for (QLineEdit* box : {txtJournalFrom_, txtJournalTo_}) {
         box->setPlaceholderText(QStringLiteral("mm/dd/yyyy"));
-        connect(box, &QLineEdit::returnPressed, this, &JournalWindow::cmdJournalShow_Click);
+        connect(box, &QLineEdit::returnPressed, this, &JournalWindow::applyFilters);
     }
     cmdJournalShow_ = new QPushButton(QStringLiteral("&Show"), this);
     cmdJournalShow_->setObjectName(QStringLiteral("cmdJournalShow"));
     cmdJournalShow_->setAccessibleName(
         QStringLiteral("Show the entries of this account and dates"));
-    connect(cmdJournalShow_, &QPushButton::clicked, this, &JournalWindow::cmdJournalShow_Click);
-    connect(cboJournalAccount_, &QComboBox::activated, this, &JournalWindow::cmdJournalShow_Click);
+    connect(cmdJournalShow_, &QPushButton::clicked, this, &JournalWindow::applyFilters);
+    connect(cboJournalAccount_, &QComboBox::activated, this, &JournalWindow::applyFilters);
 
     auto* grid = new QGridLayout();
     ui::Form::addLabelled(grid, 0, 0, QStringLiteral("lblJournalAccount"),
@@ -133,7 +133,7 @@ void JournalWindow::reload() {
     }
 }
 
-bool JournalWindow::cmdJournalShow_Click() {
+bool JournalWindow::applyFilters() {
     JournalFilter filter;
     if (cboJournalAccount_->currentIndex() > 0) {
         filter.account = cboJournalAccount_->currentText();
@@ -155,7 +155,7 @@ bool JournalWindow::cmdJournalShow_Click() {
     return true;
 }
 
-void JournalWindow::cmdReverse_Click() {
+void JournalWindow::reverseChosenEntry() {
     const QModelIndex current = grdJournal_->currentIndex();
     const std::int64_t seq = current.isValid() ? model_->entryAt(current.row()) : 0;
     if (seq == 0) {

@@ -40,8 +40,8 @@ class JournalWindow : public QDialog {
 
     // Applies the account and the dates in the boxes; false after a message when a date
     // box holds no date.
-    bool cmdJournalShow_Click();
-    void cmdReverse_Click();
+    bool applyFilters();
+    void reverseChosenEntry();
 
   protected:
     // Coming back to the window after the books changed elsewhere shows the new entries.

@@ -21,7 +21,7 @@ namespace folio::posting {
 
 PostingTab::PostingTab(ui::TabContext context, QWidget* parent) : TabPage(context, parent) {
     setObjectName(QStringLiteral("PostingTab"));
-    MSFlexGrid3_ = new ui::AccountGrid(QStringLiteral("MSFlexGrid3"), QStringLiteral("Accounts"),
+    accountGrid_ = new ui::AccountGrid(QStringLiteral("MSFlexGrid3"), QStringLiteral("Accounts"),
                                        QStringLiteral("Year To date"), this);
     // The boxes show the chosen account; choosing a row in the grid fills them.
     txtAccountToPost_ = ui::Form::figureBox(QStringLiteral("txtAccountToPost"), this);
@@ -78,10 +78,10 @@ PostingTab::PostingTab(ui::TabContext context, QWidget* parent) : TabPage(contex
     side->addWidget(cmdOKPost_, 0, Qt::AlignRight);
     side->addStretch(1);
     auto* page = new QHBoxLayout(this);
-    page->addWidget(MSFlexGrid3_, 3);
+    page->addWidget(accountGrid_, 3);
     page->addLayout(side, 2);
 
-    setTabOrder(MSFlexGrid3_, txtPostDebit_);
+    setTabOrder(accountGrid_, txtPostDebit_);
     setTabOrder(txtPostDebit_, txtPostCredit_);
     setTabOrder(txtPostCredit_, txtPostDate_);
     setTabOrder(txtPostDate_, txtPostMemo_);
@@ -89,12 +89,12 @@ PostingTab::PostingTab(ui::TabContext context, QWidget* parent) : TabPage(contex
 
     // The highlighted row is the chosen account, whether a click, the arrow keys or a
     // screen reader moved it.
-    connect(MSFlexGrid3_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) { MSFlexGrid3_Click(current.row()); });
-    connect(MSFlexGrid3_, &QAbstractItemView::clicked, this,
-            [this](const QModelIndex& index) { MSFlexGrid3_Click(index.row()); });
-    connect(txtAccountToPost_, &QLineEdit::textChanged, this, &PostingTab::txtAccountToPost_Change);
-    connect(cmdOKPost_, &QPushButton::clicked, this, &PostingTab::cmdOKPost_Click);
+    connect(accountGrid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { chooseAccount(current.row()); });
+    connect(accountGrid_, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex& index) { chooseAccount(index.row()); });
+    connect(txtAccountToPost_, &QLineEdit::textChanged, this, &PostingTab::findTypedAccount);
+    connect(cmdOKPost_, &QPushButton::clicked, this, &PostingTab::postToAccount);
     for (QLineEdit* box : {txtPostDebit_, txtPostCredit_, txtPostDate_, txtPostMemo_}) {
         box->installEventFilter(this);
     }
@@ -107,7 +107,7 @@ bool PostingTab::eventFilter(QObject* watched, QEvent* event) {
          watched == txtPostMemo_)) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && cmdOKPost_->isEnabled()) {
-            cmdOKPost_Click();
+            postToAccount();
             return true;
         }
     }
@@ -118,16 +118,16 @@ std::optional<ui::Tab> PostingTab::enter() {
     cmdOKPost_->setEnabled(false);
     chosen_.reset();
     clearBoxes();
-    MSFlexGrid3_->clear(); // nothing listed stays choosable over a table not read whole
+    accountGrid_->clear(); // nothing listed stays choosable over a table not read whole
     listed_.clear();
     ctx_.books.load(table_);
     listed_ = PostingRules::listing(table_);
-    MSFlexGrid3_->show(table_, listed_);
-    MSFlexGrid3_->selectionModel()->clear(); // no row stands chosen until one is chosen
+    accountGrid_->show(table_, listed_);
+    accountGrid_->selectionModel()->clear(); // no row stands chosen until one is chosen
     return std::nullopt;
 }
 
-void PostingTab::MSFlexGrid3_Click(int row) {
+void PostingTab::chooseAccount(int row) {
     if (row < 0 || row >= static_cast<int>(listed_.size())) {
         chosen_.reset();
         clearBoxes();
@@ -139,7 +139,7 @@ void PostingTab::MSFlexGrid3_Click(int row) {
 }
 
 void PostingTab::showAccount(int row) {
-    const AccountRecord& account = MSFlexGrid3_->accounts().account(row);
+    const AccountRecord& account = accountGrid_->accounts().account(row);
     txtAccountToPost_->setText(account.name);
     txtType_->setText(account.type);
     txtCurrent_->setText(formatCurrency(account.current));
@@ -152,7 +152,7 @@ void PostingTab::clearBoxes() {
     }
 }
 
-void PostingTab::txtAccountToPost_Change() {
+void PostingTab::findTypedAccount() {
     if (!txtAccountToPost_->text().isEmpty()) {
         cmdOKPost_->setEnabled(true);
     }

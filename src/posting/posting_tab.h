@@ -25,9 +25,9 @@ class PostingTab : public ui::TabPage {
     // Reads the accounts file again and rebuilds the grid; may throw FileError.
     std::optional<ui::Tab> enter() override;
 
-    void MSFlexGrid3_Click(int row);
-    void txtAccountToPost_Change();
-    void cmdOKPost_Click();
+    void chooseAccount(int row);
+    void findTypedAccount();
+    void postToAccount();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -51,7 +51,7 @@ class PostingTab : public ui::TabPage {
     bool writePosting(const Chosen& chosen, Money debit, Money credit,
                       const journal::EntryNote& note, Amounts& written);
 
-    ui::AccountGrid* MSFlexGrid3_;
+    ui::AccountGrid* accountGrid_;
     QLineEdit* txtAccountToPost_;
     QLineEdit* txtType_;
     QLineEdit* txtCurrent_;

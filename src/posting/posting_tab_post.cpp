@@ -15,7 +15,7 @@
 
 namespace folio::posting {
 
-void PostingTab::cmdOKPost_Click() {
+void PostingTab::postToAccount() {
     if (!chosen_) {
         cmdOKPost_->setEnabled(false);
         return;
@@ -48,7 +48,7 @@ void PostingTab::cmdOKPost_Click() {
     if (blank && *blank > static_cast<int>(table_.records.size())) {
         table_.records.resize(static_cast<std::size_t>(*blank));
     }
-    MSFlexGrid3_->accounts().setBalances(chosen.row, written);
+    accountGrid_->accounts().setBalances(chosen.row, written);
     // Emptied with their typing forgotten, so Undo's key now takes back the posting.
     for (QLineEdit* box : {txtPostDebit_, txtPostCredit_, txtPostMemo_}) {
         box->setText(QString());
@@ -56,7 +56,7 @@ void PostingTab::cmdOKPost_Click() {
     clearBoxes();
     chosen_.reset();
     // No row stays chosen: choosing the same account again chooses it afresh.
-    MSFlexGrid3_->selectionModel()->clear();
+    accountGrid_->selectionModel()->clear();
     cmdOKPost_->setEnabled(false);
 }
 

@@ -52,8 +52,9 @@ QString balanceText(const Amounts& d) {
 TrialBalanceTab::TrialBalanceTab(ui::TabContext context, QWidget* parent)
     : TabPage(context, parent) {
     setObjectName(QStringLiteral("TrialBalanceTab"));
-    grdTAble_ = new ui::AccountGrid(QStringLiteral("grdTAble"), QStringLiteral("Trial Balance"),
-                                    QStringLiteral("Year To date Balance"), this);
+    trialBalanceGrid_ =
+        new ui::AccountGrid(QStringLiteral("grdTAble"), QStringLiteral("Trial Balance"),
+                            QStringLiteral("Year To date Balance"), this);
     txtDebit_ = totalBox("txtDebit", QStringLiteral("Current Debits"), this);
     txtYtdDebits_ = totalBox("txtYtdDebits", QStringLiteral("Year to Date Debits"), this);
     txtCredits_ = totalBox("txtCredits", QStringLiteral("Current Credits"), this);
@@ -83,13 +84,13 @@ TrialBalanceTab::TrialBalanceTab(ui::TabContext context, QWidget* parent)
     buttons->addWidget(print);
 
     auto* page = new QVBoxLayout(this);
-    page->addWidget(grdTAble_, 1);
+    page->addWidget(trialBalanceGrid_, 1);
     page->addLayout(totals);
     page->addLayout(buttons);
 }
 
 std::optional<ui::Tab> TrialBalanceTab::enter() {
-    grdTAble_->clear();
+    trialBalanceGrid_->clear();
     for (QLineEdit* box : {txtDebit_, txtCredits_, txtYtdDebits_, txtYtdCredits_}) {
         box->clear();
     }
@@ -98,7 +99,7 @@ std::optional<ui::Tab> TrialBalanceTab::enter() {
     try {
         const int file = ctx_.books.reopen();
         show(computeStatements(ctx_.books.files(), file, ctx_.company,
-                               grdTAble_->listBooks(ctx_.books)));
+                               trialBalanceGrid_->listBooks(ctx_.books)));
     } catch (...) {
         lblBalance_->clear();
         throw;
@@ -107,7 +108,7 @@ std::optional<ui::Tab> TrialBalanceTab::enter() {
 }
 
 void TrialBalanceTab::show(const Statements& s) {
-    grdTAble_->showListing();
+    trialBalanceGrid_->showListing();
     txtDebit_->setText(formatCurrency(s.trial.debits.current));
     txtCredits_->setText(formatCurrency(s.trial.credits.current));
     txtYtdDebits_->setText(formatCurrency(s.trial.debits.ytd));

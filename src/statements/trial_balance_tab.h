@@ -28,7 +28,7 @@ class TrialBalanceTab : public ui::TabPage {
   private:
     void show(const Statements& statements);
 
-    ui::AccountGrid* grdTAble_ = nullptr;
+    ui::AccountGrid* trialBalanceGrid_ = nullptr;
     QLineEdit* txtDebit_ = nullptr;
     QLineEdit* txtCredits_ = nullptr;
     QLineEdit* txtYtdDebits_ = nullptr;

@@ -113,7 +113,7 @@ TEST_F(DesktopTest, OpenRecentListsTheLastEightBooksThatStillExist) {
     EXPECT_TRUE(recentMenu().at(1).endsWith(path("b10.dat")));
 
     // A new window (the next run) offers the same list; choosing one selects it.
-    window = std::make_unique<app::frmSelect>(dialogs);
+    window = std::make_unique<app::MainWindow>(dialogs);
     EXPECT_EQ(RecentFiles::existing(), expected);
     recentMenu();
     window->findChild<QAction*>("mnuRecent3")->trigger();

@@ -208,7 +208,7 @@ TEST_F(Window, KeptBusinessTypeIsShownAfterReopening) {
     showTab(Tab::Company);
     EXPECT_TRUE(find<QRadioButton>(QStringLiteral("optMdse"))->isChecked());
     showTab(Tab::TrialBalance);
-    window = std::make_unique<app::frmSelect>(dialogs);
+    window = std::make_unique<app::MainWindow>(dialogs);
     selectFile(file);
     showTab(Tab::Company);
     EXPECT_TRUE(find<QRadioButton>(QStringLiteral("optMdse"))->isChecked());

@@ -76,7 +76,7 @@ TEST_F(JournalWindows, ReverseAsksForAReasonAndADateAndShowsTheReversal) {
                              return true;
                          });
     window.reload();
-    window.cmdReverse_Click();
+    window.reverseChosenEntry();
     EXPECT_EQ(dialogs.messages(), QStringList{"Choose the entry to reverse in the journal first."});
 
     window.grid()->setCurrentIndex(window.model().index(0, 0));
@@ -85,7 +85,7 @@ TEST_F(JournalWindows, ReverseAsksForAReasonAndADateAndShowsTheReversal) {
         "",          "typed twice", "13/45/2026", "typed twice", "", "posted to the wrong account",
         "01/15/2026"};
     for (int click = 0; click < 4; ++click) {
-        window.cmdReverse_Click();
+        window.reverseChosenEntry();
     }
     EXPECT_EQ(dialogs.offered, shownDate(QDate(2026, 1, 15)));
     EXPECT_EQ(dialogs.messages().mid(1), (QStringList{

@@ -9,7 +9,7 @@
 
 void BooksFixture::SetUp() {
     ASSERT_TRUE(dir.isValid());
-    window = std::make_unique<app::frmSelect>(dialogs);
+    window = std::make_unique<app::MainWindow>(dialogs);
     window->show();
     window->activateWindow();
     (void)QTest::qWaitForWindowActive(window.get(), 1000);
@@ -21,7 +21,7 @@ void BooksFixture::TearDown() {
 
 void BooksFixture::selectFile(const QString& filePath) {
     dialogs.fileNames.push_back(filePath);
-    window->mnuSelectFile_Click();
+    window->chooseBooksFile();
 }
 
 QString BooksFixture::openBooks(const std::vector<AccountRecord>& records, const QString& name) {

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/frm_select.h"
+#include "app/main_window.h"
 #include "support/fake_dialogs.h"
 #include "support/record_fixture.h"
 #include <QTemporaryDir>
@@ -46,5 +46,5 @@ class BooksFixture : public ::testing::Test {
 
     QTemporaryDir dir;
     FakeDialogs dialogs;
-    std::unique_ptr<app::frmSelect> window;
+    std::unique_ptr<app::MainWindow> window;
 };

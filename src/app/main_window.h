@@ -26,19 +26,19 @@ class BankMenu;
 // The main window: the File menu and the nine tabs. It owns the books and the company
 // information for the whole run (in its books session), prepares each tab when it is shown and
 // reports what fails there.
-class frmSelect : public QMainWindow, public ui::MainWindowPort {
+class MainWindow : public QMainWindow, public ui::MainWindowPort {
     Q_OBJECT
   public:
-    explicit frmSelect(ui::Dialogs& dialogs, QWidget* parent = nullptr);
-    ~frmSelect() override;
+    explicit MainWindow(ui::Dialogs& dialogs, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
-    void Form_Load();
-    void mnuSelectFile_Click();
+    void buildWindowParts();
+    void chooseBooksFile();
     // Selects books by their path as File, Select File does after its dialog (the lock,
     // the new-books question, the messages); true when they are selected.
     bool selectBooks(const QString& path);
-    void MnuExit_Click();
-    void SSTab1_Click(int previousTab);
+    void exitProgram();
+    void enterShownTab(int previousTab);
 
     session::BooksSession& session() { return session_; }
     Books& books() { return session_.books(); }
@@ -46,7 +46,7 @@ class frmSelect : public QMainWindow, public ui::MainWindowPort {
     reports::ReportPrinter& reports() { return reports_; }
     JournalMenu& journalMenu() { return journalMenu_; }
     BankMenu& bankMenu() { return *bankMenu_; }
-    QTabWidget* tabControl() const { return SSTab1_; }
+    QTabWidget* tabControl() const { return tabs_; }
     ui::TabPage* page(ui::Tab tab) const { return pages_[static_cast<std::size_t>(tab)]; }
 
     // MainWindowPort
@@ -82,7 +82,7 @@ class frmSelect : public QMainWindow, public ui::MainWindowPort {
     JournalMenu journalMenu_;      // the Edit and Journal menus
     BankMenu* bankMenu_ = nullptr; // bank statements and reconciliation (owned as a child)
     ui::TabContext context_;
-    QTabWidget* SSTab1_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
     QAction* compare_ = nullptr;                        // File, Compare with Prior Period
     cashflow::ComparativePanel* comparative_ = nullptr; // the shown statement beside the prior
     std::array<ui::TabPage*, ui::kTabCount> pages_{};

@@ -1,4 +1,4 @@
-#include "app/frm_select.h"
+#include "app/main_window.h"
 #include "accounts/setup_tab.h"
 #include "accounts/starter_charts.h"
 #include "app/bank_menu.h"
@@ -50,11 +50,11 @@ std::optional<reports::Report> reportOnTab(Tab tab) {
 
 } // namespace
 
-frmSelect::frmSelect(ui::Dialogs& dialogs, QWidget* parent)
+MainWindow::MainWindow(ui::Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs),
       journalMenu_(*this, session_, dialogs_), context_{session_, dialogs_, *this},
       reports_(context_), closer_(context_) {
-    connect(&session_, &session::BooksSession::changed, this, &frmSelect::booksChanged);
+    connect(&session_, &session::BooksSession::changed, this, &MainWindow::booksChanged);
     setObjectName(QStringLiteral("frmSelect"));
     setWindowTitle(ui::programTitle());
     resize(1100, 660);
@@ -62,13 +62,13 @@ frmSelect::frmSelect(ui::Dialogs& dialogs, QWidget* parent)
     buildTabs();
     wireTabs();
     wireComparative();
-    Form_Load();
+    buildWindowParts();
     desktop_ = std::make_unique<DesktopWindow>(*this, dialogs_);
 }
 
-frmSelect::~frmSelect() = default;
+MainWindow::~MainWindow() = default;
 
-void frmSelect::buildMenu() {
+void MainWindow::buildMenu() {
     QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     QAction* select = mnuFile->addAction(QStringLiteral("&Select File"));
@@ -80,19 +80,19 @@ void frmSelect::buildMenu() {
     QAction* exit = mnuFile->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("MnuExit"));
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(select, &QAction::triggered, this, &frmSelect::mnuSelectFile_Click);
-    connect(exit, &QAction::triggered, this, &frmSelect::MnuExit_Click);
+    connect(select, &QAction::triggered, this, &MainWindow::chooseBooksFile);
+    connect(exit, &QAction::triggered, this, &MainWindow::exitProgram);
     journalMenu_.build(*menuBar());
     bankMenu_ = new BankMenu(*this, session_, dialogs_);
     bankMenu_->build(*mnuFile, *menuBar()->findChild<QMenu*>(QStringLiteral("mnuJournalMenu")));
 }
 
-void frmSelect::buildTabs() {
+void MainWindow::buildTabs() {
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    SSTab1_ = new QTabWidget(central);
-    SSTab1_->setObjectName(QStringLiteral("SSTab1"));
-    layout->addWidget(SSTab1_, 2);
+    tabs_ = new QTabWidget(central);
+    tabs_->setObjectName(QStringLiteral("SSTab1"));
+    layout->addWidget(tabs_, 2);
     comparative_ = new cashflow::ComparativePanel(context_, reports_, central);
     layout->addWidget(comparative_); // a row of its own until it compares
     setCentralWidget(central);
@@ -100,14 +100,14 @@ void frmSelect::buildTabs() {
     auto place = [this](Tab tab, ui::TabPage* page) {
         pages_[static_cast<std::size_t>(tab)] = page;
     };
-    place(Tab::Setup, new accounts::SetupTab(context_, SSTab1_));
-    place(Tab::Posting, new posting::PostingTab(context_, SSTab1_));
-    place(Tab::TrialBalance, new statements::TrialBalanceTab(context_, SSTab1_));
-    place(Tab::IncomeStatement, new statements::IncomeStatementTab(context_, SSTab1_));
-    place(Tab::Equity, new statements::EquityTab(context_, SSTab1_));
-    place(Tab::BalanceSheet, new statements::BalanceSheetTab(context_, SSTab1_));
-    place(Tab::CashFlows, new cashflow::CashFlowTab(context_, SSTab1_));
-    place(Tab::Company, new company::CompanyTab(context_, SSTab1_));
+    place(Tab::Setup, new accounts::SetupTab(context_, tabs_));
+    place(Tab::Posting, new posting::PostingTab(context_, tabs_));
+    place(Tab::TrialBalance, new statements::TrialBalanceTab(context_, tabs_));
+    place(Tab::IncomeStatement, new statements::IncomeStatementTab(context_, tabs_));
+    place(Tab::Equity, new statements::EquityTab(context_, tabs_));
+    place(Tab::BalanceSheet, new statements::BalanceSheetTab(context_, tabs_));
+    place(Tab::CashFlows, new cashflow::CashFlowTab(context_, tabs_));
+    place(Tab::Company, new company::CompanyTab(context_, tabs_));
     const std::array<const char*, ui::kTabCount> captions{
         "Setup General Kestrow", "Post to General Kestrow", "Vorelind",      "Trial Balance",
         "Income Statement",      "Stockholders Equity",     "Balance Sheet", "Cash Flows",
@@ -115,22 +115,22 @@ void frmSelect::buildTabs() {
     for (std::size_t i = 0; i < captions.size(); ++i) {
         QWidget* page = pages_[i];
         if (page == nullptr) {
-            page = new QWidget(SSTab1_);
+            page = new QWidget(tabs_);
             page->setObjectName(QStringLiteral("EmptyTab"));
         }
         // In a small window a page keeps its own size and scrolls, so nothing on it is
         // out of reach.
-        auto* scroll = new QScrollArea(SSTab1_);
+        auto* scroll = new QScrollArea(tabs_);
         scroll->setObjectName(QStringLiteral("scrTab%1").arg(i));
         scroll->setWidgetResizable(true);
         scroll->setFrameShape(QFrame::NoFrame);
         scroll->setFocusPolicy(Qt::NoFocus); // the page's own controls take the focus
         scroll->setWidget(page);
-        SSTab1_->addTab(scroll, QString::fromLatin1(captions[i]));
+        tabs_->addTab(scroll, QString::fromLatin1(captions[i]));
     }
 }
 
-void frmSelect::wireTabs() {
+void MainWindow::wireTabs() {
     using reports::Report;
     auto printer = [this](Report report) { return [this, report] { reports_.print(report); }; };
     connect(static_cast<statements::TrialBalanceTab*>(page(Tab::TrialBalance)),
@@ -151,7 +151,7 @@ void frmSelect::wireTabs() {
             &cashflow::CashFlowTab::printRequested, this, printer(Report::CashFlows));
 }
 
-void frmSelect::wireComparative() {
+void MainWindow::wireComparative() {
     connect(compare_, &QAction::toggled, comparative_, &cashflow::ComparativePanel::setComparing);
     connect(comparative_, &cashflow::ComparativePanel::comparingChanged, this, [this](bool on) {
         compare_->setChecked(on);
@@ -163,27 +163,27 @@ void frmSelect::wireComparative() {
             &cashflow::ComparativePanel::refresh);
 }
 
-void frmSelect::Form_Load() {
-    SSTab1_->hide();
-    SSTab1_->setCurrentIndex(ui::indexOf(Tab::Blank));
+void MainWindow::buildWindowParts() {
+    tabs_->hide();
+    tabs_->setCurrentIndex(ui::indexOf(Tab::Blank));
     lastTab_ = ui::indexOf(Tab::Blank);
-    connect(SSTab1_, &QTabWidget::currentChanged, this, [this](int) {
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int) {
         const int previous = lastTab_;
-        lastTab_ = SSTab1_->currentIndex();
-        SSTab1_Click(previous);
+        lastTab_ = tabs_->currentIndex();
+        enterShownTab(previous);
     });
 }
 
-void frmSelect::mnuSelectFile_Click() {
+void MainWindow::chooseBooksFile() {
     const std::optional<QString> chosen = dialogs_.openFileName(dialogFileName_);
     openChosen(chosen.value_or(dialogFileName_), chosen.has_value());
 }
 
-bool frmSelect::selectBooks(const QString& path) {
+bool MainWindow::selectBooks(const QString& path) {
     return openChosen(path, true);
 }
 
-bool frmSelect::openChosen(const QString& name, bool newlyChosen) {
+bool MainWindow::openChosen(const QString& name, bool newlyChosen) {
     if (name.isEmpty()) {
         return false; // nothing chosen yet: Select File ends quietly
     }
@@ -234,28 +234,28 @@ bool frmSelect::openChosen(const QString& name, bool newlyChosen) {
     }
     session::removeStaleLeftovers(dialogFileName_);
     journalMenu_.booksSelected();
-    SSTab1_->show();
+    tabs_->show();
     // The shown tab still holds the books as they were read before; prepare it again, so
     // a save or a posting there cannot write old accounts into these books.
-    SSTab1_Click(lastTab_);
+    enterShownTab(lastTab_);
     emit booksSelected(dialogFileName_);
     return true;
 }
 
-void frmSelect::releaseBooks() {
+void MainWindow::releaseBooks() {
     journalMenu_.booksReleased();
     session_.release();
 }
 
-void frmSelect::booksChanged(session::Origin origin) {
+void MainWindow::booksChanged(session::Origin origin) {
     if (origin == session::Origin::Elsewhere && session_.books().isSelected() &&
-        SSTab1_->isVisible()) {
-        SSTab1_Click(lastTab_);
+        tabs_->isVisible()) {
+        enterShownTab(lastTab_);
     }
 }
 
-bool frmSelect::keepShownEdits() {
-    ui::TabPage* shown = pages_[static_cast<std::size_t>(SSTab1_->currentIndex())];
+bool MainWindow::keepShownEdits() {
+    ui::TabPage* shown = pages_[static_cast<std::size_t>(tabs_->currentIndex())];
     if (shown == nullptr || !session_.books().isSelected() || shown->keepEdits()) {
         return true;
     }
@@ -263,7 +263,7 @@ bool frmSelect::keepShownEdits() {
                                             "Exit Folio without it?"));
 }
 
-void frmSelect::MnuExit_Click() {
+void MainWindow::exitProgram() {
     if (!keepShownEdits()) {
         return;
     }
@@ -272,7 +272,7 @@ void frmSelect::MnuExit_Click() {
     QApplication::quit();
 }
 
-void frmSelect::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (!keepShownEdits()) {
         event->ignore();
         return;
@@ -281,12 +281,12 @@ void frmSelect::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void frmSelect::SSTab1_Click(int previousTab) {
+void MainWindow::enterShownTab(int previousTab) {
     if (previousTab == ui::indexOf(Tab::Company)) {
         session_.keepCompanyValues();
     }
-    ui::TabPage* shown = pages_[static_cast<std::size_t>(SSTab1_->currentIndex())];
-    const bool selected = session_.books().isSelected() && !SSTab1_->isHidden();
+    ui::TabPage* shown = pages_[static_cast<std::size_t>(tabs_->currentIndex())];
+    const bool selected = session_.books().isSelected() && !tabs_->isHidden();
     comparative_->showFor(selected ? reportOnTab(shownTab()) : std::nullopt);
     if (shown == nullptr || !session_.books().isSelected()) {
         return;
@@ -298,26 +298,26 @@ void frmSelect::SSTab1_Click(int previousTab) {
     }
 }
 
-void frmSelect::setCaption(const QString& caption) {
+void MainWindow::setCaption(const QString& caption) {
     setWindowTitle(caption);
 }
 
-Tab frmSelect::shownTab() const {
-    return ui::tabAt(SSTab1_->currentIndex());
+Tab MainWindow::shownTab() const {
+    return ui::tabAt(tabs_->currentIndex());
 }
 
-void frmSelect::showTab(Tab tab) {
-    SSTab1_->setCurrentIndex(ui::indexOf(tab));
+void MainWindow::showTab(Tab tab) {
+    tabs_->setCurrentIndex(ui::indexOf(tab));
 }
 
-void frmSelect::showTabLater(Tab tab) {
+void MainWindow::showTabLater(Tab tab) {
     QTimer::singleShot(0, this, [this, tab] { showTab(tab); });
 }
 
-void frmSelect::hideTabs() {
-    SSTab1_->hide();
+void MainWindow::hideTabs() {
+    tabs_->hide();
     comparative_->showFor(std::nullopt);
-    SSTab1_->setCurrentIndex(ui::indexOf(Tab::Blank));
+    tabs_->setCurrentIndex(ui::indexOf(Tab::Blank));
 }
 
 } // namespace folio::app

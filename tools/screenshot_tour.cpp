@@ -2,7 +2,7 @@
 // accounts, at the size asked for and at the window's smallest size. Run it on a display
 // (scripts/screenshots starts one under Xvfb): screenshot_tour OUTPUT_FOLDER [WIDTH HEIGHT]
 #include "accounts/starter_charts.h"
-#include "app/frm_select.h"
+#include "app/main_window.h"
 #include "data/account_record.h"
 #include "data/file_table.h"
 #include "data/text_rules.h"
@@ -146,7 +146,7 @@ void shoot(QWidget& window, const QString& folder, const QString& name) {
 
 // The month's entries the statement of cash flows explains: sales, collections, payments,
 // depreciation, equipment for cash and on account, a note repaid, dividends.
-void postMonth(folio::app::frmSelect& window) {
+void postMonth(folio::app::MainWindow& window) {
     const struct {
         int debit;
         int credit;
@@ -179,7 +179,7 @@ void checkClasses(QDialog& classes, const QString& folder) {
 }
 
 // Every tab in the order a user visits them, the statements after the company values.
-void tour(folio::app::frmSelect& window, const QString& folder, const QString& size) {
+void tour(folio::app::MainWindow& window, const QString& folder, const QString& size) {
     const QString prefix = QStringLiteral("%1-").arg(size);
     QTabWidget* tabs = window.tabControl();
     tabs->setCurrentIndex(folio::ui::indexOf(folio::ui::Tab::Company));
@@ -207,13 +207,13 @@ void tour(folio::app::frmSelect& window, const QString& folder, const QString& s
 
 // The month closed and the next one posted: the balance sheet and the cash flows beside the
 // month before.
-void comparative(folio::app::frmSelect& window, TourDialogs& dialogs, const QString& folder) {
+void comparative(folio::app::MainWindow& window, TourDialogs& dialogs, const QString& folder) {
     window.showTab(folio::ui::Tab::BalanceSheet);
     dialogs.yes = true;
     window.findChild<QAbstractButton*>(QStringLiteral("chkMonthly"))->click();
     dialogs.yes = false;
     dialogs.books += QStringLiteral(" closed monthly");
-    window.mnuSelectFile_Click();
+    window.chooseBooksFile();
     window.company().endingInventory = folio::parseAmount(QStringLiteral("17950"));
     postMonth(window);
     window.showTab(folio::ui::Tab::BalanceSheet);
@@ -226,7 +226,7 @@ void comparative(folio::app::frmSelect& window, TourDialogs& dialogs, const QStr
 }
 
 // The keyboard paths of posting, Undo and Balanced Entry, each shot as the user sees it.
-void keyboardPaths(folio::app::frmSelect& window, const QString& folder) {
+void keyboardPaths(folio::app::MainWindow& window, const QString& folder) {
     window.activateWindow();
     (void)QTest::qWaitForWindowActive(&window);
     auto save = [&folder](QWidget& widget, const char* name) {
@@ -298,7 +298,7 @@ int main(int argc, char* argv[]) {
     dialogs.folder = folder;
     writeChart(dialogs.books);
 
-    folio::app::frmSelect window(dialogs);
+    folio::app::MainWindow window(dialogs);
     window.setGeometry(0, 0, width, height);
     window.show();
     shoot(window, folder, QStringLiteral("full-welcome"));
@@ -312,7 +312,7 @@ int main(int argc, char* argv[]) {
     folio::ui::QtDialogs(&window).chooseOne(
         folio::accounts::starterChartQuestion(QStringLiteral("kestrow.dat")),
         folio::accounts::starterChartChoices());
-    window.mnuSelectFile_Click();
+    window.chooseBooksFile();
     postMonth(window);
     tour(window, folder, QStringLiteral("full"));
     // The print preview of the trial balance and the user guide.

@@ -1,5 +1,6 @@
 #include "data/file_table.h"
 #include "data/text_rules.h"
+#include "journal/journal_model.h"
 #include "support/books_fixture.h"
 #include "support/recording_page_printer.h"
 #include "support/sample_books.h"
@@ -126,7 +127,27 @@ class ModelBased : public BooksFixture {
         recordSteps(before, seq);
         reversible.reset();
     }
+    // The journal view's running balance of each account, on its newest line, is the
+    // account's balance as the model keeps it.
+    void checkJournal() {
+        journal::JournalModel view(window->session().journalStore());
+        for (const AccountRecord& account : model.accounts) {
+            view.setFilter({account.name, {}, {}});
+            while (view.canFetchMore({})) {
+                view.fetchMore({});
+            }
+            int last = 0; // the newest entry's last line for the account holds its balance
+            while (last + 1 < view.rowCount() && view.entryAt(last + 1) == view.entryAt(0)) {
+                ++last;
+            }
+            ASSERT_GT(view.rowCount(), 0) << account.name.toStdString();
+            EXPECT_EQ(view.data(view.index(last, journal::JournalModel::Balance)).toString(),
+                      formatCurrency(account.current))
+                << account.name.toStdString();
+        }
+    }
     void check() {
+        checkJournal();
         showTab(Tab::TrialBalance);
         const int rows = find<QAbstractItemView>(QStringLiteral("grdTAble"))->model()->rowCount();
         ASSERT_EQ(rows, static_cast<int>(model.accounts.size()));

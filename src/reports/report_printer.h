@@ -52,6 +52,8 @@ class ReportPrinter {
     // it cannot.
     bool exportTo(Report report, const QString& path);
     bool exportComparative(Report report, const QString& path);
+    // Runs `write`; a refusal or a failure reaches the user as a message, and false.
+    bool writeReported(Report report, const QString& path, const std::function<void()>& write);
 
   private:
     // The statements of the books as they are now, ready for the report; empty (after a

@@ -60,27 +60,13 @@ bool ReportPrinter::exportComparative(Report report, const QString& path) {
     if (!c) {
         return false;
     }
-    try {
+    return writeReported(report, path, [&] {
         if (isCsv(path)) {
             writeTextFile(path, comparativeCsv(heading(), *c), ctx_.books.path());
         } else {
             writeReportPdf(comparativeLayout(heading(), *c), path, ctx_.books.path());
         }
-        return true;
-    } catch (const ExportRefused& refused) {
-        ctx_.dialogs.message(refused.words());
-    } catch (const FileError& error) {
-        ctx_.dialogs.message(QStringLiteral("The %1 could not be written to %2.\n\n%3")
-                                 .arg(fileTitleOf(report), QDir::toNativeSeparators(path),
-                                      errorMessage(error.number())),
-                             ui::MessageIcon::Critical);
-    } catch (const PrintError&) {
-        ctx_.dialogs.message(QStringLiteral("The %1 could not be written to %2. Check that "
-                                            "the folder exists and that you may write there.")
-                                 .arg(fileTitleOf(report), QDir::toNativeSeparators(path)),
-                             ui::MessageIcon::Critical);
-    }
-    return false;
+    });
 }
 
 bool ReportPrinter::exportTo(Report report, const QString& path) {
@@ -101,7 +87,7 @@ bool ReportPrinter::exportTo(Report report, const QString& path) {
     if (report == Report::CashFlows ? !(flows = cashFlowsFor()) : !(s = statementsFor(report))) {
         return false;
     }
-    try {
+    return writeReported(report, path, [&] {
         if (isCsv(path)) {
             if (flows) {
                 writeTextFile(path, cashFlowCsv(heading(), *flows), ctx_.books.path());
@@ -116,6 +102,13 @@ bool ReportPrinter::exportTo(Report report, const QString& path) {
                                  : reportLayout(report, heading(), *s),
                            path, ctx_.books.path());
         }
+    });
+}
+
+bool ReportPrinter::writeReported(Report report, const QString& path,
+                                  const std::function<void()>& write) {
+    try {
+        write();
         return true;
     } catch (const ExportRefused& refused) {
         ctx_.dialogs.message(refused.words());

@@ -28,6 +28,12 @@ std::int64_t postTo(BooksJournal& journal, BooksFile file, int record, Money deb
     return journal.record(file, EntryKind::Posting, {}, {{record, after, debit, credit}});
 }
 
+// Lets the first `allowed` commits of a connection through and refuses the rest.
+int refuseCommits(void* allowed) {
+    int& left = *static_cast<int*>(allowed);
+    return left-- > 0 ? 0 : 1;
+}
+
 // An accounts file with its journal open at the journal's own level (no session, which
 // turns a refusal into a notice), so each refusal is seen as thrown.
 class Planted : public ::testing::Test {
@@ -51,6 +57,19 @@ class Planted : public ::testing::Test {
         opened = journal.open(file());
     }
     BooksFile file() { return {files, 1, books}; }
+    // The fourth account deleted while the disk is full: the books cannot be written, and
+    // the journal records the entry and nothing after it, not even its abandonment.
+    void deleteOnAFullDisk() {
+        std::vector<AccountRecord> kept = readAccounts(books);
+        kept.erase(kept.begin() + 3);
+        commitsAllowed = 1;
+        sqlite3_commit_hook(journal.store().database().handle(), refuseCommits, &commitsAllowed);
+        FileFaults::failAt(1, 61);
+        EXPECT_THROW(journal.record(file(), EntryKind::Deletion, {},
+                                    BooksJournal::wholeFile(fileBytes(books), kept)),
+                     folio::FileError);
+        FileFaults::clear();
+    }
     std::int64_t post(int record, const char* debit, const char* credit = "0") {
         return postTo(journal, file(), record, money(debit), money(credit));
     }
@@ -69,6 +88,7 @@ class Planted : public ::testing::Test {
     FileTable files;
     BooksJournal journal;
     BooksJournal::Opened opened;
+    int commitsAllowed = 1000;
 };
 
 TEST_F(Planted, EachPlantedOrDamagedJournalIsNamedAndLeftAsItWas) {
@@ -242,25 +262,11 @@ TEST_F(Planted, ALogLeftByACrashBesideAJournalRestoredFromABackupIsRefused) {
     EXPECT_EQ(fileBytes(journalPath + "-wal"), log);
 }
 
-// Lets the first `allowed` commits of a connection through and refuses the rest.
-int refuseCommits(void* allowed) {
-    int& left = *static_cast<int*>(allowed);
-    return left-- > 0 ? 0 : 1;
-}
-
 TEST_F(Planted, AChangeReportedAsFailedIsNeverFinishedLater) {
     start(serviceBooks());
-    std::vector<AccountRecord> kept = serviceBooks();
-    kept.erase(kept.begin() + 3);
-    int allowed = 1; // the entry itself; its abandonment is refused (a full disk)
-    sqlite3_commit_hook(journal.store().database().handle(), refuseCommits, &allowed);
-    FileFaults::failAt(1, 61);
-    EXPECT_THROW(journal.record(file(), EntryKind::Deletion, {},
-                                BooksJournal::wholeFile(fileBytes(books), kept)),
-                 folio::FileError);
-    FileFaults::clear();
+    deleteOnAFullDisk();
     EXPECT_EQ(readAccounts(books), serviceBooks());
-    allowed = 1000; // space is freed
+    commitsAllowed = 1000; // space is freed
     reopen();
     EXPECT_EQ(readAccounts(books), serviceBooks());
     EXPECT_EQ(opened.finished, 0);
@@ -271,15 +277,7 @@ TEST_F(Planted, AChangeReportedAsFailedIsNotFinishedByTheNextFolio) {
     start(serviceBooks());
     post(1, "250");
     const std::vector<AccountRecord> before = readAccounts(books);
-    std::vector<AccountRecord> kept = before;
-    kept.erase(kept.begin() + 3);
-    int allowed = 1; // the entry itself; its abandonment is refused (a full disk)
-    sqlite3_commit_hook(journal.store().database().handle(), refuseCommits, &allowed);
-    FileFaults::failAt(1, 61);
-    EXPECT_THROW(journal.record(file(), EntryKind::Deletion, {},
-                                BooksJournal::wholeFile(fileBytes(books), kept)),
-                 folio::FileError);
-    FileFaults::clear();
+    deleteOnAFullDisk();
     journal.store().database().keepLogOnClose();
     // Folio is stopped before it could record the abandonment; another one opens the books.
     BooksJournal next;

@@ -20,17 +20,7 @@
 
 namespace folio::cashflow {
 
-namespace {
-
-QTableWidgetItem* cell(const QString& text, bool amount) {
-    auto* item = new QTableWidgetItem(text);
-    if (amount) {
-        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
-    return item;
-}
-
-} // namespace
+using ui::Form::cell;
 
 CashFlowTab::CashFlowTab(ui::TabContext context, QWidget* parent) : TabPage(context, parent) {
     setObjectName(QStringLiteral("CashFlowTab"));

@@ -9,6 +9,7 @@
 #include "reports/report_printer.h"
 #include "ui/dialogs.h"
 #include "ui/failure_report.h"
+#include "ui/form.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -27,13 +28,7 @@ namespace {
 
 const QString kOtherBooks = QStringLiteral("Other closed copy...");
 
-QTableWidgetItem* cell(const QString& text, bool amount) {
-    auto* item = new QTableWidgetItem(text);
-    if (amount) {
-        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
-    return item;
-}
+using ui::Form::cell;
 
 } // namespace
 

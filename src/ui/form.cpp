@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QTableWidgetItem>
 
 namespace folio::ui {
 
@@ -10,6 +11,14 @@ QLineEdit* Form::box(const QString& objectName, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(objectName);
     return edit;
+}
+
+QTableWidgetItem* Form::cell(const QString& text, bool amount) {
+    auto* item = new QTableWidgetItem(text);
+    if (amount) {
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    return item;
 }
 
 QLineEdit* Form::figureBox(const QString& objectName, QWidget* parent) {

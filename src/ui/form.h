@@ -5,6 +5,7 @@
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QTableWidgetItem;
 class QWidget;
 
 namespace folio::ui {
@@ -13,6 +14,8 @@ namespace folio::ui {
 namespace Form {
 // A text box with the given object name.
 QLineEdit* box(const QString& objectName, QWidget* parent);
+// A cell of a table of figures: its text, right-aligned when it is an amount.
+QTableWidgetItem* cell(const QString& text, bool amount);
 // A read-only figure box: right-aligned, looking read-only and out of the Tab order.
 QLineEdit* figureBox(const QString& objectName, QWidget* parent);
 // A label tied to its box, so its mnemonic focuses the box and a screen reader names the

@@ -1,6 +1,7 @@
 #pragma once
 #include "data/account_table.h"
 #include "journal/books_journal.h"
+#include "ui/books_stamp.h"
 #include "ui/tab_page.h"
 #include <optional>
 #include <vector>
@@ -66,6 +67,7 @@ class PostingTab : public ui::TabPage {
     AccountTable table_; // the file as the grid shows it
     std::vector<int> listed_;
     std::optional<Chosen> chosen_;
+    std::optional<ui::BooksStamp> shownStamp_; // what table_ was read from
 };
 
 } // namespace folio::posting

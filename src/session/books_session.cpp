@@ -36,6 +36,7 @@ QString BooksSession::journalPathFor(const QString& booksPath) {
 }
 
 std::vector<Notice> BooksSession::openJournal(const Progress& progress) {
+    ++changeCount_; // other books, or a change a crash left pending finished now
     std::vector<Notice> notices;
     journal_.close();
     opening_ = {};
@@ -98,6 +99,7 @@ std::vector<Notice> BooksSession::openJournal(const Progress& progress) {
 }
 
 void BooksSession::release() {
+    ++changeCount_;
     keepCompanyValues();
     journal_.close();
     lock_.release();
@@ -116,6 +118,7 @@ void BooksSession::keepCompanyValues() {
 }
 
 ChangeResult BooksSession::run(Origin origin, const std::function<std::int64_t()>& step) {
+    ++changeCount_;
     ChangeResult result;
     try {
         result.seq = step();
@@ -157,6 +160,7 @@ ChangeResult BooksSession::deleteAccount(int record, int count, const QString& n
     if (!hasJournal()) {
         // Streamed a chunk at a time into a private file beside the books, which then takes
         // their place: books too large for a journal need not fit in memory.
+        ++changeCount_;
         const auto before = fileIdentity(books_.path());
         ChangeResult result;
         try {
@@ -244,6 +248,7 @@ ChangeResult BooksSession::close(const QString& closingName, const QString& clos
     journal::CompanyValues carried = journal::companyValuesOf(company_);
     carried.statementsDate.clear(); // the next period has a date of its own
     const QDateTime made = QDateTime::currentDateTimeUtc();
+    ++changeCount_;
     ChangeResult result;
     // These books' journal records the closing first, pending until the copy is written, so
     // a crash leaves it wholly done or not at all. Books without a journal have no record of

@@ -41,6 +41,9 @@ class BooksSession : public QObject {
     // The journal's entries, for views and exports; only while hasJournal().
     journal::JournalStore& journalStore() { return journal_.store(); }
     static QString noJournalMessage();
+    // How many times a change of the books was attempted this run, whether or not it
+    // reached the file: what was computed from the books under the same count still holds.
+    std::uint64_t changeCount() const { return changeCount_; }
 
     // Opens the journal of the books just selected (finishing a change a crash left
     // pending) and fills in the company values kept there; says what the user must know.
@@ -141,6 +144,7 @@ class BooksSession : public QObject {
     BooksLock lock_;
     journal::BooksJournal journal_;
     journal::BooksJournal::Opened opening_;
+    std::uint64_t changeCount_ = 0;
 };
 
 } // namespace folio::session

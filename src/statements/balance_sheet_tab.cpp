@@ -101,6 +101,12 @@ BalanceSheetTab::BalanceSheetTab(ui::TabContext context, QWidget* parent)
 }
 
 std::optional<ui::Tab> BalanceSheetTab::enter() {
+    const std::optional<ui::BooksStamp> stamp = ui::BooksStamp::of(ctx_);
+    if (stamp && stamp == shownStamp_) {
+        MSFlexGrid2_->showAgain(); // the figures shown are the books' figures still
+        return std::nullopt;
+    }
+    shownStamp_.reset();
     MSFlexGrid2_->clear();
     for (QLineEdit* box : findChildren<QLineEdit*>()) {
         box->clear();
@@ -115,6 +121,7 @@ std::optional<ui::Tab> BalanceSheetTab::enter() {
         return ui::Tab::Company;
     }
     show(s);
+    shownStamp_ = stamp;
     return std::nullopt;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "ui/books_stamp.h"
 #include "ui/tab_page.h"
 
 class QCheckBox;
@@ -37,6 +38,7 @@ class BalanceSheetTab : public ui::TabPage {
     QLineEdit* txtStock_ = nullptr;
     QLineEdit* txtTotalLiabilitiesEquity_ = nullptr;
     QLabel* lblInBalance_ = nullptr;
+    std::optional<ui::BooksStamp> shownStamp_; // what the figures shown were computed from
 };
 
 } // namespace folio::statements

@@ -19,6 +19,7 @@ struct CompanyInfo {
     // Under the heading of statements of books whose closed period was reopened:
     // "Reopened on <date> by <user>: <reason>"; empty otherwise.
     QString reopened = QString();
+    bool operator==(const CompanyInfo&) const = default;
 };
 
 } // namespace folio::statements

@@ -49,6 +49,16 @@ void AccountGrid::showListing() {
     sizeColumns();
 }
 
+void AccountGrid::showAgain() {
+    selectionModel()->reset();
+    scrollToTop();
+    if (headerWidths_.empty()) {
+        sizeColumns(); // the font or the style changed: measured again
+    } else {
+        applyWidths();
+    }
+}
+
 void AccountGrid::clear() {
     selectionModel()->reset();
     model_->clear();
@@ -81,6 +91,10 @@ void AccountGrid::sizeColumns() {
             widths_[column] = std::max(widths_[column], *known);
         }
     }
+    applyWidths();
+}
+
+void AccountGrid::applyWidths() {
     // Setting a width that stays the same changes nothing, so entering a tab again over
     // the same books does not make the view measure its header again.
     for (int column = 0; column < AccountListModel::ColumnCount; ++column) {

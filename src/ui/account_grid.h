@@ -26,6 +26,9 @@ class AccountGrid : public QTableView {
     // accounts it counted, reading them from the file as they are scrolled to.
     FileTable::ChunkVisit listBooks(Books& books);
     void showListing();
+    // Shows what is listed as entering it afresh would, without listing it again: nothing
+    // chosen, the first rows in view and the columns at their fitted widths.
+    void showAgain();
     void clear();
 
   protected:
@@ -34,6 +37,7 @@ class AccountGrid : public QTableView {
 
   private:
     void sizeColumns();
+    void applyWidths();
     void fitNames();
 
     AccountListModel* model_;

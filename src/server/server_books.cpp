@@ -191,6 +191,29 @@ std::int64_t ServerBooks::post(journal::EntryKind kind, const QDate& date, const
     });
 }
 
+void ServerBooks::change(const std::function<void(pqxx::transaction_base&, int)>& work) {
+    const int id = booksId();
+    serializable([&](pqxx::transaction_base& t) {
+        work(t, id);
+        t.exec_params("SELECT pg_notify('folio_changed', $1)", std::to_string(id));
+        return 0;
+    });
+}
+
+std::int64_t ServerBooks::lastSeq() {
+    const int id = booksId();
+    try {
+        pqxx::nontransaction t(connection());
+        return t.exec_params1("SELECT last_seq FROM folio_books WHERE id = $1", id)[0]
+            .as<std::int64_t>();
+    } catch (const pqxx::broken_connection& e) {
+        throw ServerError(
+            QStringLiteral("The connection to the books' server was lost: %1").arg(serverWords(e)));
+    } catch (const pqxx::sql_error& e) {
+        throw ServerError(serverWords(e));
+    }
+}
+
 void ServerBooks::lockThrough(const QDate& date) {
     const int id = booksId();
     serializable([&](pqxx::transaction_base& t) {

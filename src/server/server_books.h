@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <pqxx/types.hxx>
 #include <stdexcept>
@@ -65,6 +66,12 @@ class ServerBooks {
     // Marks the books closed, once: a second closing of the same books is refused with the
     // words that say who closed them and when.
     void markClosed(const QString& closedInto);
+
+    // Runs `work` as one change of these books: one SERIALIZABLE transaction, tried again on
+    // a serialization failure, announced to other connections when it commits.
+    void change(const std::function<void(pqxx::transaction_base&, int books)>& work);
+    // The number of the books' latest entry, as committed now.
+    std::int64_t lastSeq();
 
     // How often the last change was tried again after a serialization failure.
     int lastRetries() const { return lastRetries_; }

@@ -3,6 +3,7 @@
 #include "journal/journal_files.h"
 #include "journal/reconciled_guard.h"
 #include "posting/posting_rules.h"
+#include "session/server_home.h"
 #include <QFileInfo>
 #include <algorithm>
 
@@ -24,6 +25,7 @@ const ChangeResult& ChangeResult::orThrow() const {
     return *this;
 }
 
+BooksSession::BooksSession() = default;
 BooksSession::~BooksSession() = default;
 
 QString BooksSession::noJournalMessage() {
@@ -95,6 +97,7 @@ void BooksSession::release() {
     journal_.close();
     lock_.release();
     books_.forget();
+    server_.reset();
 }
 
 void BooksSession::keepCompanyValues() {
@@ -103,12 +106,30 @@ void BooksSession::keepCompanyValues() {
     }
     try {
         journal_.setCompanyValues(journal::companyValuesOf(company_));
+        if (server_) {
+            server_->push();
+        }
     } catch (const FileError&) {
         // Only a convenience for the next session: the books themselves are not touched.
+    } catch (const server::ServerError&) {
+        // The same on the server (another client changed the books first, or it is gone).
     }
 }
 
-ChangeResult BooksSession::run(Origin origin, const std::function<std::int64_t()>& step) {
+ChangeResult BooksSession::run(Origin origin, const std::function<std::int64_t()>& step,
+                               bool repeatable) {
+    if (server_) {
+        return sendToServer(
+            origin, [&] { return runHere(step); }, repeatable);
+    }
+    ChangeResult result = runHere(step);
+    if (result.tookEffect) {
+        emit changed(origin);
+    }
+    return result;
+}
+
+ChangeResult BooksSession::runHere(const std::function<std::int64_t()>& step) {
     ChangeResult result;
     try {
         result.seq = step();
@@ -121,9 +142,6 @@ ChangeResult BooksSession::run(Origin origin, const std::function<std::int64_t()
         result.tookEffect = journal_.tookEffect();
     } catch (const MoneyOverflow&) {
         result.refused = posting::PostingRules::amountTooLargeMessage();
-    }
-    if (result.tookEffect) {
-        emit changed(origin);
     }
     return result;
 }
@@ -234,6 +252,18 @@ ChangeResult BooksSession::redo() {
 ChangeResult BooksSession::close(const QString& closingName, const QString& closedPath,
                                  const std::vector<AccountRecord>& records,
                                  const QDate& closedThrough) {
+    if (server_) {
+        return sendToServer(
+            Origin::Elsewhere,
+            [&] { return closeHere(closingName, closedPath, records, closedThrough); }, false,
+            {closedPath});
+    }
+    return closeHere(closingName, closedPath, records, closedThrough);
+}
+
+ChangeResult BooksSession::closeHere(const QString& closingName, const QString& closedPath,
+                                     const std::vector<AccountRecord>& records,
+                                     const QDate& closedThrough) {
     journal::CompanyValues carried = journal::companyValuesOf(company_);
     carried.statementsDate.clear(); // the next period has a date of its own
     const QDateTime made = QDateTime::currentDateTimeUtc();
@@ -288,6 +318,10 @@ ChangeResult BooksSession::carryChanges(const CarryStep& step) {
     if (!hasJournal()) {
         return refusal(noJournalMessage());
     }
+    if (server_) {
+        return refusal(QStringLiteral("Changes of reopened books on a server are not carried "
+                                      "into their closed copy; post them there as well."));
+    }
     return run(Origin::Elsewhere, [&] { return step(journal_, file()); });
 }
 
@@ -306,8 +340,14 @@ ChangeResult BooksSession::keepCashFlowClasses(const statements::CashFlowClasses
     try {
         journal::keepCashFlowClasses(journal_.store(), classes);
         result.tookEffect = true;
+        if (server_) {
+            server_->push();
+        }
     } catch (const FileError& error) {
         result.failed = error;
+    } catch (const server::ServerError& error) {
+        refetch();
+        return refusal(error.words());
     }
     return result;
 }

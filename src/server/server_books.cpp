@@ -156,6 +156,17 @@ std::vector<QString> ServerBooks::makers() {
     return out;
 }
 
+QString ServerBooks::madeBy(std::int64_t seq) {
+    pqxx::nontransaction t(connection());
+    const pqxx::result r = t.exec_params(
+        "SELECT made_by FROM folio_entries WHERE books = $1 AND seq = $2", booksId(), seq);
+    return r.empty() ? QString() : QString::fromStdString(r[0][0].as<std::string>());
+}
+
+QString ServerBooks::user() {
+    return QString::fromUtf8(connection().username());
+}
+
 std::int64_t ServerBooks::post(journal::EntryKind kind, const QDate& date, const QString& memo,
                                const std::vector<journal::AmountLine>& lines) {
     if (kind == journal::EntryKind::Balanced) {

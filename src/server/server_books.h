@@ -56,6 +56,10 @@ class ServerBooks {
     std::vector<journal::Entry> entries();
     // Who made each entry, in the order of entries().
     std::vector<QString> makers();
+    // Who made one entry (empty when there is none of that number).
+    QString madeBy(std::int64_t seq);
+    // The database user this connection logs in as.
+    QString user();
 
     // Posts amounts to accounts as one entry (a posting, or a balanced entry whose debits
     // equal its credits). Gives the entry's number.

@@ -230,6 +230,9 @@ ChangeResult BooksSession::undo() {
         if (held) {
             return refusal(*held);
         }
+        if (const auto other = changeOfAnother()) {
+            return refusal(*other);
+        }
     } catch (const FileError& error) {
         ChangeResult result;
         result.failed = error;

@@ -161,6 +161,9 @@ class BooksSession : public QObject {
     // as the server holds them when another client changed them first.
     ChangeResult sendToServer(Origin origin, const std::function<ChangeResult()>& change,
                               bool repeatable, const QStringList& closedCopies = {});
+    // On server books, Undo takes back only the user's own changes: the words that say so
+    // when the latest change is another's.
+    std::optional<QString> changeOfAnother();
     // The working copy made again from the server; false when the server could not be read.
     bool refetch();
     ChangeResult closeHere(const QString& closingName, const QString& closedPath,

@@ -84,6 +84,14 @@ void ServerHome::fetch() {
     }
 }
 
+QString ServerHome::madeBy(std::int64_t seq) {
+    return server_.madeBy(seq);
+}
+
+QString ServerHome::user() {
+    return server_.user();
+}
+
 bool ServerHome::movedOn() {
     return server_.lastSeq() != base_;
 }

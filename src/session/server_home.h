@@ -27,6 +27,9 @@ class ServerHome {
     void fetch();
     // Whether the server's books changed since the working copy was made.
     bool movedOn();
+    // The database user who made an entry, and the one this connection logs in as.
+    QString madeBy(std::int64_t seq);
+    QString user();
     // Sends what the working copy recorded since it was made (and the closed copies a
     // closing wrote beside it) as one change; throws server::BooksMoved when another client
     // changed the books first.

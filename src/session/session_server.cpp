@@ -48,6 +48,25 @@ bool BooksSession::followServer() {
     return true;
 }
 
+std::optional<QString> BooksSession::changeOfAnother() {
+    if (!server_ || !journal_.canUndo()) {
+        return std::nullopt;
+    }
+    const std::int64_t seq = journal_.undoTarget();
+    try {
+        const QString maker = server_->madeBy(seq);
+        if (maker.isEmpty() || maker == server_->user()) {
+            return std::nullopt;
+        }
+        return QStringLiteral("Entry %1 was made by %2. On books shared on a server, Undo takes "
+                              "back only your own latest change; reverse the entry instead.")
+            .arg(seq)
+            .arg(maker);
+    } catch (const server::ServerError& error) {
+        return error.words();
+    }
+}
+
 bool BooksSession::refetch() {
     journal_.close();
     books_.forget();

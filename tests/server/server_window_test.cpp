@@ -64,6 +64,23 @@ TEST_F(ServerWindow, PostsToTheServerAndFollowsOtherClients) {
     EXPECT_EQ(cashOnServer(), money("18351.75").raw());
     EXPECT_EQ(count("SELECT count(*) FROM folio_entries"), 4);
     EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join('\n').toStdString();
+
+    // A second window, the supervisor's: its change reaches the first, whose Undo then takes
+    // back only its own user's changes.
+    showTab(Tab::TrialBalance);
+    FakeDialogs samDialogs;
+    folio::app::MainWindow sam(samDialogs);
+    ASSERT_TRUE(sam.selectBooks(address(QStringLiteral("sam"))));
+    EXPECT_TRUE(sam.session()
+                    .post({QDate(2026, 2, 2), QStringLiteral("rent")}, {8, money("10"), Money()})
+                    .succeeded());
+    EXPECT_TRUE(QTest::qWaitFor(
+        [this] { return text(QStringLiteral("txtDebit")).contains(QStringLiteral("22,861.00")); },
+        10000));
+    find<QAction>(QStringLiteral("mnuUndo"))->trigger();
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages()[0].contains(QStringLiteral("was made by sam")));
+    EXPECT_EQ(count("SELECT count(*) FROM folio_entries"), 5);
 }
 
 TEST_F(ServerWindow, OnlyASupervisorClosesAndLocks) {

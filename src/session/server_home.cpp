@@ -5,6 +5,7 @@
 #include "journal/journal_store.h"
 #include "server/books_copy.h"
 #include "server/entry_push.h"
+#include "server/server_rows.h"
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -16,6 +17,21 @@ namespace {
 constexpr int kCopyTries = 5;
 // The private folders of working copies are named so that their paths can be told in a text.
 constexpr const char* kFolderName = "folio-server-";
+
+// Runs a step with the server or the working copy, any failure in words for the user.
+template <typename Step> auto guarded(Step&& step) {
+    try {
+        return step();
+    } catch (const server::ServerError&) {
+        throw;
+    } catch (const FileError& error) {
+        throw server::ServerError(
+            QStringLiteral("Folio cannot write the working copy of the server's books: %1")
+                .arg(errorMessage(error.number())));
+    } catch (const std::exception& failure) {
+        throw server::ServerError(server::serverWords(failure));
+    }
+}
 
 // The copy's journal is made the journal of the copy: it names the copy as its books and
 // keeps the digest of what the server holds, whoever wrote it there, so opening it finds
@@ -44,7 +60,7 @@ ServerHome::ServerHome(const QString& address)
             QStringLiteral("Folio cannot make a private folder for the server's books: %1")
                 .arg(folder_.errorString()));
     }
-    server_.booksId(); // books of that name must be there
+    guarded([this] { return server_.booksId(); }); // books of that name must be there
 }
 
 QString ServerHome::workingPath() const {
@@ -63,6 +79,10 @@ QString ServerHome::shownText(const QString& text) const {
 }
 
 void ServerHome::fetch() {
+    guarded([this] { fetchCopy(); });
+}
+
+void ServerHome::fetchCopy() {
     for (int attempt = 1;; ++attempt) {
         // Everything of the last copy goes, the closed copies a closing wrote beside it too.
         QDir folder(folder_.path());
@@ -85,19 +105,20 @@ void ServerHome::fetch() {
 }
 
 QString ServerHome::madeBy(std::int64_t seq) {
-    return server_.madeBy(seq);
+    return guarded([&] { return server_.madeBy(seq); });
 }
 
 QString ServerHome::user() {
-    return server_.user();
+    return guarded([this] { return server_.user(); });
 }
 
 bool ServerHome::movedOn() {
-    return server_.lastSeq() != base_;
+    return guarded([this] { return server_.lastSeq() != base_; });
 }
 
 void ServerHome::push(const QStringList& closedCopies) {
-    base_ = server::pushWorkingCopy(server_, workingPath(), base_, closedCopies);
+    base_ = guarded(
+        [&] { return server::pushWorkingCopy(server_, workingPath(), base_, closedCopies); });
 }
 
 } // namespace folio::session

@@ -36,6 +36,8 @@ class ServerHome {
     void push(const QStringList& closedCopies = {});
 
   private:
+    void fetchCopy();
+
     QString address_;
     server::ServerBooks server_;
     QTemporaryDir folder_;

@@ -20,7 +20,15 @@ void BooksSession::openServer(const QString& address) {
     lock_.release();
     books_.forget();
     server_ = std::move(home);
-    refetch();
+    if (!refetch() || !hasJournal()) {
+        // Without their journal the changes could not be sent: the books are not opened.
+        journal_.close();
+        books_.forget();
+        server_.reset();
+        throw server::ServerError(
+            QStringLiteral("Folio cannot keep a working copy of the server's books with its "
+                           "journal in the temporary folder; nothing was opened."));
+    }
 }
 
 QString BooksSession::shownName() const {
@@ -86,6 +94,10 @@ bool BooksSession::refetch() {
 
 ChangeResult BooksSession::sendToServer(Origin origin, const std::function<ChangeResult()>& change,
                                         bool repeatable, const QStringList& closedCopies) {
+    if (!hasJournal()) {
+        return refusal(QStringLiteral("The books' server cannot be read now; open the server "
+                                      "books again."));
+    }
     for (int attempt = 0;; ++attempt) {
         ChangeResult result = change();
         if (result.refused) {

@@ -125,6 +125,9 @@ TEST_F(ServerWindow, AServerThatCannotBeUsedIsSaidSoAndTheBooksStay) {
     } cases[] = {
         {QStringLiteral("postgresql://sam@/nowhere?host=/nonexistent"), "cannot reach"},
         {address(QStringLiteral("sam"), QStringLiteral("other")), "no books named"},
+        {cluster.booksAddress(QStringLiteral("postgres"), QStringLiteral("books"),
+                              QStringLiteral("sam")),
+         "folio_books"},
     };
     for (const auto& c : cases) {
         dialogs.reset();

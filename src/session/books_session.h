@@ -49,7 +49,9 @@ class BooksSession : public QObject {
 
     // Opens the journal of the books just selected (finishing a change a crash left
     // pending) and fills in the company values kept there; says what the user must know.
-    std::vector<Notice> openJournal();
+    // `progress` follows the making of a new opening entry; stopped, the books go on
+    // without a journal and none is left beside them.
+    std::vector<Notice> openJournal(const Progress& progress = {});
     // Makes books kept on a PostgreSQL server (postgresql://USER@HOST/DBNAME, #NAME for a set
     // other than "books") the selected books in place of those selected before. Every change
     // then goes to the server as one transaction. Throws server::ServerError, in words for

@@ -226,6 +226,7 @@ bool MainWindow::openChosen(const QString& name, bool newlyChosen) {
             accounts::createStarterBooks(name, static_cast<accounts::StarterChart>(*chart));
         }
         books.select(dialogFileName_);
+        session_.leaveServer(); // a file in place of server books
     } catch (const FileError& error) {
         dialogs_.message(cannotOpenMessage(dialogFileName_, error), ui::MessageIcon::Critical);
         if (!books.isSelected() || !lock.holds(books.path())) {

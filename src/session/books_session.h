@@ -58,6 +58,9 @@ class BooksSession : public QObject {
     // the user, when they cannot be opened; the books selected before then stay.
     void openServer(const QString& address);
     bool onServer() const { return server_ != nullptr; }
+    // After a file was selected in place of server books: their connection and working copy
+    // go (the file's journal is opened next).
+    void leaveServer();
     // How the books are named to the user: the file's path, or the server's address.
     QString shownName() const;
     // The same for books beside them (a closed copy): for server books, the address of the

@@ -31,6 +31,13 @@ void BooksSession::openServer(const QString& address) {
     }
 }
 
+void BooksSession::leaveServer() {
+    if (server_) {
+        journal_.close();
+        server_.reset();
+    }
+}
+
 QString BooksSession::shownName() const {
     return server_ ? server_->address() : books_.path();
 }

@@ -137,6 +137,14 @@ TEST_F(ServerWindow, AServerThatCannotBeUsedIsSaidSoAndTheBooksStay) {
             << dialogs.messages()[0].toStdString();
         EXPECT_EQ(window->books().path(), books);
     }
+    // From server books back to a file: the file's books take the posting, not the server.
+    ASSERT_TRUE(window->selectBooks(address(QStringLiteral("sam"))));
+    const auto entries = count("SELECT count(*) FROM folio_entries");
+    selectFile(books);
+    EXPECT_TRUE(find<QLabel>(QStringLiteral("lblSelectedFile"))->text().endsWith(books));
+    postOnTab(0, QStringLiteral("5"));
+    EXPECT_EQ(count("SELECT count(*) FROM folio_entries"), entries);
+    EXPECT_EQ(window->books().get(1).current.raw(), money("18255.75").raw());
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "journal/books_digest.h"
+#include "data/file_rewrite.h"
 #include "data/file_table.h"
 #include "journal/file_image.h"
 #include <algorithm>
@@ -23,6 +24,11 @@ std::uint64_t mixOf(int record, const RecordBytes& bytes) {
     return hash ^ (hash >> 33U);
 }
 
+// A record's bytes as Folio writes them (decoded and encoded again).
+RecordBytes asWritten(const RecordBytes& bytes) {
+    return AccountRecord::decode(bytes).encode();
+}
+
 } // namespace
 
 void BooksDigest::add(int record, const AccountRecord& image) {
@@ -43,6 +49,31 @@ BooksDigest BooksDigest::after(const Entry& entry) const {
         if (line.after) {
             next.add(line.record, *line.after);
             ++next.records;
+        }
+    }
+    return next;
+}
+
+BooksDigest BooksDigest::afterMove(BooksFile file, const RecordPatch& patch) const {
+    BooksDigest next = *this;
+    const bool insert = patch.move == RecordPatch::Move::Insert;
+    const int by = insert ? 1 : -1;
+    const int count = recordsIn(file.files.length(file.number));
+    if (insert) {
+        next.add(patch.at, patch.moved);
+        ++next.records;
+    } else if (patch.at >= 1 && patch.at <= count) {
+        next.remove(patch.at, file.files.get(file.number, patch.at));
+        --next.records;
+    }
+    std::vector<RecordBytes> chunk;
+    for (int first = insert ? patch.at : patch.at + 1; first <= count; first += kChunkRecords) {
+        chunk.resize(static_cast<std::size_t>(std::min(kChunkRecords, count - first + 1)));
+        file.files.readRecords(file.number, first, chunk);
+        for (std::size_t i = 0; i < chunk.size(); ++i) {
+            const RecordBytes bytes = asWritten(chunk[i]);
+            const int record = first + static_cast<int>(i);
+            next.sum += mixOf(record + by, bytes) - mixOf(record, bytes);
         }
     }
     return next;

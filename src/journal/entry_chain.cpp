@@ -53,7 +53,7 @@ QByteArray chainedHash(const QByteArray& previous, const Entry& entry) {
         .number(entry.reversalOf.value_or(-1))
         .number(static_cast<std::int64_t>(entry.lines.size()));
     for (const Line& line : entry.lines) {
-        form.number(line.record)
+        form.number(line.moves ? -std::int64_t{line.record} : line.record)
             .text(line.name)
             .text(line.type)
             .number(line.debit.raw())

@@ -37,7 +37,7 @@ QString closingStopsUndo() {
 std::vector<Change> changesOf(const std::vector<Line>& lines) {
     std::vector<Change> changes;
     for (const Line& line : lines) {
-        changes.push_back({line.record, line.after, line.debit, line.credit});
+        changes.push_back({line.record, line.after, line.debit, line.credit, line.moves});
     }
     return changes;
 }

@@ -10,13 +10,10 @@ namespace {
 
 constexpr std::int64_t kSize = static_cast<std::int64_t>(RecordLayout::kRecordSize);
 
-// A 64-bit mix of a record's number and bytes (FNV-1a, finished with a multiply-xorshift so
-// that one changed bit moves every bit of the result).
-std::uint64_t mixOf(int record, const RecordBytes& bytes) {
-    std::uint64_t hash = std::uint64_t{0xcbf29ce484222325U} ^ static_cast<std::uint32_t>(record);
-    for (const std::uint8_t byte : bytes) {
-        hash = (hash ^ byte) * std::uint64_t{0x100000001b3U};
-    }
+constexpr std::uint64_t kOffsetBasis = 0xcbf29ce484222325U;
+constexpr std::uint64_t kPrime = 0x100000001b3U;
+
+std::uint64_t finished(std::uint64_t hash) {
     hash ^= hash >> 33U;
     hash *= std::uint64_t{0xff51afd7ed558ccdU};
     hash ^= hash >> 33U;
@@ -24,9 +21,26 @@ std::uint64_t mixOf(int record, const RecordBytes& bytes) {
     return hash ^ (hash >> 33U);
 }
 
-// A record's bytes as Folio writes them (decoded and encoded again).
-RecordBytes asWritten(const RecordBytes& bytes) {
-    return AccountRecord::decode(bytes).encode();
+// A 64-bit mix of a record's number and bytes (FNV-1a, finished with a multiply-xorshift so
+// that one changed bit moves every bit of the result).
+std::uint64_t mixOf(int record, const RecordBytes& bytes) {
+    std::uint64_t hash = kOffsetBasis ^ static_cast<std::uint32_t>(record);
+    for (const std::uint8_t byte : bytes) {
+        hash = (hash ^ byte) * kPrime;
+    }
+    return finished(hash);
+}
+
+// How the mix of a record's bytes changes when it moves from one number to another: both
+// mixes taken side by side, so that their multiplies overlap.
+std::uint64_t movedMix(int from, int to, const RecordBytes& bytes) {
+    std::uint64_t before = kOffsetBasis ^ static_cast<std::uint32_t>(from);
+    std::uint64_t after = kOffsetBasis ^ static_cast<std::uint32_t>(to);
+    for (const std::uint8_t byte : bytes) {
+        before = (before ^ byte) * kPrime;
+        after = (after ^ byte) * kPrime;
+    }
+    return finished(after) - finished(before);
 }
 
 } // namespace
@@ -71,9 +85,8 @@ BooksDigest BooksDigest::afterMove(BooksFile file, const RecordPatch& patch) con
         chunk.resize(static_cast<std::size_t>(std::min(kChunkRecords, count - first + 1)));
         file.files.readRecords(file.number, first, chunk);
         for (std::size_t i = 0; i < chunk.size(); ++i) {
-            const RecordBytes bytes = asWritten(chunk[i]);
             const int record = first + static_cast<int>(i);
-            next.sum += mixOf(record + by, bytes) - mixOf(record, bytes);
+            next.sum += movedMix(record, record + by, RecordFields::asWritten(chunk[i]));
         }
     }
     return next;
@@ -104,7 +117,7 @@ BooksDigest digestOfFile(BooksFile file) {
     const int count = static_cast<int>((length + kSize - 1) / kSize);
     file.files.scanBytes(file.number, count, [&digest](int record, const RecordBytes& bytes) {
         // As Folio reads it: decoded and written again.
-        digest.add(record, AccountRecord::decode(bytes));
+        digest.sum += mixOf(record, RecordFields::asWritten(bytes));
         ++digest.records;
         return true;
     });

@@ -46,14 +46,21 @@ void addGapLines(Entry& entry, int existing) {
             highest = std::max(highest, line.record);
         }
     }
-    std::vector<bool> named(static_cast<std::size_t>(highest) + 1);
+    if (highest <= existing + 1) {
+        return; // no gap: nothing to mark, whatever the size of the books
+    }
+    // The records past the end only: a posting costs nothing that grows with the books.
+    const auto past = [existing](int record) {
+        return static_cast<std::size_t>(record - existing);
+    };
+    std::vector<bool> named(past(highest) + 1);
     for (const Line& line : entry.lines) {
-        if (line.record >= 1 && line.record <= highest) {
-            named[static_cast<std::size_t>(line.record)] = true;
+        if (line.record > existing && line.record <= highest) {
+            named[past(line.record)] = true;
         }
     }
     for (int record = existing + 1; record < highest; ++record) {
-        if (!named[static_cast<std::size_t>(record)]) {
+        if (!named[past(record)]) {
             entry.lines.push_back(lineFor(record, std::nullopt, AccountRecord{}));
         }
     }

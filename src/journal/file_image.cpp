@@ -128,6 +128,17 @@ RecordPatch patchOf(const Entry& entry, std::int64_t lengthBefore) {
         patch.countAfter = patch.countBefore + (line.after ? 1 : -1);
         return patch;
     }
+    patch.rewrite = definesWholeFile(entry.kind) || changesLength(entry);
+    if (definesWholeFile(entry.kind)) { // every record, in order
+        patch.countBefore = -1;
+        patch.countAfter = static_cast<int>(entry.lines.size());
+        patch.writes.reserve(entry.lines.size());
+        for (const Line& line : entry.lines) {
+            patch.writes.push_back(
+                {line.record, std::nullopt, line.after.value_or(AccountRecord{})});
+        }
+        return patch;
+    }
     // Each record once: its first image before, its last after (an import posts to its bank
     // account once a line). An empty image after ends the file before the record.
     std::map<int, std::size_t> at;
@@ -142,15 +153,9 @@ RecordPatch patchOf(const Entry& entry, std::int64_t lengthBefore) {
         ends[line.record] = !line.after;
         highest = std::max(highest, line.record);
     }
-    patch.rewrite = definesWholeFile(entry.kind) || changesLength(entry);
-    if (definesWholeFile(entry.kind)) {
-        patch.countBefore = -1;
-        patch.countAfter = static_cast<int>(entry.lines.size());
-    } else {
-        patch.countAfter = highest;
-        while (patch.countAfter > 0 && ends.contains(patch.countAfter) && ends[patch.countAfter]) {
-            --patch.countAfter;
-        }
+    patch.countAfter = highest;
+    while (patch.countAfter > 0 && ends.contains(patch.countAfter) && ends[patch.countAfter]) {
+        --patch.countAfter;
     }
     return patch;
 }

@@ -305,14 +305,16 @@ std::vector<Entry> JournalStore::pending() {
     return found;
 }
 
-std::optional<Entry> JournalStore::entry(std::int64_t seq) {
+std::optional<Entry> JournalStore::entry(std::int64_t seq, bool withLines) {
     Statement query(db_, (QByteArray(kEntryColumns) + "WHERE seq = ?").constData());
     query.bind(1, seq);
     if (!query.step()) {
         return std::nullopt;
     }
     Entry found = entryFrom(query);
-    readLines(found);
+    if (withLines) {
+        readLines(found);
+    }
     return found;
 }
 

@@ -39,7 +39,7 @@ struct ExportFailure : std::runtime_error {
 // The statements of the accounts file, read without writing to it a chunk at a time as
 // the tabs read it (a last partial record is filled with zero bytes).
 statements::Statements statementsOf(FileTable& files, const QString& path,
-                                    const statements::CompanyInfo& company) {
+                                    const statements::CompanyInfo& company, Report report) {
     const int number = files.freeFile();
     try {
         files.openForReading(number, path);
@@ -47,7 +47,14 @@ statements::Statements statementsOf(FileTable& files, const QString& path,
         throw ExportFailure(QStringLiteral("cannot read the accounts file %1").arg(path));
     }
     try {
-        return statements::computeStatements(files, number, company);
+        // The balance sheet lists few accounts of any books: kept from the one pass.
+        const std::vector<QLatin1StringView> keep =
+            report == Report::BalanceSheet
+                ? std::vector<QLatin1StringView>{QLatin1StringView("D1"), QLatin1StringView("C1"),
+                                                 QLatin1StringView("C2"), QLatin1StringView("C3C"),
+                                                 QLatin1StringView("C3")}
+                : std::vector<QLatin1StringView>{};
+        return statements::computeStatements(files, number, company, {}, keep);
     } catch (const FileError& error) {
         throw ExportFailure(QStringLiteral("cannot read the accounts file %1: %2")
                                 .arg(path, errorMessage(error.number())));
@@ -193,7 +200,7 @@ void exportStatement(const ExportRequest& request) {
     }
     const statements::CompanyInfo company = companyOf(request);
     FileTable files; // the listed accounts are read again as the statement is written
-    const statements::Statements s = statementsOf(files, request.books, company);
+    const statements::Statements s = statementsOf(files, request.books, company, report);
     if (report != Report::TrialBalance && s.missing != statements::Missing::Nothing) {
         throw ExportFailure(
             QStringLiteral("cannot export the %1: %2").arg(request.report, missingText(s.missing)));

@@ -1,4 +1,5 @@
 #include "app/journal_menu.h"
+#include "accounts/file_work_dialog.h"
 #include "app/typing_undo.h"
 #include "data/file_error.h"
 #include "journal/journal_window.h"
@@ -104,7 +105,14 @@ void JournalMenu::booksSelected() {
     if (journalWindow_) {
         journalWindow_->close();
     }
-    for (const session::Notice& notice : session_.openJournal()) {
+    std::vector<session::Notice> notices;
+    {
+        // Making the journal of large books reads them whole: past a second it shows.
+        accounts::FileWorkDialog progress(&window_,
+                                          QStringLiteral("Making the journal of these books"));
+        notices = session_.openJournal(progress.callback());
+    }
+    for (const session::Notice& notice : notices) {
         dialogs_.message(notice.text,
                          notice.exclamation ? ui::MessageIcon::Exclamation : ui::MessageIcon::None);
     }

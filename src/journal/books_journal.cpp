@@ -91,7 +91,7 @@ QString BooksJournal::pathFor(const QString& booksPath) {
     return resolvedBooks(booksPath) + QStringLiteral(".journal");
 }
 
-BooksJournal::Opened BooksJournal::open(BooksFile file) {
+BooksJournal::Opened BooksJournal::open(BooksFile file, const Progress& progress) {
     close();
     const QString path = pathFor(file.path);
     const JournalFiles files(path, true);
@@ -108,7 +108,7 @@ BooksJournal::Opened BooksJournal::open(BooksFile file) {
                 throw unmarkable(unrecorded_->seq, error);
             }
         }
-        return finishOpening(file);
+        return finishOpening(file, progress);
     } catch (...) {
         if (store_.isOpen() && files.hasLog()) {
             store_.database().keepLogOnClose(); // a log it found is left as it was
@@ -179,7 +179,7 @@ void BooksJournal::abandonMarked(const QString& journal) {
     }
 }
 
-BooksJournal::Opened BooksJournal::finishOpening(BooksFile file) {
+BooksJournal::Opened BooksJournal::finishOpening(BooksFile file, const Progress& progress) {
     Opened opened;
     opened.chainStarted = store_.chainStarted();
     const QString books = resolvedBooks(file.path);
@@ -225,10 +225,11 @@ BooksJournal::Opened BooksJournal::finishOpening(BooksFile file) {
     lock_ = readPeriodLock(store_);
     closedAt_ = store_.lastOf(EntryKind::Closing);
     if (store_.lastSeq() == 0) {
-        startOver(file, QStringLiteral("Opening balances"));
+        startOver(file, QStringLiteral("Opening balances"), progress);
         opened.started = true;
     } else if (!keptMatches(image)) {
-        startOver(file, QStringLiteral("Opening balances: the books were changed outside Folio"));
+        startOver(file, QStringLiteral("Opening balances: the books were changed outside Folio"),
+                  progress);
         opened.changedOutside = true;
     }
     if (owner != books) {
@@ -238,14 +239,27 @@ BooksJournal::Opened BooksJournal::finishOpening(BooksFile file) {
     return opened;
 }
 
-std::int64_t BooksJournal::startOver(BooksFile file, const QString& memo) {
+std::int64_t BooksJournal::startOver(BooksFile file, const QString& memo,
+                                     const Progress& progress) {
     Entry entry = newEntry(EntryKind::Opening, {QDate::currentDate(), memo}, std::nullopt);
-    const std::vector<AccountRecord> records = recordsOf(readImage(file));
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        entry.lines.push_back(lineFor(static_cast<int>(i) + 1, std::nullopt, records[i]));
-    }
-    BooksShape shape{digestOfRecords(records), {}};
-    store_.commit(entry, shape, 0, true);
+    const std::int64_t length = file.files.length(file.number);
+    const int count = static_cast<int>((length + kSize - 1) / kSize);
+    BooksShape shape;
+    // Each record as found, read a chunk at a time: the entry is written as the file is
+    // read, never held whole, and the digest is taken on the way.
+    const auto feed = [&](const std::function<void(const Line&)>& add) {
+        return file.files.scanBytes(
+            file.number, count,
+            [&](int record, const RecordBytes& bytes) {
+                const AccountRecord held = heldAs(bytes, record == count ? length : 0);
+                shape.digest.add(record, held);
+                ++shape.digest.records;
+                add(lineFor(record, std::nullopt, held));
+                return true;
+            },
+            progress);
+    };
+    store_.commitStreamed(entry, count, feed, shape);
     shape_ = shape;
     return entry.seq;
 }

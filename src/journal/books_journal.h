@@ -1,4 +1,5 @@
 #pragma once
+#include "data/file_rewrite.h"
 #include "data/refusal.h"
 #include "journal/company_values.h"
 #include "journal/entry.h"
@@ -58,7 +59,9 @@ class BooksJournal {
     // Opens the journal of the books (creating it). Throws JournalUnusable for a journal
     // that is planted, damaged or of other books, and FileError when it cannot be opened or
     // a pending change cannot be finished; either way both files are left as they were.
-    Opened open(BooksFile file);
+    // `progress` follows the reading of the books into a new opening entry; when it stops
+    // that, OpeningStopped is thrown and a journal this opening made is removed again.
+    Opened open(BooksFile file, const Progress& progress = {});
     BooksJournal() = default;
     BooksJournal(const BooksJournal&) = delete;
     BooksJournal& operator=(const BooksJournal&) = delete;
@@ -156,13 +159,14 @@ class BooksJournal {
     // Records an entry that changes no record (a closing, a lock, a reopening) with the
     // lock it leaves.
     std::int64_t recordLock(Entry& entry, const PeriodLock& lock);
-    Opened finishOpening(BooksFile file);
+    Opened finishOpening(BooksFile file, const Progress& progress);
     void settleClosing(const Entry& closing);
     // Commits the entry, writes it to the file and marks it applied; a write that fails is
     // rolled back there (and the entry abandoned) or, when it took effect, marked applied.
     // Without a journal open the entry goes straight to the file, all records or none.
     std::int64_t commitAndWrite(BooksFile file, Entry& entry, std::int64_t below, UndoState after);
-    std::int64_t startOver(BooksFile file, const QString& memo);
+    // Records the books as they are as a new opening entry.
+    std::int64_t startOver(BooksFile file, const QString& memo, const Progress& progress = {});
     void markApplied(std::int64_t seq);
     QString titleOf(std::int64_t seq);
 

@@ -6,11 +6,9 @@
 
 namespace folio::journal {
 
-namespace {
-
 // Writes each value in a form that cannot be mistaken for another: numbers as eight
 // little-endian bytes, texts and images with their length first.
-class CanonicalForm {
+class ChainHasher::CanonicalForm {
   public:
     CanonicalForm() : hash_(QCryptographicHash::Sha256) {}
     CanonicalForm& number(std::int64_t value) {
@@ -39,11 +37,9 @@ class CanonicalForm {
     QCryptographicHash hash_;
 };
 
-} // namespace
-
-QByteArray chainedHash(const QByteArray& previous, const Entry& entry) {
-    CanonicalForm form;
-    form.bytes(previous)
+ChainHasher::ChainHasher(const QByteArray& previous, const Entry& entry, std::int64_t lineCount)
+    : form_(std::make_unique<CanonicalForm>()) {
+    form_->bytes(previous)
         .number(entry.seq)
         .text(kindName(entry.kind))
         .text(entry.made.toUTC().toString(Qt::ISODateWithMs))
@@ -51,17 +47,31 @@ QByteArray chainedHash(const QByteArray& previous, const Entry& entry) {
         .text(entry.memo)
         .text(entry.user)
         .number(entry.reversalOf.value_or(-1))
-        .number(static_cast<std::int64_t>(entry.lines.size()));
+        .number(lineCount);
+}
+
+ChainHasher::~ChainHasher() = default;
+
+void ChainHasher::add(const Line& line) {
+    form_->number(line.moves ? -std::int64_t{line.record} : line.record)
+        .text(line.name)
+        .text(line.type)
+        .number(line.debit.raw())
+        .number(line.credit.raw())
+        .image(line.before)
+        .image(line.after);
+}
+
+QByteArray ChainHasher::result() const {
+    return form_->result();
+}
+
+QByteArray chainedHash(const QByteArray& previous, const Entry& entry) {
+    ChainHasher hasher(previous, entry, static_cast<std::int64_t>(entry.lines.size()));
     for (const Line& line : entry.lines) {
-        form.number(line.moves ? -std::int64_t{line.record} : line.record)
-            .text(line.name)
-            .text(line.type)
-            .number(line.debit.raw())
-            .number(line.credit.raw())
-            .image(line.before)
-            .image(line.after);
+        hasher.add(line);
     }
-    return form.result();
+    return hasher.result();
 }
 
 QString loginName() {

@@ -2,6 +2,8 @@
 #include "journal/entry.h"
 #include <QByteArray>
 #include <QString>
+#include <cstdint>
+#include <memory>
 
 namespace folio::journal {
 
@@ -11,6 +13,22 @@ namespace folio::journal {
 // with its amounts and images) in one fixed, length-prefixed form. Changing, removing or
 // reordering any entry changes the hash of every entry after it.
 QByteArray chainedHash(const QByteArray& previous, const Entry& entry);
+
+// The same hash taken a line at a time, for an entry too large to hold whole: `entry` gives
+// the heading (its lines are not read), `lineCount` the number of lines added after.
+class ChainHasher {
+  public:
+    ChainHasher(const QByteArray& previous, const Entry& entry, std::int64_t lineCount);
+    ChainHasher(const ChainHasher&) = delete;
+    ChainHasher& operator=(const ChainHasher&) = delete;
+    ~ChainHasher();
+    void add(const Line& line);
+    QByteArray result() const;
+
+  private:
+    class CanonicalForm;
+    std::unique_ptr<CanonicalForm> form_;
+};
 
 // The login name of the user running Folio ("" when the system cannot say).
 QString loginName();

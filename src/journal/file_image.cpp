@@ -2,6 +2,8 @@
 #include "data/books.h"
 #include "data/file_error.h"
 #include "data/file_table.h"
+#include <QFileInfo>
+#include <algorithm>
 #include <map>
 
 namespace folio::journal {
@@ -32,6 +34,17 @@ QByteArray readImage(BooksFile file) {
     });
     image.truncate(static_cast<qsizetype>(length));
     return image;
+}
+
+AccountRecord heldAs(const RecordBytes& bytes, std::int64_t length) {
+    const AccountRecord record = AccountRecord::decode(bytes);
+    const auto kept = static_cast<std::size_t>(length % kSize);
+    if (kept == 0) {
+        return record;
+    }
+    RecordBytes cut = record.encode();
+    std::fill(cut.begin() + static_cast<std::ptrdiff_t>(kept), cut.end(), std::uint8_t{0});
+    return AccountRecord::decode(cut);
 }
 
 std::optional<AccountRecord> recordAt(const QByteArray& image, int record) {

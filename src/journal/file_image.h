@@ -28,6 +28,9 @@ BooksFile booksFile(Books& books);
 // The file as Folio reads it: each record as decoded and written again (texts padded
 // with blanks), cut to the length of the file (a last partial record included).
 QByteArray readImage(BooksFile file);
+// A record read from the file as readImage holds it; for the last record of a file whose
+// length is not a whole number of records (`length` given), the bytes past the end are zero.
+AccountRecord heldAs(const RecordBytes& bytes, std::int64_t length = 0);
 // The records of an image, a partial last record filled with zero bytes.
 std::vector<AccountRecord> recordsOf(const QByteArray& image);
 QByteArray imageOf(const std::vector<AccountRecord>& records);

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <map>
 #include <memory>
@@ -27,6 +28,9 @@ struct BooksShape {
     BooksDigest digest;
     UndoState undo;
 };
+
+// Thrown when the user stops the making of a journal entry (a long first opening).
+class OpeningStopped : public std::exception {};
 
 // The journal of an accounts file, kept beside it.
 inline QString journalPathOf(const QString& booksPath) {
@@ -62,6 +66,13 @@ class JournalStore {
     // keeps `beforeDigest`, the digest of the books it is begun on.
     void commit(Entry& entry, BooksShape& shape, std::int64_t below, bool applied = false,
                 const std::optional<BooksDigest>& beforeDigest = std::nullopt);
+    // The lines of one entry handed over one at a time to `add`; false when stopped early.
+    using LineFeed = std::function<bool(const std::function<void(const Line&)>& add)>;
+    // Commits an applied entry without Undo (opening balances) whose `lineCount` lines come
+    // from `feed` as they are read, never all held at once, with the books' shape after it.
+    // Throws OpeningStopped, with nothing written, when the feed stops early.
+    void commitStreamed(Entry& entry, std::int64_t lineCount, const LineFeed& feed,
+                        const BooksShape& shape);
     // Marks the pending entry applied; the mark is not synced on its own (an entry left
     // pending by a crash is finished again from its after images, which changes nothing).
     void markApplied(std::int64_t seq);
@@ -125,6 +136,8 @@ class JournalStore {
     bool addChain();
     // Hashes a committed entry onto the chain and makes it the head.
     QByteArray seal(const Entry& entry);
+    // Makes `hash`, taken over entry `seq`, its seal and the head of the chain.
+    QByteArray keepSeal(std::int64_t seq, const QByteArray& hash);
     void abandon(std::int64_t seq, const BooksShape* shapeBefore);
     void checkOwnTables();
     void readLines(Entry& entry);

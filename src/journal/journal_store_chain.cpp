@@ -28,14 +28,17 @@ bool JournalStore::addChain() {
 }
 
 QByteArray JournalStore::seal(const Entry& entry) {
-    const QByteArray hash = chainedHash(chainHead(), entry);
+    return keepSeal(entry.seq, chainedHash(chainHead(), entry));
+}
+
+QByteArray JournalStore::keepSeal(std::int64_t seq, const QByteArray& hash) {
     cached("UPDATE entries SET hash = ? WHERE seq = ?")
         .bind(1, std::optional<QByteArray>(hash))
-        .bind(2, entry.seq)
+        .bind(2, seq)
         .run();
     Statement& put = cached("INSERT OR REPLACE INTO books VALUES(?, ?)");
     put.bind(1, QStringLiteral("head")).bind(2, std::optional<QByteArray>(hash)).run();
-    put.bind(1, QStringLiteral("head_seq")).bind(2, entry.seq).run();
+    put.bind(1, QStringLiteral("head_seq")).bind(2, seq).run();
     return hash;
 }
 

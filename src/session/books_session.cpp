@@ -34,7 +34,7 @@ QString BooksSession::journalPathFor(const QString& booksPath) {
     return journal::BooksJournal::pathFor(booksPath);
 }
 
-std::vector<Notice> BooksSession::openJournal() {
+std::vector<Notice> BooksSession::openJournal(const Progress& progress) {
     std::vector<Notice> notices;
     journal_.close();
     opening_ = {};
@@ -58,7 +58,14 @@ std::vector<Notice> BooksSession::openJournal() {
              true});
     };
     try {
-        opening_ = journal_.open(file());
+        opening_ = journal_.open(file(), progress);
+    } catch (const journal::OpeningStopped&) {
+        journal_.close();
+        notices.push_back({QStringLiteral("The journal of these books was not made: you "
+                                          "cancelled it.\n\nFolio goes on without it: changes "
+                                          "are written to the books but not recorded, and Undo "
+                                          "is not available. Select the file again to make it."),
+                           true});
     } catch (const journal::JournalUnusable& unusable) {
         withoutJournal(unusable.why());
     } catch (const FileError& error) {

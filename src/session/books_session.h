@@ -44,7 +44,9 @@ class BooksSession : public QObject {
 
     // Opens the journal of the books just selected (finishing a change a crash left
     // pending) and fills in the company values kept there; says what the user must know.
-    std::vector<Notice> openJournal();
+    // `progress` follows the making of a new opening entry; stopped, the books go on
+    // without a journal and none is left beside them.
+    std::vector<Notice> openJournal(const Progress& progress = {});
     // What the last opening of the journal found.
     const journal::BooksJournal::Opened& opening() const { return opening_; }
     // Keeps the company values, closes the journal, gives up the lock and the books.

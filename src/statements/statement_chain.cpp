@@ -93,26 +93,43 @@ Statements computeStatements(AccountTable table, const CompanyInfo& company) {
 }
 
 Statements computeStatements(FileTable& files, int number, const CompanyInfo& company,
-                             const FileTable::ChunkVisit& observe) {
+                             const FileTable::ChunkVisit& observe,
+                             const std::vector<QLatin1StringView>& keep) {
     const int count = files.recordCount(number);
+    const auto listed = [](const RecordBytes& record, const std::vector<QLatin1StringView>& codes) {
+        return !RecordFields::isBlank(record) &&
+               (codes.empty() || isOneOf(RecordFields::type(record), codes));
+    };
     StatementSums sums;
+    std::vector<std::pair<int, AccountRecord>> kept;
     files.scanChunks(number, count, [&](int first, std::span<const RecordBytes> records) {
-        for (const RecordBytes& record : records) {
-            sums.add(record);
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            sums.add(records[i]);
+            if (!keep.empty() && listed(records[i], keep)) {
+                kept.emplace_back(first + static_cast<int>(i), AccountRecord::decode(records[i]));
+            }
         }
         return !observe || observe(first, records);
     });
     Statements s;
     completeFrom(s, sums, company);
-    s.rescan = [&files, number, count](const std::vector<QLatin1StringView>& codes,
-                                       const AccountVisit& visit) {
+    s.rescan = [&files, number, count, keep, kept = std::move(kept),
+                listed](const std::vector<QLatin1StringView>& codes, const AccountVisit& visit) {
+        const bool held =
+            !codes.empty() && std::all_of(codes.begin(), codes.end(),
+                                          [&keep](auto code) { return isOneOf(code, keep); });
+        if (held) { // no second pass over the file
+            for (const auto& [at, account] : kept) {
+                if (isOneOf(account.type, codes)) {
+                    visit(at, account);
+                }
+            }
+            return;
+        }
         files.scanChunks(number, count, [&](int first, std::span<const RecordBytes> records) {
             for (std::size_t i = 0; i < records.size(); ++i) {
-                const RecordBytes& record = records[i];
-                const bool wanted = !RecordFields::isBlank(record) &&
-                                    (codes.empty() || isOneOf(RecordFields::type(record), codes));
-                if (wanted) {
-                    visit(first + static_cast<int>(i), AccountRecord::decode(record));
+                if (listed(records[i], codes)) {
+                    visit(first + static_cast<int>(i), AccountRecord::decode(records[i]));
                 }
             }
             return true;

@@ -109,10 +109,12 @@ Statements computeStatements(AccountTable table, const CompanyInfo& company);
 
 // The same figures of an open accounts file, read a chunk at a time without holding its
 // accounts: memory stays the same whatever the file's size. `observe` sees each chunk as it
-// goes by (for a grid that lists the accounts). Throws FileError when the file cannot be
-// read.
+// goes by (for a grid that lists the accounts). The accounts of the codes in `keep` are
+// kept as they go by, so that a statement listing only those (the balance sheet) is written
+// without reading the file again. Throws FileError when the file cannot be read.
 Statements computeStatements(FileTable& files, int number, const CompanyInfo& company,
-                             const FileTable::ChunkVisit& observe = {});
+                             const FileTable::ChunkVisit& observe = {},
+                             const std::vector<QLatin1StringView>& keep = {});
 
 // The words that tell the user what to enter before `section` can be shown, e.g.
 // "You must complete the income statement section first: choose the type of business on

@@ -3,6 +3,7 @@
 #include "app/export_command.h"
 #include "app/import_command.h"
 #include "app/main_window.h"
+#include "app/recent_files.h"
 #include "journal/books_verifier.h"
 #include "ui/qt_dialogs.h"
 #include <QApplication>
@@ -79,7 +80,10 @@ int main(int argc, char* argv[]) {
     window.show();
     if (!line.booksFile.isEmpty()) {
         // Selected once the window is up, so its messages appear over it.
-        const QString file = QFileInfo(line.booksFile).absoluteFilePath();
+        // A postgresql:// address names books on a server, kept as given.
+        const QString file = folio::app::RecentFiles::isServerAddress(line.booksFile)
+                                 ? line.booksFile
+                                 : QFileInfo(line.booksFile).absoluteFilePath();
         QTimer::singleShot(0, &window, [&window, file] { window.selectBooks(file); });
     }
     if (qEnvironmentVariableIsSet("FOLIO_EXIT_AFTER_SHOW")) {

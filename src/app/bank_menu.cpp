@@ -52,6 +52,13 @@ bool BankMenu::ready() {
                                         "again to open it."));
         return false;
     }
+    if (session_.onServer()) {
+        dialogs_.message(QStringLiteral("Bank statements, bank rules and reconciliations are "
+                                        "kept only with books in a file for now. Post the "
+                                        "statement's lines on the posting tab, or import and "
+                                        "reconcile in a copy made with folio --copy."));
+        return false;
+    }
     return true;
 }
 

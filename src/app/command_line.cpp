@@ -241,7 +241,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 
 QString helpText() {
     return QStringLiteral(
-        "Usage: folio [FILE]\n"
+        "Usage: folio [FILE | postgresql://USER@HOST/DATABASE[#NAME]]\n"
         "       folio --export STATEMENT FILE OUTPUT [options]\n"
         "       folio --verify FILE\n"
         "       folio --import BANKFILE FILE --account NAME [--rules RULES] [--dry-run]\n"
@@ -252,6 +252,7 @@ QString helpText() {
         "\n"
         "  FILE                  the accounts file to select at start (a new name offers\n"
         "                        a starter chart of accounts)\n"
+        "  postgresql://...      books kept on a PostgreSQL server, opened in the window\n"
         "  -h, --help            show this help and exit\n"
         "  -v, --version         show the version and exit\n"
         "  --verify FILE         check that no entry of FILE's journal was changed or\n"

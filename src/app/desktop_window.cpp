@@ -121,7 +121,7 @@ void DesktopWindow::buildExportMenu() {
 }
 
 void DesktopWindow::openRecent(const QString& path) {
-    if (!QFileInfo(path).isFile()) {
+    if (!RecentFiles::isServerAddress(path) && !QFileInfo(path).isFile()) {
         dialogs_.message(QStringLiteral("%1 is no longer there; it has been taken off the list "
                                         "of recent books.")
                              .arg(QDir::toNativeSeparators(path)));
@@ -178,7 +178,7 @@ bool DesktopWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void DesktopWindow::showState() {
     const bool open = !window_.tabControl()->isHidden();
-    const QString path = QDir::toNativeSeparators(window_.books().path());
+    const QString path = QDir::toNativeSeparators(window_.session().shownName());
     if (path.isEmpty()) {
         fileLabel_->setText(QStringLiteral("No books selected: choose File, Select File (Ctrl+O)"));
     } else {
@@ -195,10 +195,11 @@ void DesktopWindow::showState() {
         for (const auto kind : {closing::ClosingKind::Monthly, closing::ClosingKind::Yearly}) {
             const QString copy = closing::closedPath(window_.books().path(), kind);
             if (window_.books().isSelected() && QFileInfo(copy).isFile()) {
-                closed << copy;
+                // Server books' closed copy is another set of books in the same database.
+                closed << window_.session().shownNameOf(copy);
             }
         }
-        welcome_->refresh(window_.books().path(), closed, RecentFiles::existing());
+        welcome_->refresh(window_.session().shownName(), closed, RecentFiles::existing());
     }
 }
 

@@ -80,7 +80,7 @@ void JournalMenu::exportJournalCsv() {
     }
     if (const auto path = dialogs_.saveFileName(
             QStringLiteral("Export the Journal as CSV"),
-            session_.books().path() + QStringLiteral(".csv"),
+            session_.nearbyPath() + QStringLiteral(".csv"),
             {QStringLiteral("CSV files (*.csv)"), QStringLiteral("All Files (*)")})) {
         exportTo(*path, false);
     }
@@ -92,7 +92,7 @@ void JournalMenu::exportJournalLedger() {
     }
     if (const auto path =
             dialogs_.saveFileName(QStringLiteral("Export the Journal for hledger or ledger"),
-                                  session_.books().path() + QStringLiteral(".ledger"),
+                                  session_.nearbyPath() + QStringLiteral(".ledger"),
                                   {QStringLiteral("Journal files (*.ledger *.hledger)"),
                                    QStringLiteral("All Files (*)")})) {
         exportTo(*path, true);

@@ -3,12 +3,14 @@
 #include "accounts/starter_charts.h"
 #include "app/bank_menu.h"
 #include "app/desktop_window.h"
+#include "app/server_watch.h"
 #include "cashflow/cash_flow_tab.h"
 #include "cashflow/comparative_panel.h"
 #include "company/company_tab.h"
 #include "data/file_error.h"
 #include "data/file_messages.h"
 #include "posting/posting_tab.h"
+#include "server/server_books.h"
 #include "statements/balance_sheet_tab.h"
 #include "statements/equity_tab.h"
 #include "statements/income_statement_tab.h"
@@ -74,6 +76,9 @@ void MainWindow::buildMenu() {
     QAction* select = mnuFile->addAction(QStringLiteral("&Select File"));
     select->setObjectName(QStringLiteral("mnuSelectFile"));
     select->setShortcut(QKeySequence::Open);
+    QAction* server = mnuFile->addAction(QStringLiteral("Open Ser&ver Books..."));
+    server->setObjectName(QStringLiteral("mnuOpenServerBooks"));
+    connect(server, &QAction::triggered, this, &MainWindow::chooseServerBooks);
     compare_ = mnuFile->addAction(QStringLiteral("Compare with &Prior Period"));
     compare_->setObjectName(QStringLiteral("mnuCompare"));
     compare_->setCheckable(true);
@@ -180,6 +185,9 @@ void MainWindow::chooseBooksFile() {
 }
 
 bool MainWindow::selectBooks(const QString& path) {
+    if (server::ServerAddress::isServerAddress(path)) {
+        return openServerBooks(path);
+    }
     return openChosen(path, true);
 }
 
@@ -218,6 +226,7 @@ bool MainWindow::openChosen(const QString& name, bool newlyChosen) {
             accounts::createStarterBooks(name, static_cast<accounts::StarterChart>(*chart));
         }
         books.select(dialogFileName_);
+        session_.leaveServer(); // a file in place of server books
     } catch (const FileError& error) {
         dialogs_.message(cannotOpenMessage(dialogFileName_, error), ui::MessageIcon::Critical);
         if (!books.isSelected() || !lock.holds(books.path())) {
@@ -233,25 +242,40 @@ bool MainWindow::openChosen(const QString& name, bool newlyChosen) {
         return false;
     }
     session::removeStaleLeftovers(dialogFileName_);
+    delete serverWatch_; // the books are a file now
+    serverWatch_ = nullptr;
+    showSelected(dialogFileName_);
+    return true;
+}
+
+void MainWindow::showSelected(const QString& name) {
     journalMenu_.booksSelected();
     tabs_->show();
     // The shown tab still holds the books as they were read before; prepare it again, so
     // a save or a posting there cannot write old accounts into these books.
     enterShownTab(lastTab_);
-    emit booksSelected(dialogFileName_);
-    return true;
+    emit booksSelected(name);
 }
 
 void MainWindow::releaseBooks() {
     journalMenu_.booksReleased();
+    delete serverWatch_;
+    serverWatch_ = nullptr;
     session_.release();
 }
 
 void MainWindow::booksChanged(session::Origin origin) {
-    if (origin == session::Origin::Elsewhere && session_.books().isSelected() &&
-        tabs_->isVisible()) {
-        enterShownTab(lastTab_);
+    if (origin == session::Origin::ShownTab || !session_.books().isSelected() ||
+        !tabs_->isVisible()) {
+        return;
     }
+    // Another client's change is shown at once on the statements; a tab where the user
+    // types shows it when entered next, so nothing typed there is lost.
+    if (origin == session::Origin::OtherClient &&
+        (shownTab() == Tab::Setup || shownTab() == Tab::Posting || shownTab() == Tab::Company)) {
+        return;
+    }
+    enterShownTab(lastTab_);
 }
 
 bool MainWindow::keepShownEdits() {

@@ -22,6 +22,7 @@ namespace folio::app {
 
 class DesktopWindow;
 class BankMenu;
+class ServerWatch;
 
 // The main window: the File menu and the nine tabs. It owns the books and the company
 // information for the whole run (in its books session), prepares each tab when it is shown and
@@ -36,7 +37,14 @@ class MainWindow : public QMainWindow, public ui::MainWindowPort {
     void chooseBooksFile();
     // Selects books by their path as File, Select File does after its dialog (the lock,
     // the new-books question, the messages); true when they are selected.
+    // A postgresql:// address opens books kept on a server instead.
     bool selectBooks(const QString& path);
+    // File, Open Server Books: asks for the address, then opens them.
+    void chooseServerBooks();
+    // Opens books kept on a PostgreSQL server in place of those selected before; says why
+    // not (the server cannot be reached, refuses the login, holds no such books) and keeps
+    // the books selected before.
+    bool openServerBooks(const QString& address);
     void exitProgram();
     void enterShownTab(int previousTab);
 
@@ -58,7 +66,7 @@ class MainWindow : public QMainWindow, public ui::MainWindowPort {
     void showTab(ui::Tab tab);
 
   signals:
-    // Books were selected (a path as chosen).
+    // Books were selected (a path as chosen, or a server's address).
     void booksSelected(const QString& path);
 
   protected:
@@ -76,6 +84,8 @@ class MainWindow : public QMainWindow, public ui::MainWindowPort {
     // After a change of the books: the shown tab follows it unless it made it.
     void booksChanged(session::Origin origin);
     bool openChosen(const QString& name, bool newlyChosen);
+    // After books are selected: the menus, the tabs and the shown tab follow them.
+    void showSelected(const QString& name);
 
     session::BooksSession session_; // the books, their lock, journal and company values
     ui::Dialogs& dialogs_;
@@ -88,7 +98,9 @@ class MainWindow : public QMainWindow, public ui::MainWindowPort {
     std::array<ui::TabPage*, ui::kTabCount> pages_{};
     reports::ReportPrinter reports_;
     closing::BookCloser closer_;
-    QString dialogFileName_; // the file-open dialog keeps its last name between uses
+    QString dialogFileName_;             // the file-open dialog keeps its last name between uses
+    QString lastServerAddress_;          // the server dialog's, likewise
+    ServerWatch* serverWatch_ = nullptr; // while server books are open (owned as a child)
     int lastTab_ = ui::indexOf(ui::Tab::Blank);
     // Last, so it goes first: before the widgets whose events it watches.
     std::unique_ptr<DesktopWindow> desktop_;

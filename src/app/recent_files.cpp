@@ -17,7 +17,7 @@ std::unique_ptr<QSettings> userSettings() {
 }
 
 QStringList RecentFiles::withFirst(QStringList list, const QString& path) {
-    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const QString absolute = isServerAddress(path) ? path : QFileInfo(path).absoluteFilePath();
     list.removeAll(absolute);
     list.prepend(absolute);
     while (list.size() > kMaximum) {
@@ -30,7 +30,7 @@ QStringList RecentFiles::existing() {
     const QStringList kept = userSettings()->value(kKey).toStringList();
     QStringList found;
     for (const QString& path : kept) {
-        if (QFileInfo(path).isFile() && found.size() < kMaximum) {
+        if ((isServerAddress(path) || QFileInfo(path).isFile()) && found.size() < kMaximum) {
             found << path;
         }
     }
@@ -38,6 +38,11 @@ QStringList RecentFiles::existing() {
         store(found);
     }
     return found;
+}
+
+bool RecentFiles::isServerAddress(const QString& name) {
+    return name.startsWith(QLatin1String("postgresql://")) ||
+           name.startsWith(QLatin1String("postgres://"));
 }
 
 void RecentFiles::add(const QString& path) {

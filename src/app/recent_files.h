@@ -19,7 +19,10 @@ class RecentFiles {
     // The list with `path` (made absolute) put first and only once, at most kMaximum long.
     static QStringList withFirst(QStringList list, const QString& path);
 
-    // The kept paths whose files still exist; missing ones are dropped from the settings.
+    // Whether a kept name is the address of server books rather than a file's path.
+    static bool isServerAddress(const QString& name);
+    // The kept paths whose files still exist, and the server addresses; missing files are
+    // dropped from the settings.
     static QStringList existing();
     // Puts a path first in the kept list.
     static void add(const QString& path);

@@ -181,6 +181,22 @@ ticked: the balances, the cleared lines and those still outstanding. After Finis
 window stays on the finished reconciliation, its ticks fixed, so you can print it to file
 with the statement.</p>
 
+<h3>Books on a PostgreSQL server</h3>
+<p>When several people keep the same books, they can live in a PostgreSQL database. Choose
+<b>File, Open Server Books...</b> and type the address, such as
+<code>postgresql://sam@dbhost/firm</code> (add <code>#NAME</code> for a set of books other
+than <i>books</i>), or start Folio with that address. Every tab works as with a file; the
+status bar shows the address. Each change goes to the server at once, as one transaction:
+a posting made while someone else posted is simply posted again on the books as they are
+now, and any other change made on books someone changed meanwhile is refused with a
+message, so you can look again. What others post appears on the statements within a
+second; a tab where you are typing shows it when you come back to it.</p>
+<p>A bookkeeper posts; a supervisor also closes, locks and reopens. A closing writes the
+closed copy as another set of books in the same database (<i>books</i> closed monthly),
+listed by its address when the books are closed. Undo takes back only your own latest
+change; reverse another's. Bank statements and reconciliations are kept with books in a
+file for now.</p>
+
 <h3>Printing and export from a script</h3>
 <p><code>folio --export balance-sheet books.dat out.pdf --company "Kestrow Supply Co."
 --date 3/31/2024</code> writes a statement without opening a window; <code>folio --import

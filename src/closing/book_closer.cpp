@@ -18,10 +18,10 @@ QString kindName(ClosingKind kind) {
 
 } // namespace
 
-QString closingQuestion(ClosingKind kind, const QString& selected) {
+QString closingQuestion(ClosingKind kind, const QString& selected, const QString& target) {
     return QStringLiteral("Close the %1 books?\n\nThe closed books will be written to\n%2\n\n"
                           "The selected file %3 is not changed.")
-        .arg(kindName(kind), closedPath(selected, kind), selected);
+        .arg(kindName(kind), target, selected);
 }
 
 void BookCloser::close(ClosingKind kind) {
@@ -37,11 +37,14 @@ void BookCloser::close(ClosingKind kind) {
         return;
     }
     const QString selected = ctx_.books.path();
-    if (!ctx_.dialogs.askYesNo(closingQuestion(kind, selected))) {
+    const QString target = closedPath(selected, kind);
+    // Server books and their closed copy are named by their addresses.
+    const QString shownSelected = ctx_.session.shownNameOf(selected);
+    const QString shownTarget = ctx_.session.shownNameOf(target);
+    if (!ctx_.dialogs.askYesNo(closingQuestion(kind, shownSelected, shownTarget))) {
         return;
     }
     const std::vector<AccountRecord> closed = closeBooks(s->table, kind, *s->closing);
-    const QString target = closedPath(selected, kind);
     // A closed copy already there is held from this check to the last rename: no other
     // Folio can open it, or its journal, while the closing replaces them. (A missing one is
     // not created for the lock: a closing stopped part way leaves no copy behind.)
@@ -75,7 +78,7 @@ void BookCloser::close(ClosingKind kind) {
     ctx_.books.close();
     ctx_.dialogs.message(QStringLiteral("The %1 books were closed into\n%2\n\n%3 was not changed. "
                                         "Select the closed file to go on with the next period.")
-                             .arg(kindName(kind), target, selected));
+                             .arg(kindName(kind), shownTarget, shownSelected));
     ctx_.window.hideTabs();
 }
 

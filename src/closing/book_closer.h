@@ -19,6 +19,6 @@ class BookCloser {
 };
 
 // The question asked before a closing, naming the closed copy.
-QString closingQuestion(ClosingKind kind, const QString& selected);
+QString closingQuestion(ClosingKind kind, const QString& selected, const QString& target);
 
 } // namespace folio::closing

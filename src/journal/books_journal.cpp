@@ -184,7 +184,10 @@ BooksJournal::Opened BooksJournal::finishOpening(BooksFile file, const Progress&
     opened.chainStarted = store_.chainStarted();
     const QString books = resolvedBooks(file.path);
     const QString owner = store_.value(QStringLiteral("books"));
-    QByteArray image = readImage(file);
+    // A new journal has nothing to check the books against: they are read once, into its
+    // opening entry.
+    const bool fresh = owner.isEmpty() && store_.lastSeq() == 0;
+    QByteArray image = fresh ? QByteArray() : readImage(file);
     const auto keptMatches = [this](const QByteArray& bytes) {
         const std::optional<BooksDigest> kept = store_.digest();
         return kept ? *kept == digestOfImage(bytes)
@@ -221,7 +224,7 @@ BooksJournal::Opened BooksJournal::finishOpening(BooksFile file, const Progress&
         ++opened.finished;
         image = readImage(file);
     }
-    shape_ = {digestOfImage(image), store_.undoState()};
+    shape_ = {fresh ? BooksDigest{} : digestOfImage(image), store_.undoState()};
     lock_ = readPeriodLock(store_);
     closedAt_ = store_.lastOf(EntryKind::Closing);
     if (store_.lastSeq() == 0) {

@@ -41,7 +41,7 @@ bool isPdf(const QString& path) {
 } // namespace
 
 std::optional<QString> ReportPrinter::exportReport(Report report) {
-    const QFileInfo books(ctx_.books.path());
+    const QFileInfo books(ctx_.session.nearbyPath());
     const QString suggested =
         QDir(books.absolutePath())
             .filePath(

@@ -1,6 +1,7 @@
 #include "server/books_copy.h"
 #include "journal/journal_store.h"
 #include "journal/sqlite_db.h"
+#include "server/journal_reader.h"
 #include "server/server_rows.h"
 #include <QDateTime>
 #include <QFile>
@@ -15,54 +16,6 @@ namespace {
 
 constexpr qsizetype kRecordSize = 62;
 
-// One journal beside a books file, opened to read only: a copy never changes the journal it
-// reads, nor removes its log.
-class JournalReader {
-  public:
-    explicit JournalReader(const QString& path) {
-        if (sqlite3_open_v2(path.toUtf8().constData(), &db_, SQLITE_OPEN_READONLY, nullptr) !=
-            SQLITE_OK) {
-            fail(path);
-        }
-    }
-    ~JournalReader() { sqlite3_close(db_); }
-    JournalReader(const JournalReader&) = delete;
-    JournalReader& operator=(const JournalReader&) = delete;
-
-    // Runs a query and hands each row to `each`.
-    template <typename Each> void rows(const char* sql, Each&& each) {
-        sqlite3_stmt* stmt = nullptr;
-        if (sqlite3_prepare_v2(db_, sql, -1, &stmt, nullptr) != SQLITE_OK) {
-            fail(QString::fromUtf8(sqlite3_db_filename(db_, "main")));
-        }
-        int step = SQLITE_ROW;
-        while ((step = sqlite3_step(stmt)) == SQLITE_ROW) {
-            each(stmt);
-        }
-        sqlite3_finalize(stmt);
-        if (step != SQLITE_DONE) {
-            fail(QString::fromUtf8(sqlite3_db_filename(db_, "main")));
-        }
-    }
-
-  private:
-    [[noreturn]] void fail(const QString& path) {
-        throw ServerError(QStringLiteral("Folio cannot read the journal %1: %2")
-                              .arg(path, QString::fromUtf8(sqlite3_errmsg(db_))));
-    }
-    sqlite3* db_ = nullptr;
-};
-
-std::string columnText(sqlite3_stmt* row, int column) {
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(row, column));
-    return text == nullptr ? std::string() : std::string(text);
-}
-
-std::string columnHex(sqlite3_stmt* row, int column) {
-    const auto* data = static_cast<const char*>(sqlite3_column_blob(row, column));
-    return QByteArray(data, sqlite3_column_bytes(row, column)).toHex().toStdString();
-}
-
 QByteArray readBooksFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -75,45 +28,6 @@ QByteArray readBooksFile(const QString& path) {
                               .arg(path));
     }
     return bytes;
-}
-
-void copyJournalRows(pqxx::transaction_base& t, int books, JournalReader& journal) {
-    journal.rows("SELECT seq, made, date, memo, kind, status, reversal_of, below FROM entries "
-                 "ORDER BY seq",
-                 [&](sqlite3_stmt* row) {
-                     t.exec_params("INSERT INTO folio_entries(books, seq, made, date, memo, kind, "
-                                   "status, reversal_of, below) VALUES ($1, $2, $3, $4, $5, $6, "
-                                   "$7, NULLIF($8, 0), $9)",
-                                   books, sqlite3_column_int64(row, 0), columnText(row, 1),
-                                   columnText(row, 2), columnText(row, 3), columnText(row, 4),
-                                   sqlite3_column_int(row, 5), sqlite3_column_int64(row, 6),
-                                   sqlite3_column_int64(row, 7));
-                 });
-    journal.rows("SELECT seq, line, record, name, type, debit, credit, before, after FROM lines",
-                 [&](sqlite3_stmt* row) {
-                     t.exec_params(
-                         "INSERT INTO folio_lines(books, seq, line, record, name, type, debit, "
-                         "credit, before, after) VALUES ($1, $2, $3, $4, $5, $6, $7, $8, "
-                         "CASE WHEN $9 THEN NULL ELSE decode($10, 'hex') END, "
-                         "CASE WHEN $11 THEN NULL ELSE decode($12, 'hex') END)",
-                         books, sqlite3_column_int64(row, 0), sqlite3_column_int(row, 1),
-                         sqlite3_column_int(row, 2), columnText(row, 3), columnText(row, 4),
-                         sqlite3_column_int64(row, 5), sqlite3_column_int64(row, 6),
-                         sqlite3_column_type(row, 7) == SQLITE_NULL, columnHex(row, 7),
-                         sqlite3_column_type(row, 8) == SQLITE_NULL, columnHex(row, 8));
-                 });
-    journal.rows("SELECT key, typeof(value), value FROM books", [&](sqlite3_stmt* row) {
-        const std::string type = columnText(row, 1);
-        const std::string hex =
-            type == "blob" ? columnHex(row, 2)
-                           : QByteArray::fromStdString(columnText(row, 2)).toHex().toStdString();
-        t.exec_params("INSERT INTO folio_values(books, key, value_type, value) "
-                      "VALUES ($1, $2, $3, decode($4, 'hex'))",
-                      books, columnText(row, 0), type, hex);
-    });
-    t.exec_params("UPDATE folio_books SET last_seq = (SELECT coalesce(max(seq), 0) FROM "
-                  "folio_entries WHERE books = $1) WHERE id = $1",
-                  books);
 }
 
 // Books without a journal start their history on the server with every record as found.
@@ -218,6 +132,11 @@ void copyServerToFile(const ServerAddress& from, const QString& filePath) {
                               .arg(QFileInfo::exists(filePath) ? filePath : journalPath));
     }
     ServerBooks server(from);
+    copyServerToFile(server, filePath);
+}
+
+void copyServerToFile(ServerBooks& server, const QString& filePath) {
+    const QString journalPath = journal::journalPathOf(filePath);
     const int id = server.booksId();
     QByteArray bytes;
     for (const QByteArray& image : accountImages(server.connection(), id)) {
@@ -246,22 +165,32 @@ void copyServerToFile(const ServerAddress& from, const QString& filePath) {
     }
 }
 
+int addFileBooks(pqxx::transaction_base& t, const QByteArray& bytes, const QString& journalPath,
+                 const QString& name) {
+    const int id = insertBooks(t, name);
+    for (qsizetype at = 0; at < bytes.size(); at += kRecordSize) {
+        putAccount(t, id, static_cast<int>(at / kRecordSize) + 1, bytes.mid(at, kRecordSize));
+    }
+    if (QFileInfo(journalPath).isFile()) {
+        JournalReader journal(journalPath);
+        copyJournalRows(t, id, journal);
+    } else {
+        insertOpening(t, id, bytes);
+    }
+    return id;
+}
+
+int addFileBooks(pqxx::transaction_base& t, const QString& filePath, const QString& name) {
+    return addFileBooks(t, readBooksFile(filePath), journal::journalPathOf(filePath), name);
+}
+
 void copyFileToServer(const QString& filePath, const ServerAddress& to) {
     const QByteArray bytes = readBooksFile(filePath);
     const QString journalPath = journal::journalPathOf(filePath);
     ServerBooks server(to);
     try {
         pqxx::transaction<pqxx::isolation_level::serializable> t(server.connection());
-        const int id = insertBooks(t, to.books);
-        for (qsizetype at = 0; at < bytes.size(); at += kRecordSize) {
-            putAccount(t, id, static_cast<int>(at / kRecordSize) + 1, bytes.mid(at, kRecordSize));
-        }
-        if (QFileInfo(journalPath).isFile()) {
-            JournalReader journal(journalPath);
-            copyJournalRows(t, id, journal);
-        } else {
-            insertOpening(t, id, bytes);
-        }
+        addFileBooks(t, bytes, journalPath, to.books);
         t.commit();
     } catch (const pqxx::sql_error& e) {
         throw ServerError(serverWords(e));

@@ -1,6 +1,7 @@
 #pragma once
 #include "server/server_books.h"
 #include <QString>
+#include <pqxx/types.hxx>
 
 namespace folio::server {
 
@@ -10,5 +11,10 @@ namespace folio::server {
 // words for the user, when it cannot copy; then nothing is left at the target.
 void copyFileToServer(const QString& filePath, const ServerAddress& to);
 void copyServerToFile(const ServerAddress& from, const QString& filePath);
+// The same over a connection held already, into a path whose files the caller made room for.
+void copyServerToFile(ServerBooks& server, const QString& filePath);
+// Adds the books of a file (with its journal, if it has one) to the server as a new set of
+// books named `name`, inside the caller's transaction; refused when that name is taken.
+int addFileBooks(pqxx::transaction_base& t, const QString& filePath, const QString& name);
 
 } // namespace folio::server

@@ -156,6 +156,17 @@ std::vector<QString> ServerBooks::makers() {
     return out;
 }
 
+QString ServerBooks::madeBy(std::int64_t seq) {
+    pqxx::nontransaction t(connection());
+    const pqxx::result r = t.exec_params(
+        "SELECT made_by FROM folio_entries WHERE books = $1 AND seq = $2", booksId(), seq);
+    return r.empty() ? QString() : QString::fromStdString(r[0][0].as<std::string>());
+}
+
+QString ServerBooks::user() {
+    return QString::fromUtf8(connection().username());
+}
+
 std::int64_t ServerBooks::post(journal::EntryKind kind, const QDate& date, const QString& memo,
                                const std::vector<journal::AmountLine>& lines) {
     if (kind == journal::EntryKind::Balanced) {
@@ -189,6 +200,29 @@ std::int64_t ServerBooks::post(journal::EntryKind kind, const QDate& date, const
         t.exec_params("SELECT pg_notify('folio_changed', $1)", std::to_string(id));
         return entry.seq;
     });
+}
+
+void ServerBooks::change(const std::function<void(pqxx::transaction_base&, int)>& work) {
+    const int id = booksId();
+    serializable([&](pqxx::transaction_base& t) {
+        work(t, id);
+        t.exec_params("SELECT pg_notify('folio_changed', $1)", std::to_string(id));
+        return 0;
+    });
+}
+
+std::int64_t ServerBooks::lastSeq() {
+    const int id = booksId();
+    try {
+        pqxx::nontransaction t(connection());
+        return t.exec_params1("SELECT last_seq FROM folio_books WHERE id = $1", id)[0]
+            .as<std::int64_t>();
+    } catch (const pqxx::broken_connection& e) {
+        throw ServerError(
+            QStringLiteral("The connection to the books' server was lost: %1").arg(serverWords(e)));
+    } catch (const pqxx::sql_error& e) {
+        throw ServerError(serverWords(e));
+    }
 }
 
 void ServerBooks::lockThrough(const QDate& date) {

@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <pqxx/types.hxx>
 #include <stdexcept>
@@ -55,6 +56,10 @@ class ServerBooks {
     std::vector<journal::Entry> entries();
     // Who made each entry, in the order of entries().
     std::vector<QString> makers();
+    // Who made one entry (empty when there is none of that number).
+    QString madeBy(std::int64_t seq);
+    // The database user this connection logs in as.
+    QString user();
 
     // Posts amounts to accounts as one entry (a posting, or a balanced entry whose debits
     // equal its credits). Gives the entry's number.
@@ -65,6 +70,12 @@ class ServerBooks {
     // Marks the books closed, once: a second closing of the same books is refused with the
     // words that say who closed them and when.
     void markClosed(const QString& closedInto);
+
+    // Runs `work` as one change of these books: one SERIALIZABLE transaction, tried again on
+    // a serialization failure, announced to other connections when it commits.
+    void change(const std::function<void(pqxx::transaction_base&, int books)>& work);
+    // The number of the books' latest entry, as committed now.
+    std::int64_t lastSeq();
 
     // How often the last change was tried again after a serialization failure.
     int lastRetries() const { return lastRetries_; }

@@ -60,6 +60,14 @@ CREATE TABLE IF NOT EXISTS folio_turn(unused int);
 CREATE TABLE IF NOT EXISTS folio_lock_dates(
     books int PRIMARY KEY REFERENCES folio_books(id),
     through date NOT NULL);
+-- The lines a reconciliation cleared against a bank statement.
+CREATE TABLE IF NOT EXISTS folio_reconciled_lines(
+    books int NOT NULL,
+    seq bigint NOT NULL,
+    line int NOT NULL,
+    reconciliation int NOT NULL,
+    PRIMARY KEY(books, seq, line),
+    FOREIGN KEY(books, seq, line) REFERENCES folio_lines(books, seq, line));
 )sql";
 
 constexpr const char* kRules = R"sql(
@@ -71,6 +79,49 @@ CREATE OR REPLACE TRIGGER folio_entries_append_only BEFORE UPDATE OR DELETE ON f
     FOR EACH ROW EXECUTE FUNCTION folio_append_only();
 CREATE OR REPLACE TRIGGER folio_lines_append_only BEFORE UPDATE OR DELETE ON folio_lines
     FOR EACH ROW EXECUTE FUNCTION folio_append_only();
+CREATE OR REPLACE TRIGGER folio_reconciled_append_only BEFORE UPDATE OR DELETE
+    ON folio_reconciled_lines FOR EACH ROW EXECUTE FUNCTION folio_append_only();
+
+-- A reconciled line changes only by a reversal: an Undo of its entry (or of the Redo that
+-- put it back) is refused.
+CREATE OR REPLACE FUNCTION folio_check_reconciled_undo() RETURNS trigger LANGUAGE plpgsql AS $$
+DECLARE
+    original bigint := NEW.reversal_of;
+    undone bigint;
+BEGIN
+    IF NEW.kind <> 'undo' OR original IS NULL THEN
+        RETURN NEW;
+    END IF;
+    LOOP
+        SELECT e.reversal_of INTO undone FROM folio_entries e
+            WHERE e.books = NEW.books AND e.seq = original AND e.kind = 'redo';
+        EXIT WHEN undone IS NULL;
+        SELECT e.reversal_of INTO original FROM folio_entries e
+            WHERE e.books = NEW.books AND e.seq = undone;
+        EXIT WHEN original IS NULL;
+    END LOOP;
+    IF EXISTS (SELECT FROM folio_reconciled_lines r
+               WHERE r.books = NEW.books AND r.seq = original) THEN
+        RAISE EXCEPTION 'entry % cannot be undone: a line of it was cleared by a '
+            'reconciliation; reverse it instead', original;
+    END IF;
+    RETURN NEW;
+END $$;
+CREATE OR REPLACE TRIGGER folio_entries_reconciled BEFORE INSERT ON folio_entries
+    FOR EACH ROW EXECUTE FUNCTION folio_check_reconciled_undo();
+
+-- Closing, locking and reopening are a supervisor's.
+CREATE OR REPLACE FUNCTION folio_check_supervisor() RETURNS trigger LANGUAGE plpgsql AS $$
+BEGIN
+    IF NEW.kind IN ('closing', 'lock', 'reopen', 'adjustment')
+            AND NOT pg_has_role(current_user, 'folio_supervisor', 'MEMBER') THEN
+        RAISE EXCEPTION 'only a supervisor closes, locks or reopens the books; % may post, '
+            'import and reconcile', current_user;
+    END IF;
+    RETURN NEW;
+END $$;
+CREATE OR REPLACE TRIGGER folio_entries_supervisor BEFORE INSERT ON folio_entries
+    FOR EACH ROW EXECUTE FUNCTION folio_check_supervisor();
 
 CREATE OR REPLACE FUNCTION folio_check_balanced() RETURNS trigger LANGUAGE plpgsql AS $$
 DECLARE
@@ -98,7 +149,8 @@ DECLARE
     locked date;
 BEGIN
     SELECT through INTO locked FROM folio_lock_dates WHERE books = NEW.books;
-    IF locked IS NOT NULL AND NEW.kind NOT IN ('opening', 'closed-from', 'closing')
+    IF locked IS NOT NULL
+            AND NEW.kind NOT IN ('opening', 'closed-from', 'closing', 'lock', 'reopen')
             AND NEW.date::date <= locked THEN
         RAISE EXCEPTION 'entry dated % is on or before the lock date %', NEW.date, locked;
     END IF;
@@ -119,7 +171,7 @@ CREATE OR REPLACE TRIGGER folio_lock_dates_forward BEFORE UPDATE ON folio_lock_d
     FOR EACH ROW EXECUTE FUNCTION folio_lock_moves_forward();
 )sql";
 
-// A bookkeeper posts, imports and reconciles; a supervisor also closes and locks.
+// A bookkeeper posts, imports and reconciles; a supervisor also closes, locks and reopens.
 constexpr const char* kRoles = R"sql(
 DO $$
 BEGIN
@@ -131,13 +183,14 @@ BEGIN
     END IF;
 END $$;
 REVOKE ALL ON folio_books, folio_accounts, folio_entries, folio_lines, folio_values,
-    folio_lock_dates, folio_turn FROM PUBLIC;
+    folio_lock_dates, folio_turn, folio_reconciled_lines FROM PUBLIC;
 GRANT SELECT ON folio_books, folio_lock_dates TO folio_bookkeeper;
 GRANT UPDATE ON folio_turn TO folio_bookkeeper;
 GRANT UPDATE (last_seq) ON folio_books TO folio_bookkeeper;
-GRANT SELECT, INSERT ON folio_entries, folio_lines TO folio_bookkeeper;
+GRANT SELECT, INSERT ON folio_entries, folio_lines, folio_reconciled_lines TO folio_bookkeeper;
 GRANT SELECT, INSERT, UPDATE, DELETE ON folio_accounts, folio_values TO folio_bookkeeper;
 GRANT INSERT, UPDATE ON folio_books, folio_lock_dates TO folio_supervisor;
+GRANT DELETE ON folio_lock_dates TO folio_supervisor;
 GRANT USAGE ON SEQUENCE folio_books_id_seq TO folio_supervisor;
 )sql";
 

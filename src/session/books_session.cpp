@@ -3,6 +3,7 @@
 #include "journal/journal_files.h"
 #include "journal/reconciled_guard.h"
 #include "posting/posting_rules.h"
+#include "session/server_home.h"
 #include <QFileInfo>
 #include <algorithm>
 
@@ -23,6 +24,7 @@ const ChangeResult& ChangeResult::orThrow() const {
     return *this;
 }
 
+BooksSession::BooksSession() = default;
 BooksSession::~BooksSession() = default;
 
 QString BooksSession::noJournalMessage() {
@@ -101,6 +103,7 @@ void BooksSession::release() {
     journal_.close();
     lock_.release();
     books_.forget();
+    server_.reset();
 }
 
 void BooksSession::keepCompanyValues() {
@@ -109,12 +112,30 @@ void BooksSession::keepCompanyValues() {
     }
     try {
         journal_.setCompanyValues(journal::companyValuesOf(company_));
+        if (server_) {
+            server_->push();
+        }
     } catch (const FileError&) {
         // Only a convenience for the next session: the books themselves are not touched.
+    } catch (const server::ServerError&) {
+        // The same on the server (another client changed the books first, or it is gone).
     }
 }
 
-ChangeResult BooksSession::run(Origin origin, const std::function<std::int64_t()>& step) {
+ChangeResult BooksSession::run(Origin origin, const std::function<std::int64_t()>& step,
+                               bool repeatable) {
+    if (server_) {
+        return sendToServer(
+            origin, [&] { return runHere(step); }, repeatable);
+    }
+    ChangeResult result = runHere(step);
+    if (result.tookEffect) {
+        emit changed(origin);
+    }
+    return result;
+}
+
+ChangeResult BooksSession::runHere(const std::function<std::int64_t()>& step) {
     ChangeResult result;
     try {
         result.seq = step();
@@ -127,9 +148,6 @@ ChangeResult BooksSession::run(Origin origin, const std::function<std::int64_t()
         result.tookEffect = journal_.tookEffect();
     } catch (const MoneyOverflow&) {
         result.refused = posting::PostingRules::amountTooLargeMessage();
-    }
-    if (result.tookEffect) {
-        emit changed(origin);
     }
     return result;
 }
@@ -216,6 +234,9 @@ ChangeResult BooksSession::undo() {
         if (held) {
             return refusal(*held);
         }
+        if (const auto other = changeOfAnother()) {
+            return refusal(*other);
+        }
     } catch (const FileError& error) {
         ChangeResult result;
         result.failed = error;
@@ -235,66 +256,6 @@ ChangeResult BooksSession::redo() {
     return run(Origin::Elsewhere, [this] { return journal_.redo(file()); });
 }
 
-ChangeResult BooksSession::close(const QString& closingName, const QString& closedPath,
-                                 const std::vector<AccountRecord>& records,
-                                 const QDate& closedThrough) {
-    journal::CompanyValues carried = journal::companyValuesOf(company_);
-    carried.statementsDate.clear(); // the next period has a date of its own
-    const QDateTime made = QDateTime::currentDateTimeUtc();
-    ChangeResult result;
-    // These books' journal records the closing first, pending until the copy is written, so
-    // a crash leaves it wholly done or not at all. Books without a journal have no record of
-    // it to keep.
-    std::int64_t seq = 0;
-    if (hasJournal()) {
-        try {
-            seq = journal_.beginClosing(closingName, closedPath, made, company_.date);
-        } catch (const FileError& error) {
-            result.failed = error;
-            return result;
-        }
-    }
-    try {
-        journal::BooksJournal::writeClosedCopy(closedPath, books_.path(), closingName, records,
-                                               carried, made, closedThrough);
-        result.tookEffect = true;
-        result.seq = seq;
-        if (hasJournal()) {
-            // The accounts' cash-flow classes go on with the closed copy.
-            journal::carryCashFlowClasses(journal_.store(), closedPath);
-        }
-    } catch (const FileError& error) {
-        result.failed = error;
-    }
-    try {
-        journal_.endClosing(seq, result.tookEffect);
-    } catch (const FileError&) {
-        // Left pending: the next opening settles it from the closed copy's journal.
-    }
-    return result;
-}
-
-ChangeResult BooksSession::lockThrough(const QDate& through) {
-    if (!hasJournal()) {
-        return refusal(noJournalMessage());
-    }
-    return run(Origin::Elsewhere, [&] { return journal_.lockThrough(through); });
-}
-
-ChangeResult BooksSession::reopen(const QString& reason) {
-    if (!hasJournal()) {
-        return refusal(noJournalMessage());
-    }
-    return run(Origin::Elsewhere, [&] { return journal_.reopen(reason); });
-}
-
-ChangeResult BooksSession::carryChanges(const CarryStep& step) {
-    if (!hasJournal()) {
-        return refusal(noJournalMessage());
-    }
-    return run(Origin::Elsewhere, [&] { return step(journal_, file()); });
-}
-
 std::optional<statements::CashFlowClasses> BooksSession::cashFlowClasses() {
     if (!hasJournal()) {
         return std::nullopt;
@@ -310,8 +271,14 @@ ChangeResult BooksSession::keepCashFlowClasses(const statements::CashFlowClasses
     try {
         journal::keepCashFlowClasses(journal_.store(), classes);
         result.tookEffect = true;
+        if (server_) {
+            server_->push();
+        }
     } catch (const FileError& error) {
         result.failed = error;
+    } catch (const server::ServerError& error) {
+        refetch();
+        return refusal(error.words());
     }
     return result;
 }

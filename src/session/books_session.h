@@ -7,14 +7,19 @@
 #include "session/change_result.h"
 #include "statements/company_info.h"
 #include <QObject>
+#include <QStringList>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace folio::session {
 
 // Who asked for a change: the shown tab follows its own changes itself, every other view
-// is prepared again from the books.
-enum class Origin { ShownTab, Elsewhere };
+// is prepared again from the books; a change another client made to server books is shown
+// where nothing typed is waiting.
+enum class Origin { ShownTab, Elsewhere, OtherClient };
+
+class ServerHome;
 
 // Something opening the books' journal has to tell the user.
 struct Notice {
@@ -31,7 +36,7 @@ struct Notice {
 class BooksSession : public QObject {
     Q_OBJECT
   public:
-    BooksSession() = default;
+    BooksSession();
     ~BooksSession() override;
 
     Books& books() { return books_; }
@@ -47,6 +52,27 @@ class BooksSession : public QObject {
     // `progress` follows the making of a new opening entry; stopped, the books go on
     // without a journal and none is left beside them.
     std::vector<Notice> openJournal(const Progress& progress = {});
+    // Makes books kept on a PostgreSQL server (postgresql://USER@HOST/DBNAME, #NAME for a set
+    // other than "books") the selected books in place of those selected before. Every change
+    // then goes to the server as one transaction. Throws server::ServerError, in words for
+    // the user, when they cannot be opened; the books selected before then stay.
+    void openServer(const QString& address);
+    bool onServer() const { return server_ != nullptr; }
+    // After a file was selected in place of server books: their connection and working copy
+    // go (the file's journal is opened next).
+    void leaveServer();
+    // How the books are named to the user: the file's path, or the server's address.
+    QString shownName() const;
+    // The same for books beside them (a closed copy): for server books, the address of the
+    // set of books of that name in the same database.
+    QString shownNameOf(const QString& path) const;
+    // Where a file made from the books (an export) is suggested: beside the books' file; for
+    // server books, in the user's home folder under the name of the set of books.
+    QString nearbyPath() const;
+    // Shows the books as the server holds them now when another client changed them;
+    // true when it did (changed() told every view).
+    bool followServer();
+
     // What the last opening of the journal found.
     const journal::BooksJournal::Opened& opening() const { return opening_; }
     // Keeps the company values, closes the journal, gives up the lock and the books.
@@ -132,7 +158,21 @@ class BooksSession : public QObject {
 
   private:
     // Runs a step of the journal, turning its failure or refusal into the result.
-    ChangeResult run(Origin origin, const std::function<std::int64_t()>& step);
+    ChangeResult run(Origin origin, const std::function<std::int64_t()>& step,
+                     bool repeatable = false);
+    ChangeResult runHere(const std::function<std::int64_t()>& step);
+    // Makes a change on the working copy of server books and sends it to the server; a
+    // repeatable change (amounts added to what the accounts hold) is made again on the books
+    // as the server holds them when another client changed them first.
+    ChangeResult sendToServer(Origin origin, const std::function<ChangeResult()>& change,
+                              bool repeatable, const QStringList& closedCopies = {});
+    // On server books, Undo takes back only the user's own changes: the words that say so
+    // when the latest change is another's.
+    std::optional<QString> changeOfAnother();
+    // The working copy made again from the server; false when the server could not be read.
+    bool refetch();
+    ChangeResult closeHere(const QString& closingName, const QString& closedPath,
+                           const std::vector<AccountRecord>& records, const QDate& closedThrough);
     std::vector<journal::Change> postedChanges(const std::vector<journal::AmountLine>& lines);
     journal::BooksFile file() { return journal::booksFile(books_); }
 
@@ -141,6 +181,7 @@ class BooksSession : public QObject {
     BooksLock lock_;
     journal::BooksJournal journal_;
     journal::BooksJournal::Opened opening_;
+    std::unique_ptr<ServerHome> server_; // set while the books are on a server
 };
 
 } // namespace folio::session

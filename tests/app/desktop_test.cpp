@@ -129,7 +129,7 @@ TEST(CommandLine, HelpVersionAndMistakesAnswerOnTheTerminal) {
         const char* out;
         const char* err;
     } cases[] = {
-        {{"--help"}, 0, "Usage: folio [FILE]", ""},
+        {{"--help"}, 0, "Usage: folio [FILE", ""},
         {{"-h"}, 0, "--export STATEMENT", ""},
         {{"--version"}, 0, "Folio 1.", ""},
         {{"--frobnicate"}, 2, "", "Unknown option 'frobnicate'"},

@@ -76,6 +76,25 @@ TEST_F(ServerBooksTest, RawSqlThatBreaksARuleIsRefused) {
          "on or before the lock date"},
         {"sam", "UPDATE folio_lock_dates SET through = '2026-01-15'", "only moves forward"},
         {"alice", "UPDATE folio_lock_dates SET through = '2026-03-01'", "permission denied"},
+        // A reconciled line changes only by reversal: its entry is not undone, and the
+        // reconciliation stands.
+        {"alice",
+         "INSERT INTO folio_reconciled_lines VALUES (1, 1, 0, 1);"
+         "UPDATE folio_books SET last_seq = last_seq + 1;"
+         "INSERT INTO folio_entries(books, seq, made, date, kind, reversal_of) VALUES (1, 2, "
+         "'now', '2026-02-03', 'undo', 1)",
+         "cannot be undone"},
+        {"folio_admin",
+         "INSERT INTO folio_reconciled_lines VALUES (1, 1, 0, 1);"
+         "DELETE FROM folio_reconciled_lines",
+         "append-only"},
+        {"alice", "DELETE FROM folio_reconciled_lines", "permission denied"},
+        // Closing, locking and reopening are a supervisor's.
+        {"alice",
+         "UPDATE folio_books SET last_seq = last_seq + 1;"
+         "INSERT INTO folio_entries(books, seq, made, date, kind) VALUES (1, 2, 'now', "
+         "'2026-03-01', 'lock')",
+         "only a supervisor"},
     };
     for (const auto& c : cases) {
         const QString words = refusal(QString::fromLatin1(c.user), c.sql);

@@ -1,0 +1,87 @@
+#include "server/entry_push.h"
+#include "journal/journal_store.h"
+#include "server/books_copy.h"
+#include "server/journal_reader.h"
+#include "server/server_rows.h"
+#include <QFileInfo>
+#include <pqxx/pqxx>
+
+namespace folio::server {
+
+namespace {
+
+// Writes the account rows the new applied entries leave, in the order they were made: a
+// record without an image after a line (a deletion's end) is no longer in the books.
+void applyLines(pqxx::transaction_base& t, int books, JournalReader& journal, std::int64_t base) {
+    journal.rows("SELECT l.record, l.after FROM lines l JOIN entries e ON e.seq = l.seq "
+                 "WHERE l.seq > " +
+                     std::to_string(base) + " AND e.status = 1 ORDER BY l.seq, l.line",
+                 [&](sqlite3_stmt* row) {
+                     const auto record = static_cast<int>(JournalReader::integer(row, 0));
+                     if (JournalReader::isNull(row, 1)) {
+                         t.exec_params("DELETE FROM folio_accounts WHERE books = $1 AND "
+                                       "record = $2",
+                                       books, record);
+                     } else {
+                         putAccount(t, books, record,
+                                    QByteArray::fromHex(
+                                        QByteArray::fromStdString(JournalReader::hex(row, 1))));
+                     }
+                 });
+}
+
+// The lock date follows the books' locks and reopenings, so that the server refuses what is
+// dated inside a locked period whoever writes it.
+void followLocks(pqxx::transaction_base& t, int books, JournalReader& journal, std::int64_t base) {
+    journal.rows("SELECT kind, date FROM entries WHERE seq > " + std::to_string(base) +
+                     " AND status = 1 AND kind IN ('lock', 'reopen') ORDER BY seq",
+                 [&](sqlite3_stmt* row) {
+                     if (JournalReader::text(row, 0) == "lock") {
+                         t.exec_params("INSERT INTO folio_lock_dates(books, through) VALUES "
+                                       "($1, $2) ON CONFLICT (books) DO UPDATE SET through = "
+                                       "EXCLUDED.through",
+                                       books, JournalReader::text(row, 1));
+                     } else {
+                         t.exec_params("DELETE FROM folio_lock_dates WHERE books = $1", books);
+                     }
+                 });
+}
+
+// A closed copy of the same name made by an earlier closing stays, under its name and the
+// time it was replaced: the server keeps every closing.
+void setAsideEarlierCopy(pqxx::transaction_base& t, const QString& name) {
+    t.exec_params("UPDATE folio_books SET name = name || ' before ' || "
+                  "to_char(now(), 'YYYY-MM-DD HH24:MI:SS') WHERE name = $1",
+                  name.toStdString());
+}
+
+} // namespace
+
+std::int64_t pushWorkingCopy(ServerBooks& server, const QString& workingPath, std::int64_t base,
+                             const QStringList& closedCopies) {
+    std::int64_t after = base;
+    server.change([&](pqxx::transaction_base& t, int books) {
+        const auto last = t.exec_params1("SELECT last_seq FROM folio_books WHERE id = $1", books)[0]
+                              .as<std::int64_t>();
+        if (last != base) {
+            throw BooksMoved();
+        }
+        // The entries first: the server's rules on them (who may close) speak before the
+        // closed copy is written.
+        JournalReader journal(journal::journalPathOf(workingPath));
+        t.exec_params("DELETE FROM folio_values WHERE books = $1", books);
+        copyJournalRows(t, books, journal, base);
+        for (const QString& copy : closedCopies) {
+            const QString name = QFileInfo(copy).fileName();
+            setAsideEarlierCopy(t, name);
+            addFileBooks(t, copy, name);
+        }
+        applyLines(t, books, journal, base);
+        followLocks(t, books, journal, base);
+        after = t.exec_params1("SELECT last_seq FROM folio_books WHERE id = $1", books)[0]
+                    .as<std::int64_t>();
+    });
+    return after;
+}
+
+} // namespace folio::server

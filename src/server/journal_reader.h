@@ -1,0 +1,44 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <pqxx/types.hxx>
+#include <string>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace folio::server {
+
+// One journal beside a books file, opened to read only: a copy never changes the journal it
+// reads, nor removes its log. Failures are ServerErrors with the journal's name.
+class JournalReader {
+  public:
+    explicit JournalReader(const QString& path);
+    ~JournalReader();
+    JournalReader(const JournalReader&) = delete;
+    JournalReader& operator=(const JournalReader&) = delete;
+
+    // Runs a query and hands each row to `each`.
+    void rows(const std::string& sql, const std::function<void(sqlite3_stmt*)>& each);
+    // Whether the journal holds a table of that name.
+    bool hasTable(const char* name);
+
+    static std::string text(sqlite3_stmt* row, int column);
+    static std::string hex(sqlite3_stmt* row, int column);
+    static std::int64_t integer(sqlite3_stmt* row, int column);
+    static bool isNull(sqlite3_stmt* row, int column);
+
+  private:
+    [[noreturn]] void fail(const QString& path);
+    sqlite3* db_ = nullptr;
+};
+
+// Writes the journal's entries and lines numbered after `after` into the server's books
+// `books`, and the values kept with the books (which must not be there yet), then sets the
+// books' latest entry.
+void copyJournalRows(pqxx::transaction_base& t, int books, JournalReader& journal,
+                     std::int64_t after = 0);
+
+} // namespace folio::server

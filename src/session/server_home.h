@@ -1,0 +1,47 @@
+#pragma once
+#include "server/server_books.h"
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <cstdint>
+
+namespace folio::session {
+
+// Where a books session keeps books that live on a PostgreSQL server: the connection, and a
+// working copy of the books (their accounts file and journal in a private folder) that every
+// view reads and the session's own rules change. A change made there is sent to the server
+// as one transaction; the working copy is then made again from the server. Throws
+// server::ServerError, in words for the user, when the server cannot be used.
+class ServerHome {
+  public:
+    explicit ServerHome(const QString& address);
+
+    // The address as the user gave it, shown where a file's path would be.
+    const QString& address() const { return address_; }
+    // The working copy's accounts file, named as the set of books.
+    QString workingPath() const;
+    // A text with the paths of working copies (this one's or another client's, as a closing
+    // recorded them) written as the addresses of those books on this server.
+    QString shownText(const QString& text) const;
+    // Makes the working copy again from the server's books as they are now.
+    void fetch();
+    // Whether the server's books changed since the working copy was made.
+    bool movedOn();
+    // The database user who made an entry, and the one this connection logs in as.
+    QString madeBy(std::int64_t seq);
+    QString user();
+    // Sends what the working copy recorded since it was made (and the closed copies a
+    // closing wrote beside it) as one change; throws server::BooksMoved when another client
+    // changed the books first.
+    void push(const QStringList& closedCopies = {});
+
+  private:
+    void fetchCopy();
+
+    QString address_;
+    server::ServerBooks server_;
+    QTemporaryDir folder_;
+    std::int64_t base_ = -1; // the server's latest entry when the working copy was made
+};
+
+} // namespace folio::session

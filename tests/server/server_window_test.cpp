@@ -1,0 +1,150 @@
+#include "pg_cluster.h"
+#include "server/server_books.h"
+#include "support/books_fixture.h"
+#include "support/sample_books.h"
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <pqxx/pqxx>
+
+using folio::server::ServerAddress;
+using folio::server::ServerBooks;
+using folio::ui::Tab;
+
+namespace {
+
+// The window on books kept on the private cluster, made by the supervisor sam from the
+// service corporation's chart (current debits $22,700.00).
+class ServerWindow : public BooksFixture {
+  protected:
+    void SetUp() override {
+        BooksFixture::SetUp();
+        static int made = 0;
+        database = QStringLiteral("window_%1").arg(++made);
+        cluster.createBooksDatabase(database);
+        ServerBooks(ServerAddress::parse(address(QStringLiteral("sam"))))
+            .create(serviceBooks(), QDate(2026, 1, 1));
+    }
+    QString address(const QString& user, const QString& books = QStringLiteral("books")) const {
+        return cluster.booksAddress(database, books, user);
+    }
+    std::int64_t count(const std::string& sql) const {
+        pqxx::connection c(cluster.address(database));
+        pqxx::nontransaction t(c);
+        return t.exec1(sql)[0].as<std::int64_t>();
+    }
+    std::int64_t cashOnServer() const {
+        return ServerBooks(ServerAddress::parse(address(QStringLiteral("sam"))))
+            .records()[0]
+            .current.raw();
+    }
+    PgCluster& cluster = PgCluster::shared();
+    QString database;
+};
+
+TEST_F(ServerWindow, PostsToTheServerAndFollowsOtherClients) {
+    ASSERT_TRUE(window->selectBooks(address(QStringLiteral("alice"))));
+    EXPECT_TRUE(find<QLabel>(QStringLiteral("lblSelectedFile"))->text().contains(database));
+    postOnTab(0, QStringLiteral("100"));
+    EXPECT_EQ(cashOnServer(), money("18350.75").raw());
+    EXPECT_EQ(count("SELECT count(*) FROM folio_entries WHERE made_by = 'alice'"), 1);
+    showTab(Tab::TrialBalance);
+    EXPECT_TRUE(text(QStringLiteral("txtDebit")).contains(QStringLiteral("22,800.00")));
+
+    // Another client posts; the shown statement follows without a click.
+    ServerBooks(ServerAddress::parse(address(QStringLiteral("sam"))))
+        .post(folio::journal::EntryKind::Posting, QDate(2026, 2, 1), QStringLiteral("supplies"),
+              {{2, money("50"), Money()}});
+    EXPECT_TRUE(QTest::qWaitFor(
+        [this] { return text(QStringLiteral("txtDebit")).contains(QStringLiteral("22,850.00")); },
+        10000));
+    // A posting made on the books as they stood before is made again on the server's.
+    postOnTab(0, QStringLiteral("1"));
+    EXPECT_EQ(cashOnServer(), money("18351.75").raw());
+    EXPECT_EQ(count("SELECT count(*) FROM folio_entries"), 4);
+    EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join('\n').toStdString();
+
+    // A second window, the supervisor's: its change reaches the first, whose Undo then takes
+    // back only its own user's changes.
+    showTab(Tab::TrialBalance);
+    FakeDialogs samDialogs;
+    folio::app::MainWindow sam(samDialogs);
+    ASSERT_TRUE(sam.selectBooks(address(QStringLiteral("sam"))));
+    EXPECT_TRUE(sam.session()
+                    .post({QDate(2026, 2, 2), QStringLiteral("rent")}, {8, money("10"), Money()})
+                    .succeeded());
+    EXPECT_TRUE(QTest::qWaitFor(
+        [this] { return text(QStringLiteral("txtDebit")).contains(QStringLiteral("22,861.00")); },
+        10000));
+    find<QAction>(QStringLiteral("mnuUndo"))->trigger();
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages()[0].contains(QStringLiteral("was made by sam")));
+    EXPECT_EQ(count("SELECT count(*) FROM folio_entries"), 5);
+}
+
+TEST_F(ServerWindow, OnlyASupervisorClosesAndLocks) {
+    setCompany(folio::statements::Business::Service);
+    ASSERT_TRUE(window->selectBooks(address(QStringLiteral("alice"))));
+    const auto entries = count("SELECT count(*) FROM folio_entries");
+    closeMonthly();
+    dialogs.inputAnswers.push_back(QStringLiteral("1/31/2026"));
+    find<QAction>(QStringLiteral("mnuLockBooks"))->trigger();
+    // The closing's question, then one refusal each.
+    const QStringList told = dialogs.messages();
+    ASSERT_EQ(told.size(), 3) << told.join('\n').toStdString();
+    EXPECT_EQ(told.filter(QStringLiteral("only a supervisor closes, locks or reopens")).size(), 2);
+    EXPECT_EQ(count("SELECT count(*) FROM folio_entries"), entries);
+    EXPECT_EQ(count("SELECT count(*) FROM folio_books"), 1);
+    EXPECT_EQ(count("SELECT count(*) FROM folio_lock_dates"), 0);
+    EXPECT_FALSE(window->session().periodLock().lockedThrough);
+
+    dialogs.reset();
+    ASSERT_TRUE(window->selectBooks(address(QStringLiteral("sam"))));
+    dialogs.inputAnswers.push_back(QStringLiteral("1/31/2026"));
+    find<QAction>(QStringLiteral("mnuLockBooks"))->trigger();
+    EXPECT_EQ(count("SELECT count(*) FROM folio_lock_dates WHERE through = '2026-01-31'"), 1);
+    closeMonthly();
+    EXPECT_TRUE(dialogs.messages().filter(QStringLiteral("supervisor")).isEmpty());
+    EXPECT_EQ(count("SELECT count(*) FROM folio_books WHERE name = 'books closed monthly'"), 1);
+    EXPECT_EQ(count("SELECT count(*) FROM folio_entries WHERE kind = 'closing'"), 1);
+    // Named by its address, never by the working copy's folder.
+    EXPECT_FALSE(dialogs.messages().join('\n').contains(QStringLiteral("folio-server-")));
+    EXPECT_TRUE(dialogs.messages().join('\n').contains(
+        address(QStringLiteral("sam"), QStringLiteral("books closed monthly"))));
+    // The closed copy opens as server books of its own.
+    ASSERT_TRUE(window->selectBooks(
+        address(QStringLiteral("sam"), QStringLiteral("books closed monthly"))));
+}
+
+TEST_F(ServerWindow, AServerThatCannotBeUsedIsSaidSoAndTheBooksStay) {
+    const QString books = openBooks(serviceBooks());
+    const struct {
+        QString address;
+        const char* words;
+    } cases[] = {
+        {QStringLiteral("postgresql://sam@/nowhere?host=/nonexistent"), "cannot reach"},
+        {address(QStringLiteral("sam"), QStringLiteral("other")), "no books named"},
+        {cluster.booksAddress(QStringLiteral("postgres"), QStringLiteral("books"),
+                              QStringLiteral("sam")),
+         "folio_books"},
+    };
+    for (const auto& c : cases) {
+        dialogs.reset();
+        EXPECT_FALSE(window->selectBooks(c.address));
+        ASSERT_EQ(dialogs.messages().size(), 1);
+        EXPECT_TRUE(dialogs.messages()[0].contains(QLatin1String(c.words)))
+            << dialogs.messages()[0].toStdString();
+        EXPECT_EQ(window->books().path(), books);
+    }
+    // From server books back to a file: the file's books take the posting, not the server.
+    ASSERT_TRUE(window->selectBooks(address(QStringLiteral("sam"))));
+    const auto entries = count("SELECT count(*) FROM folio_entries");
+    selectFile(books);
+    EXPECT_TRUE(find<QLabel>(QStringLiteral("lblSelectedFile"))->text().endsWith(books));
+    postOnTab(0, QStringLiteral("5"));
+    EXPECT_EQ(count("SELECT count(*) FROM folio_entries"), entries);
+    EXPECT_EQ(window->books().get(1).current.raw(), money("18255.75").raw());
+}
+
+} // namespace

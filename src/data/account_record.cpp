@@ -104,6 +104,19 @@ bool RecordFields::isBlank(const RecordBytes& bytes) {
            std::all_of(texts, bytes.end(), [](std::uint8_t c) { return c == 0; });
 }
 
+RecordBytes RecordFields::asWritten(const RecordBytes& bytes) {
+    RecordBytes written = bytes;
+    for (const auto& [offset, size] :
+         {std::pair{RecordLayout::kNameOffset, RecordLayout::kNameSize},
+          std::pair{RecordLayout::kTypeOffset, RecordLayout::kTypeSize}}) {
+        const QLatin1StringView text = fieldText(bytes, offset, size);
+        const auto at = written.begin() + static_cast<std::ptrdiff_t>(offset);
+        std::fill_n(std::copy(text.begin(), text.end(), at),
+                    size - static_cast<std::size_t>(text.size()), std::uint8_t{' '});
+    }
+    return written;
+}
+
 AccountRecord AccountRecord::decode(const RecordBytes& bytes) {
     return {QString(fieldText(bytes, RecordLayout::kNameOffset, RecordLayout::kNameSize)),
             typeText(bytes), getMoney(bytes, RecordLayout::kCurrentOffset),

@@ -63,6 +63,8 @@ Money current(const RecordBytes& bytes);
 Money ytd(const RecordBytes& bytes);
 // Whether the record decodes to a blank one (AccountRecord::isBlank()).
 bool isBlank(const RecordBytes& bytes);
+// The bytes decode() then encode() give: each text left-aligned and padded with blanks.
+RecordBytes asWritten(const RecordBytes& bytes);
 } // namespace RecordFields
 
 } // namespace folio

@@ -124,6 +124,32 @@ void FileTable::put(int number, int record, const AccountRecord& account) {
     }
 }
 
+void FileTable::write(int number, int record, const AccountRecord& account) {
+    const int fd = descriptor(number);
+    const off_t offset = offsetOf(record);
+    FileFaults::step();
+    const RecordBytes bytes = account.encode();
+    folio::writeAt(fd, bytes.data(), bytes.size(), offset);
+}
+
+void FileTable::sync(int number) {
+    const int fd = descriptor(number);
+    if (durableWrites) {
+        FileFaults::step();
+        if (fileSystem().fdatasync(fd) != 0) {
+            throw FileError::fromErrno(errno);
+        }
+    }
+}
+
+void FileTable::truncate(int number, std::int64_t length) {
+    const int fd = descriptor(number);
+    FileFaults::step();
+    if (fileSystem().ftruncate(fd, static_cast<off_t>(length)) != 0) {
+        throw FileError::fromErrno(errno);
+    }
+}
+
 std::int64_t FileTable::length(int number) {
     return folio::lengthOf(descriptor(number));
 }

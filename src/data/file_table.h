@@ -39,6 +39,12 @@ class FileTable {
     // write that fails leaves the file as it was: a record written over is put back, and
     // a file it lengthened is cut back to its old length.
     void put(int number, int record, const AccountRecord& account);
+    // Writes one record without syncing (a patch syncs once after all its records).
+    void write(int number, int record, const AccountRecord& account);
+    // Makes the records written so far durable (nothing when writes are not durable).
+    void sync(int number);
+    // Cuts the file back to `length` bytes (a patch that lengthened it, taken back).
+    void truncate(int number, std::int64_t length);
     std::int64_t length(int number);
     int recordCount(int number) { return recordCountOf(length(number)); }
     void close(int number);

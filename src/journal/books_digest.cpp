@@ -1,4 +1,5 @@
 #include "journal/books_digest.h"
+#include "data/file_rewrite.h"
 #include "data/file_table.h"
 #include "journal/file_image.h"
 #include <algorithm>
@@ -9,18 +10,37 @@ namespace {
 
 constexpr std::int64_t kSize = static_cast<std::int64_t>(RecordLayout::kRecordSize);
 
-// A 64-bit mix of a record's number and bytes (FNV-1a, finished with a multiply-xorshift so
-// that one changed bit moves every bit of the result).
-std::uint64_t mixOf(int record, const RecordBytes& bytes) {
-    std::uint64_t hash = std::uint64_t{0xcbf29ce484222325U} ^ static_cast<std::uint32_t>(record);
-    for (const std::uint8_t byte : bytes) {
-        hash = (hash ^ byte) * std::uint64_t{0x100000001b3U};
-    }
+constexpr std::uint64_t kOffsetBasis = 0xcbf29ce484222325U;
+constexpr std::uint64_t kPrime = 0x100000001b3U;
+
+std::uint64_t finished(std::uint64_t hash) {
     hash ^= hash >> 33U;
     hash *= std::uint64_t{0xff51afd7ed558ccdU};
     hash ^= hash >> 33U;
     hash *= std::uint64_t{0xc4ceb9fe1a85ec53U};
     return hash ^ (hash >> 33U);
+}
+
+// A 64-bit mix of a record's number and bytes (FNV-1a, finished with a multiply-xorshift so
+// that one changed bit moves every bit of the result).
+std::uint64_t mixOf(int record, const RecordBytes& bytes) {
+    std::uint64_t hash = kOffsetBasis ^ static_cast<std::uint32_t>(record);
+    for (const std::uint8_t byte : bytes) {
+        hash = (hash ^ byte) * kPrime;
+    }
+    return finished(hash);
+}
+
+// How the mix of a record's bytes changes when it moves from one number to another: both
+// mixes taken side by side, so that their multiplies overlap.
+std::uint64_t movedMix(int from, int to, const RecordBytes& bytes) {
+    std::uint64_t before = kOffsetBasis ^ static_cast<std::uint32_t>(from);
+    std::uint64_t after = kOffsetBasis ^ static_cast<std::uint32_t>(to);
+    for (const std::uint8_t byte : bytes) {
+        before = (before ^ byte) * kPrime;
+        after = (after ^ byte) * kPrime;
+    }
+    return finished(after) - finished(before);
 }
 
 } // namespace
@@ -43,6 +63,30 @@ BooksDigest BooksDigest::after(const Entry& entry) const {
         if (line.after) {
             next.add(line.record, *line.after);
             ++next.records;
+        }
+    }
+    return next;
+}
+
+BooksDigest BooksDigest::afterMove(BooksFile file, const RecordPatch& patch) const {
+    BooksDigest next = *this;
+    const bool insert = patch.move == RecordPatch::Move::Insert;
+    const int by = insert ? 1 : -1;
+    const int count = recordsIn(file.files.length(file.number));
+    if (insert) {
+        next.add(patch.at, patch.moved);
+        ++next.records;
+    } else if (patch.at >= 1 && patch.at <= count) {
+        next.remove(patch.at, file.files.get(file.number, patch.at));
+        --next.records;
+    }
+    std::vector<RecordBytes> chunk;
+    for (int first = insert ? patch.at : patch.at + 1; first <= count; first += kChunkRecords) {
+        chunk.resize(static_cast<std::size_t>(std::min(kChunkRecords, count - first + 1)));
+        file.files.readRecords(file.number, first, chunk);
+        for (std::size_t i = 0; i < chunk.size(); ++i) {
+            const int record = first + static_cast<int>(i);
+            next.sum += movedMix(record, record + by, RecordFields::asWritten(chunk[i]));
         }
     }
     return next;
@@ -73,7 +117,7 @@ BooksDigest digestOfFile(BooksFile file) {
     const int count = static_cast<int>((length + kSize - 1) / kSize);
     file.files.scanBytes(file.number, count, [&digest](int record, const RecordBytes& bytes) {
         // As Folio reads it: decoded and written again.
-        digest.add(record, AccountRecord::decode(bytes));
+        digest.sum += mixOf(record, RecordFields::asWritten(bytes));
         ++digest.records;
         return true;
     });

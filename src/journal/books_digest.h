@@ -1,5 +1,6 @@
 #pragma once
 #include "data/account_record.h"
+#include "data/record_patch.h"
 #include "journal/entry.h"
 #include <cstdint>
 
@@ -19,8 +20,12 @@ struct BooksDigest {
 
     void add(int record, const AccountRecord& image);
     void remove(int record, const AccountRecord& image);
-    // The digest once the entry's after images are written.
+    // The digest once the entry's after images are written (in place, or an older
+    // journal's change of length).
     BooksDigest after(const Entry& entry) const;
+    // The digest once a record is removed from the file or put in, the records after it
+    // moving: those are read from the file, which holds the books before.
+    BooksDigest afterMove(BooksFile file, const RecordPatch& patch) const;
 };
 
 // The digest of the file as it is now, read a chunk at a time.

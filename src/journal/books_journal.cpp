@@ -16,17 +16,24 @@ namespace {
 
 constexpr std::int64_t kSize = static_cast<std::int64_t>(RecordLayout::kRecordSize);
 
-// Whether the records an entry touches hold their after images (or their before images).
-bool fileHolds(const QByteArray& image, const Entry& entry, bool afterImages) {
-    if (definesWholeFile(entry.kind)) {
-        return afterImages && image == applied(QByteArray(), entry);
-    }
-    for (const Line& line : entry.lines) {
-        if (recordAt(image, line.record) != (afterImages ? line.after : line.before)) {
-            return false;
+// The one rollback of a change whose writing failed: the records it wrote over get their
+// images back where they can (a rewrite that failed before its rename left the file as it
+// was; after it, the handle is opened again on the new file), and what the file then holds
+// is said. Whatever stays half done is finished or abandoned at the next opening.
+PatchState rolledBack(BooksFile file, const RecordPatch& patch) {
+    try {
+        if (patch.rewrite || !file.files.isOpen(file.number)) {
+            file.files.close(file.number);
+            file.files.open(file.number, file.path);
         }
+        restorePatch(file.files, file.number, patch);
+    } catch (const FileError&) {
     }
-    return true;
+    try {
+        return patchStateOf(file.files, file.number, patch);
+    } catch (const FileError&) {
+        return PatchState::Neither;
+    }
 }
 
 // A record written past the end of the file leaves blank records between (the file
@@ -39,14 +46,21 @@ void addGapLines(Entry& entry, int existing) {
             highest = std::max(highest, line.record);
         }
     }
-    std::vector<bool> named(static_cast<std::size_t>(highest) + 1);
+    if (highest <= existing + 1) {
+        return; // no gap: nothing to mark, whatever the size of the books
+    }
+    // The records past the end only: a posting costs nothing that grows with the books.
+    const auto past = [existing](int record) {
+        return static_cast<std::size_t>(record - existing);
+    };
+    std::vector<bool> named(past(highest) + 1);
     for (const Line& line : entry.lines) {
-        if (line.record >= 1 && line.record <= highest) {
-            named[static_cast<std::size_t>(line.record)] = true;
+        if (line.record > existing && line.record <= highest) {
+            named[past(line.record)] = true;
         }
     }
     for (int record = existing + 1; record < highest; ++record) {
-        if (!named[static_cast<std::size_t>(record)]) {
+        if (!named[past(record)]) {
             entry.lines.push_back(lineFor(record, std::nullopt, AccountRecord{}));
         }
     }
@@ -196,11 +210,16 @@ BooksJournal::Opened BooksJournal::finishOpening(BooksFile file, const Progress&
             settleClosing(entry);
             continue;
         }
-        if (!definesWholeFile(entry.kind) && !begunOn(image, entry, store_.digest(true))) {
+        const std::optional<BooksDigest> begun = store_.digest(true);
+        if (!definesWholeFile(entry.kind) && !begunOn(image, entry, begun)) {
             store_.abandon(entry.seq, {BooksDigest{}, store_.undoState()});
             continue;
         }
-        writeEntry(file, entry);
+        if (movesRecords(entry) && digestOfImage(image) != begun) {
+            syncFolderOf(file.path); // renamed into place already: made durable
+        } else {
+            writeEntry(file, patchOf(entry, file.files.length(file.number)));
+        }
         markApplied(entry.seq);
         ++opened.finished;
         image = readImage(file);
@@ -255,6 +274,17 @@ std::int64_t BooksJournal::record(BooksFile file, EntryKind kind, const EntryNot
     const std::int64_t length = file.files.length(file.number);
     std::map<int, std::optional<AccountRecord>> touched;
     for (const Change& change : changes) {
+        if (change.moves) { // removed or put in, the later records moving
+            std::optional<AccountRecord> removed;
+            if (!change.after && change.record >= 1 && (change.record - 1) * kSize < length) {
+                removed = file.files.get(file.number, change.record);
+            }
+            if (change.after || removed) {
+                entry.lines.push_back(lineFor(change.record, removed, change.after));
+                entry.lines.back().moves = true;
+            }
+            continue;
+        }
         std::optional<AccountRecord> before;
         if (const auto earlier = touched.find(change.record); earlier != touched.end()) {
             before = earlier->second;
@@ -301,37 +331,25 @@ std::int64_t BooksJournal::record(BooksFile file, EntryKind kind, const EntryNot
 std::int64_t BooksJournal::commitAndWrite(BooksFile file, Entry& entry, std::int64_t below,
                                           UndoState after) {
     tookEffect_ = false;
-    if (!store_.isOpen()) {
-        writeUnrecorded(file, entry);
-        return 0;
-    }
-    recordAbandonment();
+    const RecordPatch patch = patchOf(entry, file.files.length(file.number));
+    const bool recorded = store_.isOpen(); // without a journal: straight to the file
     const BooksShape before = shape_;
-    BooksShape next{shape_.digest.after(entry), after};
-    store_.commit(entry, next, below, false, before.digest);
-    shape_ = next;
+    if (recorded) {
+        recordAbandonment();
+        BooksShape next{movesRecords(entry) ? shape_.digest.afterMove(file, patch)
+                                            : shape_.digest.after(entry),
+                        after};
+        store_.commit(entry, next, below, false, before.digest);
+        shape_ = next;
+    }
     try {
-        writeEntry(file, entry);
+        writeEntry(file, patch);
     } catch (const FileError&) {
-        QByteArray now;
-        bool read = false;
-        try {
-            now = readImage(file);
-            read = true;
-        } catch (const FileError&) {
-            // The handle may be the one a whole-file rewrite had closed: open it again.
-            try {
-                file.files.close(file.number);
-                file.files.open(file.number, file.path);
-                now = readImage(file);
-                read = true;
-            } catch (const FileError&) {
-            }
-        }
-        if (read && fileHolds(now, entry, true)) {
-            tookEffect_ = true;
+        const PatchState state = rolledBack(file, patch);
+        tookEffect_ = state == PatchState::After;
+        if (recorded && tookEffect_) {
             markApplied(entry.seq);
-        } else if (read && fileHolds(now, entry, false)) {
+        } else if (recorded && state == PatchState::Before) {
             // The user is told the change failed: it must never be finished later.
             unrecorded_ = Unrecorded{store_.database().path(), entry.seq, before};
             shape_ = before;
@@ -344,21 +362,11 @@ std::int64_t BooksJournal::commitAndWrite(BooksFile file, Entry& entry, std::int
         throw;
     }
     tookEffect_ = true;
+    if (!recorded) {
+        return 0;
+    }
     markApplied(entry.seq);
     return entry.seq;
-}
-
-void BooksJournal::writeUnrecorded(BooksFile file, const Entry& entry) {
-    try {
-        writeEntry(file, entry);
-    } catch (const FileError&) {
-        try {
-            tookEffect_ = fileHolds(readImage(file), entry, true);
-        } catch (const FileError&) {
-        }
-        throw;
-    }
-    tookEffect_ = true;
 }
 
 void BooksJournal::markApplied(std::int64_t seq) {

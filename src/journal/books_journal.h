@@ -28,6 +28,8 @@ struct Change {
     std::optional<AccountRecord> after;
     Money debit;
     Money credit;
+    // Removes the record (empty `after`) or puts `after` in at it, the later ones moving.
+    bool moves = false;
 };
 
 // The date and memo the user gave a change.
@@ -159,12 +161,13 @@ class BooksJournal {
     std::int64_t recordLock(Entry& entry, const PeriodLock& lock);
     Opened finishOpening(BooksFile file, const Progress& progress);
     void settleClosing(const Entry& closing);
+    // Commits the entry, writes it to the file and marks it applied; a write that fails is
+    // rolled back there (and the entry abandoned) or, when it took effect, marked applied.
+    // Without a journal open the entry goes straight to the file, all records or none.
     std::int64_t commitAndWrite(BooksFile file, Entry& entry, std::int64_t below, UndoState after);
     // Records the books as they are as a new opening entry.
     std::int64_t startOver(BooksFile file, const QString& memo, const Progress& progress = {});
     void markApplied(std::int64_t seq);
-    // Without a journal: the change goes straight to the file, all records or none.
-    void writeUnrecorded(BooksFile file, const Entry& entry);
     QString titleOf(std::int64_t seq);
 
     // A change reported as failed whose abandonment the journal could not record (the

@@ -16,7 +16,10 @@ std::optional<int> unlikeBefore(const QByteArray& image, const Entry& entry) {
         return std::nullopt;
     }
     for (const Line& line : entry.lines) {
-        if (recordAt(image, line.record) != line.before) {
+        const bool putIn = line.moves && !line.before; // in place of a record, or just past the end
+        const qsizetype size = static_cast<qsizetype>(RecordLayout::kRecordSize);
+        if (putIn ? static_cast<qsizetype>(line.record - 1) * size > image.size()
+                  : recordAt(image, line.record) != line.before) {
             return line.record;
         }
     }

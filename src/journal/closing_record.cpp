@@ -22,7 +22,8 @@ std::optional<CopyJournal> readCopyJournal(const QString& closedPath) {
     }
     JournalStore store;
     store.openToRead(path, !files.hasLog());
-    return CopyJournal{store.entry(1), store.entryCount()};
+    // Only what the first entry is: a closed copy's holds every record of the books.
+    return CopyJournal{store.entry(1, false), store.entryCount()};
 }
 
 } // namespace

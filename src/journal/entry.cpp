@@ -1,4 +1,5 @@
 #include "journal/entry.h"
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -94,11 +95,17 @@ bool changesLength(const Entry& entry) {
     return false;
 }
 
+bool movesRecords(const Entry& entry) {
+    return std::any_of(entry.lines.begin(), entry.lines.end(),
+                       [](const Line& line) { return line.moves; });
+}
+
 std::vector<Line> oppositeLines(const std::vector<Line>& lines) {
     std::vector<Line> opposite;
     opposite.reserve(lines.size());
     for (auto it = lines.rbegin(); it != lines.rend(); ++it) {
         Line line = lineFor(it->record, it->after, it->before, it->credit, it->debit);
+        line.moves = it->moves;
         opposite.push_back(line);
     }
     return opposite;

@@ -39,7 +39,11 @@ QString kindTitle(EntryKind kind);
 bool isUndoable(EntryKind kind);
 
 // One record an entry touches. An image is the record's 62 bytes; an empty image means
-// the file held no record at that number (before a new account, after a deletion).
+// the file held no record at that number (before a new account, after a deletion). A line
+// that `moves` removes its record, the later ones moving up (no image after), or puts one
+// in, the later ones moving down (no image before); other lines change records in place,
+// an empty image after ending the file before the record (as journals of older Folios
+// record a deletion: every record that moved up, before and after).
 struct Line {
     int record = 0;
     QString name; // the account's name at the time
@@ -48,6 +52,7 @@ struct Line {
     Money credit;
     std::optional<AccountRecord> before;
     std::optional<AccountRecord> after;
+    bool moves = false;
 };
 
 // A line for a record changing from `before` to `after`, named from the newer image.
@@ -74,6 +79,8 @@ inline bool definesWholeFile(EntryKind kind) {
 
 // Whether applying the entry changes the length of the file (so it is written whole).
 bool changesLength(const Entry& entry);
+// Whether a line of the entry moves the records after it.
+bool movesRecords(const Entry& entry);
 
 // The lines that take an entry back: in reverse order, images swapped, debit and credit
 // exchanged.

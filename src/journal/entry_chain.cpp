@@ -53,7 +53,7 @@ ChainHasher::ChainHasher(const QByteArray& previous, const Entry& entry, std::in
 ChainHasher::~ChainHasher() = default;
 
 void ChainHasher::add(const Line& line) {
-    form_->number(line.record)
+    form_->number(line.moves ? -std::int64_t{line.record} : line.record)
         .text(line.name)
         .text(line.type)
         .number(line.debit.raw())

@@ -16,40 +16,6 @@ QByteArray bytesOf(const AccountRecord& record) {
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), kSize);
 }
 
-// What writing an entry puts in each record it touches, in the order they first appear: a
-// record several lines touch (an import posts to its bank account once a line) is written
-// once, with its last after image, and put back, on a failure, to its first before image.
-struct RecordWrite {
-    int record;
-    const Line* first;
-    const Line* last;
-};
-
-std::vector<RecordWrite> recordWrites(const Entry& entry) {
-    std::vector<RecordWrite> writes;
-    std::map<int, std::size_t> at;
-    for (const Line& line : entry.lines) {
-        const auto [found, added] = at.try_emplace(line.record, writes.size());
-        if (added) {
-            writes.push_back({line.record, &line, &line});
-        } else {
-            writes[found->second].last = &line;
-        }
-    }
-    return writes;
-}
-
-// Puts the before images back, the failed record included (its bytes may have reached
-// the file before its sync failed). A failure here leaves the rest to the next opening,
-// which finishes the entry from its after images.
-void restoreEarlier(BooksFile file, const std::vector<RecordWrite>& writes, std::size_t failed) {
-    try {
-        for (std::size_t i = failed + 1; i-- > 0;) {
-            file.files.put(file.number, writes[i].record, *writes[i].first->before);
-        }
-    } catch (const FileError&) {
-    }
-}
 } // namespace
 
 BooksFile booksFile(Books& books) {
@@ -118,6 +84,18 @@ QByteArray applied(const QByteArray& image, const Entry& entry) {
         }
         return imageOf(whole);
     }
+    if (movesRecords(entry)) {
+        std::vector<AccountRecord> records = recordsOf(image);
+        for (const Line& line : entry.lines) {
+            const auto at = static_cast<std::size_t>(line.record - 1);
+            if (line.moves && line.after && at <= records.size()) {
+                records.insert(records.begin() + static_cast<std::ptrdiff_t>(at), *line.after);
+            } else if (line.moves && at < records.size()) {
+                records.erase(records.begin() + static_cast<std::ptrdiff_t>(at));
+            }
+        }
+        return imageOf(records);
+    }
     if (!changesLength(entry)) {
         QByteArray result = image;
         for (const Line& line : entry.lines) {
@@ -150,27 +128,53 @@ QByteArray applied(const QByteArray& image, const Entry& entry) {
     return imageOf(whole);
 }
 
-void writeEntry(BooksFile file, const Entry& entry) {
-    if (entry.lines.empty() && !definesWholeFile(entry.kind)) {
-        return;
+RecordPatch patchOf(const Entry& entry, std::int64_t lengthBefore) {
+    RecordPatch patch;
+    patch.lengthBefore = lengthBefore;
+    patch.countBefore = recordsIn(lengthBefore);
+    if (movesRecords(entry)) { // one record removed or put in, the later ones moving
+        const Line& line = entry.lines.front();
+        patch.rewrite = true;
+        patch.move = line.after ? RecordPatch::Move::Insert : RecordPatch::Move::Remove;
+        patch.at = line.record;
+        patch.moved = line.after ? *line.after : line.before.value_or(AccountRecord{});
+        patch.countAfter = patch.countBefore + (line.after ? 1 : -1);
+        return patch;
     }
-    if (definesWholeFile(entry.kind) || changesLength(entry)) {
-        const QByteArray image = applied(readImage(file), entry);
-        // The books this Folio holds, or a closed copy it claims while it writes it.
-        FileTable::replaceWhole(file.path, recordsOf(image), true);
-        file.files.close(file.number);
-        file.files.open(file.number, file.path);
-        return;
-    }
-    const std::vector<RecordWrite> writes = recordWrites(entry);
-    for (std::size_t i = 0; i < writes.size(); ++i) {
-        try {
-            file.files.put(file.number, writes[i].record, *writes[i].last->after);
-        } catch (const FileError&) {
-            restoreEarlier(file, writes, i);
-            throw;
+    patch.rewrite = definesWholeFile(entry.kind) || changesLength(entry);
+    if (definesWholeFile(entry.kind)) { // every record, in order
+        patch.countBefore = -1;
+        patch.countAfter = static_cast<int>(entry.lines.size());
+        patch.writes.reserve(entry.lines.size());
+        for (const Line& line : entry.lines) {
+            patch.writes.push_back(
+                {line.record, std::nullopt, line.after.value_or(AccountRecord{})});
         }
+        return patch;
     }
+    // Each record once: its first image before, its last after (an import posts to its bank
+    // account once a line). An empty image after ends the file before the record.
+    std::map<int, std::size_t> at;
+    std::map<int, bool> ends;
+    int highest = patch.countBefore;
+    for (const Line& line : entry.lines) {
+        const auto [found, added] = at.try_emplace(line.record, patch.writes.size());
+        if (added) {
+            patch.writes.push_back({line.record, line.before, AccountRecord{}});
+        }
+        patch.writes[found->second].after = line.after.value_or(AccountRecord{});
+        ends[line.record] = !line.after;
+        highest = std::max(highest, line.record);
+    }
+    patch.countAfter = highest;
+    while (patch.countAfter > 0 && ends.contains(patch.countAfter) && ends[patch.countAfter]) {
+        --patch.countAfter;
+    }
+    return patch;
+}
+
+void writeEntry(BooksFile file, const RecordPatch& patch) {
+    applyPatch(file.files, file.number, file.path, patch);
 }
 
 } // namespace folio::journal

@@ -1,5 +1,6 @@
 #pragma once
 #include "data/account_record.h"
+#include "data/record_patch.h"
 #include "journal/entry.h"
 #include <QByteArray>
 #include <QString>
@@ -40,11 +41,11 @@ std::optional<AccountRecord> recordAt(const QByteArray& image, int record);
 // in place, or, for an entry that changes the file's length, the whole file rewritten.
 QByteArray applied(const QByteArray& image, const Entry& entry);
 
-// Writes the entry's after images to the file. An entry that changes the length replaces
-// the whole file in one step (and the file is open again under the same number). Otherwise
-// the records are written in order, each once with its last after image; when one fails,
-// those written before it (and itself) get their first before images back and the failure
-// is thrown: all records change or none.
-void writeEntry(BooksFile file, const Entry& entry);
+// How the file layer writes the entry over a file of `lengthBefore` bytes, decided once: its
+// records in place, one record removed or put in with the file written whole, or (an entry
+// that defines every record, or an older journal's change of length) the file written whole.
+RecordPatch patchOf(const Entry& entry, std::int64_t lengthBefore);
+// Writes it with one sync (see applyPatch).
+void writeEntry(BooksFile file, const RecordPatch& patch);
 
 } // namespace folio::journal

@@ -37,7 +37,7 @@ QString closingStopsUndo() {
 std::vector<Change> changesOf(const std::vector<Line>& lines) {
     std::vector<Change> changes;
     for (const Line& line : lines) {
-        changes.push_back({line.record, line.after, line.debit, line.credit});
+        changes.push_back({line.record, line.after, line.debit, line.credit, line.moves});
     }
     return changes;
 }
@@ -138,6 +138,9 @@ void BooksJournal::writeClosedCopy(const QString& closedPath, const QString& fro
     try {
         JournalStore store;
         store.open(temporary);
+        // A new file that takes the journal's name only when complete: written once, with
+        // a rollback journal, rather than into a log and then again into the file.
+        store.database().exec("PRAGMA journal_mode=DELETE");
         Entry entry;
         entry.kind = EntryKind::ClosedFrom;
         entry.made = made;
@@ -158,7 +161,6 @@ void BooksJournal::writeClosedCopy(const QString& closedPath, const QString& fro
         store.commit(entry, shape, 0);
         store.setValue(QStringLiteral("company"), carried.name);
         store.setValue(QStringLiteral("business"), carried.businessType);
-        store.database().exec("PRAGMA journal_mode=DELETE");
         store.close();
         QFile::remove(journal + QStringLiteral("-wal"));
         QFile::remove(journal + QStringLiteral("-shm"));
@@ -167,13 +169,14 @@ void BooksJournal::writeClosedCopy(const QString& closedPath, const QString& fro
         removeTemporary(); // nothing of the new journal stays behind
         throw;
     }
-    // Opening the new journal finishes its first entry: the closed copy is written whole.
-    // When that fails the closing did not happen, so its journal goes too.
+    // The new journal's first entry is finished here as an opening would finish it: the
+    // closed copy written whole (a Folio stopped before the mark does it again), then the
+    // entry marked applied. When that fails the closing did not happen, so its journal goes.
     try {
-        FileTable files;
-        files.open(1, closedPath);
-        BooksJournal copy;
-        copy.open({files, 1, closedPath});
+        FileTable::replaceWhole(closedPath, records, true);
+        JournalStore store;
+        store.open(journal);
+        store.markApplied(1);
     } catch (const FileError&) {
         for (const char* suffix : {"", "-wal", "-shm"}) {
             QFile::remove(journal + QLatin1String(suffix));

@@ -54,6 +54,11 @@ bool begunOn(const QByteArray& image, const Entry& entry,
     if (!beforeDigest) {
         return holdsEither(image, entry);
     }
+    // Moving records, the entry rewrote the books whole in one step: they are as before it,
+    // or as after it.
+    if (movesRecords(entry) && digestOfImage(image) == *beforeDigest) {
+        return true;
+    }
     Entry back = entry;
     back.lines = oppositeLines(entry.lines);
     return digestOfImage(applied(image, back)) == *beforeDigest;

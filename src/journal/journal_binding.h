@@ -18,7 +18,8 @@ bool reachesPastEnd(const Entry& entry, qsizetype imageSize);
 
 // Whether the books were, before the pending entry, the books it was begun on: the file with
 // the entry's before images put back has the books digest kept with the entry. Without one
-// (an older journal), each record the entry touches must hold its before or after image.
+// (an older journal), each record the entry touches must hold its before or after image. An
+// entry that moves records finds the books wholly before it or wholly after it.
 bool begunOn(const QByteArray& image, const Entry& entry,
              const std::optional<BooksDigest>& beforeDigest);
 

@@ -58,11 +58,19 @@ std::optional<AccountRecord> imageRecord(const std::optional<QByteArray>& blob) 
     return AccountRecord::decode(bytes);
 }
 
+// A line that moves the records after it is stored under its record's number negated, a
+// number no line of an older journal holds.
+std::int64_t storedRecord(const Line& line) {
+    return line.moves ? -std::int64_t{line.record} : line.record;
+}
+
 // A line of an entry from the row's columns `first` on: record, name, type, debit, credit,
 // the image before and the image after.
 Line lineFrom(const Statement& row, int first) {
     Line line;
-    line.record = static_cast<int>(row.integer(first));
+    const std::int64_t record = row.integer(first);
+    line.moves = record < 0;
+    line.record = static_cast<int>(line.moves ? -record : record);
     line.name = row.text(first + 1);
     line.type = row.text(first + 2);
     line.debit = Money::fromRaw(row.integer(first + 3));
@@ -215,7 +223,7 @@ void JournalStore::commit(Entry& entry, BooksShape& shape, std::int64_t below, b
     for (const Line& each : entry.lines) {
         line.bind(1, entry.seq)
             .bind(2, ++number)
-            .bind(3, each.record)
+            .bind(3, storedRecord(each))
             .bind(4, each.name)
             .bind(5, each.type)
             .bind(6, each.debit.raw())
@@ -299,14 +307,16 @@ std::vector<Entry> JournalStore::pending() {
     return found;
 }
 
-std::optional<Entry> JournalStore::entry(std::int64_t seq) {
+std::optional<Entry> JournalStore::entry(std::int64_t seq, bool withLines) {
     Statement query(db_, (QByteArray(kEntryColumns) + "WHERE seq = ?").constData());
     query.bind(1, seq);
     if (!query.step()) {
         return std::nullopt;
     }
     Entry found = entryFrom(query);
-    readLines(found);
+    if (withLines) {
+        readLines(found);
+    }
     return found;
 }
 

@@ -82,7 +82,8 @@ class JournalStore {
     void abandon(std::int64_t seq) { abandon(seq, nullptr); }
 
     std::vector<Entry> pending();
-    std::optional<Entry> entry(std::int64_t seq);
+    // An entry, with its lines unless only what it is and when it was made is asked for.
+    std::optional<Entry> entry(std::int64_t seq, bool withLines = true);
     std::optional<Status> status(std::int64_t seq);
     // The entry under `seq` on its stack.
     std::int64_t below(std::int64_t seq);

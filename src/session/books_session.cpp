@@ -10,8 +10,7 @@
 namespace folio::session {
 
 namespace {
-// The largest books the journal records: its entries hold whole-file images of a
-// deletion, which past this size would not fit in memory comfortably.
+// The largest books the journal records: its opening entry holds an image of every record.
 constexpr qint64 kJournalLimit = qint64{1000000} * static_cast<qint64>(RecordLayout::kRecordSize);
 } // namespace
 
@@ -198,17 +197,15 @@ ChangeResult BooksSession::deleteAccount(int record, int count, const QString& n
         return result;
     }
     return run(origin, [&] {
-        std::vector<AccountRecord> kept = books_.read().records; // a missing one blank
-        // Every record of the file stays but the deleted one, the blank after the accounts
-        // too, whatever count the caller shows.
-        kept.resize(static_cast<std::size_t>(std::max(count, books_.recordCount())));
+        // The entry holds the record removed and where it was; every other record of the
+        // file stays, the blank after the accounts too, whatever count the caller shows.
+        std::vector<journal::Change> removal;
         if (record >= 1 && record <= count) {
-            kept.erase(kept.begin() + (record - 1));
+            removal.push_back({record, std::nullopt, Money(), Money(), true});
         }
-        const QByteArray image = journal::readImage(file());
         return journal_.record(file(), journal::EntryKind::Deletion,
                                {QDate::currentDate(), QStringLiteral("Deleted %1").arg(name)},
-                               journal::BooksJournal::wholeFile(image, kept));
+                               removal);
     });
 }
 

@@ -5,6 +5,7 @@
 #include "data/file_table.h"
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstring>
 #include <gtest/gtest.h>
 
 using namespace folio;
@@ -28,6 +29,21 @@ TEST(AccountRecord, TextsAreLatin1AndZeroBytesShowEmpty) {
     EXPECT_EQ(r.encode()[3], 0xE9);
     EXPECT_EQ(AccountRecord::decode(r.encode()).name, QStringLiteral("Caf\u00e9 ?"));
     EXPECT_TRUE(AccountRecord::decode(RecordBytes{}).isBlank());
+}
+
+// The quick form of decode then encode, which the journal's digest reads the file with.
+TEST(AccountRecord, BytesAsWrittenAreThoseOfDecodeThenEncode) {
+    RecordBytes padded{};
+    std::fill(padded.begin(), padded.end(), std::uint8_t{0xE9});
+    const char* const names[] = {"", "  Cash  ", "\0\0Cash", "A\0B", "\xe9t\xe9 ", "Full"};
+    for (const char* name : names) {
+        for (RecordBytes bytes : {RecordBytes{}, padded}) {
+            std::copy_n(name, std::strlen(name), bytes.begin() + 2);
+            std::copy_n(" D1", 3, bytes.begin() + 41);
+            EXPECT_EQ(RecordFields::asWritten(bytes), AccountRecord::decode(bytes).encode())
+                << name;
+        }
+    }
 }
 
 TEST(RecordCount, RoundsHalfToEven) {

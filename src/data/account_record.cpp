@@ -123,4 +123,16 @@ AccountRecord AccountRecord::decode(const RecordBytes& bytes) {
             getMoney(bytes, RecordLayout::kYtdOffset)};
 }
 
+QByteArray AccountRecord::encodeBytes() const {
+    const RecordBytes bytes = encode();
+    return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
+}
+
+AccountRecord AccountRecord::decodeBytes(const QByteArray& bytes) {
+    RecordBytes record{};
+    std::copy_n(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                std::min(record.size(), static_cast<std::size_t>(bytes.size())), record.begin());
+    return decode(record);
+}
+
 } // namespace folio

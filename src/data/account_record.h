@@ -1,5 +1,6 @@
 #pragma once
 #include "data/amounts.h"
+#include <QByteArray>
 #include <QString>
 #include <array>
 #include <cstddef>
@@ -49,6 +50,10 @@ struct AccountRecord {
     RecordBytes encode() const;
     // Leading and trailing blanks (and the NULs of an unwritten record) are removed.
     static AccountRecord decode(const RecordBytes& bytes);
+    // The same, as a byte array (how the journal and the server keep a record's image).
+    QByteArray encodeBytes() const;
+    // Missing bytes read as zeros, bytes past the record's size are ignored.
+    static AccountRecord decodeBytes(const QByteArray& bytes);
 
     bool operator==(const AccountRecord&) const = default;
 };

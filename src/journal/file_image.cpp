@@ -11,11 +11,6 @@ namespace folio::journal {
 namespace {
 constexpr qsizetype kSize = static_cast<qsizetype>(RecordLayout::kRecordSize);
 
-QByteArray bytesOf(const AccountRecord& record) {
-    const RecordBytes bytes = record.encode();
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), kSize);
-}
-
 } // namespace
 
 BooksFile booksFile(Books& books) {
@@ -29,7 +24,7 @@ QByteArray readImage(BooksFile file) {
     QByteArray image;
     image.reserve(static_cast<qsizetype>(count) * kSize);
     file.files.scanBytes(file.number, count, [&image](int, const RecordBytes& bytes) {
-        image += bytesOf(AccountRecord::decode(bytes));
+        image += AccountRecord::decode(bytes).encodeBytes();
         return true;
     });
     image.truncate(static_cast<qsizetype>(length));
@@ -71,7 +66,7 @@ QByteArray imageOf(const std::vector<AccountRecord>& records) {
     QByteArray image;
     image.reserve(static_cast<qsizetype>(records.size()) * kSize);
     for (const AccountRecord& record : records) {
-        image += bytesOf(record);
+        image += record.encodeBytes();
     }
     return image;
 }
@@ -103,7 +98,7 @@ QByteArray applied(const QByteArray& image, const Entry& entry) {
             if (result.size() < offset + kSize) {
                 result.resize(offset + kSize, '\0');
             }
-            result.replace(offset, kSize, bytesOf(*line.after));
+            result.replace(offset, kSize, line.after->encodeBytes());
         }
         return result;
     }

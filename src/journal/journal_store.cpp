@@ -38,24 +38,19 @@ CREATE INDEX IF NOT EXISTS entries_closing ON entries(seq) WHERE kind = 'closing
 CREATE TABLE IF NOT EXISTS books(key TEXT PRIMARY KEY, value) WITHOUT ROWID;
 )sql";
 
-std::optional<QByteArray> imageBytes(const std::optional<AccountRecord>& record) {
-    if (!record) {
-        return std::nullopt;
-    }
-    const RecordBytes bytes = record->encode();
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                      static_cast<qsizetype>(bytes.size()));
+} // namespace
+
+std::optional<QByteArray> storedImage(const std::optional<AccountRecord>& record) {
+    return record ? std::optional<QByteArray>(record->encodeBytes()) : std::nullopt;
 }
+
+namespace {
 
 std::optional<AccountRecord> imageRecord(const std::optional<QByteArray>& blob) {
     if (!blob) {
         return std::nullopt;
     }
-    RecordBytes bytes{};
-    for (std::size_t i = 0; i < bytes.size() && i < static_cast<std::size_t>(blob->size()); ++i) {
-        bytes[i] = static_cast<std::uint8_t>(blob->at(static_cast<qsizetype>(i)));
-    }
-    return AccountRecord::decode(bytes);
+    return AccountRecord::decodeBytes(*blob);
 }
 
 // A line that moves the records after it is stored under its record's number negated, a
@@ -228,8 +223,8 @@ void JournalStore::commit(Entry& entry, BooksShape& shape, std::int64_t below, b
             .bind(5, each.type)
             .bind(6, each.debit.raw())
             .bind(7, each.credit.raw())
-            .bind(8, imageBytes(each.before))
-            .bind(9, imageBytes(each.after));
+            .bind(8, storedImage(each.before))
+            .bind(9, storedImage(each.after));
         line.run();
     }
     entry.hash = seal(entry);

@@ -37,6 +37,9 @@ inline QString journalPathOf(const QString& booksPath) {
     return booksPath + QStringLiteral(".journal");
 }
 
+// A line's image as the journal stores it: the record's bytes, or NULL for none.
+std::optional<QByteArray> storedImage(const std::optional<AccountRecord>& record);
+
 // The digest an older journal kept of the file's bytes (SHA-256 of the whole file).
 QByteArray wholeFileDigestOf(const QByteArray& image);
 

@@ -13,15 +13,6 @@ namespace {
 constexpr const char* kLargeCache = "PRAGMA cache_size=-65536";
 constexpr const char* kUsualCache = "PRAGMA cache_size=-2000";
 
-std::optional<QByteArray> imageOf(const std::optional<AccountRecord>& record) {
-    if (!record) {
-        return std::nullopt;
-    }
-    const RecordBytes bytes = record->encode();
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                      static_cast<qsizetype>(bytes.size()));
-}
-
 } // namespace
 
 void JournalStore::commitStreamed(Entry& entry, std::int64_t lineCount, const LineFeed& feed,
@@ -57,8 +48,8 @@ void JournalStore::commitStreamed(Entry& entry, std::int64_t lineCount, const Li
             .bind(5, line.type)
             .bind(6, line.debit.raw())
             .bind(7, line.credit.raw())
-            .bind(8, imageOf(line.before))
-            .bind(9, imageOf(line.after));
+            .bind(8, storedImage(line.before))
+            .bind(9, storedImage(line.after));
         insert.run();
         hasher.add(line);
     });

@@ -39,9 +39,9 @@ void insertOpening(pqxx::transaction_base& t, int books, const QByteArray& bytes
     opening.date = opening.made.date();
     opening.memo = QStringLiteral("Opening balances");
     for (qsizetype at = 0; at < bytes.size(); at += kRecordSize) {
-        opening.lines.push_back(journal::lineFor(static_cast<int>(at / kRecordSize) + 1,
-                                                 std::nullopt,
-                                                 recordOf(bytes.mid(at, kRecordSize))));
+        opening.lines.push_back(
+            journal::lineFor(static_cast<int>(at / kRecordSize) + 1, std::nullopt,
+                             AccountRecord::decodeBytes(bytes.mid(at, kRecordSize))));
     }
     insertEntry(t, books, opening, 0);
 }

@@ -125,7 +125,7 @@ void ServerBooks::create(const std::vector<AccountRecord>& records, const QDate&
         opening.memo = QStringLiteral("Opening balances");
         for (std::size_t i = 0; i < records.size(); ++i) {
             const int record = static_cast<int>(i) + 1;
-            putAccount(t, id, record, imageOf(records[i]));
+            putAccount(t, id, record, records[i].encodeBytes());
             opening.lines.push_back(journal::lineFor(record, std::nullopt, records[i]));
         }
         opening.seq = nextSeq(t, id);
@@ -137,7 +137,7 @@ void ServerBooks::create(const std::vector<AccountRecord>& records, const QDate&
 std::vector<AccountRecord> ServerBooks::records() {
     std::vector<AccountRecord> out;
     for (const QByteArray& image : accountImages(connection(), booksId())) {
-        out.push_back(recordOf(image));
+        out.push_back(AccountRecord::decodeBytes(image));
     }
     return out;
 }
@@ -191,7 +191,7 @@ std::int64_t ServerBooks::post(journal::EntryKind kind, const QDate& date, const
             AccountRecord after = before;
             after.setBalances(posting::PostingRules::posted(before.balances(), before.type,
                                                             amounts.debit, amounts.credit));
-            putAccount(t, id, amounts.record, imageOf(after));
+            putAccount(t, id, amounts.record, after.encodeBytes());
             entry.lines.push_back(
                 journal::lineFor(amounts.record, before, after, amounts.debit, amounts.credit));
         }

@@ -8,14 +8,15 @@ namespace folio::server {
 namespace {
 
 std::string hexOf(const std::optional<AccountRecord>& record) {
-    return record ? imageOf(*record).toHex().toStdString() : std::string();
+    return record ? record->encodeBytes().toHex().toStdString() : std::string();
 }
 
 std::optional<AccountRecord> recordFromHex(const pqxx::field& field) {
     if (field.is_null()) {
         return std::nullopt;
     }
-    return recordOf(QByteArray::fromHex(QByteArray::fromStdString(field.as<std::string>())));
+    return AccountRecord::decodeBytes(
+        QByteArray::fromHex(QByteArray::fromStdString(field.as<std::string>())));
 }
 
 QString text(const pqxx::field& field) {
@@ -38,19 +39,6 @@ ServerError unreachableServer(const std::exception& failure) {
         QStringLiteral("Folio cannot reach the books' server: %1").arg(serverWords(failure)));
 }
 
-QByteArray imageOf(const AccountRecord& record) {
-    const RecordBytes bytes = record.encode();
-    return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
-}
-
-AccountRecord recordOf(const QByteArray& image) {
-    RecordBytes bytes{};
-    std::copy_n(reinterpret_cast<const std::uint8_t*>(image.constData()),
-                std::min<std::size_t>(bytes.size(), static_cast<std::size_t>(image.size())),
-                bytes.begin());
-    return AccountRecord::decode(bytes);
-}
-
 int insertBooks(pqxx::transaction_base& t, const QString& name) {
     const pqxx::result r =
         t.exec_params("INSERT INTO folio_books(name) VALUES ($1) ON CONFLICT (name) DO NOTHING "
@@ -65,7 +53,7 @@ int insertBooks(pqxx::transaction_base& t, const QString& name) {
 }
 
 void putAccount(pqxx::transaction_base& t, int books, int record, const QByteArray& image) {
-    const AccountRecord account = recordOf(image);
+    const AccountRecord account = AccountRecord::decodeBytes(image);
     t.exec_params("INSERT INTO folio_accounts(books, record, name, type, current_balance, "
                   "ytd_balance, image) VALUES ($1, $2, $3, $4, $5, $6, decode($7, 'hex')) "
                   "ON CONFLICT (books, record) DO UPDATE SET name = EXCLUDED.name, "
@@ -84,7 +72,8 @@ AccountRecord readAccount(pqxx::transaction_base& t, int books, int record) {
             QStringLiteral("The books hold no account at record %1; nothing was posted.")
                 .arg(record));
     }
-    return recordOf(QByteArray::fromHex(QByteArray::fromStdString(r[0][0].as<std::string>())));
+    return AccountRecord::decodeBytes(
+        QByteArray::fromHex(QByteArray::fromStdString(r[0][0].as<std::string>())));
 }
 
 std::int64_t nextSeq(pqxx::transaction_base& t, int books) {

@@ -19,9 +19,6 @@ QString serverWords(const std::exception& failure);
 // The refusal for a server that cannot be reached, with libpq's words for why.
 ServerError unreachableServer(const std::exception& failure);
 
-QByteArray imageOf(const AccountRecord& record);
-AccountRecord recordOf(const QByteArray& image);
-
 // Adds a set of books by name; refused with words when one of that name exists.
 int insertBooks(pqxx::transaction_base& t, const QString& name);
 // Writes an account row (its fields and its exact 62 bytes), adding it when missing.

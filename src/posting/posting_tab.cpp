@@ -118,19 +118,17 @@ std::optional<ui::Tab> PostingTab::enter() {
     cmdOKPost_->setEnabled(false);
     chosen_.reset();
     clearBoxes();
-    const std::optional<ui::BooksStamp> stamp = ui::BooksStamp::of(ctx_);
-    if (stamp && stamp == shownStamp_) {
+    if (shownStamp_.stillShown(ctx_)) {
         accountGrid_->showAgain(); // the accounts listed are the books' accounts still
         accountGrid_->selectionModel()->clear();
         return std::nullopt;
     }
-    shownStamp_.reset();
     accountGrid_->clear(); // nothing listed stays choosable over a table not read whole
     listed_.clear();
     ctx_.books.load(table_);
     listed_ = PostingRules::listing(table_);
     accountGrid_->show(table_, listed_);
-    shownStamp_ = stamp;
+    shownStamp_.shown();
     accountGrid_->selectionModel()->clear(); // no row stands chosen until one is chosen
     return std::nullopt;
 }

@@ -67,7 +67,7 @@ class PostingTab : public ui::TabPage {
     AccountTable table_; // the file as the grid shows it
     std::vector<int> listed_;
     std::optional<Chosen> chosen_;
-    std::optional<ui::BooksStamp> shownStamp_; // what table_ was read from
+    ui::ShownStamp shownStamp_; // what table_ was read from
 };
 
 } // namespace folio::posting

@@ -101,12 +101,10 @@ BalanceSheetTab::BalanceSheetTab(ui::TabContext context, QWidget* parent)
 }
 
 std::optional<ui::Tab> BalanceSheetTab::enter() {
-    const std::optional<ui::BooksStamp> stamp = ui::BooksStamp::of(ctx_);
-    if (stamp && stamp == shownStamp_) {
+    if (shownStamp_.stillShown(ctx_)) {
         MSFlexGrid2_->showAgain(); // the figures shown are the books' figures still
         return std::nullopt;
     }
-    shownStamp_.reset();
     MSFlexGrid2_->clear();
     for (QLineEdit* box : findChildren<QLineEdit*>()) {
         box->clear();
@@ -121,7 +119,7 @@ std::optional<ui::Tab> BalanceSheetTab::enter() {
         return ui::Tab::Company;
     }
     show(s);
-    shownStamp_ = stamp;
+    shownStamp_.shown();
     return std::nullopt;
 }
 

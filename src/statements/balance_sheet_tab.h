@@ -38,7 +38,7 @@ class BalanceSheetTab : public ui::TabPage {
     QLineEdit* txtStock_ = nullptr;
     QLineEdit* txtTotalLiabilitiesEquity_ = nullptr;
     QLabel* lblInBalance_ = nullptr;
-    std::optional<ui::BooksStamp> shownStamp_; // what the figures shown were computed from
+    ui::ShownStamp shownStamp_; // what the figures shown were computed from
 };
 
 } // namespace folio::statements

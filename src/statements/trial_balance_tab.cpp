@@ -90,12 +90,10 @@ TrialBalanceTab::TrialBalanceTab(ui::TabContext context, QWidget* parent)
 }
 
 std::optional<ui::Tab> TrialBalanceTab::enter() {
-    const std::optional<ui::BooksStamp> stamp = ui::BooksStamp::of(ctx_);
-    if (stamp && stamp == shownStamp_) {
+    if (shownStamp_.stillShown(ctx_)) {
         trialBalanceGrid_->showAgain(); // the figures shown are the books' figures still
         return std::nullopt;
     }
-    shownStamp_.reset();
     trialBalanceGrid_->clear();
     for (QLineEdit* box : {txtDebit_, txtCredits_, txtYtdDebits_, txtYtdCredits_}) {
         box->clear();
@@ -106,7 +104,7 @@ std::optional<ui::Tab> TrialBalanceTab::enter() {
         const int file = ctx_.books.reopen();
         show(computeStatements(ctx_.books.files(), file, ctx_.company,
                                trialBalanceGrid_->listBooks(ctx_.books)));
-        shownStamp_ = stamp;
+        shownStamp_.shown();
     } catch (...) {
         lblBalance_->clear();
         throw;

@@ -35,7 +35,7 @@ class TrialBalanceTab : public ui::TabPage {
     QLineEdit* txtYtdDebits_ = nullptr;
     QLineEdit* txtYtdCredits_ = nullptr;
     QLabel* lblBalance_ = nullptr;
-    std::optional<ui::BooksStamp> shownStamp_; // what the figures shown were computed from
+    ui::ShownStamp shownStamp_; // what the figures shown were computed from
 };
 
 // The words that say whether the books balance, current and year to date: "In balance",

@@ -30,4 +30,25 @@ struct BooksStamp {
     bool operator==(const BooksStamp& other) const;
 };
 
+// The stamp a tab keeps with the figures it shows.
+class ShownStamp {
+  public:
+    // Takes the books' stamp now: true when the figures shown were made from the same
+    // books; otherwise forgets them until shown() is said again.
+    bool stillShown(TabContext& context) {
+        now_ = BooksStamp::of(context);
+        if (now_ && now_ == shown_) {
+            return true;
+        }
+        shown_.reset();
+        return false;
+    }
+    // The figures of the books stamped by the last stillShown() are shown.
+    void shown() { shown_ = now_; }
+
+  private:
+    std::optional<BooksStamp> now_;
+    std::optional<BooksStamp> shown_;
+};
+
 } // namespace folio::ui

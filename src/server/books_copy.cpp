@@ -98,12 +98,24 @@ void writeJournal(pqxx::connection_base& c, int books, const QString& path) {
             .bind(9, blobOf(row[8]))
             .run();
     }
+    writeServerValues(t, books, db);
+    transaction.commit();
+    store.close();
+}
+
+} // namespace
+
+void writeServerValues(pqxx::transaction_base& t, int books, journal::Database& db,
+                       const std::function<bool(const QString&)>& journalsOwn) {
     journal::Statement value(db, "INSERT OR REPLACE INTO books(key, value) VALUES (?, ?)");
     for (const auto& row : t.exec_params("SELECT key, value_type, encode(value, 'hex') FROM "
                                          "folio_values WHERE books = $1",
                                          books)) {
-        value.reset();
         const QString key = QString::fromStdString(row[0].as<std::string>());
+        if (journalsOwn && journalsOwn(key)) {
+            continue;
+        }
+        value.reset();
         const std::string type = row[1].as<std::string>();
         const QByteArray bytes = blobOf(row[2]).value_or(QByteArray());
         value.bind(1, key);
@@ -118,11 +130,7 @@ void writeJournal(pqxx::connection_base& c, int books, const QString& path) {
         }
         value.run();
     }
-    transaction.commit();
-    store.close();
 }
-
-} // namespace
 
 void copyServerToFile(const ServerAddress& from, const QString& filePath) {
     const QString journalPath = journal::journalPathOf(filePath);

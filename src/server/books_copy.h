@@ -1,7 +1,12 @@
 #pragma once
 #include "server/server_books.h"
 #include <QString>
+#include <functional>
 #include <pqxx/types.hxx>
+
+namespace folio::journal {
+class Database;
+}
 
 namespace folio::server {
 
@@ -16,5 +21,9 @@ void copyServerToFile(ServerBooks& server, const QString& filePath);
 // Adds the books of a file (with its journal, if it has one) to the server as a new set of
 // books named `name`, inside the caller's transaction; refused when that name is taken.
 int addFileBooks(pqxx::transaction_base& t, const QString& filePath, const QString& name);
+// Writes the values kept with the server's books `books` into a journal's database, over
+// those of the same name, all but the ones `journalsOwn` names.
+void writeServerValues(pqxx::transaction_base& t, int books, journal::Database& db,
+                       const std::function<bool(const QString&)>& journalsOwn = {});
 
 } // namespace folio::server

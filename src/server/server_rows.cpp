@@ -114,14 +114,15 @@ std::vector<QByteArray> accountImages(pqxx::connection_base& c, int books) {
     return images;
 }
 
-std::vector<journal::Entry> readEntries(pqxx::connection_base& c, int books) {
-    pqxx::nontransaction t(c);
-    std::vector<journal::Entry> entries;
+std::vector<StoredEntry> readStoredEntries(pqxx::transaction_base& t, int books,
+                                           std::int64_t from) {
+    std::vector<StoredEntry> entries;
     for (const auto& row :
-         t.exec_params("SELECT seq, made, date, memo, kind, reversal_of FROM folio_entries "
-                       "WHERE books = $1 ORDER BY seq",
-                       books)) {
-        journal::Entry entry;
+         t.exec_params("SELECT seq, made, date, memo, kind, reversal_of, made_by, status, below "
+                       "FROM folio_entries WHERE books = $1 AND seq >= $2 ORDER BY seq",
+                       books, from)) {
+        StoredEntry stored;
+        journal::Entry& entry = stored.entry;
         entry.seq = row[0].as<std::int64_t>();
         entry.made = QDateTime::fromString(text(row[1]), Qt::ISODateWithMs);
         entry.date = QDate::fromString(text(row[2]), Qt::ISODate);
@@ -130,30 +131,45 @@ std::vector<journal::Entry> readEntries(pqxx::connection_base& c, int books) {
         if (!row[5].is_null()) {
             entry.reversalOf = row[5].as<std::int64_t>();
         }
-        entries.push_back(std::move(entry));
+        entry.user = text(row[6]);
+        stored.status = row[7].as<int>();
+        stored.below = row[8].as<std::int64_t>();
+        entries.push_back(std::move(stored));
     }
     std::size_t at = 0;
     for (const auto& row :
          t.exec_params("SELECT seq, record, name, type, debit, credit, encode(before, 'hex'), "
-                       "encode(after, 'hex') FROM folio_lines WHERE books = $1 "
+                       "encode(after, 'hex') FROM folio_lines WHERE books = $1 AND seq >= $2 "
                        "ORDER BY seq, line",
-                       books)) {
+                       books, from)) {
         const auto seq = row[0].as<std::int64_t>();
-        while (at < entries.size() && entries[at].seq < seq) {
+        while (at < entries.size() && entries[at].entry.seq < seq) {
             ++at;
         }
         if (at == entries.size()) {
             break;
         }
+        // A line that moves the records after it keeps its record's number negated.
+        const int record = row[1].as<int>();
         journal::Line line;
-        line.record = row[1].as<int>();
+        line.moves = record < 0;
+        line.record = line.moves ? -record : record;
         line.name = text(row[2]);
         line.type = text(row[3]);
         line.debit = Money::fromRaw(row[4].as<std::int64_t>());
         line.credit = Money::fromRaw(row[5].as<std::int64_t>());
         line.before = recordFromHex(row[6]);
         line.after = recordFromHex(row[7]);
-        entries[at].lines.push_back(std::move(line));
+        entries[at].entry.lines.push_back(std::move(line));
+    }
+    return entries;
+}
+
+std::vector<journal::Entry> readEntries(pqxx::connection_base& c, int books) {
+    pqxx::nontransaction t(c);
+    std::vector<journal::Entry> entries;
+    for (StoredEntry& stored : readStoredEntries(t, books, 0)) {
+        entries.push_back(std::move(stored.entry));
     }
     return entries;
 }

@@ -35,4 +35,14 @@ void insertEntry(pqxx::transaction_base& t, int books, const journal::Entry& ent
 std::vector<QByteArray> accountImages(pqxx::connection_base& c, int books);
 std::vector<journal::Entry> readEntries(pqxx::connection_base& c, int books);
 
+// An entry as the server keeps it: who made it is its user, with its status and the entry
+// under it on its Undo stack.
+struct StoredEntry {
+    journal::Entry entry;
+    int status = 1;
+    std::int64_t below = 0;
+};
+// The entries numbered `from` on, oldest first, with their lines.
+std::vector<StoredEntry> readStoredEntries(pqxx::transaction_base& t, int books, std::int64_t from);
+
 } // namespace folio::server

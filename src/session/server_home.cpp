@@ -2,8 +2,10 @@
 #include "data/file_error.h"
 #include "journal/books_digest.h"
 #include "journal/journal_binding.h"
+#include "journal/journal_files.h"
 #include "journal/journal_store.h"
 #include "server/books_copy.h"
+#include "server/entry_pull.h"
 #include "server/entry_push.h"
 #include "server/server_rows.h"
 #include <QDir>
@@ -102,6 +104,23 @@ void ServerHome::fetchCopy() {
             return;
         }
     }
+}
+
+bool ServerHome::refresh() {
+    return guarded([this] {
+        if (base_ >= 0) {
+            try {
+                if (const auto last = server::pullNewEntries(server_, workingPath(), base_)) {
+                    base_ = *last;
+                    return true;
+                }
+            } catch (const FileError&) {
+            } catch (const journal::JournalUnusable&) {
+            }
+        }
+        fetchCopy(); // whatever the copy holds now goes with it
+        return false;
+    });
 }
 
 QString ServerHome::madeBy(std::int64_t seq) {

@@ -25,6 +25,11 @@ class ServerHome {
     QString shownText(const QString& text) const;
     // Makes the working copy again from the server's books as they are now.
     void fetch();
+    // Brings the working copy forward to the server's books as they are now, reading only
+    // what is new since it was made (and taking back a change the server did not take);
+    // makes it again whole when it cannot be brought forward. True when it was brought
+    // forward.
+    bool refresh();
     // Whether the server's books changed since the working copy was made.
     bool movedOn();
     // The database user who made an entry, and the one this connection logs in as.

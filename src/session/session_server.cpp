@@ -86,7 +86,7 @@ bool BooksSession::refetch() {
     journal_.close();
     books_.forget();
     try {
-        server_->fetch();
+        server_->refresh();
         books_.select(server_->workingPath());
     } catch (const server::ServerError&) {
         return false;

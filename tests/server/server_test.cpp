@@ -1,7 +1,7 @@
-#include "pg_cluster.h"
 #include "server/books_copy.h"
 #include "server/change_listener.h"
 #include "server/server_books.h"
+#include "server_books_test.h"
 #include "support/record_fixture.h"
 #include "support/run_folio.h"
 #include "support/sample_books.h"
@@ -17,35 +17,6 @@ using folio::journal::AmountLine;
 using folio::journal::EntryKind;
 
 namespace {
-
-// Each test keeps books of its own in a database of its own, made by the supervisor sam.
-class ServerBooksTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        static int made = 0;
-        database = QStringLiteral("books_%1").arg(++made);
-        cluster.createBooksDatabase(database);
-        ServerBooks books(as(QStringLiteral("sam")));
-        books.create(serviceBooks(), QDate(2026, 1, 1));
-    }
-    ServerAddress as(const QString& user) const {
-        return ServerAddress::parse(cluster.booksAddress(database, QStringLiteral("books"), user));
-    }
-    // Runs SQL as a user; the server's words when it refuses, empty when it ran.
-    QString refusal(const QString& user, const std::string& sql) const {
-        try {
-            pqxx::connection c(cluster.address(database, user));
-            pqxx::work t(c);
-            t.exec(sql);
-            t.commit();
-            return {};
-        } catch (const std::exception& e) {
-            return QString::fromUtf8(e.what());
-        }
-    }
-    PgCluster& cluster = PgCluster::shared();
-    QString database;
-};
 
 AmountLine line(int record, const char* debit, const char* credit = "0") {
     return {record, money(debit), money(credit)};

@@ -1,0 +1,132 @@
+#include "journal/journal_store.h"
+#include "server/books_copy.h"
+#include "server_books_test.h"
+#include "session/books_session.h"
+#include "session/server_home.h"
+#include "support/record_fixture.h"
+#include <QTemporaryDir>
+#include <functional>
+
+using namespace folio;
+using folio::journal::EntryKind;
+using folio::server::ServerBooks;
+using folio::session::BooksSession;
+using folio::session::ServerHome;
+
+namespace {
+
+// Each entry of a journal as (number, memo, status).
+using Listing = std::vector<std::tuple<std::int64_t, QString, int>>;
+
+Listing listing(const QString& journalPath) {
+    journal::JournalStore store;
+    store.openToRead(journalPath);
+    Listing out;
+    store.scanAll([&](const journal::Entry& entry, journal::JournalStore::Status status) {
+        out.emplace_back(entry.seq, entry.memo, static_cast<int>(status));
+        return true;
+    });
+    return out;
+}
+
+class ServerRefreshTest : public ServerBooksTest {
+  protected:
+    // The books as a whole copy makes them now: the file's bytes and the journal's entries.
+    std::pair<QByteArray, Listing> wholeCopy() {
+        const QString path = dir.filePath(QStringLiteral("whole%1.dat").arg(++copies));
+        server::copyServerToFile(as(QStringLiteral("sam")), path);
+        return {fileBytes(path), listing(journal::journalPathOf(path))};
+    }
+    void post(const char* amount, int record = 1) {
+        ServerBooks(as(QStringLiteral("sam")))
+            .post(EntryKind::Posting, QDate(2026, 2, 1), QString::fromLatin1(amount),
+                  {{record, money(amount), Money()}});
+    }
+    QTemporaryDir dir;
+    int copies = 0;
+};
+
+// The working copy takes what is new on the server, or is made again whole when its
+// history is not the server's; either way it ends as a whole copy would make it.
+TEST_F(ServerRefreshTest, AWorkingCopyIsBroughtForwardOrMadeAgainWhole) {
+    const auto sqlOnCopy = [](const QString& working, const char* sql) {
+        journal::JournalStore store;
+        store.open(journal::journalPathOf(working));
+        store.database().exec(sql);
+    };
+    const struct {
+        const char* name;
+        std::function<void(const QString& working)> act;
+        bool broughtForward;
+    } cases[] = {
+        {"nothing new", [](const QString&) {}, true},
+        {"a posting by another client", [&](const QString&) { post("12.50"); }, true},
+        {"several entries, one balanced",
+         [&](const QString&) {
+             post("1");
+             ServerBooks(as(QStringLiteral("alice")))
+                 .post(EntryKind::Balanced, QDate(2026, 2, 2), QStringLiteral("fees"),
+                       {{1, money("10"), Money()}, {6, Money(), money("10")}});
+             post("2", 8);
+         },
+         true},
+        {"the copy's latest entry is not the server's",
+         [&](const QString& working) {
+             sqlOnCopy(working, "UPDATE entries SET memo = 'not so' WHERE seq = 1");
+             post("3");
+         },
+         false},
+        {"a record of the copy is not what the new entry found",
+         [&](const QString& working) {
+             FileTable files;
+             files.open(1, working);
+             AccountRecord cash = files.get(1, 1);
+             cash.current = money("1");
+             files.put(1, 1, cash);
+             post("4");
+         },
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        ServerHome home(address(QStringLiteral("alice")));
+        home.fetch();
+        c.act(home.workingPath());
+        EXPECT_EQ(home.refresh(), c.broughtForward);
+        const auto [bytes, entries] = wholeCopy();
+        EXPECT_EQ(fileBytes(home.workingPath()), bytes);
+        EXPECT_EQ(listing(journal::journalPathOf(home.workingPath())), entries);
+        EXPECT_FALSE(home.movedOn());
+    }
+}
+
+// One bookkeeper's posting reaches another's window with the server's figures, and a
+// posting made on books another client had changed meanwhile is taken back from the copy
+// and made again on the books as they are.
+TEST_F(ServerRefreshTest, ASecondSessionSeesAPostingAndPostsOnTop) {
+    BooksSession first;
+    BooksSession second;
+    first.openServer(address(QStringLiteral("alice")));
+    second.openServer(address(QStringLiteral("sam")));
+    ASSERT_TRUE(
+        first.post({QDate(2026, 2, 1), QStringLiteral("sale")}, {1, money("100"), {}}).succeeded());
+    EXPECT_TRUE(second.followServer());
+    EXPECT_EQ(second.books().get(1).current.raw(), money("18350.75").raw());
+    EXPECT_EQ(readAccounts(second.books().path()),
+              ServerBooks(as(QStringLiteral("sam"))).records());
+
+    ASSERT_TRUE(
+        first.post({QDate(2026, 2, 2), QStringLiteral("rent")}, {8, money("25"), {}}).succeeded());
+    ASSERT_TRUE(second.post({QDate(2026, 2, 3), QStringLiteral("more")}, {1, money("0.25"), {}})
+                    .succeeded());
+    EXPECT_EQ(second.books().get(1).current.raw(), money("18351.00").raw());
+    EXPECT_TRUE(first.followServer());
+    for (BooksSession* session : {&first, &second}) {
+        EXPECT_EQ(readAccounts(session->books().path()),
+                  ServerBooks(as(QStringLiteral("sam"))).records());
+        EXPECT_EQ(session->journalStore().lastSeq(), 4);
+    }
+}
+
+} // namespace

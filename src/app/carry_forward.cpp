@@ -25,7 +25,8 @@ std::vector<AccountRecord> closed(const QByteArray& image, closing::ClosingKind 
 } // namespace
 
 std::int64_t carryIntoClosedCopy(journal::BooksJournal& books, journal::BooksFile file,
-                                 const statements::CompanyInfo& company) {
+                                 const statements::CompanyInfo& company,
+                                 const CarryPlaces& places) {
     const auto& reopened = books.periodLock().reopened;
     if (!reopened || !reopened->closing || books.periodLock().closedWhole) {
         throw journal::Refused(QStringLiteral("These books are not a reopened closing."));
@@ -37,7 +38,7 @@ std::int64_t carryIntoClosedCopy(journal::BooksJournal& books, journal::BooksFil
     const std::vector<closing::CarriedAmount> carried =
         closing::carriedDifference(closed(books.imageBefore(reopened->entry), kind, company),
                                    closed(journal::readImage(file), kind, company));
-    const QString copyPath = closing.closedCopy;
+    const QString& copyPath = places.copyPath;
     // Held while it is changed, so no other Folio opens it meanwhile.
     FileLock copyLock;
     if (copyLock.claim(copyPath, false) == FileLock::Claim::HeldElsewhere) {
@@ -51,7 +52,7 @@ std::int64_t carryIntoClosedCopy(journal::BooksJournal& books, journal::BooksFil
     const QDate through = copy.periodLock().closedThrough.value_or(QDate::currentDate());
     const journal::EntryNote note{
         through.addDays(1), QStringLiteral("Prior-period adjustment from %1, reopened because %2")
-                                .arg(file.path, reopened->reason)};
+                                .arg(places.booksName, reopened->reason)};
     const std::int64_t seq = copy.record(
         copyFile, journal::EntryKind::Adjustment, note,
         journal::BooksJournal::wholeFile(
@@ -59,7 +60,7 @@ std::int64_t carryIntoClosedCopy(journal::BooksJournal& books, journal::BooksFil
             closing::withCarried(journal::recordsOf(journal::readImage(copyFile)), carried)));
     copy.close();
     books.closeAgain(QStringLiteral("%1 closed again; its changes were carried into %2")
-                         .arg(closing.closing, copyPath));
+                         .arg(closing.closing, places.copyName));
     return seq;
 }
 

@@ -74,7 +74,7 @@ void JournalMenu::carryChangesForward() {
         dialogs_.beep();
         return;
     }
-    const QString copy = reopened->closing->closedCopy;
+    const QString copy = session_.shownNameOf(reopened->closing->closedCopy);
     if (!dialogs_.askYesNo(
             QStringLiteral("Carry the changes into %1?\n\nFolio closes these books as they "
                            "were when reopened and as they are now, and records the difference "
@@ -85,8 +85,10 @@ void JournalMenu::carryChangesForward() {
         return;
     }
     const session::ChangeResult result =
-        session_.carryChanges([this](journal::BooksJournal& books, journal::BooksFile file) {
-            return carryIntoClosedCopy(books, file, session_.company());
+        session_.carryChanges([this, &copy](journal::BooksJournal& books, journal::BooksFile file,
+                                            const QString& copyPath) {
+            return carryIntoClosedCopy(books, file, session_.company(),
+                                       {copyPath, session_.shownName(), copy});
         });
     if (ui::reportChange(dialogs_, result)) {
         showReopened();

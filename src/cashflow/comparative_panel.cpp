@@ -188,8 +188,9 @@ void ComparativePanel::refresh() {
                 return;
             }
         }
-        const PriorColumn column = priorColumnOf(report, ctx_.books.path(), store, s, ctx_.company,
-                                                 flows, printer_.priorBooks());
+        const PriorColumn column =
+            priorColumnOf(report, ctx_.books.path(), store, s, ctx_.company, flows,
+                          printer_.priorBooks(), ctx_.session.booksLocator());
         if (!column.comparative) {
             lblPriorSource_->setText(column.refusal);
             return;

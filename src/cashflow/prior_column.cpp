@@ -9,7 +9,7 @@ PriorColumn priorColumnOf(reports::Report report, const QString& booksPath,
                           journal::JournalStore* store, const statements::Statements& now,
                           const statements::CompanyInfo& company,
                           const std::optional<statements::CashFlowStatement>& flows,
-                          const QString& chosen) {
+                          const QString& chosen, const BooksLocator& locate) {
     PriorColumn column;
     std::optional<PriorPeriod> prior;
     if (!chosen.isEmpty()) {
@@ -19,7 +19,7 @@ PriorColumn priorColumnOf(reports::Report report, const QString& booksPath,
     } else {
         const auto beginning =
             store != nullptr && store->isOpen() ? journal::periodBeginningIn(*store) : std::nullopt;
-        prior = beginning ? priorPeriodOf(*beginning, booksPath, company) : std::nullopt;
+        prior = beginning ? priorPeriodOf(*beginning, booksPath, company, locate) : std::nullopt;
         column.refusal = QStringLiteral("These books were never closed from other books, so "
                                         "they have no prior period to compare with.");
     }

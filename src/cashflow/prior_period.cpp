@@ -11,15 +11,24 @@ namespace folio::cashflow {
 
 namespace {
 
-// When the prior books were first changed after the closing into `closedPath`.
+// When the prior books were first changed after the closing into `closedPath` (known `byName`
+// alone for books on a server, each client keeping them at a path of its own).
 std::optional<QDateTime> reopenedAfterClosing(journal::JournalStore& store,
-                                              const QString& closedPath) {
+                                              const QString& closedPath, bool byName) {
     bool closed = false;
     std::optional<QDateTime> reopened;
     const QString into = QStringLiteral(" into ") + closedPath;
+    const auto closesInto = [&](const QString& memo) {
+        if (!byName) {
+            return memo.endsWith(into);
+        }
+        const qsizetype at = memo.lastIndexOf(QLatin1String(" into "));
+        return at >= 0 &&
+               QFileInfo(memo.mid(at + 6)).fileName() == QFileInfo(closedPath).fileName();
+    };
     store.scanApplied([&](const journal::Entry& entry) {
         if (entry.kind == journal::EntryKind::Closing) {
-            if (entry.memo.endsWith(into)) {
+            if (closesInto(entry.memo)) {
                 closed = true;
                 reopened.reset();
             }
@@ -35,7 +44,8 @@ std::optional<QDateTime> reopenedAfterClosing(journal::JournalStore& store,
 
 std::optional<PriorPeriod> priorPeriodOf(const journal::PeriodBeginning& beginning,
                                          const QString& booksPath,
-                                         const statements::CompanyInfo& company) {
+                                         const statements::CompanyInfo& company,
+                                         const BooksLocator& locate) {
     if (!beginning.closedCopy || beginning.closedFrom.isEmpty()) {
         return std::nullopt;
     }
@@ -43,20 +53,21 @@ std::optional<PriorPeriod> priorPeriodOf(const journal::PeriodBeginning& beginni
     prior.path = beginning.closedFrom;
     prior.closedAt = beginning.closedFromAsText;
     prior.closedOn = beginning.made;
-    QFile file(prior.path);
-    if (!QFileInfo(prior.path).isFile() || !file.open(QIODevice::ReadOnly)) {
+    const QString readable = locate ? locate(prior.path) : prior.path;
+    QFile file(readable);
+    if (readable.isEmpty() || !QFileInfo(readable).isFile() || !file.open(QIODevice::ReadOnly)) {
         throw FileError(53);
     }
     AccountTable table{journal::recordsOf(file.readAll())};
     statements::CompanyInfo priorCompany = company;
     journal::JournalStore store;
     const bool hasJournal =
-        journal::openJournalToRead(store, journal::BooksJournal::pathFor(prior.path));
+        journal::openJournalToRead(store, journal::BooksJournal::pathFor(readable));
     if (hasJournal) {
         const journal::CompanyValues kept = journal::BooksJournal::companyValuesIn(store);
         priorCompany.date.clear();
         journal::fillIn(priorCompany, kept);
-        prior.reopened = reopenedAfterClosing(store, booksPath);
+        prior.reopened = reopenedAfterClosing(store, booksPath, static_cast<bool>(locate));
     }
     // The ending inventory of the prior period is what its closing wrote into these books.
     priorCompany.endingInventory =

@@ -1,6 +1,7 @@
 #pragma once
 #include "cashflow/cash_flow_source.h"
 #include <QDateTime>
+#include <functional>
 #include <optional>
 
 namespace folio::cashflow {
@@ -16,13 +17,19 @@ struct PriorPeriod {
     CashFlows cashFlows;
 };
 
+// Where books named by the path a closing recorded can be read now. Books on a server name
+// the other sets of books of their database that way, each read from a working copy of
+// its own; books told apart by their names alone. Empty: the path itself.
+using BooksLocator = std::function<QString(const QString& recordedPath)>;
+
 // The prior period of books that began at `beginning` (of their closed-from entry), with the
 // company values kept in its own journal and the ending inventory its closing carried;
 // nothing for books never closed. Throws FileError (53: file not found) when the prior books
 // cannot be read, and MoneyOverflow.
 std::optional<PriorPeriod> priorPeriodOf(const journal::PeriodBeginning& beginning,
                                          const QString& booksPath,
-                                         const statements::CompanyInfo& company);
+                                         const statements::CompanyInfo& company,
+                                         const BooksLocator& locate = {});
 
 // Where the prior column comes from, for the printout: "Prior period: acme.dat as closed on
 // 1/31/2026", and when it was reopened and changed after that.

@@ -45,7 +45,7 @@ std::optional<Comparative> ReportPrinter::comparativeFor(Report report) {
     if (!ui::runWithRetry(ctx_.dialogs, [&] {
             column = cashflow::priorColumnOf(report, ctx_.books.path(), store, *s, ctx_.company,
                                              flows ? std::optional(flows->statement) : std::nullopt,
-                                             priorBooks_);
+                                             priorBooks_, ctx_.session.booksLocator());
         })) {
         return std::nullopt;
     }

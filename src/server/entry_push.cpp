@@ -55,29 +55,45 @@ void setAsideEarlierCopy(pqxx::transaction_base& t, const QString& name) {
                   name.toStdString());
 }
 
+// Sends what the working copy recorded since `base` into the books `books`; see
+// pushWorkingCopy.
+void pushInto(pqxx::transaction_base& t, int books, const QString& workingPath, std::int64_t base,
+              const QStringList& closedCopies) {
+    const auto last = t.exec_params1("SELECT last_seq FROM folio_books WHERE id = $1", books)[0]
+                          .as<std::int64_t>();
+    if (last != base) {
+        throw BooksMoved();
+    }
+    // The entries first: the server's rules on them (who may close) speak before the
+    // closed copy is written.
+    JournalReader journal(journal::journalPathOf(workingPath));
+    t.exec_params("DELETE FROM folio_values WHERE books = $1", books);
+    copyJournalRows(t, books, journal, base);
+    for (const QString& copy : closedCopies) {
+        const QString name = QFileInfo(copy).fileName();
+        setAsideEarlierCopy(t, name);
+        addFileBooks(t, copy, name);
+    }
+    applyLines(t, books, journal, base);
+    followLocks(t, books, journal, base);
+}
+
 } // namespace
 
 std::int64_t pushWorkingCopy(ServerBooks& server, const QString& workingPath, std::int64_t base,
-                             const QStringList& closedCopies) {
+                             const QStringList& closedCopies,
+                             const std::vector<WorkingCopy>& alongside) {
     std::int64_t after = base;
     server.change([&](pqxx::transaction_base& t, int books) {
-        const auto last = t.exec_params1("SELECT last_seq FROM folio_books WHERE id = $1", books)[0]
-                              .as<std::int64_t>();
-        if (last != base) {
-            throw BooksMoved();
+        pushInto(t, books, workingPath, base, closedCopies);
+        for (const WorkingCopy& other : alongside) {
+            const pqxx::result id = t.exec_params("SELECT id FROM folio_books WHERE name = $1",
+                                                  other.books.toStdString());
+            if (id.empty()) {
+                throw BooksMoved();
+            }
+            pushInto(t, id[0][0].as<int>(), other.path, other.base, {});
         }
-        // The entries first: the server's rules on them (who may close) speak before the
-        // closed copy is written.
-        JournalReader journal(journal::journalPathOf(workingPath));
-        t.exec_params("DELETE FROM folio_values WHERE books = $1", books);
-        copyJournalRows(t, books, journal, base);
-        for (const QString& copy : closedCopies) {
-            const QString name = QFileInfo(copy).fileName();
-            setAsideEarlierCopy(t, name);
-            addFileBooks(t, copy, name);
-        }
-        applyLines(t, books, journal, base);
-        followLocks(t, books, journal, base);
         after = t.exec_params1("SELECT last_seq FROM folio_books WHERE id = $1", books)[0]
                     .as<std::int64_t>();
     });

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QStringList>
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -72,6 +73,11 @@ class BooksSession : public QObject {
     // Where a file made from the books (an export) is suggested: beside the books' file; for
     // server books, in the user's home folder under the name of the set of books.
     QString nearbyPath() const;
+    // Where books beside these, named by the path a closing recorded, can be read now:
+    // nothing for books in files (the path itself); for books on a server, a working copy
+    // of the set of books of that name in the same database, brought up to date at each
+    // call. A server that cannot be read is a Refusal with its words.
+    std::function<QString(const QString&)> booksLocator();
     // Shows the books as the server holds them now when another client changed them;
     // true when it did (changed() told every view).
     bool followServer();
@@ -140,8 +146,11 @@ class BooksSession : public QObject {
     // Opens the closed or locked period again, with the reason the user gives.
     ChangeResult reopen(const QString& reason);
     // A step that carries the changes of reopened books into their closed copy, given
-    // their journal and file; it gives the entry's number in the copy's journal.
-    using CarryStep = std::function<std::int64_t(journal::BooksJournal&, journal::BooksFile)>;
+    // their journal and file and where the closed copy's file is (for books on a server, a
+    // working copy of the closed copy's books); it gives the entry's number in the copy's
+    // journal. On a server both books change in one transaction.
+    using CarryStep = std::function<std::int64_t(journal::BooksJournal&, journal::BooksFile,
+                                                 const QString& copyPath)>;
     ChangeResult carryChanges(const CarryStep& step);
 
     // The company values kept with books whose journal this run does not hold open (the
@@ -168,7 +177,8 @@ class BooksSession : public QObject {
     // repeatable change (amounts added to what the accounts hold) is made again on the books
     // as the server holds them when another client changed them first.
     ChangeResult sendToServer(Origin origin, const std::function<ChangeResult()>& change,
-                              bool repeatable, const QStringList& closedCopies = {});
+                              bool repeatable, const QStringList& closedCopies = {},
+                              const ServerHome* alongside = nullptr);
     // On server books, Undo takes back only the user's own changes: the words that say so
     // when the latest change is another's.
     std::optional<QString> changeOfAnother();
@@ -186,6 +196,8 @@ class BooksSession : public QObject {
     journal::BooksJournal::Opened opening_;
     std::uint64_t changeCount_ = 0;
     std::unique_ptr<ServerHome> server_; // set while the books are on a server
+    // Working copies of other sets of books of the same server, by name.
+    std::map<QString, std::unique_ptr<ServerHome>> beside_;
 };
 
 } // namespace folio::session

@@ -10,6 +10,7 @@
 #include "server/server_rows.h"
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace folio::session {
@@ -135,9 +136,22 @@ bool ServerHome::movedOn() {
     return guarded([this] { return server_.lastSeq() != base_; });
 }
 
-void ServerHome::push(const QStringList& closedCopies) {
-    base_ = guarded(
-        [&] { return server::pushWorkingCopy(server_, workingPath(), base_, closedCopies); });
+void ServerHome::push(const QStringList& closedCopies, const ServerHome* alongside) {
+    std::vector<server::WorkingCopy> others;
+    if (alongside != nullptr) {
+        others.push_back(
+            {alongside->server_.address().books, alongside->workingPath(), alongside->base_});
+    }
+    base_ = guarded([&] {
+        return server::pushWorkingCopy(server_, workingPath(), base_, closedCopies, others);
+    });
+}
+
+std::unique_ptr<ServerHome> ServerHome::besideHome(const QString& recordedPath) const {
+    auto home = std::make_unique<ServerHome>(address_.left(address_.indexOf(QLatin1Char('#'))) +
+                                             QLatin1Char('#') + QFileInfo(recordedPath).fileName());
+    home->fetch();
+    return home;
 }
 
 } // namespace folio::session

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <cstdint>
+#include <memory>
 
 namespace folio::session {
 
@@ -36,9 +37,14 @@ class ServerHome {
     QString madeBy(std::int64_t seq);
     QString user();
     // Sends what the working copy recorded since it was made (and the closed copies a
-    // closing wrote beside it) as one change; throws server::BooksMoved when another client
-    // changed the books first.
-    void push(const QStringList& closedCopies = {});
+    // closing wrote beside it, and what the working copy of other books of the same
+    // database `alongside` recorded) as one change; throws server::BooksMoved when another
+    // client changed the books first.
+    void push(const QStringList& closedCopies = {}, const ServerHome* alongside = nullptr);
+    // The set of books of the same database that a path a closing recorded names (the
+    // closed copy it wrote, or the books a closed copy was closed from, in whichever
+    // client's working copy), in a working copy of its own made now.
+    std::unique_ptr<ServerHome> besideHome(const QString& recordedPath) const;
 
   private:
     void fetchCopy();

@@ -1,5 +1,6 @@
 // The closings of the books, their locks and reopenings.
 #include "session/books_session.h"
+#include "session/server_home.h"
 
 namespace folio::session {
 
@@ -73,11 +74,26 @@ ChangeResult BooksSession::carryChanges(const CarryStep& step) {
     if (!hasJournal()) {
         return refusal(noJournalMessage());
     }
-    if (server_) {
-        return refusal(QStringLiteral("Changes of reopened books on a server are not carried "
-                                      "into their closed copy; post them there as well."));
+    const auto& reopened = journal_.periodLock().reopened;
+    const QString copy = reopened && reopened->closing ? reopened->closing->closedCopy : QString();
+    if (!server_ || copy.isEmpty()) {
+        return run(Origin::Elsewhere, [&] { return step(journal_, file(), copy); });
     }
-    return run(Origin::Elsewhere, [&] { return step(journal_, file()); });
+    // The closed copy is another set of books of the same database: the adjustment is made
+    // in a working copy of it and sent in the transaction that closes these books again, so
+    // the copy never holds it while these books stay open to carry it a second time.
+    std::unique_ptr<ServerHome> copyHome;
+    try {
+        copyHome = server_->besideHome(copy);
+    } catch (const server::ServerError& error) {
+        return refusal(server_->shownText(error.words()));
+    }
+    ++changeCount_;
+    const QString copyPath = copyHome->workingPath();
+    return sendToServer(
+        Origin::Elsewhere,
+        [&] { return runHere([&] { return step(journal_, file(), copyPath); }); }, false, {},
+        copyHome.get());
 }
 
 } // namespace folio::session

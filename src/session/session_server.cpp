@@ -19,6 +19,7 @@ void BooksSession::openServer(const QString& address) {
     journal_.close();
     lock_.release();
     books_.forget();
+    beside_.clear();
     server_ = std::move(home);
     if (!refetch() || !hasJournal()) {
         // Without their journal the changes could not be sent: the books are not opened.
@@ -32,10 +33,32 @@ void BooksSession::openServer(const QString& address) {
 }
 
 void BooksSession::leaveServer() {
+    beside_.clear();
     if (server_) {
         journal_.close();
         server_.reset();
     }
+}
+
+std::function<QString(const QString&)> BooksSession::booksLocator() {
+    if (!server_) {
+        return {};
+    }
+    return [this](const QString& recorded) {
+        const QString name = QFileInfo(recorded).fileName();
+        try {
+            std::unique_ptr<ServerHome>& home = beside_[name];
+            if (home) {
+                home->refresh();
+            } else {
+                home = server_->besideHome(recorded);
+            }
+            return home->workingPath();
+        } catch (const server::ServerError& error) {
+            beside_.erase(name);
+            throw Refusal(server_->shownText(error.words()));
+        }
+    };
 }
 
 QString BooksSession::shownName() const {
@@ -100,7 +123,8 @@ bool BooksSession::refetch() {
 }
 
 ChangeResult BooksSession::sendToServer(Origin origin, const std::function<ChangeResult()>& change,
-                                        bool repeatable, const QStringList& closedCopies) {
+                                        bool repeatable, const QStringList& closedCopies,
+                                        const ServerHome* alongside) {
     if (!hasJournal()) {
         return refusal(QStringLiteral("The books' server cannot be read now; open the server "
                                       "books again."));
@@ -117,7 +141,7 @@ ChangeResult BooksSession::sendToServer(Origin origin, const std::function<Chang
             result.tookEffect = false;
         } else {
             try {
-                server_->push(closedCopies);
+                server_->push(closedCopies, alongside);
                 emit changed(origin);
                 return result;
             } catch (const server::BooksMoved& moved) {

@@ -3,8 +3,10 @@
 #include "support/books_fixture.h"
 #include "support/sample_books.h"
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QTest>
 #include <pqxx/pqxx>
 
@@ -39,6 +41,30 @@ class ServerWindow : public BooksFixture {
             .records()[0]
             .current.raw();
     }
+    // Closes the books monthly as sam, with the company's statements dated 1/31/2026, into
+    // the set of books "books closed monthly", and shows that one.
+    void closeOnServer() {
+        ASSERT_TRUE(window->selectBooks(address(QStringLiteral("sam"))));
+        setCompany(folio::statements::Business::Service, std::nullopt, QStringLiteral("1/31/2026"));
+        closeMonthly();
+        ASSERT_TRUE(window->selectBooks(address(QStringLiteral("sam"), kCopy)));
+    }
+    void postBalanced(const QDate& date, const char* memo, int debited, int credited,
+                      const char* amount) {
+        ASSERT_TRUE(window->journalMenu().postBalanced(
+            {date, QString::fromLatin1(memo)},
+            {{debited, money(amount), Money()}, {credited, Money(), money(amount)}}))
+            << memo << ": " << dialogs.messages().join('\n').toStdString();
+    }
+    std::vector<AccountRecord> recordsOf(const QString& books) const {
+        return ServerBooks(ServerAddress::parse(address(QStringLiteral("sam"), books))).records();
+    }
+    std::string sqlText(const std::string& sql) const {
+        pqxx::connection c(cluster.address(database));
+        pqxx::nontransaction t(c);
+        return t.exec1(sql)[0].as<std::string>();
+    }
+    static inline const QString kCopy = QStringLiteral("books closed monthly");
     PgCluster& cluster = PgCluster::shared();
     QString database;
 };
@@ -145,6 +171,67 @@ TEST_F(ServerWindow, AServerThatCannotBeUsedIsSaidSoAndTheBooksStay) {
     postOnTab(0, QStringLiteral("5"));
     EXPECT_EQ(count("SELECT count(*) FROM folio_entries"), entries);
     EXPECT_EQ(window->books().get(1).current.raw(), money("18255.75").raw());
+}
+
+// A reopened period's changes reach the closed copy, another set of books of the same
+// database, in the transaction that closes the books again.
+TEST_F(ServerWindow, CarriesReopenedChangesIntoTheClosedCopyOnTheServer) {
+    closeOnServer();
+    postBalanced(QDate(2026, 2, 3), "supplies on account", 2, 3, "50"); // the copy's own
+    const std::vector<AccountRecord> copyBefore = recordsOf(kCopy);
+    ASSERT_TRUE(window->selectBooks(address(QStringLiteral("sam"))));
+    dialogs.inputAnswers.push_back(QStringLiteral("a late invoice"));
+    find<QAction>(QStringLiteral("mnuReopenPeriod"))->trigger();
+    postBalanced(QDate(2026, 1, 30), "late invoice", 1, 6, "100");   // cash, fees earned
+    postBalanced(QDate(2026, 1, 31), "January rent", 8, 1, "30.25"); // rent expense, cash
+    dialogs.reset();
+    dialogs.yesNoAnswers.push_back(true);
+    find<QAction>(QStringLiteral("mnuCarryChanges"))->trigger();
+    ASSERT_TRUE(window->session().periodLock().closedWhole)
+        << dialogs.messages().join('\n').toStdString();
+    EXPECT_TRUE(dialogs.messages().join('\n').contains(address(QStringLiteral("sam"), kCopy)));
+
+    // By hand: net income grew by 69.75, which the closing moves into retained earnings; the
+    // year's fees and rent stay in their year-to-date column.
+    std::vector<AccountRecord> expected = copyBefore;
+    const auto add = [&expected](int record, const char* current, const char* ytd) {
+        AccountRecord& account = expected[static_cast<std::size_t>(record - 1)];
+        account.current = account.current + money(current);
+        account.ytd = account.ytd + money(ytd);
+    };
+    add(1, "69.75", "69.75");
+    add(5, "69.75", "0");
+    add(6, "0", "100");
+    add(8, "0", "30.25");
+    EXPECT_EQ(recordsOf(kCopy), expected);
+    EXPECT_EQ(sqlText("SELECT e.date || ' ' || e.memo FROM folio_entries e JOIN folio_books b ON "
+                      "b.id = e.books WHERE b.name = 'books closed monthly' AND e.kind = "
+                      "'adjustment'"),
+              ("2026-02-01 Prior-period adjustment from " + address(QStringLiteral("sam")) +
+               ", reopened because a late invoice")
+                  .toStdString());
+    EXPECT_EQ(count("SELECT count(*) FROM folio_entries e JOIN folio_books b ON b.id = e.books "
+                    "WHERE b.name = 'books' AND e.kind = 'closing'"),
+              2);
+}
+
+// The prior period of a closed copy on a server is the set of books it was closed from.
+TEST_F(ServerWindow, ComparesAClosedCopyWithTheBooksItWasClosedFrom) {
+    closeOnServer();
+    postBalanced(QDate(2026, 2, 3), "fees", 1, 6, "50");
+    showTab(Tab::BalanceSheet);
+    QTest::mouseClick(find<QCheckBox>(QStringLiteral("chkCompare")), Qt::LeftButton);
+    const QString source = find<QLabel>(QStringLiteral("lblPriorSource"))->text();
+    EXPECT_TRUE(source.startsWith(QStringLiteral("Prior period: books as closed on")))
+        << source.toStdString();
+    auto* grid = find<QTableWidget>(QStringLiteral("grdComparative"));
+    QStringList rows;
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        rows << grid->item(row, 0)->text().trimmed() + u'=' + grid->item(row, 1)->text() + u'|' +
+                    grid->item(row, 2)->text();
+    }
+    EXPECT_TRUE(rows.contains(QStringLiteral("Cash=$18,300.75|$18,250.75")))
+        << rows.join(u'\n').toStdString();
 }
 
 } // namespace

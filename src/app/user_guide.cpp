@@ -193,8 +193,10 @@ message, so you can look again. What others post appears on the statements withi
 second; a tab where you are typing shows it when you come back to it.</p>
 <p>A bookkeeper posts; a supervisor also closes, locks and reopens. A closing writes the
 closed copy as another set of books in the same database (<i>books</i> closed monthly),
-listed by its address when the books are closed. Undo takes back only your own latest
-change; reverse another's. Bank statements and reconciliations are kept with books in a
+listed by its address when the books are closed; a supervisor carries a reopened period's
+changes into it with <b>Journal, Carry the Changes into the Closed Copy</b>, and
+<b>Compare with Prior Period</b> on a closed copy compares it with the books it was closed
+from. Undo takes back only your own latest change; reverse another's. Bank statements and reconciliations are kept with books in a
 file for now.</p>
 
 <h3>Printing and export from a script</h3>

@@ -1,5 +1,6 @@
 #include "server/entry_push.h"
 #include "journal/journal_store.h"
+#include "server/bank_rows.h"
 #include "server/books_copy.h"
 #include "server/journal_reader.h"
 #include "server/server_rows.h"
@@ -71,6 +72,7 @@ std::int64_t pushWorkingCopy(ServerBooks& server, const QString& workingPath, st
         JournalReader journal(journal::journalPathOf(workingPath));
         t.exec_params("DELETE FROM folio_values WHERE books = $1", books);
         copyJournalRows(t, books, journal, base);
+        pushBankRows(t, books, journal, base);
         for (const QString& copy : closedCopies) {
             const QString name = QFileInfo(copy).fileName();
             setAsideEarlierCopy(t, name);

@@ -19,9 +19,11 @@ class BooksMoved : public ServerError {
 // Sends what a working copy of server books (an accounts file and its journal, made from
 // the server when its latest entry was `base`) recorded since, as one change of the books:
 // the new entries and their lines, the account rows they leave, the values kept with the
-// books, the lock date a lock or reopening sets, and each closed copy a closing wrote, as
+// books, the bank work recorded (imports, reconciliations), the lock date a lock or
+// reopening sets, and each closed copy a closing wrote, as
 // another set of books of the same database named as its file. Throws BooksMoved when the
-// server's books went past `base`, ServerError when the server refuses. Gives the books'
+// server's books went past `base` (or hold a reconciliation the working copy lacks),
+// ServerError when the server refuses. Gives the books'
 // latest entry after it.
 std::int64_t pushWorkingCopy(ServerBooks& server, const QString& workingPath, std::int64_t base,
                              const QStringList& closedCopies = {});

@@ -90,6 +90,7 @@ void ServerHome::fetchCopy() {
             folder.remove(each);
         }
         const std::int64_t before = server_.lastSeq();
+        const std::int64_t reconciled = server_.lastReconciliation();
         server::copyServerToFile(server_, workingPath());
         try {
             adoptCopy(workingPath());
@@ -97,8 +98,10 @@ void ServerHome::fetchCopy() {
             // Opened all the same, as books changed outside Folio.
         }
         // A change committed while the copy was read would leave it half one, half the other.
-        if (server_.lastSeq() == before || attempt == kCopyTries) {
+        if ((server_.lastSeq() == before && server_.lastReconciliation() == reconciled) ||
+            attempt == kCopyTries) {
             base_ = before;
+            reconciled_ = reconciled;
             return;
         }
     }
@@ -113,7 +116,9 @@ QString ServerHome::user() {
 }
 
 bool ServerHome::movedOn() {
-    return guarded([this] { return server_.lastSeq() != base_; });
+    return guarded([this] {
+        return server_.lastSeq() != base_ || server_.lastReconciliation() != reconciled_;
+    });
 }
 
 void ServerHome::push(const QStringList& closedCopies) {

@@ -1,0 +1,27 @@
+#pragma once
+#include <cstdint>
+#include <pqxx/types.hxx>
+
+namespace folio::journal {
+class Database;
+}
+
+namespace folio::server {
+
+class JournalReader;
+
+// The bank work of server books (statement imports with their lines, reconciliations with
+// the lines they cleared) moved between the server and a journal, inside the caller's
+// transaction.
+
+// Writes the journal's imports of entries after `after`, and its reconciliations the server
+// does not hold yet, into the books `books`. Throws BooksMoved when the server holds a
+// reconciliation the journal does not: another client reconciled since it was made.
+void pushBankRows(pqxx::transaction_base& t, int books, JournalReader& journal, std::int64_t after);
+
+// Writes into the journal (making its bank tables when missing) the server's imports of
+// entries up to `through` and the reconciliations it does not hold yet.
+void pullBankRows(pqxx::transaction_base& t, int books, journal::Database& db,
+                  std::int64_t through);
+
+} // namespace folio::server

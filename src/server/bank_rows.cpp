@@ -4,7 +4,6 @@
 #include "server/entry_push.h"
 #include "server/journal_reader.h"
 #include <pqxx/pqxx>
-#include <set>
 
 namespace folio::server {
 
@@ -37,38 +36,32 @@ void pushImports(pqxx::transaction_base& t, int books, JournalReader& journal, s
                  });
 }
 
-void pushReconciliations(pqxx::transaction_base& t, int books, JournalReader& journal) {
-    std::set<std::int64_t> onServer;
-    for (const auto& row :
-         t.exec_params("SELECT id FROM folio_reconciliations WHERE books = $1", books)) {
-        onServer.insert(row[0].as<std::int64_t>());
+void pushReconciliations(pqxx::transaction_base& t, int books, JournalReader& journal,
+                         std::int64_t reconciled) {
+    const auto last = t.exec_params1("SELECT coalesce(max(id), 0) FROM folio_reconciliations "
+                                     "WHERE books = $1",
+                                     books)[0]
+                          .as<std::int64_t>();
+    if (last != reconciled) {
+        throw BooksMoved();
     }
-    std::set<std::int64_t> here;
-    journal.rows("SELECT id FROM reconciliations",
-                 [&](sqlite3_stmt* row) { here.insert(R::integer(row, 0)); });
-    for (const std::int64_t id : onServer) {
-        if (!here.contains(id)) {
-            throw BooksMoved();
-        }
-    }
-    journal.rows("SELECT id, account, statement_date, balance, who, made FROM reconciliations",
+    const std::string since = std::to_string(reconciled);
+    journal.rows("SELECT id, account, statement_date, balance, who, made FROM reconciliations "
+                 "WHERE id > " +
+                     since,
                  [&](sqlite3_stmt* row) {
-                     if (onServer.contains(R::integer(row, 0))) {
-                         return;
-                     }
                      t.exec_params("INSERT INTO folio_reconciliations(books, id, account, "
                                    "statement_date, balance, who, made) VALUES ($1, $2, $3, $4, "
                                    "$5, $6, $7)",
                                    books, R::integer(row, 0), R::text(row, 1), R::text(row, 2),
                                    R::integer(row, 3), R::text(row, 4), R::text(row, 5));
                  });
-    journal.rows("SELECT seq, line, reconciliation FROM reconciled_lines", [&](sqlite3_stmt* row) {
-        if (!onServer.contains(R::integer(row, 2))) {
-            t.exec_params("INSERT INTO folio_reconciled_lines VALUES ($1, $2, $3, "
-                          "$4)",
-                          books, R::integer(row, 0), R::integer(row, 1), R::integer(row, 2));
-        }
-    });
+    journal.rows(
+        "SELECT seq, line, reconciliation FROM reconciled_lines WHERE reconciliation > " + since,
+        [&](sqlite3_stmt* row) {
+            t.exec_params("INSERT INTO folio_reconciled_lines VALUES ($1, $2, $3, $4)", books,
+                          R::integer(row, 0), R::integer(row, 1), R::integer(row, 2));
+        });
 }
 
 std::int64_t localLast(journal::Database& db, const char* sql) {
@@ -78,14 +71,14 @@ std::int64_t localLast(journal::Database& db, const char* sql) {
 
 } // namespace
 
-void pushBankRows(pqxx::transaction_base& t, int books, JournalReader& journal,
-                  std::int64_t after) {
+void pushBankRows(pqxx::transaction_base& t, int books, JournalReader& journal, std::int64_t after,
+                  std::int64_t reconciled) {
     // Journals of books never used for bank work have no bank tables.
     if (journal.hasTable("bank_imports")) {
         pushImports(t, books, journal, after);
     }
     if (journal.hasTable("reconciliations")) {
-        pushReconciliations(t, books, journal);
+        pushReconciliations(t, books, journal, reconciled);
     }
 }
 

@@ -178,7 +178,7 @@ int addFileBooks(pqxx::transaction_base& t, const QByteArray& bytes, const QStri
     if (QFileInfo(journalPath).isFile()) {
         JournalReader journal(journalPath);
         copyJournalRows(t, id, journal);
-        pushBankRows(t, id, journal, 0);
+        pushBankRows(t, id, journal, 0, 0);
     } else {
         insertOpening(t, id, bytes);
     }

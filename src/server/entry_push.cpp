@@ -58,9 +58,10 @@ void setAsideEarlierCopy(pqxx::transaction_base& t, const QString& name) {
 
 } // namespace
 
-std::int64_t pushWorkingCopy(ServerBooks& server, const QString& workingPath, std::int64_t base,
-                             const QStringList& closedCopies) {
-    std::int64_t after = base;
+ServerMark pushWorkingCopy(ServerBooks& server, const QString& workingPath, const ServerMark& mark,
+                           const QStringList& closedCopies) {
+    const std::int64_t base = mark.lastSeq;
+    ServerMark after = mark;
     server.change([&](pqxx::transaction_base& t, int books) {
         const auto last = t.exec_params1("SELECT last_seq FROM folio_books WHERE id = $1", books)[0]
                               .as<std::int64_t>();
@@ -72,7 +73,7 @@ std::int64_t pushWorkingCopy(ServerBooks& server, const QString& workingPath, st
         JournalReader journal(journal::journalPathOf(workingPath));
         t.exec_params("DELETE FROM folio_values WHERE books = $1", books);
         copyJournalRows(t, books, journal, base);
-        pushBankRows(t, books, journal, base);
+        pushBankRows(t, books, journal, base, mark.lastReconciliation);
         for (const QString& copy : closedCopies) {
             const QString name = QFileInfo(copy).fileName();
             setAsideEarlierCopy(t, name);
@@ -80,8 +81,11 @@ std::int64_t pushWorkingCopy(ServerBooks& server, const QString& workingPath, st
         }
         applyLines(t, books, journal, base);
         followLocks(t, books, journal, base);
-        after = t.exec_params1("SELECT last_seq FROM folio_books WHERE id = $1", books)[0]
-                    .as<std::int64_t>();
+        const pqxx::row now = t.exec_params1(
+            "SELECT last_seq, (SELECT coalesce(max(id), 0) FROM folio_reconciliations WHERE "
+            "books = $1) FROM folio_books WHERE id = $1",
+            books);
+        after = {now[0].as<std::int64_t>(), now[1].as<std::int64_t>()};
     });
     return after;
 }

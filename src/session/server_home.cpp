@@ -122,8 +122,11 @@ bool ServerHome::movedOn() {
 }
 
 void ServerHome::push(const QStringList& closedCopies) {
-    base_ = guarded(
-        [&] { return server::pushWorkingCopy(server_, workingPath(), base_, closedCopies); });
+    const server::ServerMark pushed = guarded([&] {
+        return server::pushWorkingCopy(server_, workingPath(), {base_, reconciled_}, closedCopies);
+    });
+    base_ = pushed.lastSeq;
+    reconciled_ = pushed.lastReconciliation;
 }
 
 } // namespace folio::session

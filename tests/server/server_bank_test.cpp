@@ -103,17 +103,20 @@ TEST_F(ServerBank, ImportAndReconciliationReachAnotherClientAndTheCopy) {
     EXPECT_EQ(planFor(sam, "checking_ofx1.ofx").includedCount(), 0U);
     EXPECT_EQ(bank::BankStore(sam.journalStore()).rules(), everyLine());
 
-    bank::Reconciler reconciler(alice.journalStore(), QStringLiteral("Cash"), true,
-                                alice.books().get(1).current);
-    reconciler.start(QDate(2026, 3, 31), money("20704.98"));
-    ASSERT_EQ(reconciler.lines().size(), 3U);
-    for (std::size_t i = 0; i < 3; ++i) {
-        reconciler.setCleared(i, true);
-    }
-    ASSERT_TRUE(
-        alice.keepRecords([&](journal::JournalStore&) { reconciler.finish(); }).succeeded());
+    // Both reconcile the account at once: the later is refused and sees the earlier.
+    const auto reconcile = [](session::BooksSession& session) {
+        bank::Reconciler reconciler(session.journalStore(), QStringLiteral("Cash"), true,
+                                    session.books().get(1).current);
+        reconciler.start(QDate(2026, 3, 31), money("20704.98"));
+        for (std::size_t i = 0; i < reconciler.lines().size(); ++i) {
+            reconciler.setCleared(i, true);
+        }
+        return session.keepRecords([&](journal::JournalStore&) { reconciler.finish(); });
+    };
+    ASSERT_TRUE(reconcile(alice).succeeded());
+    EXPECT_FALSE(alice.followServer()); // its own change
+    EXPECT_TRUE(reconcile(sam).refused.has_value());
     EXPECT_EQ(count("folio_reconciled_lines"), 3);
-    EXPECT_TRUE(sam.followServer());
     const auto seen = bank::reconciliationsOf(sam.journalStore(), QStringLiteral("Cash"));
     ASSERT_EQ(seen.size(), 1U);
     EXPECT_EQ(seen[0].linesCleared, 3);

@@ -5,6 +5,7 @@
 #include "journal/journal_store.h"
 #include "server/books_copy.h"
 #include "server/entry_push.h"
+#include "server/journal_reader.h"
 #include "server/server_rows.h"
 #include <QDir>
 #include <QFile>
@@ -102,6 +103,8 @@ void ServerHome::fetchCopy() {
             attempt == kCopyTries) {
             base_ = before;
             reconciled_ = reconciled;
+            server::JournalReader journal(journal::journalPathOf(workingPath()));
+            values_ = server::keptValues(journal);
             return;
         }
     }
@@ -122,11 +125,13 @@ bool ServerHome::movedOn() {
 }
 
 void ServerHome::push(const QStringList& closedCopies) {
-    const server::ServerMark pushed = guarded([&] {
-        return server::pushWorkingCopy(server_, workingPath(), {base_, reconciled_}, closedCopies);
+    server::ServerMark pushed = guarded([&] {
+        return server::pushWorkingCopy(server_, workingPath(), {base_, reconciled_, values_},
+                                       closedCopies);
     });
     base_ = pushed.lastSeq;
     reconciled_ = pushed.lastReconciliation;
+    values_ = std::move(pushed.values);
 }
 
 } // namespace folio::session

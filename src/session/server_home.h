@@ -1,4 +1,5 @@
 #pragma once
+#include "server/journal_reader.h"
 #include "server/server_books.h"
 #include <QString>
 #include <QStringList>
@@ -44,6 +45,7 @@ class ServerHome {
     QTemporaryDir folder_;
     std::int64_t base_ = -1;       // the server's latest entry when the working copy was made
     std::int64_t reconciled_ = -1; // and its latest reconciliation
+    server::KeptValues values_;    // and the values kept with the books
 };
 
 } // namespace folio::session

@@ -152,6 +152,15 @@ TEST_F(ServerBank, AStatementImportedByTwoClientsAtOnceIsImportedOnce) {
     sam.openServer(address(QStringLiteral("sam")));
     const bank::ImportPlan alicePlan = planFor(alice, "checking_ofx1.ofx");
     const bank::ImportPlan samPlan = planFor(sam, "checking_ofx1.ofx");
+    // Rules kept by one client stay when another, whose copy came before them, posts.
+    ASSERT_TRUE(alice
+                    .keepRecords([](journal::JournalStore& store) {
+                        bank::BankStore(store).setRules(everyLine());
+                    })
+                    .succeeded());
+    ASSERT_TRUE(sam.post({QDate(2026, 2, 2), QStringLiteral("rent")}, {8, money("10"), Money()})
+                    .succeeded());
+    EXPECT_EQ(count("folio_values WHERE key = 'bank-rules'"), 1);
     ASSERT_EQ(samPlan.includedCount(), 3U);
     ASSERT_TRUE(bank::writeImport(alice, alicePlan, dataFile("checking_ofx1.ofx")).succeeded());
     const session::ChangeResult late =

@@ -23,18 +23,9 @@ QString dataFile(const char* name) {
 
 // Every line of a statement finds its account: money in is a fee earned, money out rent.
 bank::RuleBook everyLine() {
-    bank::RuleBook book;
-    for (const auto& [direction, account] :
-         {std::pair{bank::BankRule::Direction::MoneyIn, "Fees Earned"},
-          std::pair{bank::BankRule::Direction::MoneyOut, "Rent Expense"}}) {
-        bank::BankRule rule;
-        rule.match = bank::BankRule::Match::Pattern;
-        rule.text = QStringLiteral(".");
-        rule.direction = direction;
-        rule.account = QString::fromLatin1(account);
-        book.rules.push_back(rule);
-    }
-    return book;
+    QFile file(dataFile("every_line.rules"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return bank::RuleBook::fromFile(file.fileName(), file.readAll());
 }
 
 // Bank work on books kept on the private cluster (the service corporation's chart), each
@@ -175,12 +166,6 @@ TEST_F(ServerBank, AStatementImportedByTwoClientsAtOnceIsImportedOnce) {
     EXPECT_EQ(planFor(sam, "checking_ofx1.ofx").includedCount(), 0U);
 
     // From the command line, with the rules in a file.
-    QTemporaryDir dir;
-    const QString rules = dir.filePath(QStringLiteral("rules.json"));
-    QFile file(rules);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(everyLine().toFile());
-    file.close();
     const struct {
         const char* statement;
         const char* said;
@@ -191,7 +176,8 @@ TEST_F(ServerBank, AStatementImportedByTwoClientsAtOnceIsImportedOnce) {
     for (const auto& c : cases) {
         const Ran ran = runFolio({QStringLiteral("--import"), dataFile(c.statement),
                                   address(QStringLiteral("alice")), QStringLiteral("--account"),
-                                  QStringLiteral("Cash"), QStringLiteral("--rules"), rules});
+                                  QStringLiteral("Cash"), QStringLiteral("--rules"),
+                                  dataFile("every_line.rules")});
         EXPECT_EQ(ran.exitCode, 0) << ran.err.toStdString();
         EXPECT_TRUE(ran.out.contains(QLatin1String(c.said))) << ran.out.toStdString();
     }

@@ -196,8 +196,9 @@ closed copy as another set of books in the same database (<i>books</i> closed mo
 listed by its address when the books are closed; a supervisor carries a reopened period's
 changes into it with <b>Journal, Carry the Changes into the Closed Copy</b>, and
 <b>Compare with Prior Period</b> on a closed copy compares it with the books it was closed
-from. Undo takes back only your own latest change; reverse another's. Bank statements and reconciliations are kept with books in a
-file for now.</p>
+from. Undo takes back only your own latest change; reverse another's. Bank statements, bank
+rules and reconciliations go to the server as every other change does; a statement another
+user imported at the same moment is not imported twice.</p>
 
 <h3>Printing and export from a script</h3>
 <p><code>folio --export balance-sheet books.dat out.pdf --company "Kestrow Supply Co."

@@ -1,9 +1,11 @@
 #include "server/entry_pull.h"
 #include "data/file_table.h"
+#include "journal/bank_tables.h"
 #include "journal/books_digest.h"
 #include "journal/entry_chain.h"
 #include "journal/file_image.h"
 #include "journal/journal_store.h"
+#include "server/bank_rows.h"
 #include "server/books_copy.h"
 #include "server/server_rows.h"
 #include <pqxx/pqxx>
@@ -51,9 +53,11 @@ bool foundAsRecorded(journal::BooksFile file, const Entry& entry) {
 }
 
 // Takes back the entries after `base` that the copy recorded but the server never took,
-// newest first, each record given its image before; false when one cannot be taken back in
-// place (it moved records, or lengthened or shortened the file).
-bool takeBackUnsent(JournalStore& store, journal::BooksFile file, std::int64_t base) {
+// newest first, each record given its image before, with the bank work recorded since;
+// false when one cannot be taken back in place (it moved records, or lengthened or
+// shortened the file).
+bool takeBackUnsent(JournalStore& store, journal::BooksFile file, const ServerMark& mark) {
+    const std::int64_t base = mark.lastSeq;
     for (std::int64_t seq = store.lastSeq(); seq > base; --seq) {
         const std::optional<Entry> entry = store.entry(seq);
         if (!entry || store.status(seq) == Status::Abandoned) {
@@ -69,11 +73,16 @@ bool takeBackUnsent(JournalStore& store, journal::BooksFile file, std::int64_t b
         journal::writeEntry(file, journal::patchOf(back, file.files.length(file.number)));
     }
     journal::Transaction transaction(store.database());
-    for (const char* table : {"lines", "entries"}) {
+    for (const char* table : {"bank_lines", "bank_imports", "lines", "entries"}) {
         journal::Statement drop(
             store.database(), (QByteArray("DELETE FROM ") + table + " WHERE seq > ?").constData());
         drop.bind(1, base).run();
     }
+    journal::Statement cleared(store.database(),
+                               "DELETE FROM reconciled_lines WHERE reconciliation > ?");
+    cleared.bind(1, mark.lastReconciliation).run();
+    journal::Statement reconciled(store.database(), "DELETE FROM reconciliations WHERE id > ?");
+    reconciled.bind(1, mark.lastReconciliation).run();
     transaction.commit();
     return true;
 }
@@ -113,12 +122,14 @@ bool recordPulled(JournalStore& store, journal::BooksFile file, StoredEntry& pul
 
 // Brings the open copy forward within the server's snapshot `t`; see pullNewEntries.
 std::optional<std::int64_t> bringForward(pqxx::transaction_base& t, int books, JournalStore& store,
-                                         journal::BooksFile file, std::int64_t base) {
+                                         journal::BooksFile file, const ServerMark& mark) {
+    const std::int64_t base = mark.lastSeq;
+    journal::ensureBankTables(store.database());
     const auto last = t.exec_params1("SELECT last_seq FROM folio_books WHERE id = $1", books)[0]
                           .as<std::int64_t>();
     std::optional<journal::BooksDigest> digest = store.digest();
     if (store.lastSeq() > base) {
-        if (!takeBackUnsent(store, file, base)) {
+        if (!takeBackUnsent(store, file, mark)) {
             return std::nullopt;
         }
         digest = journal::digestOfFile(file);
@@ -145,6 +156,7 @@ std::optional<std::int64_t> bringForward(pqxx::transaction_base& t, int books, J
     store.database().exec(
         (QByteArray("DELETE FROM books WHERE key NOT IN (") + kJournalsOwn + ")").constData());
     writeServerValues(t, books, store.database(), journalsOwn);
+    pullBankRows(t, books, store.database(), last);
     store.setValue(QStringLiteral("sum"), QString::number(static_cast<qint64>(digest->sum)));
     store.setValue(QStringLiteral("records"), QString::number(digest->records));
     transaction.commit();
@@ -153,17 +165,36 @@ std::optional<std::int64_t> bringForward(pqxx::transaction_base& t, int books, J
 
 } // namespace
 
-std::optional<std::int64_t> pullNewEntries(ServerBooks& server, const QString& workingPath,
-                                           std::int64_t base) {
+std::optional<ServerMark> pullNewEntries(ServerBooks& server, const QString& workingPath,
+                                         const ServerMark& base) {
+    if (base.lastReconciliation < 0) {
+        return std::nullopt;
+    }
     const int books = server.booksId();
-    // One snapshot of the server: the entries, their lines and the values agree.
+    const QString journalPath = journal::journalPathOf(workingPath);
+    // One snapshot of the server: the entries, their lines, the values and the bank work agree.
     pqxx::transaction<pqxx::isolation_level::repeatable_read, pqxx::read_only> t(
         server.connection());
-    FileTable files;
-    files.open(kFile, workingPath);
-    JournalStore store;
-    store.open(journal::journalPathOf(workingPath));
-    return bringForward(t, books, store, {files, kFile, workingPath}, base);
+    ServerMark now;
+    {
+        FileTable files;
+        files.open(kFile, workingPath);
+        JournalStore store;
+        store.open(journalPath);
+        const std::optional<std::int64_t> last =
+            bringForward(t, books, store, {files, kFile, workingPath}, base);
+        if (!last) {
+            return std::nullopt;
+        }
+        now.lastSeq = *last;
+    }
+    now.lastReconciliation =
+        t.exec_params1("SELECT coalesce(max(id), 0) FROM folio_reconciliations WHERE books = $1",
+                       books)[0]
+            .as<std::int64_t>();
+    JournalReader journal(journalPath);
+    now.values = keptValues(journal);
+    return now;
 }
 
 } // namespace folio::server

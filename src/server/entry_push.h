@@ -1,4 +1,5 @@
 #pragma once
+#include "server/journal_reader.h"
 #include "server/server_books.h"
 #include <QString>
 #include <QStringList>
@@ -17,24 +18,32 @@ class BooksMoved : public ServerError {
                                      "now; look them over and try again.")) {}
 };
 
-// A working copy of another set of books of the same database, made when their latest entry
-// was `base`.
+// How far the books on the server went: their latest entry and reconciliation.
+struct ServerMark {
+    std::int64_t lastSeq = 0;
+    std::int64_t lastReconciliation = 0;
+    KeptValues values; // the values kept with the books, as the working copy had them
+};
+
+// A working copy of another set of books of the same database, made when they stood at
+// `mark`.
 struct WorkingCopy {
     QString books;
     QString path;
-    std::int64_t base = 0;
+    ServerMark mark;
 };
 
 // Sends what a working copy of server books (an accounts file and its journal, made from
-// the server when its latest entry was `base`) recorded since, as one change of the books:
+// the server when it stood at `base`) recorded since, as one change of the books:
 // the new entries and their lines, the account rows they leave, the values kept with the
-// books, the lock date a lock or reopening sets, and each closed copy a closing wrote, as
-// another set of books of the same database named as its file. Throws BooksMoved when the
-// server's books went past `base`, ServerError when the server refuses. Working copies of
-// other books `alongside` are sent in the same transaction, all or nothing. Gives the books'
-// latest entry after it.
-std::int64_t pushWorkingCopy(ServerBooks& server, const QString& workingPath, std::int64_t base,
-                             const QStringList& closedCopies = {},
-                             const std::vector<WorkingCopy>& alongside = {});
+// books that it changed (another client's change of other values stays), the bank work recorded
+// (imports, reconciliations), the lock date a lock or reopening sets, and each closed copy a
+// closing wrote, as another set of books of the same database named as its file. Throws BooksMoved
+// when the server's books went past `base`, ServerError when the server refuses. Gives where the
+// books stand after it. Working copies of other books `alongside` are sent in the same
+// transaction, all or nothing.
+ServerMark pushWorkingCopy(ServerBooks& server, const QString& workingPath, const ServerMark& base,
+                           const QStringList& closedCopies = {},
+                           const std::vector<WorkingCopy>& alongside = {});
 
 } // namespace folio::server

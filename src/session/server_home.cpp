@@ -7,6 +7,7 @@
 #include "server/books_copy.h"
 #include "server/entry_pull.h"
 #include "server/entry_push.h"
+#include "server/journal_reader.h"
 #include "server/server_rows.h"
 #include <QDir>
 #include <QFile>
@@ -93,6 +94,7 @@ void ServerHome::fetchCopy() {
             folder.remove(each);
         }
         const std::int64_t before = server_.lastSeq();
+        const std::int64_t reconciled = server_.lastReconciliation();
         server::copyServerToFile(server_, workingPath());
         try {
             adoptCopy(workingPath());
@@ -100,8 +102,12 @@ void ServerHome::fetchCopy() {
             // Opened all the same, as books changed outside Folio.
         }
         // A change committed while the copy was read would leave it half one, half the other.
-        if (server_.lastSeq() == before || attempt == kCopyTries) {
+        if ((server_.lastSeq() == before && server_.lastReconciliation() == reconciled) ||
+            attempt == kCopyTries) {
             base_ = before;
+            reconciled_ = reconciled;
+            server::JournalReader journal(journal::journalPathOf(workingPath()));
+            values_ = server::keptValues(journal);
             return;
         }
     }
@@ -111,8 +117,10 @@ bool ServerHome::refresh() {
     return guarded([this] {
         if (base_ >= 0) {
             try {
-                if (const auto last = server::pullNewEntries(server_, workingPath(), base_)) {
-                    base_ = *last;
+                if (auto now = server::pullNewEntries(server_, workingPath(), mark())) {
+                    base_ = now->lastSeq;
+                    reconciled_ = now->lastReconciliation;
+                    values_ = std::move(now->values);
                     return true;
                 }
             } catch (const FileError&) {
@@ -133,18 +141,23 @@ QString ServerHome::user() {
 }
 
 bool ServerHome::movedOn() {
-    return guarded([this] { return server_.lastSeq() != base_; });
+    return guarded([this] {
+        return server_.lastSeq() != base_ || server_.lastReconciliation() != reconciled_;
+    });
 }
 
 void ServerHome::push(const QStringList& closedCopies, const ServerHome* alongside) {
     std::vector<server::WorkingCopy> others;
     if (alongside != nullptr) {
         others.push_back(
-            {alongside->server_.address().books, alongside->workingPath(), alongside->base_});
+            {alongside->server_.address().books, alongside->workingPath(), alongside->mark()});
     }
-    base_ = guarded([&] {
-        return server::pushWorkingCopy(server_, workingPath(), base_, closedCopies, others);
+    server::ServerMark pushed = guarded([&] {
+        return server::pushWorkingCopy(server_, workingPath(), mark(), closedCopies, others);
     });
+    base_ = pushed.lastSeq;
+    reconciled_ = pushed.lastReconciliation;
+    values_ = std::move(pushed.values);
 }
 
 std::unique_ptr<ServerHome> ServerHome::besideHome(const QString& recordedPath) const {

@@ -1,4 +1,6 @@
 #pragma once
+#include "server/entry_push.h"
+#include "server/journal_reader.h"
 #include "server/server_books.h"
 #include <QString>
 #include <QStringList>
@@ -31,7 +33,8 @@ class ServerHome {
     // makes it again whole when it cannot be brought forward. True when it was brought
     // forward.
     bool refresh();
-    // Whether the server's books changed since the working copy was made.
+    // Whether the server's books changed (an entry, a reconciliation) since the working copy
+    // was made.
     bool movedOn();
     // The database user who made an entry, and the one this connection logs in as.
     QString madeBy(std::int64_t seq);
@@ -48,11 +51,14 @@ class ServerHome {
 
   private:
     void fetchCopy();
+    server::ServerMark mark() const { return {base_, reconciled_, values_}; }
 
     QString address_;
     server::ServerBooks server_;
     QTemporaryDir folder_;
-    std::int64_t base_ = -1; // the server's latest entry when the working copy was made
+    std::int64_t base_ = -1;       // the server's latest entry when the working copy was made
+    std::int64_t reconciled_ = -1; // and its latest reconciliation
+    server::KeptValues values_;    // and the values kept with the books
 };
 
 } // namespace folio::session

@@ -1,13 +1,18 @@
+#include "bank/bank_store.h"
 #include "pg_cluster.h"
 #include "server/server_books.h"
 #include "support/books_fixture.h"
 #include "support/sample_books.h"
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <pqxx/pqxx>
 
 using folio::server::ServerAddress;
@@ -232,6 +237,26 @@ TEST_F(ServerWindow, ComparesAClosedCopyWithTheBooksItWasClosedFrom) {
     }
     EXPECT_TRUE(rows.contains(QStringLiteral("Cash=$18,300.75|$18,250.75")))
         << rows.join(u'\n').toStdString();
+}
+
+TEST_F(ServerWindow, ImportsABankStatementFromTheFileMenu) {
+    ASSERT_TRUE(window->selectBooks(address(QStringLiteral("alice"))));
+    QFile rules(QStringLiteral(FOLIO_TEST_DATA "/every_line.rules"));
+    ASSERT_TRUE(rules.open(QIODevice::ReadOnly));
+    const auto book = folio::bank::RuleBook::fromFile(rules.fileName(), rules.readAll());
+    ASSERT_TRUE(window->session()
+                    .keepRecords([&](folio::journal::JournalStore& store) {
+                        folio::bank::BankStore(store).setRules(book);
+                    })
+                    .succeeded());
+    dialogs.fileNames = {QStringLiteral(FOLIO_TEST_DATA "/checking_ofx1.ofx")};
+    dialogs.choices = {0}; // Cash
+    QTimer::singleShot(0, window.get(), [] {
+        QApplication::activeModalWidget()->findChild<QPushButton*>("cmdImport")->click();
+    });
+    find<QAction>(QStringLiteral("mnuImportStatement"))->trigger();
+    EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join('\n').toStdString();
+    EXPECT_EQ(count("SELECT count(*) FROM folio_bank_lines"), 3);
 }
 
 } // namespace

@@ -162,17 +162,4 @@ TEST_F(ListingViewTest, TheBarScrollsTheWholeListing) {
     EXPECT_EQ(view().chosenRow(), 2);
 }
 
-// Entered again, the grid starts afresh at the top; cleared, it lists nothing.
-TEST_F(ListingViewTest, EnteringAgainAndClearing) {
-    view().cellOf(150000, 0);
-    view().showAgain();
-    EXPECT_EQ(view().topRow(), 0);
-    EXPECT_EQ(view().chosenRow(), -1);
-    expectShown(0);
-    view().clear();
-    EXPECT_EQ(view().listedRows(), 0);
-    EXPECT_EQ(view().model()->rowCount(), 0);
-    EXPECT_FALSE(grid.findChild<QScrollBar*>(QStringLiteral("grdTAbleRows"))->isVisible());
-}
-
 } // namespace

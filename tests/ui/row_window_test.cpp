@@ -1,12 +1,10 @@
-// Which rows a long listing's grid holds and shows, how the keys move through it and how its
-// scroll bar maps onto it.
+// Which rows a long listing's grid holds and shows, and how its scroll bar maps onto it.
 #include "ui/row_window.h"
 #include <climits>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
 using folio::ui::RowWindow;
-using Move = RowWindow::Move;
 
 namespace {
 
@@ -42,39 +40,6 @@ TEST(RowWindow, HoldsThePageAndNoMore) {
         EXPECT_EQ(window.first(), c.first) << c.rows << " " << c.top;
         EXPECT_EQ(window.held(), c.held) << c.rows << " " << c.top;
         EXPECT_LE(window.offset() + window.page(), std::max(window.held(), window.page()));
-    }
-}
-
-TEST(RowWindow, KeysMoveWithinTheListing) {
-    const struct {
-        Move move;
-        std::int64_t from, to;
-    } cases[] = {
-        {Move::Down, -1, 0},    {Move::Last, -1, 0}, // nothing chosen: the first row
-        {Move::Up, 0, 0},       {Move::Up, 100, 99},      {Move::Down, 99, 100},
-        {Move::Down, 999, 999}, {Move::PageDown, 0, 20},  {Move::PageDown, 990, 999},
-        {Move::PageUp, 15, 0},  {Move::PageUp, 520, 500}, {Move::First, 640, 0},
-        {Move::Last, 3, 999},
-    };
-    const RowWindow window = windowOf(1000, 20, 0);
-    for (const auto& c : cases) {
-        EXPECT_EQ(window.moved(c.move, c.from), c.to) << static_cast<int>(c.move) << " " << c.from;
-    }
-    EXPECT_EQ(windowOf(0, 20, 0).moved(Move::Down, -1), -1);
-}
-
-// Scrolling keeps the row on the page and moves no more than it must.
-TEST(RowWindow, ShowingARowScrollsAsLittleAsItCan) {
-    const struct {
-        std::int64_t top, row, shownTop;
-    } cases[] = {
-        {100, 100, 100}, {100, 119, 100}, {100, 120, 101}, {100, 99, 99},
-        {100, 500, 481}, {100, 0, 0},     {100, 999, 980},
-    };
-    for (const auto& c : cases) {
-        RowWindow window = windowOf(1000, 20, c.top);
-        window.show(c.row);
-        EXPECT_EQ(window.top(), c.shownTop) << c.top << " " << c.row;
     }
 }
 

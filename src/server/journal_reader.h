@@ -3,6 +3,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <pqxx/types.hxx>
 #include <string>
 
@@ -35,10 +36,17 @@ class JournalReader {
     sqlite3* db_ = nullptr;
 };
 
+// The values kept with the books in a journal: each key's type and its bytes in hex.
+using KeptValues = std::map<std::string, std::pair<std::string, std::string>>;
+KeptValues keptValues(JournalReader& journal);
+// Writes one value kept with the books `books`, in place of the one of that key.
+void putValue(pqxx::transaction_base& t, int books, const std::string& key,
+              const std::pair<std::string, std::string>& value);
+
 // Writes the journal's entries and lines numbered after `after` into the server's books
-// `books`, and the values kept with the books (which must not be there yet), then sets the
-// books' latest entry.
+// `books`, and (with `values`) the values kept with the books, then sets the books' latest
+// entry.
 void copyJournalRows(pqxx::transaction_base& t, int books, JournalReader& journal,
-                     std::int64_t after = 0);
+                     std::int64_t after = 0, bool values = true);
 
 } // namespace folio::server

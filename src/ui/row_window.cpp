@@ -19,11 +19,11 @@ void RowWindow::setPage(std::int64_t page) {
 }
 
 std::int64_t RowWindow::held() const {
-    return std::min(rows_, std::max(kHeld, page_ + 1));
+    return rows_ <= kHeldWhole ? rows_ : std::min(rows_, std::max(kHeld, page_ + 1));
 }
 
 std::int64_t RowWindow::first() const {
-    return std::min(top_, rows_ - held());
+    return rows_ <= kHeldWhole ? 0 : std::min(top_, rows_ - held());
 }
 
 std::int64_t RowWindow::lastTop() const {

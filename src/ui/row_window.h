@@ -4,12 +4,16 @@
 namespace folio::ui {
 
 // Which rows of a long listing a grid holds and shows: the rows on screen (a page) start at
-// the top row, and the grid's model holds a few more than a page around them, so the
-// view's own memory follows the screen and not the listing. Positions are 64-bit; a
+// the top row, and the grid's model holds the whole listing up to kHeldWhole rows, and past
+// that a few more than a page around them, so the view's own memory follows the screen and
+// not the listing. Positions are 64-bit; a
 // scroll bar, whose range is an int, is mapped onto them.
 class RowWindow {
   public:
     static constexpr std::int64_t kHeld = 100; // rows held at least, when the listing has them
+    // A listing of up to so many rows is held whole (under a megabyte of the view's own
+    // memory), so every row stays in reach of a screen reader; a longer one is windowed.
+    static constexpr std::int64_t kHeldWhole = 100'000;
 
     enum class Move { Up, Down, PageUp, PageDown, First, Last };
 

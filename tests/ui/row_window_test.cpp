@@ -16,8 +16,9 @@ RowWindow windowOf(std::int64_t rows, std::int64_t page, std::int64_t top) {
     return window;
 }
 
-// The rows held cover the page wherever it stands, and at least a hundred of them when
-// there are; the top never passes the last full page.
+// The rows held are the whole listing up to a hundred thousand; past that they cover the
+// page wherever it stands, and at least a hundred of them; the top never passes the last
+// full page.
 TEST(RowWindow, HoldsThePageAndNoMore) {
     const struct {
         std::int64_t rows, page, top;
@@ -25,10 +26,12 @@ TEST(RowWindow, HoldsThePageAndNoMore) {
     } cases[] = {
         {0, 20, 0, 0, 0, 0},
         {9, 20, 5, 0, 0, 9},
-        {150, 20, 0, 0, 0, 100},
-        {150, 20, 49, 49, 49, 100},
-        {150, 20, 130, 130, 50, 100}, // the end: the held rows stop at the last
-        {150, 20, 900, 130, 50, 100}, // past the end: the last full page
+        {150, 20, 49, 49, 0, 150},           // held whole, up to a hundred thousand
+        {100'000, 20, 900, 900, 0, 100'000}, // rows
+        {100'150, 20, 0, 0, 0, 100},
+        {100'150, 20, 49, 49, 49, 100},
+        {100'150, 20, 100'130, 100'130, 100'050, 100}, // the end: the held rows stop at the last
+        {100'150, 20, 900'000, 100'130, 100'050, 100}, // past the end: the last full page
         {200000, 20, -5, 0, 0, 100},
         {200000, 20, 123456, 123456, 123456, 100},
         {200000, 150, 1000, 1000, 1000, 151}, // a tall screen holds a page and one more

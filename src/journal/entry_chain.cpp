@@ -31,23 +31,34 @@ class ChainHasher::CanonicalForm {
         return bytes(QByteArray(reinterpret_cast<const char*>(encoded.data()),
                                 static_cast<qsizetype>(encoded.size())));
     }
+    void raw(QByteArrayView bytes) { hash_.addData(bytes); }
     QByteArray result() const { return hash_.result(); }
 
   private:
     QCryptographicHash hash_;
 };
 
-ChainHasher::ChainHasher(const QByteArray& previous, const Entry& entry, std::int64_t lineCount)
-    : form_(std::make_unique<CanonicalForm>()) {
-    form_->bytes(previous)
+ChainHasher::CanonicalForm& ChainHasher::heading(const QByteArray& previous,
+                                                 const Entry& entry) {
+    return form_->bytes(previous)
         .number(entry.seq)
         .text(kindName(entry.kind))
         .text(entry.made.toUTC().toString(Qt::ISODateWithMs))
         .text(entry.date.toString(Qt::ISODate))
         .text(entry.memo)
         .text(entry.user)
-        .number(entry.reversalOf.value_or(-1))
-        .number(lineCount);
+        .number(entry.reversalOf.value_or(-1));
+}
+
+ChainHasher::ChainHasher(const QByteArray& previous, const Entry& entry, std::int64_t lineCount)
+    : form_(std::make_unique<CanonicalForm>()) {
+    heading(previous, entry).number(lineCount);
+}
+
+ChainHasher::ChainHasher(const QByteArray& previous, const Entry& entry, ImageSize size)
+    : form_(std::make_unique<CanonicalForm>()) {
+    // No count of lines is negative: -1 marks the image, its length follows.
+    heading(previous, entry).number(-1).number(size.bytes);
 }
 
 ChainHasher::~ChainHasher() = default;
@@ -62,11 +73,20 @@ void ChainHasher::add(const Line& line) {
         .image(line.after);
 }
 
+void ChainHasher::addBytes(QByteArrayView block) {
+    form_->raw(block);
+}
+
 QByteArray ChainHasher::result() const {
     return form_->result();
 }
 
 QByteArray chainedHash(const QByteArray& previous, const Entry& entry) {
+    if (entry.image) {
+        ChainHasher hasher(previous, entry, ChainHasher::ImageSize{entry.image->size()});
+        hasher.addBytes(*entry.image);
+        return hasher.result();
+    }
     ChainHasher hasher(previous, entry, static_cast<std::int64_t>(entry.lines.size()));
     for (const Line& line : entry.lines) {
         hasher.add(line);

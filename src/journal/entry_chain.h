@@ -1,6 +1,7 @@
 #pragma once
 #include "journal/entry.h"
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -16,17 +17,26 @@ QByteArray chainedHash(const QByteArray& previous, const Entry& entry);
 
 // The same hash taken a line at a time, for an entry too large to hold whole: `entry` gives
 // the heading (its lines are not read), `lineCount` the number of lines added after.
+// An entry kept as an image (Entry::image) is hashed over the image's bytes instead of its
+// lines, in a form no entry of lines can take: constructed with the image's size, then each
+// block of its bytes added in order.
 class ChainHasher {
   public:
+    struct ImageSize {
+        std::int64_t bytes = 0;
+    };
     ChainHasher(const QByteArray& previous, const Entry& entry, std::int64_t lineCount);
+    ChainHasher(const QByteArray& previous, const Entry& entry, ImageSize size);
     ChainHasher(const ChainHasher&) = delete;
     ChainHasher& operator=(const ChainHasher&) = delete;
     ~ChainHasher();
     void add(const Line& line);
+    void addBytes(QByteArrayView block);
     QByteArray result() const;
 
   private:
     class CanonicalForm;
+    CanonicalForm& heading(const QByteArray& previous, const Entry& entry);
     std::unique_ptr<CanonicalForm> form_;
 };
 

@@ -3,6 +3,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <pqxx/types.hxx>
 #include <string>
 
@@ -34,6 +35,10 @@ class JournalReader {
     [[noreturn]] void fail(const QString& path);
     sqlite3* db_ = nullptr;
 };
+
+// The applied entries numbered after `after` that the journal keeps as an image of the
+// records (a block of bytes, not a row a line), by entry: their lines are its records.
+std::map<std::int64_t, QByteArray> imagesAfter(JournalReader& journal, std::int64_t after);
 
 // Writes the journal's entries and lines numbered after `after` into the server's books
 // `books`, and the values kept with the books (which must not be there yet), then sets the

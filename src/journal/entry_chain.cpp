@@ -31,15 +31,13 @@ class ChainHasher::CanonicalForm {
         return bytes(QByteArray(reinterpret_cast<const char*>(encoded.data()),
                                 static_cast<qsizetype>(encoded.size())));
     }
-    void raw(QByteArrayView bytes) { hash_.addData(bytes); }
     QByteArray result() const { return hash_.result(); }
 
   private:
     QCryptographicHash hash_;
 };
 
-ChainHasher::CanonicalForm& ChainHasher::heading(const QByteArray& previous,
-                                                 const Entry& entry) {
+ChainHasher::CanonicalForm& ChainHasher::heading(const QByteArray& previous, const Entry& entry) {
     return form_->bytes(previous)
         .number(entry.seq)
         .text(kindName(entry.kind))
@@ -56,8 +54,9 @@ ChainHasher::ChainHasher(const QByteArray& previous, const Entry& entry, std::in
 }
 
 ChainHasher::ChainHasher(const QByteArray& previous, const Entry& entry, ImageSize size)
-    : form_(std::make_unique<CanonicalForm>()) {
-    // No count of lines is negative: -1 marks the image, its length follows.
+    : form_(std::make_unique<CanonicalForm>()),
+      image_(std::make_unique<QCryptographicHash>(QCryptographicHash::Blake2b_256)) {
+    // No count of lines is negative: -1 marks the image, its length and its digest follow.
     heading(previous, entry).number(-1).number(size.bytes);
 }
 
@@ -74,10 +73,13 @@ void ChainHasher::add(const Line& line) {
 }
 
 void ChainHasher::addBytes(QByteArrayView block) {
-    form_->raw(block);
+    image_->addData(block);
 }
 
 QByteArray ChainHasher::result() const {
+    if (image_) {
+        return form_->bytes(image_->result()).result();
+    }
     return form_->result();
 }
 

@@ -169,8 +169,7 @@ void JournalModel::addImageRows(std::vector<Row>& page, const QByteArray& images
             }
             page.push_back({entry->seq, entry->date, entry->kind, entry->memo, entry->user,
                             line.name, line.debit, line.credit,
-                            line.after ? std::optional<Money>(line.after->current)
-                                       : std::nullopt});
+                            line.after ? std::optional<Money>(line.after->current) : std::nullopt});
         }
     }
     std::stable_sort(page.begin(), page.end(),

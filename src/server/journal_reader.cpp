@@ -72,8 +72,8 @@ std::map<std::int64_t, QByteArray> imagesAfter(JournalReader& journal, std::int6
                      std::to_string(after) + " AND e.status = 1 ORDER BY b.seq, b.block",
                  [&](sqlite3_stmt* row) {
                      const auto* data = static_cast<const char*>(sqlite3_column_blob(row, 1));
-                     images[JournalReader::integer(row, 0)].append(
-                         data, sqlite3_column_bytes(row, 1));
+                     images[JournalReader::integer(row, 0)].append(data,
+                                                                   sqlite3_column_bytes(row, 1));
                  });
     return images;
 }

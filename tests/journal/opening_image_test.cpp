@@ -145,8 +145,7 @@ TEST_F(ReadersOfTheOpening, ReadTheBlocksAsTheRowsOfAnOlderJournal) {
              });
              return text;
          }},
-        {"the journal window",
-         [this] { return modelText(session.journalStore(), {}); }},
+        {"the journal window", [this] { return modelText(session.journalStore(), {}); }},
         {"the journal window, one account",
          [this] {
              return modelText(session.journalStore(), {QStringLiteral("Account 17"), {}, {}});
@@ -156,10 +155,8 @@ TEST_F(ReadersOfTheOpening, ReadTheBlocksAsTheRowsOfAnOlderJournal) {
              const QDate today = QDate::currentDate();
              return modelText(session.journalStore(), {QString(), today, today});
          }},
-        {"the CSV export",
-         [this] { return exported(true); }},
-        {"the export for hledger",
-         [this] { return exported(false); }},
+        {"the CSV export", [this] { return exported(true); }},
+        {"the export for hledger", [this] { return exported(false); }},
         {"the period's beginning",
          [this] {
              const auto beginning = periodBeginningIn(session.journalStore());
@@ -172,8 +169,7 @@ TEST_F(ReadersOfTheOpening, ReadTheBlocksAsTheRowsOfAnOlderJournal) {
              }
              return text;
          }},
-        {"the verification",
-         [this] { return verificationReport(books, verifyBooks(books)); }},
+        {"the verification", [this] { return verificationReport(books, verifyBooks(books)); }},
     };
     startBooks();
     ASSERT_TRUE(store().entry(1)->image);

@@ -59,17 +59,10 @@ void JournalStore::commitImage(Entry& entry, std::int64_t imageSize, const Image
                                const BooksShape& shape) {
     cached("PRAGMA synchronous=FULL").run();
     db_.exec(kLargeCache);
-    // Written once into the database with a rollback journal, rather than into the log and
-    // then again into the database: the entry's pages are new pages, which a rollback
-    // journal need not copy. Should the mode not change, the log serves as usual.
-    db_.tryExec("PRAGMA journal_mode=DELETE");
-    struct UsualModes {
+    struct UsualCache {
         Database& db;
-        ~UsualModes() {
-            db.tryExec(kUsualCache);
-            db.tryExec("PRAGMA journal_mode=WAL");
-        }
-    } usualModes{db_};
+        ~UsualCache() { db.tryExec(kUsualCache); }
+    } usualCache{db_};
     Transaction transaction(db_);
     const std::map<QString, QString> staged = std::exchange(staged_, {});
     if (entry.user.isNull()) {

@@ -47,6 +47,9 @@ StagedRewrite::StagedRewrite(FileTable& files, int number, const QString& path,
         source.resize(static_cast<std::size_t>(first + n + 1 - base));
         files.readRecords(number, base, source);
         out.resize(static_cast<std::size_t>(n));
+        int runFrom = 0; // the moved records of this chunk, one after another
+        int runTo = 0;
+        std::size_t runCount = 0;
         for (int i = 0; i < n; ++i) {
             const int record = first + i;
             while (next != written.end() && (*next)->record < record) {
@@ -55,8 +58,11 @@ StagedRewrite::StagedRewrite(FileTable& files, int number, const QString& path,
             const int from = sourceOf(patch, record);
             const RecordBytes* held =
                 from == 0 ? nullptr : &source[static_cast<std::size_t>(from - base)];
-            if (moved && from != record && from != 0 && from <= countBefore) {
-                moved(from, record, *held);
+            if (from != record && from != 0 && from <= countBefore) {
+                if (runCount++ == 0) {
+                    runFrom = from;
+                    runTo = record;
+                }
             }
             RecordBytes& bytes = out[static_cast<std::size_t>(i)];
             if (next != written.end() && (*next)->record == record) {
@@ -64,6 +70,9 @@ StagedRewrite::StagedRewrite(FileTable& files, int number, const QString& path,
             } else {
                 bytes = held == nullptr ? movedBytes : *held;
             }
+        }
+        if (moved && runCount > 0) {
+            moved(runFrom, runTo, {&source[static_cast<std::size_t>(runFrom - base)], runCount});
         }
         rewrite_.append(out.data(), out.size() * sizeof(RecordBytes));
     }

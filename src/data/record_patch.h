@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace folio {
@@ -48,12 +49,12 @@ void applyPatch(FileTable& files, int number, const QString& path, const RecordP
 
 // The file written whole for a patch (`rewrite`), beside the file first and put in its
 // place by commit(): what the rewrite learns of the records on the way can be kept before
-// the file changes. `moved` is told of each record of the old file that lands at another
-// number (its number before, after, and its bytes as the file holds them). Destroyed
-// without commit(), it leaves the file as it was.
+// the file changes. `moved` is told of the records of the old file that land at another
+// number, a run at a time: the first's number before and after, and their bytes as the file
+// holds them. Destroyed without commit(), it leaves the file as it was.
 class StagedRewrite {
   public:
-    using Moved = std::function<void(int from, int to, const RecordBytes& bytes)>;
+    using Moved = std::function<void(int from, int to, std::span<const RecordBytes> records)>;
     StagedRewrite(FileTable& files, int number, const QString& path, const RecordPatch& patch,
                   const Moved& moved = {});
     // Puts the new file in place (see FileRewrite::commit) and opens it under the number.

@@ -83,8 +83,30 @@ BooksDigest BooksDigest::afterMoveOf(BooksFile file, const RecordPatch& patch) c
     return next;
 }
 
-void BooksDigest::moved(int from, int to, const RecordBytes& bytes) {
-    sum += movedMix(from, to, RecordFields::asWritten(bytes));
+void BooksDigest::moved(int from, int to, std::span<const RecordBytes> run) {
+    std::size_t i = 0;
+    // Two records side by side: four mixes whose multiplies overlap.
+    for (; i + 1 < run.size(); i += 2) {
+        const RecordBytes first = RecordFields::asWritten(run[i]);
+        const RecordBytes second = RecordFields::asWritten(run[i + 1]);
+        const auto at = static_cast<int>(i);
+        std::uint64_t firstBefore = kOffsetBasis ^ static_cast<std::uint32_t>(from + at);
+        std::uint64_t firstAfter = kOffsetBasis ^ static_cast<std::uint32_t>(to + at);
+        std::uint64_t secondBefore = kOffsetBasis ^ static_cast<std::uint32_t>(from + at + 1);
+        std::uint64_t secondAfter = kOffsetBasis ^ static_cast<std::uint32_t>(to + at + 1);
+        for (std::size_t b = 0; b < first.size(); ++b) {
+            firstBefore = (firstBefore ^ first[b]) * kPrime;
+            firstAfter = (firstAfter ^ first[b]) * kPrime;
+            secondBefore = (secondBefore ^ second[b]) * kPrime;
+            secondAfter = (secondAfter ^ second[b]) * kPrime;
+        }
+        sum += finished(firstAfter) - finished(firstBefore) + finished(secondAfter) -
+               finished(secondBefore);
+    }
+    if (i < run.size()) {
+        const auto at = static_cast<int>(i);
+        sum += movedMix(from + at, to + at, RecordFields::asWritten(run[i]));
+    }
 }
 
 BooksDigest digestOfRecords(const std::vector<AccountRecord>& records) {

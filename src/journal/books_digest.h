@@ -3,6 +3,7 @@
 #include "data/record_patch.h"
 #include "journal/entry.h"
 #include <cstdint>
+#include <span>
 
 namespace folio::journal {
 
@@ -28,8 +29,9 @@ struct BooksDigest {
     // The digest once a record is removed from the file or put in, before the records after
     // it are moved (see moved): the record removed is read from the file.
     BooksDigest afterMoveOf(BooksFile file, const RecordPatch& patch) const;
-    // Takes record `from`, as the file holds its bytes, to number `to`.
-    void moved(int from, int to, const RecordBytes& bytes);
+    // Takes the run of records `from`, `from` + 1 ... as the file holds their bytes, to `to`,
+    // `to` + 1 ...
+    void moved(int from, int to, std::span<const RecordBytes> run);
 };
 
 // The digest of the file as it is now, read a chunk at a time.

@@ -349,8 +349,8 @@ std::int64_t BooksJournal::commitAndWrite(BooksFile file, Entry& entry, std::int
                                                     : shape_.digest.after(entry),
                     after};
     if (patch.rewrite && movesRecords(entry)) {
-        const auto moved = [&next](int from, int to, const RecordBytes& bytes) {
-            next.digest.moved(from, to, bytes);
+        const auto moved = [&next](int from, int to, std::span<const RecordBytes> records) {
+            next.digest.moved(from, to, records);
         };
         staged.emplace(file.files, file.number, file.path, patch,
                        recorded ? StagedRewrite::Moved(moved) : StagedRewrite::Moved());

@@ -159,9 +159,7 @@ void BM_ReconcileWindow10000(benchmark::State& state) {
     double listing = 0;
     double worstTick = 0;
     for (auto _ : state) {
-        bank::ReconcileWindow window(bank.session.journalStore(),
-                                     journal::booksFile(bank.session.books()),
-                                     QStringLiteral("Bench Co."), dialogs);
+        bank::ReconcileWindow window(bank.session, QStringLiteral("Bench Co."), dialogs);
         window.show();
         window.findChild<QComboBox*>(QStringLiteral("cboReconcileAccount"))->setCurrentIndex(0);
         window.findChild<QLineEdit*>(QStringLiteral("txtStatementDate"))

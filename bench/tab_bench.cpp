@@ -3,8 +3,13 @@
 #include "bench_books.h"
 #include <QAbstractTableModel>
 #include <QFile>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 using folio::ui::Tab;
 
@@ -65,6 +70,40 @@ BENCHMARK(BM_TabEntryRealSession)
                    {10000, 100000}})
     ->Unit(benchmark::kMillisecond);
 
+// The first entry of a tab after the books changed (their file written again, as by
+// another program: its time moves on), with the page faults of an entry as a counter: an
+// entry that reuses its buffers asks the system for no fresh memory.
+void BM_TabEntryAfterChange(benchmark::State& state) {
+    const auto tab = static_cast<Tab>(state.range(0));
+    BenchBooks books(static_cast<int>(state.range(1)));
+    books.startNewSession();
+    books.showTab(tab);
+    const QByteArray path = QFile::encodeName(books.books);
+    timespec when{};
+    clock_gettime(CLOCK_REALTIME, &when);
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    for (auto _ : state) {
+        books.showTab(Tab::Blank);
+        ++when.tv_sec; // the books changed since the tab showed them
+        const timespec times[2] = {when, when};
+        utimensat(AT_FDCWD, path.constData(), times, 0);
+        books.showTab(tab);
+    }
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    state.counters["faults"] =
+        benchmark::Counter(static_cast<double>(after.ru_minflt - before.ru_minflt),
+                           benchmark::Counter::kAvgIterations);
+    books.checkQuiet(state);
+}
+BENCHMARK(BM_TabEntryAfterChange)
+    ->ArgNames({"tab", "accounts"})
+    ->ArgsProduct({{static_cast<int>(Tab::Posting), static_cast<int>(Tab::TrialBalance),
+                    static_cast<int>(Tab::BalanceSheet)},
+                   {10000, 100000}})
+    ->Unit(benchmark::kMillisecond);
+
 // The rows of a file's bytes, each showing its name: all a bare grid over the file does.
 class BareRecords : public QAbstractTableModel {
   public:
@@ -104,6 +143,32 @@ void BM_BaselineBareGridEntry(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BaselineBareGridEntry)
+    ->ArgName("accounts")
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
+
+// The floor of a page switch: a bare tab widget going from a blank page to a page holding a
+// bare grid over the file and back, the grid's rows not read again.
+void BM_BaselineBarePageSwitch(benchmark::State& state) {
+    BenchBooks books(static_cast<int>(state.range(0)));
+    QTabWidget tabs;
+    tabs.addTab(new QWidget(), QStringLiteral("Blank"));
+    auto* view = new QTableView();
+    BareRecords records;
+    QFile file(books.books);
+    file.open(QIODevice::ReadOnly);
+    records.setBytes(file.readAll());
+    view->setModel(&records);
+    tabs.addTab(view, QStringLiteral("Grid"));
+    tabs.resize(800, 600);
+    tabs.show();
+    for (auto _ : state) {
+        tabs.setCurrentIndex(0);
+        tabs.setCurrentIndex(1);
+    }
+}
+BENCHMARK(BM_BaselineBarePageSwitch)
     ->ArgName("accounts")
     ->Arg(10000)
     ->Arg(100000)

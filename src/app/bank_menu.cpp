@@ -52,13 +52,6 @@ bool BankMenu::ready() {
                                         "again to open it."));
         return false;
     }
-    if (session_.onServer()) {
-        dialogs_.message(QStringLiteral("Bank statements, bank rules and reconciliations are "
-                                        "kept only with books in a file for now. Post the "
-                                        "statement's lines on the posting tab, or import and "
-                                        "reconcile in a copy made with folio --copy."));
-        return false;
-    }
     return true;
 }
 
@@ -215,10 +208,12 @@ void BankMenu::editBankRules() {
     if (!ui::runReported(dialogs_, [&] { accounts = accountNames(); })) {
         return;
     }
-    bank::BankStore store(session_.journalStore());
-    bank::RulesDialog dialog(store.rules(), accounts, session_.books().path(), dialogs_, &window_);
+    bank::RulesDialog dialog(bank::BankStore(session_.journalStore()).rules(), accounts,
+                             session_.books().path(), dialogs_, &window_);
     if (dialog.exec() == QDialog::Accepted) {
-        ui::runReported(dialogs_, [&] { store.setRules(dialog.rules()); });
+        ui::reportChange(dialogs_, session_.keepRecords([&](journal::JournalStore& store) {
+            bank::BankStore(store).setRules(dialog.rules());
+        }));
     }
 }
 
@@ -226,8 +221,7 @@ void BankMenu::reconcileAccount() {
     if (!ready()) {
         return;
     }
-    bank::ReconcileWindow window(session_.journalStore(), journal::booksFile(session_.books()),
-                                 session_.company().name, dialogs_, &window_);
+    bank::ReconcileWindow window(session_, session_.company().name, dialogs_, &window_);
     window.exec();
 }
 

@@ -290,6 +290,7 @@ QString helpText() {
         "\n"
         "Import a bank statement without a window:\n"
         "  --import BANKFILE     an OFX, QFX, QIF or CSV statement, into the books FILE\n"
+        "                        (or books on a server: postgresql://USER@HOST/DB[#NAME])\n"
         "  --account NAME        the bank account the statement is of\n"
         "  --rules RULES         a rules file (exported from File, Bank Rules...);\n"
         "                        without it, the rules kept with the books\n"

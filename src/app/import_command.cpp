@@ -7,6 +7,7 @@
 #include "data/text_rules.h"
 #include "journal/entry_date.h"
 #include "journal/file_image.h"
+#include "server/server_books.h"
 #include "session/books_session.h"
 #include <QFile>
 #include <QFileInfo>
@@ -68,23 +69,37 @@ void listPlan(const bank::ImportPlan& plan) {
     }
 }
 
-int importStatement(const ImportRequest& request) {
+// Selects the books of the request: a file (held as the window holds it), or books on a
+// server, whose changes go to the server as the window's do.
+void openBooks(const ImportRequest& request, session::BooksSession& session) {
+    if (server::ServerAddress::isServerAddress(request.books)) {
+        try {
+            session.openServer(request.books);
+        } catch (const server::ServerError& error) {
+            throw ImportFailure(error.words());
+        }
+        return;
+    }
     if (!QFileInfo(request.books).isFile()) {
         throw ImportFailure(QStringLiteral("cannot read the accounts file %1").arg(request.books));
     }
-    session::BooksSession session;
     if (session.lock().claim(request.books) == session::BooksLock::Claim::HeldElsewhere) {
         throw ImportFailure(
             QStringLiteral("the books %1 are open in another Folio; close them there first")
                 .arg(request.books));
     }
-    Books& books = session.books();
-    books.select(QFileInfo(request.books).absoluteFilePath());
+    session.books().select(QFileInfo(request.books).absoluteFilePath());
     const std::vector<session::Notice> notices = session.openJournal();
     if (!session.hasJournal()) { // the import's lines and rules are kept in the journal
         throw ImportFailure(notices.empty() ? session::BooksSession::noJournalMessage()
                                             : notices.front().text);
     }
+}
+
+int importStatement(const ImportRequest& request) {
+    session::BooksSession session;
+    openBooks(request, session);
+    Books& books = session.books();
     bank::BankStore store(session.journalStore());
     const bank::RuleBook rules = rulesFor(request, store);
     const bank::Statement statement = statementFor(request, store);

@@ -17,6 +17,7 @@
 #include "statements/trial_balance_tab.h"
 #include "ui/dialogs.h"
 #include "ui/failure_report.h"
+#include "ui/quiet_pages.h"
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -172,6 +173,7 @@ void MainWindow::buildWindowParts() {
     tabs_->hide();
     tabs_->setCurrentIndex(ui::indexOf(Tab::Blank));
     lastTab_ = ui::indexOf(Tab::Blank);
+    ui::keepHiddenPagesQuiet(*tabs_);
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int) {
         const int previous = lastTab_;
         lastTab_ = tabs_->currentIndex();

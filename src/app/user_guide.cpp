@@ -194,8 +194,9 @@ second; a tab where you are typing shows it when you come back to it.</p>
 <p>A bookkeeper posts; a supervisor also closes, locks and reopens. A closing writes the
 closed copy as another set of books in the same database (<i>books</i> closed monthly),
 listed by its address when the books are closed. Undo takes back only your own latest
-change; reverse another's. Bank statements and reconciliations are kept with books in a
-file for now.</p>
+change; reverse another's. Bank statements, bank rules and reconciliations go to the server
+as every other change does; a statement another user imported at the same moment is not
+imported twice.</p>
 
 <h3>Printing and export from a script</h3>
 <p><code>folio --export balance-sheet books.dat out.pdf --company "Kestrow Supply Co."

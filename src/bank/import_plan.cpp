@@ -52,6 +52,18 @@ const std::vector<ImportedLine>* ImportHistory::ofAmount(Money amount) const {
     return found == byAmount_.cend() ? nullptr : &*found;
 }
 
+std::size_t importedSince(const ImportPlan& plan, const ImportHistory& history) {
+    std::size_t taken = 0;
+    for (const PlannedLine& planned : plan.lines) {
+        if (planned.included) {
+            PlannedLine now{planned.line, {}, {}, {}, Sameness::New, {}, false};
+            judge(now, history);
+            taken += now.sameness == Sameness::Duplicate ? 1 : 0;
+        }
+    }
+    return taken;
+}
+
 QString samenessName(Sameness sameness) {
     switch (sameness) {
     case Sameness::Duplicate:

@@ -64,6 +64,10 @@ struct ImportPlan {
 ImportPlan planImport(const Statement& statement, const QString& bankAccount, const RuleBook& rules,
                       const ImportHistory& history, const QStringList& accounts);
 
+// How many lines the plan includes that `history`, read again just before they are written,
+// shows as imported already: another import took them since the plan was made.
+std::size_t importedSince(const ImportPlan& plan, const ImportHistory& history);
+
 QString samenessName(Sameness sameness); // "new", "duplicate", "possible duplicate"
 
 } // namespace folio::bank

@@ -83,15 +83,25 @@ session::ChangeResult writeImport(session::BooksSession& session, const ImportPl
     }
     const journal::EntryNote note{last, QStringLiteral("Bank statement %1 into %2")
                                             .arg(QFileInfo(source).fileName(), plan.bankAccount)};
-    session::ChangeResult result = session.postBalanced(note, lines, journal::EntryKind::Import);
-    if (result.succeeded() && result.seq != 0 && session.hasJournal()) {
-        try {
-            BankStore(session.journalStore()).recordImport(result.seq, plan, source);
-        } catch (const FileError& error) {
-            result.failed = error;
+    // The duplicate check again on the books as they are when written (on server books,
+    // made again when another client changed them first): lines another import took since
+    // the preview are never imported twice.
+    session::Alongside alongside;
+    alongside.check = [&](journal::JournalStore& store) {
+        if (const std::size_t taken =
+                importedSince(plan, BankStore(store).history(plan.bankAccount))) {
+            throw journal::Refused(
+                QStringLiteral("%1 of these lines were imported into %2 meanwhile, by another "
+                               "import, so nothing was imported. Import the statement again to "
+                               "see what is new.")
+                    .arg(taken)
+                    .arg(plan.bankAccount));
         }
-    }
-    return result;
+    };
+    alongside.keep = [&](journal::JournalStore& store, std::int64_t seq) {
+        BankStore(store).recordImport(seq, plan, source);
+    };
+    return session.postBalanced(note, lines, journal::EntryKind::Import, alongside);
 }
 
 } // namespace folio::bank

@@ -6,6 +6,7 @@
 #include "journal/entry_date.h"
 #include "reports/qt_page_printer.h"
 #include "reports/qt_report_files.h"
+#include "session/books_session.h"
 #include "ui/dialogs.h"
 #include "ui/failure_report.h"
 #include <QComboBox>
@@ -31,9 +32,10 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
 
 } // namespace
 
-ReconcileWindow::ReconcileWindow(journal::JournalStore& store, journal::BooksFile books,
-                                 const QString& company, ui::Dialogs& dialogs, QWidget* parent)
-    : QDialog(parent), store_(store), books_(books), company_(company), dialogs_(dialogs) {
+ReconcileWindow::ReconcileWindow(session::BooksSession& session, const QString& company,
+                                 ui::Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), session_(session), store_(session.journalStore()),
+      books_(journal::booksFile(session.books())), company_(company), dialogs_(dialogs) {
     setObjectName(QStringLiteral("frmReconcile"));
     setWindowTitle(QStringLiteral("Reconcile Account"));
     auto* layout = new QVBoxLayout(this);
@@ -185,7 +187,15 @@ void ReconcileWindow::finishReconciliation() {
         return;
     }
     std::optional<Reconciliation> done;
-    ui::runReported(dialogs_, [&] { done = reconciler_->finish(); });
+    const session::ChangeResult kept =
+        session_.keepRecords([&](journal::JournalStore&) { done = reconciler_->finish(); });
+    ui::reportChange(dialogs_, kept);
+    if (!kept.succeeded()) {
+        // Another client's change came first (or a file step failed): the lines are listed
+        // again from the books as they are now.
+        listStatementLines();
+        return;
+    }
     if (done) {
         dialogs_.message(QStringLiteral("Reconciliation %1 of %2 to the statement of %3 "
                                         "recorded: %4 lines cleared.")

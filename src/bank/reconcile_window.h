@@ -16,6 +16,9 @@ class QTableWidgetItem;
 namespace folio::ui {
 class Dialogs;
 }
+namespace folio::session {
+class BooksSession;
+}
 
 namespace folio::bank {
 
@@ -26,9 +29,10 @@ namespace folio::bank {
 class ReconcileWindow : public QDialog {
     Q_OBJECT
   public:
-    // `company` heads the printed reconciliation.
-    ReconcileWindow(journal::JournalStore& store, journal::BooksFile books, const QString& company,
-                    ui::Dialogs& dialogs, QWidget* parent = nullptr);
+    // The reconciliation of the session's books, kept through it; `company` heads the
+    // printed reconciliation.
+    ReconcileWindow(session::BooksSession& session, const QString& company, ui::Dialogs& dialogs,
+                    QWidget* parent = nullptr);
     ~ReconcileWindow() override;
 
     void listStatementLines();
@@ -43,6 +47,7 @@ class ReconcileWindow : public QDialog {
     void itemChanged(QTableWidgetItem* item);
     void updateFigures();
 
+    session::BooksSession& session_;
     journal::JournalStore& store_;
     journal::BooksFile books_;
     QString company_;

@@ -1,6 +1,7 @@
 #include "server/books_copy.h"
 #include "journal/journal_store.h"
 #include "journal/sqlite_db.h"
+#include "server/bank_rows.h"
 #include "server/journal_reader.h"
 #include "server/server_rows.h"
 #include <QDateTime>
@@ -53,7 +54,7 @@ std::optional<QByteArray> blobOf(const pqxx::field& field) {
     return QByteArray::fromHex(QByteArray::fromStdString(field.as<std::string>()));
 }
 
-// Writes the server's journal rows into a new journal at `path`.
+// Writes the server's journal rows, and its bank work, into a new journal at `path`.
 void writeJournal(pqxx::connection_base& c, int books, const QString& path) {
     journal::JournalStore store;
     store.open(path);
@@ -62,10 +63,12 @@ void writeJournal(pqxx::connection_base& c, int books, const QString& path) {
     pqxx::nontransaction t(c);
     journal::Statement entry(db, "INSERT INTO entries(seq, made, date, memo, kind, status, "
                                  "reversal_of, below) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
+    std::int64_t last = 0;
     for (const auto& row : t.exec_params("SELECT seq, made, date, memo, kind, status, "
                                          "reversal_of, below FROM folio_entries WHERE books = $1 "
                                          "ORDER BY seq",
                                          books)) {
+        last = row[0].as<std::int64_t>();
         entry.reset();
         entry.bind(1, row[0].as<std::int64_t>())
             .bind(2, QString::fromStdString(row[1].as<std::string>()))
@@ -118,6 +121,7 @@ void writeJournal(pqxx::connection_base& c, int books, const QString& path) {
         }
         value.run();
     }
+    pullBankRows(t, books, db, last);
     transaction.commit();
     store.close();
 }
@@ -174,6 +178,7 @@ int addFileBooks(pqxx::transaction_base& t, const QByteArray& bytes, const QStri
     if (QFileInfo(journalPath).isFile()) {
         JournalReader journal(journalPath);
         copyJournalRows(t, id, journal);
+        pushBankRows(t, id, journal, 0, 0);
     } else {
         insertOpening(t, id, bytes);
     }

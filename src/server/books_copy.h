@@ -6,9 +6,10 @@
 namespace folio::server {
 
 // Copies books between a file (with its journal) and a server, both ways: the accounts'
-// exact bytes, the journal's entries and lines as they are, and the values kept with the
-// books. A copy never writes over books that exist at its target. Throws ServerError, with
-// words for the user, when it cannot copy; then nothing is left at the target.
+// exact bytes, the journal's entries and lines as they are, the values kept with the
+// books and their bank work (statement imports, reconciliations). A copy never writes over books
+// that exist at its target. Throws ServerError, with words for the user, when it cannot copy; then
+// nothing is left at the target.
 void copyFileToServer(const QString& filePath, const ServerAddress& to);
 void copyServerToFile(const ServerAddress& from, const QString& filePath);
 // The same over a connection held already, into a path whose files the caller made room for.

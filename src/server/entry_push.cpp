@@ -1,6 +1,7 @@
 #include "server/entry_push.h"
 #include "journal/entry.h"
 #include "journal/journal_store.h"
+#include "server/bank_rows.h"
 #include "server/books_copy.h"
 #include "server/journal_reader.h"
 #include "server/server_rows.h"
@@ -61,6 +62,23 @@ void followLocks(pqxx::transaction_base& t, int books, JournalReader& journal, s
                  });
 }
 
+// The values the working copy changed since it was made (`before`): another client's change
+// of a value this one left alone stays.
+void pushChangedValues(pqxx::transaction_base& t, int books, const KeptValues& before,
+                       const KeptValues& now) {
+    for (const auto& [key, value] : now) {
+        const auto was = before.find(key);
+        if (was == before.cend() || was->second != value) {
+            putValue(t, books, key, value);
+        }
+    }
+    for (const auto& [key, value] : before) {
+        if (!now.contains(key)) {
+            t.exec_params("DELETE FROM folio_values WHERE books = $1 AND key = $2", books, key);
+        }
+    }
+}
+
 // A closed copy of the same name made by an earlier closing stays, under its name and the
 // time it was replaced: the server keeps every closing.
 void setAsideEarlierCopy(pqxx::transaction_base& t, const QString& name) {
@@ -71,9 +89,10 @@ void setAsideEarlierCopy(pqxx::transaction_base& t, const QString& name) {
 
 } // namespace
 
-std::int64_t pushWorkingCopy(ServerBooks& server, const QString& workingPath, std::int64_t base,
-                             const QStringList& closedCopies) {
-    std::int64_t after = base;
+ServerMark pushWorkingCopy(ServerBooks& server, const QString& workingPath, const ServerMark& mark,
+                           const QStringList& closedCopies) {
+    const std::int64_t base = mark.lastSeq;
+    ServerMark after = mark;
     server.change([&](pqxx::transaction_base& t, int books) {
         const auto last = t.exec_params1("SELECT last_seq FROM folio_books WHERE id = $1", books)[0]
                               .as<std::int64_t>();
@@ -83,8 +102,10 @@ std::int64_t pushWorkingCopy(ServerBooks& server, const QString& workingPath, st
         // The entries first: the server's rules on them (who may close) speak before the
         // closed copy is written.
         JournalReader journal(journal::journalPathOf(workingPath));
-        t.exec_params("DELETE FROM folio_values WHERE books = $1", books);
-        copyJournalRows(t, books, journal, base);
+        copyJournalRows(t, books, journal, base, false);
+        after.values = keptValues(journal);
+        pushChangedValues(t, books, mark.values, after.values);
+        pushBankRows(t, books, journal, base, mark.lastReconciliation);
         for (const QString& copy : closedCopies) {
             const QString name = QFileInfo(copy).fileName();
             setAsideEarlierCopy(t, name);
@@ -92,8 +113,12 @@ std::int64_t pushWorkingCopy(ServerBooks& server, const QString& workingPath, st
         }
         applyLines(t, books, journal, base);
         followLocks(t, books, journal, base);
-        after = t.exec_params1("SELECT last_seq FROM folio_books WHERE id = $1", books)[0]
-                    .as<std::int64_t>();
+        const pqxx::row now = t.exec_params1(
+            "SELECT last_seq, (SELECT coalesce(max(id), 0) FROM folio_reconciliations WHERE "
+            "books = $1) FROM folio_books WHERE id = $1",
+            books);
+        after.lastSeq = now[0].as<std::int64_t>();
+        after.lastReconciliation = now[1].as<std::int64_t>();
     });
     return after;
 }

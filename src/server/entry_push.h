@@ -1,4 +1,5 @@
 #pragma once
+#include "server/journal_reader.h"
 #include "server/server_books.h"
 #include <QString>
 #include <QStringList>
@@ -16,14 +17,22 @@ class BooksMoved : public ServerError {
                                      "now; look them over and try again.")) {}
 };
 
+// How far the books on the server went: their latest entry and reconciliation.
+struct ServerMark {
+    std::int64_t lastSeq = 0;
+    std::int64_t lastReconciliation = 0;
+    KeptValues values; // the values kept with the books, as the working copy had them
+};
+
 // Sends what a working copy of server books (an accounts file and its journal, made from
-// the server when its latest entry was `base`) recorded since, as one change of the books:
+// the server when it stood at `base`) recorded since, as one change of the books:
 // the new entries and their lines, the account rows they leave, the values kept with the
-// books, the lock date a lock or reopening sets, and each closed copy a closing wrote, as
-// another set of books of the same database named as its file. Throws BooksMoved when the
-// server's books went past `base`, ServerError when the server refuses. Gives the books'
-// latest entry after it.
-std::int64_t pushWorkingCopy(ServerBooks& server, const QString& workingPath, std::int64_t base,
-                             const QStringList& closedCopies = {});
+// books that it changed (another client's change of other values stays), the bank work recorded
+// (imports, reconciliations), the lock date a lock or reopening sets, and each closed copy a
+// closing wrote, as another set of books of the same database named as its file. Throws BooksMoved
+// when the server's books went past `base`, ServerError when the server refuses. Gives where the
+// books stand after it.
+ServerMark pushWorkingCopy(ServerBooks& server, const QString& workingPath, const ServerMark& base,
+                           const QStringList& closedCopies = {});
 
 } // namespace folio::server

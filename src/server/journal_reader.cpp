@@ -78,8 +78,29 @@ std::map<std::int64_t, QByteArray> imagesAfter(JournalReader& journal, std::int6
     return images;
 }
 
+KeptValues keptValues(JournalReader& journal) {
+    using R = JournalReader;
+    KeptValues values;
+    journal.rows("SELECT key, typeof(value), value FROM books", [&](sqlite3_stmt* row) {
+        const std::string type = R::text(row, 1);
+        values[R::text(row, 0)] = {
+            type, type == "blob"
+                      ? R::hex(row, 2)
+                      : QByteArray::fromStdString(R::text(row, 2)).toHex().toStdString()};
+    });
+    return values;
+}
+
+void putValue(pqxx::transaction_base& t, int books, const std::string& key,
+              const std::pair<std::string, std::string>& value) {
+    t.exec_params("INSERT INTO folio_values(books, key, value_type, value) VALUES ($1, $2, $3, "
+                  "decode($4, 'hex')) ON CONFLICT (books, key) DO UPDATE SET value_type = "
+                  "EXCLUDED.value_type, value = EXCLUDED.value",
+                  books, key, value.first, value.second);
+}
+
 void copyJournalRows(pqxx::transaction_base& t, int books, JournalReader& journal,
-                     std::int64_t after) {
+                     std::int64_t after, bool values) {
     using R = JournalReader;
     const std::string since = " WHERE seq > " + std::to_string(after);
     journal.rows("SELECT seq, made, date, memo, kind, status, reversal_of, below FROM entries" +
@@ -114,15 +135,11 @@ void copyJournalRows(pqxx::transaction_base& t, int books, JournalReader& journa
                           line.type.toStdString(), line.after->encodeBytes().toHex().toStdString());
         }
     }
-    journal.rows("SELECT key, typeof(value), value FROM books", [&](sqlite3_stmt* row) {
-        const std::string type = R::text(row, 1);
-        const std::string hex =
-            type == "blob" ? R::hex(row, 2)
-                           : QByteArray::fromStdString(R::text(row, 2)).toHex().toStdString();
-        t.exec_params("INSERT INTO folio_values(books, key, value_type, value) "
-                      "VALUES ($1, $2, $3, decode($4, 'hex'))",
-                      books, R::text(row, 0), type, hex);
-    });
+    if (values) {
+        for (const auto& [key, value] : keptValues(journal)) {
+            putValue(t, books, key, value);
+        }
+    }
     t.exec_params("UPDATE folio_books SET last_seq = (SELECT coalesce(max(seq), 0) FROM "
                   "folio_entries WHERE books = $1) WHERE id = $1",
                   books);

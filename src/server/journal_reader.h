@@ -40,10 +40,17 @@ class JournalReader {
 // records (a block of bytes, not a row a line), by entry: their lines are its records.
 std::map<std::int64_t, QByteArray> imagesAfter(JournalReader& journal, std::int64_t after);
 
+// The values kept with the books in a journal: each key's type and its bytes in hex.
+using KeptValues = std::map<std::string, std::pair<std::string, std::string>>;
+KeptValues keptValues(JournalReader& journal);
+// Writes one value kept with the books `books`, in place of the one of that key.
+void putValue(pqxx::transaction_base& t, int books, const std::string& key,
+              const std::pair<std::string, std::string>& value);
+
 // Writes the journal's entries and lines numbered after `after` into the server's books
-// `books`, and the values kept with the books (which must not be there yet), then sets the
-// books' latest entry.
+// `books`, and (with `values`) the values kept with the books, then sets the books' latest
+// entry.
 void copyJournalRows(pqxx::transaction_base& t, int books, JournalReader& journal,
-                     std::int64_t after = 0);
+                     std::int64_t after = 0, bool values = true);
 
 } // namespace folio::server

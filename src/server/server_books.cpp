@@ -212,11 +212,18 @@ void ServerBooks::change(const std::function<void(pqxx::transaction_base&, int)>
 }
 
 std::int64_t ServerBooks::lastSeq() {
+    return latest("SELECT last_seq FROM folio_books WHERE id = $1");
+}
+
+std::int64_t ServerBooks::lastReconciliation() {
+    return latest("SELECT coalesce(max(id), 0) FROM folio_reconciliations WHERE books = $1");
+}
+
+std::int64_t ServerBooks::latest(const char* sql) {
     const int id = booksId();
     try {
         pqxx::nontransaction t(connection());
-        return t.exec_params1("SELECT last_seq FROM folio_books WHERE id = $1", id)[0]
-            .as<std::int64_t>();
+        return t.exec_params1(sql, id)[0].as<std::int64_t>();
     } catch (const pqxx::broken_connection& e) {
         throw ServerError(
             QStringLiteral("The connection to the books' server was lost: %1").arg(serverWords(e)));

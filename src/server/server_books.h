@@ -76,6 +76,8 @@ class ServerBooks {
     void change(const std::function<void(pqxx::transaction_base&, int books)>& work);
     // The number of the books' latest entry, as committed now.
     std::int64_t lastSeq();
+    // The number of the books' latest reconciliation (0 for none), as committed now.
+    std::int64_t lastReconciliation();
 
     // How often the last change was tried again after a serialization failure.
     int lastRetries() const { return lastRetries_; }
@@ -85,6 +87,8 @@ class ServerBooks {
 
   private:
     template <typename Work> auto serializable(Work&& work);
+    // A number the query gives for these books ($1), as committed now.
+    std::int64_t latest(const char* sql);
 
     ServerAddress address_;
     struct Connection;

@@ -60,14 +60,62 @@ CREATE TABLE IF NOT EXISTS folio_turn(unused int);
 CREATE TABLE IF NOT EXISTS folio_lock_dates(
     books int PRIMARY KEY REFERENCES folio_books(id),
     through date NOT NULL);
--- The lines a reconciliation cleared against a bank statement.
+-- Bank work, as the journal beside a books file keeps it: each statement import with the
+-- entry that holds it, its lines (each with the journal line of the bank account, for the
+-- duplicate check), and each reconciliation with the lines it cleared. Who made each row
+-- is the database user; `who` is the name the client gave.
+CREATE TABLE IF NOT EXISTS folio_bank_imports(
+    books int NOT NULL,
+    seq bigint NOT NULL,
+    account text NOT NULL,
+    source text NOT NULL,
+    made text NOT NULL,
+    who text NOT NULL,
+    made_by text NOT NULL DEFAULT current_user,
+    PRIMARY KEY(books, seq),
+    FOREIGN KEY(books, seq) REFERENCES folio_entries(books, seq));
+CREATE TABLE IF NOT EXISTS folio_bank_lines(
+    books int NOT NULL,
+    seq bigint NOT NULL,
+    line int NOT NULL,
+    account text NOT NULL,
+    date text NOT NULL,
+    description text NOT NULL,
+    memo text NOT NULL,
+    amount bigint NOT NULL,
+    bank_id text NOT NULL DEFAULT '',
+    PRIMARY KEY(books, seq, line),
+    FOREIGN KEY(books, seq) REFERENCES folio_bank_imports(books, seq),
+    FOREIGN KEY(books, seq, line) REFERENCES folio_lines(books, seq, line));
+CREATE INDEX IF NOT EXISTS folio_bank_lines_by_account ON folio_bank_lines(books, account);
+CREATE TABLE IF NOT EXISTS folio_reconciliations(
+    books int NOT NULL REFERENCES folio_books(id),
+    id int NOT NULL,
+    account text NOT NULL,
+    statement_date text NOT NULL,
+    balance bigint NOT NULL,
+    who text NOT NULL,
+    made text NOT NULL,
+    made_by text NOT NULL DEFAULT current_user,
+    PRIMARY KEY(books, id));
 CREATE TABLE IF NOT EXISTS folio_reconciled_lines(
     books int NOT NULL,
     seq bigint NOT NULL,
     line int NOT NULL,
     reconciliation int NOT NULL,
     PRIMARY KEY(books, seq, line),
-    FOREIGN KEY(books, seq, line) REFERENCES folio_lines(books, seq, line));
+    FOREIGN KEY(books, seq, line) REFERENCES folio_lines(books, seq, line),
+    CONSTRAINT folio_reconciled_lines_reconciliation FOREIGN KEY(books, reconciliation)
+        REFERENCES folio_reconciliations(books, id));
+-- A database set up before reconciliations were kept whole gains the link to them.
+DO $$
+BEGIN
+    IF NOT EXISTS (SELECT FROM pg_constraint
+                   WHERE conname = 'folio_reconciled_lines_reconciliation') THEN
+        ALTER TABLE folio_reconciled_lines ADD CONSTRAINT folio_reconciled_lines_reconciliation
+            FOREIGN KEY(books, reconciliation) REFERENCES folio_reconciliations(books, id);
+    END IF;
+END $$;
 )sql";
 
 constexpr const char* kRules = R"sql(
@@ -81,6 +129,12 @@ CREATE OR REPLACE TRIGGER folio_lines_append_only BEFORE UPDATE OR DELETE ON fol
     FOR EACH ROW EXECUTE FUNCTION folio_append_only();
 CREATE OR REPLACE TRIGGER folio_reconciled_append_only BEFORE UPDATE OR DELETE
     ON folio_reconciled_lines FOR EACH ROW EXECUTE FUNCTION folio_append_only();
+CREATE OR REPLACE TRIGGER folio_reconciliations_append_only BEFORE UPDATE OR DELETE
+    ON folio_reconciliations FOR EACH ROW EXECUTE FUNCTION folio_append_only();
+CREATE OR REPLACE TRIGGER folio_bank_imports_append_only BEFORE UPDATE OR DELETE
+    ON folio_bank_imports FOR EACH ROW EXECUTE FUNCTION folio_append_only();
+CREATE OR REPLACE TRIGGER folio_bank_lines_append_only BEFORE UPDATE OR DELETE
+    ON folio_bank_lines FOR EACH ROW EXECUTE FUNCTION folio_append_only();
 
 -- A reconciled line changes only by a reversal: an Undo of its entry (or of the Redo that
 -- put it back) is refused.
@@ -183,11 +237,13 @@ BEGIN
     END IF;
 END $$;
 REVOKE ALL ON folio_books, folio_accounts, folio_entries, folio_lines, folio_values,
-    folio_lock_dates, folio_turn, folio_reconciled_lines FROM PUBLIC;
+    folio_lock_dates, folio_turn, folio_reconciled_lines, folio_reconciliations,
+    folio_bank_imports, folio_bank_lines FROM PUBLIC;
 GRANT SELECT ON folio_books, folio_lock_dates TO folio_bookkeeper;
 GRANT UPDATE ON folio_turn TO folio_bookkeeper;
 GRANT UPDATE (last_seq) ON folio_books TO folio_bookkeeper;
-GRANT SELECT, INSERT ON folio_entries, folio_lines, folio_reconciled_lines TO folio_bookkeeper;
+GRANT SELECT, INSERT ON folio_entries, folio_lines, folio_reconciled_lines,
+    folio_reconciliations, folio_bank_imports, folio_bank_lines TO folio_bookkeeper;
 GRANT SELECT, INSERT, UPDATE, DELETE ON folio_accounts, folio_values TO folio_bookkeeper;
 GRANT INSERT, UPDATE ON folio_books, folio_lock_dates TO folio_supervisor;
 GRANT DELETE ON folio_lock_dates TO folio_supervisor;

@@ -271,20 +271,31 @@ std::optional<statements::CashFlowClasses> BooksSession::cashFlowClasses() {
 }
 
 ChangeResult BooksSession::keepCashFlowClasses(const statements::CashFlowClasses& classes) {
+    return keepRecords(
+        [&](journal::JournalStore& store) { journal::keepCashFlowClasses(store, classes); });
+}
+
+ChangeResult BooksSession::keepRecords(const std::function<void(journal::JournalStore&)>& write) {
     if (!hasJournal()) {
         return refusal(noJournalMessage());
     }
     ChangeResult result;
     try {
-        journal::keepCashFlowClasses(journal_.store(), classes);
+        write(journal_.store());
         result.tookEffect = true;
         if (server_) {
             server_->push();
         }
+    } catch (const journal::Refused& refused) {
+        return refusal(refused.words());
     } catch (const FileError& error) {
         result.failed = error;
+        if (server_ && refetch()) { // the working copy goes back to the server's books
+            result.tookEffect = false;
+        }
     } catch (const server::ServerError& error) {
         refetch();
+        emit changed(Origin::OtherClient);
         return refusal(error.words());
     }
     return result;

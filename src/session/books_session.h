@@ -27,6 +27,14 @@ struct Notice {
     bool exclamation = false;
 };
 
+// What a change keeps beside its entry, in the same change (on server books, the same
+// transaction): `check` may refuse (journal::Refused) before the entry is recorded; `keep`
+// writes the records that go with the entry numbered `seq` into the journal.
+struct Alongside {
+    std::function<void(journal::JournalStore&)> check;
+    std::function<void(journal::JournalStore&, std::int64_t seq)> keep;
+};
+
 // The selected books for one run of the window or a test: the accounts file and its
 // handle, the kernel lock that keeps one Folio per file, the journal beside it and the
 // company values kept in it. Every change of the books goes through here, and each one
@@ -92,10 +100,11 @@ class BooksSession : public QObject {
                       std::optional<int> blankSlot = std::nullopt,
                       Origin origin = Origin::Elsewhere);
     // Several lines as one entry of `kind` (a balanced entry, a bank statement import),
-    // refused unless the debits equal the credits.
+    // refused unless the debits equal the credits; with what goes alongside the entry.
     ChangeResult postBalanced(const journal::EntryNote& note,
                               const std::vector<journal::AmountLine>& lines,
-                              journal::EntryKind kind = journal::EntryKind::Balanced);
+                              journal::EntryKind kind = journal::EntryKind::Balanced,
+                              const Alongside& alongside = {});
     // The opposite amounts of a posting, balanced entry or import whose effect stands (the
     // entry itself or the Redo that put it back), on the accounts its records hold now; the
     // reason becomes the memo.
@@ -125,6 +134,11 @@ class BooksSession : public QObject {
     // not changed.
     std::optional<statements::CashFlowClasses> cashFlowClasses();
     ChangeResult keepCashFlowClasses(const statements::CashFlowClasses& classes);
+    // Writes records the journal keeps beside its entries (bank rules, a reconciliation)
+    // with `write`, which may refuse (journal::Refused); on server books they then go to the
+    // server as one change, refused when another client changed the books first. Refused
+    // without a journal; the books' file is not changed.
+    ChangeResult keepRecords(const std::function<void(journal::JournalStore&)>& write);
 
     // Writes the closed copy with a journal of its own (carrying the cash-flow classes), then
     // records the closing in these books' journal when they have one. The books themselves are not

@@ -5,6 +5,7 @@
 #include "journal/journal_store.h"
 #include "server/books_copy.h"
 #include "server/entry_push.h"
+#include "server/journal_reader.h"
 #include "server/server_rows.h"
 #include <QDir>
 #include <QFile>
@@ -90,6 +91,7 @@ void ServerHome::fetchCopy() {
             folder.remove(each);
         }
         const std::int64_t before = server_.lastSeq();
+        const std::int64_t reconciled = server_.lastReconciliation();
         server::copyServerToFile(server_, workingPath());
         try {
             adoptCopy(workingPath());
@@ -97,8 +99,12 @@ void ServerHome::fetchCopy() {
             // Opened all the same, as books changed outside Folio.
         }
         // A change committed while the copy was read would leave it half one, half the other.
-        if (server_.lastSeq() == before || attempt == kCopyTries) {
+        if ((server_.lastSeq() == before && server_.lastReconciliation() == reconciled) ||
+            attempt == kCopyTries) {
             base_ = before;
+            reconciled_ = reconciled;
+            server::JournalReader journal(journal::journalPathOf(workingPath()));
+            values_ = server::keptValues(journal);
             return;
         }
     }
@@ -113,12 +119,19 @@ QString ServerHome::user() {
 }
 
 bool ServerHome::movedOn() {
-    return guarded([this] { return server_.lastSeq() != base_; });
+    return guarded([this] {
+        return server_.lastSeq() != base_ || server_.lastReconciliation() != reconciled_;
+    });
 }
 
 void ServerHome::push(const QStringList& closedCopies) {
-    base_ = guarded(
-        [&] { return server::pushWorkingCopy(server_, workingPath(), base_, closedCopies); });
+    server::ServerMark pushed = guarded([&] {
+        return server::pushWorkingCopy(server_, workingPath(), {base_, reconciled_, values_},
+                                       closedCopies);
+    });
+    base_ = pushed.lastSeq;
+    reconciled_ = pushed.lastReconciliation;
+    values_ = std::move(pushed.values);
 }
 
 } // namespace folio::session

@@ -1,4 +1,5 @@
 #pragma once
+#include "server/journal_reader.h"
 #include "server/server_books.h"
 #include <QString>
 #include <QStringList>
@@ -25,7 +26,8 @@ class ServerHome {
     QString shownText(const QString& text) const;
     // Makes the working copy again from the server's books as they are now.
     void fetch();
-    // Whether the server's books changed since the working copy was made.
+    // Whether the server's books changed (an entry, a reconciliation) since the working copy
+    // was made.
     bool movedOn();
     // The database user who made an entry, and the one this connection logs in as.
     QString madeBy(std::int64_t seq);
@@ -41,7 +43,9 @@ class ServerHome {
     QString address_;
     server::ServerBooks server_;
     QTemporaryDir folder_;
-    std::int64_t base_ = -1; // the server's latest entry when the working copy was made
+    std::int64_t base_ = -1;       // the server's latest entry when the working copy was made
+    std::int64_t reconciled_ = -1; // and its latest reconciliation
+    server::KeptValues values_;    // and the values kept with the books
 };
 
 } // namespace folio::session

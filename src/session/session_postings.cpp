@@ -62,19 +62,26 @@ ChangeResult BooksSession::post(const journal::EntryNote& note, const journal::A
 
 ChangeResult BooksSession::postBalanced(const journal::EntryNote& note,
                                         const std::vector<journal::AmountLine>& lines,
-                                        journal::EntryKind kind) {
+                                        journal::EntryKind kind, const Alongside& alongside) {
     return run(
         Origin::Elsewhere,
         [&] {
             if (const auto problem = journal::balanceProblem(lines)) {
                 throw Refused(*problem);
             }
+            if (alongside.check && hasJournal()) {
+                alongside.check(journal_.store());
+            }
             std::vector<journal::AmountLine> cents = lines;
             for (journal::AmountLine& each : cents) {
                 each.debit = each.debit.roundedToCents();
                 each.credit = each.credit.roundedToCents();
             }
-            return journal_.record(file(), kind, note, postedChanges(cents));
+            const std::int64_t seq = journal_.record(file(), kind, note, postedChanges(cents));
+            if (alongside.keep && seq != 0 && hasJournal()) {
+                alongside.keep(journal_.store(), seq);
+            }
+            return seq;
         },
         true);
 }

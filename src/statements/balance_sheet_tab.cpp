@@ -2,9 +2,10 @@
 #include "data/books.h"
 #include "data/text_rules.h"
 #include "statements/statement_chain.h"
-#include "ui/account_grid.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
+#include "ui/listing_grid.h"
+#include "ui/listing_view.h"
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -42,8 +43,9 @@ QString balanceText(const BalanceSheet& f) {
 BalanceSheetTab::BalanceSheetTab(ui::TabContext context, QWidget* parent)
     : TabPage(context, parent) {
     setObjectName(QStringLiteral("BalanceSheetTab"));
-    MSFlexGrid2_ = new ui::AccountGrid(QStringLiteral("MSFlexGrid2"), QStringLiteral("Accounts"),
-                                       QStringLiteral("Year To date Balance"), this);
+    auto* grid = new ui::ListingGrid(QStringLiteral("MSFlexGrid2"), QStringLiteral("Accounts"),
+                                     QStringLiteral("Year To date Balance"), this);
+    MSFlexGrid2_ = &grid->view();
     txtTotalCurrentAssets_ = ui::Form::figureBox(QStringLiteral("txtTotalCurrentAssets"), this);
     txtTotalCurrentLiabilities_ =
         ui::Form::figureBox(QStringLiteral("txtTotalCurrentLiabilities"), this);
@@ -95,7 +97,7 @@ BalanceSheetTab::BalanceSheetTab(ui::TabContext context, QWidget* parent)
     commands->addWidget(print);
 
     auto* page = new QVBoxLayout(this);
-    page->addWidget(MSFlexGrid2_, 1);
+    page->addWidget(grid, 1);
     page->addLayout(figures);
     page->addLayout(commands);
 }

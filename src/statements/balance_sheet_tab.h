@@ -7,7 +7,7 @@ class QLabel;
 class QLineEdit;
 
 namespace folio::ui {
-class AccountGrid;
+class ListingView;
 }
 
 namespace folio::statements {
@@ -31,7 +31,7 @@ class BalanceSheetTab : public ui::TabPage {
   private:
     void show(const Statements& statements);
 
-    ui::AccountGrid* MSFlexGrid2_ = nullptr;
+    ui::ListingView* MSFlexGrid2_ = nullptr;
     QLineEdit* txtTotalCurrentAssets_ = nullptr;
     QLineEdit* txtTotalCurrentLiabilities_ = nullptr;
     QLineEdit* txtCapital_ = nullptr;

@@ -2,9 +2,10 @@
 #include "data/books.h"
 #include "data/text_rules.h"
 #include "statements/statement_chain.h"
-#include "ui/account_grid.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
+#include "ui/listing_grid.h"
+#include "ui/listing_view.h"
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -16,9 +17,10 @@ namespace folio::statements {
 IncomeStatementTab::IncomeStatementTab(ui::TabContext context, QWidget* parent)
     : TabPage(context, parent) {
     setObjectName(QStringLiteral("IncomeStatementTab"));
-    MSFlexGrid1_ =
-        new ui::AccountGrid(QStringLiteral("MSFlexGrid1"), QStringLiteral("Income Statement"),
+    auto* grid =
+        new ui::ListingGrid(QStringLiteral("MSFlexGrid1"), QStringLiteral("Income Statement"),
                             QStringLiteral("Year To date"), this);
+    MSFlexGrid1_ = &grid->view();
     QGridLayout* figures = ui::Form::figureGrid(
         {
             {&txtRevenue_, "txtRevenue", "Label5", "Current &Revenue", 0, 0},
@@ -53,7 +55,7 @@ IncomeStatementTab::IncomeStatementTab(ui::TabContext context, QWidget* parent)
     buttons->addWidget(print);
 
     auto* page = new QVBoxLayout(this);
-    page->addWidget(MSFlexGrid1_, 1);
+    page->addWidget(grid, 1);
     page->addWidget(merchandising_);
     page->addLayout(figures);
     page->addLayout(buttons);

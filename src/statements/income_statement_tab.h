@@ -5,7 +5,7 @@ class QLineEdit;
 class QWidget;
 
 namespace folio::ui {
-class AccountGrid;
+class ListingView;
 }
 
 namespace folio::statements {
@@ -28,7 +28,7 @@ class IncomeStatementTab : public ui::TabPage {
     void clearFigures();
     void show(const Statements& statements);
 
-    ui::AccountGrid* MSFlexGrid1_ = nullptr;
+    ui::ListingView* MSFlexGrid1_ = nullptr;
     QLineEdit* txtRevenue_ = nullptr;
     QLineEdit* txtExpenses_ = nullptr;
     QLineEdit* txtNI_ = nullptr;

@@ -2,8 +2,9 @@
 #include "data/books.h"
 #include "data/text_rules.h"
 #include "statements/statement_chain.h"
-#include "ui/account_grid.h"
 #include "ui/form.h"
+#include "ui/listing_grid.h"
+#include "ui/listing_view.h"
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -52,9 +53,9 @@ QString balanceText(const Amounts& d) {
 TrialBalanceTab::TrialBalanceTab(ui::TabContext context, QWidget* parent)
     : TabPage(context, parent) {
     setObjectName(QStringLiteral("TrialBalanceTab"));
-    trialBalanceGrid_ =
-        new ui::AccountGrid(QStringLiteral("grdTAble"), QStringLiteral("Trial Balance"),
-                            QStringLiteral("Year To date Balance"), this);
+    auto* grid = new ui::ListingGrid(QStringLiteral("grdTAble"), QStringLiteral("Trial Balance"),
+                                     QStringLiteral("Year To date Balance"), this);
+    trialBalanceGrid_ = &grid->view();
     txtDebit_ = totalBox("txtDebit", QStringLiteral("Current Debits"), this);
     txtYtdDebits_ = totalBox("txtYtdDebits", QStringLiteral("Year to Date Debits"), this);
     txtCredits_ = totalBox("txtCredits", QStringLiteral("Current Credits"), this);
@@ -84,7 +85,7 @@ TrialBalanceTab::TrialBalanceTab(ui::TabContext context, QWidget* parent)
     buttons->addWidget(print);
 
     auto* page = new QVBoxLayout(this);
-    page->addWidget(trialBalanceGrid_, 1);
+    page->addWidget(grid, 1);
     page->addLayout(totals);
     page->addLayout(buttons);
 }

@@ -7,7 +7,7 @@ class QLabel;
 class QLineEdit;
 
 namespace folio::ui {
-class AccountGrid;
+class ListingView;
 }
 
 namespace folio::statements {
@@ -29,7 +29,7 @@ class TrialBalanceTab : public ui::TabPage {
   private:
     void show(const Statements& statements);
 
-    ui::AccountGrid* trialBalanceGrid_ = nullptr;
+    ui::ListingView* trialBalanceGrid_ = nullptr;
     QLineEdit* txtDebit_ = nullptr;
     QLineEdit* txtCredits_ = nullptr;
     QLineEdit* txtYtdDebits_ = nullptr;

@@ -31,27 +31,13 @@ void AccountGrid::show(const AccountTable& table, const std::vector<int>& number
     sizeColumns();
 }
 
-FileTable::ChunkVisit AccountGrid::listBooks(Books& books) {
-    clear();
-    listing_.begin([&books](int first, std::span<RecordBytes> into) {
-        books.files().readRecords(books.handle(), first, into);
-    });
-    return [this](int first, std::span<const RecordBytes> records) {
-        listing_.add(first, records);
-        return true;
-    };
-}
-
-void AccountGrid::showListing() {
-    selectionModel()->reset();
-    model_->setListing(listing_);
-    scrollToTop();
-    sizeColumns();
-}
-
 void AccountGrid::showAgain() {
     selectionModel()->reset();
     scrollToTop();
+    refitColumns();
+}
+
+void AccountGrid::refitColumns() {
     if (headerWidths_.empty()) {
         sizeColumns(); // the font or the style changed: measured again
     } else {

@@ -12,14 +12,16 @@ void AccountListModel::setAccounts(const std::vector<AccountRecord>& records,
                                    const std::vector<int>& numbers) {
     changeRows(static_cast<int>(numbers.size()), [&] {
         listing_ = nullptr;
+        first_ = 0;
         records_.assign(records.begin(), records.end()); // the memory held is used again
         numbers_.assign(numbers.begin(), numbers.end());
     });
 }
 
-void AccountListModel::setListing(ListedRows& listing) {
-    changeRows(listing.count(), [&] {
+void AccountListModel::setListing(ListedRows& listing, int first, int rows) {
+    changeRows(rows, [&] {
         listing_ = &listing;
+        first_ = first;
         records_.clear();
         numbers_.clear();
     });
@@ -82,14 +84,14 @@ std::array<QStringList, AccountListModel::ColumnCount> AccountListModel::widestT
 
 const AccountRecord& AccountListModel::account(int row) const {
     if (listing_ != nullptr) {
-        return listing_->at(row).account;
+        return listing_->at(first_ + row).account;
     }
     return records_[static_cast<std::size_t>(recordNumber(row) - 1)];
 }
 
 int AccountListModel::recordNumber(int row) const {
     if (listing_ != nullptr) {
-        return listing_->at(row).number;
+        return listing_->at(first_ + row).number;
     }
     return numbers_[static_cast<std::size_t>(row)];
 }

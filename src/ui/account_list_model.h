@@ -11,7 +11,8 @@ namespace folio::ui {
 
 // The accounts a grid lists: one row per account, with its record number, name, type and
 // both balances. Texts are made only for the rows the view shows. The accounts are held
-// (a grid that changes balances) or read from the file as they are scrolled to.
+// (a grid that changes balances) or are a window of a listing read from the file as it is
+// scrolled through.
 class AccountListModel : public QAbstractTableModel {
     Q_OBJECT
   public:
@@ -21,9 +22,9 @@ class AccountListModel : public QAbstractTableModel {
 
     // Lists `numbers` (record numbers) of `records` (record n at index n - 1).
     void setAccounts(const std::vector<AccountRecord>& records, const std::vector<int>& numbers);
-    // Lists the accounts of a listing read from the file as they are scrolled to (the
+    // Lists `rows` accounts of a listing read from the file, from its row `first` (the
     // listing outlives the model's use of it).
-    void setListing(ListedRows& listing);
+    void setListing(ListedRows& listing, int first, int rows);
     void clear();
     // Changes the balances of one listed row.
     void setBalances(int row, const Amounts& balances);
@@ -48,6 +49,7 @@ class AccountListModel : public QAbstractTableModel {
     ListedRows* listing_ = nullptr;
     std::vector<AccountRecord> records_;
     std::vector<int> numbers_;
+    int first_ = 0; // the listing's row shown as the first
     int rows_ = 0;
 };
 

@@ -15,54 +15,29 @@ using SetupTab = BooksFixture;
 // characters while nothing is written: a name the 62-byte record cannot hold is refused,
 // never stored with question marks.
 TEST_F(SetupTab, BoxesAreReadAsTypedOrRefused) {
-    const struct {
-        const char* name; // null: the box left as it is, as are those below
-        const char* type;
-        const char* current;
-        const char* ytd;
-        std::optional<AccountRecord> stored; // unset: refused
-        const char* named;
-    } cases[] = {
-        {nullptr, "d1", "1,250", "$1,000.00", account("Cash", "D1", "1250", "1000"), ""},
-        {nullptr, "C2", "(1,500.00)", "0", account("Cash", "C2", "-1500", "0"), ""},
-        {nullptr, "D6", "-1500", "", account("Cash", "D6", "-1500", "0"), ""},
-        {nullptr, "D1", "$1,000.00", "1e15", std::nullopt, "year to date balance"},
-        {nullptr, "D1", "-", "1", std::nullopt, "current balance"},
-        {nullptr, "D1", "12abc", "1", std::nullopt, "current balance"},
-        {nullptr, "D1", "1.2.3", "1", std::nullopt, "current balance"},
-        {nullptr, "D1", "99999999999999999999", "1", std::nullopt, "current balance"},
-        {nullptr, "d9", "1", "1", std::nullopt, "\"d9\" is not an account type"},
-        {"Zażółć Łódź", nullptr, nullptr, nullptr, std::nullopt, "ż ł ć Ł ź"},
-        {"€ Reserve", nullptr, nullptr, nullptr, std::nullopt, "€"},
-        {"東京 Office", nullptr, nullptr, nullptr, std::nullopt, "東 京"},
-        {"Café Réserve", nullptr, nullptr, nullptr, account("Café Réserve", "D1", "7", "7"), ""},
-    };
-    for (const auto& c : cases) {
+    for (const QStringList& c : readCases(QStringLiteral(FOLIO_TEST_DATA "/boxes.cases"))) {
         const QString file = openBooks({account("Cash", "D1", "7", "7"), account("Sales", "C4")});
         showTab(Tab::Setup);
         dialogs.reset();
-        const std::pair<const char*, const char*> typed[] = {{"txtAcctName", c.name},
-                                                             {"txtAcctType", c.type},
-                                                             {"txtCurrentBalance", c.current},
-                                                             {"txtYtdBalance", c.ytd}};
-        for (const auto& [box, value] : typed) {
-            if (value != nullptr) {
-                setText(QString::fromLatin1(box), QString::fromUtf8(value));
+        const QStringList boxes{"txtAcctName", "txtAcctType", "txtCurrentBalance", "txtYtdBalance"};
+        for (int i = 0; i < boxes.size(); ++i) {
+            if (c[i] != u"(left)") {
+                setText(boxes[i], c[i]);
             }
         }
         click(QStringLiteral("cmdNext"));
-        const std::string what = c.name != nullptr ? c.name : c.current;
+        const std::string what = c.join(u'|').toStdString();
         const AccountRecord held = readAccounts(file)[0];
-        if (c.stored) {
-            EXPECT_EQ(held, *c.stored) << what;
+        if (!c[4].startsWith(u"refused ")) {
+            const QStringList f = c[4].split(QStringLiteral(", "));
+            EXPECT_EQ(held, account(f[0], f[1], qPrintable(f[2]), qPrintable(f[3]))) << what;
             EXPECT_TRUE(dialogs.messages().isEmpty()) << what;
         } else {
             EXPECT_EQ(held, account("Cash", "D1", "7", "7")) << what;
             ASSERT_EQ(dialogs.messages().size(), 1) << what;
-            EXPECT_TRUE(dialogs.messages()[0].contains(QString::fromUtf8(c.named)))
+            EXPECT_TRUE(dialogs.messages()[0].contains(c[4].mid(8)))
                 << dialogs.messages()[0].toStdString();
-            EXPECT_EQ(text(QStringLiteral("txtAcctName")),
-                      QString::fromUtf8(c.name != nullptr ? c.name : "Cash"));
+            EXPECT_EQ(text(QStringLiteral("txtAcctName")), c[0] == u"(left)" ? "Cash" : c[0]);
         }
     }
     // The name box takes no more than the record's 40 characters.

@@ -81,16 +81,23 @@ TEST_F(ServerBooksTest, RawSqlThatBreaksARuleIsRefused) {
         // A reconciled line changes only by reversal: its entry is not undone, and the
         // reconciliation stands.
         {"alice",
+         "INSERT INTO folio_reconciliations(books, id, account, statement_date, balance, who, "
+         "made) VALUES (1, 1, 'Cash', '2026-01-31', 0, 'alice', 'now');"
          "INSERT INTO folio_reconciled_lines VALUES (1, 1, 0, 1);"
          "UPDATE folio_books SET last_seq = last_seq + 1;"
          "INSERT INTO folio_entries(books, seq, made, date, kind, reversal_of) VALUES (1, 2, "
          "'now', '2026-02-03', 'undo', 1)",
          "cannot be undone"},
         {"folio_admin",
+         "INSERT INTO folio_reconciliations(books, id, account, statement_date, balance, who, "
+         "made) VALUES (1, 1, 'Cash', '2026-01-31', 0, 'alice', 'now');"
          "INSERT INTO folio_reconciled_lines VALUES (1, 1, 0, 1);"
-         "DELETE FROM folio_reconciled_lines",
+         "DELETE FROM folio_reconciliations",
          "append-only"},
         {"alice", "DELETE FROM folio_reconciled_lines", "permission denied"},
+        {"alice", "DELETE FROM folio_bank_lines", "permission denied"},
+        // A cleared line belongs to a reconciliation that is kept.
+        {"alice", "INSERT INTO folio_reconciled_lines VALUES (1, 1, 0, 7)", "foreign key"},
         // Closing, locking and reopening are a supervisor's.
         {"alice",
          "UPDATE folio_books SET last_seq = last_seq + 1;"

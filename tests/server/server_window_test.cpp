@@ -1,11 +1,16 @@
+#include "bank/bank_store.h"
 #include "pg_cluster.h"
 #include "server/server_books.h"
 #include "support/books_fixture.h"
 #include "support/sample_books.h"
 #include <QAction>
+#include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <pqxx/pqxx>
 
 using folio::server::ServerAddress;
@@ -145,6 +150,26 @@ TEST_F(ServerWindow, AServerThatCannotBeUsedIsSaidSoAndTheBooksStay) {
     postOnTab(0, QStringLiteral("5"));
     EXPECT_EQ(count("SELECT count(*) FROM folio_entries"), entries);
     EXPECT_EQ(window->books().get(1).current.raw(), money("18255.75").raw());
+}
+
+TEST_F(ServerWindow, ImportsABankStatementFromTheFileMenu) {
+    ASSERT_TRUE(window->selectBooks(address(QStringLiteral("alice"))));
+    QFile rules(QStringLiteral(FOLIO_TEST_DATA "/every_line.rules"));
+    ASSERT_TRUE(rules.open(QIODevice::ReadOnly));
+    const auto book = folio::bank::RuleBook::fromFile(rules.fileName(), rules.readAll());
+    ASSERT_TRUE(window->session()
+                    .keepRecords([&](folio::journal::JournalStore& store) {
+                        folio::bank::BankStore(store).setRules(book);
+                    })
+                    .succeeded());
+    dialogs.fileNames = {QStringLiteral(FOLIO_TEST_DATA "/checking_ofx1.ofx")};
+    dialogs.choices = {0}; // Cash
+    QTimer::singleShot(0, window.get(), [] {
+        QApplication::activeModalWidget()->findChild<QPushButton*>("cmdImport")->click();
+    });
+    find<QAction>(QStringLiteral("mnuImportStatement"))->trigger();
+    EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join('\n').toStdString();
+    EXPECT_EQ(count("SELECT count(*) FROM folio_bank_lines"), 3);
 }
 
 } // namespace

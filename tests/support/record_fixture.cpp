@@ -34,6 +34,22 @@ std::vector<AccountRecord> readChart(const QString& path) {
     return records;
 }
 
+std::vector<QStringList> readCases(const QString& path) {
+    std::vector<QStringList> cases;
+    const QString text = QString::fromUtf8(fileBytes(path));
+    EXPECT_FALSE(text.isEmpty()) << path.toStdString();
+    for (const QString& line : text.split(u'\n', Qt::SkipEmptyParts)) {
+        if (!line.trimmed().isEmpty() && !line.startsWith(u'#')) {
+            QStringList fields = line.split(u'|');
+            for (QString& field : fields) {
+                field = field.trimmed();
+            }
+            cases.push_back(fields);
+        }
+    }
+    return cases;
+}
+
 void writeAccounts(const QString& path, const std::vector<AccountRecord>& records) {
     QByteArray bytes;
     for (const AccountRecord& r : records) {

@@ -3,6 +3,7 @@
 #include "data/account_table.h"
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <vector>
@@ -18,6 +19,10 @@ AccountTable tableOf(std::vector<AccountRecord> records);
 // The accounts of a chart file: a line of name, type, current and year to date balances
 // parted by tabs for each, "(blank)" for a blank record, "#" before a comment.
 std::vector<AccountRecord> readChart(const QString& path);
+
+// The cases of a table kept in a data file: a case a line, its fields parted by "|" and
+// trimmed; blank lines and lines starting with "#" left out.
+std::vector<QStringList> readCases(const QString& path);
 
 // Writes records as an accounts file, replacing what was there.
 void writeAccounts(const QString& path, const std::vector<AccountRecord>& records);

@@ -1,7 +1,9 @@
-// The power cut at every moment of every action, with the journal on the same disk: the
-// books and their journal a cut leaves always open together, the journal neither missing
-// a change the books hold nor claiming one they never will, so a cut never makes Folio
-// say the books were changed outside it.
+// The power cut at every moment of every action that writes the books, with the journal on
+// the same disk: what the disk keeps of the file written is the old file or the new one,
+// byte for byte, and once the action has reported success the new one; and the books and
+// their journal a cut leaves always open together, the journal neither missing a change the
+// books hold nor claiming one they never will, so a cut never makes Folio say the books
+// were changed outside it.
 #include "books_actions.h"
 #include "data/file_table.h"
 #include "journal/books_journal.h"
@@ -49,6 +51,8 @@ TEST_F(JournalPowerLoss, EveryCutLeavesBooksAndJournalThatAgree) {
         const QByteArray completed = fileBytes(action.target);
         action.prepare();
         const QByteArray before = fileBytes(action.target);
+        const QByteArray untouched =
+            action.untouched.isEmpty() ? QByteArray() : fileBytes(action.untouched);
         // The file whose journal records the action: the books for a closing too.
         const QString books = action.untouched.isEmpty() ? action.target : action.untouched;
         const QString name = QFileInfo(books).fileName();
@@ -64,6 +68,11 @@ TEST_F(JournalPowerLoss, EveryCutLeavesBooksAndJournalThatAgree) {
                 for (const QString& each : {name, target}) {
                     left[each] = disk.afterCut(each);
                 }
+                EXPECT_TRUE(left[target] == before || left[target] == completed)
+                    << action.name << " cut " << cuts.size();
+                if (!action.untouched.isEmpty()) {
+                    EXPECT_EQ(left[name], untouched) << action.name << " cut " << cuts.size();
+                }
                 cuts.push_back(left);
             };
             disk.beforeCall = keep;
@@ -71,7 +80,10 @@ TEST_F(JournalPowerLoss, EveryCutLeavesBooksAndJournalThatAgree) {
             action.act();
             keep(); // once the action has reported
             journals.stop();
+            EXPECT_EQ(cuts.back()[target], completed) << action.name << " after it reported";
         }
+        EXPECT_EQ(fileBytes(action.target), completed)
+            << action.name << dialogs.messages().join(";").toStdString();
         reselect(path("elsewhere.dat")); // gives up the books and their journal
         EXPECT_GT(cuts.size(), 4u) << action.name;
         for (std::size_t cut = 0; cut < cuts.size(); ++cut) {

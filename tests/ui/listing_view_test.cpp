@@ -1,0 +1,165 @@
+// The statements' grid over a long accounts file: the rows at its top, middle and end, the
+// keys that move across the window of rows the view holds, and the scroll bar.
+#include "data/books.h"
+#include "data/text_rules.h"
+#include "support/record_fixture.h"
+#include "ui/listing_grid.h"
+#include "ui/listing_view.h"
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace folio::ui;
+
+namespace {
+
+constexpr int kRecords = 200'000;
+
+// Record n: "Account n", its balance n dollars; every thousandth record is blank.
+bool blankAt(int number) {
+    return number % 1000 == 0;
+}
+AccountRecord recordAt(int number) {
+    return {QStringLiteral("Account %1").arg(number), QStringLiteral("D1"),
+            Money::fromRaw(std::int64_t{number} * 10000), Money::fromRaw(number)};
+}
+// The record number listed at a row (from 0): the blank records are not listed.
+int numberAt(std::int64_t row) {
+    const auto r = static_cast<int>(row);
+    return r + r / 999 + 1;
+}
+
+class ListingViewTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        folder = new QTemporaryDir();
+        QByteArray bytes;
+        bytes.reserve(qsizetype{kRecords} * 62);
+        const RecordBytes blank = AccountRecord::blank().encode();
+        for (int number = 1; number <= kRecords; ++number) {
+            const RecordBytes record = blankAt(number) ? blank : recordAt(number).encode();
+            bytes.append(reinterpret_cast<const char*>(record.data()), 62);
+        }
+        writeBytes(folder->filePath(QStringLiteral("books.dat")), bytes);
+    }
+    static void TearDownTestSuite() { delete folder; }
+
+    void SetUp() override {
+        books.select(folder->filePath(QStringLiteral("books.dat")));
+        grid.resize(640, 480);
+        grid.show();
+        list();
+    }
+    void list() {
+        const FileTable::ChunkVisit visit = view().listBooks(books);
+        books.files().scanChunks(books.handle(), books.recordCount(), visit);
+        view().showListing();
+    }
+    ListingView& view() { return grid.view(); }
+    std::int64_t page() const {
+        return grid.view().viewport()->height() /
+               grid.view().verticalHeader()->defaultSectionSize();
+    }
+    // The row is on the screen, its cells show its record, and the view holds a window only.
+    void expectShown(std::int64_t row) {
+        ASSERT_GE(row, view().topRow());
+        ASSERT_LT(row, view().topRow() + page());
+        const QModelIndex cell = view().cellOf(row, AccountListModel::Name);
+        EXPECT_TRUE(view().viewport()->rect().contains(view().visualRect(cell))) << row;
+        const int number = numberAt(row);
+        EXPECT_EQ(cell.siblingAtColumn(AccountListModel::Number).data().toInt(), number);
+        EXPECT_EQ(cell.data().toString(), recordAt(number).name) << row;
+        EXPECT_EQ(cell.siblingAtColumn(AccountListModel::Current).data().toString(),
+                  formatCurrency(recordAt(number).current));
+        EXPECT_LE(view().model()->rowCount(), RowWindow::kHeld + page());
+        EXPECT_EQ(view().verticalHeader()->count(), view().model()->rowCount());
+    }
+
+    static QTemporaryDir* folder;
+    Books books;
+    ListingGrid grid{QStringLiteral("grdTAble"), QStringLiteral("Trial Balance"),
+                     QStringLiteral("Year To date Balance")};
+};
+QTemporaryDir* ListingViewTest::folder = nullptr;
+
+// Every account is counted, and any row, brought into view, is its own account.
+TEST_F(ListingViewTest, ShowsTheRightRowsAnywhereInTheFile) {
+    EXPECT_EQ(view().listedRows(), kRecords - kRecords / 1000);
+    const std::int64_t last = view().listedRows() - 1;
+    EXPECT_EQ(numberAt(last), kRecords - 1);
+    for (std::int64_t row : {std::int64_t{0}, std::int64_t{1}, last / 2, std::int64_t{998},
+                             std::int64_t{999}, last - 1, last, std::int64_t{0}, last / 3}) {
+        view().cellOf(row, 0);
+        expectShown(row);
+    }
+}
+
+// The keys move the chosen row across the rows held, the view's window following it.
+TEST_F(ListingViewTest, KeysMoveAcrossTheWindow) {
+    const std::int64_t last = view().listedRows() - 1;
+    const struct {
+        std::int64_t from;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int presses;
+        std::int64_t to;
+    } cases[] = {
+        {-1, Qt::Key_Down, Qt::NoModifier, 1, 0},
+        {0, Qt::Key_Down, Qt::NoModifier, 150, 150},
+        {150, Qt::Key_Up, Qt::NoModifier, 151, 0},
+        {99, Qt::Key_Down, Qt::NoModifier, 1, 100},
+        {0, Qt::Key_End, Qt::ControlModifier, 1, last},
+        {last, Qt::Key_Down, Qt::NoModifier, 3, last},
+        {last, Qt::Key_Up, Qt::NoModifier, 120, last - 120},
+        {last, Qt::Key_Home, Qt::ControlModifier, 1, 0},
+        {1000, Qt::Key_Home, Qt::NoModifier, 1, 1000}, // Home alone goes to the first column
+        {0, Qt::Key_PageDown, Qt::NoModifier, 12, -12},
+        {last, Qt::Key_PageUp, Qt::NoModifier, 3, -3},
+    };
+    for (const auto& c : cases) {
+        if (c.from >= 0) {
+            view().selectionModel()->setCurrentIndex(view().cellOf(c.from, 0),
+                                                     QItemSelectionModel::ClearAndSelect |
+                                                         QItemSelectionModel::Rows);
+        } else {
+            view().showAgain();
+        }
+        for (int i = 0; i < c.presses; ++i) {
+            QTest::keyClick(&view(), c.key, c.modifiers);
+        }
+        // A negative end counts pages down from the start or up from the end.
+        const std::int64_t to = c.to >= 0 ? c.to : c.from + page() * c.to * (c.from == 0 ? -1 : 1);
+        EXPECT_EQ(view().chosenRow(), to) << c.from << " key " << c.key;
+        const QModelIndexList chosen = view().selectionModel()->selectedRows();
+        ASSERT_EQ(chosen.size(), 1) << c.from << " key " << c.key;
+        EXPECT_EQ(chosen.first().data().toInt(), numberAt(to));
+        EXPECT_EQ(view().currentIndex().row(), chosen.first().row());
+        expectShown(to);
+    }
+}
+
+// The grid's own bar reaches the end of the listing; the chosen row stays chosen while
+// it is scrolled out of the window and back.
+TEST_F(ListingViewTest, TheBarScrollsTheWholeListing) {
+    auto* bar = grid.findChild<QScrollBar*>(QStringLiteral("grdTAbleRows"));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_TRUE(bar->isVisible());
+    QTest::keyClick(&view(), Qt::Key_Down);
+    QTest::keyClick(&view(), Qt::Key_Down);
+    ASSERT_EQ(view().chosenRow(), 1);
+    bar->setValue(bar->maximum());
+    EXPECT_EQ(view().topRow(), view().listedRows() - page());
+    expectShown(view().listedRows() - 1);
+    EXPECT_TRUE(view().selectionModel()->selectedRows().isEmpty());
+    bar->setValue(bar->maximum() / 2);
+    expectShown(view().topRow());
+    bar->setValue(0);
+    EXPECT_EQ(view().chosenRow(), 1);
+    ASSERT_EQ(view().selectionModel()->selectedRows().size(), 1);
+    EXPECT_EQ(view().selectionModel()->selectedRows().first().data().toInt(), numberAt(1));
+    QTest::keyClick(&view(), Qt::Key_Down);
+    EXPECT_EQ(view().chosenRow(), 2);
+}
+
+} // namespace

@@ -22,8 +22,12 @@ int sourceOf(const RecordPatch& patch, int record) {
     return record;
 }
 
+} // namespace
+
 // Streams the new file a chunk at a time into its successor beside it.
-void rewriteFile(FileTable& files, int number, const QString& path, const RecordPatch& patch) {
+StagedRewrite::StagedRewrite(FileTable& files, int number, const QString& path,
+                             const RecordPatch& patch, const Moved& moved)
+    : files_(files), number_(number), path_(path), rewrite_(path, true) {
     std::vector<const RecordPatch::Write*> written;
     written.reserve(patch.writes.size());
     for (const RecordPatch::Write& write : patch.writes) {
@@ -32,10 +36,10 @@ void rewriteFile(FileTable& files, int number, const QString& path, const Record
     std::sort(written.begin(), written.end(),
               [](const auto* a, const auto* b) { return a->record < b->record; });
     auto next = written.begin();
-    FileRewrite rewrite(path, true);
     std::vector<RecordBytes> source;
     std::vector<RecordBytes> out;
-    const RecordBytes moved = patch.moved.encode();
+    const RecordBytes movedBytes = patch.moved.encode();
+    const int countBefore = recordsIn(patch.lengthBefore);
     for (int first = 1; first <= patch.countAfter; first += kChunkRecords) {
         const int n = std::min(kChunkRecords, patch.countAfter - first + 1);
         // Each record comes from the same number in the old file, or the one before or after.
@@ -43,26 +47,44 @@ void rewriteFile(FileTable& files, int number, const QString& path, const Record
         source.resize(static_cast<std::size_t>(first + n + 1 - base));
         files.readRecords(number, base, source);
         out.resize(static_cast<std::size_t>(n));
+        int runFrom = 0; // the moved records of this chunk, one after another
+        int runTo = 0;
+        std::size_t runCount = 0;
         for (int i = 0; i < n; ++i) {
             const int record = first + i;
             while (next != written.end() && (*next)->record < record) {
                 ++next;
             }
+            const int from = sourceOf(patch, record);
+            const RecordBytes* held =
+                from == 0 ? nullptr : &source[static_cast<std::size_t>(from - base)];
+            if (from != record && from != 0 && from <= countBefore) {
+                if (runCount++ == 0) {
+                    runFrom = from;
+                    runTo = record;
+                }
+            }
             RecordBytes& bytes = out[static_cast<std::size_t>(i)];
             if (next != written.end() && (*next)->record == record) {
                 bytes = (*next)->after.encode();
-            } else if (const int from = sourceOf(patch, record); from == 0) {
-                bytes = moved;
             } else {
-                bytes = source[static_cast<std::size_t>(from - base)];
+                bytes = held == nullptr ? movedBytes : *held;
             }
         }
-        rewrite.append(out.data(), out.size() * sizeof(RecordBytes));
+        if (moved && runCount > 0) {
+            moved(runFrom, runTo, {&source[static_cast<std::size_t>(runFrom - base)], runCount});
+        }
+        rewrite_.append(out.data(), out.size() * sizeof(RecordBytes));
     }
-    rewrite.commit();
-    files.close(number);
-    files.open(number, path);
 }
+
+void StagedRewrite::commit() {
+    rewrite_.commit();
+    files_.close(number_);
+    files_.open(number_, path_);
+}
+
+namespace {
 
 // Whether record `record` holds `image`; an empty image: the file ends before the record.
 bool holds(FileTable& files, int number, std::int64_t length, int record,
@@ -82,7 +104,7 @@ int recordsIn(std::int64_t length) {
 
 void applyPatch(FileTable& files, int number, const QString& path, const RecordPatch& patch) {
     if (patch.rewrite) {
-        rewriteFile(files, number, path, patch);
+        StagedRewrite(files, number, path, patch).commit();
         return;
     }
     if (patch.writes.empty()) {

@@ -1,8 +1,11 @@
 #pragma once
 #include "data/account_record.h"
+#include "data/file_rewrite.h"
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace folio {
@@ -43,6 +46,26 @@ int recordsIn(std::int64_t length);
 // hold part of an in-place patch (see restorePatch), while a rewrite that failed before
 // its rename left the file as it was.
 void applyPatch(FileTable& files, int number, const QString& path, const RecordPatch& patch);
+
+// The file written whole for a patch (`rewrite`), beside the file first and put in its
+// place by commit(): what the rewrite learns of the records on the way can be kept before
+// the file changes. `moved` is told of the records of the old file that land at another
+// number, a run at a time: the first's number before and after, and their bytes as the file
+// holds them. Destroyed without commit(), it leaves the file as it was.
+class StagedRewrite {
+  public:
+    using Moved = std::function<void(int from, int to, std::span<const RecordBytes> records)>;
+    StagedRewrite(FileTable& files, int number, const QString& path, const RecordPatch& patch,
+                  const Moved& moved = {});
+    // Puts the new file in place (see FileRewrite::commit) and opens it under the number.
+    void commit();
+
+  private:
+    FileTable& files_;
+    int number_;
+    QString path_;
+    FileRewrite rewrite_;
+};
 
 // Puts back the images an in-place patch wrote over and the length it had, with one sync.
 void restorePatch(FileTable& files, int number, const RecordPatch& patch);

@@ -1,5 +1,4 @@
 #include "journal/books_digest.h"
-#include "data/file_rewrite.h"
 #include "data/file_table.h"
 #include "journal/file_image.h"
 #include <algorithm>
@@ -49,6 +48,10 @@ void BooksDigest::add(int record, const AccountRecord& image) {
     sum += mixOf(record, image.encode());
 }
 
+void BooksDigest::add(int record, const RecordBytes& written) {
+    sum += mixOf(record, written);
+}
+
 void BooksDigest::remove(int record, const AccountRecord& image) {
     sum -= mixOf(record, image.encode());
 }
@@ -68,28 +71,42 @@ BooksDigest BooksDigest::after(const Entry& entry) const {
     return next;
 }
 
-BooksDigest BooksDigest::afterMove(BooksFile file, const RecordPatch& patch) const {
+BooksDigest BooksDigest::afterMoveOf(BooksFile file, const RecordPatch& patch) const {
     BooksDigest next = *this;
-    const bool insert = patch.move == RecordPatch::Move::Insert;
-    const int by = insert ? 1 : -1;
-    const int count = recordsIn(file.files.length(file.number));
-    if (insert) {
+    if (patch.move == RecordPatch::Move::Insert) {
         next.add(patch.at, patch.moved);
         ++next.records;
-    } else if (patch.at >= 1 && patch.at <= count) {
+    } else if (patch.at >= 1 && patch.at <= recordsIn(file.files.length(file.number))) {
         next.remove(patch.at, file.files.get(file.number, patch.at));
         --next.records;
     }
-    std::vector<RecordBytes> chunk;
-    for (int first = insert ? patch.at : patch.at + 1; first <= count; first += kChunkRecords) {
-        chunk.resize(static_cast<std::size_t>(std::min(kChunkRecords, count - first + 1)));
-        file.files.readRecords(file.number, first, chunk);
-        for (std::size_t i = 0; i < chunk.size(); ++i) {
-            const int record = first + static_cast<int>(i);
-            next.sum += movedMix(record, record + by, RecordFields::asWritten(chunk[i]));
-        }
-    }
     return next;
+}
+
+void BooksDigest::moved(int from, int to, std::span<const RecordBytes> run) {
+    std::size_t i = 0;
+    // Two records side by side: four mixes whose multiplies overlap.
+    for (; i + 1 < run.size(); i += 2) {
+        const RecordBytes first = RecordFields::asWritten(run[i]);
+        const RecordBytes second = RecordFields::asWritten(run[i + 1]);
+        const auto at = static_cast<int>(i);
+        std::uint64_t firstBefore = kOffsetBasis ^ static_cast<std::uint32_t>(from + at);
+        std::uint64_t firstAfter = kOffsetBasis ^ static_cast<std::uint32_t>(to + at);
+        std::uint64_t secondBefore = kOffsetBasis ^ static_cast<std::uint32_t>(from + at + 1);
+        std::uint64_t secondAfter = kOffsetBasis ^ static_cast<std::uint32_t>(to + at + 1);
+        for (std::size_t b = 0; b < first.size(); ++b) {
+            firstBefore = (firstBefore ^ first[b]) * kPrime;
+            firstAfter = (firstAfter ^ first[b]) * kPrime;
+            secondBefore = (secondBefore ^ second[b]) * kPrime;
+            secondAfter = (secondAfter ^ second[b]) * kPrime;
+        }
+        sum += finished(firstAfter) - finished(firstBefore) + finished(secondAfter) -
+               finished(secondBefore);
+    }
+    if (i < run.size()) {
+        const auto at = static_cast<int>(i);
+        sum += movedMix(from + at, to + at, RecordFields::asWritten(run[i]));
+    }
 }
 
 BooksDigest digestOfRecords(const std::vector<AccountRecord>& records) {

@@ -3,6 +3,7 @@
 #include "data/record_patch.h"
 #include "journal/entry.h"
 #include <cstdint>
+#include <span>
 
 namespace folio::journal {
 
@@ -19,13 +20,18 @@ struct BooksDigest {
     bool operator==(const BooksDigest&) const = default;
 
     void add(int record, const AccountRecord& image);
+    // The same for a record's bytes as Folio writes them (RecordFields::asWritten).
+    void add(int record, const RecordBytes& written);
     void remove(int record, const AccountRecord& image);
     // The digest once the entry's after images are written (in place, or an older
     // journal's change of length).
     BooksDigest after(const Entry& entry) const;
-    // The digest once a record is removed from the file or put in, the records after it
-    // moving: those are read from the file, which holds the books before.
-    BooksDigest afterMove(BooksFile file, const RecordPatch& patch) const;
+    // The digest once a record is removed from the file or put in, before the records after
+    // it are moved (see moved): the record removed is read from the file.
+    BooksDigest afterMoveOf(BooksFile file, const RecordPatch& patch) const;
+    // Takes the run of records `from`, `from` + 1 ... as the file holds their bytes, to `to`,
+    // `to` + 1 ...
+    void moved(int from, int to, std::span<const RecordBytes> run);
 };
 
 // The digest of the file as it is now, read a chunk at a time.

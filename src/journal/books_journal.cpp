@@ -248,21 +248,29 @@ std::int64_t BooksJournal::startOver(BooksFile file, const QString& memo,
     const std::int64_t length = file.files.length(file.number);
     const int count = static_cast<int>((length + kSize - 1) / kSize);
     BooksShape shape;
-    // Each record as found, read a chunk at a time: the entry is written as the file is
-    // read, never held whole, and the digest is taken on the way.
-    const auto feed = [&](const std::function<void(const Line&)>& add) {
-        return file.files.scanBytes(
+    // The records as Folio reads them, a chunk at a time: the entry is written as the file is
+    // read, a block a chunk, never held whole, and the digest is taken on the way.
+    QByteArray block;
+    const auto feed = [&](const std::function<void(QByteArrayView)>& add) {
+        return file.files.scanChunks(
             file.number, count,
-            [&](int record, const RecordBytes& bytes) {
-                const AccountRecord held = heldAs(bytes, record == count ? length : 0);
-                shape.digest.add(record, held);
-                ++shape.digest.records;
-                add(lineFor(record, std::nullopt, held));
+            [&](int first, std::span<const RecordBytes> records) {
+                block.resize(static_cast<qsizetype>(records.size()) * kSize);
+                auto* into = reinterpret_cast<RecordBytes*>(block.data());
+                for (std::size_t i = 0; i < records.size(); ++i) {
+                    const int record = first + static_cast<int>(i);
+                    into[i] = record == count && length % kSize != 0
+                                  ? heldAs(records[i], length).encode()
+                                  : RecordFields::asWritten(records[i]);
+                    shape.digest.add(record, into[i]);
+                }
+                shape.digest.records += static_cast<std::int64_t>(records.size());
+                add(block);
                 return true;
             },
             progress);
     };
-    store_.commitStreamed(entry, count, feed, shape);
+    store_.commitImage(entry, std::int64_t{count} * kSize, feed, shape);
     shape_ = shape;
     return entry.seq;
 }
@@ -334,16 +342,26 @@ std::int64_t BooksJournal::commitAndWrite(BooksFile file, Entry& entry, std::int
     const RecordPatch patch = patchOf(entry, file.files.length(file.number));
     const bool recorded = store_.isOpen(); // without a journal: straight to the file
     const BooksShape before = shape_;
+    // A record removed or put in: the file is written whole beside itself first, and the
+    // digest of the records that move is taken on that one pass, before the entry is kept.
+    std::optional<StagedRewrite> staged;
+    BooksShape next{recorded && movesRecords(entry) ? shape_.digest.afterMoveOf(file, patch)
+                                                    : shape_.digest.after(entry),
+                    after};
+    if (patch.rewrite && movesRecords(entry)) {
+        const auto moved = [&next](int from, int to, std::span<const RecordBytes> records) {
+            next.digest.moved(from, to, records);
+        };
+        staged.emplace(file.files, file.number, file.path, patch,
+                       recorded ? StagedRewrite::Moved(moved) : StagedRewrite::Moved());
+    }
     if (recorded) {
         recordAbandonment();
-        BooksShape next{movesRecords(entry) ? shape_.digest.afterMove(file, patch)
-                                            : shape_.digest.after(entry),
-                        after};
         store_.commit(entry, next, below, false, before.digest);
         shape_ = next;
     }
     try {
-        writeEntry(file, patch);
+        staged ? staged->commit() : writeEntry(file, patch);
     } catch (const FileError&) {
         const PatchState state = rolledBack(file, patch);
         tookEffect_ = state == PatchState::After;

@@ -72,6 +72,17 @@ bool isUndoable(EntryKind kind) {
     }
 }
 
+std::vector<Line> linesOfImage(const QByteArray& image) {
+    const qsizetype size = static_cast<qsizetype>(RecordLayout::kRecordSize);
+    std::vector<Line> lines;
+    lines.reserve(static_cast<std::size_t>(image.size() / size));
+    for (qsizetype at = 0; at < image.size(); at += size) {
+        lines.push_back(lineFor(static_cast<int>(at / size) + 1, std::nullopt,
+                                AccountRecord::decodeBytes(image.mid(at, size))));
+    }
+    return lines;
+}
+
 Line lineFor(int record, const std::optional<AccountRecord>& before,
              const std::optional<AccountRecord>& after, Money debit, Money credit) {
     Line line;

@@ -59,6 +59,9 @@ struct Line {
 Line lineFor(int record, const std::optional<AccountRecord>& before,
              const std::optional<AccountRecord>& after, Money debit = {}, Money credit = {});
 
+// The lines of an entry kept as an image of the file's records (see Entry::image).
+std::vector<Line> linesOfImage(const QByteArray& image);
+
 // One change of the books as the journal keeps it.
 struct Entry {
     std::int64_t seq = 0;
@@ -70,6 +73,10 @@ struct Entry {
     std::vector<Line> lines;
     QString user;    // the login name of who made it
     QByteArray hash; // chained to the entry before it (see entry_chain.h)
+    // An entry that holds every record of the file may be kept as the records' bytes, 62 a
+    // record, stored in large blocks instead of a row a line: `image` holds them then, and
+    // its lines are read from it (line n: record n, no image before, no amounts).
+    std::optional<QByteArray> image;
 };
 
 // Whether an entry of this kind holds every record of the file (opening, closed copy).

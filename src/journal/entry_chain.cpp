@@ -37,17 +37,27 @@ class ChainHasher::CanonicalForm {
     QCryptographicHash hash_;
 };
 
-ChainHasher::ChainHasher(const QByteArray& previous, const Entry& entry, std::int64_t lineCount)
-    : form_(std::make_unique<CanonicalForm>()) {
-    form_->bytes(previous)
+ChainHasher::CanonicalForm& ChainHasher::heading(const QByteArray& previous, const Entry& entry) {
+    return form_->bytes(previous)
         .number(entry.seq)
         .text(kindName(entry.kind))
         .text(entry.made.toUTC().toString(Qt::ISODateWithMs))
         .text(entry.date.toString(Qt::ISODate))
         .text(entry.memo)
         .text(entry.user)
-        .number(entry.reversalOf.value_or(-1))
-        .number(lineCount);
+        .number(entry.reversalOf.value_or(-1));
+}
+
+ChainHasher::ChainHasher(const QByteArray& previous, const Entry& entry, std::int64_t lineCount)
+    : form_(std::make_unique<CanonicalForm>()) {
+    heading(previous, entry).number(lineCount);
+}
+
+ChainHasher::ChainHasher(const QByteArray& previous, const Entry& entry, ImageSize size)
+    : form_(std::make_unique<CanonicalForm>()),
+      image_(std::make_unique<QCryptographicHash>(QCryptographicHash::Blake2b_256)) {
+    // No count of lines is negative: -1 marks the image, its length and its digest follow.
+    heading(previous, entry).number(-1).number(size.bytes);
 }
 
 ChainHasher::~ChainHasher() = default;
@@ -62,11 +72,23 @@ void ChainHasher::add(const Line& line) {
         .image(line.after);
 }
 
+void ChainHasher::addBytes(QByteArrayView block) {
+    image_->addData(block);
+}
+
 QByteArray ChainHasher::result() const {
+    if (image_) {
+        return form_->bytes(image_->result()).result();
+    }
     return form_->result();
 }
 
 QByteArray chainedHash(const QByteArray& previous, const Entry& entry) {
+    if (entry.image) {
+        ChainHasher hasher(previous, entry, ChainHasher::ImageSize{entry.image->size()});
+        hasher.addBytes(*entry.image);
+        return hasher.result();
+    }
     ChainHasher hasher(previous, entry, static_cast<std::int64_t>(entry.lines.size()));
     for (const Line& line : entry.lines) {
         hasher.add(line);

@@ -72,6 +72,9 @@ QByteArray imageOf(const std::vector<AccountRecord>& records) {
 }
 
 QByteArray applied(const QByteArray& image, const Entry& entry) {
+    if (entry.image) {
+        return *entry.image;
+    }
     if (definesWholeFile(entry.kind)) {
         std::vector<AccountRecord> whole;
         for (const Line& line : entry.lines) {

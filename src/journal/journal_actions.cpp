@@ -148,9 +148,7 @@ void BooksJournal::writeClosedCopy(const QString& closedPath, const QString& fro
         entry.memo =
             QStringLiteral("%1 of %2 on %3")
                 .arg(closingName, fromPath, entry.made.toLocalTime().toString(Qt::ISODate));
-        for (std::size_t i = 0; i < records.size(); ++i) {
-            entry.lines.push_back(lineFor(static_cast<int>(i) + 1, std::nullopt, records[i]));
-        }
+        entry.image = imageOf(records); // a few blocks, not a row a record
         BooksShape shape{digestOfRecords(records), {}};
         PeriodLock lock;
         if (closedThrough.isValid()) { // statements without a date lock no period

@@ -2,6 +2,7 @@
 #include "data/text_rules.h"
 #include "journal/file_image.h"
 #include "journal/journal_store.h"
+#include <algorithm>
 #include <limits>
 
 namespace folio::journal {
@@ -17,6 +18,19 @@ QByteArray conditions(const JournalFilter& filter) {
     if (!filter.account.isEmpty()) {
         where += " AND l.name = :account";
     }
+    if (filter.from) {
+        where += " AND e.date >= :from";
+    }
+    if (filter.to) {
+        where += " AND e.date <= :to";
+    }
+    return where;
+}
+
+// The entries kept as an image among those the filter's dates let through.
+QByteArray imageEntries(const JournalFilter& filter) {
+    QByteArray where = "FROM entries e WHERE e.status = 1 AND e.seq < :below AND e.seq IN "
+                       "(SELECT seq FROM blocks)";
     if (filter.from) {
         where += " AND e.date >= :from";
     }
@@ -69,9 +83,13 @@ std::vector<JournalModel::Row> JournalModel::readPage() {
                                 ? "FROM entries e LEFT JOIN lines l ON l.seq = e.seq WHERE "
                                 : "FROM lines l JOIN entries e ON e.seq = l.seq WHERE ";
     const QByteArray where = conditions(filter_);
-    Statement seqs(store_.database(), "SELECT DISTINCT e.seq " + join + where +
-                                          " ORDER BY e.seq DESC LIMIT " +
-                                          QByteArray::number(kPageEntries));
+    // Entries kept as an image have no rows of lines: whether one of theirs passes the
+    // filter is seen once they are read.
+    const QByteArray images = imageEntries(filter_);
+    Statement seqs(store_.database(),
+                   "SELECT DISTINCT e.seq " + join + where +
+                       (store_.keepsImages() ? " UNION SELECT e.seq " + images : QByteArray()) +
+                       " ORDER BY 1 DESC LIMIT " + QByteArray::number(kPageEntries));
     bindFilter(seqs, filter_, below_, 1);
     std::int64_t lowest = below_;
     int entries = 0;
@@ -107,8 +125,55 @@ std::vector<JournalModel::Row> JournalModel::readPage() {
         row.user = lines.text(8);
         page.push_back(row);
     }
+    if (store_.keepsImages()) {
+        addImageRows(page, images, lowest);
+    }
     below_ = lowest;
     return page;
+}
+
+void JournalModel::addImageRows(std::vector<Row>& page, const QByteArray& images,
+                                std::int64_t lowest) {
+    std::vector<std::int64_t> seqs;
+    {
+        Statement query(store_.database(), "SELECT e.seq " + images + " AND e.seq >= :lowest");
+        int at = 1;
+        query.bind(at++, below_);
+        if (filter_.from) {
+            query.bind(at++, filter_.from->toString(Qt::ISODate));
+        }
+        if (filter_.to) {
+            query.bind(at++, filter_.to->toString(Qt::ISODate));
+        }
+        query.bind(at, lowest);
+        while (query.step()) {
+            seqs.push_back(query.integer(0));
+        }
+    }
+    if (seqs.empty()) {
+        return;
+    }
+    // The row the join gives an entry without lines of its own is not one of its lines.
+    std::erase_if(page, [&seqs](const Row& row) {
+        return std::find(seqs.begin(), seqs.end(), row.seq) != seqs.end();
+    });
+    for (const std::int64_t seq : seqs) {
+        const std::optional<Entry> entry = store_.entry(seq);
+        if (!entry) {
+            continue;
+        }
+        for (const Line& line : entry->lines) {
+            if (line.name.isEmpty() ||
+                (!filter_.account.isEmpty() && line.name != filter_.account)) {
+                continue;
+            }
+            page.push_back({entry->seq, entry->date, entry->kind, entry->memo, entry->user,
+                            line.name, line.debit, line.credit,
+                            line.after ? std::optional<Money>(line.after->current) : std::nullopt});
+        }
+    }
+    std::stable_sort(page.begin(), page.end(),
+                     [](const Row& a, const Row& b) { return a.seq > b.seq; });
 }
 
 bool JournalModel::canFetchMore(const QModelIndex& parent) const {

@@ -61,6 +61,8 @@ class JournalModel : public QAbstractTableModel {
         std::optional<Money> balance;
     };
     std::vector<Row> readPage();
+    // Adds the rows of the entries kept as an image (see Entry::image) from `lowest` on.
+    void addImageRows(std::vector<Row>& page, const QByteArray& images, std::int64_t lowest);
 
     JournalStore& store_;
     JournalFilter filter_;

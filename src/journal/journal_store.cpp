@@ -36,6 +36,11 @@ CREATE INDEX IF NOT EXISTS entries_reversing ON entries(reversal_of)
     WHERE reversal_of IS NOT NULL;
 CREATE INDEX IF NOT EXISTS entries_closing ON entries(seq) WHERE kind = 'closing';
 CREATE TABLE IF NOT EXISTS books(key TEXT PRIMARY KEY, value) WITHOUT ROWID;
+CREATE TABLE IF NOT EXISTS blocks(
+    seq INTEGER NOT NULL REFERENCES entries(seq),
+    block INTEGER NOT NULL,
+    bytes BLOB NOT NULL,
+    PRIMARY KEY(seq, block));
 )sql";
 
 } // namespace
@@ -109,6 +114,7 @@ void JournalStore::open(const QString& path) {
     Transaction transaction(db_);
     db_.exec(kSchema);
     transaction.commit();
+    hasBlocks_ = true;
     chainStarted_ = addChain();
 }
 
@@ -116,6 +122,8 @@ void JournalStore::openToRead(const QString& path, bool fileAlone) {
     chainStarted_ = false;
     db_.openToRead(path, fileAlone);
     checkOwnTables();
+    Statement blocks(db_, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'blocks'");
+    hasBlocks_ = blocks.step();
 }
 
 void JournalStore::checkOwnTables() {
@@ -213,19 +221,10 @@ void JournalStore::commit(Entry& entry, BooksShape& shape, std::int64_t below, b
             *top = entry.seq;
         }
     }
-    Statement& line = cached("INSERT INTO lines VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    int number = 0;
-    for (const Line& each : entry.lines) {
-        line.bind(1, entry.seq)
-            .bind(2, ++number)
-            .bind(3, storedRecord(each))
-            .bind(4, each.name)
-            .bind(5, each.type)
-            .bind(6, each.debit.raw())
-            .bind(7, each.credit.raw())
-            .bind(8, storedImage(each.before))
-            .bind(9, storedImage(each.after));
-        line.run();
+    if (entry.image) {
+        putImage(entry);
+    } else {
+        putLines(entry);
     }
     entry.hash = seal(entry);
     if (!applied) { // where Undo and Redo stood, should the entry be abandoned later
@@ -251,6 +250,23 @@ void JournalStore::commit(Entry& entry, BooksShape& shape, std::int64_t below, b
         .bind(1, applied ? std::int64_t{0} : entry.seq)
         .run();
     transaction.commit();
+}
+
+void JournalStore::putLines(const Entry& entry) {
+    Statement& line = cached("INSERT INTO lines VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    int number = 0;
+    for (const Line& each : entry.lines) {
+        line.bind(1, entry.seq)
+            .bind(2, ++number)
+            .bind(3, storedRecord(each))
+            .bind(4, each.name)
+            .bind(5, each.type)
+            .bind(6, each.debit.raw())
+            .bind(7, each.credit.raw())
+            .bind(8, storedImage(each.before))
+            .bind(9, storedImage(each.after));
+        line.run();
+    }
 }
 
 void JournalStore::markApplied(std::int64_t seq) {
@@ -286,6 +302,7 @@ void JournalStore::readLines(Entry& entry) {
     while (query.step()) {
         entry.lines.push_back(lineFrom(query, 0));
     }
+    readImage(entry);
 }
 
 std::vector<Entry> JournalStore::pending() {
@@ -394,6 +411,7 @@ bool JournalStore::scan(const char* where, std::int64_t after,
                 return false;
             }
             current = entryFrom(query);
+            readImage(*current);
             status = static_cast<Status>(query.integer(8));
         }
         if (!query.isNull(9)) {

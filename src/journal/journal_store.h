@@ -3,6 +3,7 @@
 #include "journal/entry.h"
 #include "journal/sqlite_db.h"
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <cstdint>
 #include <exception>
@@ -58,6 +59,9 @@ class JournalStore {
     void openToRead(const QString& path, bool fileAlone = false);
     void close();
     bool isOpen() const { return db_.isOpen(); }
+    // Whether the journal can hold entries kept as an image (one of an older Folio opened to
+    // read cannot).
+    bool keepsImages() const { return hasBlocks_; }
     Database& database() { return db_; }
 
     // Stands in an UndoState for the entry being committed.
@@ -69,13 +73,17 @@ class JournalStore {
     // keeps `beforeDigest`, the digest of the books it is begun on.
     void commit(Entry& entry, BooksShape& shape, std::int64_t below, bool applied = false,
                 const std::optional<BooksDigest>& beforeDigest = std::nullopt);
-    // The lines of one entry handed over one at a time to `add`; false when stopped early.
-    using LineFeed = std::function<bool(const std::function<void(const Line&)>& add)>;
-    // Commits an applied entry without Undo (opening balances) whose `lineCount` lines come
-    // from `feed` as they are read, never all held at once, with the books' shape after it.
-    // Throws OpeningStopped, with nothing written, when the feed stops early.
-    void commitStreamed(Entry& entry, std::int64_t lineCount, const LineFeed& feed,
-                        const BooksShape& shape);
+    // The bytes of an entry kept as an image (see Entry::image) handed over a block at a
+    // time to `add`; false when stopped early.
+    using ImageFeed = std::function<bool(const std::function<void(QByteArrayView)>& add)>;
+    // Commits an applied entry without Undo (opening balances) kept as an image of
+    // `imageSize` bytes that come from `feed` as they are read, never all held at once, with
+    // the books' shape after it. Throws OpeningStopped, with nothing written, when the feed
+    // stops early.
+    void commitImage(Entry& entry, std::int64_t imageSize, const ImageFeed& feed,
+                     const BooksShape& shape);
+    // The most bytes of an image one stored block holds.
+    static constexpr qsizetype kBlockBytes = qsizetype{1} << 20;
     // Marks the pending entry applied; the mark is not synced on its own (an entry left
     // pending by a crash is finished again from its after images, which changes nothing).
     void markApplied(std::int64_t seq);
@@ -144,6 +152,11 @@ class JournalStore {
     void abandon(std::int64_t seq, const BooksShape* shapeBefore);
     void checkOwnTables();
     void readLines(Entry& entry);
+    // An entry kept as an image gets it, and its lines from it.
+    void readImage(Entry& entry);
+    void putImage(const Entry& entry);
+    void putLines(const Entry& entry);
+    void putBlock(std::int64_t seq, std::int64_t block, QByteArrayView bytes);
     void putShape(const BooksShape& shape);
     // A statement prepared once and kept, reset and ready for its bindings.
     Statement& cached(const char* sql);
@@ -151,6 +164,7 @@ class JournalStore {
     Database db_;
     std::map<const char*, std::unique_ptr<Statement>> statements_;
     bool chainStarted_ = false;
+    bool hasBlocks_ = false; // a journal of an older Folio opened to read has no blocks
     std::map<QString, QString> staged_;
 };
 

@@ -1,22 +1,62 @@
-// An entry too large to hold in memory, committed as its lines are read: the opening
-// balances of large books.
+// Entries that hold every record of the file, kept as the records' bytes in large blocks:
+// the opening balances of large books are written as the file is read, never held whole.
 #include "journal/entry_chain.h"
 #include "journal/journal_store.h"
+#include <algorithm>
 #include <utility>
 
 namespace folio::journal {
 
 namespace {
 
-// While such an entry is written SQLite keeps up to 64 MiB of pages in memory, so that the
-// pages of its lines and of their index reach the log once each, not again at every spill.
+// While such an entry is written SQLite keeps up to 64 MiB of pages in memory, so that its
+// pages reach the log once each, not again at every spill.
 constexpr const char* kLargeCache = "PRAGMA cache_size=-65536";
 constexpr const char* kUsualCache = "PRAGMA cache_size=-2000";
 
 } // namespace
 
-void JournalStore::commitStreamed(Entry& entry, std::int64_t lineCount, const LineFeed& feed,
-                                  const BooksShape& shape) {
+void JournalStore::putBlock(std::int64_t seq, std::int64_t block, QByteArrayView bytes) {
+    cached("INSERT INTO blocks VALUES(?, ?, ?)")
+        .bind(1, seq)
+        .bind(2, block)
+        .bind(3, std::optional<QByteArray>(
+                     QByteArray::fromRawData(bytes.data(), bytes.size()))) // copied by SQLite
+        .run();
+}
+
+void JournalStore::putImage(const Entry& entry) {
+    const QByteArray& image = *entry.image;
+    std::int64_t block = 0;
+    // An empty image still has its one block: the block tells the form, not the lines.
+    qsizetype at = 0;
+    do {
+        const qsizetype size = std::min<qsizetype>(kBlockBytes, image.size() - at);
+        putBlock(entry.seq, ++block, QByteArrayView(image.constData() + at, size));
+        at += size;
+    } while (at < image.size());
+}
+
+void JournalStore::readImage(Entry& entry) {
+    if (!hasBlocks_ || !definesWholeFile(entry.kind)) {
+        return;
+    }
+    Statement& query = cached("SELECT bytes FROM blocks WHERE seq = ? ORDER BY block");
+    query.bind(1, entry.seq);
+    while (query.step()) {
+        if (!entry.image) {
+            entry.image.emplace();
+        }
+        *entry.image += query.blob(0).value_or(QByteArray());
+    }
+    query.reset();
+    if (entry.image) {
+        entry.lines = linesOfImage(*entry.image);
+    }
+}
+
+void JournalStore::commitImage(Entry& entry, std::int64_t imageSize, const ImageFeed& feed,
+                               const BooksShape& shape) {
     cached("PRAGMA synchronous=FULL").run();
     db_.exec(kLargeCache);
     struct UsualCache {
@@ -37,24 +77,19 @@ void JournalStore::commitStreamed(Entry& entry, std::int64_t lineCount, const Li
         .bind(5, entry.user)
         .run();
     entry.seq = db_.lastInsertId();
-    ChainHasher hasher(chainHead(), entry, lineCount);
-    Statement insert(db_, "INSERT INTO lines VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    std::int64_t number = 0;
-    const bool whole = feed([&](const Line& line) {
-        insert.bind(1, entry.seq)
-            .bind(2, ++number)
-            .bind(3, line.record)
-            .bind(4, line.name)
-            .bind(5, line.type)
-            .bind(6, line.debit.raw())
-            .bind(7, line.credit.raw())
-            .bind(8, storedImage(line.before))
-            .bind(9, storedImage(line.after));
-        insert.run();
-        hasher.add(line);
+    ChainHasher hasher(chainHead(), entry, ChainHasher::ImageSize{imageSize});
+    std::int64_t block = 0;
+    std::int64_t written = 0;
+    const bool whole = feed([&](QByteArrayView bytes) {
+        putBlock(entry.seq, ++block, bytes);
+        hasher.addBytes(bytes);
+        written += bytes.size();
     });
-    if (!whole || number != lineCount) {
+    if (!whole || written != imageSize) {
         throw OpeningStopped(); // the transaction is rolled back: nothing of it stays
+    }
+    if (block == 0) {
+        putBlock(entry.seq, ++block, {});
     }
     entry.hash = keepSeal(entry.seq, hasher.result());
     putShape(shape);

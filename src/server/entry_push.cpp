@@ -1,10 +1,12 @@
 #include "server/entry_push.h"
+#include "journal/entry.h"
 #include "journal/journal_store.h"
 #include "server/bank_rows.h"
 #include "server/books_copy.h"
 #include "server/journal_reader.h"
 #include "server/server_rows.h"
 #include <QFileInfo>
+#include <limits>
 #include <pqxx/pqxx>
 
 namespace folio::server {
@@ -14,10 +16,21 @@ namespace {
 // Writes the account rows the new applied entries leave, in the order they were made: a
 // record without an image after a line (a deletion's end) is no longer in the books.
 void applyLines(pqxx::transaction_base& t, int books, JournalReader& journal, std::int64_t base) {
-    journal.rows("SELECT l.record, l.after FROM lines l JOIN entries e ON e.seq = l.seq "
+    // An entry kept as an image puts each of its records, in its place among the others.
+    std::map<std::int64_t, QByteArray> images = imagesAfter(journal, base);
+    const auto putImagesBefore = [&](std::int64_t seq) {
+        while (!images.empty() && images.begin()->first < seq) {
+            for (const journal::Line& line : journal::linesOfImage(images.begin()->second)) {
+                putAccount(t, books, line.record, line.after->encodeBytes());
+            }
+            images.erase(images.begin());
+        }
+    };
+    journal.rows("SELECT l.record, l.after, l.seq FROM lines l JOIN entries e ON e.seq = l.seq "
                  "WHERE l.seq > " +
                      std::to_string(base) + " AND e.status = 1 ORDER BY l.seq, l.line",
                  [&](sqlite3_stmt* row) {
+                     putImagesBefore(JournalReader::integer(row, 2));
                      const auto record = static_cast<int>(JournalReader::integer(row, 0));
                      if (JournalReader::isNull(row, 1)) {
                          t.exec_params("DELETE FROM folio_accounts WHERE books = $1 AND "
@@ -29,6 +42,7 @@ void applyLines(pqxx::transaction_base& t, int books, JournalReader& journal, st
                                         QByteArray::fromStdString(JournalReader::hex(row, 1))));
                      }
                  });
+    putImagesBefore(std::numeric_limits<std::int64_t>::max());
 }
 
 // The lock date follows the books' locks and reopenings, so that the server refuses what is

@@ -1,4 +1,5 @@
 #include "server/journal_reader.h"
+#include "journal/entry.h"
 #include "server/server_books.h"
 #include <pqxx/pqxx>
 #include <sqlite3.h>
@@ -61,6 +62,22 @@ bool JournalReader::isNull(sqlite3_stmt* row, int column) {
     return sqlite3_column_type(row, column) == SQLITE_NULL;
 }
 
+std::map<std::int64_t, QByteArray> imagesAfter(JournalReader& journal, std::int64_t after) {
+    std::map<std::int64_t, QByteArray> images;
+    if (!journal.hasTable("blocks")) {
+        return images; // a journal of an older Folio
+    }
+    journal.rows("SELECT b.seq, b.bytes FROM blocks b JOIN entries e ON e.seq = b.seq WHERE "
+                 "b.seq > " +
+                     std::to_string(after) + " AND e.status = 1 ORDER BY b.seq, b.block",
+                 [&](sqlite3_stmt* row) {
+                     const auto* data = static_cast<const char*>(sqlite3_column_blob(row, 1));
+                     images[JournalReader::integer(row, 0)].append(data,
+                                                                   sqlite3_column_bytes(row, 1));
+                 });
+    return images;
+}
+
 KeptValues keptValues(JournalReader& journal) {
     using R = JournalReader;
     KeptValues values;
@@ -107,6 +124,17 @@ void copyJournalRows(pqxx::transaction_base& t, int books, JournalReader& journa
                           R::text(row, 3), R::text(row, 4), R::integer(row, 5), R::integer(row, 6),
                           R::isNull(row, 7), R::hex(row, 7), R::isNull(row, 8), R::hex(row, 8));
         });
+    // The server keeps a row a line: an entry kept as an image gives its lines on the way.
+    for (const auto& [seq, image] : imagesAfter(journal, after)) {
+        int number = 0;
+        for (const journal::Line& line : journal::linesOfImage(image)) {
+            t.exec_params("INSERT INTO folio_lines(books, seq, line, record, name, type, debit, "
+                          "credit, before, after) VALUES ($1, $2, $3, $4, $5, $6, 0, 0, NULL, "
+                          "decode($7, 'hex'))",
+                          books, seq, ++number, line.record, line.name.toStdString(),
+                          line.type.toStdString(), line.after->encodeBytes().toHex().toStdString());
+        }
+    }
     if (values) {
         for (const auto& [key, value] : keptValues(journal)) {
             putValue(t, books, key, value);

@@ -36,6 +36,10 @@ class JournalReader {
     sqlite3* db_ = nullptr;
 };
 
+// The applied entries numbered after `after` that the journal keeps as an image of the
+// records (a block of bytes, not a row a line), by entry: their lines are its records.
+std::map<std::int64_t, QByteArray> imagesAfter(JournalReader& journal, std::int64_t after);
+
 // The values kept with the books in a journal: each key's type and its bytes in hex.
 using KeptValues = std::map<std::string, std::pair<std::string, std::string>>;
 KeptValues keptValues(JournalReader& journal);

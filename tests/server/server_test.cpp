@@ -1,3 +1,5 @@
+#include "data/file_table.h"
+#include "journal/books_journal.h"
 #include "server/books_copy.h"
 #include "server/change_listener.h"
 #include "server/server_books.h"
@@ -216,6 +218,44 @@ TEST_F(ServerBooksTest, CopyingAFileToTheServerAndBackKeepsEveryByte) {
     EXPECT_FALSE(dumpOf(first).isEmpty());
     EXPECT_EQ(dumpOf(back), dumpOf(first));
     EXPECT_THROW(copyServerToFile(second, back), ServerError);
+}
+
+// Books whose journal keeps its opening as blocks of the file reach the server a row a
+// record, and come back with the same lines.
+TEST_F(ServerBooksTest, AnOpeningKeptAsBlocksReachesTheServerARowARecord) {
+    QTemporaryDir dir;
+    const QString first = dir.filePath(QStringLiteral("first.dat"));
+    writeAccounts(first, serviceBooks());
+    const auto linesOf = [](const QString& books) {
+        folio::journal::JournalStore store;
+        store.openToRead(folio::journal::journalPathOf(books));
+        const folio::journal::Entry opening = *store.entry(1);
+        QStringList lines;
+        for (const folio::journal::Line& line : opening.lines) {
+            lines << QStringLiteral("%1 %2 %3")
+                         .arg(line.record)
+                         .arg(line.name, QString::fromLatin1(line.after->encodeBytes().toHex()));
+        }
+        return std::pair{opening.image.has_value(), lines};
+    };
+    {
+        folio::FileTable files;
+        files.open(1, first);
+        folio::journal::BooksJournal journal;
+        ASSERT_TRUE(journal.open({files, 1, first}).started);
+    }
+    const auto second = ServerAddress::parse(
+        cluster.booksAddress(database, QStringLiteral("second"), QStringLiteral("sam")));
+    copyFileToServer(first, second);
+    const QString back = dir.filePath(QStringLiteral("back.dat"));
+    copyServerToFile(second, back);
+    EXPECT_EQ(fileBytes(back), fileBytes(first));
+    const auto [firstAsBlocks, firstLines] = linesOf(first);
+    const auto [backAsBlocks, backLines] = linesOf(back);
+    EXPECT_TRUE(firstAsBlocks);
+    EXPECT_FALSE(backAsBlocks);
+    EXPECT_EQ(firstLines.size(), static_cast<qsizetype>(serviceBooks().size()));
+    EXPECT_EQ(backLines, firstLines);
 }
 
 // folio --copy from the command line: 0 copied, 1 refused with a message, 2 a wrong line.

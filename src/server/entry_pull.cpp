@@ -1,5 +1,6 @@
 #include "server/entry_pull.h"
 #include "data/file_table.h"
+#include "data/record_patch.h"
 #include "journal/bank_tables.h"
 #include "journal/books_digest.h"
 #include "journal/entry_chain.h"
@@ -8,6 +9,7 @@
 #include "server/bank_rows.h"
 #include "server/books_copy.h"
 #include "server/server_rows.h"
+#include <optional>
 #include <pqxx/pqxx>
 
 namespace folio::server {
@@ -102,9 +104,19 @@ bool recordPulled(JournalStore& store, journal::BooksFile file, StoredEntry& pul
     const journal::BooksShape before{digest, store.undoState()};
     const RecordPatch patch = journal::patchOf(entry, file.files.length(file.number));
     journal::BooksShape after = before;
-    if (status == Status::Applied) {
-        after.digest =
-            journal::movesRecords(entry) ? digest.afterMove(file, patch) : digest.after(entry);
+    // A record removed or put in: the file is written whole beside itself, and the digest
+    // of the records that move taken on that pass, before the entry is kept.
+    std::optional<StagedRewrite> staged;
+    if (status == Status::Applied && journal::movesRecords(entry)) {
+        after.digest = digest.afterMoveOf(file, patch);
+        if (patch.rewrite) {
+            staged.emplace(file.files, file.number, file.path, patch,
+                           [&after](int from, int to, std::span<const RecordBytes> records) {
+                               after.digest.moved(from, to, records);
+                           });
+        }
+    } else if (status == Status::Applied) {
+        after.digest = digest.after(entry);
     }
     store.commit(entry, after, pulled.below, false, digest);
     if (entry.seq != seq) {
@@ -114,7 +126,7 @@ bool recordPulled(JournalStore& store, journal::BooksFile file, StoredEntry& pul
         store.abandon(entry.seq, before);
         return true;
     }
-    journal::writeEntry(file, patch);
+    staged ? staged->commit() : journal::writeEntry(file, patch);
     store.markApplied(entry.seq);
     digest = after.digest;
     return true;

@@ -13,8 +13,26 @@ namespace folio::server {
 
 namespace {
 
+// Moves the account rows from `record` on by one: down over a removed record (`by` -1, the
+// record's row deleted first), or up to make room for one put in (`by` 1). The rows pass
+// through numbers past any chart, so that no two share a number on the way.
+void shiftAccounts(pqxx::transaction_base& t, int books, int record, int by) {
+    constexpr int kAside = 1'000'000'000;
+    if (by < 0) {
+        t.exec_params("DELETE FROM folio_accounts WHERE books = $1 AND record = $2", books, record);
+    }
+    t.exec_params("UPDATE folio_accounts SET record = record + $3 WHERE books = $1 AND "
+                  "record >= $2",
+                  books, record, kAside);
+    t.exec_params("UPDATE folio_accounts SET record = record - $2 WHERE books = $1 AND "
+                  "record >= $2",
+                  books, kAside - by);
+}
+
 // Writes the account rows the new applied entries leave, in the order they were made: a
-// record without an image after a line (a deletion's end) is no longer in the books.
+// record without an image after a line (a deletion's end) is no longer in the books, and a
+// line that moves the records after it (stored under its number negated) removes its record
+// or puts one in.
 void applyLines(pqxx::transaction_base& t, int books, JournalReader& journal, std::int64_t base) {
     // An entry kept as an image puts each of its records, in its place among the others.
     std::map<std::int64_t, QByteArray> images = imagesAfter(journal, base);
@@ -31,12 +49,17 @@ void applyLines(pqxx::transaction_base& t, int books, JournalReader& journal, st
                      std::to_string(base) + " AND e.status = 1 ORDER BY l.seq, l.line",
                  [&](sqlite3_stmt* row) {
                      putImagesBefore(JournalReader::integer(row, 2));
-                     const auto record = static_cast<int>(JournalReader::integer(row, 0));
-                     if (JournalReader::isNull(row, 1)) {
+                     const std::int64_t stored = JournalReader::integer(row, 0);
+                     const auto record = static_cast<int>(stored < 0 ? -stored : stored);
+                     const bool removed = JournalReader::isNull(row, 1);
+                     if (stored < 0) {
+                         shiftAccounts(t, books, record, removed ? -1 : 1);
+                     }
+                     if (removed && stored > 0) {
                          t.exec_params("DELETE FROM folio_accounts WHERE books = $1 AND "
                                        "record = $2",
                                        books, record);
-                     } else {
+                     } else if (!removed) {
                          putAccount(t, books, record,
                                     QByteArray::fromHex(
                                         QByteArray::fromStdString(JournalReader::hex(row, 1))));

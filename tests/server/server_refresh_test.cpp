@@ -70,6 +70,22 @@ TEST_F(ServerRefreshTest, AWorkingCopyIsBroughtForwardOrMadeAgainWhole) {
              post("2", 8);
          },
          true},
+        {"accounts deleted by another client, the last put back by Undo",
+         [&](const QString&) {
+             BooksSession other;
+             other.openServer(address(QStringLiteral("sam")));
+             for (const int record : {3, 4}) {
+                 const std::vector<AccountRecord> held = readAccounts(other.books().path());
+                 const auto name = held[static_cast<std::size_t>(record - 1)].name;
+                 EXPECT_TRUE(
+                     other.deleteAccount(record, static_cast<int>(held.size()), name).succeeded());
+             }
+             EXPECT_TRUE(other.undo().succeeded());
+             EXPECT_EQ(ServerBooks(as(QStringLiteral("sam"))).records(),
+                       readAccounts(other.books().path()));
+             post("5");
+         },
+         true},
         {"the copy's latest entry is not the server's",
          [&](const QString& working) {
              sqlOnCopy(working, "UPDATE entries SET memo = 'not so' WHERE seq = 1");

@@ -66,6 +66,11 @@ QString keptBooks(int accounts) {
     return books;
 }
 
+// The sizes of books each change is measured at.
+void atEverySize(benchmark::internal::Benchmark* bench) {
+    bench->ArgName("accounts")->Arg(50)->Arg(10000)->Arg(100000)->Arg(1000000);
+}
+
 // One debit posted to an account in the middle of the books through the session: entry
 // committed and synced, record written and synced, entry marked applied.
 void BM_PostingWithItsEntry(benchmark::State& state) {
@@ -80,14 +85,7 @@ void BM_PostingWithItsEntry(benchmark::State& state) {
         }
     }
 }
-BENCHMARK(BM_PostingWithItsEntry)
-    ->ArgName("accounts")
-    ->Arg(50)
-    ->Arg(10000)
-    ->Arg(100000)
-    ->Arg(1000000)
-    ->UseRealTime()
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PostingWithItsEntry)->Apply(atEverySize)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
 // Its floor: 62 bytes written and synced (fdatasync) plus one SQLite commit of a row with
 // FULL synchronous, in a log-ahead journal as Folio keeps it.
@@ -138,11 +136,7 @@ void BM_DeletionWithItsEntry(benchmark::State& state) {
     state.counters["entry_bytes"] = static_cast<double>(entryBytes);
 }
 BENCHMARK(BM_DeletionWithItsEntry)
-    ->ArgName("accounts")
-    ->Arg(50)
-    ->Arg(10000)
-    ->Arg(100000)
-    ->Arg(1000000)
+    ->Apply(atEverySize)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 
@@ -169,13 +163,6 @@ void BM_DeletionFloor(benchmark::State& state) {
         ::rename(to.constData(), from.constData());
     }
 }
-BENCHMARK(BM_DeletionFloor)
-    ->ArgName("accounts")
-    ->Arg(50)
-    ->Arg(10000)
-    ->Arg(100000)
-    ->Arg(1000000)
-    ->UseRealTime()
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeletionFloor)->Apply(atEverySize)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 } // namespace

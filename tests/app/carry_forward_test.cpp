@@ -62,16 +62,11 @@ TEST_P(CarryForward, AdjustedSalesReachTheClosedCopyBesideItsOwnPostings) {
     // By hand: net income grew by 69.75, which the closing moves into retained earnings; a
     // monthly closing keeps the year's sales and rent in their year-to-date column.
     std::vector<AccountRecord> expected = copyBefore;
-    const auto add = [&expected](int record, const char* current, const char* ytd) {
-        AccountRecord& account = expected[static_cast<std::size_t>(record - 1)];
-        account.current = account.current + money(current);
-        account.ytd = account.ytd + money(ytd);
-    };
-    add(1, "69.75", "69.75");
-    add(5, "69.75", yearly ? "69.75" : "0");
+    addTo(expected, 1, "69.75", "69.75");
+    addTo(expected, 5, "69.75", yearly ? "69.75" : "0");
     if (!yearly) {
-        add(6, "0", "100");
-        add(8, "0", "30.25");
+        addTo(expected, 6, "0", "100");
+        addTo(expected, 8, "0", "30.25");
     }
     const std::vector<AccountRecord> carried = readAccounts(copy);
     EXPECT_EQ(carried, expected);

@@ -199,15 +199,10 @@ TEST_F(ServerWindow, CarriesReopenedChangesIntoTheClosedCopyOnTheServer) {
     // By hand: net income grew by 69.75, which the closing moves into retained earnings; the
     // year's fees and rent stay in their year-to-date column.
     std::vector<AccountRecord> expected = copyBefore;
-    const auto add = [&expected](int record, const char* current, const char* ytd) {
-        AccountRecord& account = expected[static_cast<std::size_t>(record - 1)];
-        account.current = account.current + money(current);
-        account.ytd = account.ytd + money(ytd);
-    };
-    add(1, "69.75", "69.75");
-    add(5, "69.75", "0");
-    add(6, "0", "100");
-    add(8, "0", "30.25");
+    addTo(expected, 1, "69.75", "69.75");
+    addTo(expected, 5, "69.75", "0");
+    addTo(expected, 6, "0", "100");
+    addTo(expected, 8, "0", "30.25");
     EXPECT_EQ(recordsOf(kCopy), expected);
     EXPECT_EQ(sqlText("SELECT e.date || ' ' || e.memo FROM folio_entries e JOIN folio_books b ON "
                       "b.id = e.books WHERE b.name = 'books closed monthly' AND e.kind = "

@@ -50,6 +50,12 @@ std::vector<QStringList> readCases(const QString& path) {
     return cases;
 }
 
+void addTo(std::vector<AccountRecord>& records, int record, const char* current, const char* ytd) {
+    AccountRecord& account = records[static_cast<std::size_t>(record - 1)];
+    account.current = account.current + money(current);
+    account.ytd = account.ytd + money(ytd);
+}
+
 void writeAccounts(const QString& path, const std::vector<AccountRecord>& records) {
     QByteArray bytes;
     for (const AccountRecord& r : records) {

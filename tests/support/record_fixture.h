@@ -24,6 +24,9 @@ std::vector<AccountRecord> readChart(const QString& path);
 // trimmed; blank lines and lines starting with "#" left out.
 std::vector<QStringList> readCases(const QString& path);
 
+// Adds to the balances of a record (numbered from 1) of `records`: amounts as decimal text.
+void addTo(std::vector<AccountRecord>& records, int record, const char* current, const char* ytd);
+
 // Writes records as an accounts file, replacing what was there.
 void writeAccounts(const QString& path, const std::vector<AccountRecord>& records);
 // The records of a file (its length rounded down to whole records).

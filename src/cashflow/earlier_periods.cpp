@@ -1,6 +1,6 @@
 #include "cashflow/earlier_periods.h"
-#include "journal/books_journal.h"
 #include "journal/journal_files.h"
+#include "journal/journal_reads.h"
 #include <QDir>
 #include <QFileInfo>
 
@@ -11,7 +11,7 @@ namespace {
 // The beginning of the books at `path` as their journal tells it; nothing without one.
 std::optional<journal::PeriodBeginning> beginningOf(const QString& path) {
     journal::JournalStore store;
-    if (!journal::openJournalToRead(store, journal::BooksJournal::pathFor(path))) {
+    if (!journal::openJournalToRead(store, journal::journalPathFor(path))) {
         return std::nullopt;
     }
     return journal::periodBeginningIn(store);
@@ -21,7 +21,7 @@ std::optional<journal::PeriodBeginning> beginningOf(const QString& path) {
 std::optional<QString> lastClosedInto(const QString& path) {
     journal::JournalStore store;
     std::optional<QString> into;
-    if (!journal::openJournalToRead(store, journal::BooksJournal::pathFor(path))) {
+    if (!journal::openJournalToRead(store, journal::journalPathFor(path))) {
         return into;
     }
     store.scanApplied([&into](const journal::Entry& entry) {
@@ -67,7 +67,7 @@ QStringList earlierPeriods(journal::JournalStore* store, int most) {
 ChosenPrior chosenPriorPeriod(const QString& path, const statements::CompanyInfo& company) {
     ChosenPrior chosen;
     const QString name = QDir::toNativeSeparators(path);
-    if (!QFileInfo(journal::BooksJournal::pathFor(path)).isFile()) {
+    if (!QFileInfo(journal::journalPathFor(path)).isFile()) {
         chosen.refusal = QStringLiteral("%1 has no journal beside it, so Folio cannot tell where "
                                         "its period ended.")
                              .arg(name);

@@ -145,51 +145,26 @@ TEST_F(ExportTest, CommandLineExportWritesWhatTheWindowExportsOrSaysWhyNot) {
     const QStringList company = {
         "--company",     "Kestrow Supply Co.", "--date", "3/31/2024", "--business",
         "merchandising", "--ending-inventory", "1500"};
-    for (const char* report :
-         {"trial-balance", "income-statement", "equity", "balance-sheet", "cash-flows"}) {
-        const QString out = path(QStringLiteral("%1.csv").arg(report));
-        const Ran ran = folioExport(QStringList{report, books, out} + company);
+    const QStringList names{"trial-balance", "income-statement", "equity", "balance-sheet",
+                            "cash-flows"};
+    for (int report = 0; report < names.size(); ++report) {
+        const QString out = path(names[report] + ".csv");
+        const Ran ran = folioExport(QStringList{names[report], books, out} + company);
         EXPECT_EQ(ran.exitCode, 0) << ran.err.toStdString();
-        const QString fromWindow = path(QStringLiteral("window %1.csv").arg(report));
-        window->reports().exportTo(
-            static_cast<reports::Report>(QStringList({"trial-balance", "income-statement", "equity",
-                                                      "balance-sheet", "cash-flows"})
-                                             .indexOf(report)),
-            fromWindow);
+        const QString fromWindow = path("window " + names[report] + ".csv");
+        window->reports().exportTo(static_cast<reports::Report>(report), fromWindow);
         EXPECT_EQ(readText(out), readText(fromWindow)) << report;
     }
     const Ran pdf = folioExport(QStringList{"balance-sheet", books, path("bs.pdf")} + company);
     EXPECT_EQ(pdf.exitCode, 0) << pdf.err.toStdString();
     EXPECT_TRUE(pdfText(path("bs.pdf")).contains("Total Liabilities & Stockholders' Equity"));
 
-    const struct {
-        QStringList arguments;
-        int exitCode;
-        const char* err;
-    } failures[] = {
-        {{"equity", books, path("e.pdf")}, 1, "needs the type of business"},
-        {{"income-statement", books, path("i.pdf"), "--business", "mdse"},
-         1,
-         "needs the ending inventory"},
-        {{"trial-balance", path("none.dat"), path("t.pdf")}, 1, "cannot read the accounts file"},
-        {{"trial-balance", books, books}, 2, "must end in .pdf or .csv"},
-        {{"trial-balance", books, path("t.pdf"), "--date", "31/31/06"}, 1, "31/31/06"},
-        {{"trial-balance", books, path("gone/t.csv")}, 1, "cannot write"},
-        {{"ledger", books, path("t.pdf")}, 2, "unknown statement"},
-        {{"trial-balance", books, path("c.csv"), "--compare"}, 1, "no prior period"},
-        {{"trial-balance", books, path("c.csv"), "--compare-with", books}, 1, "never closed"},
-        {{"trial-balance", books, path("c.csv"), "--compare-with", path("nojournal.dat")},
-         1,
-         "no journal beside it"},
-        {{"cash-flows", path("nojournal.dat"), path("c.csv"), "--business", "service"},
-         1,
-         "has no journal"},
-    };
     writeAccounts(path("nojournal.dat"), serviceBooks());
-    for (const auto& f : failures) {
-        const Ran ran = folioExport(f.arguments);
-        EXPECT_EQ(ran.exitCode, f.exitCode) << f.arguments.join(' ').toStdString();
-        EXPECT_TRUE(ran.err.contains(f.err)) << ran.err.toStdString();
+    for (const QStringList& f : readCases(FOLIO_TEST_DATA "/export_failures.txt")) {
+        const QString arguments = QString(f[0]).replace("DIR", dir.path()).replace("BOOKS", books);
+        const Ran ran = folioExport(arguments.split(' '));
+        EXPECT_EQ(ran.exitCode, f[1].toInt()) << f[0].toStdString();
+        EXPECT_TRUE(ran.err.contains(f[2])) << ran.err.toStdString();
     }
     // The company information the window keeps with the books serves when none is given.
     showTab(ui::Tab::Company);

@@ -64,24 +64,9 @@ class BankWindow : public BooksFixture {
         BooksFixture::SetUp();
         openBooks({account("Cash", "D1", "1000"), account("Sales", "C4"),
                    account("Utilities", "D5"), account("Bank Fees", "D5")});
-        bank::RuleBook rules;
-        rules.rules = {
-            {bank::BankRule::Match::Contains,
-             "payroll",
-             {},
-             {},
-             bank::BankRule::Direction::MoneyIn,
-             "Sales",
-             {}},
-            {bank::BankRule::Match::Pattern, "POWER|LIGHT", {}, {}, {}, "Utilities", "Electricity"},
-            {bank::BankRule::Match::Contains,
-             "CHARGE",
-             {},
-             money("1"),
-             bank::BankRule::Direction::MoneyOut,
-             "Bank Fees",
-             {}}};
-        bank::BankStore(window->session().journalStore()).setRules(rules);
+        const QString rules = QStringLiteral(FOLIO_TEST_DATA "/march.rules");
+        bank::BankStore(window->session().journalStore())
+            .setRules(bank::RuleBook::fromFile(rules, fileBytes(rules)));
     }
     void trigger(const char* action) { window->findChild<QAction*>(action)->trigger(); }
     // Runs `act` on the modal window the next step opens, once it is up.

@@ -45,7 +45,7 @@ class Planted : public ::testing::Test {
     void start(const std::vector<AccountRecord>& records) {
         journal.close();
         files.closeAll();
-        QFile::remove(BooksJournal::pathFor(books));
+        QFile::remove(journalPathFor(books));
         writeAccounts(books, records);
         files.open(1, books);
         opened = journal.open(file());
@@ -95,7 +95,7 @@ TEST_F(Planted, EachPlantedOrDamagedJournalIsNamedAndLeftAsItWas) {
     start(serviceBooks());
     post(1, "250");
     journal.close();
-    const QString journalPath = BooksJournal::pathFor(books);
+    const QString journalPath = journalPathFor(books);
     const QByteArray real = fileBytes(journalPath);
     const QString target = dir.filePath("target");
     const struct {
@@ -172,7 +172,7 @@ TEST_F(Planted, EachPlantedOrDamagedJournalIsNamedAndLeftAsItWas) {
 TEST_F(Planted, AJournalStoppedWhileItsTablesWereMadeIsMadeAnew) {
     writeAccounts(books, serviceBooks());
     sqlite3* db = nullptr;
-    sqlite3_open(QFile::encodeName(BooksJournal::pathFor(books)).constData(), &db);
+    sqlite3_open(QFile::encodeName(journalPathFor(books)).constData(), &db);
     sqlite3_exec(db,
                  "CREATE TABLE entries(seq INTEGER PRIMARY KEY, made, date, memo, kind, status, "
                  "reversal_of, below)",
@@ -222,13 +222,13 @@ TEST_F(Planted, APendingChangeIsFinishedOnlyOnTheBooksItWasBegunOn) {
     start(serviceBooks());
     journal.close();
     for (const char* suffix : {"", "-wal"}) {
-        QFile::remove(BooksJournal::pathFor(books) + suffix);
-        QFile::copy(BooksJournal::pathFor(other) + suffix, BooksJournal::pathFor(books) + suffix);
+        QFile::remove(journalPathFor(books) + suffix);
+        QFile::copy(journalPathFor(other) + suffix, journalPathFor(books) + suffix);
     }
-    const QByteArray planted = fileBytes(BooksJournal::pathFor(books));
+    const QByteArray planted = fileBytes(journalPathFor(books));
     EXPECT_TRUE(refusal().contains("belongs to other books")) << refusal().toStdString();
     EXPECT_EQ(readAccounts(books), serviceBooks());
-    EXPECT_EQ(fileBytes(BooksJournal::pathFor(books)), planted);
+    EXPECT_EQ(fileBytes(journalPathFor(books)), planted);
 }
 
 TEST_F(Planted, APendingRecordPastTheEndOfTheBooksIsRefused) {
@@ -247,7 +247,7 @@ TEST_F(Planted, ALogLeftByACrashBesideAJournalRestoredFromABackupIsRefused) {
     start(serviceBooks());
     post(1, "100");
     journal.close();
-    const QString journalPath = BooksJournal::pathFor(books);
+    const QString journalPath = journalPathFor(books);
     const QByteArray backupBooks = fileBytes(books);
     const QByteArray backupJournal = fileBytes(journalPath);
     reopen();
@@ -308,13 +308,13 @@ TEST_F(Planted, AClosingStoppedPartWayIsWhollyThereOrWhollyAbsent) {
         // Only the closing that was done locks the books.
         EXPECT_EQ(journal.periodLock().closedWhole.has_value(), copyWritten);
     }
-    EXPECT_EQ(BooksJournal::closedCopyWork(closed), QString());
+    EXPECT_EQ(closedCopyWork(closed), QString());
     FileTable copyFiles;
     copyFiles.open(1, closed);
     BooksJournal copy;
     copy.open({copyFiles, 1, closed});
     postTo(copy, {copyFiles, 1, closed}, 1, money("4321"), Money());
-    EXPECT_TRUE(BooksJournal::closedCopyWork(closed).contains("1 entries of its own"));
+    EXPECT_TRUE(closedCopyWork(closed).contains("1 entries of its own"));
 }
 
 } // namespace

@@ -160,11 +160,13 @@ TEST_F(ExportTest, CommandLineExportWritesWhatTheWindowExportsOrSaysWhyNot) {
     EXPECT_TRUE(pdfText(path("bs.pdf")).contains("Total Liabilities & Stockholders' Equity"));
 
     writeAccounts(path("nojournal.dat"), serviceBooks());
-    for (const QStringList& f : readCases(FOLIO_TEST_DATA "/export_failures.txt")) {
+    // Mistakes are answered on the terminal, with no display at all.
+    for (const QStringList& f : readCases(FOLIO_TEST_DATA "/command_line.txt")) {
         const QString arguments = QString(f[0]).replace("DIR", dir.path()).replace("BOOKS", books);
-        const Ran ran = folioExport(arguments.split(' '));
+        const Ran ran = runFolio(arguments.split(' '));
         EXPECT_EQ(ran.exitCode, f[1].toInt()) << f[0].toStdString();
-        EXPECT_TRUE(ran.err.contains(f[2])) << ran.err.toStdString();
+        EXPECT_TRUE(ran.out.contains(f[2])) << ran.out.toStdString();
+        EXPECT_TRUE(ran.err.contains(f[3])) << ran.err.toStdString();
     }
     // The company information the window keeps with the books serves when none is given.
     showTab(ui::Tab::Company);
@@ -195,29 +197,18 @@ TEST_F(ExportTest, NoExportWritesTheBooksOrTheirJournal) {
     ASSERT_EQ(::link(QFile::encodeName(books).constData(),
                      QFile::encodeName(path("hard.csv")).constData()),
               0);
-    const struct {
-        const char* action;
-        QString output;
-        const char* refusal; // empty: the export is made beside the planted link
-    } inWindow[] = {
-        {"mnuExportTrialBalance", path("books link.csv"), "is your accounts file"},
-        {"mnuExportBalanceSheet", path("journal link.pdf"), "is the journal of your books"},
-        {"mnuExportEquity", path("hard.csv"), "is your accounts file"},
-        {"mnuExportIncomeStatement", path("planted.pdf"), ""},
-        {"mnuExportCsv", books, "is your accounts file"},
-        {"mnuExportCsv", path("books link.csv"), "is your accounts file"},
-        {"mnuExportCsv", path("planted.csv"), ""},
-        {"mnuExportLedger", journal, "is the journal of your books"},
-        {"mnuExportLedger", journal + "-wal", "is the journal of your books"},
-    };
-    for (const auto& c : inWindow) {
+    for (const QStringList& c : readCases(FOLIO_TEST_DATA "/export_over_books.txt")) {
         dialogs.reset();
-        exportVia(c.action, c.output);
+        const QString output = QString(c[1])
+                                   .replace("DIR", dir.path())
+                                   .replace("BOOKS", books)
+                                   .replace("JOURNAL", journal);
+        exportVia(qPrintable(c[0]), output);
         const QString said = dialogs.messages().join('|');
-        EXPECT_EQ(said.contains("Choose another name"), *c.refusal != 0) << said.toStdString();
-        EXPECT_TRUE(said.contains(c.refusal)) << c.action << ": " << said.toStdString();
-        EXPECT_EQ(fileBytes(books), booksBefore) << c.action << " " << c.output.toStdString();
-        EXPECT_EQ(fileBytes(journal), journalBefore) << c.output.toStdString();
+        EXPECT_EQ(said.contains("Choose another name"), !c[2].isEmpty()) << said.toStdString();
+        EXPECT_TRUE(said.contains(c[2])) << c.join('|').toStdString() << ": " << said.toStdString();
+        EXPECT_EQ(fileBytes(books), booksBefore) << c.join('|').toStdString();
+        EXPECT_EQ(fileBytes(journal), journalBefore) << c.join('|').toStdString();
     }
     EXPECT_TRUE(QFileInfo(path("planted.pdf")).isFile() && QFileInfo(path("planted.csv")).isFile());
     // The journal itself is not offered among the journal files the hledger export writes.

@@ -115,8 +115,8 @@ void ComparativePanel::choosePriorBooks(const QString& path) {
 void ComparativePanel::fillChoices() {
     QStringList earlier;
     ui::runReported(ctx_.dialogs, [&] {
-        earlier =
-            earlierPeriods(ctx_.session.hasJournal() ? &ctx_.session.journalStore() : nullptr);
+        earlier = earlierPeriods(ctx_.session.hasJournal() ? &ctx_.session.journalStore() : nullptr,
+                                 ctx_.session.booksLocator());
     });
     choicesFor_ = ctx_.books.path();
     QString chosen = printer_.priorBooks();
@@ -149,9 +149,29 @@ void ComparativePanel::chosenAt(int index) {
         choosePriorBooks(cboPriorBooks_->itemData(index).toString());
         return;
     }
-    const std::optional<QString> other = ctx_.dialogs.openFileName(
-        printer_.priorBooks().isEmpty() ? ctx_.books.path() : printer_.priorBooks());
+    const std::optional<QString> other =
+        ctx_.session.onServer()
+            ? chooseServerBooks()
+            : ctx_.dialogs.openFileName(printer_.priorBooks().isEmpty() ? ctx_.books.path()
+                                                                        : printer_.priorBooks());
     choosePriorBooks(other ? *other : printer_.priorBooks());
+}
+
+// Books on a server are compared with other books closed in the same database, picked from
+// a list of their names.
+std::optional<QString> ComparativePanel::chooseServerBooks() {
+    QStringList closed;
+    if (!ui::runReported(ctx_.dialogs, [&] { closed = ctx_.session.closedBooksBeside(); })) {
+        return std::nullopt;
+    }
+    if (closed.isEmpty()) {
+        ctx_.dialogs.message(QStringLiteral("No other books in this database were closed, so "
+                                            "there are none to compare with."));
+        return std::nullopt;
+    }
+    const std::optional<int> chosen =
+        ctx_.dialogs.chooseFromList(QStringLiteral("&Books closed before:"), closed);
+    return chosen ? std::optional(closed.value(*chosen)) : std::nullopt;
 }
 
 void ComparativePanel::refresh() {

@@ -40,6 +40,7 @@ class ComparativePanel : public QWidget {
   private:
     void fillChoices();
     void chosenAt(int index);
+    std::optional<QString> chooseServerBooks();
     void showRows(const reports::Comparative& c);
 
     ui::TabContext ctx_;

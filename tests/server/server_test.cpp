@@ -287,3 +287,79 @@ TEST_F(ServerBooksTest, CopyFromTheCommandLine) {
 }
 
 } // namespace
+
+namespace {
+
+// --verify and --export take a server's address as they take a file: the same outputs and
+// exit codes, the export the same as that of the books' copy, one message and 1 when the
+// server or the books cannot be found.
+TEST_F(ServerBooksTest, VerifyAndExportServerBooksFromTheCommandLine) {
+    ServerBooks(as(QStringLiteral("alice")))
+        .post(EntryKind::Posting, QDate(2026, 2, 4), QStringLiteral("Paid"), {line(2, "0", "50")});
+    QTemporaryDir dir;
+    const QString server = address(QStringLiteral("sam"));
+    const QString copy = dir.filePath(QStringLiteral("copy.dat"));
+    ASSERT_EQ(runFolio({QStringLiteral("--copy"), server, copy}).exitCode, 0);
+    const QString unknown = address(QStringLiteral("sam"), QStringLiteral("nothing"));
+    const QString unreachable = QStringLiteral("postgresql:///none?host=%1&user=sam")
+                                    .arg(dir.filePath(QStringLiteral("no-server")));
+    const QString out = dir.filePath(QStringLiteral("out.csv"));
+    const struct {
+        QStringList arguments;
+        int status;
+        const char* words;
+    } cases[] = {
+        {{QStringLiteral("--verify"), server}, 0, "verified: 2 entries"},
+        {{QStringLiteral("--verify"), copy}, 0, "verified: 2 entries"},
+        {{QStringLiteral("--verify"), unknown}, 1, "holds no books named \"nothing\""},
+        {{QStringLiteral("--verify"), unreachable}, 1, "folio: "},
+        {{QStringLiteral("--export"), QStringLiteral("trial-balance"), unknown, out},
+         1,
+         "holds no books named \"nothing\""},
+        {{QStringLiteral("--export"), QStringLiteral("trial-balance"), unreachable, out},
+         1,
+         "folio: "},
+    };
+    for (const auto& c : cases) {
+        const Ran ran = runFolio(c.arguments);
+        EXPECT_EQ(ran.exitCode, c.status) << c.arguments.join(u' ').toStdString();
+        EXPECT_TRUE((ran.out + ran.err).contains(QLatin1String(c.words)))
+            << (ran.out + ran.err).toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(out));
+
+    const QStringList heading{QStringLiteral("--business"), QStringLiteral("service"),
+                              QStringLiteral("--date"), QStringLiteral("1/31/2026")};
+    for (const char* exported : {"trial.csv", "balance.pdf"}) {
+        const QString report =
+            exported[0] == 't' ? QStringLiteral("trial-balance") : QStringLiteral("balance-sheet");
+        const QString fromServer = dir.filePath(QStringLiteral("server-") + exported);
+        const QString fromCopy = dir.filePath(QStringLiteral("copy-") + exported);
+        ASSERT_EQ(runFolio(QStringList{"--export", report, server, fromServer} + heading).exitCode,
+                  0);
+        ASSERT_EQ(runFolio(QStringList{"--export", report, copy, fromCopy} + heading).exitCode, 0);
+        if (report == QStringLiteral("trial-balance")) {
+            EXPECT_EQ(fileBytes(fromServer), fileBytes(fromCopy));
+        } else {
+            EXPECT_EQ(pdfText(fromServer), pdfText(fromCopy));
+            EXPECT_TRUE(pdfText(fromServer).contains(QStringLiteral("Total Liabilities")));
+        }
+    }
+}
+
+// A database whose tables an older Folio set up is refused, saying what to run; once its
+// owner ran it, the books open as they were.
+TEST_F(ServerBooksTest, ADatabaseSetUpByAnOlderFolioSaysToSetItUpAgain) {
+    ASSERT_TRUE(refusal(PgCluster::adminUser(), "DROP TABLE folio_version").isEmpty());
+    try {
+        ServerBooks(as(QStringLiteral("alice"))).records();
+        ADD_FAILURE() << "opened";
+    } catch (const ServerError& error) {
+        EXPECT_TRUE(error.words().contains(QStringLiteral("set up by an older Folio")));
+        EXPECT_TRUE(error.words().contains(QStringLiteral("folio --setup-server")));
+    }
+    ServerBooks(ServerAddress::parse(address(PgCluster::adminUser()))).installSchema();
+    EXPECT_EQ(ServerBooks(as(QStringLiteral("alice"))).records(), serviceBooks());
+}
+
+} // namespace

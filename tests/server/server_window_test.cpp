@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -232,6 +233,32 @@ TEST_F(ServerWindow, ComparesAClosedCopyWithTheBooksItWasClosedFrom) {
     }
     EXPECT_TRUE(rows.contains(QStringLiteral("Cash=$18,300.75|$18,250.75")))
         << rows.join(u'\n').toStdString();
+}
+
+// The earlier periods of a closed copy of a closed copy lead back through both, and another
+// closed copy is chosen from a list of the books closed in the same database.
+TEST_F(ServerWindow, FollowsTheClosedCopiesBackAndListsTheOthersClosed) {
+    closeOnServer();
+    setCompany(folio::statements::Business::Service, std::nullopt, QStringLiteral("2/28/2026"));
+    closeMonthly();
+    ASSERT_TRUE(window->selectBooks(address(QStringLiteral("sam"), kCopy + " closed monthly")));
+    showTab(Tab::BalanceSheet);
+    QTest::mouseClick(find<QCheckBox>(QStringLiteral("chkCompare")), Qt::LeftButton);
+    auto* books = find<QComboBox>(QStringLiteral("cboPriorBooks"));
+    QStringList items;
+    for (int i = 0; i < books->count(); ++i) {
+        items << books->itemText(i);
+    }
+    EXPECT_EQ(items,
+              QStringList({kCopy + " (the period before)", "books", "Other closed copy..."}));
+    dialogs.choices.push_back(0);
+    books->setCurrentIndex(books->count() - 1);
+    emit books->activated(books->count() - 1);
+    EXPECT_EQ(dialogs.listed, QStringList({"books", kCopy}));
+    EXPECT_EQ(dialogs.last()->text, QStringLiteral("&Books closed before:"));
+    const QString source = find<QLabel>(QStringLiteral("lblPriorSource"))->text();
+    EXPECT_TRUE(source.startsWith(QStringLiteral("Prior period: books as closed on")))
+        << source.toStdString();
 }
 
 TEST_F(ServerWindow, ImportsABankStatementFromTheFileMenu) {

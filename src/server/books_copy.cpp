@@ -206,15 +206,17 @@ void copyServerToFile(ServerBooks& server, const QString& filePath) {
     }
 }
 
+// Adds books of a file, read already; `users`: each entry made by the user the journal
+// recorded (a copy), not by the database user (a closed copy a closing wrote).
 int addFileBooks(pqxx::transaction_base& t, const QByteArray& bytes, const QString& journalPath,
-                 const QString& name) {
+                 const QString& name, bool users) {
     const int id = insertBooks(t, name);
     for (qsizetype at = 0; at < bytes.size(); at += kRecordSize) {
         putAccount(t, id, static_cast<int>(at / kRecordSize) + 1, bytes.mid(at, kRecordSize));
     }
     if (QFileInfo(journalPath).isFile()) {
         JournalReader journal(journalPath);
-        copyJournalRows(t, id, journal);
+        copyJournalRows(t, id, journal, 0, true, users);
         pushBankRows(t, id, journal, 0, 0);
     } else {
         insertOpening(t, id, bytes);
@@ -223,7 +225,7 @@ int addFileBooks(pqxx::transaction_base& t, const QByteArray& bytes, const QStri
 }
 
 int addFileBooks(pqxx::transaction_base& t, const QString& filePath, const QString& name) {
-    return addFileBooks(t, readBooksFile(filePath), journal::journalPathOf(filePath), name);
+    return addFileBooks(t, readBooksFile(filePath), journal::journalPathOf(filePath), name, false);
 }
 
 void copyFileToServer(const QString& filePath, const ServerAddress& to) {
@@ -233,7 +235,7 @@ void copyFileToServer(const QString& filePath, const ServerAddress& to) {
     server.checkTables();
     try {
         pqxx::transaction<pqxx::isolation_level::serializable> t(server.connection());
-        addFileBooks(t, bytes, journalPath, to.books);
+        addFileBooks(t, bytes, journalPath, to.books, true);
         t.commit();
     } catch (const pqxx::sql_error& e) {
         throw ServerError(serverWords(e));

@@ -345,6 +345,15 @@ TEST_F(ServerBooksTest, VerifyAndExportServerBooksFromTheCommandLine) {
             EXPECT_TRUE(pdfText(fromServer).contains(QStringLiteral("Total Liabilities")));
         }
     }
+    // An account row changed behind the journal's back does not verify.
+    ASSERT_TRUE(refusal(PgCluster::adminUser(),
+                        "UPDATE folio_accounts SET image = set_byte(image, 0, ascii('Z')) "
+                        "WHERE record = 1")
+                    .isEmpty());
+    const Ran changed = runFolio({QStringLiteral("--verify"), server});
+    EXPECT_EQ(changed.exitCode, 1);
+    EXPECT_TRUE(changed.err.contains(QLatin1String("differs from the journal at record 1")))
+        << changed.err.toStdString();
 }
 
 // A database whose tables an older Folio set up is refused, saying what to run; once its

@@ -2,6 +2,7 @@
 #include "pg_cluster.h"
 #include "server/server_books.h"
 #include "support/books_fixture.h"
+#include "support/run_folio.h"
 #include "support/sample_books.h"
 #include <QAction>
 #include <QApplication>
@@ -159,7 +160,7 @@ TEST_F(ServerWindow, AServerThatCannotBeUsedIsSaidSoAndTheBooksStay) {
         {address(QStringLiteral("sam"), QStringLiteral("other")), "no books named"},
         {cluster.booksAddress(QStringLiteral("postgres"), QStringLiteral("books"),
                               QStringLiteral("sam")),
-         "folio_books"},
+         "holds no Folio books yet"},
     };
     for (const auto& c : cases) {
         dialogs.reset();
@@ -259,6 +260,28 @@ TEST_F(ServerWindow, FollowsTheClosedCopiesBackAndListsTheOthersClosed) {
     const QString source = find<QLabel>(QStringLiteral("lblPriorSource"))->text();
     EXPECT_TRUE(source.startsWith(QStringLiteral("Prior period: books as closed on")))
         << source.toStdString();
+
+    // The export from the command line finds the same books.
+    const struct {
+        QStringList options;
+        const char* prior;
+    } exports[] = {
+        {{QStringLiteral("--compare")}, "Prior,Prior period: books closed monthly as closed on"},
+        {{QStringLiteral("--compare-with"), QStringLiteral("books")},
+         "Prior,Prior period: books as closed on"},
+    };
+    for (const auto& e : exports) {
+        QFile::remove(path("compared.csv"));
+        const Ran ran =
+            runFolio(QStringList{QStringLiteral("--export"), QStringLiteral("balance-sheet"),
+                                 address(QStringLiteral("alice"), kCopy + " closed monthly"),
+                                 path("compared.csv")} +
+                     e.options);
+        EXPECT_EQ(ran.exitCode, 0) << ran.err.toStdString();
+        QFile csv(path("compared.csv"));
+        ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(csv.readAll().contains(e.prior)) << e.prior;
+    }
 }
 
 TEST_F(ServerWindow, ImportsABankStatementFromTheFileMenu) {

@@ -120,6 +120,13 @@ void ComparativePanel::fillChoices() {
     });
     choicesFor_ = ctx_.books.path();
     QString chosen = printer_.priorBooks();
+    if (ctx_.session.onServer()) { // books of a server are told apart by their names alone
+        for (const QString& each : earlier) {
+            if (QFileInfo(each).fileName() == QFileInfo(chosen).fileName()) {
+                chosen = each;
+            }
+        }
+    }
     if (!chosen.isEmpty() && !earlier.isEmpty() && chosen == earlier.front()) {
         chosen.clear(); // the period just before, however it was chosen
         printer_.setPriorBooks({});
@@ -138,8 +145,10 @@ void ComparativePanel::fillChoices() {
     }
     cboPriorBooks_->addItem(kOtherBooks);
     for (int i = 0; i < cboPriorBooks_->count() - 1; ++i) {
-        cboPriorBooks_->setItemData(
-            i, QDir::toNativeSeparators(cboPriorBooks_->itemData(i).toString()), Qt::ToolTipRole);
+        cboPriorBooks_->setItemData(i,
+                                    ctx_.session.shownNameOf(QDir::toNativeSeparators(
+                                        cboPriorBooks_->itemData(i).toString())),
+                                    Qt::ToolTipRole);
     }
     cboPriorBooks_->setCurrentIndex(std::max(0, cboPriorBooks_->findData(chosen)));
 }

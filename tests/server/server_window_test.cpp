@@ -253,6 +253,8 @@ TEST_F(ServerWindow, FollowsTheClosedCopiesBackAndListsTheOthersClosed) {
     emit books->activated(books->count() - 1);
     EXPECT_EQ(dialogs.listed, QStringList({"books", kCopy}));
     EXPECT_EQ(dialogs.last()->text, QStringLiteral("&Books closed before:"));
+    EXPECT_EQ(books->count(), 3);
+    EXPECT_EQ(books->itemData(1, Qt::ToolTipRole).toString(), address("sam", "books"));
     const QString source = find<QLabel>(QStringLiteral("lblPriorSource"))->text();
     EXPECT_TRUE(source.startsWith(QStringLiteral("Prior period: books as closed on")))
         << source.toStdString();

@@ -46,11 +46,11 @@ class ComparativePanel : public QWidget {
     ui::TabContext ctx_;
     reports::ReportPrinter& printer_;
     std::optional<reports::Report> report_;
-    QCheckBox* chkCompare_ = nullptr;
-    QLabel* lblPriorBooks_ = nullptr;
-    QComboBox* cboPriorBooks_ = nullptr;
-    QLabel* lblPriorSource_ = nullptr;
-    QTableWidget* grdComparative_ = nullptr;
+    QCheckBox* compareCheck_ = nullptr;
+    QLabel* priorBooksLabel_ = nullptr;
+    QComboBox* priorBooksChoice_ = nullptr;
+    QLabel* priorSourceLabel_ = nullptr;
+    QTableWidget* comparisonGrid_ = nullptr;
     QString choicesFor_; // the books whose earlier periods the list holds
 };
 

@@ -141,7 +141,7 @@ TEST_F(ExportTest, CommandLineVerifyChecksTheBooksWithoutADisplay) {
     EXPECT_EQ(runFolio({"--verify", books, "other"}).exitCode, 2);
 }
 
-TEST_F(ExportTest, CommandLineExportWritesWhatTheWindowExportsOrSaysWhyNot) {
+TEST_F(ExportTest, CommandLineExportsWhatTheWindowExportsAndAnswersEveryMistake) {
     const QStringList company = {
         "--company",     "Kestrow Supply Co.", "--date", "3/31/2024", "--business",
         "merchandising", "--ending-inventory", "1500"};
@@ -160,13 +160,20 @@ TEST_F(ExportTest, CommandLineExportWritesWhatTheWindowExportsOrSaysWhyNot) {
     EXPECT_TRUE(pdfText(path("bs.pdf")).contains("Total Liabilities & Stockholders' Equity"));
 
     writeAccounts(path("nojournal.dat"), serviceBooks());
-    // Mistakes are answered on the terminal, with no display at all.
+    // Mistakes are answered on the terminal, with no display at all, and write nothing.
+    writeAccounts(path("import.dat"), serviceBooks());
+    const QByteArray before = fileBytes(books) + fileBytes(path("import.dat"));
+    const QString statements = QDir::cleanPath(FOLIO_TEST_DATA "/../../bank/data");
     for (const QStringList& f : readCases(FOLIO_TEST_DATA "/command_line.txt")) {
-        const QString arguments = QString(f[0]).replace("DIR", dir.path()).replace("BOOKS", books);
+        const QString arguments = QString(f[0])
+                                      .replace("DATA", statements)
+                                      .replace("DIR", dir.path())
+                                      .replace("BOOKS", books);
         const Ran ran = runFolio(arguments.split(' '));
         EXPECT_EQ(ran.exitCode, f[1].toInt()) << f[0].toStdString();
         EXPECT_TRUE(ran.out.contains(f[2])) << ran.out.toStdString();
         EXPECT_TRUE(ran.err.contains(f[3])) << ran.err.toStdString();
+        EXPECT_EQ(fileBytes(books) + fileBytes(path("import.dat")), before) << f[0].toStdString();
     }
     // The company information the window keeps with the books serves when none is given.
     showTab(ui::Tab::Company);

@@ -28,6 +28,14 @@ std::int64_t postTo(BooksJournal& journal, BooksFile file, int record, Money deb
     return journal.record(file, EntryKind::Posting, {}, {{record, after, debit, credit}});
 }
 
+// Runs SQL on a journal's file as the sqlite3 tool would.
+void runSql(const QString& path, const char* sql) {
+    sqlite3* db = nullptr;
+    sqlite3_open(QFile::encodeName(path).constData(), &db);
+    sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+}
+
 // Lets the first `allowed` commits of a connection through and refuses the rest.
 int refuseCommits(void* allowed) {
     int& left = *static_cast<int*>(allowed);
@@ -120,23 +128,13 @@ TEST_F(Planted, EachPlantedOrDamagedJournalIsNamedAndLeftAsItWas) {
              QFile::setPermissions(journalPath, QFile::WriteOwner);
          },
          "may not read"},
-        {"other schema",
-         [&] {
-             sqlite3* db = nullptr;
-             sqlite3_open(QFile::encodeName(journalPath).constData(), &db);
-             sqlite3_exec(db, "CREATE TABLE entries(id, text)", nullptr, nullptr, nullptr);
-             sqlite3_close(db);
-         },
+        {"other schema", [&] { runSql(journalPath, "CREATE TABLE entries(id, text)"); },
          "not a journal of Folio's"},
         {"half made, with entries",
          [&] {
-             sqlite3* db = nullptr;
-             sqlite3_open(QFile::encodeName(journalPath).constData(), &db);
-             sqlite3_exec(db,
-                          "CREATE TABLE entries(seq, made, date, memo, kind, status, "
-                          "reversal_of, below); INSERT INTO entries VALUES(1,'','','','',1,NULL,0)",
-                          nullptr, nullptr, nullptr);
-             sqlite3_close(db);
+             runSql(journalPath, "CREATE TABLE entries(seq, made, date, memo, kind, status, "
+                                 "reversal_of, below); "
+                                 "INSERT INTO entries VALUES(1,'','','','',1,NULL,0)");
          },
          "not a journal of Folio's"},
         {"log link",
@@ -171,13 +169,8 @@ TEST_F(Planted, EachPlantedOrDamagedJournalIsNamedAndLeftAsItWas) {
 
 TEST_F(Planted, AJournalStoppedWhileItsTablesWereMadeIsMadeAnew) {
     writeAccounts(books, serviceBooks());
-    sqlite3* db = nullptr;
-    sqlite3_open(QFile::encodeName(journalPathFor(books)).constData(), &db);
-    sqlite3_exec(db,
-                 "CREATE TABLE entries(seq INTEGER PRIMARY KEY, made, date, memo, kind, status, "
-                 "reversal_of, below)",
-                 nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+    runSql(journalPathFor(books), "CREATE TABLE entries(seq INTEGER PRIMARY KEY, made, date, "
+                                  "memo, kind, status, reversal_of, below)");
     files.open(1, books);
     EXPECT_EQ(refusal(), QString());
     post(1, "250");

@@ -19,6 +19,18 @@
 
 namespace folio::ui {
 
+namespace {
+
+// OK and Cancel that accept and reject the dialog.
+QDialogButtonBox* okAndCancel(QDialog& dialog) {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    return buttons;
+}
+
+} // namespace
+
 QString programTitle() {
     return QStringLiteral("Folio");
 }
@@ -100,9 +112,7 @@ std::optional<int> QtDialogs::chooseOne(const QString& question, const QStringLi
         group->addButton(option, i);
         layout->addWidget(option);
     }
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* buttons = okAndCancel(dialog);
     layout->addWidget(buttons);
     if (dialog.exec() != QDialog::Accepted || group->checkedId() < 0) {
         return std::nullopt;
@@ -123,13 +133,11 @@ std::optional<int> QtDialogs::chooseFromList(const QString& caption, const QStri
     list->setCurrentRow(0);
     layout->addWidget(Form::label(QStringLiteral("lblChoices"), caption, list, &dialog));
     layout->addWidget(list);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    auto* buttons = okAndCancel(dialog);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdChooseOk"));
     buttons->button(QDialogButtonBox::Ok)->setAccessibleName(QStringLiteral("OK"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdChooseCancel"));
     buttons->button(QDialogButtonBox::Cancel)->setAccessibleName(QStringLiteral("Cancel"));
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     QObject::connect(list, &QListWidget::itemActivated, &dialog, &QDialog::accept);
     layout->addWidget(buttons);
     if (dialog.exec() != QDialog::Accepted || list->currentRow() < 0) {

@@ -201,6 +201,13 @@ class ModelBased : public BooksFixture {
         model.accounts.erase(model.accounts.begin() + static_cast<std::ptrdiff_t>(account));
     }
 
+    // The accounts of the file, its blank records left out.
+    std::vector<AccountRecord> accountsHeld() const {
+        std::vector<AccountRecord> held = readAccounts(file);
+        std::erase_if(held, [](const AccountRecord& r) { return r.isBlank(); });
+        return held;
+    }
+
     void TearDown() override {
         FileTable::setDurable(true);
         BooksFixture::TearDown();
@@ -311,16 +318,7 @@ TEST_F(ModelBased, RandomSessionsKeepTheBooksRight) {
                 reversible.reset();
             }
             // The file and the model hold the same accounts.
-            std::vector<AccountRecord> held;
-            for (const AccountRecord& r : readAccounts(file)) {
-                if (!r.isBlank()) {
-                    held.push_back(r);
-                }
-            }
-            ASSERT_EQ(held.size(), model.accounts.size()) << "seed " << seed << " step " << step;
-            for (std::size_t i = 0; i < held.size(); ++i) {
-                ASSERT_EQ(held[i], model.accounts[i]) << "seed " << seed << " step " << step;
-            }
+            ASSERT_EQ(accountsHeld(), model.accounts) << "seed " << seed << " step " << step;
         }
         check();
         // Undoing every entry since the books were opened gives back the opening books.
@@ -330,13 +328,7 @@ TEST_F(ModelBased, RandomSessionsKeepTheBooksRight) {
             undo();
         }
         EXPECT_FALSE(window->session().canUndo()) << "seed " << seed;
-        std::vector<AccountRecord> held;
-        for (const AccountRecord& r : readAccounts(file)) {
-            if (!r.isBlank()) {
-                held.push_back(r);
-            }
-        }
-        EXPECT_EQ(held, opening) << "seed " << seed;
+        EXPECT_EQ(accountsHeld(), opening) << "seed " << seed;
     }
 }
 

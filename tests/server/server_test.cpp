@@ -24,62 +24,31 @@ AmountLine line(int record, const char* debit, const char* credit = "0") {
     return {record, money(debit), money(credit)};
 }
 
+// A run of folio from the command line: its exit status and words it prints.
+struct CommandRun {
+    QStringList arguments;
+    int status;
+    const char* words;
+};
+
+// Each run ends with its status and says its words, on standard error (or on either output).
+template <std::size_t N> void expectRuns(const CommandRun (&runs)[N], bool eitherOutput) {
+    for (const CommandRun& run : runs) {
+        const Ran ran = runFolio(run.arguments);
+        EXPECT_EQ(ran.exitCode, run.status) << run.arguments.join(u' ').toStdString();
+        EXPECT_TRUE((eitherOutput ? ran.out + ran.err : ran.err).contains(QLatin1String(run.words)))
+            << ran.err.toStdString();
+    }
+}
+
 // A client that skips Folio's checks is refused by the server itself.
 TEST_F(ServerBooksTest, RawSqlThatBreaksARuleIsRefused) {
     ServerBooks(as(QStringLiteral("sam"))).lockThrough(QDate(2026, 1, 31));
-    const struct {
-        const char* user;
-        std::string sql;
-        const char* words;
-    } cases[] = {
-        {"alice",
-         "UPDATE folio_books SET last_seq = last_seq + 1;"
-         "INSERT INTO folio_entries(books, seq, made, date, kind) VALUES (1, 2, 'now', "
-         "'2026-02-03', 'balanced');"
-         "INSERT INTO folio_lines(books, seq, line, record, name, type, debit, credit) VALUES "
-         "(1, 2, 0, 1, 'Cash', 'D1', 10000, 0), (1, 2, 1, 4, 'Capital Stock', 'C3C', 0, 9000)",
-         "does not balance"},
-        {"alice", "UPDATE folio_entries SET memo = 'changed'", "permission denied"},
-        {"alice", "DELETE FROM folio_lines", "permission denied"},
-        {"folio_admin", "UPDATE folio_entries SET memo = 'changed'", "append-only"},
-        {"folio_admin", "DELETE FROM folio_lines", "append-only"},
-        {"alice",
-         "INSERT INTO folio_entries(books, seq, made, date, kind) VALUES (1, 9, 'now', "
-         "'2026-01-31', 'posting')",
-         "on or before the lock date"},
-        {"sam", "UPDATE folio_lock_dates SET through = '2026-01-15'", "only moves forward"},
-        {"alice", "UPDATE folio_lock_dates SET through = '2026-03-01'", "permission denied"},
-        // A reconciled line changes only by reversal: its entry is not undone, and the
-        // reconciliation stands.
-        {"alice",
-         "INSERT INTO folio_reconciliations(books, id, account, statement_date, balance, who, "
-         "made) VALUES (1, 1, 'Cash', '2026-01-31', 0, 'alice', 'now');"
-         "INSERT INTO folio_reconciled_lines VALUES (1, 1, 0, 1);"
-         "UPDATE folio_books SET last_seq = last_seq + 1;"
-         "INSERT INTO folio_entries(books, seq, made, date, kind, reversal_of) VALUES (1, 2, "
-         "'now', '2026-02-03', 'undo', 1)",
-         "cannot be undone"},
-        {"folio_admin",
-         "INSERT INTO folio_reconciliations(books, id, account, statement_date, balance, who, "
-         "made) VALUES (1, 1, 'Cash', '2026-01-31', 0, 'alice', 'now');"
-         "INSERT INTO folio_reconciled_lines VALUES (1, 1, 0, 1);"
-         "DELETE FROM folio_reconciliations",
-         "append-only"},
-        {"alice", "DELETE FROM folio_reconciled_lines", "permission denied"},
-        {"alice", "DELETE FROM folio_bank_lines", "permission denied"},
-        // A cleared line belongs to a reconciliation that is kept.
-        {"alice", "INSERT INTO folio_reconciled_lines VALUES (1, 1, 0, 7)", "foreign key"},
-        // Closing, locking and reopening are a supervisor's.
-        {"alice",
-         "UPDATE folio_books SET last_seq = last_seq + 1;"
-         "INSERT INTO folio_entries(books, seq, made, date, kind) VALUES (1, 2, 'now', "
-         "'2026-03-01', 'lock')",
-         "only a supervisor"},
-    };
-    for (const auto& c : cases) {
-        const QString words = refusal(QString::fromLatin1(c.user), c.sql);
-        EXPECT_TRUE(words.contains(QLatin1String(c.words)))
-            << c.sql << " -> " << words.toStdString();
+    const std::vector<QStringList> cases = readCases(FOLIO_TEST_DATA "/refused_sql.cases");
+    ASSERT_EQ(cases.size(), 14u);
+    for (const QStringList& c : cases) {
+        const QString words = refusal(c[0], c[2].toStdString());
+        EXPECT_TRUE(words.contains(c[1])) << c[2].toStdString() << " -> " << words.toStdString();
     }
     EXPECT_EQ(ServerBooks(as(QStringLiteral("alice"))).entries().size(), 1u);
 }
@@ -266,11 +235,7 @@ TEST_F(ServerBooksTest, CopyFromTheCommandLine) {
     const QString server =
         cluster.booksAddress(database, QStringLiteral("copied"), QStringLiteral("sam"));
     const QString back = dir.filePath(QStringLiteral("back.dat"));
-    const struct {
-        QStringList arguments;
-        int status;
-        const char* words;
-    } cases[] = {
+    const CommandRun cases[] = {
         {{QStringLiteral("--copy"), file}, 2, "--copy needs"},
         {{QStringLiteral("--copy"), file, back}, 1, "one of FROM and TO"},
         {{QStringLiteral("--copy"), file, server}, 0, ""},
@@ -278,17 +243,9 @@ TEST_F(ServerBooksTest, CopyFromTheCommandLine) {
         {{QStringLiteral("--copy"), server, back}, 0, ""},
         {{QStringLiteral("--copy"), server, back}, 1, "exists already"},
     };
-    for (const auto& c : cases) {
-        const Ran ran = runFolio(c.arguments);
-        EXPECT_EQ(ran.exitCode, c.status) << c.arguments.join(u' ').toStdString();
-        EXPECT_TRUE(ran.err.contains(QLatin1String(c.words))) << ran.err.toStdString();
-    }
+    expectRuns(cases, false);
     EXPECT_EQ(fileBytes(back), fileBytes(file));
 }
-
-} // namespace
-
-namespace {
 
 // --verify and --export take a server's address as they take a file: the same outputs and
 // exit codes, the export that of the books' copy, one message and 1 when the server or the
@@ -301,22 +258,14 @@ TEST_F(ServerBooksTest, VerifyAndExportServerBooksFromTheCommandLine) {
     const QString copy = dir.filePath(QStringLiteral("copy.dat"));
     ASSERT_EQ(runFolio({"--copy", server, copy}).exitCode, 0);
     const QString unknown = address(QStringLiteral("sam"), QStringLiteral("nothing"));
-    const struct {
-        QStringList arguments;
-        int status;
-        const char* words;
-    } cases[] = {
+    const CommandRun cases[] = {
         {{"--verify", server}, 0, "verified: 2 entries"},
         {{"--verify", copy}, 0, "verified: 2 entries"},
         {{"--verify", unknown}, 1, "holds no books named \"nothing\""},
         {{"--verify", "postgresql:///none?host=/nonexistent"}, 1, "cannot reach"},
         {{"--export", "trial-balance", unknown, dir.filePath("out.csv")}, 1, "holds no books"},
     };
-    for (const auto& c : cases) {
-        const Ran ran = runFolio(c.arguments);
-        EXPECT_EQ(ran.exitCode, c.status) << c.arguments.join(u' ').toStdString();
-        EXPECT_TRUE((ran.out + ran.err).contains(QLatin1String(c.words))) << ran.err.toStdString();
-    }
+    expectRuns(cases, true);
     for (const QString suffix : {".csv", ".pdf"}) {
         QStringList made;
         for (const QString& books : {server, copy}) {

@@ -38,15 +38,14 @@ class ServerWindow : public BooksFixture {
     QString address(const QString& user, const QString& books = QStringLiteral("books")) const {
         return cluster.booksAddress(database, books, user);
     }
-    std::int64_t count(const std::string& sql) const {
+    // The one value a query of the books' database answers.
+    template <typename T = std::int64_t> T valueOf(const std::string& sql) const {
         pqxx::connection c(cluster.address(database));
         pqxx::nontransaction t(c);
-        return t.exec1(sql)[0].as<std::int64_t>();
+        return t.exec1(sql)[0].as<T>();
     }
     std::int64_t cashOnServer() const {
-        return ServerBooks(ServerAddress::parse(address(QStringLiteral("sam"))))
-            .records()[0]
-            .current.raw();
+        return recordsOf(QStringLiteral("books"))[0].current.raw();
     }
     // Closes the books monthly as sam, with the company's statements dated 1/31/2026, into
     // the set of books "books closed monthly", and shows that one.
@@ -66,11 +65,6 @@ class ServerWindow : public BooksFixture {
     std::vector<AccountRecord> recordsOf(const QString& books) const {
         return ServerBooks(ServerAddress::parse(address(QStringLiteral("sam"), books))).records();
     }
-    std::string sqlText(const std::string& sql) const {
-        pqxx::connection c(cluster.address(database));
-        pqxx::nontransaction t(c);
-        return t.exec1(sql)[0].as<std::string>();
-    }
     static inline const QString kCopy = QStringLiteral("books closed monthly");
     PgCluster& cluster = PgCluster::shared();
     QString database;
@@ -81,7 +75,7 @@ TEST_F(ServerWindow, PostsToTheServerAndFollowsOtherClients) {
     EXPECT_TRUE(find<QLabel>(QStringLiteral("lblSelectedFile"))->text().contains(database));
     postOnTab(0, QStringLiteral("100"));
     EXPECT_EQ(cashOnServer(), money("18350.75").raw());
-    EXPECT_EQ(count("SELECT count(*) FROM folio_entries WHERE made_by = 'alice'"), 1);
+    EXPECT_EQ(valueOf("SELECT count(*) FROM folio_entries WHERE made_by = 'alice'"), 1);
     showTab(Tab::TrialBalance);
     EXPECT_TRUE(text(QStringLiteral("txtDebit")).contains(QStringLiteral("22,800.00")));
 
@@ -95,7 +89,7 @@ TEST_F(ServerWindow, PostsToTheServerAndFollowsOtherClients) {
     // A posting made on the books as they stood before is made again on the server's.
     postOnTab(0, QStringLiteral("1"));
     EXPECT_EQ(cashOnServer(), money("18351.75").raw());
-    EXPECT_EQ(count("SELECT count(*) FROM folio_entries"), 4);
+    EXPECT_EQ(valueOf("SELECT count(*) FROM folio_entries"), 4);
     EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join('\n').toStdString();
 
     // A second window, the supervisor's: its change reaches the first, whose Undo then takes
@@ -113,13 +107,13 @@ TEST_F(ServerWindow, PostsToTheServerAndFollowsOtherClients) {
     find<QAction>(QStringLiteral("mnuUndo"))->trigger();
     ASSERT_EQ(dialogs.messages().size(), 1);
     EXPECT_TRUE(dialogs.messages()[0].contains(QStringLiteral("was made by sam")));
-    EXPECT_EQ(count("SELECT count(*) FROM folio_entries"), 5);
+    EXPECT_EQ(valueOf("SELECT count(*) FROM folio_entries"), 5);
 }
 
 TEST_F(ServerWindow, OnlyASupervisorClosesAndLocks) {
     setCompany(folio::statements::Business::Service);
     ASSERT_TRUE(window->selectBooks(address(QStringLiteral("alice"))));
-    const auto entries = count("SELECT count(*) FROM folio_entries");
+    const auto entries = valueOf("SELECT count(*) FROM folio_entries");
     closeMonthly();
     dialogs.inputAnswers.push_back(QStringLiteral("1/31/2026"));
     find<QAction>(QStringLiteral("mnuLockBooks"))->trigger();
@@ -127,20 +121,20 @@ TEST_F(ServerWindow, OnlyASupervisorClosesAndLocks) {
     const QStringList told = dialogs.messages();
     ASSERT_EQ(told.size(), 3) << told.join('\n').toStdString();
     EXPECT_EQ(told.filter(QStringLiteral("only a supervisor closes, locks or reopens")).size(), 2);
-    EXPECT_EQ(count("SELECT count(*) FROM folio_entries"), entries);
-    EXPECT_EQ(count("SELECT count(*) FROM folio_books"), 1);
-    EXPECT_EQ(count("SELECT count(*) FROM folio_lock_dates"), 0);
+    EXPECT_EQ(valueOf("SELECT count(*) FROM folio_entries"), entries);
+    EXPECT_EQ(valueOf("SELECT count(*) FROM folio_books"), 1);
+    EXPECT_EQ(valueOf("SELECT count(*) FROM folio_lock_dates"), 0);
     EXPECT_FALSE(window->session().periodLock().lockedThrough);
 
     dialogs.reset();
     ASSERT_TRUE(window->selectBooks(address(QStringLiteral("sam"))));
     dialogs.inputAnswers.push_back(QStringLiteral("1/31/2026"));
     find<QAction>(QStringLiteral("mnuLockBooks"))->trigger();
-    EXPECT_EQ(count("SELECT count(*) FROM folio_lock_dates WHERE through = '2026-01-31'"), 1);
+    EXPECT_EQ(valueOf("SELECT count(*) FROM folio_lock_dates WHERE through = '2026-01-31'"), 1);
     closeMonthly();
     EXPECT_TRUE(dialogs.messages().filter(QStringLiteral("supervisor")).isEmpty());
-    EXPECT_EQ(count("SELECT count(*) FROM folio_books WHERE name = 'books closed monthly'"), 1);
-    EXPECT_EQ(count("SELECT count(*) FROM folio_entries WHERE kind = 'closing'"), 1);
+    EXPECT_EQ(valueOf("SELECT count(*) FROM folio_books WHERE name = 'books closed monthly'"), 1);
+    EXPECT_EQ(valueOf("SELECT count(*) FROM folio_entries WHERE kind = 'closing'"), 1);
     // Named by its address, never by the working copy's folder.
     EXPECT_FALSE(dialogs.messages().join('\n').contains(QStringLiteral("folio-server-")));
     EXPECT_TRUE(dialogs.messages().join('\n').contains(
@@ -172,11 +166,11 @@ TEST_F(ServerWindow, AServerThatCannotBeUsedIsSaidSoAndTheBooksStay) {
     }
     // From server books back to a file: the file's books take the posting, not the server.
     ASSERT_TRUE(window->selectBooks(address(QStringLiteral("sam"))));
-    const auto entries = count("SELECT count(*) FROM folio_entries");
+    const auto entries = valueOf("SELECT count(*) FROM folio_entries");
     selectFile(books);
     EXPECT_TRUE(find<QLabel>(QStringLiteral("lblSelectedFile"))->text().endsWith(books));
     postOnTab(0, QStringLiteral("5"));
-    EXPECT_EQ(count("SELECT count(*) FROM folio_entries"), entries);
+    EXPECT_EQ(valueOf("SELECT count(*) FROM folio_entries"), entries);
     EXPECT_EQ(window->books().get(1).current.raw(), money("18255.75").raw());
 }
 
@@ -206,14 +200,15 @@ TEST_F(ServerWindow, CarriesReopenedChangesIntoTheClosedCopyOnTheServer) {
     addTo(expected, 6, "0", "100");
     addTo(expected, 8, "0", "30.25");
     EXPECT_EQ(recordsOf(kCopy), expected);
-    EXPECT_EQ(sqlText("SELECT e.date || ' ' || e.memo FROM folio_entries e JOIN folio_books b ON "
-                      "b.id = e.books WHERE b.name = 'books closed monthly' AND e.kind = "
-                      "'adjustment'"),
+    EXPECT_EQ(valueOf<std::string>(
+                  "SELECT e.date || ' ' || e.memo FROM folio_entries e JOIN folio_books b ON "
+                  "b.id = e.books WHERE b.name = 'books closed monthly' AND e.kind = "
+                  "'adjustment'"),
               ("2026-02-01 Prior-period adjustment from " + address(QStringLiteral("sam")) +
                ", reopened because a late invoice")
                   .toStdString());
-    EXPECT_EQ(count("SELECT count(*) FROM folio_entries e JOIN folio_books b ON b.id = e.books "
-                    "WHERE b.name = 'books' AND e.kind = 'closing'"),
+    EXPECT_EQ(valueOf("SELECT count(*) FROM folio_entries e JOIN folio_books b ON b.id = e.books "
+                      "WHERE b.name = 'books' AND e.kind = 'closing'"),
               2);
 }
 
@@ -290,7 +285,7 @@ TEST_F(ServerWindow, ImportsABankStatementFromTheFileMenu) {
     });
     find<QAction>(QStringLiteral("mnuImportStatement"))->trigger();
     EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join('\n').toStdString();
-    EXPECT_EQ(count("SELECT count(*) FROM folio_bank_lines"), 3);
+    EXPECT_EQ(valueOf("SELECT count(*) FROM folio_bank_lines"), 3);
 }
 
 } // namespace

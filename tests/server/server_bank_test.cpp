@@ -2,18 +2,16 @@
 #include "bank/import_writer.h"
 #include "bank/reconciliation.h"
 #include "bank/statement_reader.h"
-#include "pg_cluster.h"
 #include "server/books_copy.h"
+#include "server_database.h"
 #include "session/books_session.h"
 #include "support/record_fixture.h"
 #include "support/run_folio.h"
 #include "support/sample_books.h"
 #include <QFile>
 #include <QTemporaryDir>
-#include <pqxx/pqxx>
 
 using namespace folio;
-using server::ServerAddress;
 
 namespace {
 
@@ -30,23 +28,9 @@ bank::RuleBook everyLine() {
 
 // Bank work on books kept on the private cluster (the service corporation's chart), each
 // test in a database of its own.
-class ServerBank : public ::testing::Test {
+class ServerBank : public ::testing::Test, public ServerDatabase {
   protected:
-    void SetUp() override {
-        static int made = 0;
-        database = QStringLiteral("bank_%1").arg(++made);
-        cluster.createBooksDatabase(database);
-        server::ServerBooks(ServerAddress::parse(address(QStringLiteral("sam"))))
-            .create(serviceBooks(), QDate(2026, 1, 1));
-    }
-    QString address(const QString& user, const QString& books = QStringLiteral("books")) const {
-        return cluster.booksAddress(database, books, user);
-    }
-    std::int64_t count(const std::string& table) const {
-        pqxx::connection c(cluster.address(database));
-        pqxx::nontransaction t(c);
-        return t.exec1("SELECT count(*) FROM " + table)[0].as<std::int64_t>();
-    }
+    void SetUp() override { makeBooks(QStringLiteral("bank")); }
     // The preview of the statement as the session's books judge it.
     static bank::ImportPlan planFor(session::BooksSession& session, const char* statement) {
         QStringList names;
@@ -58,8 +42,6 @@ class ServerBank : public ::testing::Test {
                                 QStringLiteral("Cash"), everyLine(),
                                 store.history(QStringLiteral("Cash")), names);
     }
-    PgCluster& cluster = PgCluster::shared();
-    QString database;
 };
 
 QByteArray journalDump(const QString& books) {
@@ -123,9 +105,8 @@ TEST_F(ServerBank, ImportAndReconciliationReachAnotherClientAndTheCopy) {
     QTemporaryDir dir;
     const QString first = dir.filePath(QStringLiteral("first.dat"));
     const QString back = dir.filePath(QStringLiteral("back.dat"));
-    server::copyServerToFile(ServerAddress::parse(address(QStringLiteral("sam"))), first);
-    const auto second =
-        ServerAddress::parse(address(QStringLiteral("sam"), QStringLiteral("second")));
+    server::copyServerToFile(as(QStringLiteral("sam")), first);
+    const auto second = as(QStringLiteral("sam"), QStringLiteral("second"));
     server::copyFileToServer(first, second);
     server::copyServerToFile(second, back);
     EXPECT_EQ(fileBytes(back), fileBytes(first));

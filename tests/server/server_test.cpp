@@ -167,8 +167,7 @@ TEST_F(ServerBooksTest, CopyingAFileToTheServerAndBackKeepsEveryByte) {
     QTemporaryDir dir;
     const QString first = dir.filePath(QStringLiteral("first.dat"));
     copyServerToFile(as(QStringLiteral("sam")), first);
-    const auto second = ServerAddress::parse(
-        cluster.booksAddress(database, QStringLiteral("second"), QStringLiteral("sam")));
+    const auto second = as(QStringLiteral("sam"), QStringLiteral("second"));
     copyFileToServer(first, second);
     const QString back = dir.filePath(QStringLiteral("back.dat"));
     copyServerToFile(second, back);
@@ -213,8 +212,7 @@ TEST_F(ServerBooksTest, AnOpeningKeptAsBlocksReachesTheServerARowARecord) {
         folio::journal::BooksJournal journal;
         ASSERT_TRUE(journal.open({files, 1, first}).started);
     }
-    const auto second = ServerAddress::parse(
-        cluster.booksAddress(database, QStringLiteral("second"), QStringLiteral("sam")));
+    const auto second = as(QStringLiteral("sam"), QStringLiteral("second"));
     copyFileToServer(first, second);
     const QString back = dir.filePath(QStringLiteral("back.dat"));
     copyServerToFile(second, back);
@@ -232,8 +230,7 @@ TEST_F(ServerBooksTest, CopyFromTheCommandLine) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("books.dat"));
     writeAccounts(file, merchandisingBooks());
-    const QString server =
-        cluster.booksAddress(database, QStringLiteral("copied"), QStringLiteral("sam"));
+    const QString server = address(QStringLiteral("sam"), QStringLiteral("copied"));
     const QString back = dir.filePath(QStringLiteral("back.dat"));
     const CommandRun cases[] = {
         {{QStringLiteral("--copy"), file}, 2, "--copy needs"},
@@ -299,7 +296,7 @@ TEST_F(ServerBooksTest, ADatabaseSetUpByAnOlderFolioSaysToSetItUpAgain) {
         EXPECT_TRUE(error.words().contains(QStringLiteral("set up by an older Folio")));
         EXPECT_TRUE(error.words().contains(QStringLiteral("folio --setup-server")));
     }
-    ServerBooks(ServerAddress::parse(address(PgCluster::adminUser()))).installSchema();
+    ServerBooks(as(PgCluster::adminUser())).installSchema();
     EXPECT_EQ(ServerBooks(as(QStringLiteral("alice"))).records(), serviceBooks());
 }
 

@@ -1,6 +1,5 @@
 #include "bank/bank_store.h"
-#include "pg_cluster.h"
-#include "server/server_books.h"
+#include "server_database.h"
 #include "support/books_fixture.h"
 #include "support/run_folio.h"
 #include "support/sample_books.h"
@@ -15,9 +14,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
-#include <pqxx/pqxx>
 
-using folio::server::ServerAddress;
 using folio::server::ServerBooks;
 using folio::ui::Tab;
 
@@ -25,24 +22,11 @@ namespace {
 
 // The window on books kept on the private cluster, made by the supervisor sam from the
 // service corporation's chart (current debits $22,700.00).
-class ServerWindow : public BooksFixture {
+class ServerWindow : public BooksFixture, public ServerDatabase {
   protected:
     void SetUp() override {
         BooksFixture::SetUp();
-        static int made = 0;
-        database = QStringLiteral("window_%1").arg(++made);
-        cluster.createBooksDatabase(database);
-        ServerBooks(ServerAddress::parse(address(QStringLiteral("sam"))))
-            .create(serviceBooks(), QDate(2026, 1, 1));
-    }
-    QString address(const QString& user, const QString& books = QStringLiteral("books")) const {
-        return cluster.booksAddress(database, books, user);
-    }
-    // The one value a query of the books' database answers.
-    template <typename T = std::int64_t> T valueOf(const std::string& sql) const {
-        pqxx::connection c(cluster.address(database));
-        pqxx::nontransaction t(c);
-        return t.exec1(sql)[0].as<T>();
+        makeBooks(QStringLiteral("window"));
     }
     std::int64_t cashOnServer() const {
         return recordsOf(QStringLiteral("books"))[0].current.raw();
@@ -63,11 +47,9 @@ class ServerWindow : public BooksFixture {
             << memo << ": " << dialogs.messages().join('\n').toStdString();
     }
     std::vector<AccountRecord> recordsOf(const QString& books) const {
-        return ServerBooks(ServerAddress::parse(address(QStringLiteral("sam"), books))).records();
+        return ServerBooks(as(QStringLiteral("sam"), books)).records();
     }
     static inline const QString kCopy = QStringLiteral("books closed monthly");
-    PgCluster& cluster = PgCluster::shared();
-    QString database;
 };
 
 TEST_F(ServerWindow, PostsToTheServerAndFollowsOtherClients) {
@@ -75,12 +57,12 @@ TEST_F(ServerWindow, PostsToTheServerAndFollowsOtherClients) {
     EXPECT_TRUE(find<QLabel>(QStringLiteral("lblSelectedFile"))->text().contains(database));
     postOnTab(0, QStringLiteral("100"));
     EXPECT_EQ(cashOnServer(), money("18350.75").raw());
-    EXPECT_EQ(valueOf("SELECT count(*) FROM folio_entries WHERE made_by = 'alice'"), 1);
+    EXPECT_EQ(count("folio_entries WHERE made_by = 'alice'"), 1);
     showTab(Tab::TrialBalance);
     EXPECT_TRUE(text(QStringLiteral("txtDebit")).contains(QStringLiteral("22,800.00")));
 
     // Another client posts; the shown statement follows without a click.
-    ServerBooks(ServerAddress::parse(address(QStringLiteral("sam"))))
+    ServerBooks(as(QStringLiteral("sam")))
         .post(folio::journal::EntryKind::Posting, QDate(2026, 2, 1), QStringLiteral("supplies"),
               {{2, money("50"), Money()}});
     EXPECT_TRUE(QTest::qWaitFor(
@@ -89,7 +71,7 @@ TEST_F(ServerWindow, PostsToTheServerAndFollowsOtherClients) {
     // A posting made on the books as they stood before is made again on the server's.
     postOnTab(0, QStringLiteral("1"));
     EXPECT_EQ(cashOnServer(), money("18351.75").raw());
-    EXPECT_EQ(valueOf("SELECT count(*) FROM folio_entries"), 4);
+    EXPECT_EQ(count("folio_entries"), 4);
     EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join('\n').toStdString();
 
     // A second window, the supervisor's: its change reaches the first, whose Undo then takes
@@ -107,13 +89,13 @@ TEST_F(ServerWindow, PostsToTheServerAndFollowsOtherClients) {
     find<QAction>(QStringLiteral("mnuUndo"))->trigger();
     ASSERT_EQ(dialogs.messages().size(), 1);
     EXPECT_TRUE(dialogs.messages()[0].contains(QStringLiteral("was made by sam")));
-    EXPECT_EQ(valueOf("SELECT count(*) FROM folio_entries"), 5);
+    EXPECT_EQ(count("folio_entries"), 5);
 }
 
 TEST_F(ServerWindow, OnlyASupervisorClosesAndLocks) {
     setCompany(folio::statements::Business::Service);
     ASSERT_TRUE(window->selectBooks(address(QStringLiteral("alice"))));
-    const auto entries = valueOf("SELECT count(*) FROM folio_entries");
+    const auto entries = count("folio_entries");
     closeMonthly();
     dialogs.inputAnswers.push_back(QStringLiteral("1/31/2026"));
     find<QAction>(QStringLiteral("mnuLockBooks"))->trigger();
@@ -121,20 +103,20 @@ TEST_F(ServerWindow, OnlyASupervisorClosesAndLocks) {
     const QStringList told = dialogs.messages();
     ASSERT_EQ(told.size(), 3) << told.join('\n').toStdString();
     EXPECT_EQ(told.filter(QStringLiteral("only a supervisor closes, locks or reopens")).size(), 2);
-    EXPECT_EQ(valueOf("SELECT count(*) FROM folio_entries"), entries);
-    EXPECT_EQ(valueOf("SELECT count(*) FROM folio_books"), 1);
-    EXPECT_EQ(valueOf("SELECT count(*) FROM folio_lock_dates"), 0);
+    EXPECT_EQ(count("folio_entries"), entries);
+    EXPECT_EQ(count("folio_books"), 1);
+    EXPECT_EQ(count("folio_lock_dates"), 0);
     EXPECT_FALSE(window->session().periodLock().lockedThrough);
 
     dialogs.reset();
     ASSERT_TRUE(window->selectBooks(address(QStringLiteral("sam"))));
     dialogs.inputAnswers.push_back(QStringLiteral("1/31/2026"));
     find<QAction>(QStringLiteral("mnuLockBooks"))->trigger();
-    EXPECT_EQ(valueOf("SELECT count(*) FROM folio_lock_dates WHERE through = '2026-01-31'"), 1);
+    EXPECT_EQ(count("folio_lock_dates WHERE through = '2026-01-31'"), 1);
     closeMonthly();
     EXPECT_TRUE(dialogs.messages().filter(QStringLiteral("supervisor")).isEmpty());
-    EXPECT_EQ(valueOf("SELECT count(*) FROM folio_books WHERE name = 'books closed monthly'"), 1);
-    EXPECT_EQ(valueOf("SELECT count(*) FROM folio_entries WHERE kind = 'closing'"), 1);
+    EXPECT_EQ(count("folio_books WHERE name = 'books closed monthly'"), 1);
+    EXPECT_EQ(count("folio_entries WHERE kind = 'closing'"), 1);
     // Named by its address, never by the working copy's folder.
     EXPECT_FALSE(dialogs.messages().join('\n').contains(QStringLiteral("folio-server-")));
     EXPECT_TRUE(dialogs.messages().join('\n').contains(
@@ -166,11 +148,11 @@ TEST_F(ServerWindow, AServerThatCannotBeUsedIsSaidSoAndTheBooksStay) {
     }
     // From server books back to a file: the file's books take the posting, not the server.
     ASSERT_TRUE(window->selectBooks(address(QStringLiteral("sam"))));
-    const auto entries = valueOf("SELECT count(*) FROM folio_entries");
+    const auto entries = count("folio_entries");
     selectFile(books);
     EXPECT_TRUE(find<QLabel>(QStringLiteral("lblSelectedFile"))->text().endsWith(books));
     postOnTab(0, QStringLiteral("5"));
-    EXPECT_EQ(valueOf("SELECT count(*) FROM folio_entries"), entries);
+    EXPECT_EQ(count("folio_entries"), entries);
     EXPECT_EQ(window->books().get(1).current.raw(), money("18255.75").raw());
 }
 
@@ -207,8 +189,8 @@ TEST_F(ServerWindow, CarriesReopenedChangesIntoTheClosedCopyOnTheServer) {
               ("2026-02-01 Prior-period adjustment from " + address(QStringLiteral("sam")) +
                ", reopened because a late invoice")
                   .toStdString());
-    EXPECT_EQ(valueOf("SELECT count(*) FROM folio_entries e JOIN folio_books b ON b.id = e.books "
-                      "WHERE b.name = 'books' AND e.kind = 'closing'"),
+    EXPECT_EQ(count("folio_entries e JOIN folio_books b ON b.id = e.books "
+                    "WHERE b.name = 'books' AND e.kind = 'closing'"),
               2);
 }
 
@@ -285,7 +267,7 @@ TEST_F(ServerWindow, ImportsABankStatementFromTheFileMenu) {
     });
     find<QAction>(QStringLiteral("mnuImportStatement"))->trigger();
     EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join('\n').toStdString();
-    EXPECT_EQ(valueOf("SELECT count(*) FROM folio_bank_lines"), 3);
+    EXPECT_EQ(count("folio_bank_lines"), 3);
 }
 
 } // namespace

@@ -31,6 +31,12 @@ bank::RuleBook everyLine() {
 class ServerBank : public ::testing::Test, public ServerDatabase {
   protected:
     void SetUp() override { makeBooks(QStringLiteral("bank")); }
+    static bool keepEveryLineRules(session::BooksSession& session) {
+        return session
+            .keepRecords(
+                [](journal::JournalStore& store) { bank::BankStore(store).setRules(everyLine()); })
+            .succeeded();
+    }
     // The preview of the statement as the session's books judge it.
     static bank::ImportPlan planFor(session::BooksSession& session, const char* statement) {
         QStringList names;
@@ -44,26 +50,18 @@ class ServerBank : public ::testing::Test, public ServerDatabase {
     }
 };
 
+// The journal's entries and bank work.
 QByteArray journalDump(const QString& books) {
-    QProcess sqlite;
-    sqlite.start(QStringLiteral("sqlite3"),
-                 {books + QStringLiteral(".journal"),
-                  QStringLiteral("SELECT seq, made, date, memo, kind, status, reversal_of FROM "
-                                 "entries; SELECT * FROM lines; SELECT * FROM bank_imports; "
-                                 "SELECT * FROM bank_lines; SELECT * FROM reconciliations; "
-                                 "SELECT * FROM reconciled_lines")});
-    sqlite.waitForFinished();
-    return sqlite.readAllStandardOutput() + sqlite.readAllStandardError();
+    return ::journalDump(books, "SELECT seq, made, date, memo, kind, status, reversal_of FROM "
+                                "entries; SELECT * FROM lines; SELECT * FROM bank_imports; "
+                                "SELECT * FROM bank_lines; SELECT * FROM reconciliations; "
+                                "SELECT * FROM reconciled_lines");
 }
 
 TEST_F(ServerBank, ImportAndReconciliationReachAnotherClientAndTheCopy) {
     session::BooksSession alice;
     alice.openServer(address(QStringLiteral("alice")));
-    ASSERT_TRUE(alice
-                    .keepRecords([](journal::JournalStore& store) {
-                        bank::BankStore(store).setRules(everyLine());
-                    })
-                    .succeeded());
+    ASSERT_TRUE(keepEveryLineRules(alice));
     const session::ChangeResult imported = bank::writeImport(
         alice, planFor(alice, "checking_ofx1.ofx"), dataFile("checking_ofx1.ofx"));
     ASSERT_TRUE(imported.succeeded() && imported.seq > 0);
@@ -125,11 +123,7 @@ TEST_F(ServerBank, AStatementImportedByTwoClientsAtOnceIsImportedOnce) {
     const bank::ImportPlan alicePlan = planFor(alice, "checking_ofx1.ofx");
     const bank::ImportPlan samPlan = planFor(sam, "checking_ofx1.ofx");
     // Rules kept by one client stay when another, whose copy came before them, posts.
-    ASSERT_TRUE(alice
-                    .keepRecords([](journal::JournalStore& store) {
-                        bank::BankStore(store).setRules(everyLine());
-                    })
-                    .succeeded());
+    ASSERT_TRUE(keepEveryLineRules(alice));
     ASSERT_TRUE(sam.post({QDate(2026, 2, 2), QStringLiteral("rent")}, {8, money("10"), Money()})
                     .succeeded());
     EXPECT_EQ(count("folio_values WHERE key = 'bank-rules'"), 1);

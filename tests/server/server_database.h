@@ -3,6 +3,7 @@
 #include "server/server_books.h"
 #include "support/sample_books.h"
 #include <QDate>
+#include <QProcess>
 #include <pqxx/pqxx>
 
 // Books of a test's own on the private cluster: a database of their own, made by the
@@ -49,3 +50,11 @@ class ServerDatabase {
     PgCluster& cluster = PgCluster::shared();
     QString database;
 };
+
+// What sqlite3 prints of the queries run on the journal of a books file.
+inline QByteArray journalDump(const QString& books, const QString& queries) {
+    QProcess sqlite;
+    sqlite.start(QStringLiteral("sqlite3"), {books + QStringLiteral(".journal"), queries});
+    sqlite.waitForFinished();
+    return sqlite.readAllStandardOutput() + sqlite.readAllStandardError();
+}

@@ -173,15 +173,10 @@ TEST_F(ServerBooksTest, CopyingAFileToTheServerAndBackKeepsEveryByte) {
     copyServerToFile(second, back);
     EXPECT_EQ(fileBytes(back), fileBytes(first));
     EXPECT_EQ(readAccounts(back), ServerBooks(as(QStringLiteral("sam"))).records());
-    const char* dump =
-        "SELECT seq, made, date, memo, kind, status, reversal_of, below FROM entries; "
-        "SELECT * FROM lines; SELECT key, quote(value) FROM books ORDER BY key";
-    auto dumpOf = [&](const QString& path) {
-        QProcess sqlite;
-        sqlite.start(QStringLiteral("sqlite3"),
-                     {path + QStringLiteral(".journal"), QString::fromLatin1(dump)});
-        sqlite.waitForFinished();
-        return sqlite.readAllStandardOutput();
+    const auto dumpOf = [](const QString& books) {
+        return journalDump(books, "SELECT seq, made, date, memo, kind, status, reversal_of, below "
+                                  "FROM entries; SELECT * FROM lines; "
+                                  "SELECT key, quote(value) FROM books ORDER BY key");
     };
     EXPECT_FALSE(dumpOf(first).isEmpty());
     EXPECT_EQ(dumpOf(back), dumpOf(first));

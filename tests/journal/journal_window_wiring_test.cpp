@@ -31,22 +31,19 @@ TEST_F(JournalWiring, EveryChangeOfTheTabsIsUndoneAndRedoneByteForByte) {
     const std::vector<Case> cases = {
         {"new account",
          [&] {
-             showTab(Tab::Blank);
-             showTab(Tab::Setup);
+             showFresh(Tab::Setup);
              click(QStringLiteral("cmdNew"));
          }},
         {"posting", [&] { postOnTab(0, "250", QString(), "invoice 17"); }},
         {"setup edit",
          [&] {
-             showTab(Tab::Blank);
-             showTab(Tab::Setup);
+             showFresh(Tab::Setup);
              setText(QStringLiteral("txtAcctName"), QStringLiteral("Cash in Bank"));
              click(QStringLiteral("cmdNext"));
          }},
         {"deletion",
          [&] {
-             showTab(Tab::Blank);
-             showTab(Tab::Setup);
+             showFresh(Tab::Setup);
              click(QStringLiteral("cmdNext"));
              dialogs.yesNoAnswers.push_back(true);
              click(QStringLiteral("cmdDelete"));

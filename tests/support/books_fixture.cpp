@@ -60,19 +60,20 @@ void BooksFixture::choose(int row) {
 }
 
 void BooksFixture::postOnTab(int row, const QString& debit, const QString& credit,
-                             const QString& memo) {
-    showTab(ui::Tab::Blank);
-    showTab(ui::Tab::Posting);
+                             const QString& memo, const QString& date) {
+    showFresh(ui::Tab::Posting);
     choose(row);
     setText(QStringLiteral("txtPostDebit"), debit);
     setText(QStringLiteral("txtPostCredit"), credit);
     setText(QStringLiteral("txtPostMemo"), memo);
+    if (!date.isEmpty()) {
+        setText(QStringLiteral("txtPostDate"), date);
+    }
     click(QStringLiteral("cmdOKPost"));
 }
 
 void BooksFixture::closeMonthly(bool yes) {
-    showTab(ui::Tab::Blank);
-    showTab(ui::Tab::BalanceSheet);
+    showFresh(ui::Tab::BalanceSheet);
     dialogs.yesNoAnswers.push_back(yes);
     QTest::mouseClick(find<QCheckBox>(QStringLiteral("chkMonthly")), Qt::LeftButton);
 }

@@ -20,6 +20,11 @@ class BooksFixture : public ::testing::Test {
     QString openBooks(const std::vector<AccountRecord>& records,
                       const QString& name = QStringLiteral("books.dat"));
     void showTab(ui::Tab tab);
+    // Shows the tab from the blank tab, so that its entry runs.
+    void showFresh(ui::Tab tab) {
+        showTab(ui::Tab::Blank);
+        showTab(tab);
+    }
     // The company of every test: Kestrow Supply Co., of this business, on this date.
     void setCompany(statements::Business business, std::optional<Money> ending = std::nullopt,
                     const QString& date = QStringLiteral("3/31/2026"));
@@ -27,7 +32,7 @@ class BooksFixture : public ::testing::Test {
     void choose(int row);
     // Posts on the posting tab, entered afresh, to the account of that row.
     void postOnTab(int row, const QString& debit, const QString& credit = QString(),
-                   const QString& memo = QString());
+                   const QString& memo = QString(), const QString& date = QString());
     // Closes the month from the balance sheet tab, entered afresh, answering the question.
     void closeMonthly(bool yes = true);
 

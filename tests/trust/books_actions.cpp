@@ -15,22 +15,17 @@ void ActionsFixture::reselect(const QString& file) {
     selectFile(file);
 }
 
-void ActionsFixture::enterFresh(ui::Tab tab) {
-    showTab(ui::Tab::Blank);
-    showTab(tab);
-}
-
 void ActionsFixture::fillCompany() {
     window->company() = {QStringLiteral("Kestrow Supply Company"), QStringLiteral("12/31/2026"),
                          statements::Business::Service, std::nullopt};
 }
 
 void ActionsFixture::enterStatements() {
-    enterFresh(ui::Tab::BalanceSheet);
+    showFresh(ui::Tab::BalanceSheet);
 }
 
 void ActionsFixture::preparePosting(int row, const QString& debit) {
-    enterFresh(ui::Tab::Posting);
+    showFresh(ui::Tab::Posting);
     choose(row - 1);
     setText("txtPostDebit", debit);
 }
@@ -40,7 +35,7 @@ void ActionsFixture::post() {
 }
 
 void ActionsFixture::chooseRecord(int record) {
-    enterFresh(ui::Tab::Setup);
+    showFresh(ui::Tab::Setup);
     for (int r = 1; r < record; ++r) {
         click("cmdNext");
     }
@@ -105,7 +100,7 @@ std::vector<WritingAction> ActionsFixture::writingActions() {
         {"save",
          [this, fresh] {
              fresh();
-             enterFresh(ui::Tab::Setup);
+             showFresh(ui::Tab::Setup);
              setText("txtAcctName", "Petty Cash");
          },
          [this] { click("cmdNext"); },

@@ -22,7 +22,6 @@ class ActionsFixture : public BooksFixture {
     // Every action that writes the books or a closed copy, on books.dat of smallChart().
     std::vector<WritingAction> writingActions();
     void reselect(const QString& file);
-    void enterFresh(ui::Tab tab); // shown from the blank tab, so its entry runs
     void fillCompany();
     void enterStatements();
     // Chooses a grid row and types a debit; post() then posts it.

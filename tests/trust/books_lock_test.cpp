@@ -52,8 +52,7 @@ TEST_F(OneFolioPerFile, AFileHeldElsewhereIsRefusedThroughEveryPathUntilItsHolde
     selectFile(path("link.dat"));
     selectFile(path("hard.dat")); // the same file by another path stays this Folio's
     EXPECT_TRUE(dialogs.messages().isEmpty());
-    showTab(ui::Tab::Blank);
-    showTab(ui::Tab::Setup);
+    showFresh(ui::Tab::Setup);
     EXPECT_EQ(text("txtAcctName"), "Bank");
     EXPECT_EQ(probe(theirs), "held elsewhere");
     EXPECT_EQ(probe(mine), "taken");

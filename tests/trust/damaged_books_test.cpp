@@ -31,7 +31,7 @@ TEST_F(DamagedBooks, RandomBytesAndOddLengthsNeverStopTheTabs) {
         dialogs.reset();
         for (ui::Tab tab : {ui::Tab::Setup, ui::Tab::Posting, ui::Tab::TrialBalance,
                             ui::Tab::IncomeStatement, ui::Tab::Equity, ui::Tab::BalanceSheet}) {
-            enterFresh(tab);
+            showFresh(tab);
         }
         for (const ShownDialog& shown : dialogs.shown) {
             EXPECT_NE(shown.kind, ShownDialog::Kind::Failure) << shown.text.toStdString();
@@ -54,15 +54,15 @@ TEST_F(DamagedBooks, BalancesTooLargeToAddUpAreReportedPlainly) {
     fillCompany();
     for (ui::Tab tab : {ui::Tab::TrialBalance, ui::Tab::IncomeStatement}) {
         dialogs.reset();
-        enterFresh(tab);
+        showFresh(tab);
         EXPECT_EQ(dialogs.messages(), QStringList{kTooLarge}) << "tab " << static_cast<int>(tab);
         ASSERT_FALSE(dialogs.shown.empty());
         EXPECT_EQ(dialogs.shown.back().icon, ui::MessageIcon::None);
     }
     dialogs.reset();
-    enterFresh(ui::Tab::Setup);
+    showFresh(ui::Tab::Setup);
     EXPECT_EQ(text("txtAcctName"), "Cash");
-    enterFresh(ui::Tab::Posting);
+    showFresh(ui::Tab::Posting);
     EXPECT_TRUE(dialogs.messages().isEmpty());
     EXPECT_EQ(readAccounts(books).size(), 4u);
 }

@@ -4,7 +4,6 @@
 #include "data/file_faults.h"
 #include "data/text_rules.h"
 #include "support/books_fixture.h"
-#include "support/recording_page_printer.h"
 #include "ui/listing_view.h"
 #include <QAbstractItemView>
 
@@ -63,10 +62,7 @@ class LargeChart : public BooksFixture {
     }
     reports::RecordedDocument printTrialBalance(int linesPerPage) {
         reports::RecordedDocument document;
-        window->reports().setPrinterFactory([&](QPrinter&, reports::PrinterSettings&) {
-            return std::make_unique<reports::RecordingPagePrinter>(document, linesPerPage);
-        });
-        dialogs.onPrint = [](QPrinter&) { return std::optional<int>(1); };
+        printInto(document, linesPerPage);
         window->reports().print(reports::Report::TrialBalance);
         return document;
     }

@@ -2,7 +2,6 @@
 #include "data/text_rules.h"
 #include "journal/journal_model.h"
 #include "support/books_fixture.h"
-#include "support/recording_page_printer.h"
 #include "support/sample_books.h"
 #include <QAbstractItemView>
 #include <QAction>
@@ -49,10 +48,7 @@ class ModelBased : public BooksFixture {
     void SetUp() override {
         BooksFixture::SetUp();
         FileTable::setDurable(false); // syncs change no outcome here, only the pace
-        window->reports().setPrinterFactory([this](QPrinter&, reports::PrinterSettings&) {
-            return std::make_unique<reports::RecordingPagePrinter>(document, 0, 0);
-        });
-        dialogs.onPrint = [](QPrinter&) { return std::optional<int>(1); };
+        printInto(document);
     }
     void company() {
         window->company() = {QStringLiteral("Model Co."), QStringLiteral("1/31/2026"),

@@ -1,7 +1,6 @@
 #include "closing/closing_rules.h"
 #include "statements/statement_chain.h"
 #include "support/books_fixture.h"
-#include "support/recording_page_printer.h"
 #include "support/sample_books.h"
 #include "support/widget_checks.h"
 #include <QAbstractItemView>
@@ -22,10 +21,7 @@ class Window : public BooksFixture {
   protected:
     void SetUp() override {
         BooksFixture::SetUp();
-        window->reports().setPrinterFactory([this](QPrinter&, reports::PrinterSettings&) {
-            return std::make_unique<reports::RecordingPagePrinter>(document, 0, 0);
-        });
-        dialogs.onPrint = [](QPrinter&) { return std::optional<int>(1); };
+        printInto(document);
     }
     reports::RecordedDocument document;
 };

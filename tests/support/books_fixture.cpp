@@ -72,6 +72,14 @@ void BooksFixture::postOnTab(int row, const QString& debit, const QString& credi
     click(QStringLiteral("cmdOKPost"));
 }
 
+void BooksFixture::printInto(reports::RecordedDocument& document, int linesPerPage) {
+    window->reports().setPrinterFactory(
+        [&document, linesPerPage](QPrinter&, reports::PrinterSettings&) {
+            return std::make_unique<reports::RecordingPagePrinter>(document, linesPerPage);
+        });
+    dialogs.onPrint = [](QPrinter&) { return std::optional<int>(1); };
+}
+
 void BooksFixture::closeMonthly(bool yes) {
     showFresh(ui::Tab::BalanceSheet);
     dialogs.yesNoAnswers.push_back(yes);

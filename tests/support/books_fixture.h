@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "support/fake_dialogs.h"
 #include "support/record_fixture.h"
+#include "support/recording_page_printer.h"
 #include <QTemporaryDir>
 #include <QWidget>
 #include <memory>
@@ -33,6 +34,8 @@ class BooksFixture : public ::testing::Test {
     // Posts on the posting tab, entered afresh, to the account of that row.
     void postOnTab(int row, const QString& debit, const QString& credit = QString(),
                    const QString& memo = QString(), const QString& date = QString());
+    // Prints go into `document`, one copy each, on pages of that many lines (0: one page).
+    void printInto(reports::RecordedDocument& document, int linesPerPage = 0);
     // Closes the month from the balance sheet tab, entered afresh, answering the question.
     void closeMonthly(bool yes = true);
 

@@ -4,7 +4,7 @@
 #include "app/import_command.h"
 #include "app/main_window.h"
 #include "app/recent_files.h"
-#include "journal/books_verifier.h"
+#include "app/verify_command.h"
 #include "ui/qt_dialogs.h"
 #include <QApplication>
 #include <QFileInfo>
@@ -40,12 +40,8 @@ int main(int argc, char* argv[]) {
         return 0;
     case CommandLine::Action::Export:
         return folio::app::runExport(line.exportRequest, argc, argv);
-    case CommandLine::Action::Verify: {
-        const auto verification = folio::journal::verifyBooks(line.booksFile);
-        say(verification.held ? stdout : stderr,
-            folio::journal::verificationReport(line.booksFile, verification));
-        return verification.held ? 0 : 1;
-    }
+    case CommandLine::Action::Verify:
+        return folio::app::runVerify(line.booksFile);
     case CommandLine::Action::Import: {
         QCoreApplication core(argc, argv);
         return folio::app::runImport(line.importRequest);

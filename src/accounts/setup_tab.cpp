@@ -29,44 +29,45 @@ QPushButton* button(const QString& name, const QString& caption, QWidget* parent
 
 SetupTab::SetupTab(ui::TabContext context, QWidget* parent) : TabPage(context, parent) {
     setObjectName(QStringLiteral("SetupTab"));
-    txtAcctName_ = ui::Form::box(QStringLiteral("txtAcctName"), this);
-    txtAcctName_->setMaxLength(40);
-    txtAcctType_ = ui::Form::box(QStringLiteral("txtAcctType"), this);
-    txtAcctType_->setMaxLength(6);
-    txtCurrentBalance_ = ui::Form::box(QStringLiteral("txtCurrentBalance"), this);
-    txtYtdBalance_ = ui::Form::box(QStringLiteral("txtYtdBalance"), this);
-    lstAcctName_ = new QListWidget(this);
-    lstAcctName_->setUniformItemSizes(true); // one line each: no per-entry measuring
-    lstAcctName_->setObjectName(QStringLiteral("lstAcctName"));
-    lstAcctName_->setAccessibleName(QStringLiteral("Standard Account Names"));
-    lstAcctType_ = new QListWidget(this);
-    lstAcctType_->setUniformItemSizes(true);
-    lstAcctType_->setObjectName(QStringLiteral("lstAcctType"));
-    lstAcctType_->setAccessibleName(QStringLiteral("Account Types"));
+    nameBox_ = ui::Form::box(QStringLiteral("txtAcctName"), this);
+    nameBox_->setMaxLength(40);
+    typeBox_ = ui::Form::box(QStringLiteral("txtAcctType"), this);
+    typeBox_->setMaxLength(6);
+    currentBalanceBox_ = ui::Form::box(QStringLiteral("txtCurrentBalance"), this);
+    ytdBalanceBox_ = ui::Form::box(QStringLiteral("txtYtdBalance"), this);
+    nameList_ = new QListWidget(this);
+    nameList_->setUniformItemSizes(true); // one line each: no per-entry measuring
+    nameList_->setObjectName(QStringLiteral("lstAcctName"));
+    nameList_->setAccessibleName(QStringLiteral("Standard Account Names"));
+    typeList_ = new QListWidget(this);
+    typeList_->setUniformItemSizes(true);
+    typeList_->setObjectName(QStringLiteral("lstAcctType"));
+    typeList_->setAccessibleName(QStringLiteral("Account Types"));
 
     auto* fields = new QGridLayout();
     ui::Form::addLabelled(fields, 0, 0, QStringLiteral("lblAcctName"),
-                          QStringLiteral("&Account Name"), txtAcctName_, this);
+                          QStringLiteral("&Account Name"), nameBox_, this);
     ui::Form::addLabelled(fields, 1, 0, QStringLiteral("lblAcctType"),
-                          QStringLiteral("Account &Type"), txtAcctType_, this);
+                          QStringLiteral("Account &Type"), typeBox_, this);
     ui::Form::addLabelled(fields, 2, 0, QStringLiteral("llbCurrent"),
-                          QStringLiteral("C&urrent Balance"), txtCurrentBalance_, this);
+                          QStringLiteral("C&urrent Balance"), currentBalanceBox_, this);
     ui::Form::addLabelled(fields, 3, 0, QStringLiteral("lblYtd"),
-                          QStringLiteral("&Year to Date Balance"), txtYtdBalance_, this);
+                          QStringLiteral("&Year to Date Balance"), ytdBalanceBox_, this);
     fields->setRowStretch(4, 1);
 
     auto* lists = new QHBoxLayout();
-    lists->addWidget(lstAcctName_);
-    lists->addWidget(lstAcctType_);
+    lists->addWidget(nameList_);
+    lists->addWidget(typeList_);
 
-    cmdNew_ = button(QStringLiteral("cmdNew"), QStringLiteral("&New"), this);
-    cmdNext_ = button(QStringLiteral("cmdNext"), QStringLiteral("Ne&xt"), this);
-    cmdPrevious_ = button(QStringLiteral("cmdPrevious"), QStringLiteral("&Previous"), this);
-    cmdSearch_ = button(QStringLiteral("cmdSearch"), QStringLiteral("&Search"), this);
-    cmdDelete_ = button(QStringLiteral("cmdDelete"), QStringLiteral("&Delete"), this);
-    cmdClose_ = button(QStringLiteral("cmdClose"), QStringLiteral("&Close"), this);
+    newButton_ = button(QStringLiteral("cmdNew"), QStringLiteral("&New"), this);
+    nextButton_ = button(QStringLiteral("cmdNext"), QStringLiteral("Ne&xt"), this);
+    previousButton_ = button(QStringLiteral("cmdPrevious"), QStringLiteral("&Previous"), this);
+    searchButton_ = button(QStringLiteral("cmdSearch"), QStringLiteral("&Search"), this);
+    deleteButton_ = button(QStringLiteral("cmdDelete"), QStringLiteral("&Delete"), this);
+    closeButton_ = button(QStringLiteral("cmdClose"), QStringLiteral("&Close"), this);
     auto* buttons = new QHBoxLayout();
-    for (QPushButton* b : {cmdNew_, cmdNext_, cmdPrevious_, cmdSearch_, cmdDelete_, cmdClose_}) {
+    for (QPushButton* b :
+         {newButton_, nextButton_, previousButton_, searchButton_, deleteButton_, closeButton_}) {
         buttons->addWidget(b);
     }
 
@@ -77,23 +78,24 @@ SetupTab::SetupTab(ui::TabContext context, QWidget* parent) : TabPage(context, p
     page->addLayout(top, 1);
     page->addLayout(buttons);
 
-    QWidget* order[] = {txtAcctName_, txtAcctType_, txtCurrentBalance_, txtYtdBalance_,
-                        cmdNew_,      cmdNext_,     cmdPrevious_,       cmdSearch_,
-                        cmdDelete_,   cmdClose_,    lstAcctName_,       lstAcctType_};
+    QWidget* order[] = {nameBox_,      typeBox_,     currentBalanceBox_, ytdBalanceBox_,
+                        newButton_,    nextButton_,  previousButton_,    searchButton_,
+                        deleteButton_, closeButton_, nameList_,          typeList_};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
 
-    connect(cmdNew_, &QPushButton::clicked, this, &SetupTab::newAccount);
-    connect(cmdNext_, &QPushButton::clicked, this, &SetupTab::nextAccount);
-    connect(cmdPrevious_, &QPushButton::clicked, this, &SetupTab::previousAccount);
-    connect(cmdSearch_, &QPushButton::clicked, this, &SetupTab::searchAccount);
-    connect(cmdDelete_, &QPushButton::clicked, this, &SetupTab::deleteShownAccount);
-    connect(cmdClose_, &QPushButton::clicked, this, &SetupTab::saveAndClose);
-    watchChoices(lstAcctType_, &SetupTab::chooseListedType);
-    watchChoices(lstAcctName_, &SetupTab::chooseListedName);
-    txtCurrentBalance_->installEventFilter(this);
-    for (QPushButton* b : {cmdNew_, cmdNext_, cmdPrevious_, cmdSearch_, cmdDelete_, cmdClose_}) {
+    connect(newButton_, &QPushButton::clicked, this, &SetupTab::newAccount);
+    connect(nextButton_, &QPushButton::clicked, this, &SetupTab::nextAccount);
+    connect(previousButton_, &QPushButton::clicked, this, &SetupTab::previousAccount);
+    connect(searchButton_, &QPushButton::clicked, this, &SetupTab::searchAccount);
+    connect(deleteButton_, &QPushButton::clicked, this, &SetupTab::deleteShownAccount);
+    connect(closeButton_, &QPushButton::clicked, this, &SetupTab::saveAndClose);
+    watchChoices(typeList_, &SetupTab::chooseListedType);
+    watchChoices(nameList_, &SetupTab::chooseListedName);
+    currentBalanceBox_->installEventFilter(this);
+    for (QPushButton* b :
+         {newButton_, nextButton_, previousButton_, searchButton_, deleteButton_, closeButton_}) {
         b->installEventFilter(this);
     }
 }
@@ -115,7 +117,7 @@ void SetupTab::watchChoices(QListWidget* list, void (SetupTab::*command)()) {
 
 bool SetupTab::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
-        for (const QListWidget* list : {lstAcctName_, lstAcctType_}) {
+        for (const QListWidget* list : {nameList_, typeList_}) {
             if (watched == list->viewport()) {
                 const auto chosen = list->selectedItems();
                 pressedList_ = list;
@@ -125,7 +127,7 @@ bool SetupTab::eventFilter(QObject* watched, QEvent* event) {
     }
     // The box's lost focus runs before the click of the control that takes the focus;
     // a focus that leaves with the window (a dialog, another program) is not a lost focus.
-    if (watched == txtCurrentBalance_ && event->type() == QEvent::FocusOut) {
+    if (watched == currentBalanceBox_ && event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             carryBalanceToYear();
@@ -133,7 +135,7 @@ bool SetupTab::eventFilter(QObject* watched, QEvent* event) {
     }
     // A button pressed by its mnemonic takes the focus first, as a click does, so the
     // current-balance box is left before the button's command runs.
-    if (event->type() == QEvent::Shortcut && watched != txtCurrentBalance_) {
+    if (event->type() == QEvent::Shortcut && watched != currentBalanceBox_) {
         if (auto* b = qobject_cast<QPushButton*>(watched); b && b->isEnabled()) {
             b->setFocus(Qt::ShortcutFocusReason);
         }
@@ -161,15 +163,15 @@ std::optional<ui::Tab> SetupTab::enter() {
 
 void SetupTab::fillLists() {
     // Filling a list chooses nothing.
-    const QSignalBlocker nameSignals(lstAcctName_);
-    const QSignalBlocker typeSignals(lstAcctType_);
-    lstAcctName_->clear();
+    const QSignalBlocker nameSignals(nameList_);
+    const QSignalBlocker typeSignals(typeList_);
+    nameList_->clear();
     for (const char* name : kStandardNames) {
-        lstAcctName_->addItem(QString::fromLatin1(name));
+        nameList_->addItem(QString::fromLatin1(name));
     }
-    lstAcctType_->clear();
+    typeList_->clear();
     for (const AccountType& type : kAccountTypes) {
-        lstAcctType_->addItem(QString::fromLatin1(type.description));
+        typeList_->addItem(QString::fromLatin1(type.description));
     }
 }
 
@@ -195,10 +197,10 @@ void SetupTab::display(int record, int count, const AccountRecord& account) {
     current_ = record;
     count_ = count;
     shown_ = account;
-    txtAcctName_->setText(account.name);
-    txtAcctType_->setText(account.type);
-    txtCurrentBalance_->setText(RecordRules::boxText(account.current));
-    txtYtdBalance_->setText(RecordRules::boxText(account.ytd));
+    nameBox_->setText(account.name);
+    typeBox_->setText(account.type);
+    currentBalanceBox_->setText(RecordRules::boxText(account.current));
+    ytdBalanceBox_->setText(RecordRules::boxText(account.ytd));
     ctx_.window.setCaption(RecordRules::caption(record, count));
 }
 
@@ -208,19 +210,19 @@ void SetupTab::showRecord(int record, int count) {
 
 std::optional<AccountRecord> SetupTab::typedRecord() {
     AccountRecord account = shown_;
-    account.name = txtAcctName_->text().trimmed();
+    account.name = nameBox_->text().trimmed();
     if (const std::optional<QString> refusal = RecordRules::nameRefusal(account.name)) {
         ctx_.dialogs.message(*refusal);
         return std::nullopt;
     }
-    const std::optional<QString> type = RecordRules::typeToStore(txtAcctType_->text());
+    const std::optional<QString> type = RecordRules::typeToStore(typeBox_->text());
     if (!type) {
-        ctx_.dialogs.message(RecordRules::typeRefusedMessage(txtAcctType_->text()));
+        ctx_.dialogs.message(RecordRules::typeRefusedMessage(typeBox_->text()));
         return std::nullopt;
     }
     account.type = *type;
-    const std::pair<QLineEdit*, const char*> boxes[] = {{txtCurrentBalance_, "current balance"},
-                                                        {txtYtdBalance_, "year to date balance"}};
+    const std::pair<QLineEdit*, const char*> boxes[] = {{currentBalanceBox_, "current balance"},
+                                                        {ytdBalanceBox_, "year to date balance"}};
     Money* balances[] = {&account.current, &account.ytd};
     for (std::size_t i = 0; i < 2; ++i) {
         const QString text = boxes[i].first->text();
@@ -251,7 +253,7 @@ bool SetupTab::saveShownAccount() {
             .orThrow();
         shown_ = *account;
     }
-    txtAcctType_->setText(shown_.type);
+    typeBox_->setText(shown_.type);
     return true;
 }
 

@@ -61,18 +61,18 @@ class SetupTab : public ui::TabPage {
     int count_ = 0;
     AccountRecord shown_;
 
-    QLineEdit* txtAcctName_;
-    QLineEdit* txtAcctType_;
-    QLineEdit* txtCurrentBalance_;
-    QLineEdit* txtYtdBalance_;
-    QListWidget* lstAcctName_;
-    QListWidget* lstAcctType_;
-    QPushButton* cmdNew_;
-    QPushButton* cmdNext_;
-    QPushButton* cmdPrevious_;
-    QPushButton* cmdSearch_;
-    QPushButton* cmdDelete_;
-    QPushButton* cmdClose_;
+    QLineEdit* nameBox_;
+    QLineEdit* typeBox_;
+    QLineEdit* currentBalanceBox_;
+    QLineEdit* ytdBalanceBox_;
+    QListWidget* nameList_;
+    QListWidget* typeList_;
+    QPushButton* newButton_;
+    QPushButton* nextButton_;
+    QPushButton* previousButton_;
+    QPushButton* searchButton_;
+    QPushButton* deleteButton_;
+    QPushButton* closeButton_;
     // The list pressed last and the row that was chosen in it before the press.
     const QListWidget* pressedList_ = nullptr;
     int chosenAtPress_ = -1;

@@ -41,7 +41,7 @@ void SetupTab::newAccount() {
                 .orThrow();
             showRecord(records + 1, records + 1);
         }
-        txtAcctName_->setFocus(Qt::OtherFocusReason);
+        nameBox_->setFocus(Qt::OtherFocusReason);
     });
 }
 
@@ -55,7 +55,7 @@ void SetupTab::nextAccount() {
             }
         });
     }
-    txtAcctName_->setFocus();
+    nameBox_->setFocus();
 }
 
 void SetupTab::previousAccount() {
@@ -68,7 +68,7 @@ void SetupTab::previousAccount() {
             }
         });
     }
-    txtAcctName_->setFocus();
+    nameBox_->setFocus();
 }
 
 void SetupTab::searchAccount() {
@@ -94,7 +94,7 @@ void SetupTab::searchAccount() {
             }
         });
     }
-    txtAcctName_->setFocus();
+    nameBox_->setFocus();
 }
 
 void SetupTab::deleteShownAccount() {
@@ -136,18 +136,18 @@ void SetupTab::showAfterDelete() {
 }
 
 void SetupTab::carryBalanceToYear() {
-    const QString text = txtCurrentBalance_->text();
+    const QString text = currentBalanceBox_->text();
     const std::optional<Money> amount =
         text.trimmed().isEmpty() ? std::optional<Money>(Money()) : parseAmount(text);
     if (amount) {
         // A balance typed for the period is the year's balance too, as a new account starts.
-        txtYtdBalance_->setText(RecordRules::boxText(*amount));
+        ytdBalanceBox_->setText(RecordRules::boxText(*amount));
     }
     if (!ui::runReported(ctx_.dialogs, [this] { saveShownAccount(); })) {
         return;
     }
     if (amount) {
-        txtCurrentBalance_->setText(RecordRules::boxText(*amount));
+        currentBalanceBox_->setText(RecordRules::boxText(*amount));
     }
 }
 
@@ -161,18 +161,18 @@ const QListWidgetItem* chosenEntry(const QListWidget* list) {
 } // namespace
 
 void SetupTab::chooseListedType() {
-    if (const QListWidgetItem* chosen = chosenEntry(lstAcctType_)) {
+    if (const QListWidgetItem* chosen = chosenEntry(typeList_)) {
         if (const auto code = SetupRules::typeCodeOf(chosen->text())) {
-            txtAcctType_->setText(*code);
+            typeBox_->setText(*code);
         }
     }
     ui::runReported(ctx_.dialogs, [this] { saveShownAccount(); });
 }
 
 void SetupTab::chooseListedName() {
-    if (const QListWidgetItem* chosen = chosenEntry(lstAcctName_)) {
+    if (const QListWidgetItem* chosen = chosenEntry(nameList_)) {
         if (SetupRules::isStandardName(chosen->text())) {
-            txtAcctName_->setText(chosen->text());
+            nameBox_->setText(chosen->text());
         }
     }
 }

@@ -16,12 +16,16 @@
 #include "reports/qt_report_files.h"
 #include "reports/report_layout.h"
 #include "reports/statement_csv.h"
+#include "server/server_books.h"
 #include "session/books_session.h"
+#include "session/server_home.h"
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <cstdio>
+#include <map>
+#include <memory>
 #include <stdexcept>
 
 namespace folio::app {
@@ -155,7 +159,8 @@ reports::CashFlowFigures cashFlowFigures(const QString& books, const statements:
 reports::Comparative comparativeOf(const ExportRequest& request, Report report,
                                    const statements::Statements& s,
                                    const statements::CompanyInfo& company,
-                                   const std::optional<reports::CashFlowFigures>& flows) {
+                                   const std::optional<reports::CashFlowFigures>& flows,
+                                   const cashflow::BooksLocator& locate) {
     const QString path = journal::BooksJournal::pathFor(request.books);
     cashflow::PriorColumn column;
     try {
@@ -163,7 +168,7 @@ reports::Comparative comparativeOf(const ExportRequest& request, Report report,
         journal::openJournalToRead(store, path);
         column = cashflow::priorColumnOf(
             report, request.books, store.isOpen() ? &store : nullptr, s, company,
-            flows ? std::optional(flows->statement) : std::nullopt, request.compareWith);
+            flows ? std::optional(flows->statement) : std::nullopt, request.compareWith, locate);
     } catch (const FileError& error) {
         throw ExportFailure(QStringLiteral("cannot read the prior period's books: %1")
                                 .arg(errorMessage(error.number())));
@@ -192,7 +197,8 @@ void writeComparative(const QString& output, const QString& books,
     }
 }
 
-void exportStatement(const ExportRequest& request) {
+// `locate` finds books a closing recorded (see prior_period.h); empty for books in files.
+void exportStatement(const ExportRequest& request, const cashflow::BooksLocator& locate = {}) {
     const auto index = exportReportNames().indexOf(request.report);
     const auto report = static_cast<Report>(std::max<qsizetype>(index, 0));
     if (const auto refusal = exportRefusal(request.output, request.books)) {
@@ -211,7 +217,7 @@ void exportStatement(const ExportRequest& request) {
         flows = cashFlowFigures(request.books, s, company);
     }
     if (request.compare) {
-        const reports::Comparative c = comparativeOf(request, report, s, company, flows);
+        const reports::Comparative c = comparativeOf(request, report, s, company, flows, locate);
         writeComparative(request.output, request.books, heading, c);
         return;
     }
@@ -241,6 +247,38 @@ void exportStatement(const ExportRequest& request) {
     }
 }
 
+// The export of books on a server: of a copy made from the server now, as `folio --copy`
+// makes it, the books closed before them read the same way; the words of a failure name
+// the server's books, not the copy's.
+void exportServerStatement(ExportRequest request) {
+    std::unique_ptr<session::ServerHome> home;
+    try {
+        home = std::make_unique<session::ServerHome>(request.books);
+        home->fetch();
+    } catch (const server::ServerError& error) {
+        throw ExportFailure(error.words());
+    }
+    std::map<QString, std::unique_ptr<session::ServerHome>> beside;
+    const auto locate = [&](const QString& recorded) {
+        std::unique_ptr<session::ServerHome>& other = beside[QFileInfo(recorded).fileName()];
+        if (!other) {
+            other = home->besideHome(recorded);
+        }
+        return other->workingPath();
+    };
+    if (server::ServerAddress::isServerAddress(request.compareWith)) {
+        request.compareWith = server::ServerAddress::parse(request.compareWith).books;
+    }
+    request.books = home->workingPath();
+    try {
+        exportStatement(request, locate);
+    } catch (const server::ServerError& error) {
+        throw ExportFailure(home->shownText(error.words()));
+    } catch (const std::exception& failure) {
+        throw ExportFailure(home->shownText(QString::fromLocal8Bit(failure.what())));
+    }
+}
+
 } // namespace
 
 int runExport(const ExportRequest& request, int argc, char* argv[]) {
@@ -251,7 +289,11 @@ int runExport(const ExportRequest& request, int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     try {
-        exportStatement(request);
+        if (server::ServerAddress::isServerAddress(request.books)) {
+            exportServerStatement(request);
+        } else {
+            exportStatement(request);
+        }
         return 0;
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "folio: %s\n", failure.what());

@@ -20,17 +20,17 @@ JournalMenu::~JournalMenu() = default;
 void JournalMenu::build(QMenuBar& menus) {
     QMenu* edit = menus.addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
-    mnuUndo_ = edit->addAction(QStringLiteral("&Undo"));
-    mnuUndo_->setObjectName(QStringLiteral("mnuUndo"));
-    mnuUndo_->setShortcut(QKeySequence::Undo);
-    mnuRedo_ = edit->addAction(QStringLiteral("&Redo"));
-    mnuRedo_->setObjectName(QStringLiteral("mnuRedo"));
-    mnuRedo_->setShortcuts(
+    undoAction_ = edit->addAction(QStringLiteral("&Undo"));
+    undoAction_->setObjectName(QStringLiteral("mnuUndo"));
+    undoAction_->setShortcut(QKeySequence::Undo);
+    redoAction_ = edit->addAction(QStringLiteral("&Redo"));
+    redoAction_->setObjectName(QStringLiteral("mnuRedo"));
+    redoAction_->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    connect(mnuUndo_, &QAction::triggered, this, &JournalMenu::undoLastChange);
-    connect(mnuRedo_, &QAction::triggered, this, &JournalMenu::redoLastUndone);
+    connect(undoAction_, &QAction::triggered, this, &JournalMenu::undoLastChange);
+    connect(redoAction_, &QAction::triggered, this, &JournalMenu::redoLastUndone);
     connect(edit, &QMenu::aboutToShow, this, &JournalMenu::updateActions);
-    typing_ = new TypingUndo(window_, *mnuUndo_, *mnuRedo_, [this] { updateActions(); });
+    typing_ = new TypingUndo(window_, *undoAction_, *redoAction_, [this] { updateActions(); });
 
     QMenu* menu = menus.addMenu(QStringLiteral("&Journal"));
     menu->setObjectName(QStringLiteral("mnuJournalMenu"));
@@ -61,9 +61,9 @@ void JournalMenu::build(QMenuBar& menus) {
     }
     menu->insertSeparator(needBooks_[2]);
     menu->insertSeparator(needBooks_[4]);
-    mnuCarryChanges_ = needBooks_[6];
+    carryChangesAction_ = needBooks_[6];
     connect(menu, &QMenu::aboutToShow, this, &JournalMenu::updatePeriodActions);
-    needBooks_ << mnuUndo_ << mnuRedo_;
+    needBooks_ << undoAction_ << redoAction_;
     window_.addActions(needBooks_); // the shortcuts work while the menus are closed
     updateActions();
 }
@@ -72,7 +72,7 @@ void JournalMenu::updateActions() {
     const bool selected = session_.books().isSelected();
     for (QAction* action : needBooks_) {
         // Without a journal there is nothing to take back or put back.
-        const bool undoing = action == mnuUndo_ || action == mnuRedo_;
+        const bool undoing = action == undoAction_ || action == redoAction_;
         action->setEnabled(selected && (!undoing || session_.hasJournal()));
     }
     const QString undo = typing_->boxToUndo() != nullptr ? QStringLiteral("Typing")
@@ -86,17 +86,19 @@ void JournalMenu::updateActions() {
     // make again; only Undo (which refreshes the menu) gives it something. Undo stays
     // live, as any change of the books gives it something: with nothing to take back it
     // beeps. Without a journal neither is offered.
-    mnuRedo_->setEnabled(selected && session_.hasJournal() &&
-                         (!redo.isEmpty() || session_.redoStoppedByClosing()));
+    redoAction_->setEnabled(selected && session_.hasJournal() &&
+                            (!redo.isEmpty() || session_.redoStoppedByClosing()));
     // Past a closing they say why they do nothing.
     const QString closed = QStringLiteral(" (not past the closing)");
-    mnuUndo_->setText(undo.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undo);
-    mnuRedo_->setText(redo.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + redo);
+    undoAction_->setText(undo.isEmpty() ? QStringLiteral("&Undo")
+                                        : QStringLiteral("&Undo ") + undo);
+    redoAction_->setText(redo.isEmpty() ? QStringLiteral("&Redo")
+                                        : QStringLiteral("&Redo ") + redo);
     if (selected && session_.undoStoppedByClosing()) {
-        mnuUndo_->setText(QStringLiteral("&Undo") + closed);
+        undoAction_->setText(QStringLiteral("&Undo") + closed);
     }
     if (selected && session_.redoStoppedByClosing()) {
-        mnuRedo_->setText(QStringLiteral("&Redo") + closed);
+        redoAction_->setText(QStringLiteral("&Redo") + closed);
     }
     updatePeriodActions();
 }

@@ -64,9 +64,9 @@ class JournalMenu : public QObject {
     session::BooksSession& session_;
     ui::Dialogs& dialogs_;
     QPointer<journal::JournalWindow> journalWindow_;
-    QAction* mnuUndo_ = nullptr;
-    QAction* mnuRedo_ = nullptr;
-    QAction* mnuCarryChanges_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+    QAction* carryChangesAction_ = nullptr;
     TypingUndo* typing_ = nullptr; // shares Undo and Redo with the focused text box
     QList<QAction*> needBooks_;
 };

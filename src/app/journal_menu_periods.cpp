@@ -107,12 +107,12 @@ void JournalMenu::updatePeriodActions() {
     const auto& reopened = session_.periodLock().reopened;
     const bool carries = session_.books().isSelected() && session_.hasJournal() && reopened &&
                          reopened->closing && !session_.periodLock().closedWhole;
-    mnuCarryChanges_->setVisible(carries);
-    mnuCarryChanges_->setEnabled(carries);
-    mnuCarryChanges_->setText(carries
-                                  ? QStringLiteral("Carr&y the Changes into %1")
-                                        .arg(QFileInfo(reopened->closing->closedCopy).fileName())
-                                  : QStringLiteral("Carr&y the Changes into the Closed Copy"));
+    carryChangesAction_->setVisible(carries);
+    carryChangesAction_->setEnabled(carries);
+    carryChangesAction_->setText(carries
+                                     ? QStringLiteral("Carr&y the Changes into %1")
+                                           .arg(QFileInfo(reopened->closing->closedCopy).fileName())
+                                     : QStringLiteral("Carr&y the Changes into the Closed Copy"));
 }
 
 } // namespace folio::app

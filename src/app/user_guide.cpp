@@ -75,7 +75,9 @@ the copy's retained earnings (and, after a monthly closing, the sales account's 
 date). The postings already made in the copy stay. Then your books are closed again.</p>
 <p>Every entry of the journal records who made it and is sealed to the one before, so a
 changed or deleted entry shows. <code>folio --verify books.dat</code> checks the seals and
-that the journal gives the accounts file byte for byte.</p>
+that the journal gives the accounts file byte for byte; <code>folio --verify
+postgresql://sam@dbhost/firm</code> checks that no entry of server books is missing and that
+their entries give the server's accounts byte for byte.</p>
 
 <h3>Where a period begins, and the statement of cash flows</h3>
 <p>A closed copy's period begins at its closing: the journal of the closed copy starts with
@@ -196,13 +198,19 @@ closed copy as another set of books in the same database (<i>books</i> closed mo
 listed by its address when the books are closed; a supervisor carries a reopened period's
 changes into it with <b>Journal, Carry the Changes into the Closed Copy</b>, and
 <b>Compare with Prior Period</b> on a closed copy compares it with the books it was closed
-from. Undo takes back only your own latest change; reverse another's. Bank statements, bank
-rules and reconciliations go to the server as every other change does; a statement another
-user imported at the same moment is not imported twice.</p>
+from. <b>Prior books</b> follows the closed copies back as far as they go, and <b>Other
+closed copy...</b> lists the books closed before in the same database. Undo takes back only
+your own latest change; reverse another's. Bank statements, bank rules and reconciliations
+go to the server as every other change does; a statement another user imported at the same
+moment is not imported twice. A change of the company values, bank rules or cash-flow
+classes reaches the other windows within a second too. When a new Folio says the database
+was set up by an older one, its owner runs <code>folio --setup-server</code> on it again;
+the books stay.</p>
 
 <h3>Printing and export from a script</h3>
 <p><code>folio --export balance-sheet books.dat out.pdf --company "Kestrow Supply Co."
---date 3/31/2024</code> writes a statement without opening a window; <code>folio --import
+--date 3/31/2024</code> writes a statement without opening a window (of server books too:
+<code>folio --export balance-sheet postgresql://sam@dbhost/firm out.pdf</code>); <code>folio --import
 march.ofx books.dat --account Cash --dry-run</code> shows what a statement would import;
 <code>folio --help</code> lists every option.</p>
 )");

@@ -24,23 +24,23 @@ CashFlowClassDialog::CashFlowClassDialog(const AccountTable& table,
         this);
     intro->setObjectName(QStringLiteral("lblCashFlowClasses"));
     intro->setWordWrap(true);
-    grdCashFlowClasses_ = new QTableWidget(0, 3, this);
-    grdCashFlowClasses_->setObjectName(QStringLiteral("grdCashFlowClasses"));
-    grdCashFlowClasses_->setAccessibleName(QStringLiteral("Cash-flow classes"));
-    grdCashFlowClasses_->setHorizontalHeaderLabels(
+    classesGrid_ = new QTableWidget(0, 3, this);
+    classesGrid_->setObjectName(QStringLiteral("grdCashFlowClasses"));
+    classesGrid_->setAccessibleName(QStringLiteral("Cash-flow classes"));
+    classesGrid_->setHorizontalHeaderLabels(
         {QStringLiteral("Account"), QStringLiteral("Type"), QStringLiteral("Cash-Flow Class")});
-    grdCashFlowClasses_->verticalHeader()->hide();
-    grdCashFlowClasses_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdCashFlowClasses_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    classesGrid_->verticalHeader()->hide();
+    classesGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    classesGrid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     for (const AccountRecord& a : table.records) {
         if (a.isBlank() || !statements::hasCashFlowClass(a.type)) {
             continue;
         }
-        const int row = grdCashFlowClasses_->rowCount();
-        grdCashFlowClasses_->insertRow(row);
-        grdCashFlowClasses_->setItem(row, 0, new QTableWidgetItem(a.name));
-        grdCashFlowClasses_->setItem(row, 1, new QTableWidgetItem(a.type));
-        auto* list = new QComboBox(grdCashFlowClasses_);
+        const int row = classesGrid_->rowCount();
+        classesGrid_->insertRow(row);
+        classesGrid_->setItem(row, 0, new QTableWidgetItem(a.name));
+        classesGrid_->setItem(row, 1, new QTableWidgetItem(a.type));
+        auto* list = new QComboBox(classesGrid_);
         list->setObjectName(QStringLiteral("cboCashFlowClass%1").arg(row));
         list->setAccessibleName(QStringLiteral("Cash-flow class of %1").arg(a.name));
         for (CashFlowClass kind : statements::kCashFlowClasses) {
@@ -48,10 +48,10 @@ CashFlowClassDialog::CashFlowClassDialog(const AccountTable& table,
         }
         const CashFlowClass now = statements::cashFlowClassOf(a.name, a.type, chosen);
         list->setCurrentIndex(list->findData(static_cast<int>(now)));
-        grdCashFlowClasses_->setCellWidget(row, 2, list);
+        classesGrid_->setCellWidget(row, 2, list);
         choices_.emplace_back(a.name, list);
     }
-    grdCashFlowClasses_->resizeColumnToContents(2);
+    classesGrid_->resizeColumnToContents(2);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
@@ -59,7 +59,7 @@ CashFlowClassDialog::CashFlowClassDialog(const AccountTable& table,
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* page = new QVBoxLayout(this);
     page->addWidget(intro);
-    page->addWidget(grdCashFlowClasses_, 1);
+    page->addWidget(classesGrid_, 1);
     page->addWidget(buttons);
     resize(560, 420);
 }

@@ -20,7 +20,7 @@ class CashFlowClassDialog : public QDialog {
     statements::CashFlowClasses classes() const;
 
   private:
-    QTableWidget* grdCashFlowClasses_ = nullptr;
+    QTableWidget* classesGrid_ = nullptr;
     std::vector<std::pair<QString, QComboBox*>> choices_;
 };
 

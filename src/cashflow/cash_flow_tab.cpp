@@ -24,30 +24,30 @@ using ui::Form::cell;
 
 CashFlowTab::CashFlowTab(ui::TabContext context, QWidget* parent) : TabPage(context, parent) {
     setObjectName(QStringLiteral("CashFlowTab"));
-    lblPeriod_ = new QLabel(this);
-    lblPeriod_->setObjectName(QStringLiteral("lblPeriod"));
-    lblPeriod_->setWordWrap(true);
-    grdCashFlows_ = new QTableWidget(0, 2, this);
-    grdCashFlows_->setObjectName(QStringLiteral("grdCashFlows"));
-    grdCashFlows_->setAccessibleName(QStringLiteral("Statement of Cash Flows"));
-    grdCashFlows_->setHorizontalHeaderLabels({QStringLiteral("Line"), QStringLiteral("Current")});
-    grdCashFlows_->verticalHeader()->hide();
-    grdCashFlows_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    grdCashFlows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdCashFlows_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdCashFlows_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    periodLabel_ = new QLabel(this);
+    periodLabel_->setObjectName(QStringLiteral("lblPeriod"));
+    periodLabel_->setWordWrap(true);
+    flowsGrid_ = new QTableWidget(0, 2, this);
+    flowsGrid_->setObjectName(QStringLiteral("grdCashFlows"));
+    flowsGrid_->setAccessibleName(QStringLiteral("Statement of Cash Flows"));
+    flowsGrid_->setHorizontalHeaderLabels({QStringLiteral("Line"), QStringLiteral("Current")});
+    flowsGrid_->verticalHeader()->hide();
+    flowsGrid_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    flowsGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    flowsGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    flowsGrid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     QGridLayout* figures = ui::Form::figureGrid(
         {
-            {&txtNetChange_, "txtNetChange", "lblNetChange", "&Net Change in Cash", 0, 0},
-            {&txtCashChange_, "txtCashChange", "lblCashChange", "Change in Cash &Accounts", 1, 0},
-            {&txtCashBeginning_, "txtCashBeginning", "lblCashBeginning", "Cash at &Beginning", 0,
+            {&netChangeBox_, "txtNetChange", "lblNetChange", "&Net Change in Cash", 0, 0},
+            {&cashChangeBox_, "txtCashChange", "lblCashChange", "Change in Cash &Accounts", 1, 0},
+            {&cashBeginningBox_, "txtCashBeginning", "lblCashBeginning", "Cash at &Beginning", 0,
              2},
-            {&txtCashEnd_, "txtCashEnd", "lblCashEnd", "Cash at &End", 1, 2},
+            {&cashEndBox_, "txtCashEnd", "lblCashEnd", "Cash at &End", 1, 2},
         },
         this);
-    lblCashCheck_ = new QLabel(this);
-    lblCashCheck_->setObjectName(QStringLiteral("lblCashCheck"));
-    lblCashCheck_->setAccessibleName(QStringLiteral("Cash check"));
+    cashCheckLabel_ = new QLabel(this);
+    cashCheckLabel_->setObjectName(QStringLiteral("lblCashCheck"));
+    cashCheckLabel_->setAccessibleName(QStringLiteral("Cash check"));
     auto* classes = new QPushButton(QStringLiteral("C&lasses..."), this);
     classes->setObjectName(QStringLiteral("cmdCashFlowClasses"));
     auto* print = new QPushButton(QStringLiteral("&Print"), this);
@@ -56,23 +56,23 @@ CashFlowTab::CashFlowTab(ui::TabContext context, QWidget* parent) : TabPage(cont
     connect(classes, &QPushButton::clicked, this,
             [this] { ui::runReported(ctx_.dialogs, [this] { checkClasses(ctx_.books.read()); }); });
     auto* commands = new QHBoxLayout();
-    commands->addWidget(lblCashCheck_, 1);
+    commands->addWidget(cashCheckLabel_, 1);
     commands->addWidget(classes);
     commands->addWidget(print);
     auto* page = new QVBoxLayout(this);
-    page->addWidget(lblPeriod_);
-    page->addWidget(grdCashFlows_, 1);
+    page->addWidget(periodLabel_);
+    page->addWidget(flowsGrid_, 1);
     page->addLayout(figures);
     page->addLayout(commands);
 }
 
 std::optional<ui::Tab> CashFlowTab::enter() {
-    grdCashFlows_->setRowCount(0);
+    flowsGrid_->setRowCount(0);
     for (QLineEdit* box : findChildren<QLineEdit*>()) {
         box->clear();
     }
-    lblCashCheck_->clear();
-    lblPeriod_->clear();
+    cashCheckLabel_->clear();
+    periodLabel_->clear();
     const statements::Statements s = statements::computeStatements(ctx_.books.read(), ctx_.company);
     if (s.missing != statements::Missing::Nothing) {
         ctx_.dialogs.message(
@@ -85,10 +85,10 @@ std::optional<ui::Tab> CashFlowTab::enter() {
     const CashFlows flows =
         cashFlowsOf(s, ctx_.company, store, kept.value_or(statements::CashFlowClasses{}));
     if (!flows.statement) {
-        lblPeriod_->setText(noBeginningMessage());
+        periodLabel_->setText(noBeginningMessage());
         return std::nullopt;
     }
-    lblPeriod_->setText(periodText(*flows.beginning));
+    periodLabel_->setText(periodText(*flows.beginning));
     show(*flows.statement);
     if (!kept && checkedFor_ != ctx_.books.path()) {
         checkedFor_ = ctx_.books.path();
@@ -99,25 +99,25 @@ std::optional<ui::Tab> CashFlowTab::enter() {
 
 void CashFlowTab::show(const statements::CashFlowStatement& s) {
     for (const reports::StatementRow& row : reports::cashFlowRows(s)) {
-        const int at = grdCashFlows_->rowCount();
-        grdCashFlows_->insertRow(at);
+        const int at = flowsGrid_->rowCount();
+        flowsGrid_->insertRow(at);
         const bool heading = row.kind == reports::StatementRow::Kind::Heading;
         const QString label = row.kind == reports::StatementRow::Kind::Detail
                                   ? QStringLiteral("    ") + row.label
                                   : row.label;
-        grdCashFlows_->setItem(at, 0, cell(label, false));
-        grdCashFlows_->setItem(at, 1, cell(heading ? QString() : formatCurrency(row.amount), true));
+        flowsGrid_->setItem(at, 0, cell(label, false));
+        flowsGrid_->setItem(at, 1, cell(heading ? QString() : formatCurrency(row.amount), true));
     }
-    txtNetChange_->setText(formatCurrency(s.netChange));
-    txtCashChange_->setText(formatCurrency(s.cashChange()));
-    txtCashBeginning_->setText(formatCurrency(s.cashAtBeginning));
-    txtCashEnd_->setText(formatCurrency(s.cashAtEnd));
+    netChangeBox_->setText(formatCurrency(s.netChange));
+    cashChangeBox_->setText(formatCurrency(s.cashChange()));
+    cashBeginningBox_->setText(formatCurrency(s.cashAtBeginning));
+    cashEndBox_->setText(formatCurrency(s.cashAtEnd));
     const QString check =
         s.checkDifference().isZero()
             ? QStringLiteral("The net change equals the change in the cash accounts")
             : QStringLiteral("Out of balance by %1").arg(formatCurrency(s.checkDifference()));
-    lblCashCheck_->setText(check);
-    lblCashCheck_->setAccessibleDescription(check);
+    cashCheckLabel_->setText(check);
+    cashCheckLabel_->setAccessibleDescription(check);
 }
 
 void CashFlowTab::checkClasses(const AccountTable& table) {

@@ -31,13 +31,13 @@ class CashFlowTab : public ui::TabPage {
     // Opens the dialog of classes; OK keeps them with the books and shows the tab again.
     void checkClasses(const AccountTable& table);
 
-    QLabel* lblPeriod_ = nullptr;
-    QTableWidget* grdCashFlows_ = nullptr;
-    QLineEdit* txtNetChange_ = nullptr;
-    QLineEdit* txtCashChange_ = nullptr;
-    QLineEdit* txtCashBeginning_ = nullptr;
-    QLineEdit* txtCashEnd_ = nullptr;
-    QLabel* lblCashCheck_ = nullptr;
+    QLabel* periodLabel_ = nullptr;
+    QTableWidget* flowsGrid_ = nullptr;
+    QLineEdit* netChangeBox_ = nullptr;
+    QLineEdit* cashChangeBox_ = nullptr;
+    QLineEdit* cashBeginningBox_ = nullptr;
+    QLineEdit* cashEndBox_ = nullptr;
+    QLabel* cashCheckLabel_ = nullptr;
     QString checkedFor_; // the books whose classes the dialog was opened for
 };
 

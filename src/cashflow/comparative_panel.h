@@ -40,16 +40,17 @@ class ComparativePanel : public QWidget {
   private:
     void fillChoices();
     void chosenAt(int index);
+    std::optional<QString> chooseServerBooks();
     void showRows(const reports::Comparative& c);
 
     ui::TabContext ctx_;
     reports::ReportPrinter& printer_;
     std::optional<reports::Report> report_;
-    QCheckBox* chkCompare_ = nullptr;
-    QLabel* lblPriorBooks_ = nullptr;
-    QComboBox* cboPriorBooks_ = nullptr;
-    QLabel* lblPriorSource_ = nullptr;
-    QTableWidget* grdComparative_ = nullptr;
+    QCheckBox* compareCheck_ = nullptr;
+    QLabel* priorBooksLabel_ = nullptr;
+    QComboBox* priorBooksChoice_ = nullptr;
+    QLabel* priorSourceLabel_ = nullptr;
+    QTableWidget* comparisonGrid_ = nullptr;
     QString choicesFor_; // the books whose earlier periods the list holds
 };
 

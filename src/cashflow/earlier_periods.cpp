@@ -3,6 +3,7 @@
 #include "journal/journal_files.h"
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace folio::cashflow {
 
@@ -35,9 +36,26 @@ std::optional<QString> lastClosedInto(const QString& path) {
     return into;
 }
 
-bool sameFile(const QString& a, const QString& b) {
+// Where the books a closing recorded are read now: nothing when they cannot be found.
+std::optional<QString> located(const QString& recorded, const BooksLocator& locate) {
+    if (!locate) {
+        return recorded;
+    }
+    try {
+        return locate(recorded);
+    } catch (const std::exception&) {
+        return std::nullopt; // a set of books no longer on the server
+    }
+}
+
+// Whether two paths a closing recorded name the same books: on a server, books are told
+// apart by their names alone, each client keeping them at a path of its own.
+bool sameBooks(const QString& a, const QString& b, bool byName) {
     const QFileInfo left(a);
     const QFileInfo right(b);
+    if (byName) {
+        return left.fileName() == right.fileName();
+    }
     return left.absoluteFilePath() == right.absoluteFilePath() ||
            (left.exists() && left.canonicalFilePath() == right.canonicalFilePath());
 }
@@ -52,41 +70,52 @@ std::optional<QString> closedIntoOf(const QString& memo) {
     return memo.mid(at + 14);
 }
 
-QStringList earlierPeriods(journal::JournalStore* store, int most) {
+QStringList earlierPeriods(journal::JournalStore* store, const BooksLocator& locate, int most) {
     QStringList periods;
     auto beginning =
         store != nullptr && store->isOpen() ? journal::periodBeginningIn(*store) : std::nullopt;
+    const auto seen = [&](const QString& path) {
+        return std::any_of(periods.cbegin(), periods.cend(), [&](const QString& each) {
+            return sameBooks(each, path, static_cast<bool>(locate));
+        });
+    };
     while (beginning && beginning->closedCopy && !beginning->closedFrom.isEmpty() &&
-           periods.size() < most && !periods.contains(beginning->closedFrom)) {
+           periods.size() < most && !seen(beginning->closedFrom)) {
         periods << beginning->closedFrom;
-        beginning = beginningOf(beginning->closedFrom);
+        const auto readable = located(beginning->closedFrom, locate);
+        beginning = readable ? beginningOf(*readable) : std::nullopt;
     }
     return periods;
 }
 
-ChosenPrior chosenPriorPeriod(const QString& path, const statements::CompanyInfo& company) {
+ChosenPrior chosenPriorPeriod(const QString& path, const statements::CompanyInfo& company,
+                              const BooksLocator& locate) {
     ChosenPrior chosen;
-    const QString name = QDir::toNativeSeparators(path);
-    if (!QFileInfo(journal::BooksJournal::pathFor(path)).isFile()) {
+    const QString name = locate ? QFileInfo(path).fileName() : QDir::toNativeSeparators(path);
+    const QString readable = located(path, locate).value_or(QString());
+    if (!QFileInfo(journal::BooksJournal::pathFor(readable)).isFile()) {
         chosen.refusal = QStringLiteral("%1 has no journal beside it, so Folio cannot tell where "
                                         "its period ended.")
                              .arg(name);
         return chosen;
     }
-    const std::optional<QString> into = lastClosedInto(path);
+    const std::optional<QString> into = lastClosedInto(readable);
     if (!into) {
         chosen.refusal =
             QStringLiteral("%1 was never closed, so it has no period to compare with.").arg(name);
         return chosen;
     }
-    const auto beginning = beginningOf(*into);
-    if (!beginning || !beginning->closedCopy || !sameFile(beginning->closedFrom, path)) {
-        chosen.refusal = QStringLiteral("%1 was closed into %2, which cannot be found, so the "
-                                        "end of its period is not known.")
-                             .arg(name, QDir::toNativeSeparators(*into));
+    const auto intoReadable = located(*into, locate);
+    const auto beginning = intoReadable ? beginningOf(*intoReadable) : std::nullopt;
+    if (!beginning || !beginning->closedCopy ||
+        !sameBooks(beginning->closedFrom, path, static_cast<bool>(locate))) {
+        chosen.refusal =
+            QStringLiteral("%1 was closed into %2, which cannot be found, so the "
+                           "end of its period is not known.")
+                .arg(name, locate ? QFileInfo(*into).fileName() : QDir::toNativeSeparators(*into));
         return chosen;
     }
-    chosen.prior = priorPeriodOf(*beginning, *into, company);
+    chosen.prior = priorPeriodOf(*beginning, *into, company, locate);
     return chosen;
 }
 

@@ -13,7 +13,7 @@ PriorColumn priorColumnOf(reports::Report report, const QString& booksPath,
     PriorColumn column;
     std::optional<PriorPeriod> prior;
     if (!chosen.isEmpty()) {
-        ChosenPrior other = chosenPriorPeriod(chosen, company);
+        ChosenPrior other = chosenPriorPeriod(chosen, company, locate);
         column.refusal = other.refusal;
         prior = std::move(other.prior);
     } else {

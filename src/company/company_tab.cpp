@@ -27,35 +27,35 @@ constexpr int kNameLength = 40;
 
 CompanyTab::CompanyTab(ui::TabContext context, QWidget* parent) : TabPage(context, parent) {
     setObjectName(QStringLiteral("CompanyTab"));
-    txtCompany_ = ui::Form::box(QStringLiteral("txtCompany"), this);
-    txtCompany_->setMaxLength(kNameLength);
-    txtDateOfStatements_ = ui::Form::box(QStringLiteral("txtDateOfStatements"), this);
+    companyBox_ = ui::Form::box(QStringLiteral("txtCompany"), this);
+    companyBox_->setMaxLength(kNameLength);
+    statementDateBox_ = ui::Form::box(QStringLiteral("txtDateOfStatements"), this);
 
     auto* fields = new QGridLayout();
     ui::Form::addLabelled(fields, 0, 0, QStringLiteral("lblCompany"),
-                          QStringLiteral("Company &Name"), txtCompany_, this);
+                          QStringLiteral("Company &Name"), companyBox_, this);
     ui::Form::addLabelled(fields, 1, 0, QStringLiteral("lblDateOfStatements"),
-                          QStringLiteral("&Date of Statements"), txtDateOfStatements_, this);
+                          QStringLiteral("&Date of Statements"), statementDateBox_, this);
     fields->setColumnStretch(1, 1);
 
     Frame2_ = new QGroupBox(QStringLiteral("Type of Business"), this);
     Frame2_->setObjectName(QStringLiteral("Frame2"));
-    optMdse_ = new QRadioButton(QStringLiteral("Merchandising"), Frame2_);
-    optMdse_->setObjectName(QStringLiteral("optMdse"));
-    optService_ = new QRadioButton(QStringLiteral("Service"), Frame2_);
-    optService_->setObjectName(QStringLiteral("optService"));
+    merchandisingChoice_ = new QRadioButton(QStringLiteral("Merchandising"), Frame2_);
+    merchandisingChoice_->setObjectName(QStringLiteral("optMdse"));
+    serviceChoice_ = new QRadioButton(QStringLiteral("Service"), Frame2_);
+    serviceChoice_->setObjectName(QStringLiteral("optService"));
     auto* options = new QVBoxLayout(Frame2_);
-    options->addWidget(optMdse_, 0, Qt::AlignLeft);
-    options->addWidget(optService_, 0, Qt::AlignLeft);
+    options->addWidget(merchandisingChoice_, 0, Qt::AlignLeft);
+    options->addWidget(serviceChoice_, 0, Qt::AlignLeft);
 
-    Command1_ = new QPushButton(QStringLiteral("Ok"), this);
-    Command1_->setObjectName(QStringLiteral("Command1"));
-    Command2_ = new QPushButton(QStringLiteral("&Cancel"), this);
-    Command2_->setObjectName(QStringLiteral("Command2"));
+    okButton_ = new QPushButton(QStringLiteral("Ok"), this);
+    okButton_->setObjectName(QStringLiteral("Command1"));
+    cancelButton_ = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancelButton_->setObjectName(QStringLiteral("Command2"));
     auto* buttons = new QHBoxLayout();
     buttons->addStretch(1);
-    buttons->addWidget(Command1_);
-    buttons->addWidget(Command2_);
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(fields);
@@ -63,28 +63,28 @@ CompanyTab::CompanyTab(ui::TabContext context, QWidget* parent) : TabPage(contex
     page->addStretch(1);
     page->addLayout(buttons);
 
-    connect(txtCompany_, &QLineEdit::textChanged, this, &CompanyTab::takeCompanyName);
-    connect(optMdse_, &QRadioButton::clicked, this, &CompanyTab::chooseMerchandising);
-    connect(optService_, &QRadioButton::clicked, this, &CompanyTab::chooseService);
-    connect(Command1_, &QPushButton::clicked, this, &CompanyTab::acceptCompany);
-    connect(Command2_, &QPushButton::clicked, this, &CompanyTab::clearCompany);
-    txtDateOfStatements_->installEventFilter(this);
+    connect(companyBox_, &QLineEdit::textChanged, this, &CompanyTab::takeCompanyName);
+    connect(merchandisingChoice_, &QRadioButton::clicked, this, &CompanyTab::chooseMerchandising);
+    connect(serviceChoice_, &QRadioButton::clicked, this, &CompanyTab::chooseService);
+    connect(okButton_, &QPushButton::clicked, this, &CompanyTab::acceptCompany);
+    connect(cancelButton_, &QPushButton::clicked, this, &CompanyTab::clearCompany);
+    statementDateBox_->installEventFilter(this);
 }
 
 std::optional<ui::Tab> CompanyTab::enter() {
     // The boxes show what the books hold, e.g. the information kept with them.
     const statements::CompanyInfo& info = ctx_.company;
-    if (txtCompany_->text() != info.name) {
-        txtCompany_->setText(info.name);
+    if (companyBox_->text() != info.name) {
+        companyBox_->setText(info.name);
     }
-    if (!txtDateOfStatements_->hasFocus()) {
-        txtDateOfStatements_->setText(info.date);
+    if (!statementDateBox_->hasFocus()) {
+        statementDateBox_->setText(info.date);
     }
-    optMdse_->setChecked(info.business == Business::Merchandising);
-    optService_->setChecked(info.business == Business::Service);
+    merchandisingChoice_->setChecked(info.business == Business::Merchandising);
+    serviceChoice_->setChecked(info.business == Business::Service);
     if (info.business == Business::Unknown) {
-        clearSelection(optMdse_);
-        clearSelection(optService_);
+        clearSelection(merchandisingChoice_);
+        clearSelection(serviceChoice_);
     }
     return std::nullopt;
 }
@@ -92,7 +92,7 @@ std::optional<ui::Tab> CompanyTab::enter() {
 bool CompanyTab::eventFilter(QObject* watched, QEvent* event) {
     // The box's lost focus runs before the click of the control that takes the focus; a
     // focus that leaves with the window (a dialog, another program) is not a lost focus.
-    if (watched == txtDateOfStatements_ && event->type() == QEvent::FocusOut) {
+    if (watched == statementDateBox_ && event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             checkStatementDate();
@@ -102,18 +102,18 @@ bool CompanyTab::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CompanyTab::takeCompanyName() {
-    txtCompany_->setMaxLength(kNameLength);
-    ctx_.company.name = txtCompany_->text();
+    companyBox_->setMaxLength(kNameLength);
+    ctx_.company.name = companyBox_->text();
 }
 
 void CompanyTab::checkStatementDate() {
-    const QString text = txtDateOfStatements_->text();
+    const QString text = statementDateBox_->text();
     if (readDate(text) || text.trimmed().isEmpty()) {
         ctx_.company.date = text.trimmed();
         return;
     }
     ctx_.company.date.clear();
-    txtDateOfStatements_->clear();
+    statementDateBox_->clear();
     ctx_.dialogs.message(invalidDateMessage(text));
     ctx_.dialogs.beep();
     // The focus comes back to the box once whatever took it has finished (another tab
@@ -122,16 +122,15 @@ void CompanyTab::checkStatementDate() {
         if (ctx_.window.shownTab() != ui::Tab::Company) {
             ctx_.window.showTabLater(ui::Tab::Company);
         }
-        QTimer::singleShot(0, this,
-                           [this] { txtDateOfStatements_->setFocus(Qt::OtherFocusReason); });
+        QTimer::singleShot(0, this, [this] { statementDateBox_->setFocus(Qt::OtherFocusReason); });
     });
 }
 
 void CompanyTab::takeBusinessType() {
-    if (optService_->isChecked()) {
+    if (serviceChoice_->isChecked()) {
         ctx_.company.business = Business::Service;
     }
-    if (optMdse_->isChecked()) {
+    if (merchandisingChoice_->isChecked()) {
         ctx_.company.business = Business::Merchandising;
     }
 }
@@ -145,7 +144,7 @@ void CompanyTab::clearSelection(QRadioButton* option) {
 
 void CompanyTab::chooseMerchandising() {
     takeBusinessType();
-    if (!optMdse_->isChecked()) {
+    if (!merchandisingChoice_->isChecked()) {
         return;
     }
     // The option stays chosen, showing the type of business; clicking it again asks for
@@ -181,11 +180,11 @@ void CompanyTab::acceptCompany() {
 
 void CompanyTab::clearCompany() {
     ctx_.company = statements::CompanyInfo();
-    txtCompany_->clear();
-    clearSelection(optService_);
-    clearSelection(optMdse_);
-    txtDateOfStatements_->clear();
-    txtCompany_->setFocus(Qt::OtherFocusReason);
+    companyBox_->clear();
+    clearSelection(serviceChoice_);
+    clearSelection(merchandisingChoice_);
+    statementDateBox_->clear();
+    companyBox_->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace folio::company

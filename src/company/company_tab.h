@@ -33,13 +33,13 @@ class CompanyTab : public ui::TabPage {
     void askEndingInventory();
     static void clearSelection(QRadioButton* option);
 
-    QLineEdit* txtCompany_ = nullptr;
-    QLineEdit* txtDateOfStatements_ = nullptr;
+    QLineEdit* companyBox_ = nullptr;
+    QLineEdit* statementDateBox_ = nullptr;
     QGroupBox* Frame2_ = nullptr;
-    QRadioButton* optMdse_ = nullptr;
-    QRadioButton* optService_ = nullptr;
-    QPushButton* Command1_ = nullptr;
-    QPushButton* Command2_ = nullptr;
+    QRadioButton* merchandisingChoice_ = nullptr;
+    QRadioButton* serviceChoice_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 } // namespace folio::company

@@ -29,24 +29,24 @@ BalancedEntryDialog::BalancedEntryDialog(std::vector<Account> accounts, QWidget*
     : QDialog(parent), accounts_(std::move(accounts)) {
     setObjectName(QStringLiteral("frmBalancedEntry"));
     setWindowTitle(QStringLiteral("Balanced Entry"));
-    txtEntryDate_ = ui::Form::box(QStringLiteral("txtEntryDate"), this);
-    txtEntryDate_->setText(shownDate(QDate::currentDate()));
-    txtEntryMemo_ = ui::Form::box(QStringLiteral("txtEntryMemo"), this);
+    dateBox_ = ui::Form::box(QStringLiteral("txtEntryDate"), this);
+    dateBox_->setText(shownDate(QDate::currentDate()));
+    memoBox_ = ui::Form::box(QStringLiteral("txtEntryMemo"), this);
     auto* top = new QGridLayout();
     ui::Form::addLabelled(top, 0, 0, QStringLiteral("lblEntryDate"), QStringLiteral("&Date:"),
-                          txtEntryDate_, this);
+                          dateBox_, this);
     ui::Form::addLabelled(top, 0, 2, QStringLiteral("lblEntryMemo"), QStringLiteral("&Memo:"),
-                          txtEntryMemo_, this);
+                          memoBox_, this);
     top->setColumnStretch(3, 1);
-    connect(txtEntryDate_, &QLineEdit::textChanged, this, &BalancedEntryDialog::refresh);
+    connect(dateBox_, &QLineEdit::textChanged, this, &BalancedEntryDialog::refresh);
 
-    grdEntryLines_ = new QTableWidget(0, 3, this);
-    grdEntryLines_->setObjectName(QStringLiteral("grdEntryLines"));
-    grdEntryLines_->setAccessibleName(QStringLiteral("Lines of the entry"));
-    grdEntryLines_->setHorizontalHeaderLabels(
+    linesGrid_ = new QTableWidget(0, 3, this);
+    linesGrid_->setObjectName(QStringLiteral("grdEntryLines"));
+    linesGrid_->setAccessibleName(QStringLiteral("Lines of the entry"));
+    linesGrid_->setHorizontalHeaderLabels(
         {QStringLiteral("Account"), QStringLiteral("Debit"), QStringLiteral("Credit")});
-    grdEntryLines_->horizontalHeader()->setSectionResizeMode(AccountColumn, QHeaderView::Stretch);
-    connect(grdEntryLines_, &QTableWidget::itemChanged, this, &BalancedEntryDialog::refresh);
+    linesGrid_->horizontalHeader()->setSectionResizeMode(AccountColumn, QHeaderView::Stretch);
+    connect(linesGrid_, &QTableWidget::itemChanged, this, &BalancedEntryDialog::refresh);
 
     auto* cmdAddLine = new QPushButton(QStringLiteral("&Add Line"), this);
     cmdAddLine->setObjectName(QStringLiteral("cmdAddLine"));
@@ -57,13 +57,13 @@ BalancedEntryDialog::BalancedEntryDialog(std::vector<Account> accounts, QWidget*
     connect(cmdAddLine, &QPushButton::clicked, this, &BalancedEntryDialog::addLineAtEnd);
     connect(cmdRemoveLine, &QPushButton::clicked, this, &BalancedEntryDialog::removeChosenLine);
 
-    lblEntryTotals_ = new QLabel(this);
-    lblEntryTotals_->setObjectName(QStringLiteral("lblEntryTotals"));
-    lblEntryTotals_->setAccessibleName(QStringLiteral("Totals of the entry"));
+    totalsLabel_ = new QLabel(this);
+    totalsLabel_->setObjectName(QStringLiteral("lblEntryTotals"));
+    totalsLabel_->setAccessibleName(QStringLiteral("Totals of the entry"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    cmdPostEntry_ = buttons->addButton(QStringLiteral("&Post Entry"), QDialogButtonBox::AcceptRole);
-    cmdPostEntry_->setObjectName(QStringLiteral("cmdPostEntry"));
-    cmdPostEntry_->setAccessibleName(QStringLiteral("Post the entry"));
+    postButton_ = buttons->addButton(QStringLiteral("&Post Entry"), QDialogButtonBox::AcceptRole);
+    postButton_->setObjectName(QStringLiteral("cmdPostEntry"));
+    postButton_->setAccessibleName(QStringLiteral("Post the entry"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -73,9 +73,9 @@ BalancedEntryDialog::BalancedEntryDialog(std::vector<Account> accounts, QWidget*
     lineButtons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(grdEntryLines_, 1);
+    layout->addWidget(linesGrid_, 1);
     layout->addLayout(lineButtons);
-    layout->addWidget(lblEntryTotals_);
+    layout->addWidget(totalsLabel_);
     layout->addWidget(buttons);
     addLine();
     addLine();
@@ -85,14 +85,14 @@ BalancedEntryDialog::BalancedEntryDialog(std::vector<Account> accounts, QWidget*
 void BalancedEntryDialog::addLineAtEnd() {
     // The new line is the one typed into next.
     QComboBox* account = addLine();
-    grdEntryLines_->setCurrentCell(grdEntryLines_->rowCount() - 1, AccountColumn);
+    linesGrid_->setCurrentCell(linesGrid_->rowCount() - 1, AccountColumn);
     account->setFocus(Qt::OtherFocusReason);
 }
 
 QComboBox* BalancedEntryDialog::addLine() {
-    const int row = grdEntryLines_->rowCount();
-    grdEntryLines_->insertRow(row);
-    auto* account = new QComboBox(grdEntryLines_);
+    const int row = linesGrid_->rowCount();
+    linesGrid_->insertRow(row);
+    auto* account = new QComboBox(linesGrid_);
     account->setObjectName(QStringLiteral("cboEntryAccount%1").arg(row + 1));
     account->setAccessibleName(QStringLiteral("Account of line %1").arg(row + 1));
     account->addItem(QString());
@@ -105,47 +105,46 @@ QComboBox* BalancedEntryDialog::addLine() {
             each.record);
     }
     connect(account, &QComboBox::currentIndexChanged, this, &BalancedEntryDialog::refresh);
-    grdEntryLines_->setCellWidget(row, AccountColumn, account);
-    grdEntryLines_->setItem(row, DebitColumn, new QTableWidgetItem());
-    grdEntryLines_->setItem(row, CreditColumn, new QTableWidgetItem());
+    linesGrid_->setCellWidget(row, AccountColumn, account);
+    linesGrid_->setItem(row, DebitColumn, new QTableWidgetItem());
+    linesGrid_->setItem(row, CreditColumn, new QTableWidgetItem());
     refresh();
     return account;
 }
 
 void BalancedEntryDialog::removeChosenLine() {
-    const int row = grdEntryLines_->currentRow();
-    if (row >= 0 && grdEntryLines_->rowCount() > 2) {
-        grdEntryLines_->removeRow(row);
+    const int row = linesGrid_->currentRow();
+    if (row >= 0 && linesGrid_->rowCount() > 2) {
+        linesGrid_->removeRow(row);
         refresh();
     }
 }
 
 void BalancedEntryDialog::setLine(int row, int account, const QString& debit,
                                   const QString& credit) {
-    while (grdEntryLines_->rowCount() <= row) {
+    while (linesGrid_->rowCount() <= row) {
         addLine();
     }
-    static_cast<QComboBox*>(grdEntryLines_->cellWidget(row, AccountColumn))
+    static_cast<QComboBox*>(linesGrid_->cellWidget(row, AccountColumn))
         ->setCurrentIndex(account + 1);
-    grdEntryLines_->item(row, DebitColumn)->setText(debit);
-    grdEntryLines_->item(row, CreditColumn)->setText(credit);
+    linesGrid_->item(row, DebitColumn)->setText(debit);
+    linesGrid_->item(row, CreditColumn)->setText(credit);
 }
 
 std::optional<EntryNote> BalancedEntryDialog::note() const {
-    const std::optional<QDate> date = readDate(txtEntryDate_->text());
+    const std::optional<QDate> date = readDate(dateBox_->text());
     if (!date) {
         return std::nullopt;
     }
-    return EntryNote{*date, txtEntryMemo_->text().trimmed()};
+    return EntryNote{*date, memoBox_->text().trimmed()};
 }
 
 std::vector<AmountLine> BalancedEntryDialog::lines() const {
     std::vector<AmountLine> lines;
-    for (int row = 0; row < grdEntryLines_->rowCount(); ++row) {
-        const auto* account =
-            static_cast<QComboBox*>(grdEntryLines_->cellWidget(row, AccountColumn));
-        const auto debit = cellAmount(grdEntryLines_->item(row, DebitColumn));
-        const auto credit = cellAmount(grdEntryLines_->item(row, CreditColumn));
+    for (int row = 0; row < linesGrid_->rowCount(); ++row) {
+        const auto* account = static_cast<QComboBox*>(linesGrid_->cellWidget(row, AccountColumn));
+        const auto debit = cellAmount(linesGrid_->item(row, DebitColumn));
+        const auto credit = cellAmount(linesGrid_->item(row, CreditColumn));
         if (account->currentIndex() <= 0 && debit == Money() && credit == Money()) {
             continue; // an empty line
         }
@@ -157,11 +156,11 @@ std::vector<AmountLine> BalancedEntryDialog::lines() const {
 
 std::optional<QString> BalancedEntryDialog::problem() const {
     if (!note()) {
-        return notADateMessage(txtEntryDate_->text());
+        return notADateMessage(dateBox_->text());
     }
-    for (int row = 0; row < grdEntryLines_->rowCount(); ++row) {
+    for (int row = 0; row < linesGrid_->rowCount(); ++row) {
         for (int column : {DebitColumn, CreditColumn}) {
-            const QTableWidgetItem* item = grdEntryLines_->item(row, column);
+            const QTableWidgetItem* item = linesGrid_->item(row, column);
             if (!cellAmount(item)) {
                 return QStringLiteral("Line %1: %2 is not an amount.")
                     .arg(row + 1)
@@ -188,8 +187,8 @@ void BalancedEntryDialog::refresh() {
     } catch (const MoneyOverflow&) {
         totals = QStringLiteral("The amounts are too large to add up.");
     }
-    lblEntryTotals_->setText(reason ? totals + QStringLiteral("    ") + *reason : totals);
-    cmdPostEntry_->setEnabled(!reason.has_value());
+    totalsLabel_->setText(reason ? totals + QStringLiteral("    ") + *reason : totals);
+    postButton_->setEnabled(!reason.has_value());
 }
 
 } // namespace folio::journal

@@ -47,11 +47,11 @@ class BalancedEntryDialog : public QDialog {
     std::optional<QString> problem() const;
 
     std::vector<Account> accounts_;
-    QLineEdit* txtEntryDate_ = nullptr;
-    QLineEdit* txtEntryMemo_ = nullptr;
-    QTableWidget* grdEntryLines_ = nullptr;
-    QLabel* lblEntryTotals_ = nullptr;
-    QPushButton* cmdPostEntry_ = nullptr;
+    QLineEdit* dateBox_ = nullptr;
+    QLineEdit* memoBox_ = nullptr;
+    QTableWidget* linesGrid_ = nullptr;
+    QLabel* totalsLabel_ = nullptr;
+    QPushButton* postButton_ = nullptr;
 };
 
 } // namespace folio::journal

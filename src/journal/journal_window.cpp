@@ -27,13 +27,13 @@ JournalWindow::JournalWindow(JournalStore& store, ui::Dialogs& dialogs, Reverse 
     setWindowTitle(QStringLiteral("Journal"));
     model_ = new JournalModel(store, this);
     buildFilter();
-    grdJournal_ = new QTableView(this);
-    grdJournal_->setObjectName(QStringLiteral("grdJournal"));
-    grdJournal_->setAccessibleName(QStringLiteral("Journal entries, newest first"));
-    grdJournal_->setModel(model_);
-    grdJournal_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdJournal_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdJournal_->verticalHeader()->hide();
+    entriesGrid_ = new QTableView(this);
+    entriesGrid_->setObjectName(QStringLiteral("grdJournal"));
+    entriesGrid_->setAccessibleName(QStringLiteral("Journal entries, newest first"));
+    entriesGrid_->setModel(model_);
+    entriesGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    entriesGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    entriesGrid_->verticalHeader()->hide();
     const QFontMetrics metrics = fontMetrics();
     const std::pair<JournalModel::Column, const char*> widths[] = {
         {JournalModel::Seq, "0000000"},
@@ -46,66 +46,66 @@ JournalWindow::JournalWindow(JournalStore& store, ui::Dialogs& dialogs, Reverse 
         {JournalModel::Balance, "($000,000.00)  "},
     };
     for (const auto& [column, sample] : widths) {
-        grdJournal_->setColumnWidth(column, metrics.horizontalAdvance(QLatin1String(sample)));
+        entriesGrid_->setColumnWidth(column, metrics.horizontalAdvance(QLatin1String(sample)));
     }
-    grdJournal_->horizontalHeader()->setSectionResizeMode(JournalModel::Memo, QHeaderView::Stretch);
-    grdJournal_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    entriesGrid_->horizontalHeader()->setSectionResizeMode(JournalModel::Memo,
+                                                           QHeaderView::Stretch);
+    entriesGrid_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
 
-    cmdReverse_ = new QPushButton(QStringLiteral("&Reverse..."), this);
-    cmdReverse_->setObjectName(QStringLiteral("cmdReverse"));
-    cmdReverse_->setAccessibleName(QStringLiteral("Reverse the chosen entry"));
+    reverseButton_ = new QPushButton(QStringLiteral("&Reverse..."), this);
+    reverseButton_->setObjectName(QStringLiteral("cmdReverse"));
+    reverseButton_->setAccessibleName(QStringLiteral("Reverse the chosen entry"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->setObjectName(QStringLiteral("btnJournalClose"));
-    buttons->addButton(cmdReverse_, QDialogButtonBox::ActionRole);
+    buttons->addButton(reverseButton_, QDialogButtonBox::ActionRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
-    connect(cmdReverse_, &QPushButton::clicked, this, &JournalWindow::reverseChosenEntry);
+    connect(reverseButton_, &QPushButton::clicked, this, &JournalWindow::reverseChosenEntry);
 
     auto* layout = qobject_cast<QVBoxLayout*>(this->layout());
-    layout->addWidget(grdJournal_, 1);
+    layout->addWidget(entriesGrid_, 1);
     layout->addWidget(buttons);
     resize(1040, 560);
 }
 
 void JournalWindow::buildFilter() {
-    cboJournalAccount_ = new QComboBox(this);
-    cboJournalAccount_->setObjectName(QStringLiteral("cboJournalAccount"));
-    cboJournalAccount_->addItem(kAllAccounts);
-    txtJournalFrom_ = ui::Form::box(QStringLiteral("txtJournalFrom"), this);
-    txtJournalTo_ = ui::Form::box(QStringLiteral("txtJournalTo"), this);
-    for (QLineEdit* box : {txtJournalFrom_, txtJournalTo_}) {
+    accountChoice_ = new QComboBox(this);
+    accountChoice_->setObjectName(QStringLiteral("cboJournalAccount"));
+    accountChoice_->addItem(kAllAccounts);
+    fromBox_ = ui::Form::box(QStringLiteral("txtJournalFrom"), this);
+    toBox_ = ui::Form::box(QStringLiteral("txtJournalTo"), this);
+    for (QLineEdit* box : {fromBox_, toBox_}) {
         box->setPlaceholderText(QStringLiteral("mm/dd/yyyy"));
         connect(box, &QLineEdit::returnPressed, this, &JournalWindow::applyFilters);
     }
-    cmdJournalShow_ = new QPushButton(QStringLiteral("&Show"), this);
-    cmdJournalShow_->setObjectName(QStringLiteral("cmdJournalShow"));
-    cmdJournalShow_->setAccessibleName(
-        QStringLiteral("Show the entries of this account and dates"));
-    connect(cmdJournalShow_, &QPushButton::clicked, this, &JournalWindow::applyFilters);
-    connect(cboJournalAccount_, &QComboBox::activated, this, &JournalWindow::applyFilters);
+    showButton_ = new QPushButton(QStringLiteral("&Show"), this);
+    showButton_->setObjectName(QStringLiteral("cmdJournalShow"));
+    showButton_->setAccessibleName(QStringLiteral("Show the entries of this account and dates"));
+    connect(showButton_, &QPushButton::clicked, this, &JournalWindow::applyFilters);
+    connect(accountChoice_, &QComboBox::activated, this, &JournalWindow::applyFilters);
 
     auto* grid = new QGridLayout();
     ui::Form::addLabelled(grid, 0, 0, QStringLiteral("lblJournalAccount"),
-                          QStringLiteral("&Account:"), cboJournalAccount_, this);
+                          QStringLiteral("&Account:"), accountChoice_, this);
     ui::Form::addLabelled(grid, 0, 2, QStringLiteral("lblJournalFrom"), QStringLiteral("&From:"),
-                          txtJournalFrom_, this);
+                          fromBox_, this);
     ui::Form::addLabelled(grid, 0, 4, QStringLiteral("lblJournalTo"), QStringLiteral("&To:"),
-                          txtJournalTo_, this);
-    grid->addWidget(cmdJournalShow_, 0, 6);
+                          toBox_, this);
+    grid->addWidget(showButton_, 0, 6);
     grid->setColumnStretch(1, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
 }
 
 void JournalWindow::setAccounts(const QStringList& names) {
-    const QString chosen = cboJournalAccount_->currentText();
-    cboJournalAccount_->clear();
-    cboJournalAccount_->addItem(kAllAccounts);
+    const QString chosen = accountChoice_->currentText();
+    accountChoice_->clear();
+    accountChoice_->addItem(kAllAccounts);
     for (const QString& name : names) {
-        if (!name.isEmpty() && cboJournalAccount_->findText(name) < 0) {
-            cboJournalAccount_->addItem(name);
+        if (!name.isEmpty() && accountChoice_->findText(name) < 0) {
+            accountChoice_->addItem(name);
         }
     }
-    cboJournalAccount_->setCurrentIndex(std::max(0, cboJournalAccount_->findText(chosen)));
+    accountChoice_->setCurrentIndex(std::max(0, accountChoice_->findText(chosen)));
 }
 
 void JournalWindow::changeEvent(QEvent* event) {
@@ -135,11 +135,10 @@ void JournalWindow::reload() {
 
 bool JournalWindow::applyFilters() {
     JournalFilter filter;
-    if (cboJournalAccount_->currentIndex() > 0) {
-        filter.account = cboJournalAccount_->currentText();
+    if (accountChoice_->currentIndex() > 0) {
+        filter.account = accountChoice_->currentText();
     }
-    for (auto [box, date] :
-         {std::pair{txtJournalFrom_, &filter.from}, std::pair{txtJournalTo_, &filter.to}}) {
+    for (auto [box, date] : {std::pair{fromBox_, &filter.from}, std::pair{toBox_, &filter.to}}) {
         if (box->text().trimmed().isEmpty()) {
             continue;
         }
@@ -156,7 +155,7 @@ bool JournalWindow::applyFilters() {
 }
 
 void JournalWindow::reverseChosenEntry() {
-    const QModelIndex current = grdJournal_->currentIndex();
+    const QModelIndex current = entriesGrid_->currentIndex();
     const std::int64_t seq = current.isValid() ? model_->entryAt(current.row()) : 0;
     if (seq == 0) {
         dialogs_.message(QStringLiteral("Choose the entry to reverse in the journal first."));

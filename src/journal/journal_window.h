@@ -36,7 +36,7 @@ class JournalWindow : public QDialog {
     // Reads the journal again from the newest entry.
     void reload();
     JournalModel& model() { return *model_; }
-    QTableView* grid() const { return grdJournal_; }
+    QTableView* grid() const { return entriesGrid_; }
 
     // Applies the account and the dates in the boxes; false after a message when a date
     // box holds no date.
@@ -55,12 +55,12 @@ class JournalWindow : public QDialog {
     JournalStore& store_;
     std::int64_t shownUpTo_ = 0; // the newest entry when the rows were last read
     JournalModel* model_ = nullptr;
-    QComboBox* cboJournalAccount_ = nullptr;
-    QLineEdit* txtJournalFrom_ = nullptr;
-    QLineEdit* txtJournalTo_ = nullptr;
-    QPushButton* cmdJournalShow_ = nullptr;
-    QPushButton* cmdReverse_ = nullptr;
-    QTableView* grdJournal_ = nullptr;
+    QComboBox* accountChoice_ = nullptr;
+    QLineEdit* fromBox_ = nullptr;
+    QLineEdit* toBox_ = nullptr;
+    QPushButton* showButton_ = nullptr;
+    QPushButton* reverseButton_ = nullptr;
+    QTableView* entriesGrid_ = nullptr;
 };
 
 } // namespace folio::journal

@@ -24,35 +24,35 @@ PostingTab::PostingTab(ui::TabContext context, QWidget* parent) : TabPage(contex
     accountGrid_ = new ui::AccountGrid(QStringLiteral("MSFlexGrid3"), QStringLiteral("Accounts"),
                                        QStringLiteral("Year To date"), this);
     // The boxes show the chosen account; choosing a row in the grid fills them.
-    txtAccountToPost_ = ui::Form::figureBox(QStringLiteral("txtAccountToPost"), this);
-    txtAccountToPost_->setAlignment(Qt::AlignLeft);
-    txtType_ = ui::Form::figureBox(QStringLiteral("txtType"), this);
-    txtType_->setAlignment(Qt::AlignLeft);
-    txtCurrent_ = ui::Form::figureBox(QStringLiteral("txtCurrent"), this);
-    txtYear_ = ui::Form::figureBox(QStringLiteral("txtYear"), this);
+    accountBox_ = ui::Form::figureBox(QStringLiteral("txtAccountToPost"), this);
+    accountBox_->setAlignment(Qt::AlignLeft);
+    typeBox_ = ui::Form::figureBox(QStringLiteral("txtType"), this);
+    typeBox_->setAlignment(Qt::AlignLeft);
+    currentBox_ = ui::Form::figureBox(QStringLiteral("txtCurrent"), this);
+    yearBox_ = ui::Form::figureBox(QStringLiteral("txtYear"), this);
 
     Frame1_ = new QGroupBox(QStringLiteral("Post"), this);
     Frame1_->setObjectName(QStringLiteral("Frame1"));
-    txtPostDebit_ = ui::Form::box(QStringLiteral("txtPostDebit"), Frame1_);
-    txtPostCredit_ = ui::Form::box(QStringLiteral("txtPostCredit"), Frame1_);
+    debitBox_ = ui::Form::box(QStringLiteral("txtPostDebit"), Frame1_);
+    creditBox_ = ui::Form::box(QStringLiteral("txtPostCredit"), Frame1_);
     auto* amounts = new QGridLayout(Frame1_);
     ui::Form::addLabelled(amounts, 0, 0, QStringLiteral("lblPostDebit"), QStringLiteral("&Debit"),
-                          txtPostDebit_, Frame1_);
+                          debitBox_, Frame1_);
     ui::Form::addLabelled(amounts, 1, 0, QStringLiteral("lblPostCredit"), QStringLiteral("C&redit"),
-                          txtPostCredit_, Frame1_);
+                          creditBox_, Frame1_);
     // The date and memo the journal keeps with the posting.
-    txtPostDate_ = ui::Form::box(QStringLiteral("txtPostDate"), Frame1_);
-    txtPostDate_->setText(journal::shownDate(QDate::currentDate()));
-    txtPostDate_->setPlaceholderText(QStringLiteral("mm/dd/yyyy"));
-    txtPostMemo_ = ui::Form::box(QStringLiteral("txtPostMemo"), Frame1_);
+    dateBox_ = ui::Form::box(QStringLiteral("txtPostDate"), Frame1_);
+    dateBox_->setText(journal::shownDate(QDate::currentDate()));
+    dateBox_->setPlaceholderText(QStringLiteral("mm/dd/yyyy"));
+    memoBox_ = ui::Form::box(QStringLiteral("txtPostMemo"), Frame1_);
     ui::Form::addLabelled(amounts, 2, 0, QStringLiteral("lblPostDate"), QStringLiteral("Dat&e"),
-                          txtPostDate_, Frame1_);
+                          dateBox_, Frame1_);
     ui::Form::addLabelled(amounts, 3, 0, QStringLiteral("lblPostMemo"), QStringLiteral("&Memo"),
-                          txtPostMemo_, Frame1_);
+                          memoBox_, Frame1_);
 
-    cmdOKPost_ = new QPushButton(QStringLiteral("&Post to this account"), this);
-    cmdOKPost_->setObjectName(QStringLiteral("cmdOKPost"));
-    cmdOKPost_->setEnabled(false);
+    postButton_ = new QPushButton(QStringLiteral("&Post to this account"), this);
+    postButton_->setObjectName(QStringLiteral("cmdOKPost"));
+    postButton_->setEnabled(false);
 
     auto* account = new QGridLayout();
     const struct {
@@ -60,10 +60,10 @@ PostingTab::PostingTab(ui::TabContext context, QWidget* parent) : TabPage(contex
         const char* caption;
         QLineEdit* box;
     } rows[] = {
-        {"lblAccountToPost", "&Account to be posted", txtAccountToPost_},
-        {"lblType", "Account &Type", txtType_},
-        {"lblCurrent", "C&urrentBalance", txtCurrent_},
-        {"lblYear", "&Year to date balance", txtYear_},
+        {"lblAccountToPost", "&Account to be posted", accountBox_},
+        {"lblType", "Account &Type", typeBox_},
+        {"lblCurrent", "C&urrentBalance", currentBox_},
+        {"lblYear", "&Year to date balance", yearBox_},
     };
     int line = 0;
     for (const auto& row : rows) {
@@ -75,17 +75,17 @@ PostingTab::PostingTab(ui::TabContext context, QWidget* parent) : TabPage(contex
     auto* side = new QVBoxLayout();
     side->addLayout(account);
     side->addWidget(Frame1_);
-    side->addWidget(cmdOKPost_, 0, Qt::AlignRight);
+    side->addWidget(postButton_, 0, Qt::AlignRight);
     side->addStretch(1);
     auto* page = new QHBoxLayout(this);
     page->addWidget(accountGrid_, 3);
     page->addLayout(side, 2);
 
-    setTabOrder(accountGrid_, txtPostDebit_);
-    setTabOrder(txtPostDebit_, txtPostCredit_);
-    setTabOrder(txtPostCredit_, txtPostDate_);
-    setTabOrder(txtPostDate_, txtPostMemo_);
-    setTabOrder(txtPostMemo_, cmdOKPost_);
+    setTabOrder(accountGrid_, debitBox_);
+    setTabOrder(debitBox_, creditBox_);
+    setTabOrder(creditBox_, dateBox_);
+    setTabOrder(dateBox_, memoBox_);
+    setTabOrder(memoBox_, postButton_);
 
     // The highlighted row is the chosen account, whether a click, the arrow keys or a
     // screen reader moved it.
@@ -93,20 +93,19 @@ PostingTab::PostingTab(ui::TabContext context, QWidget* parent) : TabPage(contex
             [this](const QModelIndex& current) { chooseAccount(current.row()); });
     connect(accountGrid_, &QAbstractItemView::clicked, this,
             [this](const QModelIndex& index) { chooseAccount(index.row()); });
-    connect(txtAccountToPost_, &QLineEdit::textChanged, this, &PostingTab::findTypedAccount);
-    connect(cmdOKPost_, &QPushButton::clicked, this, &PostingTab::postToAccount);
-    for (QLineEdit* box : {txtPostDebit_, txtPostCredit_, txtPostDate_, txtPostMemo_}) {
+    connect(accountBox_, &QLineEdit::textChanged, this, &PostingTab::findTypedAccount);
+    connect(postButton_, &QPushButton::clicked, this, &PostingTab::postToAccount);
+    for (QLineEdit* box : {debitBox_, creditBox_, dateBox_, memoBox_}) {
         box->installEventFilter(this);
     }
 }
 
 bool PostingTab::eventFilter(QObject* watched, QEvent* event) {
     // Enter in Debit, Credit, Date or Memo posts, as the Post button would.
-    if (event->type() == QEvent::KeyPress &&
-        (watched == txtPostDebit_ || watched == txtPostCredit_ || watched == txtPostDate_ ||
-         watched == txtPostMemo_)) {
+    if (event->type() == QEvent::KeyPress && (watched == debitBox_ || watched == creditBox_ ||
+                                              watched == dateBox_ || watched == memoBox_)) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && cmdOKPost_->isEnabled()) {
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && postButton_->isEnabled()) {
             postToAccount();
             return true;
         }
@@ -115,7 +114,7 @@ bool PostingTab::eventFilter(QObject* watched, QEvent* event) {
 }
 
 std::optional<ui::Tab> PostingTab::enter() {
-    cmdOKPost_->setEnabled(false);
+    postButton_->setEnabled(false);
     chosen_.reset();
     clearBoxes();
     if (shownStamp_.stillShown(ctx_)) {
@@ -137,7 +136,7 @@ void PostingTab::chooseAccount(int row) {
     if (row < 0 || row >= static_cast<int>(listed_.size())) {
         chosen_.reset();
         clearBoxes();
-        cmdOKPost_->setEnabled(false);
+        postButton_->setEnabled(false);
         return;
     }
     chosen_ = Chosen{row, listed_[static_cast<std::size_t>(row)]};
@@ -146,21 +145,21 @@ void PostingTab::chooseAccount(int row) {
 
 void PostingTab::showAccount(int row) {
     const AccountRecord& account = accountGrid_->accounts().account(row);
-    txtAccountToPost_->setText(account.name);
-    txtType_->setText(account.type);
-    txtCurrent_->setText(formatCurrency(account.current));
-    txtYear_->setText(formatCurrency(account.ytd));
+    accountBox_->setText(account.name);
+    typeBox_->setText(account.type);
+    currentBox_->setText(formatCurrency(account.current));
+    yearBox_->setText(formatCurrency(account.ytd));
 }
 
 void PostingTab::clearBoxes() {
-    for (QLineEdit* box : {txtAccountToPost_, txtCurrent_, txtYear_, txtType_}) {
+    for (QLineEdit* box : {accountBox_, currentBox_, yearBox_, typeBox_}) {
         box->clear();
     }
 }
 
 void PostingTab::findTypedAccount() {
-    if (!txtAccountToPost_->text().isEmpty()) {
-        cmdOKPost_->setEnabled(true);
+    if (!accountBox_->text().isEmpty()) {
+        postButton_->setEnabled(true);
     }
 }
 

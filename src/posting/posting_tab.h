@@ -53,16 +53,16 @@ class PostingTab : public ui::TabPage {
                       const journal::EntryNote& note, Amounts& written);
 
     ui::AccountGrid* accountGrid_;
-    QLineEdit* txtAccountToPost_;
-    QLineEdit* txtType_;
-    QLineEdit* txtCurrent_;
-    QLineEdit* txtYear_;
+    QLineEdit* accountBox_;
+    QLineEdit* typeBox_;
+    QLineEdit* currentBox_;
+    QLineEdit* yearBox_;
     QGroupBox* Frame1_;
-    QLineEdit* txtPostDebit_;
-    QLineEdit* txtPostCredit_;
-    QLineEdit* txtPostDate_;
-    QLineEdit* txtPostMemo_;
-    QPushButton* cmdOKPost_;
+    QLineEdit* debitBox_;
+    QLineEdit* creditBox_;
+    QLineEdit* dateBox_;
+    QLineEdit* memoBox_;
+    QPushButton* postButton_;
 
     AccountTable table_; // the file as the grid shows it
     std::vector<int> listed_;

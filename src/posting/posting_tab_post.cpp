@@ -17,22 +17,22 @@ namespace folio::posting {
 
 void PostingTab::postToAccount() {
     if (!chosen_) {
-        cmdOKPost_->setEnabled(false);
+        postButton_->setEnabled(false);
         return;
     }
     const Chosen chosen = *chosen_;
-    const std::optional<Money> debit = typedAmount(txtPostDebit_, QStringLiteral("debit"));
+    const std::optional<Money> debit = typedAmount(debitBox_, QStringLiteral("debit"));
     if (!debit) {
         return;
     }
-    const std::optional<Money> credit = typedAmount(txtPostCredit_, QStringLiteral("credit"));
+    const std::optional<Money> credit = typedAmount(creditBox_, QStringLiteral("credit"));
     if (!credit) {
         return;
     }
     if (const std::optional<QString> refusal = PostingRules::amountsRefusal(*debit, *credit)) {
         ctx_.dialogs.message(*refusal);
-        txtPostDebit_->setFocus();
-        txtPostDebit_->selectAll();
+        debitBox_->setFocus();
+        debitBox_->selectAll();
         return;
     }
     const std::optional<journal::EntryNote> note = typedNote();
@@ -50,26 +50,26 @@ void PostingTab::postToAccount() {
     }
     accountGrid_->accounts().setBalances(chosen.row, written);
     // Emptied with their typing forgotten, so Undo's key now takes back the posting.
-    for (QLineEdit* box : {txtPostDebit_, txtPostCredit_, txtPostMemo_}) {
+    for (QLineEdit* box : {debitBox_, creditBox_, memoBox_}) {
         box->setText(QString());
     }
     clearBoxes();
     chosen_.reset();
     // No row stays chosen: choosing the same account again chooses it afresh.
     accountGrid_->selectionModel()->clear();
-    cmdOKPost_->setEnabled(false);
+    postButton_->setEnabled(false);
 }
 
 std::optional<journal::EntryNote> PostingTab::typedNote() {
-    const QString text = txtPostDate_->text();
+    const QString text = dateBox_->text();
     const std::optional<QDate> date = readDate(text);
     if (!date) {
         ctx_.dialogs.message(journal::notADateMessage(text));
-        txtPostDate_->setFocus();
-        txtPostDate_->selectAll();
+        dateBox_->setFocus();
+        dateBox_->selectAll();
         return std::nullopt;
     }
-    return journal::EntryNote{*date, txtPostMemo_->text().trimmed()};
+    return journal::EntryNote{*date, memoBox_->text().trimmed()};
 }
 
 std::optional<Money> PostingTab::typedAmount(QLineEdit* box, const QString& name) {

@@ -1,4 +1,5 @@
 #include "server/books_copy.h"
+#include "journal/entry_chain.h"
 #include "journal/journal_store.h"
 #include "journal/sqlite_db.h"
 #include "server/bank_rows.h"
@@ -54,7 +55,32 @@ std::optional<QByteArray> blobOf(const pqxx::field& field) {
     return QByteArray::fromHex(QByteArray::fromStdString(field.as<std::string>()));
 }
 
-// Writes the server's journal rows, and its bank work, into a new journal at `path`.
+// Seals the entries copied into a new journal, oldest first, each to the one before it, so
+// that the copy's chain of hashes vouches for the entries as the server holds them.
+void sealEntries(journal::JournalStore& store) {
+    std::vector<std::pair<std::int64_t, QByteArray>> seals;
+    QByteArray head;
+    store.scanAll([&](const journal::Entry& entry, journal::JournalStore::Status) {
+        head = journal::chainedHash(head, entry);
+        seals.emplace_back(entry.seq, head);
+        return true;
+    });
+    journal::Database& db = store.database();
+    journal::Statement seal(db, "UPDATE entries SET hash = ? WHERE seq = ?");
+    for (const auto& [seq, hash] : seals) {
+        seal.reset();
+        seal.bind(1, std::optional<QByteArray>(hash)).bind(2, seq).run();
+    }
+    if (!seals.empty()) {
+        journal::Statement put(db, "INSERT OR REPLACE INTO books VALUES(?, ?)");
+        put.bind(1, QStringLiteral("head")).bind(2, std::optional<QByteArray>(head)).run();
+        put.reset();
+        put.bind(1, QStringLiteral("head_seq")).bind(2, seals.back().first).run();
+    }
+}
+
+// Writes the server's journal rows, and its bank work, into a new journal at `path`, the
+// entries sealed into a chain of hashes and each kept with the database user who made it.
 void writeJournal(pqxx::connection_base& c, int books, const QString& path) {
     journal::JournalStore store;
     store.open(path);
@@ -62,11 +88,11 @@ void writeJournal(pqxx::connection_base& c, int books, const QString& path) {
     journal::Transaction transaction(db);
     pqxx::nontransaction t(c);
     journal::Statement entry(db, "INSERT INTO entries(seq, made, date, memo, kind, status, "
-                                 "reversal_of, below) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
+                                 "reversal_of, below, user) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
     std::int64_t last = 0;
     for (const auto& row : t.exec_params("SELECT seq, made, date, memo, kind, status, "
-                                         "reversal_of, below FROM folio_entries WHERE books = $1 "
-                                         "ORDER BY seq",
+                                         "reversal_of, below, made_by FROM folio_entries WHERE "
+                                         "books = $1 ORDER BY seq",
                                          books)) {
         last = row[0].as<std::int64_t>();
         entry.reset();
@@ -81,7 +107,9 @@ void writeJournal(pqxx::connection_base& c, int books, const QString& path) {
         } else {
             entry.bind(7, row[6].as<std::int64_t>());
         }
-        entry.bind(8, row[7].as<std::int64_t>()).run();
+        entry.bind(8, row[7].as<std::int64_t>())
+            .bind(9, QString::fromStdString(row[8].as<std::string>()))
+            .run();
     }
     journal::Statement line(db, "INSERT INTO lines(seq, line, record, name, type, debit, credit, "
                                 "before, after) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
@@ -103,6 +131,7 @@ void writeJournal(pqxx::connection_base& c, int books, const QString& path) {
     }
     writeServerValues(t, books, db);
     pullBankRows(t, books, db, last);
+    sealEntries(store);
     transaction.commit();
     store.close();
 }
@@ -177,15 +206,17 @@ void copyServerToFile(ServerBooks& server, const QString& filePath) {
     }
 }
 
+// Adds books of a file, read already; `users`: each entry made by the user the journal
+// recorded (a copy), not by the database user (a closed copy a closing wrote).
 int addFileBooks(pqxx::transaction_base& t, const QByteArray& bytes, const QString& journalPath,
-                 const QString& name) {
+                 const QString& name, bool users) {
     const int id = insertBooks(t, name);
     for (qsizetype at = 0; at < bytes.size(); at += kRecordSize) {
         putAccount(t, id, static_cast<int>(at / kRecordSize) + 1, bytes.mid(at, kRecordSize));
     }
     if (QFileInfo(journalPath).isFile()) {
         JournalReader journal(journalPath);
-        copyJournalRows(t, id, journal);
+        copyJournalRows(t, id, journal, 0, true, users);
         pushBankRows(t, id, journal, 0, 0);
     } else {
         insertOpening(t, id, bytes);
@@ -194,16 +225,17 @@ int addFileBooks(pqxx::transaction_base& t, const QByteArray& bytes, const QStri
 }
 
 int addFileBooks(pqxx::transaction_base& t, const QString& filePath, const QString& name) {
-    return addFileBooks(t, readBooksFile(filePath), journal::journalPathOf(filePath), name);
+    return addFileBooks(t, readBooksFile(filePath), journal::journalPathOf(filePath), name, false);
 }
 
 void copyFileToServer(const QString& filePath, const ServerAddress& to) {
     const QByteArray bytes = readBooksFile(filePath);
     const QString journalPath = journal::journalPathOf(filePath);
     ServerBooks server(to);
+    server.checkTables();
     try {
         pqxx::transaction<pqxx::isolation_level::serializable> t(server.connection());
-        addFileBooks(t, bytes, journalPath, to.books);
+        addFileBooks(t, bytes, journalPath, to.books, true);
         t.commit();
     } catch (const pqxx::sql_error& e) {
         throw ServerError(serverWords(e));

@@ -204,6 +204,7 @@ std::optional<ServerMark> pullNewEntries(ServerBooks& server, const QString& wor
         t.exec_params1("SELECT coalesce(max(id), 0) FROM folio_reconciliations WHERE books = $1",
                        books)[0]
             .as<std::int64_t>();
+    now.valuesStamp = valuesStamp(t, books);
     JournalReader journal(journalPath);
     now.values = keptValues(journal);
     return now;

@@ -141,6 +141,7 @@ ServerMark pushInto(pqxx::transaction_base& t, int books, const QString& working
         books);
     after.lastSeq = now[0].as<std::int64_t>();
     after.lastReconciliation = now[1].as<std::int64_t>();
+    after.valuesStamp = valuesStamp(t, books);
     return after;
 }
 

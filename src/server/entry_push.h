@@ -22,7 +22,8 @@ class BooksMoved : public ServerError {
 struct ServerMark {
     std::int64_t lastSeq = 0;
     std::int64_t lastReconciliation = 0;
-    KeptValues values; // the values kept with the books, as the working copy had them
+    KeptValues values;       // the values kept with the books, as the working copy had them
+    std::string valuesStamp; // and as the server held them (see valuesStamp)
 };
 
 // A working copy of another set of books of the same database, made when they stood at

@@ -100,18 +100,24 @@ void putValue(pqxx::transaction_base& t, int books, const std::string& key,
 }
 
 void copyJournalRows(pqxx::transaction_base& t, int books, JournalReader& journal,
-                     std::int64_t after, bool values) {
+                     std::int64_t after, bool values, bool users) {
     using R = JournalReader;
     const std::string since = " WHERE seq > " + std::to_string(after);
-    journal.rows("SELECT seq, made, date, memo, kind, status, reversal_of, below FROM entries" +
-                     since + " ORDER BY seq",
+    if (users) { // a journal written before entries kept their user has none to give
+        users = false;
+        journal.rows("SELECT 1 FROM pragma_table_info('entries') WHERE name = 'user'",
+                     [&](sqlite3_stmt*) { users = true; });
+    }
+    journal.rows(std::string("SELECT seq, made, date, memo, kind, status, reversal_of, below, ") +
+                     (users ? "user" : "''") + " FROM entries" + since + " ORDER BY seq",
                  [&](sqlite3_stmt* row) {
                      t.exec_params("INSERT INTO folio_entries(books, seq, made, date, memo, kind, "
-                                   "status, reversal_of, below) VALUES ($1, $2, $3, $4, $5, $6, "
-                                   "$7, NULLIF($8, 0), $9)",
+                                   "status, reversal_of, below, made_by) VALUES ($1, $2, $3, $4, "
+                                   "$5, $6, $7, NULLIF($8, 0), $9, coalesce(NULLIF($10, ''), "
+                                   "current_user))",
                                    books, R::integer(row, 0), R::text(row, 1), R::text(row, 2),
                                    R::text(row, 3), R::text(row, 4), R::integer(row, 5),
-                                   R::integer(row, 6), R::integer(row, 7));
+                                   R::integer(row, 6), R::integer(row, 7), R::text(row, 8));
                  });
     journal.rows(
         "SELECT seq, line, record, name, type, debit, credit, before, after FROM lines" + since,

@@ -49,8 +49,9 @@ void putValue(pqxx::transaction_base& t, int books, const std::string& key,
 
 // Writes the journal's entries and lines numbered after `after` into the server's books
 // `books`, and (with `values`) the values kept with the books, then sets the books' latest
-// entry.
+// entry. Each entry is made by the database user, or (with `users`, for books copied whole)
+// by the user the journal recorded, when it recorded one.
 void copyJournalRows(pqxx::transaction_base& t, int books, JournalReader& journal,
-                     std::int64_t after = 0, bool values = true);
+                     std::int64_t after = 0, bool values = true, bool users = false);
 
 } // namespace folio::server

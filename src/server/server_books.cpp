@@ -3,6 +3,7 @@
 #include "server/server_rows.h"
 #include "server/server_schema.h"
 #include <QDateTime>
+#include <QRegularExpression>
 #include <chrono>
 #include <pqxx/pqxx>
 #include <random>
@@ -95,8 +96,45 @@ void ServerBooks::installSchema() {
     }
 }
 
+void ServerBooks::checkTables() {
+    pqxx::nontransaction t(connection());
+    const pqxx::row found = t.exec1("SELECT to_regclass('folio_books') IS NOT NULL, "
+                                    "to_regclass('folio_version') IS NOT NULL");
+    const QString setup =
+        QString::fromStdString(address_.connection)
+            .replace(QRegularExpression(QStringLiteral("^(postgres(?:ql)?://)[^@/]*@")),
+                     QStringLiteral("\\1OWNER@"));
+    if (!found[0].as<bool>()) {
+        throw ServerError(QStringLiteral("This database holds no Folio books yet. Its owner "
+                                         "sets it up once with:\n  folio --setup-server %1")
+                              .arg(setup));
+    }
+    const int version =
+        found[1].as<bool>()
+            ? t.exec1("SELECT coalesce(max(version), 1) FROM folio_version")[0].as<int>()
+            : 1;
+    if (version < kSchemaVersion) {
+        throw ServerError(QStringLiteral("These books' database was set up by an older Folio: "
+                                         "its tables are of version %1, and this Folio needs "
+                                         "version %2. The database's owner brings them up to "
+                                         "date, keeping the books, with:\n  folio --setup-server "
+                                         "%3")
+                              .arg(version)
+                              .arg(kSchemaVersion)
+                              .arg(setup));
+    }
+    if (version > kSchemaVersion) {
+        throw ServerError(QStringLiteral("These books' database was set up by a newer Folio "
+                                         "(its tables are of version %1; this Folio knows "
+                                         "version %2). Open them with that Folio.")
+                              .arg(version)
+                              .arg(kSchemaVersion));
+    }
+}
+
 int ServerBooks::booksId() {
     if (booksId_ == 0) {
+        checkTables();
         pqxx::nontransaction t(connection());
         const pqxx::result r = t.exec_params("SELECT id FROM folio_books WHERE name = $1",
                                              address_.books.toStdString());
@@ -167,6 +205,19 @@ QString ServerBooks::user() {
     return QString::fromUtf8(connection().username());
 }
 
+QStringList ServerBooks::closedBooksBeside() {
+    pqxx::nontransaction t(connection());
+    QStringList names;
+    for (const auto& row :
+         t.exec_params("SELECT b.name FROM folio_books b WHERE b.id <> $1 AND EXISTS (SELECT "
+                       "FROM folio_entries e WHERE e.books = b.id AND e.kind = 'closing') "
+                       "ORDER BY b.name",
+                       booksId())) {
+        names << QString::fromStdString(row[0].as<std::string>());
+    }
+    return names;
+}
+
 std::int64_t ServerBooks::post(journal::EntryKind kind, const QDate& date, const QString& memo,
                                const std::vector<journal::AmountLine>& lines) {
     if (kind == journal::EntryKind::Balanced) {
@@ -217,6 +268,19 @@ std::int64_t ServerBooks::lastSeq() {
 
 std::int64_t ServerBooks::lastReconciliation() {
     return latest("SELECT coalesce(max(id), 0) FROM folio_reconciliations WHERE books = $1");
+}
+
+std::string ServerBooks::valuesStamp() {
+    const int id = booksId();
+    try {
+        pqxx::nontransaction t(connection());
+        return server::valuesStamp(t, id);
+    } catch (const pqxx::broken_connection& e) {
+        throw ServerError(
+            QStringLiteral("The connection to the books' server was lost: %1").arg(serverWords(e)));
+    } catch (const pqxx::sql_error& e) {
+        throw ServerError(serverWords(e));
+    }
 }
 
 std::int64_t ServerBooks::latest(const char* sql) {

@@ -4,6 +4,7 @@
 #include "journal/posting_math.h"
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -44,8 +45,12 @@ class ServerBooks {
     ServerBooks(const ServerBooks&) = delete;
     ServerBooks& operator=(const ServerBooks&) = delete;
 
-    // Creates the tables, rules and roles where they are missing (an administrator's step).
+    // Creates the tables, rules and roles where they are missing, or brings those an older
+    // Folio made up to date (an administrator's step).
     void installSchema();
+    // Refuses, saying what to run, a database without Folio's tables or whose tables an
+    // older (or newer) Folio set up.
+    void checkTables();
     // Creates the set of books with these records and an opening entry; refused when a set
     // of that name exists.
     void create(const std::vector<AccountRecord>& records, const QDate& date);
@@ -60,6 +65,8 @@ class ServerBooks {
     QString madeBy(std::int64_t seq);
     // The database user this connection logs in as.
     QString user();
+    // The names of the other sets of books of the database that were closed, in order.
+    QStringList closedBooksBeside();
 
     // Posts amounts to accounts as one entry (a posting, or a balanced entry whose debits
     // equal its credits). Gives the entry's number.
@@ -78,6 +85,9 @@ class ServerBooks {
     std::int64_t lastSeq();
     // The number of the books' latest reconciliation (0 for none), as committed now.
     std::int64_t lastReconciliation();
+    // A digest of the values kept with the books (company values, bank rules, cash-flow
+    // classes) as committed now; it changes whenever one of them does.
+    std::string valuesStamp();
 
     // How often the last change was tried again after a serialization failure.
     int lastRetries() const { return lastRetries_; }

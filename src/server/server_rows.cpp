@@ -174,4 +174,13 @@ std::vector<journal::Entry> readEntries(pqxx::connection_base& c, int books) {
     return entries;
 }
 
+std::string valuesStamp(pqxx::transaction_base& t, int books) {
+    return t
+        .exec_params1("SELECT coalesce(md5(string_agg(key || ' ' || value_type || ' ' || "
+                      "coalesce(encode(value, 'hex'), ''), ',' ORDER BY key)), '') FROM "
+                      "folio_values WHERE books = $1",
+                      books)[0]
+        .as<std::string>();
+}
+
 } // namespace folio::server

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <exception>
 #include <pqxx/types.hxx>
+#include <string>
 #include <vector>
 
 namespace folio::server {
@@ -30,6 +31,10 @@ std::int64_t nextSeq(pqxx::transaction_base& t, int books);
 // under it on its Undo stack.
 void insertEntry(pqxx::transaction_base& t, int books, const journal::Entry& entry,
                  std::int64_t below, int status = 1);
+
+// A digest of the values kept with the books, as the transaction sees them: it changes
+// whenever one of them does.
+std::string valuesStamp(pqxx::transaction_base& t, int books);
 
 // The 62 bytes of every account, in record order.
 std::vector<QByteArray> accountImages(pqxx::connection_base& c, int books);

@@ -55,6 +55,8 @@ CREATE TABLE IF NOT EXISTS folio_values(
     value_type text NOT NULL,
     value bytea,
     PRIMARY KEY(books, key));
+-- The version of these tables, so that a Folio finds a database an older one set up.
+CREATE TABLE IF NOT EXISTS folio_version(version int NOT NULL);
 -- Locked (never written) by Folio's writers to take their turn.
 CREATE TABLE IF NOT EXISTS folio_turn(unused int);
 CREATE TABLE IF NOT EXISTS folio_lock_dates(
@@ -248,12 +250,16 @@ GRANT SELECT, INSERT, UPDATE, DELETE ON folio_accounts, folio_values TO folio_bo
 GRANT INSERT, UPDATE ON folio_books, folio_lock_dates TO folio_supervisor;
 GRANT DELETE ON folio_lock_dates TO folio_supervisor;
 GRANT USAGE ON SEQUENCE folio_books_id_seq TO folio_supervisor;
+REVOKE ALL ON folio_version FROM PUBLIC;
+GRANT SELECT ON folio_version TO folio_bookkeeper;
 )sql";
 
 } // namespace
 
 const std::string& schemaSql() {
-    static const std::string sql = std::string(kTables) + kRules + kRoles;
+    static const std::string sql =
+        std::string(kTables) + kRules + kRoles + "DELETE FROM folio_version; " +
+        "INSERT INTO folio_version VALUES (" + std::to_string(kSchemaVersion) + ");\n";
     return sql;
 }
 

@@ -10,4 +10,8 @@ namespace folio::server {
 // and the journal is append-only.
 const std::string& schemaSql();
 
+// The version of the tables schemaSql() makes; a database without folio_version was set up
+// by a Folio of version 1.
+constexpr int kSchemaVersion = 2;
+
 } // namespace folio::server

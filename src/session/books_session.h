@@ -86,6 +86,10 @@ class BooksSession : public QObject {
     // of the set of books of that name in the same database, brought up to date at each
     // call. A server that cannot be read is a Refusal with its words.
     std::function<QString(const QString&)> booksLocator();
+    // The other sets of books of the same server database that were closed, by name (what
+    // booksLocator() finds); empty for books in files. A server that cannot be read is a
+    // Refusal with its words.
+    QStringList closedBooksBeside();
     // Shows the books as the server holds them now when another client changed them;
     // true when it did (changed() told every view).
     bool followServer();

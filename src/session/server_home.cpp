@@ -95,6 +95,7 @@ void ServerHome::fetchCopy() {
         }
         const std::int64_t before = server_.lastSeq();
         const std::int64_t reconciled = server_.lastReconciliation();
+        const std::string stamp = server_.valuesStamp();
         server::copyServerToFile(server_, workingPath());
         try {
             adoptCopy(workingPath());
@@ -102,10 +103,12 @@ void ServerHome::fetchCopy() {
             // Opened all the same, as books changed outside Folio.
         }
         // A change committed while the copy was read would leave it half one, half the other.
-        if ((server_.lastSeq() == before && server_.lastReconciliation() == reconciled) ||
+        if ((server_.lastSeq() == before && server_.lastReconciliation() == reconciled &&
+             server_.valuesStamp() == stamp) ||
             attempt == kCopyTries) {
             base_ = before;
             reconciled_ = reconciled;
+            stamp_ = stamp;
             server::JournalReader journal(journal::journalPathOf(workingPath()));
             values_ = server::keptValues(journal);
             return;
@@ -118,9 +121,7 @@ bool ServerHome::refresh() {
         if (base_ >= 0) {
             try {
                 if (auto now = server::pullNewEntries(server_, workingPath(), mark())) {
-                    base_ = now->lastSeq;
-                    reconciled_ = now->lastReconciliation;
-                    values_ = std::move(now->values);
+                    adopt(std::move(*now));
                     return true;
                 }
             } catch (const FileError&) {
@@ -136,13 +137,18 @@ QString ServerHome::madeBy(std::int64_t seq) {
     return guarded([&] { return server_.madeBy(seq); });
 }
 
+QStringList ServerHome::closedBooksBeside() {
+    return guarded([this] { return server_.closedBooksBeside(); });
+}
+
 QString ServerHome::user() {
     return guarded([this] { return server_.user(); });
 }
 
 bool ServerHome::movedOn() {
     return guarded([this] {
-        return server_.lastSeq() != base_ || server_.lastReconciliation() != reconciled_;
+        return server_.lastSeq() != base_ || server_.lastReconciliation() != reconciled_ ||
+               server_.valuesStamp() != stamp_;
     });
 }
 
@@ -152,12 +158,16 @@ void ServerHome::push(const QStringList& closedCopies, const ServerHome* alongsi
         others.push_back(
             {alongside->server_.address().books, alongside->workingPath(), alongside->mark()});
     }
-    server::ServerMark pushed = guarded([&] {
+    adopt(guarded([&] {
         return server::pushWorkingCopy(server_, workingPath(), mark(), closedCopies, others);
-    });
-    base_ = pushed.lastSeq;
-    reconciled_ = pushed.lastReconciliation;
-    values_ = std::move(pushed.values);
+    }));
+}
+
+void ServerHome::adopt(server::ServerMark now) {
+    base_ = now.lastSeq;
+    reconciled_ = now.lastReconciliation;
+    values_ = std::move(now.values);
+    stamp_ = std::move(now.valuesStamp);
 }
 
 std::unique_ptr<ServerHome> ServerHome::besideHome(const QString& recordedPath) const {

@@ -39,6 +39,8 @@ class ServerHome {
     // The database user who made an entry, and the one this connection logs in as.
     QString madeBy(std::int64_t seq);
     QString user();
+    // The other sets of books of the same database that were closed, by name.
+    QStringList closedBooksBeside();
     // Sends what the working copy recorded since it was made (and the closed copies a
     // closing wrote beside it, and what the working copy of other books of the same
     // database `alongside` recorded) as one change; throws server::BooksMoved when another
@@ -51,7 +53,8 @@ class ServerHome {
 
   private:
     void fetchCopy();
-    server::ServerMark mark() const { return {base_, reconciled_, values_}; }
+    server::ServerMark mark() const { return {base_, reconciled_, values_, stamp_}; }
+    void adopt(server::ServerMark now);
 
     QString address_;
     server::ServerBooks server_;
@@ -59,6 +62,7 @@ class ServerHome {
     std::int64_t base_ = -1;       // the server's latest entry when the working copy was made
     std::int64_t reconciled_ = -1; // and its latest reconciliation
     server::KeptValues values_;    // and the values kept with the books
+    std::string stamp_;            // and the digest of those values on the server
 };
 
 } // namespace folio::session

@@ -61,6 +61,14 @@ std::function<QString(const QString&)> BooksSession::booksLocator() {
     };
 }
 
+QStringList BooksSession::closedBooksBeside() {
+    try {
+        return server_ ? server_->closedBooksBeside() : QStringList();
+    } catch (const server::ServerError& error) {
+        throw Refusal(error.words());
+    }
+}
+
 QString BooksSession::shownName() const {
     return server_ ? server_->address() : books_.path();
 }

@@ -45,19 +45,17 @@ BalanceSheetTab::BalanceSheetTab(ui::TabContext context, QWidget* parent)
     setObjectName(QStringLiteral("BalanceSheetTab"));
     auto* grid = new ui::ListingGrid(QStringLiteral("MSFlexGrid2"), QStringLiteral("Accounts"),
                                      QStringLiteral("Year To date Balance"), this);
-    MSFlexGrid2_ = &grid->view();
-    txtTotalCurrentAssets_ = ui::Form::figureBox(QStringLiteral("txtTotalCurrentAssets"), this);
-    txtTotalCurrentLiabilities_ =
-        ui::Form::figureBox(QStringLiteral("txtTotalCurrentLiabilities"), this);
-    txtCapital_ = ui::Form::figureBox(QStringLiteral("txtCapital"), this);
-    txtStock_ = ui::Form::figureBox(QStringLiteral("txtStock"), this);
-    txtTotalLiabilitiesEquity_ =
-        ui::Form::figureBox(QStringLiteral("txtTotalLiabilitiesEquity"), this);
-    lblInBalance_ = new QLabel(this);
-    lblInBalance_->setObjectName(QStringLiteral("lblInBalance"));
-    lblInBalance_->setAccessibleName(QStringLiteral("Balance check"));
-    lblInBalance_->setTextInteractionFlags(Qt::TextSelectableByKeyboard |
-                                           Qt::TextSelectableByMouse);
+    accountsView_ = &grid->view();
+    assetsBox_ = ui::Form::figureBox(QStringLiteral("txtTotalCurrentAssets"), this);
+    liabilitiesBox_ = ui::Form::figureBox(QStringLiteral("txtTotalCurrentLiabilities"), this);
+    capitalBox_ = ui::Form::figureBox(QStringLiteral("txtCapital"), this);
+    stockBox_ = ui::Form::figureBox(QStringLiteral("txtStock"), this);
+    liabilitiesEquityBox_ = ui::Form::figureBox(QStringLiteral("txtTotalLiabilitiesEquity"), this);
+    inBalanceLabel_ = new QLabel(this);
+    inBalanceLabel_->setObjectName(QStringLiteral("lblInBalance"));
+    inBalanceLabel_->setAccessibleName(QStringLiteral("Balance check"));
+    inBalanceLabel_->setTextInteractionFlags(Qt::TextSelectableByKeyboard |
+                                             Qt::TextSelectableByMouse);
     auto* print = new QPushButton(QStringLiteral("&Print"), this);
     print->setObjectName(QStringLiteral("cmdPrintBs"));
     QCheckBox* monthly =
@@ -76,17 +74,16 @@ BalanceSheetTab::BalanceSheetTab(ui::TabContext context, QWidget* parent)
 
     auto* figures = new QGridLayout();
     ui::Form::addLabelled(figures, 0, 0, QStringLiteral("lblAssets"), QStringLiteral("&Assets"),
-                          txtTotalCurrentAssets_, this);
+                          assetsBox_, this);
     ui::Form::addLabelled(figures, 1, 0, QStringLiteral("lblLiabilities"),
-                          QStringLiteral("&Liabilities"), txtTotalCurrentLiabilities_, this);
+                          QStringLiteral("&Liabilities"), liabilitiesBox_, this);
     ui::Form::addLabelled(figures, 0, 2, QStringLiteral("lblCapital"),
-                          QStringLiteral("&Retained Earnings"), txtCapital_, this);
+                          QStringLiteral("&Retained Earnings"), capitalBox_, this);
     ui::Form::addLabelled(figures, 1, 2, QStringLiteral("lblStock"),
-                          QStringLiteral("Capital &Stock"), txtStock_, this);
+                          QStringLiteral("Capital &Stock"), stockBox_, this);
     ui::Form::addLabelled(figures, 2, 2, QStringLiteral("lblTotalLiabilitiesEquity"),
-                          QStringLiteral("Liabilities + &Equity"), txtTotalLiabilitiesEquity_,
-                          this);
-    figures->addWidget(lblInBalance_, 2, 0, 1, 2);
+                          QStringLiteral("Liabilities + &Equity"), liabilitiesEquityBox_, this);
+    figures->addWidget(inBalanceLabel_, 2, 0, 1, 2);
     figures->setColumnStretch(1, 1);
     figures->setColumnStretch(3, 1);
 
@@ -104,17 +101,17 @@ BalanceSheetTab::BalanceSheetTab(ui::TabContext context, QWidget* parent)
 
 std::optional<ui::Tab> BalanceSheetTab::enter() {
     if (shownStamp_.stillShown(ctx_)) {
-        MSFlexGrid2_->showAgain(); // the figures shown are the books' figures still
+        accountsView_->showAgain(); // the figures shown are the books' figures still
         return std::nullopt;
     }
-    MSFlexGrid2_->clear();
+    accountsView_->clear();
     for (QLineEdit* box : findChildren<QLineEdit*>()) {
         box->clear();
     }
-    lblInBalance_->clear();
+    inBalanceLabel_->clear();
     const int file = ctx_.books.reopen();
     const Statements s = computeStatements(ctx_.books.files(), file, ctx_.company,
-                                           MSFlexGrid2_->listBooks(ctx_.books));
+                                           accountsView_->listBooks(ctx_.books));
     if (s.missing != Missing::Nothing) {
         ctx_.dialogs.message(
             missingInputMessage(s.missing, QStringLiteral("stockholders' equity")));
@@ -127,13 +124,13 @@ std::optional<ui::Tab> BalanceSheetTab::enter() {
 
 void BalanceSheetTab::show(const Statements& s) {
     const BalanceSheet& f = *s.balance;
-    MSFlexGrid2_->showListing();
-    txtTotalCurrentAssets_->setText(formatCurrency(f.totalAssets.current));
-    txtTotalCurrentLiabilities_->setText(formatCurrency(f.liabilities.current));
-    txtCapital_->setText(formatCurrency(f.retainedEarnings.current));
-    txtStock_->setText(formatCurrency(f.capitalStock.current));
-    txtTotalLiabilitiesEquity_->setText(formatCurrency(f.totalLiabilitiesAndEquity.current));
-    lblInBalance_->setText(balanceText(f));
+    accountsView_->showListing();
+    assetsBox_->setText(formatCurrency(f.totalAssets.current));
+    liabilitiesBox_->setText(formatCurrency(f.liabilities.current));
+    capitalBox_->setText(formatCurrency(f.retainedEarnings.current));
+    stockBox_->setText(formatCurrency(f.capitalStock.current));
+    liabilitiesEquityBox_->setText(formatCurrency(f.totalLiabilitiesAndEquity.current));
+    inBalanceLabel_->setText(balanceText(f));
 }
 
 } // namespace folio::statements

@@ -31,13 +31,13 @@ class BalanceSheetTab : public ui::TabPage {
   private:
     void show(const Statements& statements);
 
-    ui::ListingView* MSFlexGrid2_ = nullptr;
-    QLineEdit* txtTotalCurrentAssets_ = nullptr;
-    QLineEdit* txtTotalCurrentLiabilities_ = nullptr;
-    QLineEdit* txtCapital_ = nullptr;
-    QLineEdit* txtStock_ = nullptr;
-    QLineEdit* txtTotalLiabilitiesEquity_ = nullptr;
-    QLabel* lblInBalance_ = nullptr;
+    ui::ListingView* accountsView_ = nullptr;
+    QLineEdit* assetsBox_ = nullptr;
+    QLineEdit* liabilitiesBox_ = nullptr;
+    QLineEdit* capitalBox_ = nullptr;
+    QLineEdit* stockBox_ = nullptr;
+    QLineEdit* liabilitiesEquityBox_ = nullptr;
+    QLabel* inBalanceLabel_ = nullptr;
     ui::ShownStamp shownStamp_; // what the figures shown were computed from
 };
 

@@ -39,16 +39,16 @@ void addRow(QGridLayout* grid, int row, const QString& caption, QLineEdit* curre
 EquityTab::EquityTab(ui::TabContext context, QWidget* parent) : TabPage(context, parent) {
     setObjectName(QStringLiteral("EquityTab"));
     for (auto [box, name] : std::initializer_list<std::pair<QLineEdit**, const char*>>{
-             {&txtBegCap_, "txtBegCap"},
-             {&txtYtdBegCap_, "txtYtdBegCap"},
-             {&txtCapStock_, "txtCapStock"},
+             {&beginningCapitalBox_, "txtBegCap"},
+             {&ytdBeginningCapitalBox_, "txtYtdBegCap"},
+             {&capitalStockBox_, "txtCapStock"},
              {&txtytdCapStock_, "txtytdCapStock"},
-             {&txtCurrentNet_, "txtCurrentNet"},
-             {&txtYearNet_, "txtYearNet"},
-             {&txtDividends_, "txtDividends"},
-             {&txtYtdDividends_, "txtYtdDividends"},
-             {&txtEndCap_, "txtEndCap"},
-             {&txtYtdEndCap_, "txtYtdEndCap"}}) {
+             {&currentNetBox_, "txtCurrentNet"},
+             {&yearNetBox_, "txtYearNet"},
+             {&dividendsBox_, "txtDividends"},
+             {&ytdDividendsBox_, "txtYtdDividends"},
+             {&endingCapitalBox_, "txtEndCap"},
+             {&ytdEndingCapitalBox_, "txtYtdEndCap"}}) {
         *box = ui::Form::figureBox(QString::fromLatin1(name), this);
     }
     auto* print = new QPushButton(QStringLiteral("&Print"), this);
@@ -62,11 +62,13 @@ EquityTab::EquityTab(ui::TabContext context, QWidget* parent) : TabPage(context,
                        1);
     figures->addWidget(
         heading(QStringLiteral("lblYearToDate"), QStringLiteral("Year to Date"), this), 0, 2);
-    addRow(figures, 1, QStringLiteral("&Beg. Retained Earnings"), txtBegCap_, txtYtdBegCap_);
-    addRow(figures, 2, QStringLiteral("&Capital Stock"), txtCapStock_, txtytdCapStock_);
-    addRow(figures, 3, QStringLiteral("&Net Income"), txtCurrentNet_, txtYearNet_);
-    addRow(figures, 4, QStringLiteral("&Dividends"), txtDividends_, txtYtdDividends_);
-    addRow(figures, 5, QStringLiteral("&End Retained Earnings"), txtEndCap_, txtYtdEndCap_);
+    addRow(figures, 1, QStringLiteral("&Beg. Retained Earnings"), beginningCapitalBox_,
+           ytdBeginningCapitalBox_);
+    addRow(figures, 2, QStringLiteral("&Capital Stock"), capitalStockBox_, txtytdCapStock_);
+    addRow(figures, 3, QStringLiteral("&Net Income"), currentNetBox_, yearNetBox_);
+    addRow(figures, 4, QStringLiteral("&Dividends"), dividendsBox_, ytdDividendsBox_);
+    addRow(figures, 5, QStringLiteral("&End Retained Earnings"), endingCapitalBox_,
+           ytdEndingCapitalBox_);
     figures->setColumnStretch(1, 1);
     figures->setColumnStretch(2, 1);
 
@@ -92,16 +94,16 @@ std::optional<ui::Tab> EquityTab::enter() {
 }
 
 void EquityTab::show(const EquityStatement& f) {
-    txtBegCap_->setText(formatCurrency(f.beginningRetained.current));
-    txtYtdBegCap_->setText(formatCurrency(f.beginningRetained.ytd));
-    txtCapStock_->setText(formatCurrency(f.capitalStock.current));
+    beginningCapitalBox_->setText(formatCurrency(f.beginningRetained.current));
+    ytdBeginningCapitalBox_->setText(formatCurrency(f.beginningRetained.ytd));
+    capitalStockBox_->setText(formatCurrency(f.capitalStock.current));
     txtytdCapStock_->setText(formatCurrency(f.capitalStock.ytd));
-    txtCurrentNet_->setText(formatCurrency(f.netIncome.current));
-    txtYearNet_->setText(formatCurrency(f.netIncome.ytd));
-    txtDividends_->setText(formatCurrency(f.dividends.current));
-    txtYtdDividends_->setText(formatCurrency(f.dividends.ytd));
-    txtEndCap_->setText(formatCurrency(f.endingRetained.current));
-    txtYtdEndCap_->setText(formatCurrency(f.endingRetained.ytd));
+    currentNetBox_->setText(formatCurrency(f.netIncome.current));
+    yearNetBox_->setText(formatCurrency(f.netIncome.ytd));
+    dividendsBox_->setText(formatCurrency(f.dividends.current));
+    ytdDividendsBox_->setText(formatCurrency(f.dividends.ytd));
+    endingCapitalBox_->setText(formatCurrency(f.endingRetained.current));
+    ytdEndingCapitalBox_->setText(formatCurrency(f.endingRetained.ytd));
 }
 
 } // namespace folio::statements

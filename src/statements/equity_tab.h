@@ -21,16 +21,16 @@ class EquityTab : public ui::TabPage {
   private:
     void show(const EquityStatement& figures);
 
-    QLineEdit* txtBegCap_ = nullptr;
-    QLineEdit* txtYtdBegCap_ = nullptr;
-    QLineEdit* txtCapStock_ = nullptr;
+    QLineEdit* beginningCapitalBox_ = nullptr;
+    QLineEdit* ytdBeginningCapitalBox_ = nullptr;
+    QLineEdit* capitalStockBox_ = nullptr;
     QLineEdit* txtytdCapStock_ = nullptr;
-    QLineEdit* txtCurrentNet_ = nullptr;
-    QLineEdit* txtYearNet_ = nullptr;
-    QLineEdit* txtDividends_ = nullptr;
-    QLineEdit* txtYtdDividends_ = nullptr;
-    QLineEdit* txtEndCap_ = nullptr;
-    QLineEdit* txtYtdEndCap_ = nullptr;
+    QLineEdit* currentNetBox_ = nullptr;
+    QLineEdit* yearNetBox_ = nullptr;
+    QLineEdit* dividendsBox_ = nullptr;
+    QLineEdit* ytdDividendsBox_ = nullptr;
+    QLineEdit* endingCapitalBox_ = nullptr;
+    QLineEdit* ytdEndingCapitalBox_ = nullptr;
 };
 
 } // namespace folio::statements

@@ -20,27 +20,27 @@ IncomeStatementTab::IncomeStatementTab(ui::TabContext context, QWidget* parent)
     auto* grid =
         new ui::ListingGrid(QStringLiteral("MSFlexGrid1"), QStringLiteral("Income Statement"),
                             QStringLiteral("Year To date"), this);
-    MSFlexGrid1_ = &grid->view();
+    accountsView_ = &grid->view();
     QGridLayout* figures = ui::Form::figureGrid(
         {
-            {&txtRevenue_, "txtRevenue", "Label5", "Current &Revenue", 0, 0},
-            {&txtExpenses_, "txtExpenses", "Label6", "Current &Expenses", 1, 0},
-            {&txtNI_, "txtNI", "Label7", "Current &Net Income", 2, 0},
-            {&txtYtdRevenue_, "txtYtdRevenue", "Label8", "&Year to Date Revenue", 0, 2},
-            {&txtYtdExpenses_, "txtYtdExpenses", "Label9", "Year to Date E&xpenses", 1, 2},
-            {&txtYtdNI_, "txtYtdNI", "Label10", "Year to Date Net &Income", 2, 2},
+            {&revenueBox_, "txtRevenue", "Label5", "Current &Revenue", 0, 0},
+            {&expensesBox_, "txtExpenses", "Label6", "Current &Expenses", 1, 0},
+            {&netIncomeBox_, "txtNI", "Label7", "Current &Net Income", 2, 0},
+            {&ytdRevenueBox_, "txtYtdRevenue", "Label8", "&Year to Date Revenue", 0, 2},
+            {&ytdExpensesBox_, "txtYtdExpenses", "Label9", "Year to Date E&xpenses", 1, 2},
+            {&ytdNetIncomeBox_, "txtYtdNI", "Label10", "Year to Date Net &Income", 2, 2},
         },
         this);
     merchandising_ = new QWidget(this);
     merchandising_->setObjectName(QStringLiteral("CostOfGoodsSold"));
     auto* cogs = ui::Form::figureGrid(
         {
-            {&txtCogs_, "txtCogs", "lblCogs", "Current Cost of &Goods Sold", 0, 0},
-            {&txtGrossProfit_, "txtGrossProfit", "lblGrossProfit", "Current Gross Pr&ofit", 1, 0},
-            {&txtYtdCogs_, "txtYtdCogs", "lblYtdCogs", "Year to Date &Cost of Goods Sold", 0, 2},
-            {&txtYtdGrossProfit_, "txtYtdGrossProfit", "lblYtdGrossProfit",
+            {&cogsBox_, "txtCogs", "lblCogs", "Current Cost of &Goods Sold", 0, 0},
+            {&grossProfitBox_, "txtGrossProfit", "lblGrossProfit", "Current Gross Pr&ofit", 1, 0},
+            {&ytdCogsBox_, "txtYtdCogs", "lblYtdCogs", "Year to Date &Cost of Goods Sold", 0, 2},
+            {&ytdGrossProfitBox_, "txtYtdGrossProfit", "lblYtdGrossProfit",
              "Year to Date Gross Pro&fit", 1, 2},
-            {&txtEndingInventory_, "txtEndingInventory", "lblEndingInventory",
+            {&endingInventoryBox_, "txtEndingInventory", "lblEndingInventory",
              "Ending Inven&tory Used", 2, 0},
         },
         merchandising_);
@@ -69,7 +69,7 @@ std::optional<ui::Tab> IncomeStatementTab::enter() {
     }
     const int file = ctx_.books.reopen();
     const Statements s = computeStatements(ctx_.books.files(), file, ctx_.company,
-                                           MSFlexGrid1_->listBooks(ctx_.books));
+                                           accountsView_->listBooks(ctx_.books));
     if (s.missing == Missing::EndingInventory) {
         ctx_.dialogs.message(QStringLiteral("You need to enter the amount of ending inventory"));
         return ui::Tab::Company;
@@ -81,7 +81,7 @@ std::optional<ui::Tab> IncomeStatementTab::enter() {
 // Empties the grid and the figures first, so nothing of an earlier statement stays on
 // screen when this one cannot be shown.
 void IncomeStatementTab::clearFigures() {
-    MSFlexGrid1_->clear();
+    accountsView_->clear();
     for (QLineEdit* box : findChildren<QLineEdit*>()) {
         box->clear();
     }
@@ -90,18 +90,18 @@ void IncomeStatementTab::clearFigures() {
 
 void IncomeStatementTab::show(const Statements& s) {
     const IncomeStatement& f = *s.income;
-    MSFlexGrid1_->showListing();
-    txtRevenue_->setText(formatCurrency(f.netSales.current));
-    txtYtdRevenue_->setText(formatCurrency(f.netSales.ytd));
-    txtExpenses_->setText(formatCurrency(f.expenses.current));
-    txtYtdExpenses_->setText(formatCurrency(f.expenses.ytd));
-    txtNI_->setText(formatCurrency(f.netIncome.current));
-    txtYtdNI_->setText(formatCurrency(f.netIncome.ytd));
-    txtCogs_->setText(formatCurrency(f.costOfGoodsSold.current));
-    txtYtdCogs_->setText(formatCurrency(f.costOfGoodsSold.ytd));
-    txtGrossProfit_->setText(formatCurrency(f.grossProfit.current));
-    txtYtdGrossProfit_->setText(formatCurrency(f.grossProfit.ytd));
-    txtEndingInventory_->setText(formatCurrency(f.endingInventory));
+    accountsView_->showListing();
+    revenueBox_->setText(formatCurrency(f.netSales.current));
+    ytdRevenueBox_->setText(formatCurrency(f.netSales.ytd));
+    expensesBox_->setText(formatCurrency(f.expenses.current));
+    ytdExpensesBox_->setText(formatCurrency(f.expenses.ytd));
+    netIncomeBox_->setText(formatCurrency(f.netIncome.current));
+    ytdNetIncomeBox_->setText(formatCurrency(f.netIncome.ytd));
+    cogsBox_->setText(formatCurrency(f.costOfGoodsSold.current));
+    ytdCogsBox_->setText(formatCurrency(f.costOfGoodsSold.ytd));
+    grossProfitBox_->setText(formatCurrency(f.grossProfit.current));
+    ytdGrossProfitBox_->setText(formatCurrency(f.grossProfit.ytd));
+    endingInventoryBox_->setText(formatCurrency(f.endingInventory));
 }
 
 } // namespace folio::statements

@@ -28,18 +28,18 @@ class IncomeStatementTab : public ui::TabPage {
     void clearFigures();
     void show(const Statements& statements);
 
-    ui::ListingView* MSFlexGrid1_ = nullptr;
-    QLineEdit* txtRevenue_ = nullptr;
-    QLineEdit* txtExpenses_ = nullptr;
-    QLineEdit* txtNI_ = nullptr;
-    QLineEdit* txtYtdRevenue_ = nullptr;
-    QLineEdit* txtYtdExpenses_ = nullptr;
-    QLineEdit* txtYtdNI_ = nullptr;
-    QLineEdit* txtCogs_ = nullptr;
-    QLineEdit* txtYtdCogs_ = nullptr;
-    QLineEdit* txtGrossProfit_ = nullptr;
-    QLineEdit* txtYtdGrossProfit_ = nullptr;
-    QLineEdit* txtEndingInventory_ = nullptr;
+    ui::ListingView* accountsView_ = nullptr;
+    QLineEdit* revenueBox_ = nullptr;
+    QLineEdit* expensesBox_ = nullptr;
+    QLineEdit* netIncomeBox_ = nullptr;
+    QLineEdit* ytdRevenueBox_ = nullptr;
+    QLineEdit* ytdExpensesBox_ = nullptr;
+    QLineEdit* ytdNetIncomeBox_ = nullptr;
+    QLineEdit* cogsBox_ = nullptr;
+    QLineEdit* ytdCogsBox_ = nullptr;
+    QLineEdit* grossProfitBox_ = nullptr;
+    QLineEdit* ytdGrossProfitBox_ = nullptr;
+    QLineEdit* endingInventoryBox_ = nullptr;
     QWidget* merchandising_ = nullptr;
 };
 

@@ -56,24 +56,24 @@ TrialBalanceTab::TrialBalanceTab(ui::TabContext context, QWidget* parent)
     auto* grid = new ui::ListingGrid(QStringLiteral("grdTAble"), QStringLiteral("Trial Balance"),
                                      QStringLiteral("Year To date Balance"), this);
     trialBalanceGrid_ = &grid->view();
-    txtDebit_ = totalBox("txtDebit", QStringLiteral("Current Debits"), this);
-    txtYtdDebits_ = totalBox("txtYtdDebits", QStringLiteral("Year to Date Debits"), this);
-    txtCredits_ = totalBox("txtCredits", QStringLiteral("Current Credits"), this);
-    txtYtdCredits_ = totalBox("txtYtdCredits", QStringLiteral("Year to Date Credits"), this);
-    lblBalance_ = new QLabel(this);
-    lblBalance_->setObjectName(QStringLiteral("lblBalance"));
-    lblBalance_->setAccessibleName(QStringLiteral("Balance"));
-    lblBalance_->setWordWrap(true);
+    debitsBox_ = totalBox("txtDebit", QStringLiteral("Current Debits"), this);
+    ytdDebitsBox_ = totalBox("txtYtdDebits", QStringLiteral("Year to Date Debits"), this);
+    creditsBox_ = totalBox("txtCredits", QStringLiteral("Current Credits"), this);
+    ytdCreditsBox_ = totalBox("txtYtdCredits", QStringLiteral("Year to Date Credits"), this);
+    balanceLabel_ = new QLabel(this);
+    balanceLabel_->setObjectName(QStringLiteral("lblBalance"));
+    balanceLabel_->setAccessibleName(QStringLiteral("Balance"));
+    balanceLabel_->setWordWrap(true);
 
     auto* totals = new QGridLayout();
     totals->addWidget(heading("lblCurrent", "Current", this), 0, 1);
     totals->addWidget(heading("lblYearToDate", "Year to Date", this), 0, 2);
     ui::Form::addLabelled(totals, 1, 0, QStringLiteral("lblDebits"), QStringLiteral("&Debits"),
-                          txtDebit_, this);
-    totals->addWidget(txtYtdDebits_, 1, 2);
+                          debitsBox_, this);
+    totals->addWidget(ytdDebitsBox_, 1, 2);
     ui::Form::addLabelled(totals, 2, 0, QStringLiteral("lblCredits"), QStringLiteral("&Credits"),
-                          txtCredits_, this);
-    totals->addWidget(txtYtdCredits_, 2, 2);
+                          creditsBox_, this);
+    totals->addWidget(ytdCreditsBox_, 2, 2);
     totals->setColumnStretch(1, 1);
     totals->setColumnStretch(2, 1);
 
@@ -81,7 +81,7 @@ TrialBalanceTab::TrialBalanceTab(ui::TabContext context, QWidget* parent)
     print->setObjectName(QStringLiteral("cmdPrint"));
     connect(print, &QPushButton::clicked, this, &TrialBalanceTab::printRequested);
     auto* buttons = new QHBoxLayout();
-    buttons->addWidget(lblBalance_, 1);
+    buttons->addWidget(balanceLabel_, 1);
     buttons->addWidget(print);
 
     auto* page = new QVBoxLayout(this);
@@ -96,7 +96,7 @@ std::optional<ui::Tab> TrialBalanceTab::enter() {
         return std::nullopt;
     }
     trialBalanceGrid_->clear();
-    for (QLineEdit* box : {txtDebit_, txtCredits_, txtYtdDebits_, txtYtdCredits_}) {
+    for (QLineEdit* box : {debitsBox_, creditsBox_, ytdDebitsBox_, ytdCreditsBox_}) {
         box->clear();
     }
     // The balance line is cleared only when the figures cannot be shown: it wraps, so each
@@ -107,7 +107,7 @@ std::optional<ui::Tab> TrialBalanceTab::enter() {
                                trialBalanceGrid_->listBooks(ctx_.books)));
         shownStamp_.shown();
     } catch (...) {
-        lblBalance_->clear();
+        balanceLabel_->clear();
         throw;
     }
     return std::nullopt;
@@ -115,13 +115,13 @@ std::optional<ui::Tab> TrialBalanceTab::enter() {
 
 void TrialBalanceTab::show(const Statements& s) {
     trialBalanceGrid_->showListing();
-    txtDebit_->setText(formatCurrency(s.trial.debits.current));
-    txtCredits_->setText(formatCurrency(s.trial.credits.current));
-    txtYtdDebits_->setText(formatCurrency(s.trial.debits.ytd));
-    txtYtdCredits_->setText(formatCurrency(s.trial.credits.ytd));
+    debitsBox_->setText(formatCurrency(s.trial.debits.current));
+    creditsBox_->setText(formatCurrency(s.trial.credits.current));
+    ytdDebitsBox_->setText(formatCurrency(s.trial.debits.ytd));
+    ytdCreditsBox_->setText(formatCurrency(s.trial.credits.ytd));
     const QString text = balanceText(s.trial.difference());
-    lblBalance_->setText(text);
-    lblBalance_->setAccessibleDescription(text);
+    balanceLabel_->setText(text);
+    balanceLabel_->setAccessibleDescription(text);
 }
 
 } // namespace folio::statements

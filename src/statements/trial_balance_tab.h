@@ -30,11 +30,11 @@ class TrialBalanceTab : public ui::TabPage {
     void show(const Statements& statements);
 
     ui::ListingView* trialBalanceGrid_ = nullptr;
-    QLineEdit* txtDebit_ = nullptr;
-    QLineEdit* txtCredits_ = nullptr;
-    QLineEdit* txtYtdDebits_ = nullptr;
-    QLineEdit* txtYtdCredits_ = nullptr;
-    QLabel* lblBalance_ = nullptr;
+    QLineEdit* debitsBox_ = nullptr;
+    QLineEdit* creditsBox_ = nullptr;
+    QLineEdit* ytdDebitsBox_ = nullptr;
+    QLineEdit* ytdCreditsBox_ = nullptr;
+    QLabel* balanceLabel_ = nullptr;
     ui::ShownStamp shownStamp_; // what the figures shown were computed from
 };
 

@@ -39,6 +39,12 @@ class Dialogs {
     // A question with a list of answers, the first one chosen at the start: the index of
     // the answer taken, or empty when the user cancelled.
     virtual std::optional<int> chooseOne(const QString& question, const QStringList& answers) = 0;
+    // A list to pick one item from, under a caption tied to it (with its mnemonic), the
+    // first item chosen at the start: the index taken, or empty when the user cancelled.
+    // Dialogs that answer by script take it as a question with answers.
+    virtual std::optional<int> chooseFromList(const QString& caption, const QStringList& items) {
+        return chooseOne(caption, items);
+    }
     // The print preview of a document, shown before the print dialog: `render` draws one
     // copy on the printer it is given, as often as the preview needs. True when the user
     // chose to go on and print, false when the preview was closed.

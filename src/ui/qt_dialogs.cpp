@@ -1,4 +1,5 @@
 #include "ui/qt_dialogs.h"
+#include "ui/form.h"
 #include "ui/name_only_icons.h"
 #include "ui/print_preview_dialog.h"
 #include <QApplication>
@@ -8,13 +9,27 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace folio::ui {
+
+namespace {
+
+// OK and Cancel that accept and reject the dialog.
+QDialogButtonBox* okAndCancel(QDialog& dialog) {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    return buttons;
+}
+
+} // namespace
 
 QString programTitle() {
     return QStringLiteral("Folio");
@@ -97,14 +112,38 @@ std::optional<int> QtDialogs::chooseOne(const QString& question, const QStringLi
         group->addButton(option, i);
         layout->addWidget(option);
     }
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* buttons = okAndCancel(dialog);
     layout->addWidget(buttons);
     if (dialog.exec() != QDialog::Accepted || group->checkedId() < 0) {
         return std::nullopt;
     }
     return group->checkedId();
+}
+
+std::optional<int> QtDialogs::chooseFromList(const QString& caption, const QStringList& items) {
+    QDialog dialog(parent_);
+    dialog.setObjectName(QStringLiteral("frmChooseFromList"));
+    dialog.setWindowTitle(programTitle());
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* list = new QListWidget(&dialog);
+    list->setObjectName(QStringLiteral("lstChoices"));
+    QString name = caption;
+    list->setAccessibleName(name.remove(QLatin1Char('&')).remove(QLatin1Char(':')));
+    list->addItems(items);
+    list->setCurrentRow(0);
+    layout->addWidget(Form::label(QStringLiteral("lblChoices"), caption, list, &dialog));
+    layout->addWidget(list);
+    auto* buttons = okAndCancel(dialog);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdChooseOk"));
+    buttons->button(QDialogButtonBox::Ok)->setAccessibleName(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdChooseCancel"));
+    buttons->button(QDialogButtonBox::Cancel)->setAccessibleName(QStringLiteral("Cancel"));
+    QObject::connect(list, &QListWidget::itemActivated, &dialog, &QDialog::accept);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted || list->currentRow() < 0) {
+        return std::nullopt;
+    }
+    return list->currentRow();
 }
 
 std::optional<int> QtDialogs::choosePrinter(QPrinter& printer) {

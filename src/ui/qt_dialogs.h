@@ -20,6 +20,7 @@ class QtDialogs : public Dialogs {
     std::optional<QString> openFileName(const QString& lastName) override;
     std::optional<int> choosePrinter(QPrinter& printer) override;
     std::optional<int> chooseOne(const QString& question, const QStringList& answers) override;
+    std::optional<int> chooseFromList(const QString& caption, const QStringList& items) override;
     bool previewPrint(QPrinter& printer, const std::function<void(QPrinter&)>& render) override;
     std::optional<QString> saveFileName(const QString& title, const QString& suggested,
                                         const QStringList& types) override;

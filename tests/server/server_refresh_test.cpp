@@ -145,4 +145,26 @@ TEST_F(ServerRefreshTest, ASecondSessionSeesAPostingAndPostsOnTop) {
     }
 }
 
+// A change of the values kept with the books alone (no entry) wakes another session, which
+// then holds the values as changed.
+TEST_F(ServerRefreshTest, AChangeOfValuesAloneReachesAnotherSession) {
+    BooksSession first;
+    BooksSession second;
+    first.openServer(address(QStringLiteral("alice")));
+    second.openServer(address(QStringLiteral("sam")));
+    EXPECT_FALSE(second.followServer());
+    first.company().name = QStringLiteral("Kestrow Supply Co.");
+    first.keepCompanyValues();
+    EXPECT_TRUE(second.followServer());
+    EXPECT_EQ(second.company().name, QStringLiteral("Kestrow Supply Co."));
+    ASSERT_TRUE(first
+                    .keepRecords([](journal::JournalStore& store) {
+                        store.setValue(QStringLiteral("note"), QStringLiteral("x"));
+                    })
+                    .succeeded());
+    EXPECT_TRUE(second.followServer());
+    EXPECT_EQ(second.journalStore().value(QStringLiteral("note")), QStringLiteral("x"));
+    EXPECT_FALSE(second.followServer());
+}
+
 } // namespace

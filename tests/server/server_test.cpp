@@ -287,3 +287,71 @@ TEST_F(ServerBooksTest, CopyFromTheCommandLine) {
 }
 
 } // namespace
+
+namespace {
+
+// --verify and --export take a server's address as they take a file: the same outputs and
+// exit codes, the export that of the books' copy, one message and 1 when the server or the
+// books cannot be found.
+TEST_F(ServerBooksTest, VerifyAndExportServerBooksFromTheCommandLine) {
+    ServerBooks(as(QStringLiteral("alice")))
+        .post(EntryKind::Posting, QDate(2026, 2, 4), QStringLiteral("Paid"), {line(2, "0", "50")});
+    QTemporaryDir dir;
+    const QString server = address(QStringLiteral("sam"));
+    const QString copy = dir.filePath(QStringLiteral("copy.dat"));
+    ASSERT_EQ(runFolio({"--copy", server, copy}).exitCode, 0);
+    const QString unknown = address(QStringLiteral("sam"), QStringLiteral("nothing"));
+    const struct {
+        QStringList arguments;
+        int status;
+        const char* words;
+    } cases[] = {
+        {{"--verify", server}, 0, "verified: 2 entries"},
+        {{"--verify", copy}, 0, "verified: 2 entries"},
+        {{"--verify", unknown}, 1, "holds no books named \"nothing\""},
+        {{"--verify", "postgresql:///none?host=/nonexistent"}, 1, "cannot reach"},
+        {{"--export", "trial-balance", unknown, dir.filePath("out.csv")}, 1, "holds no books"},
+    };
+    for (const auto& c : cases) {
+        const Ran ran = runFolio(c.arguments);
+        EXPECT_EQ(ran.exitCode, c.status) << c.arguments.join(u' ').toStdString();
+        EXPECT_TRUE((ran.out + ran.err).contains(QLatin1String(c.words))) << ran.err.toStdString();
+    }
+    for (const QString suffix : {".csv", ".pdf"}) {
+        QStringList made;
+        for (const QString& books : {server, copy}) {
+            made << dir.filePath(QString::number(made.size()) + suffix);
+            ASSERT_EQ(runFolio({"--export", "balance-sheet", books, made.back(), "--business",
+                                "service", "--date", "1/31/2026"})
+                          .exitCode,
+                      0);
+        }
+        const auto content = suffix == ".csv" ? &fileBytes : [](const QString& pdf) {
+            return pdfText(pdf).toUtf8();
+        };
+        EXPECT_EQ(content(made[0]), content(made[1])) << suffix.toStdString();
+    }
+    // An account row changed behind the journal's back does not verify.
+    ASSERT_TRUE(refusal(PgCluster::adminUser(), "UPDATE folio_accounts SET image = "
+                                                "set_byte(image, 0, 90) WHERE record = 1")
+                    .isEmpty());
+    EXPECT_TRUE(
+        runFolio({"--verify", server}).err.contains("differs from the journal at record 1"));
+}
+
+// A database whose tables an older Folio set up is refused, saying what to run; once its
+// owner ran it, the books open as they were.
+TEST_F(ServerBooksTest, ADatabaseSetUpByAnOlderFolioSaysToSetItUpAgain) {
+    ASSERT_TRUE(refusal(PgCluster::adminUser(), "DROP TABLE folio_version").isEmpty());
+    try {
+        ServerBooks(as(QStringLiteral("alice"))).records();
+        ADD_FAILURE() << "opened";
+    } catch (const ServerError& error) {
+        EXPECT_TRUE(error.words().contains(QStringLiteral("set up by an older Folio")));
+        EXPECT_TRUE(error.words().contains(QStringLiteral("folio --setup-server")));
+    }
+    ServerBooks(ServerAddress::parse(address(PgCluster::adminUser()))).installSchema();
+    EXPECT_EQ(ServerBooks(as(QStringLiteral("alice"))).records(), serviceBooks());
+}
+
+} // namespace

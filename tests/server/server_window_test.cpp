@@ -2,10 +2,12 @@
 #include "pg_cluster.h"
 #include "server/server_books.h"
 #include "support/books_fixture.h"
+#include "support/run_folio.h"
 #include "support/sample_books.h"
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -158,7 +160,7 @@ TEST_F(ServerWindow, AServerThatCannotBeUsedIsSaidSoAndTheBooksStay) {
         {address(QStringLiteral("sam"), QStringLiteral("other")), "no books named"},
         {cluster.booksAddress(QStringLiteral("postgres"), QStringLiteral("books"),
                               QStringLiteral("sam")),
-         "folio_books"},
+         "holds no Folio books yet"},
     };
     for (const auto& c : cases) {
         dialogs.reset();
@@ -232,6 +234,43 @@ TEST_F(ServerWindow, ComparesAClosedCopyWithTheBooksItWasClosedFrom) {
     }
     EXPECT_TRUE(rows.contains(QStringLiteral("Cash=$18,300.75|$18,250.75")))
         << rows.join(u'\n').toStdString();
+}
+
+// The earlier periods of a closed copy of a closed copy lead back through both, and another
+// closed copy is chosen from a list of the books closed in the same database.
+TEST_F(ServerWindow, FollowsTheClosedCopiesBackAndListsTheOthersClosed) {
+    closeOnServer();
+    setCompany(folio::statements::Business::Service, std::nullopt, QStringLiteral("2/28/2026"));
+    closeMonthly();
+    ASSERT_TRUE(window->selectBooks(address(QStringLiteral("sam"), kCopy + " closed monthly")));
+    showTab(Tab::BalanceSheet);
+    QTest::mouseClick(find<QCheckBox>(QStringLiteral("chkCompare")), Qt::LeftButton);
+    auto* books = find<QComboBox>(QStringLiteral("cboPriorBooks"));
+    ASSERT_EQ(books->count(), 3); // the period before, the one before it, another
+    EXPECT_EQ(books->itemText(1), QStringLiteral("books"));
+    dialogs.choices.push_back(0);
+    books->setCurrentIndex(books->count() - 1);
+    emit books->activated(books->count() - 1);
+    EXPECT_EQ(dialogs.listed, QStringList({"books", kCopy}));
+    EXPECT_EQ(dialogs.last()->text, QStringLiteral("&Books closed before:"));
+    EXPECT_EQ(books->count(), 3);
+    EXPECT_EQ(books->itemData(1, Qt::ToolTipRole).toString(), address("sam", "books"));
+    const QString source = find<QLabel>(QStringLiteral("lblPriorSource"))->text();
+    EXPECT_TRUE(source.startsWith(QStringLiteral("Prior period: books as closed on")))
+        << source.toStdString();
+
+    // The export from the command line finds the same books.
+    for (const auto& [options, prior] :
+         {std::pair{QStringList{"--compare"}, "Prior period: books closed monthly as closed"},
+          std::pair{QStringList{"--compare-with", "books"}, "Prior period: books as closed"}}) {
+        const Ran ran =
+            runFolio(QStringList{"--export", "balance-sheet",
+                                 address(QStringLiteral("alice"), kCopy + " closed monthly"),
+                                 path(options[0] + ".csv")} +
+                     options);
+        EXPECT_EQ(ran.exitCode, 0) << ran.err.toStdString();
+        EXPECT_TRUE(fileBytes(path(options[0] + ".csv")).contains(prior)) << prior;
+    }
 }
 
 TEST_F(ServerWindow, ImportsABankStatementFromTheFileMenu) {

@@ -55,6 +55,12 @@ std::optional<int> FakeDialogs::chooseOne(const QString& question, const QString
     return next(choices, 0);
 }
 
+std::optional<int> FakeDialogs::chooseFromList(const QString& caption, const QStringList& items) {
+    listed = items;
+    shown.push_back({ShownDialog::Kind::Choice, caption, MessageIcon::None, programTitle()});
+    return next(choices, 0);
+}
+
 bool FakeDialogs::previewPrint(QPrinter& printer, const std::function<void(QPrinter&)>& render) {
     shown.push_back({ShownDialog::Kind::Preview, QString(), MessageIcon::None, QString()});
     return onPreview ? onPreview(printer, render) : true;

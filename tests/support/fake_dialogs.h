@@ -30,6 +30,7 @@ class FakeDialogs : public ui::Dialogs {
     std::optional<QString> openFileName(const QString& lastName) override;
     std::optional<int> choosePrinter(QPrinter& printer) override;
     std::optional<int> chooseOne(const QString& question, const QStringList& answers) override;
+    std::optional<int> chooseFromList(const QString& caption, const QStringList& items) override;
     bool previewPrint(QPrinter& printer, const std::function<void(QPrinter&)>& render) override;
     std::optional<QString> saveFileName(const QString& title, const QString& suggested,
                                         const QStringList& types) override;
@@ -45,10 +46,13 @@ class FakeDialogs : public ui::Dialogs {
     std::deque<bool> failureAnswers;
     std::deque<QString> inputAnswers;
     std::deque<std::optional<QString>> fileNames;
-    // Answers to chooseOne: an index, or empty for Cancel; with none left the first answer.
+    // Answers to chooseOne and chooseFromList: an index, or empty for Cancel; with none left
+    // the first answer.
     std::deque<std::optional<int>> choices;
     // Answers to the export's file dialog; with none left, Cancel.
     std::deque<QString> saveNames;
+    // The items the last list to choose from offered.
+    QStringList listed;
     // The text the last input box was opened with.
     QString offered;
     // The file types the last save dialog offered.

@@ -26,7 +26,7 @@ QString writeManyAccounts(const QTemporaryDir& dir, int count) {
 }
 
 void removeJournal(const QString& books) {
-    const QString journal = BooksJournal::pathFor(books);
+    const QString journal = journalPathFor(books);
     for (const char* side : {"", "-wal", "-shm"}) {
         QFile::remove(journal + QLatin1String(side));
     }
@@ -48,7 +48,7 @@ void BM_FirstOpening(benchmark::State& state) {
         journal.close();
     }
     state.counters["journal_MB"] =
-        static_cast<double>(QFileInfo(BooksJournal::pathFor(books)).size()) / 1e6;
+        static_cast<double>(QFileInfo(journalPathFor(books)).size()) / 1e6;
 }
 BENCHMARK(BM_FirstOpening)
     ->ArgName("accounts")

@@ -10,6 +10,7 @@
 #include "journal/books_journal.h"
 #include "journal/cash_flow_classes.h"
 #include "journal/journal_files.h"
+#include "journal/journal_reads.h"
 #include "journal/journal_store.h"
 #include "reports/cash_flow_report.h"
 #include "reports/page_printer.h"
@@ -130,7 +131,7 @@ QString missingText(statements::Missing missing) {
 // books' journal.
 reports::CashFlowFigures cashFlowFigures(const QString& books, const statements::Statements& s,
                                          const statements::CompanyInfo& company) {
-    const QString path = journal::BooksJournal::pathFor(books);
+    const QString path = journal::journalPathFor(books);
     if (!QFileInfo(path).isFile()) {
         throw ExportFailure(QStringLiteral("cannot export the cash-flows: %1 has no journal (%2) "
                                            "to tell where the period begins")
@@ -161,7 +162,7 @@ reports::Comparative comparativeOf(const ExportRequest& request, Report report,
                                    const statements::CompanyInfo& company,
                                    const std::optional<reports::CashFlowFigures>& flows,
                                    const cashflow::BooksLocator& locate) {
-    const QString path = journal::BooksJournal::pathFor(request.books);
+    const QString path = journal::journalPathFor(request.books);
     cashflow::PriorColumn column;
     try {
         journal::JournalStore store;

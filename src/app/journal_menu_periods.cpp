@@ -1,6 +1,5 @@
 // The Journal menu's lock of the books: Lock Books Through..., Reopen Period... and the
 // carrying of a reopened period's changes into its closed copy.
-#include "app/carry_forward.h"
 #include "app/journal_menu.h"
 #include "data/books.h"
 #include "data/text_rules.h"
@@ -84,12 +83,7 @@ void JournalMenu::carryChangesForward() {
                 .arg(copy))) {
         return;
     }
-    const session::ChangeResult result =
-        session_.carryChanges([this, &copy](journal::BooksJournal& books, journal::BooksFile file,
-                                            const QString& copyPath) {
-            return carryIntoClosedCopy(books, file, session_.company(),
-                                       {copyPath, session_.shownName(), copy});
-        });
+    const session::ChangeResult result = session_.carryChanges();
     if (ui::reportChange(dialogs_, result)) {
         showReopened();
         dialogs_.message(

@@ -1,6 +1,6 @@
 #include "cashflow/earlier_periods.h"
-#include "journal/books_journal.h"
 #include "journal/journal_files.h"
+#include "journal/journal_reads.h"
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -12,7 +12,7 @@ namespace {
 // The beginning of the books at `path` as their journal tells it; nothing without one.
 std::optional<journal::PeriodBeginning> beginningOf(const QString& path) {
     journal::JournalStore store;
-    if (!journal::openJournalToRead(store, journal::BooksJournal::pathFor(path))) {
+    if (!journal::openJournalToRead(store, journal::journalPathFor(path))) {
         return std::nullopt;
     }
     return journal::periodBeginningIn(store);
@@ -22,7 +22,7 @@ std::optional<journal::PeriodBeginning> beginningOf(const QString& path) {
 std::optional<QString> lastClosedInto(const QString& path) {
     journal::JournalStore store;
     std::optional<QString> into;
-    if (!journal::openJournalToRead(store, journal::BooksJournal::pathFor(path))) {
+    if (!journal::openJournalToRead(store, journal::journalPathFor(path))) {
         return into;
     }
     store.scanApplied([&into](const journal::Entry& entry) {
@@ -93,7 +93,7 @@ ChosenPrior chosenPriorPeriod(const QString& path, const statements::CompanyInfo
     ChosenPrior chosen;
     const QString name = locate ? QFileInfo(path).fileName() : QDir::toNativeSeparators(path);
     const QString readable = located(path, locate).value_or(QString());
-    if (!QFileInfo(journal::BooksJournal::pathFor(readable)).isFile()) {
+    if (!QFileInfo(journal::journalPathFor(readable)).isFile()) {
         chosen.refusal = QStringLiteral("%1 has no journal beside it, so Folio cannot tell where "
                                         "its period ended.")
                              .arg(name);

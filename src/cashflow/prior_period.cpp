@@ -1,9 +1,9 @@
 #include "cashflow/prior_period.h"
 #include "data/file_error.h"
-#include "journal/books_journal.h"
 #include "journal/cash_flow_classes.h"
 #include "journal/file_image.h"
 #include "journal/journal_files.h"
+#include "journal/journal_reads.h"
 #include <QFile>
 #include <QFileInfo>
 
@@ -61,10 +61,9 @@ std::optional<PriorPeriod> priorPeriodOf(const journal::PeriodBeginning& beginni
     AccountTable table{journal::recordsOf(file.readAll())};
     statements::CompanyInfo priorCompany = company;
     journal::JournalStore store;
-    const bool hasJournal =
-        journal::openJournalToRead(store, journal::BooksJournal::pathFor(readable));
+    const bool hasJournal = journal::openJournalToRead(store, journal::journalPathFor(readable));
     if (hasJournal) {
-        const journal::CompanyValues kept = journal::BooksJournal::companyValuesIn(store);
+        const journal::CompanyValues kept = journal::companyValuesIn(store);
         priorCompany.date.clear();
         journal::fillIn(priorCompany, kept);
         prior.reopened = reopenedAfterClosing(store, booksPath, static_cast<bool>(locate));

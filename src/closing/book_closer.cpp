@@ -5,6 +5,7 @@
 #include "data/file_messages.h"
 #include "data/file_table.h"
 #include "data/text_rules.h"
+#include "journal/journal_reads.h"
 #include "ui/dialogs.h"
 #include "ui/failure_report.h"
 
@@ -57,7 +58,7 @@ void BookCloser::close(ClosingKind kind) {
         ctx_.dialogs.message(heldElsewhereMessage(target), ui::MessageIcon::Critical);
         return;
     }
-    if (const QString work = journal::BooksJournal::closedCopyWork(target); !work.isEmpty()) {
+    if (const QString work = journal::closedCopyWork(target); !work.isEmpty()) {
         ctx_.dialogs.message(QStringLiteral("The books were not closed: the closed copy\n%1\n"
                                             "would be replaced, and %2.\n\nRename or move the "
                                             "closed copy and its journal first to close again.")

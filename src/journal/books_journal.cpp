@@ -87,13 +87,13 @@ JournalUnusable unmarkable(std::int64_t seq, const FileError& error) {
 
 } // namespace
 
-QString BooksJournal::pathFor(const QString& booksPath) {
+QString journalPathFor(const QString& booksPath) {
     return resolvedBooks(booksPath) + QStringLiteral(".journal");
 }
 
 BooksJournal::Opened BooksJournal::open(BooksFile file, const Progress& progress) {
     close();
-    const QString path = pathFor(file.path);
+    const QString path = journalPathFor(file.path);
     const JournalFiles files(path, true);
     try {
         const bool built = !files.existed();
@@ -422,7 +422,7 @@ std::vector<Change> BooksJournal::wholeFile(const QByteArray& image,
     return changes;
 }
 
-CompanyValues BooksJournal::companyValuesIn(JournalStore& store) {
+CompanyValues companyValuesIn(JournalStore& store) {
     return {store.value(QStringLiteral("company")), store.value(QStringLiteral("date")),
             store.value(QStringLiteral("business"))};
 }

@@ -4,6 +4,7 @@
 #include "journal/company_values.h"
 #include "journal/entry.h"
 #include "journal/file_image.h"
+#include "journal/journal_reads.h"
 #include "journal/journal_store.h"
 #include "journal/period_lock.h"
 #include "journal/posting_math.h"
@@ -52,9 +53,6 @@ struct JournalOpening {
 // was committed but not applied, so a crash at any moment loses nothing.
 class BooksJournal {
   public:
-    // Beside the file the books are (a link to them leads to their journal).
-    static QString pathFor(const QString& booksPath);
-
     using Opened = JournalOpening;
     // Opens the journal of the books (creating it). Throws JournalUnusable for a journal
     // that is planted, damaged or of other books, and FileError when it cannot be opened or
@@ -118,9 +116,6 @@ class BooksJournal {
     std::int64_t beginClosing(const QString& closingName, const QString& closedPath,
                               const QDateTime& made, const QString& statementsDate = QString());
     void endClosing(std::int64_t seq, bool done);
-    // Why a closed copy must not be replaced: its journal holds entries of its own beyond
-    // the closed-from entry (or cannot be read to tell); empty when it may be.
-    static QString closedCopyWork(const QString& closedPath);
 
     // What keeps these books, or a period of them, from change (see period_lock.h).
     const PeriodLock& periodLock() const { return lock_; }
@@ -148,8 +143,6 @@ class BooksJournal {
 
     CompanyValues companyValues() { return companyValuesIn(store_); }
     void setCompanyValues(const CompanyValues& values);
-    // The company values kept in a journal's store, for a reader that only reads them.
-    static CompanyValues companyValuesIn(JournalStore& store);
 
   private:
     // Throws Refused when the lock forbids the change (the one check every change passes).

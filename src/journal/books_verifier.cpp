@@ -98,7 +98,7 @@ QByteArray booksImage(const QString& path) {
 
 Verification verifyBooks(const QString& booksPath) {
     Verification result;
-    const QString journalPath = BooksJournal::pathFor(booksPath);
+    const QString journalPath = journalPathFor(booksPath);
     try {
         const QByteArray books = booksImage(booksPath);
         if (!QFileInfo::exists(journalPath)) {

@@ -35,7 +35,7 @@ void keepCashFlowClasses(JournalStore& store, const statements::CashFlowClasses&
 void carryCashFlowClasses(JournalStore& books, const QString& closedPath) {
     if (const auto kept = cashFlowClassesIn(books)) {
         JournalStore copy;
-        copy.open(BooksJournal::pathFor(closedPath));
+        copy.open(journalPathFor(closedPath));
         keepCashFlowClasses(copy, *kept);
     }
 }

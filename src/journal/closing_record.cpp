@@ -15,7 +15,7 @@ struct CopyJournal {
 };
 
 std::optional<CopyJournal> readCopyJournal(const QString& closedPath) {
-    const QString path = BooksJournal::pathFor(closedPath);
+    const QString path = journalPathFor(closedPath);
     const JournalFiles files(path, false);
     if (!files.existed()) {
         return std::nullopt;
@@ -79,7 +79,7 @@ void BooksJournal::settleClosing(const Entry& closing) {
     }
 }
 
-QString BooksJournal::closedCopyWork(const QString& closedPath) {
+QString closedCopyWork(const QString& closedPath) {
     std::optional<CopyJournal> copy;
     try {
         copy = readCopyJournal(closedPath);

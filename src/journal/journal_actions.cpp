@@ -128,7 +128,7 @@ void BooksJournal::writeClosedCopy(const QString& closedPath, const QString& fro
                                    const std::vector<AccountRecord>& records,
                                    const CompanyValues& carried, const QDateTime& made,
                                    const QDate& closedThrough) {
-    const QString journal = pathFor(closedPath);
+    const QString journal = journalPathFor(closedPath);
     const QString temporary = journal + QStringLiteral(".TMP");
     const auto removeTemporary = [&temporary] {
         for (const char* suffix : {"", "-wal", "-shm"}) {

@@ -36,7 +36,7 @@ QString BooksSession::noJournalMessage() {
 }
 
 QString BooksSession::journalPathFor(const QString& booksPath) {
-    return journal::BooksJournal::pathFor(booksPath);
+    return journal::journalPathFor(booksPath);
 }
 
 std::vector<Notice> BooksSession::openJournal(const Progress& progress) {
@@ -326,9 +326,8 @@ bool openStored(const QString& path, journal::JournalStore& store) {
 
 journal::CompanyValues BooksSession::storedCompanyValues(const QString& booksPath) {
     journal::JournalStore store;
-    return openStored(journalPathFor(booksPath), store)
-               ? journal::BooksJournal::companyValuesIn(store)
-               : journal::CompanyValues{};
+    return openStored(journalPathFor(booksPath), store) ? journal::companyValuesIn(store)
+                                                        : journal::CompanyValues{};
 }
 
 QString BooksSession::storedReopenedLine(const QString& booksPath) {

@@ -163,13 +163,11 @@ class BooksSession : public QObject {
     ChangeResult lockThrough(const QDate& through);
     // Opens the closed or locked period again, with the reason the user gives.
     ChangeResult reopen(const QString& reason);
-    // A step that carries the changes of reopened books into their closed copy, given
-    // their journal and file and where the closed copy's file is (for books on a server, a
-    // working copy of the closed copy's books); it gives the entry's number in the copy's
-    // journal. On a server both books change in one transaction.
-    using CarryStep = std::function<std::int64_t(journal::BooksJournal&, journal::BooksFile,
-                                                 const QString& copyPath)>;
-    ChangeResult carryChanges(const CarryStep& step);
+    // Carries the changes made in the reopened books since their reopening into the closed
+    // copy their closing wrote, as one prior-period adjustment there, and closes these books
+    // again; the result's seq is the entry's number in the copy's journal (0: the changes
+    // leave the copy as it was). On a server both books change in one transaction.
+    ChangeResult carryChanges();
 
     // The company values kept with books whose journal this run does not hold open (the
     // command line), read without writing anything beside the journal; empty when the books

@@ -1,5 +1,6 @@
 // The closings of the books, their locks and reopenings.
 #include "session/books_session.h"
+#include "session/closed_copy_carry.h"
 #include "session/server_home.h"
 
 namespace folio::session {
@@ -70,12 +71,17 @@ ChangeResult BooksSession::reopen(const QString& reason) {
     return run(Origin::Elsewhere, [&] { return journal_.reopen(reason); });
 }
 
-ChangeResult BooksSession::carryChanges(const CarryStep& step) {
+ChangeResult BooksSession::carryChanges() {
     if (!hasJournal()) {
         return refusal(noJournalMessage());
     }
     const auto& reopened = journal_.periodLock().reopened;
     const QString copy = reopened && reopened->closing ? reopened->closing->closedCopy : QString();
+    const auto step = [this, &copy](journal::BooksJournal& books, journal::BooksFile file,
+                                    const QString& copyPath) {
+        return carryIntoClosedCopy(books, file, company_,
+                                   {copyPath, shownName(), shownNameOf(copy)});
+    };
     if (!server_ || copy.isEmpty()) {
         return run(Origin::Elsewhere, [&] { return step(journal_, file(), copy); });
     }

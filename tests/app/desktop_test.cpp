@@ -121,29 +121,6 @@ TEST_F(DesktopTest, OpenRecentListsTheLastEightBooksThatStillExist) {
     EXPECT_EQ(RecentFiles::existing().first(), path("b8.dat"));
 }
 
-// With no display at all, as a script runs it.
-TEST(CommandLine, HelpVersionAndMistakesAnswerOnTheTerminal) {
-    const struct {
-        QStringList arguments;
-        int exitCode;
-        const char* out;
-        const char* err;
-    } cases[] = {
-        {{"--help"}, 0, "Usage: folio [FILE", ""},
-        {{"-h"}, 0, "--export STATEMENT", ""},
-        {{"--version"}, 0, "Folio 1.", ""},
-        {{"--frobnicate"}, 2, "", "Unknown option 'frobnicate'"},
-        {{"a.dat", "b.dat"}, 2, "", "one books file at a time"},
-        {{"--company", "X"}, 2, "", "--company goes with --export"},
-    };
-    for (const auto& c : cases) {
-        const Ran run = runFolio(c.arguments);
-        EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments.join(' ').toStdString();
-        EXPECT_TRUE(run.out.contains(c.out)) << run.out.toStdString();
-        EXPECT_TRUE(run.err.contains(c.err)) << run.err.toStdString();
-    }
-}
-
 TEST_F(DesktopTest, FileOnTheCommandLineIsSelectedAtStart) {
     const QString file = path("start.dat");
     writeAccounts(file, {account("Cash", "D1")});

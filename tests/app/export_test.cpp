@@ -141,55 +141,39 @@ TEST_F(ExportTest, CommandLineVerifyChecksTheBooksWithoutADisplay) {
     EXPECT_EQ(runFolio({"--verify", books, "other"}).exitCode, 2);
 }
 
-TEST_F(ExportTest, CommandLineExportWritesWhatTheWindowExportsOrSaysWhyNot) {
+TEST_F(ExportTest, CommandLineExportsWhatTheWindowExportsAndAnswersEveryMistake) {
     const QStringList company = {
         "--company",     "Kestrow Supply Co.", "--date", "3/31/2024", "--business",
         "merchandising", "--ending-inventory", "1500"};
-    for (const char* report :
-         {"trial-balance", "income-statement", "equity", "balance-sheet", "cash-flows"}) {
-        const QString out = path(QStringLiteral("%1.csv").arg(report));
-        const Ran ran = folioExport(QStringList{report, books, out} + company);
+    const QStringList names{"trial-balance", "income-statement", "equity", "balance-sheet",
+                            "cash-flows"};
+    for (int report = 0; report < names.size(); ++report) {
+        const QString out = path(names[report] + ".csv");
+        const Ran ran = folioExport(QStringList{names[report], books, out} + company);
         EXPECT_EQ(ran.exitCode, 0) << ran.err.toStdString();
-        const QString fromWindow = path(QStringLiteral("window %1.csv").arg(report));
-        window->reports().exportTo(
-            static_cast<reports::Report>(QStringList({"trial-balance", "income-statement", "equity",
-                                                      "balance-sheet", "cash-flows"})
-                                             .indexOf(report)),
-            fromWindow);
+        const QString fromWindow = path("window " + names[report] + ".csv");
+        window->reports().exportTo(static_cast<reports::Report>(report), fromWindow);
         EXPECT_EQ(readText(out), readText(fromWindow)) << report;
     }
     const Ran pdf = folioExport(QStringList{"balance-sheet", books, path("bs.pdf")} + company);
     EXPECT_EQ(pdf.exitCode, 0) << pdf.err.toStdString();
     EXPECT_TRUE(pdfText(path("bs.pdf")).contains("Total Liabilities & Stockholders' Equity"));
 
-    const struct {
-        QStringList arguments;
-        int exitCode;
-        const char* err;
-    } failures[] = {
-        {{"equity", books, path("e.pdf")}, 1, "needs the type of business"},
-        {{"income-statement", books, path("i.pdf"), "--business", "mdse"},
-         1,
-         "needs the ending inventory"},
-        {{"trial-balance", path("none.dat"), path("t.pdf")}, 1, "cannot read the accounts file"},
-        {{"trial-balance", books, books}, 2, "must end in .pdf or .csv"},
-        {{"trial-balance", books, path("t.pdf"), "--date", "31/31/06"}, 1, "31/31/06"},
-        {{"trial-balance", books, path("gone/t.csv")}, 1, "cannot write"},
-        {{"ledger", books, path("t.pdf")}, 2, "unknown statement"},
-        {{"trial-balance", books, path("c.csv"), "--compare"}, 1, "no prior period"},
-        {{"trial-balance", books, path("c.csv"), "--compare-with", books}, 1, "never closed"},
-        {{"trial-balance", books, path("c.csv"), "--compare-with", path("nojournal.dat")},
-         1,
-         "no journal beside it"},
-        {{"cash-flows", path("nojournal.dat"), path("c.csv"), "--business", "service"},
-         1,
-         "has no journal"},
-    };
     writeAccounts(path("nojournal.dat"), serviceBooks());
-    for (const auto& f : failures) {
-        const Ran ran = folioExport(f.arguments);
-        EXPECT_EQ(ran.exitCode, f.exitCode) << f.arguments.join(' ').toStdString();
-        EXPECT_TRUE(ran.err.contains(f.err)) << ran.err.toStdString();
+    // Mistakes are answered on the terminal, with no display at all, and write nothing.
+    writeAccounts(path("import.dat"), serviceBooks());
+    const QByteArray before = fileBytes(books) + fileBytes(path("import.dat"));
+    const QString statements = QDir::cleanPath(FOLIO_TEST_DATA "/../../bank/data");
+    for (const QStringList& f : readCases(FOLIO_TEST_DATA "/command_line.txt")) {
+        const QString arguments = QString(f[0])
+                                      .replace("DATA", statements)
+                                      .replace("DIR", dir.path())
+                                      .replace("BOOKS", books);
+        const Ran ran = runFolio(arguments.split(' '));
+        EXPECT_EQ(ran.exitCode, f[1].toInt()) << f[0].toStdString();
+        EXPECT_TRUE(ran.out.contains(f[2])) << ran.out.toStdString();
+        EXPECT_TRUE(ran.err.contains(f[3])) << ran.err.toStdString();
+        EXPECT_EQ(fileBytes(books) + fileBytes(path("import.dat")), before) << f[0].toStdString();
     }
     // The company information the window keeps with the books serves when none is given.
     showTab(ui::Tab::Company);
@@ -220,29 +204,18 @@ TEST_F(ExportTest, NoExportWritesTheBooksOrTheirJournal) {
     ASSERT_EQ(::link(QFile::encodeName(books).constData(),
                      QFile::encodeName(path("hard.csv")).constData()),
               0);
-    const struct {
-        const char* action;
-        QString output;
-        const char* refusal; // empty: the export is made beside the planted link
-    } inWindow[] = {
-        {"mnuExportTrialBalance", path("books link.csv"), "is your accounts file"},
-        {"mnuExportBalanceSheet", path("journal link.pdf"), "is the journal of your books"},
-        {"mnuExportEquity", path("hard.csv"), "is your accounts file"},
-        {"mnuExportIncomeStatement", path("planted.pdf"), ""},
-        {"mnuExportCsv", books, "is your accounts file"},
-        {"mnuExportCsv", path("books link.csv"), "is your accounts file"},
-        {"mnuExportCsv", path("planted.csv"), ""},
-        {"mnuExportLedger", journal, "is the journal of your books"},
-        {"mnuExportLedger", journal + "-wal", "is the journal of your books"},
-    };
-    for (const auto& c : inWindow) {
+    for (const QStringList& c : readCases(FOLIO_TEST_DATA "/export_over_books.txt")) {
         dialogs.reset();
-        exportVia(c.action, c.output);
+        const QString output = QString(c[1])
+                                   .replace("DIR", dir.path())
+                                   .replace("BOOKS", books)
+                                   .replace("JOURNAL", journal);
+        exportVia(qPrintable(c[0]), output);
         const QString said = dialogs.messages().join('|');
-        EXPECT_EQ(said.contains("Choose another name"), *c.refusal != 0) << said.toStdString();
-        EXPECT_TRUE(said.contains(c.refusal)) << c.action << ": " << said.toStdString();
-        EXPECT_EQ(fileBytes(books), booksBefore) << c.action << " " << c.output.toStdString();
-        EXPECT_EQ(fileBytes(journal), journalBefore) << c.output.toStdString();
+        EXPECT_EQ(said.contains("Choose another name"), !c[2].isEmpty()) << said.toStdString();
+        EXPECT_TRUE(said.contains(c[2])) << c.join('|').toStdString() << ": " << said.toStdString();
+        EXPECT_EQ(fileBytes(books), booksBefore) << c.join('|').toStdString();
+        EXPECT_EQ(fileBytes(journal), journalBefore) << c.join('|').toStdString();
     }
     EXPECT_TRUE(QFileInfo(path("planted.pdf")).isFile() && QFileInfo(path("planted.csv")).isFile());
     // The journal itself is not offered among the journal files the hledger export writes.

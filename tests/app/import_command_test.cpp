@@ -1,8 +1,8 @@
 #include "bank/bank_rules.h"
 #include "session/books_session.h"
 #include "support/books_fixture.h"
+#include "support/run_folio.h"
 #include <QDir>
-#include <QProcess>
 
 namespace {
 
@@ -11,67 +11,19 @@ QString statementFile(const char* name) {
                            QLatin1String(name));
 }
 
-struct Ran {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
 // `folio --import ...` as a script runs it: no display at all.
 Ran folioImport(const QStringList& arguments) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("DISPLAY");
-    env.remove("QT_QPA_PLATFORM");
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(FOLIO_BINARY), QStringList{"--import"} + arguments);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
-            QString::fromLocal8Bit(process.readAllStandardError())};
+    return runFolio(QStringList{"--import"} + arguments);
 }
 
-TEST(ImportCommand, ImportsOnceWritesNothingWhenRefusedAndSaysWhy) {
+TEST(ImportCommand, ImportsOnceAndReadsDatesAsTold) {
     QTemporaryDir dir;
     const QString books = dir.filePath("books.dat");
     writeAccounts(books, {account("Cash", "D1", "1000"), account("Sales", "C4"),
                           account("Utilities", "D5"), account("Bank Fees", "D5")});
-    bank::RuleBook rules;
-    rules.rules = {{bank::BankRule::Match::Contains, "PAYROLL", {}, {}, {}, "Sales", {}},
-                   {bank::BankRule::Match::Pattern, "POWER|FEE", {}, {}, {}, "Utilities", {}},
-                   {bank::BankRule::Match::Contains, "CHARGE", {}, {}, {}, "Bank Fees", {}}};
-    const QString rulesFile = dir.filePath("rules.json");
-    writeBytes(rulesFile, rules.toFile());
-    writeBytes(dir.filePath("bad rules.json"), "{}");
     const QString ofx = statementFile("checking_ofx1.ofx");
-    const QStringList cash{"--account", "Cash", "--rules", rulesFile};
-
-    const struct {
-        QStringList arguments;
-        int exitCode;
-        const char* words;
-    } refused[] = {
-        {QStringList{ofx, books, "--dry-run"} + cash.mid(0, 2) +
-             QStringList{"--rules", dir.filePath("bad rules.json")},
-         1, "bad rules.json: this is not a file of rules"},
-        {{statementFile("bad_amount.csv"), books, "--account", "Cash"},
-         1,
-         "bad_amount.csv, line 3: the amount \"12.3x\" is not a number"},
-        {{statementFile("ambiguous_dates.csv"), books, "--account", "Cash"}, 1, "--date-format"},
-        {{statementFile("no_header.csv"), books, "--account", "Cash"}, 1, "Choose which columns"},
-        {{ofx, books, "--account", "Checking"}, 1, "no account named \"Checking\""},
-        {{ofx, dir.filePath("none.dat"), "--account", "Cash"}, 1, "cannot read the accounts file"},
-        {{ofx, books}, 2, "--account NAME"},
-        {{ofx, books, "--account", "Cash", "--date-format", "DMY"}, 2, "--date-format must be"},
-        {{ofx}, 2, "needs the statement and the books file"},
-    };
+    const QStringList cash{"--account", "Cash", "--rules", statementFile("march.rules")};
     const QByteArray before = fileBytes(books);
-    for (const auto& r : refused) {
-        const Ran ran = folioImport(r.arguments);
-        EXPECT_EQ(ran.exitCode, r.exitCode) << r.arguments.join(' ').toStdString();
-        EXPECT_TRUE(ran.err.contains(QString::fromUtf8(r.words))) << ran.err.toStdString();
-        EXPECT_EQ(fileBytes(books), before) << r.arguments.join(' ').toStdString();
-    }
-
     const Ran dry = folioImport(QStringList{ofx, books, "--dry-run"} + cash);
     EXPECT_EQ(dry.exitCode, 0) << dry.err.toStdString();
     EXPECT_TRUE(dry.out.contains("3 of 3 lines would be imported")) << dry.out.toStdString();

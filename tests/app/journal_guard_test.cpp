@@ -52,7 +52,7 @@ class JournalGuard : public BooksFixture {
 
 TEST_F(JournalGuard, AnExportDialogAndTheCommandLineLoseNoEntryOfARunningFolio) {
     const QString books = openBooks(serviceBooks());
-    const QString journal = BooksJournal::pathFor(books);
+    const QString journal = journalPathFor(books);
     ASSERT_TRUE(postBalanced("first"));
     ASSERT_GT(locksHeldOn(journal + "-shm"), 0);
 
@@ -118,12 +118,12 @@ TEST_F(JournalGuard, TheCommandLineRefusesStaleBooks) {
         journal.store().database().keepLogOnClose(); // stopped after the journal's commit
     }
     const QStringList folder = QDir(dir.path()).entryList(QDir::Files);
-    const QByteArray log = fileBytes(BooksJournal::pathFor(books) + "-wal");
+    const QByteArray log = fileBytes(journalPathFor(books) + "-wal");
     const Ran stale = runFolio({"--export", "trial-balance", books, path("tb.csv")});
     EXPECT_EQ(stale.exitCode, 1);
     EXPECT_TRUE(stale.err.contains("not yet written")) << stale.err.toStdString();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), folder);
-    EXPECT_EQ(fileBytes(BooksJournal::pathFor(books) + "-wal"), log);
+    EXPECT_EQ(fileBytes(journalPathFor(books) + "-wal"), log);
 }
 
 TEST_F(JournalGuard, ClosingAgainNeverReplacesWorkDoneInTheClosedCopy) {
@@ -150,7 +150,7 @@ class ClaimDuringRename : public FileSystem {
   public:
     explicit ClaimDuringRename(QString copy) : copy_(std::move(copy)) {}
     int rename(const char* from, const char* to) override {
-        if (QFile::decodeName(to) == BooksJournal::pathFor(copy_)) {
+        if (QFile::decodeName(to) == journalPathFor(copy_)) {
             FileLock second;
             claimed = second.claim(copy_, false) == FileLock::Claim::Taken;
         }

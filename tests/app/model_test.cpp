@@ -59,12 +59,7 @@ class ModelBased : public BooksFixture {
                              Business::Merchandising, model.ending};
     }
     void postTo(std::size_t account, Money debit, Money credit) {
-        showTab(Tab::Posting);
-        auto* grid = find<QAbstractItemView>(QStringLiteral("MSFlexGrid3"));
-        grid->setCurrentIndex(grid->model()->index(static_cast<int>(account), 1));
-        setText(QStringLiteral("txtPostDebit"), formatCurrency(debit));
-        setText(QStringLiteral("txtPostCredit"), formatCurrency(credit));
-        click(QStringLiteral("cmdOKPost"));
+        postOnTab(static_cast<int>(account), formatCurrency(debit), formatCurrency(credit));
         move(account, debit, credit);
     }
     void move(std::size_t account, Money debit, Money credit) {

@@ -30,8 +30,7 @@ class PeriodLock : public BooksFixture {
     void post(int row, const QString& amount, const QString& date = QString()) {
         showTab(Tab::Blank);
         showTab(Tab::Posting);
-        auto* grid = find<QAbstractItemView>(QStringLiteral("MSFlexGrid3"));
-        grid->setCurrentIndex(grid->model()->index(row, 1));
+        choose(row);
         if (!date.isEmpty()) {
             setText(QStringLiteral("txtPostDate"), date);
         }
@@ -40,10 +39,7 @@ class PeriodLock : public BooksFixture {
     }
     void trigger(const char* action) { find<QAction>(QLatin1String(action))->trigger(); }
     void closeMonthly() {
-        showTab(Tab::Blank);
-        showTab(Tab::BalanceSheet);
-        dialogs.yesNoAnswers.push_back(true);
-        QTest::mouseClick(find<QCheckBox>(QStringLiteral("chkMonthly")), Qt::LeftButton);
+        BooksFixture::closeMonthly();
         selectFile(books);
     }
     // The books and every file of their journal, as they lie on the disk.

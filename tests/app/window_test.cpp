@@ -3,8 +3,8 @@
 #include "support/books_fixture.h"
 #include "support/recording_page_printer.h"
 #include "support/sample_books.h"
+#include "support/widget_checks.h"
 #include <QAbstractItemView>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -152,32 +152,14 @@ TEST_F(Window, AMissingInputLeadsToTheCompanyTab) {
 // box, and no two controls of a tab share a mnemonic, nor one of a statement's tab and the
 // comparison shown beside it.
 TEST_F(Window, EveryControlIsNamedAndMnemonicsAreUnique) {
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractItemView*>(w)) {
-            if (qobject_cast<QHeaderView*>(w) == nullptr) {
-                EXPECT_FALSE(w->accessibleName().isEmpty())
-                    << w->metaObject()->className() << " " << w->objectName().toStdString()
-                    << " in " << w->parent()->objectName().toStdString();
-            }
-        }
-    }
     auto* tabs = window->tabControl();
     for (int i = 0; i < tabs->count(); ++i) {
-        QStringList keys;
         QList<QWidget*> controls = tabs->widget(i)->findChildren<QWidget*>();
         if (i >= ui::indexOf(Tab::TrialBalance) && i <= ui::indexOf(Tab::CashFlows)) {
             controls += window->findChild<QWidget*>(QStringLiteral("ComparativePanel"))
                             ->findChildren<QWidget*>();
         }
-        for (QWidget* w : controls) {
-            const QString caption = w->property("text").toString();
-            const qsizetype at = caption.indexOf(u'&');
-            if (at >= 0 && at + 1 < caption.size() &&
-                (qobject_cast<QLabel*>(w) == nullptr || static_cast<QLabel*>(w)->buddy())) {
-                keys << caption.mid(at + 1, 1).toLower();
-            }
-        }
-        EXPECT_EQ(keys.removeDuplicates(), 0) << tabs->tabText(i).toStdString();
+        expectNamedWithUniqueMnemonics(controls, {}, tabs->tabText(i));
     }
 }
 

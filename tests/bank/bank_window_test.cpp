@@ -3,14 +3,11 @@
 #include "bank/import_dialog.h"
 #include "support/books_fixture.h"
 #include "support/record_fixture.h"
-#include <QAbstractButton>
+#include "support/widget_checks.h"
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDialog>
-#include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPrinter>
@@ -25,37 +22,10 @@ QString march() {
     return QStringLiteral(FOLIO_TEST_DATA "/march.csv");
 }
 
-// Every box, list and grid of `w` carries a name for screen readers, every label with a
-// mnemonic is tied to a box, and no two of its controls (or its menu's items) share one.
 void expectNamedWithUniqueMnemonics(QWidget& w) {
-    QStringList keys;
-    for (QWidget* each : w.findChildren<QWidget*>()) {
-        // A grid's own parts (its headers and corner button) are named with the grid.
-        const bool part = qobject_cast<QAbstractItemView*>(each->parentWidget()) != nullptr;
-        const bool control = qobject_cast<QLineEdit*>(each) || qobject_cast<QComboBox*>(each) ||
-                             qobject_cast<QAbstractButton*>(each) ||
-                             qobject_cast<QAbstractItemView*>(each);
-        EXPECT_TRUE(part || !control || !each->accessibleName().isEmpty())
-            << each->metaObject()->className() << " " << each->objectName().toStdString() << " in "
-            << w.objectName().toStdString();
-        const auto* label = qobject_cast<QLabel*>(each);
-        const QString caption = each->property("text").toString();
-        const qsizetype at = caption.indexOf(u'&');
-        if (at >= 0 && at + 1 < caption.size()) {
-            EXPECT_TRUE(!label || label->buddy()) << caption.toStdString();
-            keys << caption.mid(at + 1, 1).toLower();
-        }
-    }
-    if (auto* menu = qobject_cast<QMenu*>(&w)) {
-        for (const QAction* action : menu->actions()) {
-            const qsizetype at = action->text().indexOf(u'&');
-            if (at >= 0) {
-                keys << action->text().mid(at + 1, 1).toLower();
-            }
-        }
-    }
-    EXPECT_EQ(keys.removeDuplicates(), 0)
-        << w.objectName().toStdString() << ": " << keys.join(' ').toStdString();
+    auto* menu = qobject_cast<QMenu*>(&w);
+    ::expectNamedWithUniqueMnemonics(w.findChildren<QWidget*>(),
+                                     menu ? menu->actions() : QList<QAction*>(), w.objectName());
 }
 
 class BankWindow : public BooksFixture {
@@ -64,24 +34,9 @@ class BankWindow : public BooksFixture {
         BooksFixture::SetUp();
         openBooks({account("Cash", "D1", "1000"), account("Sales", "C4"),
                    account("Utilities", "D5"), account("Bank Fees", "D5")});
-        bank::RuleBook rules;
-        rules.rules = {
-            {bank::BankRule::Match::Contains,
-             "payroll",
-             {},
-             {},
-             bank::BankRule::Direction::MoneyIn,
-             "Sales",
-             {}},
-            {bank::BankRule::Match::Pattern, "POWER|LIGHT", {}, {}, {}, "Utilities", "Electricity"},
-            {bank::BankRule::Match::Contains,
-             "CHARGE",
-             {},
-             money("1"),
-             bank::BankRule::Direction::MoneyOut,
-             "Bank Fees",
-             {}}};
-        bank::BankStore(window->session().journalStore()).setRules(rules);
+        const QString rules = QStringLiteral(FOLIO_TEST_DATA "/march.rules");
+        bank::BankStore(window->session().journalStore())
+            .setRules(bank::RuleBook::fromFile(rules, fileBytes(rules)));
     }
     void trigger(const char* action) { window->findChild<QAction*>(action)->trigger(); }
     // Runs `act` on the modal window the next step opens, once it is up.

@@ -8,25 +8,9 @@ using namespace folio::statements;
 namespace {
 
 TEST(CashFlowClass, DefaultsFollowTheNameAndTypeCode) {
-    const struct {
-        const char* name;
-        const char* type;
-        CashFlowClass expected;
-    } cases[] = {
-        {"Cash", "D1", CashFlowClass::Cash},
-        {"Petty Cash", "D1", CashFlowClass::Cash},
-        {"First Bank Checking", "D1", CashFlowClass::Cash},
-        {"Cashews", "D1", CashFlowClass::CurrentAsset},
-        {"Equipment", "D1", CashFlowClass::CurrentAsset},
-        {"Accum Deprec Equip", "C1", CashFlowClass::NonCashAdjustment},
-        {"Notes Payable", "C2", CashFlowClass::CurrentLiability},
-        {"Capital Stock", "C3C", CashFlowClass::Financing},
-        {"Dividends", "D3", CashFlowClass::Financing},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(defaultCashFlowClass(QString::fromLatin1(c.name), QString::fromLatin1(c.type)),
-                  c.expected)
-            << c.name;
+    for (const QStringList& c : readCases(FOLIO_TEST_DATA "/default_classes.txt")) {
+        EXPECT_EQ(defaultCashFlowClass(c[0], c[1]), cashFlowClassTitled(c[2]))
+            << c.join('|').toStdString();
     }
     EXPECT_FALSE(hasCashFlowClass(QStringLiteral("C4")));
     EXPECT_FALSE(hasCashFlowClass(QStringLiteral("D1I")));
@@ -37,32 +21,11 @@ TEST(CashFlowClass, DefaultsFollowTheNameAndTypeCode) {
 // on account, rent 1,200, depreciation 200, equipment 2,000 for cash and 1,000 on
 // account, a note of 3,000 borrowed, dividends of 500; ending inventory 3,500.
 TEST(CashFlowStatement, MerchandisingMonthWorkedByHand) {
-    const struct {
-        const char* name;
-        const char* type;
-        const char* beginning;
-        const char* now;
-    } accounts[] = {
-        {"Cash", "D1", "10000", "13800"},
-        {"Accounts Receivable", "D1", "2000", "3000"},
-        {"Merchandise Inventory", "D1I", "3000", "3000"},
-        {"Equipment", "D1", "8000", "11000"},
-        {"Accum Deprec Equip", "C1", "1000", "1200"},
-        {"Accounts Payable", "C2", "1500", "3000"},
-        {"Notes Payable", "C2", "0", "3000"},
-        {"Capital Stock", "C3C", "15000", "15000"},
-        {"Retained Earnings", "C3", "5500", "5500"},
-        {"Dividends", "D3", "0", "500"},
-        {"Sales", "C4", "0", "10000"},
-        {"Purchases", "D5", "0", "5000"},
-        {"Rent Expense", "D6", "0", "1200"},
-        {"Depreciation Expense", "D6", "0", "200"},
-    };
     std::vector<AccountRecord> before;
     std::vector<AccountRecord> after;
-    for (const auto& a : accounts) {
-        before.push_back(account(a.name, a.type, a.beginning, a.beginning));
-        after.push_back(account(a.name, a.type, a.now, a.now));
+    for (const AccountRecord& a : readChart(FOLIO_TEST_DATA "/merchandising_month.chart")) {
+        before.push_back({a.name, a.type, a.current, a.current});
+        after.push_back({a.name, a.type, a.ytd, a.ytd});
     }
     const CompanyInfo company{{}, {}, Business::Merchandising, money("3500")};
     const Statements now = computeStatements(tableOf(after), company);
@@ -116,34 +79,13 @@ TEST(CashFlowStatement, NonCashEntriesTakenBackOrTouchingIncomeAreNotListed) {
     EXPECT_TRUE(s.netChange.isZero());
 }
 
-} // namespace
-
-namespace {
-
 TEST(Comparative, ChangeInPercentIsBlankWhereThePriorFigureIsZero) {
-    const struct {
-        const char* current;
-        const char* prior;
-        const char* percent;
-    } cases[] = {
-        {"110", "100", "10.0%"},
-        {"0", "100", "-100.0%"},
-        {"100", "0", ""},
-        {"-50", "200", "-125.0%"},
-        {"1", "3", "-66.7%"},
-        {"50", "-100", "150.0%"},
-        {"92233720368547", "-92233720368547", "200.0%"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(folio::reports::changePercent(money(c.current), money(c.prior)),
-                  QString::fromLatin1(c.percent))
-            << c.current << " " << c.prior;
+    for (const QStringList& c : readCases(FOLIO_TEST_DATA "/change_percent.txt")) {
+        EXPECT_EQ(folio::reports::changePercent(money(qPrintable(c[0])), money(qPrintable(c[1]))),
+                  c.value(2))
+            << c.join('|').toStdString();
     }
 }
-
-} // namespace
-
-namespace {
 
 // The longest total of the balance sheet keeps its whole words before the amounts; a longer
 // label is printed whole, its amounts on the row below.

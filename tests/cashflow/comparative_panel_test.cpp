@@ -23,9 +23,7 @@ class ComparativePanelTest : public BooksFixture {
         for (const char* fees : {"800", "200"}) {
             window->company().business = statements::Business::Service;
             earn(fees);
-            showTab(ui::Tab::BalanceSheet);
-            dialogs.yesNoAnswers.push_back(true);
-            QTest::mouseClick(find<QCheckBox>(QStringLiteral("chkMonthly")), Qt::LeftButton);
+            closeMonthly();
             selectFile(window->books().path() + QStringLiteral(" closed monthly"));
         }
         window->company().business = statements::Business::Service;

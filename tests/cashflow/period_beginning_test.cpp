@@ -46,7 +46,7 @@ TEST_F(PeriodBeginningTest, AClosedCopyBeginsAtItsClosingAndNamesItsBooks) {
     records.pop_back();
     BooksJournal::writeClosedCopy(closed, books, QStringLiteral("Monthly closing"), records, {});
     JournalStore store;
-    store.open(BooksJournal::pathFor(closed));
+    store.open(journalPathFor(closed));
     const std::optional<PeriodBeginning> beginning = periodBeginningIn(store);
     ASSERT_TRUE(beginning);
     EXPECT_TRUE(beginning->closedCopy);

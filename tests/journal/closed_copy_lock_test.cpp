@@ -20,19 +20,13 @@ TEST_F(ClosedCopyLock, RefusesEntriesDatedInItsClosedPeriodAndKeepsItsFirstEntry
     const auto files = [&copy] {
         return fileBytes(copy) + fileBytes(folio::session::BooksSession::journalPathFor(copy));
     };
-    const struct {
-        QDate date;
-        bool refused;
-    } cases[] = {
-        {QDate(2026, 3, 31), true},
-        {QDate(2025, 12, 1), true},
-        {QDate(2026, 4, 1), false},
-    };
-    for (const auto& c : cases) {
+    for (const auto& [date, refused] : {std::pair{QDate(2026, 3, 31), true},
+                                        {QDate(2025, 12, 1), true},
+                                        {QDate(2026, 4, 1), false}}) {
         const QByteArray before = files();
-        const auto result = session.post({c.date, "rent"}, {8, money("10"), Money()});
-        EXPECT_EQ(result.refused.has_value(), c.refused) << c.date.toString().toStdString();
-        if (c.refused) {
+        const auto result = session.post({date, "rent"}, {8, money("10"), Money()});
+        EXPECT_EQ(result.refused.has_value(), refused) << date.toString().toStdString();
+        if (refused) {
             EXPECT_EQ(files(), before);
             EXPECT_EQ(result.offered, QDate(2026, 4, 1));
             EXPECT_TRUE(result.refused->contains("closed through 3/31/2026"));

@@ -14,10 +14,10 @@ std::vector<AccountRecord> without(std::vector<AccountRecord> records, int recor
     return records;
 }
 
-TEST_F(Deletion, TheEntryHoldsOnlyTheRemovedRecordAndWhereItWasAndUndoPutsItBack) {
+// Its Undo and Redo are checked with those of every other kind of change.
+TEST_F(Deletion, TheEntryHoldsOnlyTheRemovedRecordAndWhereItWas) {
     const std::vector<AccountRecord> chart = serviceBooks();
     start(chart);
-    const QByteArray before = fileBytes(books);
     ASSERT_TRUE(
         session.deleteAccount(3, static_cast<int>(chart.size()), chart[2].name).succeeded());
     const Entry deletion = *store().entry(store().lastSeq());
@@ -26,11 +26,6 @@ TEST_F(Deletion, TheEntryHoldsOnlyTheRemovedRecordAndWhereItWasAndUndoPutsItBack
     EXPECT_EQ(deletion.lines[0].before, chart[2]);
     EXPECT_FALSE(deletion.lines[0].after);
     EXPECT_TRUE(deletion.lines[0].moves);
-    EXPECT_EQ(readAccounts(books), without(chart, 3));
-
-    ASSERT_TRUE(session.undo().succeeded());
-    EXPECT_EQ(fileBytes(books), before);
-    ASSERT_TRUE(session.redo().succeeded());
     EXPECT_EQ(readAccounts(books), without(chart, 3));
     reopen();
     EXPECT_FALSE(opened.changedOutside);

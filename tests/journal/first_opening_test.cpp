@@ -70,6 +70,7 @@ TEST_F(FirstOpening, UndoGoesBackToTheBooksAsOpened) {
     post(30000, "12.50");
     ASSERT_TRUE(session.undo().tookEffect);
     EXPECT_EQ(readImage(folio::journal::booksFile(session.books())), opening);
+    EXPECT_FALSE(session.undo().tookEffect); // nothing past the opening
     reopen();
     EXPECT_FALSE(opened.changedOutside);
 }

@@ -28,6 +28,14 @@ std::int64_t postTo(BooksJournal& journal, BooksFile file, int record, Money deb
     return journal.record(file, EntryKind::Posting, {}, {{record, after, debit, credit}});
 }
 
+// Runs SQL on a journal's file as the sqlite3 tool would.
+void runSql(const QString& path, const char* sql) {
+    sqlite3* db = nullptr;
+    sqlite3_open(QFile::encodeName(path).constData(), &db);
+    sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+}
+
 // Lets the first `allowed` commits of a connection through and refuses the rest.
 int refuseCommits(void* allowed) {
     int& left = *static_cast<int*>(allowed);
@@ -45,7 +53,7 @@ class Planted : public ::testing::Test {
     void start(const std::vector<AccountRecord>& records) {
         journal.close();
         files.closeAll();
-        QFile::remove(BooksJournal::pathFor(books));
+        QFile::remove(journalPathFor(books));
         writeAccounts(books, records);
         files.open(1, books);
         opened = journal.open(file());
@@ -95,7 +103,7 @@ TEST_F(Planted, EachPlantedOrDamagedJournalIsNamedAndLeftAsItWas) {
     start(serviceBooks());
     post(1, "250");
     journal.close();
-    const QString journalPath = BooksJournal::pathFor(books);
+    const QString journalPath = journalPathFor(books);
     const QByteArray real = fileBytes(journalPath);
     const QString target = dir.filePath("target");
     const struct {
@@ -120,23 +128,13 @@ TEST_F(Planted, EachPlantedOrDamagedJournalIsNamedAndLeftAsItWas) {
              QFile::setPermissions(journalPath, QFile::WriteOwner);
          },
          "may not read"},
-        {"other schema",
-         [&] {
-             sqlite3* db = nullptr;
-             sqlite3_open(QFile::encodeName(journalPath).constData(), &db);
-             sqlite3_exec(db, "CREATE TABLE entries(id, text)", nullptr, nullptr, nullptr);
-             sqlite3_close(db);
-         },
+        {"other schema", [&] { runSql(journalPath, "CREATE TABLE entries(id, text)"); },
          "not a journal of Folio's"},
         {"half made, with entries",
          [&] {
-             sqlite3* db = nullptr;
-             sqlite3_open(QFile::encodeName(journalPath).constData(), &db);
-             sqlite3_exec(db,
-                          "CREATE TABLE entries(seq, made, date, memo, kind, status, "
-                          "reversal_of, below); INSERT INTO entries VALUES(1,'','','','',1,NULL,0)",
-                          nullptr, nullptr, nullptr);
-             sqlite3_close(db);
+             runSql(journalPath, "CREATE TABLE entries(seq, made, date, memo, kind, status, "
+                                 "reversal_of, below); "
+                                 "INSERT INTO entries VALUES(1,'','','','',1,NULL,0)");
          },
          "not a journal of Folio's"},
         {"log link",
@@ -171,13 +169,8 @@ TEST_F(Planted, EachPlantedOrDamagedJournalIsNamedAndLeftAsItWas) {
 
 TEST_F(Planted, AJournalStoppedWhileItsTablesWereMadeIsMadeAnew) {
     writeAccounts(books, serviceBooks());
-    sqlite3* db = nullptr;
-    sqlite3_open(QFile::encodeName(BooksJournal::pathFor(books)).constData(), &db);
-    sqlite3_exec(db,
-                 "CREATE TABLE entries(seq INTEGER PRIMARY KEY, made, date, memo, kind, status, "
-                 "reversal_of, below)",
-                 nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+    runSql(journalPathFor(books), "CREATE TABLE entries(seq INTEGER PRIMARY KEY, made, date, "
+                                  "memo, kind, status, reversal_of, below)");
     files.open(1, books);
     EXPECT_EQ(refusal(), QString());
     post(1, "250");
@@ -222,13 +215,13 @@ TEST_F(Planted, APendingChangeIsFinishedOnlyOnTheBooksItWasBegunOn) {
     start(serviceBooks());
     journal.close();
     for (const char* suffix : {"", "-wal"}) {
-        QFile::remove(BooksJournal::pathFor(books) + suffix);
-        QFile::copy(BooksJournal::pathFor(other) + suffix, BooksJournal::pathFor(books) + suffix);
+        QFile::remove(journalPathFor(books) + suffix);
+        QFile::copy(journalPathFor(other) + suffix, journalPathFor(books) + suffix);
     }
-    const QByteArray planted = fileBytes(BooksJournal::pathFor(books));
+    const QByteArray planted = fileBytes(journalPathFor(books));
     EXPECT_TRUE(refusal().contains("belongs to other books")) << refusal().toStdString();
     EXPECT_EQ(readAccounts(books), serviceBooks());
-    EXPECT_EQ(fileBytes(BooksJournal::pathFor(books)), planted);
+    EXPECT_EQ(fileBytes(journalPathFor(books)), planted);
 }
 
 TEST_F(Planted, APendingRecordPastTheEndOfTheBooksIsRefused) {
@@ -247,7 +240,7 @@ TEST_F(Planted, ALogLeftByACrashBesideAJournalRestoredFromABackupIsRefused) {
     start(serviceBooks());
     post(1, "100");
     journal.close();
-    const QString journalPath = BooksJournal::pathFor(books);
+    const QString journalPath = journalPathFor(books);
     const QByteArray backupBooks = fileBytes(books);
     const QByteArray backupJournal = fileBytes(journalPath);
     reopen();
@@ -308,13 +301,13 @@ TEST_F(Planted, AClosingStoppedPartWayIsWhollyThereOrWhollyAbsent) {
         // Only the closing that was done locks the books.
         EXPECT_EQ(journal.periodLock().closedWhole.has_value(), copyWritten);
     }
-    EXPECT_EQ(BooksJournal::closedCopyWork(closed), QString());
+    EXPECT_EQ(closedCopyWork(closed), QString());
     FileTable copyFiles;
     copyFiles.open(1, closed);
     BooksJournal copy;
     copy.open({copyFiles, 1, closed});
     postTo(copy, {copyFiles, 1, closed}, 1, money("4321"), Money());
-    EXPECT_TRUE(BooksJournal::closedCopyWork(closed).contains("1 entries of its own"));
+    EXPECT_TRUE(closedCopyWork(closed).contains("1 entries of its own"));
 }
 
 // The closed copy's first entry is marked applied in its journal's log alone, unsynced: a

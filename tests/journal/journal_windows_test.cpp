@@ -6,6 +6,7 @@
 #include "support/sample_books.h"
 #include <QComboBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTest>
 
@@ -16,30 +17,17 @@ namespace {
 using JournalWindows = JournalFixture;
 
 TEST(BalancedEntry, PostIsEnabledOnlyForTwoLinesOrMoreWhoseDebitsEqualTheCredits) {
-    struct Case {
-        std::vector<std::tuple<int, const char*, const char*>> lines; // account, debit, credit
-        bool enabled;
-    };
-    const std::vector<Case> cases = {
-        {{{0, "100", ""}, {1, "", "100"}}, true},
-        {{{0, "100", ""}, {1, "", "99.99"}}, false},
-        {{{0, "1,000.5", ""}, {1, "", "1000.50"}}, true},
-        {{{0, "100", ""}}, false},
-        {{{0, "100", "100"}, {1, "", ""}}, false},
-        {{{0, "$1,000.00", ""}, {1, "", "600"}, {2, "", "400"}}, true},
-        {{{0, "abc", ""}, {1, "", "100"}}, false},
-        {{{-1, "100", ""}, {1, "", "100"}}, false}, // no account chosen
-        {{{0, "-100", ""}, {1, "", "-100"}}, false},
-    };
-    for (const Case& each : cases) {
+    for (const QStringList& c : readCases(FOLIO_TEST_DATA "/balanced_entries.txt")) {
         BalancedEntryDialog dialog(
             {{1, "Cash", "D1"}, {4, "Fees Earned", "C4"}, {7, "Rent Expense", "D6"}});
-        int row = 0;
-        for (const auto& [account, debit, credit] : each.lines) {
-            dialog.setLine(row++, account, debit, credit);
+        const QStringList lines = c[0].split(u';');
+        for (int row = 0; row < lines.size(); ++row) {
+            QStringList boxes = lines[row].split(u' ', Qt::SkipEmptyParts);
+            boxes.replaceInStrings(QRegularExpression("^\\.$"), QString());
+            dialog.setLine(row, boxes[0].toInt(), boxes[1], boxes[2]);
         }
         auto* post = dialog.findChild<QPushButton*>("cmdPostEntry");
-        EXPECT_EQ(post->isEnabled(), each.enabled) << std::get<1>(each.lines[0]);
+        EXPECT_EQ(post->isEnabled(), c[1] == u"yes") << c[0].toStdString();
     }
 }
 

@@ -37,31 +37,16 @@ class GoldenReports : public ReportFixture {
 // Every report of the same books against its golden pages. On pages of 20 lines each page
 // after the first repeats the heading, and the pages of each copy are numbered from 1.
 TEST_F(GoldenReports, EveryReport) {
-    using reports::Report;
-    const struct {
-        Report report;
-        statements::Business business;
-        int copies;
-        int lines;
-        const char* golden;
-    } cases[] = {
-        {Report::TrialBalance, statements::Business::Merchandising, 2, 0, "trial_balance.txt"},
-        {Report::TrialBalance, statements::Business::Merchandising, 2, 20,
-         "trial_balance_pages.txt"},
-        {Report::IncomeStatement, statements::Business::Merchandising, 1, 0,
-         "income_merchandising.txt"},
-        {Report::IncomeStatement, statements::Business::Service, 1, 0, "income_service.txt"},
-        {Report::Equity, statements::Business::Merchandising, 1, 0, "equity.txt"},
-        {Report::BalanceSheet, statements::Business::Merchandising, 1, 0, "balance_sheet.txt"},
-    };
     openBooks(readChart(QStringLiteral(FOLIO_TEST_DATA "/golden.chart")));
-    for (const auto& c : cases) {
+    const QStringList reportNames{"TrialBalance", "IncomeStatement", "Equity", "BalanceSheet"};
+    for (const QStringList& c : readCases(QStringLiteral(FOLIO_TEST_DATA "/golden.cases"))) {
         document = {};
-        linesPerPage = c.lines;
-        company.business = c.business;
-        answerPrint(c.copies);
-        reports.print(c.report);
-        expectGolden(QString::fromLatin1(c.golden));
+        linesPerPage = c[3].toInt();
+        company.business = c[1] == u"Service" ? statements::Business::Service
+                                              : statements::Business::Merchandising;
+        answerPrint(c[2].toInt());
+        reports.print(static_cast<reports::Report>(reportNames.indexOf(c[0])));
+        expectGolden(c[4]);
     }
 }
 

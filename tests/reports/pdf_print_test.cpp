@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <map>
 
 namespace {
 
@@ -69,21 +70,13 @@ TEST_F(PdfReports, TrialBalance) {
 
 // Pages come out on the printer's own paper, else the paper of the user's country.
 TEST(Paper, IsThePrintersOrTheCountrys) {
-    const struct {
-        QLocale locale;
-        std::optional<QPageSize> printer;
-        QPageSize::PageSizeId paper;
-    } cases[] = {
-        {QLocale(QLocale::English, QLocale::UnitedStates), std::nullopt, QPageSize::Letter},
-        {QLocale::c(), std::nullopt, QPageSize::Letter},
-        {QLocale(QLocale::English, QLocale::Canada), std::nullopt, QPageSize::Letter},
-        {QLocale(QLocale::German, QLocale::Germany), std::nullopt, QPageSize::A4},
-        {QLocale(QLocale::English, QLocale::UnitedKingdom), std::nullopt, QPageSize::A4},
-        {QLocale(QLocale::English, QLocale::UnitedStates), QPageSize(QPageSize::A5), QPageSize::A5},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(reports::defaultPaper(c.locale, c.printer).id(), c.paper)
-            << c.locale.name().toStdString();
+    const std::map<QString, QPageSize::PageSizeId> papers{
+        {"Letter", QPageSize::Letter}, {"A4", QPageSize::A4}, {"A5", QPageSize::A5}};
+    for (const QStringList& c : readCases(QStringLiteral(FOLIO_TEST_DATA "/paper.cases"))) {
+        const std::optional<QPageSize> printer =
+            c[1].isEmpty() ? std::nullopt : std::optional(QPageSize(papers.at(c[1])));
+        EXPECT_EQ(reports::defaultPaper(QLocale(c[0]), printer).id(), papers.at(c[2]))
+            << c.join('|').toStdString();
     }
 }
 

@@ -59,9 +59,7 @@ void addTo(std::vector<AccountRecord>& records, int record, const char* current,
 void writeAccounts(const QString& path, const std::vector<AccountRecord>& records) {
     QByteArray bytes;
     for (const AccountRecord& r : records) {
-        const RecordBytes encoded = r.encode();
-        bytes.append(reinterpret_cast<const char*>(encoded.data()),
-                     static_cast<qsizetype>(encoded.size()));
+        bytes += r.encodeBytes();
     }
     writeBytes(path, bytes);
 }

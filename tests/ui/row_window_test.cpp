@@ -1,4 +1,5 @@
 // Which rows a long listing's grid holds and shows, and how its scroll bar maps onto it.
+#include "support/record_fixture.h"
 #include "ui/row_window.h"
 #include <climits>
 #include <cstdlib>
@@ -20,28 +21,12 @@ RowWindow windowOf(std::int64_t rows, std::int64_t page, std::int64_t top) {
 // page wherever it stands, and at least a hundred of them; the top never passes the last
 // full page.
 TEST(RowWindow, HoldsThePageAndNoMore) {
-    const struct {
-        std::int64_t rows, page, top;
-        std::int64_t shownTop, first, held;
-    } cases[] = {
-        {0, 20, 0, 0, 0, 0},
-        {9, 20, 5, 0, 0, 9},
-        {150, 20, 49, 49, 0, 150},           // held whole, up to a hundred thousand
-        {100'000, 20, 900, 900, 0, 100'000}, // rows
-        {100'150, 20, 0, 0, 0, 100},
-        {100'150, 20, 49, 49, 49, 100},
-        {100'150, 20, 100'130, 100'130, 100'050, 100}, // the end: the held rows stop at the last
-        {100'150, 20, 900'000, 100'130, 100'050, 100}, // past the end: the last full page
-        {200000, 20, -5, 0, 0, 100},
-        {200000, 20, 123456, 123456, 123456, 100},
-        {200000, 150, 1000, 1000, 1000, 151}, // a tall screen holds a page and one more
-        {17'300'000, 25, 17'299'975, 17'299'975, 17'299'900, 100},
-    };
-    for (const auto& c : cases) {
-        const RowWindow window = windowOf(c.rows, c.page, c.top);
-        EXPECT_EQ(window.top(), c.shownTop) << c.rows << " " << c.top;
-        EXPECT_EQ(window.first(), c.first) << c.rows << " " << c.top;
-        EXPECT_EQ(window.held(), c.held) << c.rows << " " << c.top;
+    for (const QStringList& c : readCases(FOLIO_TEST_DATA "/row_windows.txt")) {
+        const auto n = [&c](int i) { return c[i].toLongLong(); };
+        const RowWindow window = windowOf(n(0), n(1), n(2));
+        EXPECT_EQ(window.top(), n(3)) << c.join('|').toStdString();
+        EXPECT_EQ(window.first(), n(4)) << c.join('|').toStdString();
+        EXPECT_EQ(window.held(), n(5)) << c.join('|').toStdString();
         EXPECT_LE(window.offset() + window.page(), std::max(window.held(), window.page()));
     }
 }

@@ -1,4 +1,4 @@
-#include "app/carry_forward.h"
+#include "session/closed_copy_carry.h"
 #include "closing/carry_forward.h"
 #include "closing/closing_rules.h"
 #include "data/file_lock.h"
@@ -7,7 +7,7 @@
 #include "journal/file_image.h"
 #include "statements/statement_chain.h"
 
-namespace folio::app {
+namespace folio::session {
 
 namespace {
 
@@ -64,4 +64,4 @@ std::int64_t carryIntoClosedCopy(journal::BooksJournal& books, journal::BooksFil
     return seq;
 }
 
-} // namespace folio::app
+} // namespace folio::session

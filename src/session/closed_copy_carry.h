@@ -3,7 +3,7 @@
 #include "statements/company_info.h"
 #include <QString>
 
-namespace folio::app {
+namespace folio::session {
 
 // Carries the changes made in reopened books since their reopening into the closed copy
 // their closing wrote: the books are closed as they were and as they are now, the
@@ -21,4 +21,4 @@ struct CarryPlaces {
 std::int64_t carryIntoClosedCopy(journal::BooksJournal& books, journal::BooksFile file,
                                  const statements::CompanyInfo& company, const CarryPlaces& places);
 
-} // namespace folio::app
+} // namespace folio::session

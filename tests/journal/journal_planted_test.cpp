@@ -319,7 +319,7 @@ TEST_F(Planted, AClosedCopyWhoseMarkWasLostOpensAsWritten) {
     BooksJournal::writeClosedCopy(closed, books, "Monthly closing", merchandisingBooks(), {},
                                   QDateTime::currentDateTimeUtc(), QDate(2026, 1, 31));
     for (const char* side : {"-wal", "-shm"}) {
-        QFile::remove(BooksJournal::pathFor(closed) + side);
+        QFile::remove(journalPathOf(closed) + side);
     }
     FileTable copyFiles;
     copyFiles.open(1, closed);

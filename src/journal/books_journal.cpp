@@ -96,6 +96,10 @@ BooksJournal::Opened BooksJournal::open(BooksFile file, const Progress& progress
     const QString path = journalPathFor(file.path);
     const JournalFiles files(path, true);
     try {
+        const bool built = !files.existed();
+        if (built) {
+            buildFirst(file, path, progress);
+        }
         if (files.hasLog()) {
             checkLogBelongs(path);
         }
@@ -108,7 +112,7 @@ BooksJournal::Opened BooksJournal::open(BooksFile file, const Progress& progress
                 throw unmarkable(unrecorded_->seq, error);
             }
         }
-        return finishOpening(file, progress);
+        return finishOpening(file, progress, built);
     } catch (...) {
         if (store_.isOpen() && files.hasLog()) {
             store_.database().keepLogOnClose(); // a log it found is left as it was
@@ -179,15 +183,17 @@ void BooksJournal::abandonMarked(const QString& journal) {
     }
 }
 
-BooksJournal::Opened BooksJournal::finishOpening(BooksFile file, const Progress& progress) {
+BooksJournal::Opened BooksJournal::finishOpening(BooksFile file, const Progress& progress,
+                                                 bool built) {
     Opened opened;
+    opened.started = built;
     opened.chainStarted = store_.chainStarted();
     const QString books = resolvedBooks(file.path);
     const QString owner = store_.value(QStringLiteral("books"));
     // A new journal has nothing to check the books against: they are read once, into its
     // opening entry.
     const bool fresh = owner.isEmpty() && store_.lastSeq() == 0;
-    QByteArray image = fresh ? QByteArray() : readImage(file);
+    QByteArray image = fresh || built ? QByteArray() : readImage(file);
     const auto keptMatches = [this](const QByteArray& bytes) {
         const std::optional<BooksDigest> kept = store_.digest();
         return kept ? *kept == digestOfImage(bytes)
@@ -224,13 +230,17 @@ BooksJournal::Opened BooksJournal::finishOpening(BooksFile file, const Progress&
         ++opened.finished;
         image = readImage(file);
     }
-    shape_ = {fresh ? BooksDigest{} : digestOfImage(image), store_.undoState()};
+    // A journal just built took the books' digest as it read them.
+    shape_ = {fresh   ? BooksDigest{}
+              : built ? shape_.digest
+                      : digestOfImage(image),
+              store_.undoState()};
     lock_ = readPeriodLock(store_);
     closedAt_ = store_.lastOf(EntryKind::Closing);
     if (store_.lastSeq() == 0) {
         startOver(file, QStringLiteral("Opening balances"), progress);
         opened.started = true;
-    } else if (!keptMatches(image)) {
+    } else if (!built && !keptMatches(image)) {
         startOver(file, QStringLiteral("Opening balances: the books were changed outside Folio"),
                   progress);
         opened.changedOutside = true;

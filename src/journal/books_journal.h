@@ -152,7 +152,12 @@ class BooksJournal {
     // Records an entry that changes no record (a closing, a lock, a reopening) with the
     // lock it leaves.
     std::int64_t recordLock(Entry& entry, const PeriodLock& lock);
-    Opened finishOpening(BooksFile file, const Progress& progress);
+    // `built`: the journal was just made by buildFirst.
+    Opened finishOpening(BooksFile file, const Progress& progress, bool built);
+    // Makes the journal of books that had none at `path`: built beside it with the books'
+    // opening entry and renamed into place whole, so that its one large entry is written
+    // and synced once (a Folio stopped part way leaves only the file beside it).
+    void buildFirst(BooksFile file, const QString& path, const Progress& progress);
     void settleClosing(const Entry& closing);
     // Commits the entry, writes it to the file and marks it applied; a write that fails is
     // rolled back there (and the entry abandoned) or, when it took effect, marked applied.

@@ -1,5 +1,6 @@
 // Undo and Redo, and the closings.
 #include "data/file_error.h"
+#include "data/file_io.h"
 #include "data/file_table.h"
 #include "journal/books_journal.h"
 #include <QFile>
@@ -137,10 +138,7 @@ void BooksJournal::writeClosedCopy(const QString& closedPath, const QString& fro
     removeTemporary(); // what an interrupted closing left
     try {
         JournalStore store;
-        store.open(temporary);
-        // A new file that takes the journal's name only when complete: written once, with
-        // a rollback journal, rather than into a log and then again into the file.
-        store.database().exec("PRAGMA journal_mode=DELETE");
+        store.build(temporary);
         Entry entry;
         entry.kind = EntryKind::ClosedFrom;
         entry.made = made;
@@ -156,13 +154,16 @@ void BooksJournal::writeClosedCopy(const QString& closedPath, const QString& fro
         }
         lock.closedFromEntry = 1; // the first entry of the new journal
         stagePeriodLock(store, lock);
+        store.stage(QStringLiteral("company"), carried.name);
+        store.stage(QStringLiteral("business"), carried.businessType);
         store.commit(entry, shape, 0);
-        store.setValue(QStringLiteral("company"), carried.name);
-        store.setValue(QStringLiteral("business"), carried.businessType);
-        store.close();
+        store.finishBuilding();
         QFile::remove(journal + QStringLiteral("-wal"));
         QFile::remove(journal + QStringLiteral("-shm"));
         FileTable::rename(temporary, journal);
+        // In its place before the closed copy is: a copy never stands beside a journal
+        // that does not know it.
+        syncFolderOf(journal);
     } catch (const FileError&) {
         removeTemporary(); // nothing of the new journal stays behind
         throw;
@@ -174,7 +175,7 @@ void BooksJournal::writeClosedCopy(const QString& closedPath, const QString& fro
         FileTable::replaceWhole(closedPath, records, true);
         JournalStore store;
         store.open(journal);
-        store.markApplied(1);
+        store.markAppliedAndClose(1);
     } catch (const FileError&) {
         for (const char* suffix : {"", "-wal", "-shm"}) {
             QFile::remove(journal + QLatin1String(suffix));

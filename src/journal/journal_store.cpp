@@ -110,6 +110,10 @@ void JournalStore::open(const QString& path) {
     db_.exec("PRAGMA synchronous=FULL");
     // Fewer checkpoints: each syncs the log and the database once more.
     db_.exec("PRAGMA wal_autocheckpoint=8192");
+    makeTables();
+}
+
+void JournalStore::makeTables() {
     // The tables all at once: a Folio killed while it makes them leaves none, not some.
     Transaction transaction(db_);
     db_.exec(kSchema);
@@ -169,6 +173,7 @@ void JournalStore::checkOwnTables() {
 
 void JournalStore::close() {
     statements_.clear();
+    building_ = false;
     db_.close();
 }
 
@@ -196,7 +201,7 @@ void JournalStore::putShape(const BooksShape& shape) {
 void JournalStore::commit(Entry& entry, BooksShape& shape, std::int64_t below, bool applied,
                           const std::optional<BooksDigest>& beforeDigest) {
     // Every entry is committed with its sync, whatever the mark before it left behind.
-    cached("PRAGMA synchronous=FULL").run();
+    cached(syncLevel()).run();
     Transaction transaction(db_);
     const std::map<QString, QString> staged = std::exchange(staged_, {});
     if (entry.user.isNull()) {

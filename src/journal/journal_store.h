@@ -55,6 +55,18 @@ class JournalStore {
     // Opens (creating when missing) the database at `path`. Throws JournalUnusable for
     // a file that is not a journal of Folio's or is damaged, FileError otherwise.
     void open(const QString& path);
+    // Makes a new database at `path` (no file there) to be filled and then put in place
+    // whole: nothing is logged or synced while it is filled, and a build stopped part way
+    // is thrown away by its maker. finishBuilding syncs it once.
+    void build(const QString& path);
+    // Syncs the database made by build, leaves it logging its later changes as open() does,
+    // and closes it.
+    void finishBuilding();
+    // Marks the pending entry applied and closes, neither syncing the mark nor folding the
+    // log into the database: a crash may lose the mark (the entry is finished again at the
+    // next opening, which changes nothing), and the log's checksums never let a torn write
+    // of it count.
+    void markAppliedAndClose(std::int64_t seq);
     // Opens the database only to read it (see Database::openToRead).
     void openToRead(const QString& path, bool fileAlone = false);
     void close();
@@ -160,11 +172,18 @@ class JournalStore {
     void putShape(const BooksShape& shape);
     // A statement prepared once and kept, reset and ready for its bindings.
     Statement& cached(const char* sql);
+    // The level a commit is synced at: none while the database is built.
+    const char* syncLevel() const {
+        return building_ ? "PRAGMA synchronous=OFF" : "PRAGMA synchronous=FULL";
+    }
+    // Makes the tables that are missing, all at once.
+    void makeTables();
 
     Database db_;
     std::map<const char*, std::unique_ptr<Statement>> statements_;
     bool chainStarted_ = false;
     bool hasBlocks_ = false; // a journal of an older Folio opened to read has no blocks
+    bool building_ = false;  // see build()
     std::map<QString, QString> staged_;
 };
 

@@ -57,7 +57,7 @@ void JournalStore::readImage(Entry& entry) {
 
 void JournalStore::commitImage(Entry& entry, std::int64_t imageSize, const ImageFeed& feed,
                                const BooksShape& shape) {
-    cached("PRAGMA synchronous=FULL").run();
+    cached(syncLevel()).run();
     db_.exec(kLargeCache);
     struct UsualCache {
         Database& db;

@@ -14,8 +14,9 @@ void removeStaleLeftovers(const QString& accountsPath) {
     for (const char* copy : {"", " closed monthly", " closed ytd"}) {
         removeLeftovers(accountsPath + QLatin1String(copy));
     }
-    // The journal of a closed copy is written beside it under a name of its own.
-    for (const char* journal : {" closed monthly.journal.TMP", " closed ytd.journal.TMP"}) {
+    // A journal being made is written beside its place under a name of its own.
+    for (const char* journal :
+         {".journal.TMP", " closed monthly.journal.TMP", " closed ytd.journal.TMP"}) {
         const QString leftover = accountsPath + QLatin1String(journal);
         if (QFileInfo(leftover).isFile() && !QFileInfo(leftover).isSymLink()) {
             QFile::remove(leftover);

@@ -75,4 +75,19 @@ TEST_F(FirstOpening, UndoGoesBackToTheBooksAsOpened) {
     EXPECT_FALSE(opened.changedOutside);
 }
 
+// A first opening builds the journal beside its place; what one stopped part way left there
+// is built over by the next.
+TEST_F(FirstOpening, WhatAnOpeningStoppedPartWayLeftIsBuiltOver) {
+    start(serviceBooks());
+    session.release();
+    const QString journal = folio::session::BooksSession::journalPathFor(books);
+    QFile::remove(journal);
+    writeBytes(journal + ".TMP", "SQLite format 3");
+    reopen();
+    ASSERT_TRUE(session.hasJournal());
+    EXPECT_TRUE(opened.started);
+    EXPECT_FALSE(QFile::exists(journal + ".TMP"));
+    EXPECT_EQ(store().entry(1)->lines.size(), serviceBooks().size());
+}
+
 } // namespace

@@ -310,4 +310,24 @@ TEST_F(Planted, AClosingStoppedPartWayIsWhollyThereOrWhollyAbsent) {
     EXPECT_TRUE(closedCopyWork(closed).contains("1 entries of its own"));
 }
 
+// The closed copy's first entry is marked applied in its journal's log alone, unsynced: a
+// crash that loses the log leaves it pending, and the copy's first opening finishes it
+// again, which changes nothing.
+TEST_F(Planted, AClosedCopyWhoseMarkWasLostOpensAsWritten) {
+    start(merchandisingBooks());
+    const QString closed = books + " closed monthly";
+    BooksJournal::writeClosedCopy(closed, books, "Monthly closing", merchandisingBooks(), {},
+                                  QDateTime::currentDateTimeUtc(), QDate(2026, 1, 31));
+    for (const char* side : {"-wal", "-shm"}) {
+        QFile::remove(journalPathOf(closed) + side);
+    }
+    FileTable copyFiles;
+    copyFiles.open(1, closed);
+    BooksJournal copy;
+    const BooksJournal::Opened found = copy.open({copyFiles, 1, closed});
+    EXPECT_EQ(found.finished, 1);
+    EXPECT_FALSE(found.changedOutside || found.started);
+    EXPECT_EQ(readAccounts(closed), merchandisingBooks());
+}
+
 } // namespace

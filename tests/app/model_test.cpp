@@ -74,22 +74,17 @@ class ModelBased : public BooksFixture {
             undone.clear();
         }
     }
-    void undo() {
-        EXPECT_EQ(window->session().canUndo(), !done.empty());
-        window->findChild<QAction*>(QStringLiteral("mnuUndo"))->trigger();
-        if (!done.empty()) {
-            undone.push_back(model);
-            model = done.back();
-            done.pop_back();
-        }
-    }
-    void redo() {
-        EXPECT_EQ(window->session().canRedo(), !undone.empty());
-        window->findChild<QAction*>(QStringLiteral("mnuRedo"))->trigger();
-        if (!undone.empty()) {
-            done.push_back(model);
-            model = undone.back();
-            undone.pop_back();
+    void undo() { step("mnuUndo", window->session().canUndo(), done, undone); }
+    void redo() { step("mnuRedo", window->session().canRedo(), undone, done); }
+    // The menu's Undo or Redo, and the model's: its books from one stack, the books now
+    // onto the other.
+    void step(const char* action, bool can, std::vector<Model>& from, std::vector<Model>& to) {
+        EXPECT_EQ(can, !from.empty()) << action;
+        window->findChild<QAction*>(QLatin1String(action))->trigger();
+        if (!from.empty()) {
+            to.push_back(model);
+            model = from.back();
+            from.pop_back();
         }
     }
     // A balanced entry of two debits and one credit; the last posting or balanced entry,

@@ -33,13 +33,9 @@ struct OpenBooks {
     journal::JournalStore& store() { return session.journalStore(); }
     int recordNamed(const QString& name) {
         const std::vector<AccountRecord> records = readAccounts(path);
-        for (std::size_t i = 0; i < records.size(); ++i) {
-            if (records[i].name == name) {
-                return static_cast<int>(i) + 1;
-            }
-        }
-        ADD_FAILURE() << "no account " << name.toStdString();
-        return 0;
+        const auto found = std::ranges::find(records, name, &AccountRecord::name);
+        EXPECT_NE(found, records.end()) << "no account " << name.toStdString();
+        return static_cast<int>(found - records.begin()) + 1;
     }
 };
 

@@ -1,6 +1,5 @@
 // Undo and Redo, and the closings.
 #include "data/file_error.h"
-#include "data/file_io.h"
 #include "data/file_table.h"
 #include "journal/books_journal.h"
 #include <QFile>
@@ -129,16 +128,10 @@ void BooksJournal::writeClosedCopy(const QString& closedPath, const QString& fro
                                    const CompanyValues& carried, const QDateTime& made,
                                    const QDate& closedThrough) {
     const QString journal = journalPathFor(closedPath);
-    const QString temporary = journal + QStringLiteral(".TMP");
-    const auto removeTemporary = [&temporary] {
-        for (const char* suffix : {"", "-wal", "-shm"}) {
-            QFile::remove(temporary + QLatin1String(suffix));
-        }
-    };
-    removeTemporary(); // what an interrupted closing left
-    try {
-        JournalStore store;
-        store.build(temporary);
+    JournalStore store;
+    // In its place before the closed copy is: a copy never stands beside a journal that
+    // does not know it.
+    store.buildInPlace(journal, [&] {
         Entry entry;
         entry.kind = EntryKind::ClosedFrom;
         entry.made = made;
@@ -157,23 +150,12 @@ void BooksJournal::writeClosedCopy(const QString& closedPath, const QString& fro
         store.stage(QStringLiteral("company"), carried.name);
         store.stage(QStringLiteral("business"), carried.businessType);
         store.commit(entry, shape, 0);
-        store.finishBuilding();
-        QFile::remove(journal + QStringLiteral("-wal"));
-        QFile::remove(journal + QStringLiteral("-shm"));
-        FileTable::rename(temporary, journal);
-        // In its place before the closed copy is: a copy never stands beside a journal
-        // that does not know it.
-        syncFolderOf(journal);
-    } catch (const FileError&) {
-        removeTemporary(); // nothing of the new journal stays behind
-        throw;
-    }
+    });
     // The new journal's first entry is finished here as an opening would finish it: the
     // closed copy written whole (a Folio stopped before the mark does it again), then the
     // entry marked applied. When that fails the closing did not happen, so its journal goes.
     try {
         FileTable::replaceWhole(closedPath, records, true);
-        JournalStore store;
         store.open(journal);
         store.markAppliedAndClose(1);
     } catch (const FileError&) {

@@ -62,6 +62,10 @@ class JournalStore {
     // Syncs the database made by build, leaves it logging its later changes as open() does,
     // and closes it.
     void finishBuilding();
+    // Builds the database at `path` whole beside it (`fill` writes it through this store),
+    // then puts it in place with its folder synced. A build stopped part way, now or
+    // earlier, leaves nothing behind.
+    void buildInPlace(const QString& path, const std::function<void()>& fill);
     // Marks the pending entry applied and closes, neither syncing the mark nor folding the
     // log into the database: a crash may lose the mark (the entry is finished again at the
     // next opening, which changes nothing), and the log's checksums never let a torn write

@@ -1,7 +1,10 @@
 // A journal made whole beside its place and renamed into it: written once, straight into
 // the database file, with one sync at the end, rather than into the log, synced at every
 // commit, and then copied into the file again.
+#include "data/file_io.h"
+#include "data/file_table.h"
 #include "journal/journal_store.h"
+#include <QFile>
 #include <sqlite3.h>
 
 namespace folio::journal {
@@ -34,6 +37,34 @@ void JournalStore::finishBuilding() {
         db_.fail(code);
     }
     close();
+}
+
+namespace {
+
+void removeWithLog(const QString& path) {
+    for (const char* suffix : {"", "-wal", "-shm"}) {
+        QFile::remove(path + QLatin1String(suffix));
+    }
+}
+
+} // namespace
+
+void JournalStore::buildInPlace(const QString& path, const std::function<void()>& fill) {
+    const QString temporary = path + QStringLiteral(".TMP");
+    removeWithLog(temporary); // what a build stopped part way left
+    try {
+        build(temporary);
+        fill();
+        finishBuilding();
+        QFile::remove(path + QStringLiteral("-wal"));
+        QFile::remove(path + QStringLiteral("-shm"));
+        FileTable::rename(temporary, path);
+        syncFolderOf(path); // in place before anything is changed with it
+    } catch (...) {
+        close();
+        removeWithLog(temporary);
+        throw;
+    }
 }
 
 void JournalStore::markAppliedAndClose(std::int64_t seq) {

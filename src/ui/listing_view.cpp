@@ -34,9 +34,13 @@ FileTable::ChunkVisit ListingView::listBooks(Books& books) {
     };
 }
 
-void ListingView::showListing() {
+void ListingView::forgetPlace() {
     current_ = chosen_ = -1;
     selectionModel()->reset();
+}
+
+void ListingView::showListing() {
+    forgetPlace();
     window_.reset(listing_.count());
     measurePage();
     place();
@@ -44,16 +48,14 @@ void ListingView::showListing() {
 }
 
 void ListingView::showAgain() {
-    current_ = chosen_ = -1;
-    selectionModel()->reset();
+    forgetPlace();
     window_.setTop(0);
     place();
     refitColumns();
 }
 
 void ListingView::clear() {
-    current_ = chosen_ = -1;
-    selectionModel()->reset();
+    forgetPlace();
     window_.reset(0);
     shownFirst_ = -1;
     AccountGrid::clear();

@@ -47,6 +47,7 @@ class ListingView : public AccountGrid {
 
   private:
     void place();
+    void forgetPlace(); // no row chosen, the keyboard at none
     void showMarks();
     void measurePage();
 

@@ -54,6 +54,15 @@ void BM_BaselineTableFill(benchmark::State& state) {
 }
 BENCHMARK(BM_BaselineTableFill)->Unit(benchmark::kMicrosecond);
 
+// The tabs a session's entry is measured on, with the books' sizes.
+void sessionTabsAndSizes(benchmark::internal::Benchmark* bench) {
+    bench->ArgNames({"tab", "accounts"})
+        ->ArgsProduct({{static_cast<int>(Tab::Posting), static_cast<int>(Tab::TrialBalance),
+                        static_cast<int>(Tab::BalanceSheet)},
+                       {10000, 100000}})
+        ->Unit(benchmark::kMillisecond);
+}
+
 // A user's second and later entries of a tab in a session over books whose journal an
 // earlier session made, with the peak memory of the entries above what was in use before.
 void BM_TabEntryRealSession(benchmark::State& state) {
@@ -72,12 +81,7 @@ void BM_TabEntryRealSession(benchmark::State& state) {
     state.counters["peak_MiB"] = memory.aboveStart();
     books.checkQuiet(state);
 }
-BENCHMARK(BM_TabEntryRealSession)
-    ->ArgNames({"tab", "accounts"})
-    ->ArgsProduct({{static_cast<int>(Tab::Posting), static_cast<int>(Tab::TrialBalance),
-                    static_cast<int>(Tab::BalanceSheet)},
-                   {10000, 100000}})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TabEntryRealSession)->Apply(sessionTabsAndSizes);
 
 // The first entry of a tab after the books changed (their file written again, as by
 // another program: its time moves on), with the page faults of an entry as a counter: an
@@ -106,12 +110,7 @@ void BM_TabEntryAfterChange(benchmark::State& state) {
                            benchmark::Counter::kAvgIterations);
     books.checkQuiet(state);
 }
-BENCHMARK(BM_TabEntryAfterChange)
-    ->ArgNames({"tab", "accounts"})
-    ->ArgsProduct({{static_cast<int>(Tab::Posting), static_cast<int>(Tab::TrialBalance),
-                    static_cast<int>(Tab::BalanceSheet)},
-                   {10000, 100000}})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TabEntryAfterChange)->Apply(sessionTabsAndSizes);
 
 // The rows of a file's bytes, each showing its name: all a bare grid over the file does.
 class BareRecords : public QAbstractTableModel {

@@ -127,10 +127,9 @@ Ran folioExport(const QStringList& arguments) {
     return runFolio(QStringList{"--export"} + arguments);
 }
 
-TEST_F(ExportTest, CommandLineVerifyChecksTheBooksWithoutADisplay) {
-    const Ran clean = runFolio({"--verify", books});
-    EXPECT_EQ(clean.exitCode, 0) << clean.err.toStdString();
-    EXPECT_TRUE(clean.out.startsWith(QLatin1String("verified: "))) << clean.out.toStdString();
+// Books changed behind the journal's back fail --verify; its other answers are among the
+// command line's answers below.
+TEST_F(ExportTest, CommandLineVerifyFindsBooksChangedOutsideFolio) {
     std::vector<AccountRecord> records = readAccounts(books);
     records[0].current = money("7");
     writeAccounts(books, records);
@@ -138,7 +137,6 @@ TEST_F(ExportTest, CommandLineVerifyChecksTheBooksWithoutADisplay) {
     EXPECT_EQ(changed.exitCode, 1);
     EXPECT_TRUE(changed.err.contains(QLatin1String("changed outside Folio")))
         << changed.err.toStdString();
-    EXPECT_EQ(runFolio({"--verify", books, "other"}).exitCode, 2);
 }
 
 TEST_F(ExportTest, CommandLineExportsWhatTheWindowExportsAndAnswersEveryMistake) {
@@ -204,13 +202,16 @@ TEST_F(ExportTest, NoExportWritesTheBooksOrTheirJournal) {
     ASSERT_EQ(::link(QFile::encodeName(books).constData(),
                      QFile::encodeName(path("hard.csv")).constData()),
               0);
-    for (const QStringList& c : readCases(FOLIO_TEST_DATA "/export_over_books.txt")) {
+    const auto fileOf = [&](const QStringList& c) {
+        return QString(c[1])
+            .replace("DIR", dir.path())
+            .replace("BOOKS", books)
+            .replace("JOURNAL", journal);
+    };
+    const std::vector<QStringList> cases = readCases(FOLIO_TEST_DATA "/export_over_books.txt");
+    for (const QStringList& c : cases) {
         dialogs.reset();
-        const QString output = QString(c[1])
-                                   .replace("DIR", dir.path())
-                                   .replace("BOOKS", books)
-                                   .replace("JOURNAL", journal);
-        exportVia(qPrintable(c[0]), output);
+        exportVia(qPrintable(c[0]), fileOf(c));
         const QString said = dialogs.messages().join('|');
         EXPECT_EQ(said.contains("Choose another name"), !c[2].isEmpty()) << said.toStdString();
         EXPECT_TRUE(said.contains(c[2])) << c.join('|').toStdString() << ": " << said.toStdString();
@@ -227,20 +228,14 @@ TEST_F(ExportTest, NoExportWritesTheBooksOrTheirJournal) {
     }
 
     QFile::remove(path("planted.pdf"));
-    const struct {
-        QString output;
-        int exitCode;
-    } commandLine[] = {
-        {path("books link.csv"), 1},
-        {path("journal link.pdf"), 1},
-        {path("hard.csv"), 1},
-        {path("planted.pdf"), 0},
-    };
-    for (const auto& c : commandLine) {
-        const Ran ran = folioExport({"trial-balance", books, c.output});
-        EXPECT_EQ(ran.exitCode, c.exitCode) << c.output.toStdString() << ran.err.toStdString();
-        EXPECT_EQ(fileBytes(books), booksBefore) << c.output.toStdString();
-        EXPECT_TRUE(fileBytes(journal).startsWith("SQLite format 3")) << c.output.toStdString();
+    for (const QStringList& c : cases) {
+        if (c.value(3).isEmpty()) {
+            continue; // not a file the command line is given
+        }
+        const Ran ran = folioExport({"trial-balance", books, fileOf(c)});
+        EXPECT_EQ(ran.exitCode, c[3].toInt()) << c[1].toStdString() << ran.err.toStdString();
+        EXPECT_EQ(fileBytes(books), booksBefore) << c[1].toStdString();
+        EXPECT_TRUE(fileBytes(journal).startsWith("SQLite format 3")) << c[1].toStdString();
     }
     EXPECT_TRUE(pdfText(path("planted.pdf")).contains("Trial Balance"));
 }

@@ -41,37 +41,27 @@ class ExportTest : public BooksFixture {
 };
 
 TEST_F(ExportTest, EachStatementExportsTheFiguresOfItsTabToCsvAndPdf) {
-    const struct {
-        const char* action;
-        ui::Tab tab;
-        const char* label;
-        int column; // of the current figure in the CSV line
-        const char* box;
-    } cases[] = {
-        {"mnuExportTrialBalance", ui::Tab::TrialBalance, "Total", 1, "txtDebit"},
-        {"mnuExportTrialBalance", ui::Tab::TrialBalance, "Total", 4, "txtYtdCredits"},
-        {"mnuExportIncomeStatement", ui::Tab::IncomeStatement, "Cost of Goods Sold", 1, "txtCogs"},
-        {"mnuExportIncomeStatement", ui::Tab::IncomeStatement, "Net Income", 2, "txtYtdNI"},
-        {"mnuExportEquity", ui::Tab::Equity, "Ending Retained Earnings", 1, "txtEndCap"},
-        {"mnuExportBalanceSheet", ui::Tab::BalanceSheet, "Total Assets", 1,
-         "txtTotalCurrentAssets"},
-        {"mnuExportCashFlows", ui::Tab::CashFlows, "Cash at End of Period", 1, "txtCashEnd"},
-    };
-    for (const auto& c : cases) {
-        showTab(c.tab);
-        const Money shown = parseAmount(text(c.box)).value_or(Money::fromWhole(-1));
-        const QString csv = path(QStringLiteral("%1.csv").arg(c.action));
-        exportVia(c.action, csv);
-        const QStringList fields = csvLine(readText(csv), c.label);
-        ASSERT_GT(fields.size(), c.column) << c.action << " " << c.label;
-        EXPECT_EQ(parseAmount(fields[c.column]), shown) << c.action << " " << c.label;
+    const QStringList reports{"TrialBalance", "IncomeStatement", "Equity", "BalanceSheet",
+                              "CashFlows"};
+    for (const QStringList& c : readCases(FOLIO_TEST_DATA "/exported_figures.txt")) {
+        const std::string at = c.join(u'|').toStdString();
+        const int column = c[2].toInt();
+        const QByteArray action = "mnuExport" + c[0].toLatin1();
+        showTab(
+            static_cast<ui::Tab>(static_cast<int>(ui::Tab::TrialBalance) + reports.indexOf(c[0])));
+        const Money shown = parseAmount(text(c[3])).value_or(Money::fromWhole(-1));
+        const QString csv = path(c[0] + ".csv");
+        exportVia(action.constData(), csv);
+        const QStringList fields = csvLine(readText(csv), c[1]);
+        ASSERT_GT(fields.size(), column) << at;
+        EXPECT_EQ(parseAmount(fields[column]), shown) << at;
         EXPECT_TRUE(readText(csv).startsWith("Company,Kestrow Supply Co.\r\nStatement,"));
 
-        const QString pdf = path(QStringLiteral("%1.pdf").arg(c.action));
-        exportVia(c.action, pdf);
+        const QString pdf = path(c[0] + ".pdf");
+        exportVia(action.constData(), pdf);
         const QString printed = pdfText(pdf);
         EXPECT_TRUE(printed.contains("Kestrow Supply Co.") && printed.contains("Page 1"));
-        EXPECT_TRUE(printed.contains(text(c.box).remove(u'$'))) << printed.toStdString();
+        EXPECT_TRUE(printed.contains(text(c[3]).remove(u'$'))) << at << printed.toStdString();
     }
     EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join('|').toStdString();
     EXPECT_TRUE(window->statusBar()->currentMessage().startsWith("Exported to"));

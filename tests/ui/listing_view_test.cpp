@@ -84,20 +84,10 @@ class ListingViewTest : public ::testing::Test {
 };
 QTemporaryDir* ListingViewTest::folder = nullptr;
 
-// Every account is counted, and any row, brought into view, is its own account.
-TEST_F(ListingViewTest, ShowsTheRightRowsAnywhereInTheFile) {
-    EXPECT_EQ(view().listedRows(), kRecords - kRecords / 1000);
-    const std::int64_t last = view().listedRows() - 1;
-    EXPECT_EQ(numberAt(last), kRecords - 1);
-    for (std::int64_t row : {std::int64_t{0}, std::int64_t{1}, last / 2, std::int64_t{998},
-                             std::int64_t{999}, last - 1, last, std::int64_t{0}, last / 3}) {
-        view().cellOf(row, 0);
-        expectShown(row);
-    }
-}
-
-// The keys move the chosen row across the rows held, the view's window following it.
+// The keys move the chosen row across the rows held, the view's window following it: any row
+// chosen or moved to, to the last, is its own account, shown on the screen.
 TEST_F(ListingViewTest, KeysMoveAcrossTheWindow) {
+    ASSERT_EQ(view().listedRows(), kRecords - kRecords / 1000); // every account
     const std::int64_t last = view().listedRows() - 1;
     for (const QStringList& c : readCases(FOLIO_TEST_DATA "/listing_keys.txt")) {
         const auto row = [last](const QString& field) {

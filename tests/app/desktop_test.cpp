@@ -1,19 +1,15 @@
 #include "app/recent_files.h"
 #include "data/account_types.h"
-#include "session/books_lock.h"
 #include "support/books_fixture.h"
 #include "support/run_folio.h"
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
-#include <QStatusBar>
-#include <QTabWidget>
 
 namespace {
 
 using folio::app::RecentFiles;
-using folio::session::BooksLock;
 
 class DesktopTest : public BooksFixture {
   protected:

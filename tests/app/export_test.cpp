@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QPrinter>
 #include <QStatusBar>
 #include <unistd.h>
 

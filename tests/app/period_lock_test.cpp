@@ -1,15 +1,11 @@
-#include "journal/books_journal.h"
 #include "support/books_fixture.h"
 #include "support/sample_books.h"
 #include "ui/qt_dialogs.h"
-#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <functional>

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollArea>
-#include <QTabWidget>
 #include <QTest>
 
 using folio::statements::Business;

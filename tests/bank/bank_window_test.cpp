@@ -1,12 +1,9 @@
-#include "app/bank_menu.h"
 #include "bank/bank_store.h"
 #include "bank/import_dialog.h"
 #include "support/books_fixture.h"
-#include "support/record_fixture.h"
 #include "support/widget_checks.h"
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMenu>

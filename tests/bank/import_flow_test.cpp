@@ -2,7 +2,6 @@
 #include "bank/import_writer.h"
 #include "bank/reconciliation.h"
 #include "bank/statement_reader.h"
-#include "data/file_error.h"
 #include "data/file_faults.h"
 #include "journal/journal_fixture.h"
 

@@ -1,7 +1,6 @@
 #include "bank/statement_amount.h"
 #include "bank/statement_reader.h"
 #include "support/record_fixture.h"
-#include <gtest/gtest.h>
 #include <map>
 
 namespace folio::bank {

@@ -1,9 +1,7 @@
-#include "journal/cash_flow_classes.h"
 #include "support/books_fixture.h"
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
-#include <QLabel>
 #include <QTableWidget>
 
 namespace {

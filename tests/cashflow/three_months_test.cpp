@@ -2,9 +2,7 @@
 #include "cashflow/earlier_periods.h"
 #include "cashflow/prior_column.h"
 #include "closing/closing_rules.h"
-#include "data/file_table.h"
 #include "data/text_rules.h"
-#include "journal/books_journal.h"
 #include "journal/cash_flow_classes.h"
 #include "reports/cash_flow_rows.h"
 #include "session/books_session.h"
@@ -13,7 +11,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <gtest/gtest.h>
 
 using namespace folio::statements;
 

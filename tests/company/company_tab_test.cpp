@@ -1,6 +1,4 @@
 #include "company/company_tab.h"
-#include "data/books.h"
-#include "statements/company_info.h"
 #include "ui/qt_dialogs.h"
 #include <QApplication>
 #include <QLabel>

@@ -1,10 +1,4 @@
 #include "data/account_record.h"
-#include "data/account_table.h"
-#include "data/file_error.h"
-#include "data/file_faults.h"
-#include "data/file_table.h"
-#include <QFile>
-#include <QTemporaryDir>
 #include <cstring>
 #include <gtest/gtest.h>
 
@@ -43,14 +37,6 @@ TEST(AccountRecord, BytesAsWrittenAreThoseOfDecodeThenEncode) {
             EXPECT_EQ(RecordFields::asWritten(bytes), AccountRecord::decode(bytes).encode())
                 << name;
         }
-    }
-}
-
-TEST(RecordCount, RoundsHalfToEven) {
-    const std::pair<std::int64_t, int> cases[] = {{0, 0},  {31, 0},  {32, 1},  {62, 1},
-                                                  {93, 2}, {155, 2}, {124, 2}, {217, 4}};
-    for (const auto& [length, count] : cases) {
-        EXPECT_EQ(recordCountOf(length), count) << length;
     }
 }
 

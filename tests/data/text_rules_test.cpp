@@ -1,6 +1,5 @@
 #include "data/text_rules.h"
 #include "support/record_fixture.h"
-#include <gtest/gtest.h>
 
 using namespace folio;
 

@@ -1,9 +1,6 @@
 #include "reports/qt_page_printer.h"
-#include "reports/report_printer.h"
 #include "support/books_fixture.h"
-#include "support/record_fixture.h"
 #include <QAbstractButton>
-#include <QLineEdit>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <map>

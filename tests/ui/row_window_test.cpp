@@ -3,7 +3,6 @@
 #include "ui/row_window.h"
 #include <climits>
 #include <cstdlib>
-#include <gtest/gtest.h>
 
 using folio::ui::RowWindow;
 

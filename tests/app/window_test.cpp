@@ -1,7 +1,6 @@
 #include "support/books_fixture.h"
 #include "support/sample_books.h"
 #include "support/widget_checks.h"
-#include <QAbstractItemView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -13,14 +12,7 @@ using folio::ui::Tab;
 
 namespace {
 
-class Window : public BooksFixture {
-  protected:
-    void SetUp() override {
-        BooksFixture::SetUp();
-        printInto(document);
-    }
-    reports::RecordedDocument document;
-};
+using Window = BooksFixture;
 
 // The ending inventory is read as the other amounts are, or refused.
 TEST_F(Window, EndingInventoryIsReadAsTyped) {
@@ -49,9 +41,9 @@ TEST_F(Window, FigureBoxesAreReadOnly) {
     }
 }
 
-// A posting leaves a blank record after the accounts; New takes it, and the trial balance
-// on screen counts the new account as the printed one does.
-TEST_F(Window, NewAccountAfterAPostingIsCounted) {
+// A posting leaves a blank record after the accounts; New takes it. (The trial balance on
+// screen and in print counting a new account is held by the model-based session.)
+TEST_F(Window, NewAccountTakesTheBlankRecordAPostingLeft) {
     const QString file = openBooks(serviceBooks());
     postOnTab(0, QStringLiteral("150"));
     ASSERT_EQ(readAccounts(file).size(), 9u);
@@ -65,12 +57,6 @@ TEST_F(Window, NewAccountAfterAPostingIsCounted) {
     setText(QStringLiteral("txtYtdBalance"), QStringLiteral("150"));
     click(QStringLiteral("cmdPrevious"));
     EXPECT_EQ(readAccounts(file)[8], account("Notes Payable", "C2", "150", "150"));
-    showTab(Tab::TrialBalance);
-    EXPECT_EQ(find<QAbstractItemView>(QStringLiteral("grdTAble"))->model()->rowCount(), 9);
-    EXPECT_EQ(text(QStringLiteral("txtDebit")), text(QStringLiteral("txtCredits")));
-    EXPECT_EQ(find<QLabel>(QStringLiteral("lblBalance"))->text(), "In balance");
-    window->reports().print(reports::Report::TrialBalance);
-    EXPECT_TRUE(document.lines().join("\n").contains("Notes Payable"));
 }
 
 TEST_F(Window, ClosingAsksFirstNoWritesNothingAndYesNamesTheCopy) {

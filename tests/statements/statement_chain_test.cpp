@@ -8,15 +8,8 @@ using namespace folio::statements;
 
 namespace {
 
-CompanyInfo merchandising(const char* ending = "2500") {
-    return {QStringLiteral("Kestrow Supply Co."), QStringLiteral("3/31/2026"),
-            Business::Merchandising, money(ending)};
-}
-
-CompanyInfo service() {
-    return {QStringLiteral("Vorelind Services"), QStringLiteral("3/31/2026"), Business::Service,
-            std::nullopt};
-}
+const CompanyInfo kMerchandising{{}, {}, Business::Merchandising, Money::fromWhole(2500)};
+const CompanyInfo kService{{}, {}, Business::Service, std::nullopt};
 
 // Books in balance give a balance sheet in balance, in any order of their records, with
 // extra accounts of a code wherever they stand: a second purchases account, dividends, a
@@ -34,13 +27,13 @@ TEST(StatementChain, BalanceSheetBalancesInAnyOrder) {
         std::shuffle(merch.begin(), merch.end(), random);
         std::shuffle(serv.begin(), serv.end(), random);
         for (const auto& [books, company] :
-             {std::pair{merch, merchandising()}, std::pair{serv, service()}}) {
+             {std::pair{merch, kMerchandising}, std::pair{serv, kService}}) {
             const Statements s = computeStatements(tableOf(books), company);
             ASSERT_EQ(s.missing, Missing::Nothing);
             EXPECT_TRUE(s.trial.difference().isZero());
             EXPECT_EQ(s.balance->totalAssets, s.balance->totalLiabilitiesAndEquity);
         }
-        const Statements s = computeStatements(tableOf(merch), merchandising());
+        const Statements s = computeStatements(tableOf(merch), kMerchandising);
         EXPECT_EQ(s.income->purchases.current, money("6400"));
         EXPECT_EQ(s.equity->beginningRetained.current, money("7000"));
         EXPECT_EQ(s.equity->capitalStock.current, money("11400"));
@@ -61,20 +54,20 @@ TEST(StatementChain, SaysWhichInputIsMissing) {
         Missing missing;
     } cases[] = {
         {tableOf(serviceBooks()), CompanyInfo{}, Missing::Business},
-        {tableOf(merchandisingBooks()), merchandising(), Missing::Nothing},
+        {tableOf(merchandisingBooks()), kMerchandising, Missing::Nothing},
         {tableOf(merchandisingBooks()),
          {{}, {}, Business::Merchandising, {}},
          Missing::EndingInventory},
-        {tableOf(serviceBooks()), service(), Missing::Nothing},
+        {tableOf(serviceBooks()), kService, Missing::Nothing},
         // A service business takes no stock: its inventory account stands as recorded.
-        {withInventory(), service(), Missing::Nothing},
+        {withInventory(), kService, Missing::Nothing},
     };
     for (const auto& c : cases) {
         const Statements s = computeStatements(c.table, c.company);
         EXPECT_EQ(s.missing, c.missing);
         EXPECT_EQ(s.balance.has_value(), c.missing == Missing::Nothing);
     }
-    EXPECT_EQ(computeStatements(withInventory(), service()).balance->inventory,
+    EXPECT_EQ(computeStatements(withInventory(), kService).balance->inventory,
               Amounts::both(money("10")));
 }
 

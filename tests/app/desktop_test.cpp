@@ -17,10 +17,7 @@ class DesktopTest : public BooksFixture {
         RecentFiles::clear();
         BooksFixture::SetUp();
     }
-    QString statusText() const {
-        auto* label = window->findChild<QLabel*>("lblSelectedFile");
-        return label != nullptr ? label->text() : QString();
-    }
+    QString statusText() const { return find<QLabel>("lblSelectedFile")->text(); }
     QStringList recentMenu() const {
         auto* menu = window->findChild<QMenu*>("mnuOpenRecent");
         emit menu->aboutToShow();
@@ -53,12 +50,11 @@ TEST_F(DesktopTest, NewBooksStartFromTheChosenChartOrNotAtAll) {
         EXPECT_EQ(static_cast<int>(records.size()), std::max(c.accounts, 0));
         bool inventory = false;
         for (const AccountRecord& r : records) {
-            const auto name = std::find_if(kStandardNames.begin(), kStandardNames.end(),
-                                           [&](const char* s) { return r.name == s; });
-            const auto type = std::find_if(kAccountTypes.begin(), kAccountTypes.end(),
-                                           [&](auto t) { return r.type == t.code; });
-            EXPECT_NE(name, kStandardNames.end()) << r.name.toStdString();
-            EXPECT_NE(type, kAccountTypes.end()) << r.type.toStdString();
+            EXPECT_TRUE(std::ranges::any_of(kStandardNames, [&](auto s) { return r.name == s; }))
+                << r.name.toStdString();
+            EXPECT_TRUE(std::ranges::any_of(kAccountTypes, [&](auto t) {
+                return r.type == t.code;
+            })) << r.type.toStdString();
             EXPECT_TRUE(r.current.isZero() && r.ytd.isZero());
             inventory = inventory || r.type == "D1I";
         }

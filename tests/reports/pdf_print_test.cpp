@@ -36,12 +36,7 @@ class PdfReports : public BooksFixture {
     }
 
     static int pdfPages(const QString& pdf) {
-        for (const QString& line : toolOutput("pdfinfo", {pdf}).split(u'\n')) {
-            if (line.startsWith("Pages:")) {
-                return line.mid(6).trimmed().toInt();
-            }
-        }
-        return 0;
+        return toolOutput("pdfinfo", {pdf}).section("Pages:", 1, 1).section(u'\n', 0, 0).toInt();
     }
 };
 

@@ -16,10 +16,6 @@
 
 namespace {
 
-QString march() {
-    return QStringLiteral(FOLIO_TEST_DATA "/march.csv");
-}
-
 void expectNamedWithUniqueMnemonics(QWidget& w) {
     auto* menu = qobject_cast<QMenu*>(&w);
     ::expectNamedWithUniqueMnemonics(w.findChildren<QWidget*>(),
@@ -45,11 +41,14 @@ class BankWindow : public BooksFixture {
             act(*modal);
         });
     }
-    // File, Import Bank Statement... with the preview answered by `preview`.
-    void importMarch(std::function<void(QWidget&)> preview) {
-        dialogs.fileNames = {march()};
+    // File, Import Bank Statement... of the March statement into Cash, with the preview, if
+    // one is shown, answered by `preview`.
+    void importMarch(std::function<void(QWidget&)> preview = {}) {
+        dialogs.fileNames = {QStringLiteral(FOLIO_TEST_DATA "/march.csv")};
         dialogs.choices = {0}; // the first account: Cash
-        onModal(std::move(preview));
+        if (preview) {
+            onModal(std::move(preview));
+        }
         trigger("mnuImportStatement");
     }
     static void importAll(QWidget& modal) {
@@ -77,9 +76,7 @@ TEST_F(BankWindow, ImportUndoImportAgainReconcilePrintAndRefuseToUndoTheReconcil
     EXPECT_EQ(cash(), money("3522.13"));
 
     dialogs.reset();
-    dialogs.fileNames = {march()};
-    dialogs.choices = {0};
-    trigger("mnuImportStatement"); // nothing new: no preview, a message
+    importMarch(); // nothing new: no preview, a message
     ASSERT_EQ(dialogs.messages().size(), 1);
     EXPECT_TRUE(dialogs.messages()[0].startsWith("Nothing new to import"));
     EXPECT_EQ(cash(), money("3522.13"));

@@ -28,8 +28,7 @@ class ImportFlow : public JournalFixture {
   protected:
     void SetUp() override {
         JournalFixture::SetUp();
-        start({account("Cash", "D1", "1000"), account("Sales", "C4"), account("Utilities", "D5"),
-               account("Bank Fees", "D5")});
+        start(accounts);
     }
     ImportPlan plan(const Statement& statement, const RuleBook& rules = sampleRules()) {
         BankStore bank(store());
@@ -39,6 +38,9 @@ class ImportFlow : public JournalFixture {
     }
     Statement ofx() { return readStatement(dataFile("checking_ofx1.ofx")).statement; }
     Money cash() { return session.books().get(1).current; }
+    const std::vector<AccountRecord> accounts{account("Cash", "D1", "1000"), account("Sales", "C4"),
+                                              account("Utilities", "D5"),
+                                              account("Bank Fees", "D5")};
 };
 
 TEST_F(ImportFlow, RulesPickTheAccountsAndTheImportIsOneUndoStep) {
@@ -137,8 +139,7 @@ TEST_F(ImportFlow, AnImportFailingAtAnyFileStepLeavesTheBooksAsTheyWere) {
     const RuleBook rules = sampleRules();
     long k = 1;
     for (bool fired = true; fired; ++k) {
-        start({account("Cash", "D1", "1000"), account("Sales", "C4"), account("Utilities", "D5"),
-               account("Bank Fees", "D5")});
+        start(accounts);
         const QByteArray before = fileBytes(books);
         const ImportPlan planned = plan(ofx(), rules);
         FileFaults::failAt(k, 61);

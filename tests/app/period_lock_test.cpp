@@ -25,10 +25,6 @@ class PeriodLock : public BooksFixture {
                              folio::statements::Business::Service, std::nullopt};
     }
     void trigger(const char* action) { find<QAction>(QLatin1String(action))->trigger(); }
-    void closeMonthly() {
-        BooksFixture::closeMonthly();
-        selectFile(books);
-    }
     // The books and every file of their journal, as they lie on the disk.
     QByteArray files() const {
         QByteArray all = fileBytes(books);
@@ -113,6 +109,7 @@ TEST_F(PeriodLock, ClosedBooksRefuseEveryWriterAndWriteNothing) {
     postOnTab(1, "20");
     trigger("mnuUndo"); // so that Undo and Redo both have something to do
     closeMonthly();
+    selectFile(books);
     expectEachRefused({QStringLiteral("monthly closing of the statements dated 11/30/2026"),
                        QStringLiteral("Post in the closed copy, or reopen")});
     // Reading and exporting go on.
@@ -126,14 +123,14 @@ TEST_F(PeriodLock, ClosedBooksRefuseEveryWriterAndWriteNothing) {
 TEST_F(PeriodLock, LockDateRefusesDatedEntriesAndOffersTheDayAfter) {
     postOnTab(0, "10");
     const QDate today = QDate::currentDate();
-    dialogs.inputAnswers.push_back(today.toString(QStringLiteral("M/d/yyyy")));
+    const QString shown = today.toString(QStringLiteral("M/d/yyyy"));
+    dialogs.inputAnswers.push_back(shown);
     trigger("mnuLockBooks");
     auto& journal = window->session();
     ASSERT_EQ(journal.periodLock().lockedThrough, today);
     // A new account has zero balances: always allowed (below). The day after, when
     // offered, is declined.
-    expectEachRefused({QStringLiteral("locked through %1").arg(today.toString("M/d/yyyy"))},
-                      "new account", "redo");
+    expectEachRefused({QStringLiteral("locked through %1").arg(shown)}, "new account", "redo");
     // Dated the day after instead, as offered.
     dialogs.yesNoAnswers = {true};
     postOnTab(0, "7");
@@ -163,10 +160,10 @@ TEST_F(PeriodLock, LockDateRefusesDatedEntriesAndOffersTheDayAfter) {
     const auto reopen = journal.journalStore().entry(journal.journalStore().lastSeq());
     EXPECT_EQ(reopen->kind, folio::journal::EntryKind::Reopen);
     EXPECT_EQ(reopen->memo, QStringLiteral("the rent was posted twice"));
-    EXPECT_EQ(window->company().reopened,
-              QStringLiteral("Reopened on %1 by %2: the rent was posted twice")
-                  .arg(today.toString(QStringLiteral("M/d/yyyy")), reopen->user));
-    postOnTab(0, "3", {}, {}, today.toString(QStringLiteral("M/d/yyyy")));
+    EXPECT_EQ(
+        window->company().reopened,
+        QStringLiteral("Reopened on %1 by %2: the rent was posted twice").arg(shown, reopen->user));
+    postOnTab(0, "3", {}, {}, shown);
     EXPECT_EQ(journal.journalStore().entry(journal.journalStore().lastSeq())->date, today);
 }
 

@@ -25,8 +25,7 @@ class CarryForward : public BooksFixture, public ::testing::WithParamInterface<b
 TEST_P(CarryForward, AdjustedSalesReachTheClosedCopyBesideItsOwnPostings) {
     const bool yearly = GetParam();
     const QString books = openBooks(serviceBooks());
-    window->company() = {"Kestrow Supply Co.", "1/31/2026", folio::statements::Business::Service,
-                         std::nullopt};
+    setCompany(folio::statements::Business::Service, std::nullopt, "1/31/2026");
     showTab(Tab::BalanceSheet);
     dialogs.yesNoAnswers.push_back(true);
     QTest::mouseClick(

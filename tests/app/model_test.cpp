@@ -45,10 +45,7 @@ class ModelBased : public BooksFixture {
         FileTable::setDurable(false); // syncs change no outcome here, only the pace
         printInto(document);
     }
-    void company() {
-        window->company() = {QStringLiteral("Model Co."), QStringLiteral("1/31/2026"),
-                             Business::Merchandising, model.ending};
-    }
+    void company() { setCompany(Business::Merchandising, model.ending, "1/31/2026"); }
     void postTo(std::size_t account, Money debit, Money credit) {
         postOnTab(static_cast<int>(account), formatCurrency(debit), formatCurrency(credit));
         move(account, debit, credit);

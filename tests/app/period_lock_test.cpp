@@ -21,8 +21,7 @@ class PeriodLock : public BooksFixture {
         std::vector<AccountRecord> records = serviceBooks();
         records.push_back(account("Petty Cash", "D1", "0")); // may be deleted
         books = openBooks(records);
-        window->company() = {"Kestrow Supply Co.", "11/30/2026",
-                             folio::statements::Business::Service, std::nullopt};
+        setCompany(folio::statements::Business::Service, std::nullopt, "11/30/2026");
     }
     void trigger(const char* action) { find<QAction>(QLatin1String(action))->trigger(); }
     // The books and every file of their journal, as they lie on the disk.

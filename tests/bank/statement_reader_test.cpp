@@ -61,11 +61,7 @@ TEST(StatementQuestions, AmbiguousDatesAreAskedNeverGuessed) {
 TEST(StatementQuestions, ColumnsWithoutAHeaderAreAsked) {
     const StatementReading asked = readStatement(dataFile("no_header.csv"));
     EXPECT_EQ(asked.need, StatementReading::Need::Columns);
-    CsvLayout layout;
-    layout.date = 0;
-    layout.description = 1;
-    layout.amount = 2;
-    layout.header = false;
+    const CsvLayout layout{.date = 0, .description = 1, .amount = 2, .header = false};
     const StatementReading read =
         readStatement(dataFile("no_header.csv"), {layout, DateOrder::Unknown});
     ASSERT_EQ(read.need, StatementReading::Need::Nothing);

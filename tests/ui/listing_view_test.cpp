@@ -33,26 +33,17 @@ int numberAt(std::int64_t row) {
 
 class ListingViewTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        folder = new QTemporaryDir();
+    void SetUp() override {
         QByteArray bytes;
         bytes.reserve(qsizetype{kRecords} * 62);
-        const RecordBytes blank = AccountRecord::blank().encode();
         for (int number = 1; number <= kRecords; ++number) {
-            const RecordBytes record = blankAt(number) ? blank : recordAt(number).encode();
-            bytes.append(reinterpret_cast<const char*>(record.data()), 62);
+            bytes += (blankAt(number) ? AccountRecord::blank() : recordAt(number)).encodeBytes();
         }
-        writeBytes(folder->filePath(QStringLiteral("books.dat")), bytes);
-    }
-    static void TearDownTestSuite() { delete folder; }
-
-    void SetUp() override {
-        books.select(folder->filePath(QStringLiteral("books.dat")));
+        const QString file = folder.filePath(QStringLiteral("books.dat"));
+        writeBytes(file, bytes);
+        books.select(file);
         grid.resize(640, 480);
         grid.show();
-        list();
-    }
-    void list() {
         const FileTable::ChunkVisit visit = view().listBooks(books);
         books.files().scanChunks(books.handle(), books.recordCount(), visit);
         view().showListing();
@@ -77,12 +68,11 @@ class ListingViewTest : public ::testing::Test {
         EXPECT_EQ(view().verticalHeader()->count(), view().model()->rowCount());
     }
 
-    static QTemporaryDir* folder;
+    QTemporaryDir folder;
     Books books;
     ListingGrid grid{QStringLiteral("grdTAble"), QStringLiteral("Trial Balance"),
                      QStringLiteral("Year To date Balance")};
 };
-QTemporaryDir* ListingViewTest::folder = nullptr;
 
 // The keys move the chosen row across the rows held, the view's window following it: any row
 // chosen or moved to, to the last, is its own account, shown on the screen.

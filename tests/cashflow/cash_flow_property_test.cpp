@@ -14,9 +14,8 @@ const char* const kTypes[] = {"D1", "D1", "C1", "C2", "C3C", "D3", "C4", "D4", "
 
 void move(std::vector<AccountRecord>& books, std::size_t at, Money debit, Money credit) {
     AccountRecord& a = books[at];
-    const Money change = a.type.startsWith(u'D') ? debit - credit : credit - debit;
-    a.current += change;
-    a.ytd += change;
+    a.setBalances(a.balances() +
+                  Amounts::both(a.type.startsWith(u'D') ? debit - credit : credit - debit));
 }
 
 // Random books, random balanced entries (some of two lines, some posted one side at a time),

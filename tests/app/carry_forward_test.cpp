@@ -28,16 +28,14 @@ TEST_P(CarryForward, AdjustedSalesReachTheClosedCopyBesideItsOwnPostings) {
     setCompany(folio::statements::Business::Service, std::nullopt, "1/31/2026");
     showTab(Tab::BalanceSheet);
     dialogs.yesNoAnswers.push_back(true);
-    QTest::mouseClick(
-        find<QCheckBox>(yearly ? QStringLiteral("chkYearly") : QStringLiteral("chkMonthly")),
-        Qt::LeftButton);
+    QTest::mouseClick(find<QCheckBox>(yearly ? "chkYearly" : "chkMonthly"), Qt::LeftButton);
     const QString copy = books + (yearly ? " closed ytd" : " closed monthly");
     selectFile(copy);
     postBalanced(QDate(2026, 2, 3), "supplies on account", 2, 3, "50"); // the copy's own
     const std::vector<AccountRecord> copyBefore = readAccounts(copy);
 
     selectFile(books);
-    dialogs.inputAnswers.push_back(QStringLiteral("a late invoice"));
+    dialogs.inputAnswers.push_back("a late invoice");
     trigger("mnuReopenPeriod");
     postBalanced(QDate(2026, 1, 30), "late invoice", 1, 6, "100");   // cash, fees earned
     postBalanced(QDate(2026, 1, 31), "January rent", 8, 1, "30.25"); // rent expense, cash

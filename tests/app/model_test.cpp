@@ -127,29 +127,25 @@ class ModelBased : public BooksFixture {
     void check() {
         checkJournal();
         showTab(Tab::TrialBalance);
-        const int rows = find<QAbstractItemView>(QStringLiteral("grdTAble"))->model()->rowCount();
+        const int rows = find<QAbstractItemView>("grdTAble")->model()->rowCount();
         ASSERT_EQ(rows, static_cast<int>(model.accounts.size()));
-        EXPECT_EQ(text(QStringLiteral("txtDebit")), formatCurrency(model.sum("D").current));
-        EXPECT_EQ(text(QStringLiteral("txtYtdCredits")), formatCurrency(model.sum("C").ytd));
+        EXPECT_EQ(text("txtDebit"), formatCurrency(model.sum("D").current));
+        EXPECT_EQ(text("txtYtdCredits"), formatCurrency(model.sum("C").ytd));
         document = {};
         window->reports().print(reports::Report::TrialBalance);
         EXPECT_TRUE(
             document.lines().join("\n").contains(formatCurrency(model.sum("D").current).mid(1)));
         showTab(Tab::BalanceSheet);
-        EXPECT_EQ(text(QStringLiteral("txtCapital")),
-                  formatCurrency(model.endingRetained().current));
-        EXPECT_EQ(text(QStringLiteral("txtTotalCurrentAssets")),
-                  formatCurrency(model.assets().current));
+        EXPECT_EQ(text("txtCapital"), formatCurrency(model.endingRetained().current));
+        EXPECT_EQ(text("txtTotalCurrentAssets"), formatCurrency(model.assets().current));
         showTab(Tab::Equity);
-        EXPECT_EQ(text(QStringLiteral("txtYearNet")), formatCurrency(model.netIncome().ytd));
+        EXPECT_EQ(text("txtYearNet"), formatCurrency(model.netIncome().ytd));
     }
     void closeBooks(std::mt19937& random) {
         const bool monthly = random() % 2 == 0;
         showTab(Tab::BalanceSheet);
         dialogs.yesNoAnswers.push_back(true);
-        QTest::mouseClick(
-            find<QCheckBox>(monthly ? QStringLiteral("chkMonthly") : QStringLiteral("chkYearly")),
-            Qt::LeftButton);
+        QTest::mouseClick(find<QCheckBox>(monthly ? "chkMonthly" : "chkYearly"), Qt::LeftButton);
         const QString closed = file + (monthly ? " closed monthly" : " closed ytd");
         const auto records = readAccounts(closed);
         Model after{records, model.ending};
@@ -168,19 +164,18 @@ class ModelBased : public BooksFixture {
     void show(std::size_t account) {
         showTab(Tab::Setup);
         dialogs.inputAnswers.push_back(model.accounts[account].name);
-        click(QStringLiteral("cmdSearch"));
+        click("cmdSearch");
     }
     void rename(std::size_t account, const QString& name) {
         show(account);
-        setText(QStringLiteral("txtAcctName"), name);
-        click(model.accounts.size() > 1 && account == 0 ? QStringLiteral("cmdNext")
-                                                        : QStringLiteral("cmdPrevious"));
+        setText("txtAcctName", name);
+        click(model.accounts.size() > 1 && account == 0 ? "cmdNext" : "cmdPrevious");
         model.accounts[account].name = name;
     }
     void remove(std::size_t account) {
         show(account);
         dialogs.yesNoAnswers.push_back(true);
-        click(QStringLiteral("cmdDelete"));
+        click("cmdDelete");
         model.accounts.erase(model.accounts.begin() + static_cast<std::ptrdiff_t>(account));
     }
 
@@ -239,12 +234,12 @@ TEST_F(ModelBased, RandomSessionsKeepTheBooksRight) {
             }
             case 3: { // a new account with no balance
                 showTab(Tab::Setup);
-                click(QStringLiteral("cmdNew"));
+                click("cmdNew");
                 const QString name = QStringLiteral("Account %1").arg(step);
-                setText(QStringLiteral("txtAcctName"), name);
-                const QString typed = random() % 2 ? QStringLiteral("d6") : QStringLiteral("C2");
-                setText(QStringLiteral("txtAcctType"), typed);
-                click(QStringLiteral("cmdPrevious"));
+                setText("txtAcctName", name);
+                const QString typed = random() % 2 ? "d6" : "C2";
+                setText("txtAcctType", typed);
+                click("cmdPrevious");
                 model.accounts.push_back({name, typed.toUpper(), {}, {}});
                 break;
             }

@@ -44,36 +44,34 @@ class PeriodLock : public BooksFixture {
             {"setup edit",
              [this] {
                  showFresh(Tab::Setup);
-                 const QString shown = text(QStringLiteral("txtCurrentBalance"));
-                 setText(QStringLiteral("txtCurrentBalance"), QStringLiteral("999"));
-                 click(QStringLiteral("cmdNext"));
-                 setText(QStringLiteral("txtCurrentBalance"), shown); // as it was
+                 const QString shown = text("txtCurrentBalance");
+                 setText("txtCurrentBalance", "999");
+                 click("cmdNext");
+                 setText("txtCurrentBalance", shown); // as it was
              }},
             {"new account",
              [this] {
                  showFresh(Tab::Setup);
-                 click(QStringLiteral("cmdNew")); // takes the blank record after the last
-                 const QString shown = text(QStringLiteral("txtAcctName"));
-                 setText(QStringLiteral("txtAcctName"), QStringLiteral("Postage"));
-                 click(QStringLiteral("cmdPrevious"));
-                 setText(QStringLiteral("txtAcctName"), shown);
+                 click("cmdNew"); // takes the blank record after the last
+                 const QString shown = text("txtAcctName");
+                 setText("txtAcctName", "Postage");
+                 click("cmdPrevious");
+                 setText("txtAcctName", shown);
              }},
             {"deletion",
              [this] {
                  showFresh(Tab::Setup);
                  for (std::size_t i = 0; i < serviceBooks().size(); ++i) {
-                     click(QStringLiteral("cmdNext")); // to the account without a balance
+                     click("cmdNext"); // to the account without a balance
                  }
                  dialogs.yesNoAnswers = {true};
-                 click(QStringLiteral("cmdDelete"));
+                 click("cmdDelete");
                  dialogs.yesNoAnswers.clear();
              }},
             {"undo", [this] { trigger("mnuUndo"); }},
             {"redo", [this] { trigger("mnuRedo"); }},
             {"reversal",
-             [this] {
-                 window->journalMenu().reverse(2, QStringLiteral("wrong"), QDate::currentDate());
-             }},
+             [this] { window->journalMenu().reverse(2, "wrong", QDate::currentDate()); }},
         };
     }
     // Each writer but `skipped` writes not a byte, and says why in words holding all of `why`
@@ -109,20 +107,20 @@ TEST_F(PeriodLock, ClosedBooksRefuseEveryWriterAndWriteNothing) {
     trigger("mnuUndo"); // so that Undo and Redo both have something to do
     closeMonthly();
     selectFile(books);
-    expectEachRefused({QStringLiteral("monthly closing of the statements dated 11/30/2026"),
-                       QStringLiteral("Post in the closed copy, or reopen")});
+    expectEachRefused({"monthly closing of the statements dated 11/30/2026",
+                       "Post in the closed copy, or reopen"});
     // Reading and exporting go on.
     dialogs.reset();
-    dialogs.saveNames = {path(QStringLiteral("closed.csv"))};
+    dialogs.saveNames = {path("closed.csv")};
     trigger("mnuExportBalanceSheet");
-    EXPECT_TRUE(fileBytes(path(QStringLiteral("closed.csv"))).contains("Total Assets"))
+    EXPECT_TRUE(fileBytes(path("closed.csv")).contains("Total Assets"))
         << dialogs.messages().join('\n').toStdString();
 }
 
 TEST_F(PeriodLock, LockDateRefusesDatedEntriesAndOffersTheDayAfter) {
     postOnTab(0, "10");
     const QDate today = QDate::currentDate();
-    const QString shown = today.toString(QStringLiteral("M/d/yyyy"));
+    const QString shown = today.toString("M/d/yyyy");
     dialogs.inputAnswers.push_back(shown);
     trigger("mnuLockBooks");
     auto& journal = window->session();
@@ -138,27 +136,27 @@ TEST_F(PeriodLock, LockDateRefusesDatedEntriesAndOffersTheDayAfter) {
     EXPECT_EQ(last->lines[0].debit, money("7"));
     // A new account with zero balances and a new name are always allowed.
     showFresh(Tab::Setup);
-    setText(QStringLiteral("txtAcctName"), QStringLiteral("Cash in bank"));
-    click(QStringLiteral("cmdNew"));
-    setText(QStringLiteral("txtAcctName"), QStringLiteral("Postage"));
-    click(QStringLiteral("cmdPrevious"));
-    EXPECT_EQ(readAccounts(books)[0].name, QStringLiteral("Cash in bank"));
+    setText("txtAcctName", "Cash in bank");
+    click("cmdNew");
+    setText("txtAcctName", "Postage");
+    click("cmdPrevious");
+    EXPECT_EQ(readAccounts(books)[0].name, "Cash in bank");
     EXPECT_TRUE(std::ranges::any_of(readAccounts(books), [](const AccountRecord& r) {
         return r.name == QLatin1String("Postage");
     }));
     // The lock date only moves forward, until the period is reopened.
-    dialogs.inputAnswers.push_back(today.addDays(-1).toString(QStringLiteral("M/d/yyyy")));
+    dialogs.inputAnswers.push_back(today.addDays(-1).toString("M/d/yyyy"));
     trigger("mnuLockBooks");
     EXPECT_EQ(journal.periodLock().lockedThrough, today);
     dialogs.inputAnswers.push_back(QString());
     trigger("mnuReopenPeriod");
     EXPECT_EQ(journal.periodLock().lockedThrough, today);
-    dialogs.inputAnswers.push_back(QStringLiteral("the rent was posted twice"));
+    dialogs.inputAnswers.push_back("the rent was posted twice");
     trigger("mnuReopenPeriod");
     EXPECT_FALSE(journal.periodLock().lockedThrough);
     const auto reopen = journal.journalStore().entry(journal.journalStore().lastSeq());
     EXPECT_EQ(reopen->kind, folio::journal::EntryKind::Reopen);
-    EXPECT_EQ(reopen->memo, QStringLiteral("the rent was posted twice"));
+    EXPECT_EQ(reopen->memo, "the rent was posted twice");
     EXPECT_EQ(
         window->company().reopened,
         QStringLiteral("Reopened on %1 by %2: the rent was posted twice").arg(shown, reopen->user));
@@ -183,14 +181,13 @@ TEST(PeriodQuestion, BoxIsNamedAndItsPromptTiedToIt) {
         auto* box = dialog->findChild<QLineEdit*>();
         name = box->accessibleName();
         tied = dialog->findChild<QLabel*>()->buddy() == box;
-        box->setText(QStringLiteral("a missed invoice"));
+        box->setText("a missed invoice");
         dialog->accept();
     });
     answer.start(20);
-    EXPECT_EQ(dialogs.inputBox(QStringLiteral("Why is the period reopened?"),
-                               QStringLiteral("Reopen Period"), QString()),
-              QStringLiteral("a missed invoice"));
-    EXPECT_EQ(name, QStringLiteral("Reopen Period"));
+    EXPECT_EQ(dialogs.inputBox("Why is the period reopened?", "Reopen Period", QString()),
+              "a missed invoice");
+    EXPECT_EQ(name, "Reopen Period");
     EXPECT_TRUE(tied);
 }
 

@@ -19,7 +19,7 @@ class ShownFigures : public BooksFixture {};
 // below it shows the books as they are now, as the statements of the whole file say.
 TEST_F(ShownFigures, AreThoseOfTheBooksAfterEveryChange) {
     const QString service = openBooks(serviceBooks());
-    const QString merchandising = path(QStringLiteral("merchandising.dat"));
+    const QString merchandising = path("merchandising.dat");
     writeAccounts(merchandising, merchandisingBooks());
     setCompany(Business::Service);
     const auto trigger = [this](const char* action) {
@@ -36,13 +36,12 @@ TEST_F(ShownFigures, AreThoseOfTheBooksAfterEveryChange) {
     };
     const std::vector<Step> steps = {
         {"nothing", Tab::TrialBalance, "txtDebit", [] {}, debits},
-        {"a posting", Tab::TrialBalance, "txtDebit", [&] { postOnTab(0, QStringLiteral("1,000")); },
-         debits},
+        {"a posting", Tab::TrialBalance, "txtDebit", [&] { postOnTab(0, "1,000"); }, debits},
         {"Undo", Tab::TrialBalance, "txtDebit", [&] { trigger("mnuUndo"); }, debits},
         {"Redo", Tab::BalanceSheet, "txtTotalCurrentAssets", [&] { trigger("mnuRedo"); }, assets},
         {"an import", Tab::Posting, "",
          [&] {
-             window->session().postBalanced({QDate(2026, 3, 2), QStringLiteral("import")},
+             window->session().postBalanced({QDate(2026, 3, 2), "import"},
                                             {{1, money("250"), {}}, {6, {}, money("250")}},
                                             folio::journal::EntryKind::Import);
          },
@@ -74,7 +73,7 @@ TEST_F(ShownFigures, AreThoseOfTheBooksAfterEveryChange) {
         const Statements now =
             folio::statements::computeStatements(tableOf(readAccounts(books)), window->company());
         if (step.tab == Tab::Posting) {
-            const auto* grid = find<QAbstractItemView>(QStringLiteral("MSFlexGrid3"));
+            const auto* grid = find<QAbstractItemView>("MSFlexGrid3");
             EXPECT_EQ(grid->model()->index(0, 3).data().toString(),
                       formatCurrency(readAccounts(books)[0].current));
             continue;

@@ -21,7 +21,7 @@ TEST_F(Window, EndingInventoryIsReadAsTyped) {
     for (const auto& [typed, stored] : {std::pair{"$4,200.00", std::optional<Money>(money("4200"))},
                                         std::pair{"12abc", std::optional<Money>()}}) {
         dialogs.inputAnswers.push_back(QString::fromLatin1(typed));
-        QTest::mouseClick(find<QRadioButton>(QStringLiteral("optMdse")), Qt::LeftButton);
+        QTest::mouseClick(find<QRadioButton>("optMdse"), Qt::LeftButton);
         EXPECT_EQ(window->company().endingInventory, stored) << typed;
     }
     EXPECT_TRUE(
@@ -45,17 +45,17 @@ TEST_F(Window, FigureBoxesAreReadOnly) {
 // screen and in print counting a new account is held by the model-based session.)
 TEST_F(Window, NewAccountTakesTheBlankRecordAPostingLeft) {
     const QString file = openBooks(serviceBooks());
-    postOnTab(0, QStringLiteral("150"));
+    postOnTab(0, "150");
     ASSERT_EQ(readAccounts(file).size(), 9u);
     showTab(Tab::Setup);
-    click(QStringLiteral("cmdNew"));
+    click("cmdNew");
     EXPECT_EQ(readAccounts(file).size(), 9u);
-    EXPECT_TRUE(find<QLineEdit>(QStringLiteral("txtAcctName"))->hasFocus());
-    setText(QStringLiteral("txtAcctName"), QStringLiteral("Notes Payable"));
-    setText(QStringLiteral("txtAcctType"), QStringLiteral("c2"));
-    setText(QStringLiteral("txtCurrentBalance"), QStringLiteral("150"));
-    setText(QStringLiteral("txtYtdBalance"), QStringLiteral("150"));
-    click(QStringLiteral("cmdPrevious"));
+    EXPECT_TRUE(find<QLineEdit>("txtAcctName")->hasFocus());
+    setText("txtAcctName", "Notes Payable");
+    setText("txtAcctType", "c2");
+    setText("txtCurrentBalance", "150");
+    setText("txtYtdBalance", "150");
+    click("cmdPrevious");
     EXPECT_EQ(readAccounts(file)[8], account("Notes Payable", "C2", "150", "150"));
 }
 
@@ -63,11 +63,11 @@ TEST_F(Window, ClosingAsksFirstNoWritesNothingAndYesNamesTheCopy) {
     const QString file = openBooks(serviceBooks());
     window->company().business = Business::Service;
     closeMonthly(false);
-    EXPECT_TRUE(dialogs.shown.back().text.contains(file + QStringLiteral(" closed monthly")));
-    EXPECT_FALSE(QFile::exists(file + QStringLiteral(" closed monthly")));
+    EXPECT_TRUE(dialogs.shown.back().text.contains(file + " closed monthly"));
+    EXPECT_FALSE(QFile::exists(file + " closed monthly"));
     EXPECT_TRUE(window->tabControl()->isVisible());
     closeMonthly(); // Yes: the closing names the copy it wrote
-    EXPECT_TRUE(dialogs.messages().last().contains(file + QStringLiteral(" closed monthly")));
+    EXPECT_TRUE(dialogs.messages().last().contains(file + " closed monthly"));
 }
 
 TEST_F(Window, AMissingInputLeadsToTheCompanyTab) {
@@ -87,8 +87,7 @@ TEST_F(Window, EveryControlIsNamedAndMnemonicsAreUnique) {
     for (int i = 0; i < tabs->count(); ++i) {
         QList<QWidget*> controls = tabs->widget(i)->findChildren<QWidget*>();
         if (i >= ui::indexOf(Tab::TrialBalance) && i <= ui::indexOf(Tab::CashFlows)) {
-            controls += window->findChild<QWidget*>(QStringLiteral("ComparativePanel"))
-                            ->findChildren<QWidget*>();
+            controls += window->findChild<QWidget*>("ComparativePanel")->findChildren<QWidget*>();
         }
         expectNamedWithUniqueMnemonics(controls, {}, tabs->tabText(i));
     }
@@ -104,12 +103,12 @@ TEST_F(Window, TabsSayWhetherTheBooksBalance) {
                    account("Sales", "C4", "400", "400")});
         window->company().business = Business::Service;
         showTab(Tab::TrialBalance);
-        EXPECT_EQ(find<QLabel>(QStringLiteral("lblBalance"))->text(),
+        EXPECT_EQ(find<QLabel>("lblBalance")->text(),
                   balanced ? "In balance"
                            : "Out of balance by $100.00 current; year to date in balance");
         showTab(Tab::BalanceSheet);
-        EXPECT_EQ(text(QStringLiteral("txtTotalLiabilitiesEquity")), "$1,000.00");
-        EXPECT_EQ(find<QLabel>(QStringLiteral("lblInBalance"))->text().section(u':', 0, 0),
+        EXPECT_EQ(text("txtTotalLiabilitiesEquity"), "$1,000.00");
+        EXPECT_EQ(find<QLabel>("lblInBalance")->text().section(u':', 0, 0),
                   balanced ? "In balance" : "Out of balance by $100.00");
     }
 }
@@ -119,13 +118,13 @@ TEST_F(Window, KeptBusinessTypeIsShownAfterReopening) {
     const QString file = openBooks(merchandisingBooks());
     setCompany(Business::Merchandising, money("2500"));
     showTab(Tab::Company);
-    EXPECT_TRUE(find<QRadioButton>(QStringLiteral("optMdse"))->isChecked());
+    EXPECT_TRUE(find<QRadioButton>("optMdse")->isChecked());
     showTab(Tab::TrialBalance);
     window = std::make_unique<app::MainWindow>(dialogs);
     selectFile(file);
     showTab(Tab::Company);
-    EXPECT_TRUE(find<QRadioButton>(QStringLiteral("optMdse"))->isChecked());
-    EXPECT_FALSE(find<QRadioButton>(QStringLiteral("optService"))->isChecked());
+    EXPECT_TRUE(find<QRadioButton>("optMdse")->isChecked());
+    EXPECT_FALSE(find<QRadioButton>("optService")->isChecked());
 }
 
 // In the smallest window every page scrolls and the tab row has arrows, so nothing is

@@ -32,8 +32,7 @@ class ImportFlow : public JournalFixture {
     }
     ImportPlan plan(const Statement& statement, const RuleBook& rules = sampleRules()) {
         BankStore bank(store());
-        return planImport(statement, QStringLiteral("Cash"), rules,
-                          bank.history(QStringLiteral("Cash")),
+        return planImport(statement, "Cash", rules, bank.history("Cash"),
                           {"Cash", "Sales", "Utilities", "Bank Fees"});
     }
     Statement ofx() { return readStatement(dataFile("checking_ofx1.ofx")).statement; }
@@ -76,8 +75,8 @@ TEST_F(ImportFlow, LinesWithoutIdsAreJudgedByDateAmountAndDescription) {
     first.lines = {line("2026-03-10", "DEPOSIT", "100"), line("2026-03-11", "PAYROLL", "50")};
     ImportPlan planned = plan(first);
     EXPECT_FALSE(planned.lines[0].included); // no rule: picked or left out, never a default
-    planned.pick(0, QStringLiteral("Sales"));
-    ASSERT_NE(writeImport(session, planned, QStringLiteral("a.csv")).seq, 0);
+    planned.pick(0, "Sales");
+    ASSERT_NE(writeImport(session, planned, "a.csv").seq, 0);
 
     Statement second;
     second.lines = {line("2026-03-10", "DEPOSIT", "100"), line("2026-03-13", "PAYROLL", "50"),
@@ -97,7 +96,7 @@ TEST_F(ImportFlow, ReconcilingToTheCentAndUndoOfAReconciledEntryIsRefused) {
     const std::int64_t seq =
         writeImport(session, plan(ofx(), rules), dataFile("checking_ofx1.ofx")).seq;
     post(1, "0", "10"); // a later withdrawal, after the statement date
-    Reconciler reconciler(store(), QStringLiteral("Cash"), true, cash());
+    Reconciler reconciler(store(), "Cash", true, cash());
     reconciler.start(QDate(2026, 3, 31), money("3454.23"));
     ASSERT_EQ(reconciler.lines().size(), 3U); // the posting is dated today, after the statement
     reconciler.setCleared(0, true);
@@ -124,7 +123,7 @@ TEST_F(ImportFlow, ReconcilingToTheCentAndUndoOfAReconciledEntryIsRefused) {
     EXPECT_FALSE(closed.refused->contains(QLatin1String("reconciliation")))
         << closed.refused->toStdString();
 
-    Reconciler next(store(), QStringLiteral("Cash"), true, cash());
+    Reconciler next(store(), "Cash", true, cash());
     next.start(QDate(2026, 4, 30), money("3454.23"));
     EXPECT_TRUE(next.lines().empty());
     EXPECT_TRUE(next.canFinish());
@@ -159,12 +158,12 @@ TEST_F(ImportFlow, AnImportFailingAtAnyFileStepLeavesTheBooksAsTheyWere) {
 TEST(RuleFiles, RoundTripAndRefuseWhatIsWrong) {
     RuleBook rules = sampleRules();
     rules.rules[2].least = money("0.01");
-    EXPECT_EQ(RuleBook::fromFile(QStringLiteral("r.json"), rules.toFile()), rules);
-    EXPECT_THROW(RuleBook::fromFile(QStringLiteral("r.json"), "not json"), StatementError);
+    EXPECT_EQ(RuleBook::fromFile("r.json", rules.toFile()), rules);
+    EXPECT_THROW(RuleBook::fromFile("r.json", "not json"), StatementError);
     QByteArray bad = rules.toFile();
     bad.replace("\"0.0100\"", "\"ten\"");
     try {
-        RuleBook::fromFile(QStringLiteral("r.json"), bad);
+        RuleBook::fromFile("r.json", bad);
         FAIL();
     } catch (const StatementError& error) {
         EXPECT_EQ(error.words(), QLatin1String("r.json: rule 3: \"ten\" is not an amount"));

@@ -45,10 +45,9 @@ TEST(CashFlowProperty, NetChangeEqualsTheChangeInCashAndThePriorColumnThePriorBo
         // The statements balance for a service business without inventory and purchases,
         // and for a merchandising one with its inventory account.
         const bool service = random() % 2 == 0;
-        std::vector<AccountRecord> books{
-            {QStringLiteral("Retained"), QStringLiteral("C3"), {}, {}}};
+        std::vector<AccountRecord> books{{"Retained", "C3", {}, {}}};
         if (!service) {
-            books.push_back({QStringLiteral("Inventory"), QStringLiteral("D1I"), {}, {}});
+            books.push_back({"Inventory", "D1I", {}, {}});
         }
         CashFlowClasses classes;
         const int count = std::uniform_int_distribution(3, 14)(random);

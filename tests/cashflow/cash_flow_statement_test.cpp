@@ -12,8 +12,8 @@ TEST(CashFlowClass, DefaultsFollowTheNameAndTypeCode) {
         EXPECT_EQ(defaultCashFlowClass(c[0], c[1]), cashFlowClassTitled(c[2]))
             << c.join('|').toStdString();
     }
-    EXPECT_FALSE(hasCashFlowClass(QStringLiteral("C4")));
-    EXPECT_FALSE(hasCashFlowClass(QStringLiteral("D1I")));
+    EXPECT_FALSE(hasCashFlowClass("C4"));
+    EXPECT_FALSE(hasCashFlowClass("D1I"));
 }
 
 // An entry taken back leaves nothing to list; an entry with a line of income is not
@@ -23,7 +23,7 @@ TEST(CashFlowStatement, NonCashEntriesTakenBackOrTouchingIncomeAreNotListed) {
                                              account("Capital Stock", "C3C", "100", "100")};
     const CompanyInfo company{{}, {}, Business::Service, std::nullopt};
     const Statements books = computeStatements(tableOf(records), company);
-    const CashFlowClasses classes{{QStringLiteral("Truck"), CashFlowClass::Investing}};
+    const CashFlowClasses classes{{"Truck", CashFlowClass::Investing}};
     const MovedEntry bought{{"Truck", "D1", money("50"), {}},
                             {"Notes Payable", "C2", {}, money("50")}};
     const MovedEntry undone{{"Notes Payable", "C2", money("50"), {}},
@@ -48,30 +48,26 @@ TEST(Comparative, ChangeInPercentIsBlankWhereThePriorFigureIsZero) {
 TEST(Comparative, PrintedLabelsStayWholeBeforeTheAmounts) {
     using folio::reports::StatementRow;
     const folio::reports::Comparative c{
-        QStringLiteral("Balance Sheet"), QStringLiteral("Prior period: a.dat"),
+        "Balance Sheet", "Prior period: a.dat",
         folio::reports::compareRows(
-            {{StatementRow::Kind::Detail, QStringLiteral("Long-Term Notes Payable to Stockholder"),
-              money("20000")},
-             {StatementRow::Kind::Total, QStringLiteral("Total Liabilities & Stockholders' Equity"),
+            {{StatementRow::Kind::Detail, "Long-Term Notes Payable to Stockholder", money("20000")},
+             {StatementRow::Kind::Total, "Total Liabilities & Stockholders' Equity",
               money("130620.75")},
-             {StatementRow::Kind::Detail,
-              QStringLiteral("Equipment acquired through Accounts Payable"), money("2600")}},
+             {StatementRow::Kind::Detail, "Equipment acquired through Accounts Payable",
+              money("2600")}},
             {})};
     folio::reports::RecordedDocument document;
     folio::reports::RecordingPagePrinter page(document);
-    for (const auto& line : folio::reports::comparativeLayout({QStringLiteral("Co"), {}}, c)) {
+    for (const auto& line : folio::reports::comparativeLayout({"Co", {}}, c)) {
         page.printLine(line);
     }
     const QStringList lines = document.lines();
-    EXPECT_EQ(
-        lines.filter(QStringLiteral("Total Liabilities & Stockholders' Equity $130,620.75")).size(),
-        1)
+    EXPECT_EQ(lines.filter("Total Liabilities & Stockholders' Equity $130,620.75").size(), 1)
         << lines.join(u'\n').toStdString();
-    EXPECT_EQ(lines.filter(QStringLiteral("  Long-Term Notes Payable to Stockholder ")).size(), 1);
-    const auto longer =
-        lines.indexOf(QStringLiteral("  Equipment acquired through Accounts Payable"));
+    EXPECT_EQ(lines.filter("  Long-Term Notes Payable to Stockholder ").size(), 1);
+    const auto longer = lines.indexOf("  Equipment acquired through Accounts Payable");
     ASSERT_GE(longer, 0) << lines.join(u'\n').toStdString();
-    EXPECT_TRUE(lines.value(longer + 1).trimmed().startsWith(QStringLiteral("$2,600.00")));
+    EXPECT_TRUE(lines.value(longer + 1).trimmed().startsWith("$2,600.00"));
 }
 
 } // namespace

@@ -28,8 +28,7 @@ class PdfReports : public BooksFixture {
     }
 
     // Prints with the given handler to a PDF; returns the file's name.
-    QString printToPdf(reports::Report report, int copies,
-                       const QString& name = QStringLiteral("report.pdf")) {
+    QString printToPdf(reports::Report report, int copies, const QString& name = "report.pdf") {
         const QString pdf = answerPdf(name, copies);
         window->reports().print(report);
         return pdf;
@@ -69,7 +68,7 @@ TEST(Paper, IsThePrintersOrTheCountrys) {
 }
 
 TEST_F(PdfReports, UnwritableOutputIsAPrintingProblem) {
-    const QString name = QStringLiteral("no such folder/report.pdf");
+    const QString name = "no such folder/report.pdf";
     printToPdf(reports::Report::TrialBalance, 1, name);
     EXPECT_EQ(dialogs.messages(), QStringList({"There was a problem printing to your printer!"}));
     dialogs.reset();

@@ -22,7 +22,7 @@ bool blankAt(int number) {
     return number % 1000 == 0;
 }
 AccountRecord recordAt(int number) {
-    return {QStringLiteral("Account %1").arg(number), QStringLiteral("D1"),
+    return {QStringLiteral("Account %1").arg(number), "D1",
             Money::fromRaw(std::int64_t{number} * 10000), Money::fromRaw(number)};
 }
 // The record number listed at a row (from 0): the blank records are not listed.
@@ -39,7 +39,7 @@ class ListingViewTest : public ::testing::Test {
         for (int number = 1; number <= kRecords; ++number) {
             bytes += (blankAt(number) ? AccountRecord::blank() : recordAt(number)).encodeBytes();
         }
-        const QString file = folder.filePath(QStringLiteral("books.dat"));
+        const QString file = folder.filePath("books.dat");
         writeBytes(file, bytes);
         books.select(file);
         grid.resize(640, 480);
@@ -70,8 +70,7 @@ class ListingViewTest : public ::testing::Test {
 
     QTemporaryDir folder;
     Books books;
-    ListingGrid grid{QStringLiteral("grdTAble"), QStringLiteral("Trial Balance"),
-                     QStringLiteral("Year To date Balance")};
+    ListingGrid grid{"grdTAble", "Trial Balance", "Year To date Balance"};
 };
 
 // The keys move the chosen row across the rows held, the view's window following it: any row
@@ -113,7 +112,7 @@ TEST_F(ListingViewTest, KeysMoveAcrossTheWindow) {
 // The grid's own bar reaches the end of the listing; the chosen row stays chosen while
 // it is scrolled out of the window and back.
 TEST_F(ListingViewTest, TheBarScrollsTheWholeListing) {
-    auto* bar = grid.findChild<QScrollBar*>(QStringLiteral("grdTAbleRows"));
+    auto* bar = grid.findChild<QScrollBar*>("grdTAbleRows");
     ASSERT_NE(bar, nullptr);
     EXPECT_TRUE(bar->isVisible());
     QTest::keyClick(&view(), Qt::Key_Down);

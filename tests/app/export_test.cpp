@@ -26,6 +26,14 @@ class ExportTest : public BooksFixture {
         dialogs.saveNames = {file};
         window->findChild<QAction*>(action)->trigger();
     }
+    // Arguments or a file name as the data files write them: the bank statements' folder,
+    // the test's folder, the books and their journal named by DATA, DIR, BOOKS and JOURNAL.
+    QString filled(QString text) const {
+        return text.replace("DATA", QDir::cleanPath(FOLIO_TEST_DATA "/../../bank/data"))
+            .replace("DIR", dir.path())
+            .replace("BOOKS", books)
+            .replace("JOURNAL", books + ".journal");
+    }
     QString books;
 };
 
@@ -129,13 +137,8 @@ TEST_F(ExportTest, CommandLineExportsWhatTheWindowExportsAndAnswersEveryMistake)
     // Mistakes are answered on the terminal, with no display at all, and write nothing.
     writeAccounts(path("import.dat"), serviceBooks());
     const QByteArray before = fileBytes(books) + fileBytes(path("import.dat"));
-    const QString statements = QDir::cleanPath(FOLIO_TEST_DATA "/../../bank/data");
     for (const QStringList& f : readCases(FOLIO_TEST_DATA "/command_line.txt")) {
-        const QString arguments = QString(f[0])
-                                      .replace("DATA", statements)
-                                      .replace("DIR", dir.path())
-                                      .replace("BOOKS", books);
-        const Ran ran = runFolio(arguments.split(' '));
+        const Ran ran = runFolio(filled(f[0]).split(' '));
         EXPECT_EQ(ran.exitCode, f[1].toInt()) << f[0].toStdString();
         EXPECT_TRUE(ran.out.contains(f[2])) << ran.out.toStdString();
         EXPECT_TRUE(ran.err.contains(f[3])) << ran.err.toStdString();
@@ -179,16 +182,10 @@ TEST_F(ExportTest, NoExportWritesTheBooksOrTheirJournal) {
     ASSERT_EQ(::link(QFile::encodeName(books).constData(),
                      QFile::encodeName(path("hard.csv")).constData()),
               0);
-    const auto fileOf = [&](const QStringList& c) {
-        return QString(c[1])
-            .replace("DIR", dir.path())
-            .replace("BOOKS", books)
-            .replace("JOURNAL", journal);
-    };
     const std::vector<QStringList> cases = readCases(FOLIO_TEST_DATA "/export_over_books.txt");
     for (const QStringList& c : cases) {
         dialogs.reset();
-        exportVia(qPrintable(c[0]), fileOf(c));
+        exportVia(qPrintable(c[0]), filled(c[1]));
         const QString said = dialogs.messages().join('|');
         EXPECT_EQ(said.contains("Choose another name"), !c[2].isEmpty()) << said.toStdString();
         EXPECT_TRUE(said.contains(c[2])) << c.join('|').toStdString() << ": " << said.toStdString();
@@ -209,7 +206,7 @@ TEST_F(ExportTest, NoExportWritesTheBooksOrTheirJournal) {
         if (c.value(3).isEmpty()) {
             continue; // not a file the command line is given
         }
-        const Ran ran = folioExport({"trial-balance", books, fileOf(c)});
+        const Ran ran = folioExport({"trial-balance", books, filled(c[1])});
         EXPECT_EQ(ran.exitCode, c[3].toInt()) << c[1].toStdString() << ran.err.toStdString();
         EXPECT_EQ(fileBytes(books), booksBefore) << c[1].toStdString();
         EXPECT_TRUE(fileBytes(journal).startsWith("SQLite format 3")) << c[1].toStdString();

@@ -67,22 +67,6 @@ class ThreeClosedMonths : public JournalFixture {
             EXPECT_EQ(row->prior, *parseAmount(f[3])) << figure.toStdString();
         }
     }
-
-    // The earlier periods of the fourth month's books, newest first, each one chosen to compare
-    // with: its cash flows are those worked by hand for its month. (Books never closed refuse,
-    // as the comparative panel and the command line's --compare-with show.)
-    void expectEarlierPeriods(const CompanyInfo& company,
-                              const std::vector<std::vector<QString>>& months) {
-        const QStringList earlier = folio::cashflow::earlierPeriods(&store());
-        ASSERT_EQ(earlier.size(), 3);
-        const Statements now = computeStatements(tableOf(readAccounts(books)), company);
-        const auto flows =
-            folio::cashflow::cashFlowsOf(now, company, &store(), *session.cashFlowClasses());
-        for (int back = 0; back < 3; ++back) {
-            expectPriorCashFlows(now, company, flows.statement,
-                                 months[static_cast<std::size_t>(2 - back)], earlier[back]);
-        }
-    }
 };
 
 // Runs the months of tests/cashflow/data/three_months.txt: each month's entries posted, its
@@ -166,7 +150,18 @@ TEST_F(ThreeClosedMonths, CashFlowsOfEachMonthMatchTheFiguresWorkedByHand) {
         }
     }
     EXPECT_EQ(month, 3);
-    expectEarlierPeriods(company, monthsWorked);
+    // The earlier periods of the fourth month's books, newest first, each one chosen to compare
+    // with: its cash flows are those worked by hand for its month. (Books never closed refuse,
+    // as the comparative panel and the command line's --compare-with show.)
+    const QStringList earlier = folio::cashflow::earlierPeriods(&store());
+    ASSERT_EQ(earlier.size(), 3);
+    const Statements now = computeStatements(tableOf(readAccounts(books)), company);
+    const auto flows =
+        folio::cashflow::cashFlowsOf(now, company, &store(), *session.cashFlowClasses());
+    for (int back = 0; back < 3; ++back) {
+        expectPriorCashFlows(now, company, flows.statement,
+                             monthsWorked[static_cast<std::size_t>(2 - back)], earlier[back]);
+    }
 
     // The books of the last month changed after their closing: the prior column says so.
     const QString prior = journal::periodBeginningIn(store())->closedFrom;
@@ -175,7 +170,6 @@ TEST_F(ThreeClosedMonths, CashFlowsOfEachMonthMatchTheFiguresWorkedByHand) {
     changed.openJournal();
     changed.reopen(QStringLiteral("a late invoice")).orThrow(); // closed books are locked
     changed.post({}, {1, money("5"), {}}).orThrow();
-    const Statements now = computeStatements(tableOf(readAccounts(books)), company);
     const auto column = folio::cashflow::priorColumnOf(folio::reports::Report::TrialBalance, books,
                                                        &store(), now, company, std::nullopt);
     ASSERT_TRUE(column.comparative);

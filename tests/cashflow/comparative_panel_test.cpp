@@ -67,8 +67,7 @@ TEST_F(ComparativePanelTest, TheSwitchShowsEachStatementBesideThePriorPeriodOrAn
     // the prior column: the second month's books as their closing left them
     EXPECT_TRUE(rows().contains("Cash=$6,050.00|$6,000.00|$50.00|0.8%"))
         << rows().join(u'\n').toStdString();
-    EXPECT_TRUE(source().startsWith(QStringLiteral("Prior period: books.dat closed monthly as "
-                                                   "closed on")))
+    EXPECT_TRUE(source().startsWith("Prior period: books.dat closed monthly as closed on"))
         << source().toStdString();
     showTab(ui::Tab::IncomeStatement);
     EXPECT_TRUE(rows().contains("Fees Earned=$50.00|$200.00|($150.00)|-75.0%"))

@@ -6,7 +6,7 @@ using namespace folio;
 
 namespace {
 
-TEST(AccountRecord, EncodesItsFieldsAtTheirOffsets) {
+TEST(AccountRecord, EncodesItsFieldsAtTheirOffsetsInLatin1) {
     const AccountRecord r{QString(45, u'N'), "D1", Money::fromWhole(1), Money::fromRaw(-1)};
     const RecordBytes b = r.encode();
     EXPECT_EQ(std::string(b.begin(), b.begin() + 40), std::string(40, 'N'));
@@ -16,12 +16,10 @@ TEST(AccountRecord, EncodesItsFieldsAtTheirOffsets) {
     EXPECT_TRUE(std::all_of(b.begin() + 54, b.end(), [](std::uint8_t x) { return x == 0xFF; }));
     EXPECT_EQ(AccountRecord::decode(b).name, QString(40, u'N'));
     EXPECT_EQ(AccountRecord::decode(b).type, "D1");
-}
-
-TEST(AccountRecord, TextsAreLatin1AndZeroBytesShowEmpty) {
-    const AccountRecord r{QStringLiteral("Caf\u00e9 \u20ac"), {}, {}, {}};
-    EXPECT_EQ(r.encode()[3], 0xE9);
-    EXPECT_EQ(AccountRecord::decode(r.encode()).name, QStringLiteral("Caf\u00e9 ?"));
+    // Texts are Latin-1; zero bytes show empty.
+    const AccountRecord latin1{QStringLiteral("Caf\u00e9 \u20ac"), {}, {}, {}};
+    EXPECT_EQ(latin1.encode()[3], 0xE9);
+    EXPECT_EQ(AccountRecord::decode(latin1.encode()).name, QStringLiteral("Caf\u00e9 ?"));
     EXPECT_TRUE(AccountRecord::decode(RecordBytes{}).isBlank());
 }
 

@@ -18,9 +18,6 @@ namespace {
 constexpr int kRecords = 200'000;
 
 // Record n: "Account n", its balance n dollars; every thousandth record is blank.
-bool blankAt(int number) {
-    return number % 1000 == 0;
-}
 AccountRecord recordAt(int number) {
     return {QStringLiteral("Account %1").arg(number), "D1",
             Money::fromRaw(std::int64_t{number} * 10000), Money::fromRaw(number)};
@@ -37,7 +34,8 @@ class ListingViewTest : public ::testing::Test {
         QByteArray bytes;
         bytes.reserve(qsizetype{kRecords} * 62);
         for (int number = 1; number <= kRecords; ++number) {
-            bytes += (blankAt(number) ? AccountRecord::blank() : recordAt(number)).encodeBytes();
+            const bool blank = number % 1000 == 0;
+            bytes += (blank ? AccountRecord::blank() : recordAt(number)).encodeBytes();
         }
         const QString file = folder.filePath("books.dat");
         writeBytes(file, bytes);

@@ -109,6 +109,11 @@ RecordBytes RecordFields::asWritten(const RecordBytes& bytes) {
     for (const auto& [offset, size] :
          {std::pair{RecordLayout::kNameOffset, RecordLayout::kNameSize},
           std::pair{RecordLayout::kTypeOffset, RecordLayout::kTypeSize}}) {
+        const auto field = bytes.begin() + static_cast<std::ptrdiff_t>(offset);
+        const auto fieldEnd = field + static_cast<std::ptrdiff_t>(size);
+        if (*field != ' ' && std::find(field, fieldEnd, std::uint8_t{0}) == fieldEnd) {
+            continue; // left-aligned, padded with blanks already: as Folio writes it
+        }
         const QLatin1StringView text = fieldText(bytes, offset, size);
         const auto at = written.begin() + static_cast<std::ptrdiff_t>(offset);
         std::fill_n(std::copy(text.begin(), text.end(), at),

@@ -272,8 +272,8 @@ std::int64_t BooksJournal::startOver(BooksFile file, const QString& memo,
                     into[i] = record == count && length % kSize != 0
                                   ? heldAs(records[i], length).encode()
                                   : RecordFields::asWritten(records[i]);
-                    shape.digest.add(record, into[i]);
                 }
+                shape.digest.addRun(first, {into, records.size()});
                 shape.digest.records += static_cast<std::int64_t>(records.size());
                 add(block);
                 return true;

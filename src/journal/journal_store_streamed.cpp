@@ -3,14 +3,15 @@
 #include "journal/entry_chain.h"
 #include "journal/journal_store.h"
 #include <algorithm>
+#include <future>
 #include <utility>
 
 namespace folio::journal {
 
 namespace {
 
-// While such an entry is written SQLite keeps up to 64 MiB of pages in memory, so that its
-// pages reach the log once each, not again at every spill.
+// While such an entry is written into the log SQLite keeps up to 64 MiB of pages in memory,
+// so that its pages reach the log once each, not again at every spill.
 constexpr const char* kLargeCache = "PRAGMA cache_size=-65536";
 constexpr const char* kUsualCache = "PRAGMA cache_size=-2000";
 
@@ -20,8 +21,7 @@ void JournalStore::putBlock(std::int64_t seq, std::int64_t block, QByteArrayView
     cached("INSERT INTO blocks VALUES(?, ?, ?)")
         .bind(1, seq)
         .bind(2, block)
-        .bind(3, std::optional<QByteArray>(
-                     QByteArray::fromRawData(bytes.data(), bytes.size()))) // copied by SQLite
+        .bindInPlace(3, bytes) // read once, straight into the pages
         .run();
 }
 
@@ -58,7 +58,9 @@ void JournalStore::readImage(Entry& entry) {
 void JournalStore::commitImage(Entry& entry, std::int64_t imageSize, const ImageFeed& feed,
                                const BooksShape& shape) {
     cached(syncLevel()).run();
-    db_.exec(kLargeCache);
+    if (!building_) { // a journal being built writes its pages straight into its file
+        db_.exec(kLargeCache);
+    }
     struct UsualCache {
         Database& db;
         ~UsualCache() { db.tryExec(kUsualCache); }
@@ -81,8 +83,12 @@ void JournalStore::commitImage(Entry& entry, std::int64_t imageSize, const Image
     std::int64_t block = 0;
     std::int64_t written = 0;
     const bool whole = feed([&](QByteArrayView bytes) {
+        // The chain's digest of the bytes is taken on another core while SQLite stores them
+        // (on this one, if no thread can be started); both only read them.
+        auto digesting = std::async(std::launch::async | std::launch::deferred,
+                                    [&hasher, bytes] { hasher.addBytes(bytes); });
         putBlock(entry.seq, ++block, bytes);
-        hasher.addBytes(bytes);
+        digesting.get();
         written += bytes.size();
     });
     if (!whole || written != imageSize) {

@@ -117,34 +117,6 @@ TEST_F(ServerRefreshTest, AWorkingCopyIsBroughtForwardOrMadeAgainWhole) {
     }
 }
 
-// One bookkeeper's posting reaches another's window with the server's figures, and a
-// posting made on books another client had changed meanwhile is taken back from the copy
-// and made again on the books as they are.
-TEST_F(ServerRefreshTest, ASecondSessionSeesAPostingAndPostsOnTop) {
-    BooksSession first;
-    BooksSession second;
-    first.openServer(address(QStringLiteral("alice")));
-    second.openServer(address(QStringLiteral("sam")));
-    ASSERT_TRUE(
-        first.post({QDate(2026, 2, 1), QStringLiteral("sale")}, {1, money("100"), {}}).succeeded());
-    EXPECT_TRUE(second.followServer());
-    EXPECT_EQ(second.books().get(1).current.raw(), money("18350.75").raw());
-    EXPECT_EQ(readAccounts(second.books().path()),
-              ServerBooks(as(QStringLiteral("sam"))).records());
-
-    ASSERT_TRUE(
-        first.post({QDate(2026, 2, 2), QStringLiteral("rent")}, {8, money("25"), {}}).succeeded());
-    ASSERT_TRUE(second.post({QDate(2026, 2, 3), QStringLiteral("more")}, {1, money("0.25"), {}})
-                    .succeeded());
-    EXPECT_EQ(second.books().get(1).current.raw(), money("18351.00").raw());
-    EXPECT_TRUE(first.followServer());
-    for (BooksSession* session : {&first, &second}) {
-        EXPECT_EQ(readAccounts(session->books().path()),
-                  ServerBooks(as(QStringLiteral("sam"))).records());
-        EXPECT_EQ(session->journalStore().lastSeq(), 4);
-    }
-}
-
 // A change of the values kept with the books alone (no entry) wakes another session, which
 // then holds the values as changed.
 TEST_F(ServerRefreshTest, AChangeOfValuesAloneReachesAnotherSession) {

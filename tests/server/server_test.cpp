@@ -160,29 +160,6 @@ TEST_F(ServerBooksTest, ABalancedEntryIsAllOrNothingAndOthersHearOfIt) {
     EXPECT_EQ(books.makers().back(), QStringLiteral("alice"));
 }
 
-// A file copied to a server and back is the same file, byte for byte, with the same journal.
-TEST_F(ServerBooksTest, CopyingAFileToTheServerAndBackKeepsEveryByte) {
-    ServerBooks(as(QStringLiteral("alice")))
-        .post(EntryKind::Posting, QDate(2026, 2, 4), QStringLiteral("Paid"), {line(2, "0", "50")});
-    QTemporaryDir dir;
-    const QString first = dir.filePath(QStringLiteral("first.dat"));
-    copyServerToFile(as(QStringLiteral("sam")), first);
-    const auto second = as(QStringLiteral("sam"), QStringLiteral("second"));
-    copyFileToServer(first, second);
-    const QString back = dir.filePath(QStringLiteral("back.dat"));
-    copyServerToFile(second, back);
-    EXPECT_EQ(fileBytes(back), fileBytes(first));
-    EXPECT_EQ(readAccounts(back), ServerBooks(as(QStringLiteral("sam"))).records());
-    const auto dumpOf = [](const QString& books) {
-        return journalDump(books, "SELECT seq, made, date, memo, kind, status, reversal_of, below "
-                                  "FROM entries; SELECT * FROM lines; "
-                                  "SELECT key, quote(value) FROM books ORDER BY key");
-    };
-    EXPECT_FALSE(dumpOf(first).isEmpty());
-    EXPECT_EQ(dumpOf(back), dumpOf(first));
-    EXPECT_THROW(copyServerToFile(second, back), ServerError);
-}
-
 // Books whose journal keeps its opening as blocks of the file reach the server a row a
 // record, and come back with the same lines.
 TEST_F(ServerBooksTest, AnOpeningKeptAsBlocksReachesTheServerARowARecord) {

@@ -71,6 +71,7 @@ TEST_F(ServerWindow, PostsToTheServerAndFollowsOtherClients) {
     // A posting made on the books as they stood before is made again on the server's.
     postOnTab(0, QStringLiteral("1"));
     EXPECT_EQ(cashOnServer(), money("18351.75").raw());
+    EXPECT_EQ(readAccounts(window->books().path()), recordsOf(QStringLiteral("books")));
     EXPECT_EQ(count("folio_entries"), 4);
     EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join('\n').toStdString();
 
@@ -194,15 +195,18 @@ TEST_F(ServerWindow, CarriesReopenedChangesIntoTheClosedCopyOnTheServer) {
               2);
 }
 
-// The prior period of a closed copy on a server is the set of books it was closed from.
-TEST_F(ServerWindow, ComparesAClosedCopyWithTheBooksItWasClosedFrom) {
+// The prior period of a closed copy on a server is the set of books it was closed from; the
+// earlier periods of a closed copy of a closed copy lead back through both, and another
+// closed copy is chosen from a list of the books closed in the same database.
+TEST_F(ServerWindow, FollowsTheClosedCopiesBackAndListsTheOthersClosed) {
     closeOnServer();
     postBalanced(QDate(2026, 2, 3), "fees", 1, 6, "50");
     showTab(Tab::BalanceSheet);
-    QTest::mouseClick(find<QCheckBox>(QStringLiteral("chkCompare")), Qt::LeftButton);
-    const QString source = find<QLabel>(QStringLiteral("lblPriorSource"))->text();
-    EXPECT_TRUE(source.startsWith(QStringLiteral("Prior period: books as closed on")))
-        << source.toStdString();
+    auto* compare = find<QCheckBox>(QStringLiteral("chkCompare"));
+    QTest::mouseClick(compare, Qt::LeftButton);
+    EXPECT_TRUE(find<QLabel>(QStringLiteral("lblPriorSource"))
+                    ->text()
+                    .startsWith(QStringLiteral("Prior period: books as closed on")));
     auto* grid = find<QTableWidget>(QStringLiteral("grdComparative"));
     QStringList rows;
     for (int row = 0; row < grid->rowCount(); ++row) {
@@ -211,17 +215,13 @@ TEST_F(ServerWindow, ComparesAClosedCopyWithTheBooksItWasClosedFrom) {
     }
     EXPECT_TRUE(rows.contains(QStringLiteral("Cash=$18,300.75|$18,250.75")))
         << rows.join(u'\n').toStdString();
-}
+    QTest::mouseClick(compare, Qt::LeftButton);
 
-// The earlier periods of a closed copy of a closed copy lead back through both, and another
-// closed copy is chosen from a list of the books closed in the same database.
-TEST_F(ServerWindow, FollowsTheClosedCopiesBackAndListsTheOthersClosed) {
-    closeOnServer();
     setCompany(folio::statements::Business::Service, std::nullopt, QStringLiteral("2/28/2026"));
     closeMonthly();
     ASSERT_TRUE(window->selectBooks(address(QStringLiteral("sam"), kCopy + " closed monthly")));
     showTab(Tab::BalanceSheet);
-    QTest::mouseClick(find<QCheckBox>(QStringLiteral("chkCompare")), Qt::LeftButton);
+    QTest::mouseClick(compare, Qt::LeftButton);
     auto* books = find<QComboBox>(QStringLiteral("cboPriorBooks"));
     ASSERT_EQ(books->count(), 3); // the period before, the one before it, another
     EXPECT_EQ(books->itemText(1), QStringLiteral("books"));

@@ -26,7 +26,7 @@ TEST_F(DamagedBooks, RandomBytesAndOddLengthsNeverStopTheTabs) {
             }
         }
         writeBytes(books, bytes);
-        reselect(books);
+        selectFile(books);
         fillCompany();
         dialogs.reset();
         for (ui::Tab tab : {ui::Tab::Setup, ui::Tab::Posting, ui::Tab::TrialBalance,

@@ -236,31 +236,4 @@ TEST_F(Journal, UndoAndRedoCarryTheDateOfTheirChangeAndRedoItsMemo) {
     EXPECT_EQ(store().entry(undo)->memo, "Undo of entry 2");
 }
 
-TEST_F(Journal, ClosedCopyStartsItsOwnJournalAndCompanyValuesAreKept) {
-    start(merchandisingBooks());
-    session.company() = {"Kestrow Supply", "12/31/2026", folio::statements::Business::Merchandising,
-                         std::nullopt};
-    const QString closed = books + " closed monthly";
-    std::vector<AccountRecord> records = merchandisingBooks();
-    records.resize(9);
-    ASSERT_TRUE(session.close("Monthly closing", closed, records).succeeded());
-    EXPECT_EQ(readAccounts(closed), records);
-
-    folio::session::BooksSession copy;
-    copy.books().select(closed);
-    copy.openJournal();
-    EXPECT_FALSE(copy.opening().started || copy.opening().changedOutside);
-    const auto first = copy.journalStore().entry(1);
-    ASSERT_TRUE(first);
-    EXPECT_EQ(first->kind, EntryKind::ClosedFrom);
-    EXPECT_TRUE(first->memo.startsWith("Monthly closing of " + books + " on "));
-    EXPECT_EQ(copy.company().name, "Kestrow Supply");
-    EXPECT_EQ(copy.company().date, "");
-
-    reopen();
-    EXPECT_EQ(folio::session::BooksSession::storedCompanyValues(books).businessType, "Mdse");
-    EXPECT_EQ(store().entry(2)->kind, EntryKind::Closing);
-    EXPECT_EQ(store().entry(2)->memo, "Monthly closing into " + closed);
-}
-
 } // namespace

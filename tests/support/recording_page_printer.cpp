@@ -13,21 +13,6 @@ QStringList RecordedDocument::lines() const {
     return all;
 }
 
-void RecordingPagePrinter::setFontName(const QString& name) {
-    document_.fontName = name;
-    ++document_.settingCalls;
-}
-
-void RecordingPagePrinter::setFontSize(double points) {
-    document_.fontSize = points;
-    ++document_.settingCalls;
-}
-
-void RecordingPagePrinter::setPrintQuality(int dotsPerInch) {
-    document_.quality = dotsPerInch;
-    ++document_.settingCalls;
-}
-
 void RecordingPagePrinter::startReport(const PageFrame& frame) {
     frame_ = frame;
     pageNumber_ = 1;
@@ -102,15 +87,6 @@ void RecordingPagePrinter::newPage() {
         finishPage();
     }
     pageEnded_ = true;
-}
-
-void RecordingPagePrinter::endDocument() {
-    finishPage();
-    document_.ended = true;
-}
-
-void RecordingPagePrinter::abort() {
-    document_.aborted = true;
 }
 
 } // namespace folio::reports

@@ -45,9 +45,9 @@ TEST_F(JournalWiring, UndoAndRedoStopAtAClosingAndSaySo) {
     const QByteArray closed = fileBytes(books);
     for (int round = 0; round < 2; ++round) {
         dialogs.reset();
-        find<QMenu>(QStringLiteral("mnuEdit"))->aboutToShow();
-        EXPECT_EQ(find<QAction>(QStringLiteral("mnuUndo"))->text(), "&Undo (not past the closing)");
-        EXPECT_EQ(find<QAction>(QStringLiteral("mnuRedo"))->text(), "&Redo (not past the closing)");
+        find<QMenu>("mnuEdit")->aboutToShow();
+        EXPECT_EQ(find<QAction>("mnuUndo")->text(), "&Undo (not past the closing)");
+        EXPECT_EQ(find<QAction>("mnuRedo")->text(), "&Redo (not past the closing)");
         menu("mnuUndo");
         menu("mnuRedo");
         EXPECT_EQ(fileBytes(books), closed);
@@ -56,7 +56,7 @@ TEST_F(JournalWiring, UndoAndRedoStopAtAClosingAndSaySo) {
             dialogs.messages()[0].startsWith("These books were closed: the monthly closing"));
         selectFile(books);
     }
-    dialogs.inputAnswers.push_back(QStringLiteral("a late invoice"));
+    dialogs.inputAnswers.push_back("a late invoice");
     menu("mnuReopenPeriod");
     postOnTab(0, "10");
     dialogs.reset();
@@ -77,8 +77,8 @@ TEST_F(JournalWiring, BooksWithoutAJournalSayWhyOnceAndCloseWithoutAWord) {
     selectFile(books);
     ASSERT_EQ(dialogs.messages().size(), 1);
     EXPECT_TRUE(dialogs.messages().front().contains("is a folder"));
-    EXPECT_FALSE(find<QAction>(QStringLiteral("mnuUndo"))->isEnabled());
-    EXPECT_FALSE(find<QAction>(QStringLiteral("mnuRedo"))->isEnabled());
+    EXPECT_FALSE(find<QAction>("mnuUndo")->isEnabled());
+    EXPECT_FALSE(find<QAction>("mnuRedo")->isEnabled());
     setCompany(folio::statements::Business::Service);
     dialogs.reset();
     closeMonthly();

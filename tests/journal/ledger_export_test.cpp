@@ -16,7 +16,7 @@ using namespace folio::journal;
 namespace {
 
 QString hledger(const QStringList& arguments) {
-    return toolOutput(QStringLiteral("hledger"), arguments);
+    return toolOutput("hledger", arguments);
 }
 
 // Every account's balance as hledger or ledger reports it, zero balances left out.

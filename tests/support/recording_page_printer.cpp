@@ -6,7 +6,7 @@ QStringList RecordedDocument::lines() const {
     QStringList all;
     for (std::size_t i = 0; i < pages.size(); ++i) {
         if (i > 0) {
-            all << QStringLiteral("\f");
+            all << "\f";
         }
         all << pages[i];
     }

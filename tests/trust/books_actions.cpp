@@ -37,8 +37,8 @@ void ActionsFixture::closeBooks(bool yearly) {
 }
 
 void ActionsFixture::reopenPeriod() {
-    dialogs.inputAnswers.push_back(QStringLiteral("the month goes on"));
-    find<QAction>(QStringLiteral("mnuReopenPeriod"))->trigger();
+    dialogs.inputAnswers.push_back("the month goes on");
+    find<QAction>("mnuReopenPeriod")->trigger();
 }
 
 QStringList ActionsFixture::reported() const {

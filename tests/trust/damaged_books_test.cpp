@@ -7,8 +7,7 @@ namespace {
 
 using DamagedBooks = ActionsFixture;
 
-const QString kTooLarge =
-    QStringLiteral("An amount in this file is too large for Folio to add up.");
+const QString kTooLarge = "An amount in this file is too large for Folio to add up.";
 
 TEST_F(DamagedBooks, RandomBytesAndOddLengthsNeverStopTheTabs) {
     const QString books = path("books.dat");

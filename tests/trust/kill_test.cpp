@@ -35,10 +35,10 @@ class KillChild : public ActionsFixture {
                 stepDone();
             }
             if (i % 4 == 3) {
-                find<QAction>(QStringLiteral("mnuUndo"))->trigger();
+                find<QAction>("mnuUndo")->trigger();
                 stepDone();
                 if (i % 8 == 7) {
-                    find<QAction>(QStringLiteral("mnuRedo"))->trigger();
+                    find<QAction>("mnuRedo")->trigger();
                     stepDone();
                 }
             }

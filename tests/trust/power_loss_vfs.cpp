@@ -148,8 +148,7 @@ void PowerLossVfs::watch(const QString& folder) {
     folder_ = QDir(folder).canonicalPath();
     synced_.clear();
     for (const QString& name :
-         QDir(folder_).entryList({QStringLiteral("*.journal"), QStringLiteral("*.journal-wal")},
-                                 QDir::Files | QDir::Hidden)) {
+         QDir(folder_).entryList({"*.journal", "*.journal-wal"}, QDir::Files | QDir::Hidden)) {
         QFile file(folder_ + '/' + name);
         if (file.open(QIODevice::ReadOnly)) {
             synced_[name] = file.readAll();

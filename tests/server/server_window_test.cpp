@@ -1,19 +1,13 @@
-#include "bank/bank_store.h"
 #include "server_database.h"
 #include "support/books_fixture.h"
 #include "support/run_folio.h"
 #include "support/sample_books.h"
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
-#include <QTimer>
 
 using folio::server::ServerBooks;
 using folio::ui::Tab;
@@ -232,26 +226,6 @@ TEST_F(ServerWindow, FollowsTheClosedCopiesBackAndListsTheOthersClosed) {
         EXPECT_EQ(ran.exitCode, 0) << ran.err.toStdString();
         EXPECT_TRUE(fileBytes(path(options[0] + ".csv")).contains(prior)) << prior;
     }
-}
-
-TEST_F(ServerWindow, ImportsABankStatementFromTheFileMenu) {
-    ASSERT_TRUE(window->selectBooks(address("alice")));
-    QFile rules(QStringLiteral(FOLIO_TEST_DATA "/every_line.rules"));
-    ASSERT_TRUE(rules.open(QIODevice::ReadOnly));
-    const auto book = folio::bank::RuleBook::fromFile(rules.fileName(), rules.readAll());
-    ASSERT_TRUE(window->session()
-                    .keepRecords([&](folio::journal::JournalStore& store) {
-                        folio::bank::BankStore(store).setRules(book);
-                    })
-                    .succeeded());
-    dialogs.fileNames = {QStringLiteral(FOLIO_TEST_DATA "/checking_ofx1.ofx")};
-    dialogs.choices = {0}; // Cash
-    QTimer::singleShot(0, window.get(), [] {
-        QApplication::activeModalWidget()->findChild<QPushButton*>("cmdImport")->click();
-    });
-    find<QAction>("mnuImportStatement")->trigger();
-    EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join('\n').toStdString();
-    EXPECT_EQ(count("folio_bank_lines"), 3);
 }
 
 } // namespace

@@ -22,15 +22,6 @@ class CarryForward : public BooksFixture, public ::testing::WithParamInterface<b
     }
 };
 
-// Debits less credits of the current balances: zero for books that balance.
-Money imbalance(const std::vector<AccountRecord>& records) {
-    Money sum;
-    for (const AccountRecord& record : records) {
-        sum = record.type.startsWith('D') ? sum + record.current : sum - record.current;
-    }
-    return sum;
-}
-
 TEST_P(CarryForward, AdjustedSalesReachTheClosedCopyBesideItsOwnPostings) {
     const bool yearly = GetParam();
     const QString books = openBooks(serviceBooks());
@@ -68,9 +59,7 @@ TEST_P(CarryForward, AdjustedSalesReachTheClosedCopyBesideItsOwnPostings) {
         addTo(expected, 6, "0", "100");
         addTo(expected, 8, "0", "30.25");
     }
-    const std::vector<AccountRecord> carried = readAccounts(copy);
-    EXPECT_EQ(carried, expected);
-    EXPECT_EQ(imbalance(carried), Money());
+    EXPECT_EQ(readAccounts(copy), expected);
 
     // One entry in the copy, dated the day after its closed period, saying where it came from.
     selectFile(copy);

@@ -41,37 +41,27 @@ class ExportTest : public BooksFixture {
 };
 
 TEST_F(ExportTest, EachStatementExportsTheFiguresOfItsTabToCsvAndPdf) {
-    const struct {
-        const char* action;
-        ui::Tab tab;
-        const char* label;
-        int column; // of the current figure in the CSV line
-        const char* box;
-    } cases[] = {
-        {"mnuExportTrialBalance", ui::Tab::TrialBalance, "Total", 1, "txtDebit"},
-        {"mnuExportTrialBalance", ui::Tab::TrialBalance, "Total", 4, "txtYtdCredits"},
-        {"mnuExportIncomeStatement", ui::Tab::IncomeStatement, "Cost of Goods Sold", 1, "txtCogs"},
-        {"mnuExportIncomeStatement", ui::Tab::IncomeStatement, "Net Income", 2, "txtYtdNI"},
-        {"mnuExportEquity", ui::Tab::Equity, "Ending Retained Earnings", 1, "txtEndCap"},
-        {"mnuExportBalanceSheet", ui::Tab::BalanceSheet, "Total Assets", 1,
-         "txtTotalCurrentAssets"},
-        {"mnuExportCashFlows", ui::Tab::CashFlows, "Cash at End of Period", 1, "txtCashEnd"},
-    };
-    for (const auto& c : cases) {
-        showTab(c.tab);
-        const Money shown = parseAmount(text(c.box)).value_or(Money::fromWhole(-1));
-        const QString csv = path(QStringLiteral("%1.csv").arg(c.action));
-        exportVia(c.action, csv);
-        const QStringList fields = csvLine(readText(csv), c.label);
-        ASSERT_GT(fields.size(), c.column) << c.action << " " << c.label;
-        EXPECT_EQ(parseAmount(fields[c.column]), shown) << c.action << " " << c.label;
+    const QStringList reports{"TrialBalance", "IncomeStatement", "Equity", "BalanceSheet",
+                              "CashFlows"};
+    for (const QStringList& c : readCases(FOLIO_TEST_DATA "/exported_figures.txt")) {
+        const std::string at = c.join(u'|').toStdString();
+        const int column = c[2].toInt();
+        const QByteArray action = "mnuExport" + c[0].toLatin1();
+        showTab(
+            static_cast<ui::Tab>(static_cast<int>(ui::Tab::TrialBalance) + reports.indexOf(c[0])));
+        const Money shown = parseAmount(text(c[3])).value_or(Money::fromWhole(-1));
+        const QString csv = path(c[0] + ".csv");
+        exportVia(action.constData(), csv);
+        const QStringList fields = csvLine(readText(csv), c[1]);
+        ASSERT_GT(fields.size(), column) << at;
+        EXPECT_EQ(parseAmount(fields[column]), shown) << at;
         EXPECT_TRUE(readText(csv).startsWith("Company,Kestrow Supply Co.\r\nStatement,"));
 
-        const QString pdf = path(QStringLiteral("%1.pdf").arg(c.action));
-        exportVia(c.action, pdf);
+        const QString pdf = path(c[0] + ".pdf");
+        exportVia(action.constData(), pdf);
         const QString printed = pdfText(pdf);
         EXPECT_TRUE(printed.contains("Kestrow Supply Co.") && printed.contains("Page 1"));
-        EXPECT_TRUE(printed.contains(text(c.box).remove(u'$'))) << printed.toStdString();
+        EXPECT_TRUE(printed.contains(text(c[3]).remove(u'$'))) << at << printed.toStdString();
     }
     EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join('|').toStdString();
     EXPECT_TRUE(window->statusBar()->currentMessage().startsWith("Exported to"));
@@ -127,10 +117,9 @@ Ran folioExport(const QStringList& arguments) {
     return runFolio(QStringList{"--export"} + arguments);
 }
 
-TEST_F(ExportTest, CommandLineVerifyChecksTheBooksWithoutADisplay) {
-    const Ran clean = runFolio({"--verify", books});
-    EXPECT_EQ(clean.exitCode, 0) << clean.err.toStdString();
-    EXPECT_TRUE(clean.out.startsWith(QLatin1String("verified: "))) << clean.out.toStdString();
+// Books changed behind the journal's back fail --verify; its other answers are among the
+// command line's answers below.
+TEST_F(ExportTest, CommandLineVerifyFindsBooksChangedOutsideFolio) {
     std::vector<AccountRecord> records = readAccounts(books);
     records[0].current = money("7");
     writeAccounts(books, records);
@@ -138,7 +127,6 @@ TEST_F(ExportTest, CommandLineVerifyChecksTheBooksWithoutADisplay) {
     EXPECT_EQ(changed.exitCode, 1);
     EXPECT_TRUE(changed.err.contains(QLatin1String("changed outside Folio")))
         << changed.err.toStdString();
-    EXPECT_EQ(runFolio({"--verify", books, "other"}).exitCode, 2);
 }
 
 TEST_F(ExportTest, CommandLineExportsWhatTheWindowExportsAndAnswersEveryMistake) {
@@ -204,13 +192,16 @@ TEST_F(ExportTest, NoExportWritesTheBooksOrTheirJournal) {
     ASSERT_EQ(::link(QFile::encodeName(books).constData(),
                      QFile::encodeName(path("hard.csv")).constData()),
               0);
-    for (const QStringList& c : readCases(FOLIO_TEST_DATA "/export_over_books.txt")) {
+    const auto fileOf = [&](const QStringList& c) {
+        return QString(c[1])
+            .replace("DIR", dir.path())
+            .replace("BOOKS", books)
+            .replace("JOURNAL", journal);
+    };
+    const std::vector<QStringList> cases = readCases(FOLIO_TEST_DATA "/export_over_books.txt");
+    for (const QStringList& c : cases) {
         dialogs.reset();
-        const QString output = QString(c[1])
-                                   .replace("DIR", dir.path())
-                                   .replace("BOOKS", books)
-                                   .replace("JOURNAL", journal);
-        exportVia(qPrintable(c[0]), output);
+        exportVia(qPrintable(c[0]), fileOf(c));
         const QString said = dialogs.messages().join('|');
         EXPECT_EQ(said.contains("Choose another name"), !c[2].isEmpty()) << said.toStdString();
         EXPECT_TRUE(said.contains(c[2])) << c.join('|').toStdString() << ": " << said.toStdString();
@@ -227,20 +218,14 @@ TEST_F(ExportTest, NoExportWritesTheBooksOrTheirJournal) {
     }
 
     QFile::remove(path("planted.pdf"));
-    const struct {
-        QString output;
-        int exitCode;
-    } commandLine[] = {
-        {path("books link.csv"), 1},
-        {path("journal link.pdf"), 1},
-        {path("hard.csv"), 1},
-        {path("planted.pdf"), 0},
-    };
-    for (const auto& c : commandLine) {
-        const Ran ran = folioExport({"trial-balance", books, c.output});
-        EXPECT_EQ(ran.exitCode, c.exitCode) << c.output.toStdString() << ran.err.toStdString();
-        EXPECT_EQ(fileBytes(books), booksBefore) << c.output.toStdString();
-        EXPECT_TRUE(fileBytes(journal).startsWith("SQLite format 3")) << c.output.toStdString();
+    for (const QStringList& c : cases) {
+        if (c.value(3).isEmpty()) {
+            continue; // not a file the command line is given
+        }
+        const Ran ran = folioExport({"trial-balance", books, fileOf(c)});
+        EXPECT_EQ(ran.exitCode, c[3].toInt()) << c[1].toStdString() << ran.err.toStdString();
+        EXPECT_EQ(fileBytes(books), booksBefore) << c[1].toStdString();
+        EXPECT_TRUE(fileBytes(journal).startsWith("SQLite format 3")) << c[1].toStdString();
     }
     EXPECT_TRUE(pdfText(path("planted.pdf")).contains("Trial Balance"));
 }

@@ -32,14 +32,11 @@ class ImportFlow : public JournalFixture {
         start({account("Cash", "D1", "1000"), account("Sales", "C4"), account("Utilities", "D5"),
                account("Bank Fees", "D5")});
     }
-    QStringList names() const {
-        return {QStringLiteral("Cash"), QStringLiteral("Sales"), QStringLiteral("Utilities"),
-                QStringLiteral("Bank Fees")};
-    }
     ImportPlan plan(const Statement& statement, const RuleBook& rules = sampleRules()) {
         BankStore bank(store());
         return planImport(statement, QStringLiteral("Cash"), rules,
-                          bank.history(QStringLiteral("Cash")), names());
+                          bank.history(QStringLiteral("Cash")),
+                          {"Cash", "Sales", "Utilities", "Bank Fees"});
     }
     Statement ofx() { return readStatement(dataFile("checking_ofx1.ofx")).statement; }
     Money cash() { return session.books().get(1).current; }
@@ -59,23 +56,18 @@ TEST_F(ImportFlow, RulesPickTheAccountsAndTheImportIsOneUndoStep) {
     EXPECT_EQ(planned.lines[2].account, QLatin1String("Bank Fees"));
     EXPECT_EQ(planned.includedCount(), 3U);
 
-    const std::int64_t seq = writeImport(session, planned, dataFile("checking_ofx1.ofx")).seq;
-    ASSERT_NE(seq, 0);
-    EXPECT_EQ(cash(), money("3454.23"));
+    // What the import writes, and that a second import of the file writes nothing, is checked
+    // by the import command's test.
+    ASSERT_NE(writeImport(session, planned, dataFile("checking_ofx1.ofx")).seq, 0);
     EXPECT_EQ(session.books().get(3).current, money("45.67"));
     EXPECT_EQ(session.undoTitle(), QLatin1String("Bank statement import"));
-
-    const ImportPlan again = plan(ofx(), rules);
-    EXPECT_EQ(again.includedCount(), 0U);
-    EXPECT_EQ(again.lines[0].sameness, Sameness::Duplicate);
-    EXPECT_EQ(writeImport(session, again, dataFile("checking_ofx1.ofx")).seq, 0);
-    EXPECT_EQ(cash(), money("3454.23"));
-
     ASSERT_TRUE(session.undo().succeeded());
     EXPECT_EQ(cash(), money("1000"));
     EXPECT_EQ(plan(ofx(), rules).includedCount(), 3U); // taken back: new again
     ASSERT_TRUE(session.redo().succeeded());
-    EXPECT_EQ(plan(ofx(), rules).includedCount(), 0U); // put back: duplicates again
+    const ImportPlan again = plan(ofx(), rules); // put back: duplicates again
+    EXPECT_EQ(again.includedCount(), 0U);
+    EXPECT_EQ(again.lines[0].sameness, Sameness::Duplicate);
 }
 
 TEST_F(ImportFlow, LinesWithoutIdsAreJudgedByDateAmountAndDescription) {
@@ -106,9 +98,7 @@ TEST_F(ImportFlow, ReconcilingToTheCentAndUndoOfAReconciledEntryIsRefused) {
     post(1, "0", "10"); // a later withdrawal, after the statement date
     Reconciler reconciler(store(), QStringLiteral("Cash"), true, cash());
     reconciler.start(QDate(2026, 3, 31), money("3454.23"));
-    EXPECT_EQ(reconciler.openingBalance(), money("1000"));
     ASSERT_EQ(reconciler.lines().size(), 3U); // the posting is dated today, after the statement
-    EXPECT_EQ(reconciler.lines()[1].description, QLatin1String("Electricity"));
     reconciler.setCleared(0, true);
     reconciler.setCleared(1, true);
     EXPECT_EQ(reconciler.difference(), money("-0.10"));

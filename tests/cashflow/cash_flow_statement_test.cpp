@@ -16,50 +16,6 @@ TEST(CashFlowClass, DefaultsFollowTheNameAndTypeCode) {
     EXPECT_FALSE(hasCashFlowClass(QStringLiteral("D1I")));
 }
 
-// One month of a merchandising corporation, every figure worked out by hand: cash sales
-// 6,000 and 4,000 on account, 3,000 collected, purchases of 5,000 on account, 4,500 paid
-// on account, rent 1,200, depreciation 200, equipment 2,000 for cash and 1,000 on
-// account, a note of 3,000 borrowed, dividends of 500; ending inventory 3,500.
-TEST(CashFlowStatement, MerchandisingMonthWorkedByHand) {
-    std::vector<AccountRecord> before;
-    std::vector<AccountRecord> after;
-    for (const AccountRecord& a : readChart(FOLIO_TEST_DATA "/merchandising_month.chart")) {
-        before.push_back({a.name, a.type, a.current, a.current});
-        after.push_back({a.name, a.type, a.ytd, a.ytd});
-    }
-    const CompanyInfo company{{}, {}, Business::Merchandising, money("3500")};
-    const Statements now = computeStatements(tableOf(after), company);
-    const Statements beginning =
-        computeStatements(tableOf(before), beginningCompany(tableOf(before), company));
-    const CashFlowClasses classes{{QStringLiteral("Equipment"), CashFlowClass::Investing},
-                                  {QStringLiteral("Notes Payable"), CashFlowClass::Financing}};
-    const std::vector<MovedEntry> entries{
-        {{"Equipment", "D1", money("1000"), {}}, {"Accounts Payable", "C2", {}, money("1000")}},
-        // cash moved: stays in the sections
-        {{"Equipment", "D1", money("2000"), {}}, {"Cash", "D1", {}, money("2000")}},
-    };
-    const CashFlowStatement s = computeCashFlows(beginning, now, classes, entries);
-
-    EXPECT_EQ(s.netIncome, money("4100")); // 10,000 - (3,000 + 5,000 - 3,500) - 1,400
-    EXPECT_EQ(s.adjustments,
-              (std::vector<CashFlowLine>{{"Increase in Accum Deprec Equip", money("200")}}));
-    EXPECT_EQ(s.workingCapital, (std::vector<CashFlowLine>{
-                                    {"Increase in Merchandise Inventory", money("-500")},
-                                    {"Increase in Accounts Receivable", money("-1000")},
-                                    {"Increase in Accounts Payable", money("500")},
-                                }));
-    EXPECT_EQ(s.operating, money("3300")); // 6,000 + 3,000 - 4,500 - 1,200
-    EXPECT_EQ(s.investing, (std::vector<CashFlowLine>{{"Purchase of Equipment", money("-2000")}}));
-    EXPECT_EQ(s.financing, (std::vector<CashFlowLine>{{"Increase in Notes Payable", money("3000")},
-                                                      {"Dividends paid", money("-500")}}));
-    EXPECT_EQ(s.netChange, money("3800"));
-    EXPECT_EQ(s.cashAtBeginning, money("10000"));
-    EXPECT_EQ(s.cashAtEnd, money("13800"));
-    EXPECT_TRUE(s.checkDifference().isZero());
-    EXPECT_EQ(s.nonCash, (std::vector<CashFlowLine>{
-                             {"Equipment acquired through Accounts Payable", money("1000")}}));
-}
-
 // An entry taken back leaves nothing to list; an entry with a line of income is not
 // left out (its other side is net income).
 TEST(CashFlowStatement, NonCashEntriesTakenBackOrTouchingIncomeAreNotListed) {

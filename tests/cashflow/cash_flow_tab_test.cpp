@@ -70,18 +70,6 @@ TEST_F(CashFlowTabTest, TheClassesAskedFirstAreKeptAndShapeTheStatement) {
     EXPECT_EQ(rows(), shown);
 }
 
-TEST_F(CashFlowTabTest, PrintsTheStatementWithItsCheckLine) {
-    showTab(ui::Tab::CashFlows);
-    const auto lines = window->reports().layout(reports::Report::CashFlows);
-    ASSERT_TRUE(lines);
-    EXPECT_GT(lines->size(), 20u);
-    EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join('|').toStdString();
-}
-
-} // namespace
-
-namespace {
-
 TEST_F(CashFlowTabTest, CompareWithPriorPeriodSaysWhenTheBooksWereNeverClosed) {
     find<QAction>(QStringLiteral("mnuCompare"))->trigger();
     EXPECT_TRUE(window->reports().comparing());

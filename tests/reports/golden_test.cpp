@@ -1,23 +1,15 @@
-#include "report_fixture.h"
+#include "support/books_fixture.h"
 #include <QDir>
 #include <QFile>
-#include <functional>
 
 namespace {
 
 // Golden page texts: an accounts file in, the recorded page lines out. Run with
 // FOLIO_UPDATE_GOLDEN=1 to write the files afresh after a deliberate layout change.
-class GoldenReports : public ReportFixture {
+class GoldenReports : public BooksFixture {
   protected:
-    void SetUp() override {
-        ReportFixture::SetUp();
-        company = {QStringLiteral("Kestrow Supply Co."), QStringLiteral("3/31/2024"),
-                   statements::Business::Merchandising, money("2500")};
-    }
-
-    void expectGolden(const QString& name) {
+    void expectGolden(const QString& name, const QStringList& actual) {
         const QString file = QDir::cleanPath(QStringLiteral(FOLIO_TEST_DATA "/../golden/") + name);
-        const QStringList actual = printed();
         if (qEnvironmentVariableIsSet("FOLIO_UPDATE_GOLDEN")) {
             QFile out(file);
             ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -40,13 +32,15 @@ TEST_F(GoldenReports, EveryReport) {
     openBooks(readChart(QStringLiteral(FOLIO_TEST_DATA "/golden.chart")));
     const QStringList reportNames{"TrialBalance", "IncomeStatement", "Equity", "BalanceSheet"};
     for (const QStringList& c : readCases(QStringLiteral(FOLIO_TEST_DATA "/golden.cases"))) {
-        document = {};
-        linesPerPage = c[3].toInt();
-        company.business = c[1] == u"Service" ? statements::Business::Service
-                                              : statements::Business::Merchandising;
-        answerPrint(c[2].toInt());
-        reports.print(static_cast<reports::Report>(reportNames.indexOf(c[0])));
-        expectGolden(c[4]);
+        reports::RecordedDocument document;
+        printInto(document, c[3].toInt());
+        const int copies = c[2].toInt();
+        dialogs.onPrint = [copies](QPrinter&) { return std::optional<int>(copies); };
+        setCompany(c[1] == u"Service" ? statements::Business::Service
+                                      : statements::Business::Merchandising,
+                   money("2500"), QStringLiteral("3/31/2024"));
+        window->reports().print(static_cast<reports::Report>(reportNames.indexOf(c[0])));
+        expectGolden(c[4], document.lines());
     }
 }
 

@@ -18,19 +18,6 @@ CompanyInfo service() {
             std::nullopt};
 }
 
-TEST(StatementChain, MerchandisingFiguresFollowEachOther) {
-    const Statements s = computeStatements(tableOf(merchandisingBooks()), merchandising());
-    ASSERT_EQ(s.missing, Missing::Nothing);
-    EXPECT_EQ(s.income->netSales, (Amounts{money("17500"), money("50500")}));
-    EXPECT_EQ(s.income->costOfGoodsSold, (Amounts{money("5200"), money("19600")}));
-    EXPECT_EQ(s.income->grossProfit, (Amounts{money("12300"), money("30900")}));
-    EXPECT_EQ(s.income->netIncome, (Amounts{money("6950.25"), money("25769.90")}));
-    EXPECT_EQ(s.equity->endingRetained, (Amounts{money("13950.25"), money("30769.90")}));
-    EXPECT_EQ(s.balance->totalAssets, (Amounts{money("25400.75"), money("42220.40")}));
-    EXPECT_EQ(s.balance->totalLiabilitiesAndEquity, s.balance->totalAssets);
-    EXPECT_EQ(s.closing->endingRetained, s.equity->endingRetained);
-}
-
 // Books in balance give a balance sheet in balance, in any order of their records, with
 // extra accounts of a code wherever they stand: a second purchases account, dividends, a
 // capital stock account after retained earnings.

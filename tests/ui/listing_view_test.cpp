@@ -6,6 +6,7 @@
 #include "ui/listing_grid.h"
 #include "ui/listing_view.h"
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -83,56 +84,36 @@ class ListingViewTest : public ::testing::Test {
 };
 QTemporaryDir* ListingViewTest::folder = nullptr;
 
-// Every account is counted, and any row, brought into view, is its own account.
-TEST_F(ListingViewTest, ShowsTheRightRowsAnywhereInTheFile) {
-    EXPECT_EQ(view().listedRows(), kRecords - kRecords / 1000);
-    const std::int64_t last = view().listedRows() - 1;
-    EXPECT_EQ(numberAt(last), kRecords - 1);
-    for (std::int64_t row : {std::int64_t{0}, std::int64_t{1}, last / 2, std::int64_t{998},
-                             std::int64_t{999}, last - 1, last, std::int64_t{0}, last / 3}) {
-        view().cellOf(row, 0);
-        expectShown(row);
-    }
-}
-
-// The keys move the chosen row across the rows held, the view's window following it.
+// The keys move the chosen row across the rows held, the view's window following it: any row
+// chosen or moved to, to the last, is its own account, shown on the screen.
 TEST_F(ListingViewTest, KeysMoveAcrossTheWindow) {
+    ASSERT_EQ(view().listedRows(), kRecords - kRecords / 1000); // every account
     const std::int64_t last = view().listedRows() - 1;
-    const struct {
-        std::int64_t from;
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        int presses;
-        std::int64_t to;
-    } cases[] = {
-        {-1, Qt::Key_Down, Qt::NoModifier, 1, 0},
-        {0, Qt::Key_Down, Qt::NoModifier, 150, 150},
-        {150, Qt::Key_Up, Qt::NoModifier, 151, 0},
-        {99, Qt::Key_Down, Qt::NoModifier, 1, 100},
-        {0, Qt::Key_End, Qt::ControlModifier, 1, last},
-        {last, Qt::Key_Down, Qt::NoModifier, 3, last},
-        {last, Qt::Key_Up, Qt::NoModifier, 120, last - 120},
-        {last, Qt::Key_Home, Qt::ControlModifier, 1, 0},
-        {1000, Qt::Key_Home, Qt::NoModifier, 1, 1000}, // Home alone goes to the first column
-        {0, Qt::Key_PageDown, Qt::NoModifier, 12, -12},
-        {last, Qt::Key_PageUp, Qt::NoModifier, 3, -3},
-    };
-    for (const auto& c : cases) {
-        if (c.from >= 0) {
-            view().selectionModel()->setCurrentIndex(view().cellOf(c.from, 0),
+    for (const QStringList& c : readCases(FOLIO_TEST_DATA "/listing_keys.txt")) {
+        const auto row = [last](const QString& field) {
+            return field.startsWith(u"last") ? last + field.mid(4).toLongLong()
+                                             : field.toLongLong();
+        };
+        const std::int64_t from = row(c[0]);
+        const QKeyCombination key = QKeySequence(c[1])[0];
+        if (from >= 0) {
+            view().selectionModel()->setCurrentIndex(view().cellOf(from, 0),
                                                      QItemSelectionModel::ClearAndSelect |
                                                          QItemSelectionModel::Rows);
         } else {
             view().showAgain();
         }
-        for (int i = 0; i < c.presses; ++i) {
-            QTest::keyClick(&view(), c.key, c.modifiers);
+        for (int i = 0; i < c[2].toInt(); ++i) {
+            QTest::keyClick(&view(), key.key(), key.keyboardModifiers());
         }
-        // A negative end counts pages down from the start or up from the end.
-        const std::int64_t to = c.to >= 0 ? c.to : c.from + page() * c.to * (c.from == 0 ? -1 : 1);
-        EXPECT_EQ(view().chosenRow(), to) << c.from << " key " << c.key;
+        // Pages: a number of pages down from the row it started on, or up when negative.
+        const std::int64_t to = c[3].endsWith(u"pages")
+                                    ? from + page() * c[3].section(u' ', 0, 0).toLongLong()
+                                    : row(c[3]);
+        const std::string at = c.join(u'|').toStdString();
+        EXPECT_EQ(view().chosenRow(), to) << at;
         const QModelIndexList chosen = view().selectionModel()->selectedRows();
-        ASSERT_EQ(chosen.size(), 1) << c.from << " key " << c.key;
+        ASSERT_EQ(chosen.size(), 1) << at;
         EXPECT_EQ(chosen.first().data().toInt(), numberAt(to));
         EXPECT_EQ(view().currentIndex().row(), chosen.first().row());
         expectShown(to);

@@ -25,7 +25,7 @@ constexpr const char* kUsualCache = "PRAGMA cache_size=-2000";
 class EarlyWriteOut {
   public:
     explicit EarlyWriteOut(const QString& path)
-        : fd_(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC)) {}
+        : fd_(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC)) {}
     EarlyWriteOut(const EarlyWriteOut&) = delete;
     EarlyWriteOut& operator=(const EarlyWriteOut&) = delete;
     ~EarlyWriteOut() {

@@ -2,6 +2,7 @@
 #include "data/account_types.h"
 #include <QByteArray>
 #include <algorithm>
+#include <cstring>
 
 namespace folio {
 
@@ -109,6 +110,10 @@ RecordBytes RecordFields::asWritten(const RecordBytes& bytes) {
     for (const auto& [offset, size] :
          {std::pair{RecordLayout::kNameOffset, RecordLayout::kNameSize},
           std::pair{RecordLayout::kTypeOffset, RecordLayout::kTypeSize}}) {
+        const std::uint8_t* field = bytes.data() + offset;
+        if (*field != ' ' && std::memchr(field, 0, size) == nullptr) {
+            continue; // left-aligned, padded with blanks already: as Folio writes it
+        }
         const QLatin1StringView text = fieldText(bytes, offset, size);
         const auto at = written.begin() + static_cast<std::ptrdiff_t>(offset);
         std::fill_n(std::copy(text.begin(), text.end(), at),

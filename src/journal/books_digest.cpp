@@ -2,6 +2,8 @@
 #include "data/file_table.h"
 #include "journal/file_image.h"
 #include <algorithm>
+#include <array>
+#include <vector>
 
 namespace folio::journal {
 
@@ -20,26 +22,30 @@ std::uint64_t finished(std::uint64_t hash) {
     return hash ^ (hash >> 33U);
 }
 
-// A 64-bit mix of a record's number and bytes (FNV-1a, finished with a multiply-xorshift so
-// that one changed bit moves every bit of the result).
-std::uint64_t mixOf(int record, const RecordBytes& bytes) {
-    std::uint64_t hash = kOffsetBasis ^ static_cast<std::uint32_t>(record);
-    for (const std::uint8_t byte : bytes) {
-        hash = (hash ^ byte) * kPrime;
+// 64-bit mixes of records' numbers and bytes (FNV-1a, finished with a multiply-xorshift so
+// that one changed bit moves every bit of the result), taken side by side: each mix waits on
+// its own multiply at every byte, several together keep the multiplier busy.
+template <std::size_t N>
+std::array<std::uint64_t, N> mixesOf(const std::array<std::int64_t, N>& numbers,
+                                     const std::array<const RecordBytes*, N>& records) {
+    std::array<std::uint64_t, N> hashes{};
+    for (std::size_t k = 0; k < N; ++k) {
+        hashes[k] = kOffsetBasis ^ static_cast<std::uint32_t>(numbers[k]);
     }
-    return finished(hash);
+    for (std::size_t b = 0; b < RecordLayout::kRecordSize; ++b) {
+#pragma GCC unroll 4 // so that the mixes stay in registers
+        for (std::size_t k = 0; k < N; ++k) {
+            hashes[k] = (hashes[k] ^ (*records[k])[b]) * kPrime;
+        }
+    }
+    for (std::uint64_t& hash : hashes) {
+        hash = finished(hash);
+    }
+    return hashes;
 }
 
-// How the mix of a record's bytes changes when it moves from one number to another: both
-// mixes taken side by side, so that their multiplies overlap.
-std::uint64_t movedMix(int from, int to, const RecordBytes& bytes) {
-    std::uint64_t before = kOffsetBasis ^ static_cast<std::uint32_t>(from);
-    std::uint64_t after = kOffsetBasis ^ static_cast<std::uint32_t>(to);
-    for (const std::uint8_t byte : bytes) {
-        before = (before ^ byte) * kPrime;
-        after = (after ^ byte) * kPrime;
-    }
-    return finished(after) - finished(before);
+std::uint64_t mixOf(int record, const RecordBytes& bytes) {
+    return mixesOf<1>({record}, {&bytes})[0];
 }
 
 } // namespace
@@ -85,27 +91,34 @@ BooksDigest BooksDigest::afterMoveOf(BooksFile file, const RecordPatch& patch) c
 
 void BooksDigest::moved(int from, int to, std::span<const RecordBytes> run) {
     std::size_t i = 0;
-    // Two records side by side: four mixes whose multiplies overlap.
+    // Two records side by side, each under its number before and after: four mixes.
     for (; i + 1 < run.size(); i += 2) {
         const RecordBytes first = RecordFields::asWritten(run[i]);
         const RecordBytes second = RecordFields::asWritten(run[i + 1]);
-        const auto at = static_cast<int>(i);
-        std::uint64_t firstBefore = kOffsetBasis ^ static_cast<std::uint32_t>(from + at);
-        std::uint64_t firstAfter = kOffsetBasis ^ static_cast<std::uint32_t>(to + at);
-        std::uint64_t secondBefore = kOffsetBasis ^ static_cast<std::uint32_t>(from + at + 1);
-        std::uint64_t secondAfter = kOffsetBasis ^ static_cast<std::uint32_t>(to + at + 1);
-        for (std::size_t b = 0; b < first.size(); ++b) {
-            firstBefore = (firstBefore ^ first[b]) * kPrime;
-            firstAfter = (firstAfter ^ first[b]) * kPrime;
-            secondBefore = (secondBefore ^ second[b]) * kPrime;
-            secondAfter = (secondAfter ^ second[b]) * kPrime;
-        }
-        sum += finished(firstAfter) - finished(firstBefore) + finished(secondAfter) -
-               finished(secondBefore);
+        const auto at = static_cast<std::int64_t>(i);
+        const auto mixes = mixesOf<4>({from + at, to + at, from + at + 1, to + at + 1},
+                                      {&first, &first, &second, &second});
+        sum += mixes[1] - mixes[0] + mixes[3] - mixes[2];
     }
     if (i < run.size()) {
-        const auto at = static_cast<int>(i);
-        sum += movedMix(from + at, to + at, RecordFields::asWritten(run[i]));
+        const RecordBytes last = RecordFields::asWritten(run[i]);
+        const auto at = static_cast<std::int64_t>(i);
+        const auto mixes = mixesOf<2>({from + at, to + at}, {&last, &last});
+        sum += mixes[1] - mixes[0];
+    }
+}
+
+void BooksDigest::addRun(int first, std::span<const RecordBytes> written) {
+    std::size_t i = 0;
+    for (; i + 3 < written.size(); i += 4) {
+        const std::int64_t at = first + static_cast<std::int64_t>(i);
+        const auto mixes =
+            mixesOf<4>({at, at + 1, at + 2, at + 3},
+                       {&written[i], &written[i + 1], &written[i + 2], &written[i + 3]});
+        sum += mixes[0] + mixes[1] + mixes[2] + mixes[3];
+    }
+    for (; i < written.size(); ++i) {
+        sum += mixOf(first + static_cast<int>(i), written[i]);
     }
 }
 
@@ -132,10 +145,13 @@ BooksDigest digestOfFile(BooksFile file) {
     BooksDigest digest;
     const std::int64_t length = file.files.length(file.number);
     const int count = static_cast<int>((length + kSize - 1) / kSize);
-    file.files.scanBytes(file.number, count, [&digest](int record, const RecordBytes& bytes) {
-        // As Folio reads it: decoded and written again.
-        digest.sum += mixOf(record, RecordFields::asWritten(bytes));
-        ++digest.records;
+    std::vector<RecordBytes> written;
+    file.files.scanChunks(file.number, count, [&](int first, std::span<const RecordBytes> records) {
+        // As Folio reads them: decoded and written again.
+        written.resize(records.size());
+        std::transform(records.begin(), records.end(), written.begin(), RecordFields::asWritten);
+        digest.addRun(first, written);
+        digest.records += static_cast<std::int64_t>(records.size());
         return true;
     });
     return digest;

@@ -22,6 +22,8 @@ struct BooksDigest {
     void add(int record, const AccountRecord& image);
     // The same for a record's bytes as Folio writes them (RecordFields::asWritten).
     void add(int record, const RecordBytes& written);
+    // The same for a run of records `first`, `first` + 1 ... (the count not changed).
+    void addRun(int first, std::span<const RecordBytes> written);
     void remove(int record, const AccountRecord& image);
     // The digest once the entry's after images are written (in place, or an older
     // journal's change of length).

@@ -124,6 +124,14 @@ Statement& Statement::bind(int at, const std::optional<QByteArray>& blob) {
     return *this;
 }
 
+Statement& Statement::bindInPlace(int at, QByteArrayView blob) {
+    // A zero length blob still has a pointer: the value is an empty blob, not NULL.
+    static const char none = 0;
+    sqlite3_bind_blob(stmt_, at, blob.isEmpty() ? &none : blob.data(),
+                      static_cast<int>(blob.size()), SQLITE_STATIC);
+    return *this;
+}
+
 Statement& Statement::bindNull(int at) {
     sqlite3_bind_null(stmt_, at);
     return *this;

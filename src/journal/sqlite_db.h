@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -53,6 +54,8 @@ class Statement {
     Statement& bind(int at, std::int64_t value);
     Statement& bind(int at, const QString& text);
     Statement& bind(int at, const std::optional<QByteArray>& blob);
+    // A blob SQLite reads in place, not copied: the bytes must stay until the next step.
+    Statement& bindInPlace(int at, QByteArrayView blob);
     Statement& bindNull(int at);
     // True while a row is ready.
     bool step();

@@ -27,9 +27,11 @@ TEST(AccountRecord, EncodesItsFieldsAtTheirOffsetsInLatin1) {
 TEST(AccountRecord, BytesAsWrittenAreThoseOfDecodeThenEncode) {
     RecordBytes padded{};
     std::fill(padded.begin(), padded.end(), std::uint8_t{0xE9});
+    RecordBytes blanks{};
+    std::fill(blanks.begin(), blanks.end(), std::uint8_t{' '});
     const char* const names[] = {"", "  Cash  ", "\0\0Cash", "A\0B", "\xe9t\xe9 ", "Full"};
     for (const char* name : names) {
-        for (RecordBytes bytes : {RecordBytes{}, padded}) {
+        for (RecordBytes bytes : {RecordBytes{}, padded, blanks}) {
             std::copy_n(name, std::strlen(name), bytes.begin() + 2);
             std::copy_n(" D1", 3, bytes.begin() + 41);
             EXPECT_EQ(RecordFields::asWritten(bytes), AccountRecord::decode(bytes).encode())

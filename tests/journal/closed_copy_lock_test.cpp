@@ -7,13 +7,30 @@ namespace {
 
 using ClosedCopyLock = JournalFixture;
 
-TEST_F(ClosedCopyLock, RefusesEntriesDatedInItsClosedPeriodAndKeepsItsFirstEntry) {
-    start(serviceBooks());
+// A closed copy starts a journal of its own, keeps the company's values but its date, and
+// is locked through the closing's date.
+TEST_F(ClosedCopyLock, StartsItsOwnJournalKeepsTheCompanyAndRefusesItsClosedPeriod) {
+    start(merchandisingBooks());
+    session.company() = {"Kestrow Supply", "12/31/2026", folio::statements::Business::Merchandising,
+                         std::nullopt};
+    const QString from = books;
     const QString copy = books + " closed monthly";
-    ASSERT_TRUE(session.close("Monthly closing", copy, readAccounts(books), QDate(2026, 3, 31))
-                    .succeeded());
+    std::vector<AccountRecord> records = merchandisingBooks();
+    records.resize(9);
+    ASSERT_TRUE(session.close("Monthly closing", copy, records, QDate(2026, 3, 31)).succeeded());
+    EXPECT_EQ(readAccounts(copy), records);
+    EXPECT_EQ(store().entry(2)->kind, EntryKind::Closing);
+    EXPECT_EQ(store().entry(2)->memo, "Monthly closing into " + copy);
+    session.release(); // the values of the books closed are kept as they are left
+    EXPECT_EQ(folio::session::BooksSession::storedCompanyValues(from).businessType, "Mdse");
+    session.company() = {}; // what follows is read from the copy
     books = copy;
     reopen();
+    EXPECT_FALSE(opened.started || opened.changedOutside);
+    EXPECT_EQ(store().entry(1)->kind, EntryKind::ClosedFrom);
+    EXPECT_TRUE(store().entry(1)->memo.startsWith("Monthly closing of " + from + " on "));
+    EXPECT_EQ(session.company().name, "Kestrow Supply");
+    EXPECT_EQ(session.company().date, "");
     EXPECT_EQ(session.periodLock().closedThrough, QDate(2026, 3, 31));
     EXPECT_EQ(session.periodLock().closedFromEntry, 1);
 
@@ -24,7 +41,7 @@ TEST_F(ClosedCopyLock, RefusesEntriesDatedInItsClosedPeriodAndKeepsItsFirstEntry
                                         {QDate(2025, 12, 1), true},
                                         {QDate(2026, 4, 1), false}}) {
         const QByteArray before = files();
-        const auto result = session.post({date, "rent"}, {8, money("10"), Money()});
+        const auto result = session.post({date, "cash sale"}, {1, money("10"), Money()});
         EXPECT_EQ(result.refused.has_value(), refused) << date.toString().toStdString();
         if (refused) {
             EXPECT_EQ(files(), before);

@@ -25,6 +25,7 @@ TEST_F(Deletion, TheEntryHoldsOnlyTheRemovedRecordAndWhereItWas) {
     EXPECT_EQ(deletion.lines[0].record, 3);
     EXPECT_EQ(deletion.lines[0].before, chart[2]);
     EXPECT_FALSE(deletion.lines[0].after);
+    EXPECT_EQ(deletion.memo, "Deleted " + chart[2].name);
     EXPECT_TRUE(deletion.lines[0].moves);
     EXPECT_EQ(readAccounts(books), without(chart, 3));
     reopen();

@@ -11,7 +11,7 @@ class JournalFixture : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        books = dir.filePath(QStringLiteral("books.dat"));
+        books = dir.filePath("books.dat");
     }
     void start(const std::vector<AccountRecord>& records) {
         session.release();

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <map>
 #include <sqlite3.h>
 
 using namespace folio::journal;
@@ -48,15 +49,13 @@ class Planted : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        books = dir.filePath(QStringLiteral("books.dat"));
+        books = dir.filePath("books.dat");
     }
     void start(const std::vector<AccountRecord>& records) {
         journal.close();
-        files.closeAll();
         QFile::remove(journalPathFor(books));
         writeAccounts(books, records);
-        files.open(1, books);
-        opened = journal.open(file());
+        reopen();
     }
     void reopen() {
         journal.close();
@@ -100,11 +99,34 @@ class Planted : public ::testing::Test {
 };
 
 TEST_F(Planted, EachPlantedOrDamagedJournalIsNamedAndLeftAsItWas) {
+    // Other books from the same chart, stopped after their journal took a $500 posting.
+    const QString other = dir.filePath("other.dat");
+    writeAccounts(other, serviceBooks());
+    {
+        FileTable otherFiles;
+        otherFiles.open(1, other);
+        BooksJournal otherJournal;
+        otherJournal.open({otherFiles, 1, other});
+        AccountRecord sales = serviceBooks()[4];
+        sales.current = sales.current + money("500");
+        Entry entry;
+        entry.kind = EntryKind::Posting;
+        entry.lines = {lineFor(5, serviceBooks()[4], sales, Money(), money("500"))};
+        BooksShape shape{digestOfImage(applied(fileBytes(other), entry)),
+                         otherJournal.store().undoState()};
+        otherJournal.store().commit(entry, shape, 0, false, digestOfImage(fileBytes(other)));
+        otherJournal.store().database().keepLogOnClose();
+    }
     start(serviceBooks());
     post(1, "250");
     journal.close();
     const QString journalPath = journalPathFor(books);
     const QByteArray real = fileBytes(journalPath);
+    const QByteArray booksOfReal = fileBytes(books);
+    reopen();
+    post(2, "40"); // in the log only, when Folio is killed now
+    const QByteArray log = fileBytes(journalPath + "-wal");
+    journal.close();
     const QString target = dir.filePath("target");
     const struct {
         const char* name;
@@ -143,6 +165,33 @@ TEST_F(Planted, EachPlantedOrDamagedJournalIsNamedAndLeftAsItWas) {
              QFile::link(target, journalPath + "-wal");
          },
          "symbolic link"},
+        // A pending change is finished only on the books it was begun on.
+        {"pending on other books",
+         [&] {
+             writeAccounts(books, serviceBooks());
+             for (const char* suffix : {"", "-wal"}) {
+                 QFile::copy(journalPathFor(other) + suffix, journalPath + suffix);
+             }
+         },
+         "belongs to other books"},
+        {"a pending record past the end of the books",
+         [&] {
+             writeBytes(journalPath, real);
+             reopen();
+             Entry entry;
+             entry.kind = EntryKind::NewAccount;
+             entry.lines = {lineFor(2000000, std::nullopt, account("Planted", "D1"))};
+             BooksShape shape{digestOfImage(fileBytes(books)), journal.store().undoState()};
+             journal.store().commit(entry, shape, 0);
+             journal.close();
+         },
+         "past the end"},
+        {"a log left by a crash beside a journal restored from a backup",
+         [&] {
+             writeBytes(journalPath, real);
+             writeBytes(journalPath + "-wal", log);
+         },
+         "restored from a backup"},
     };
     for (const auto& each : cases) {
         for (const char* suffix : {"", "-wal", "-shm"}) {
@@ -150,19 +199,25 @@ TEST_F(Planted, EachPlantedOrDamagedJournalIsNamedAndLeftAsItWas) {
         }
         QDir(journalPath).removeRecursively();
         writeBytes(target, "not Folio's");
+        writeBytes(books, booksOfReal);
         each.plant();
         const QStringList folder = folderOf(dir.path());
         const QByteArray booksBefore = fileBytes(books);
-        const QByteArray journalBefore =
-            QFileInfo(journalPath).isFile() ? fileBytes(journalPath) : QByteArray();
-        EXPECT_TRUE(refusal().contains(each.words)) << each.name;
+        std::map<QString, QByteArray> journalBefore; // the journal and its log, as files
+        for (const QString& file : {journalPath, journalPath + "-wal"}) {
+            if (QFileInfo(file).isFile() && !QFileInfo(file).isSymLink()) {
+                journalBefore[file] = fileBytes(file);
+            }
+        }
+        const QString words = refusal();
+        EXPECT_TRUE(words.contains(each.words)) << each.name << ": " << words.toStdString();
         EXPECT_FALSE(journal.isOpen()) << each.name;
         EXPECT_EQ(folderOf(dir.path()), folder) << each.name; // no -wal or -shm left behind
         EXPECT_EQ(fileBytes(books), booksBefore) << each.name;
         EXPECT_EQ(fileBytes(target), "not Folio's") << each.name;
-        if (QFileInfo(journalPath).isFile() && !QFileInfo(journalPath).isSymLink()) {
-            QFile::setPermissions(journalPath, QFile::ReadOwner | QFile::WriteOwner);
-            EXPECT_EQ(fileBytes(journalPath), journalBefore) << each.name;
+        for (const auto& [file, bytes] : journalBefore) {
+            QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+            EXPECT_EQ(fileBytes(file), bytes) << each.name << " " << file.toStdString();
         }
     }
 }
@@ -171,117 +226,40 @@ TEST_F(Planted, AJournalStoppedWhileItsTablesWereMadeIsMadeAnew) {
     writeAccounts(books, serviceBooks());
     runSql(journalPathFor(books), "CREATE TABLE entries(seq INTEGER PRIMARY KEY, made, date, "
                                   "memo, kind, status, reversal_of, below)");
-    files.open(1, books);
     EXPECT_EQ(refusal(), QString());
     post(1, "250");
     reopen();
     EXPECT_TRUE(journal.canUndo());
 }
 
-TEST_F(Planted, BooksOpenedThroughALinkUseTheirTargetsJournal) {
-    start(serviceBooks());
-    post(1, "250");
-    reopen();
-    const QString link = dir.filePath("link.dat");
-    QFile::link(books, link);
-    files.closeAll();
-    journal.close();
-    files.open(1, link);
-    const auto found = journal.open({files, 1, link});
-    EXPECT_FALSE(found.started || found.changedOutside);
-    EXPECT_TRUE(journal.canUndo());
-    EXPECT_FALSE(QFile::exists(link + ".journal"));
-}
-
-TEST_F(Planted, APendingChangeIsFinishedOnlyOnTheBooksItWasBegunOn) {
-    // Other books from the same chart, stopped after their journal took a $500 posting.
-    const QString other = dir.filePath("other.dat");
-    writeAccounts(other, serviceBooks());
-    {
-        FileTable otherFiles;
-        otherFiles.open(1, other);
-        BooksJournal otherJournal;
-        otherJournal.open({otherFiles, 1, other});
-        AccountRecord sales = serviceBooks()[4];
-        sales.current = sales.current + money("500");
-        Entry entry;
-        entry.kind = EntryKind::Posting;
-        entry.lines = {lineFor(5, serviceBooks()[4], sales, Money(), money("500"))};
-        BooksShape shape{digestOfImage(applied(fileBytes(other), entry)),
-                         otherJournal.store().undoState()};
-        otherJournal.store().commit(entry, shape, 0, false, digestOfImage(fileBytes(other)));
-        otherJournal.store().database().keepLogOnClose();
-    }
-    start(serviceBooks());
-    journal.close();
-    for (const char* suffix : {"", "-wal"}) {
-        QFile::remove(journalPathFor(books) + suffix);
-        QFile::copy(journalPathFor(other) + suffix, journalPathFor(books) + suffix);
-    }
-    const QByteArray planted = fileBytes(journalPathFor(books));
-    EXPECT_TRUE(refusal().contains("belongs to other books")) << refusal().toStdString();
-    EXPECT_EQ(readAccounts(books), serviceBooks());
-    EXPECT_EQ(fileBytes(journalPathFor(books)), planted);
-}
-
-TEST_F(Planted, APendingRecordPastTheEndOfTheBooksIsRefused) {
-    start(serviceBooks());
-    Entry entry;
-    entry.kind = EntryKind::NewAccount;
-    entry.lines = {lineFor(2000000, std::nullopt, account("Planted", "D1"))};
-    BooksShape shape{digestOfImage(fileBytes(books)), journal.store().undoState()};
-    journal.store().commit(entry, shape, 0);
-    const QByteArray before = fileBytes(books);
-    EXPECT_TRUE(refusal().contains("past the end"));
-    EXPECT_EQ(fileBytes(books), before);
-}
-
-TEST_F(Planted, ALogLeftByACrashBesideAJournalRestoredFromABackupIsRefused) {
-    start(serviceBooks());
-    post(1, "100");
-    journal.close();
-    const QString journalPath = journalPathFor(books);
-    const QByteArray backupBooks = fileBytes(books);
-    const QByteArray backupJournal = fileBytes(journalPath);
-    reopen();
-    post(2, "40"); // in the log only, when Folio is killed now
-    const QByteArray log = fileBytes(journalPath + "-wal");
-    journal.close();
-    writeBytes(books, backupBooks);
-    writeBytes(journalPath, backupJournal);
-    writeBytes(journalPath + "-wal", log);
-    EXPECT_TRUE(refusal().contains("restored from a backup"));
-    EXPECT_EQ(fileBytes(books), backupBooks);
-    EXPECT_EQ(fileBytes(journalPath + "-wal"), log);
-}
-
+// A change reported as failed is never finished later: not by this Folio once space is
+// freed, nor by the next one when this one was stopped before it could record the
+// abandonment.
 TEST_F(Planted, AChangeReportedAsFailedIsNeverFinishedLater) {
-    start(serviceBooks());
-    deleteOnAFullDisk();
-    EXPECT_EQ(readAccounts(books), serviceBooks());
-    commitsAllowed = 1000; // space is freed
-    reopen();
-    EXPECT_EQ(readAccounts(books), serviceBooks());
-    EXPECT_EQ(opened.finished, 0);
-    EXPECT_FALSE(opened.changedOutside);
-}
-
-TEST_F(Planted, AChangeReportedAsFailedIsNotFinishedByTheNextFolio) {
-    start(serviceBooks());
-    post(1, "250");
-    const std::vector<AccountRecord> before = readAccounts(books);
-    deleteOnAFullDisk();
-    journal.store().database().keepLogOnClose();
-    // Folio is stopped before it could record the abandonment; another one opens the books.
-    BooksJournal next;
-    FileTable nextFiles;
-    nextFiles.open(1, books);
-    const auto found = next.open({nextFiles, 1, books});
-    EXPECT_EQ(readAccounts(books), before);
-    EXPECT_EQ(found.finished, 0);
-    EXPECT_FALSE(found.changedOutside);
-    EXPECT_TRUE(next.canUndo()); // the posting before it is still the one Undo takes back
-    EXPECT_EQ(folderOf(dir.path()).filter("abandoned"), QStringList());
+    for (const bool stopped : {false, true}) {
+        SCOPED_TRACE(stopped ? "stopped" : "space freed");
+        start(serviceBooks());
+        post(1, "250");
+        const std::vector<AccountRecord> before = readAccounts(books);
+        deleteOnAFullDisk();
+        EXPECT_EQ(readAccounts(books), before);
+        BooksJournal next;
+        FileTable nextFiles;
+        if (stopped) {
+            journal.store().database().keepLogOnClose();
+            nextFiles.open(1, books);
+            opened = next.open({nextFiles, 1, books});
+        } else {
+            commitsAllowed = 1000;
+            reopen();
+        }
+        EXPECT_EQ(readAccounts(books), before);
+        EXPECT_EQ(opened.finished, 0);
+        EXPECT_FALSE(opened.changedOutside);
+        // the posting before it is still the one Undo takes back
+        EXPECT_TRUE((stopped ? next : journal).canUndo());
+        EXPECT_EQ(folderOf(dir.path()).filter("abandoned"), QStringList());
+    }
 }
 
 TEST_F(Planted, AClosingStoppedPartWayIsWhollyThereOrWhollyAbsent) {

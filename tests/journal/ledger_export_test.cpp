@@ -16,26 +16,21 @@ using namespace folio::journal;
 namespace {
 
 QString hledger(const QStringList& arguments) {
-    return toolOutput(QStringLiteral("hledger"), arguments);
+    return toolOutput("hledger", arguments);
 }
 
-// Every account's balance as each tool reports it, zero balances left out.
-std::map<QString, Money> hledgerBalances(const QString& journal) {
+// Every account's balance as hledger or ledger reports it, zero balances left out.
+std::map<QString, Money> balances(const QString& tool, const QString& journal) {
+    const bool csv = tool == "hledger";
+    const QString text =
+        csv ? hledger({"-f", journal, "bal", "--flat", "--no-total", "-O", "csv"})
+            : toolOutput(tool, {"-f", journal, "bal", "--flat", "--no-total", "-F",
+                                "%(account)\t%(quantity(scrub(display_total)))\n"});
     std::map<QString, Money> found;
-    const QString csv = hledger({"-f", journal, "bal", "--flat", "--no-total", "-O", "csv"});
-    for (QString row : csv.split('\n', Qt::SkipEmptyParts).mid(1)) {
+    const QChar part = csv ? u',' : u'\t';
+    for (QString row : text.split('\n', Qt::SkipEmptyParts).mid(csv ? 1 : 0)) {
         row.remove('"').remove('$');
-        found[row.section(',', 0, 0)] = money(row.section(',', 1).toLatin1().constData());
-    }
-    return found;
-}
-
-std::map<QString, Money> ledgerBalances(const QString& journal) {
-    std::map<QString, Money> found;
-    const QString text = toolOutput("ledger", {"-f", journal, "bal", "--flat", "--no-total", "-F",
-                                               "%(account)\t%(quantity(scrub(display_total)))\n"});
-    for (const QString& row : text.split('\n', Qt::SkipEmptyParts)) {
-        found[row.section('\t', 0, 0)] = money(row.section('\t', 1).toLatin1().constData());
+        found[row.section(part, 0, 0)] = money(row.section(part, 1).toLatin1().constData());
     }
     return found;
 }
@@ -84,7 +79,7 @@ TEST_F(LedgerExport, HledgerTotalsAreFolioStatementFigures) {
         const QString exported = dir.filePath("books.ledger");
         ASSERT_EQ(exportLedger(store(), exported, books), ExportResult::Written);
         hledger({"-f", exported, "check"});
-        EXPECT_EQ(ledgerBalances(exported), hledgerBalances(exported));
+        EXPECT_EQ(balances("ledger", exported), balances("hledger", exported));
         const auto sheet = totals(hledger({"-f", exported, "bse", "-O", "csv"}));
         const auto income = totals(hledger({"-f", exported, "is", "-O", "csv"}));
 
@@ -160,8 +155,8 @@ TEST_F(LedgerExport, AccountsOfOneNameStayApartAndEveryBalanceIsTheBooks) {
         total += ledgerBalance(held[i]);
     }
     expected["Equity:Folio balancing of amounts posted to one side only"] = Money() - total;
-    EXPECT_EQ(hledgerBalances(exported), expected);
-    EXPECT_EQ(ledgerBalances(exported), expected);
+    EXPECT_EQ(balances("hledger", exported), expected);
+    EXPECT_EQ(balances("ledger", exported), expected);
     EXPECT_TRUE(QString::fromUtf8(fileBytes(exported)).contains("ending inventory"));
 }
 

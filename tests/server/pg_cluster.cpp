@@ -34,46 +34,38 @@ QString PgCluster::binary(const QString& name) const {
 void PgCluster::run(const QStringList& command) const {
     QStringList full = command;
     full[0] = binary(full[0]);
-    QString program = full.takeFirst();
     if (geteuid() == 0) {
-        full.prepend(program);
-        full.prepend(QStringLiteral("--"));
-        full.prepend(QStringLiteral("postgres"));
-        full.prepend(QStringLiteral("-u"));
-        program = QStringLiteral("runuser");
+        full = QStringList{"-u", "postgres", "--"} + full;
     }
+    const QString program = geteuid() == 0 ? QStringLiteral("runuser") : full.takeFirst();
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(program, full);
     if (!process.waitForFinished(120000) || process.exitCode() != 0) {
-        throw std::runtime_error((program + QLatin1Char(' ') + full.join(QLatin1Char(' ')) +
-                                  QStringLiteral(": ") + QString::fromLocal8Bit(process.readAll()))
-                                     .toStdString());
+        throw std::runtime_error(
+            (program + ' ' + full.join(' ') + ": " + QString::fromLocal8Bit(process.readAll()))
+                .toStdString());
     }
 }
 
 PgCluster::PgCluster() : bin_(newestBin()) {
     if (geteuid() == 0) {
-        QProcess::execute(QStringLiteral("chown"), {QStringLiteral("postgres"), dir_.path()});
+        QProcess::execute("chown", {"postgres", dir_.path()});
     }
-    const QString data = dir_.filePath(QStringLiteral("data"));
-    run({QStringLiteral("initdb"), QStringLiteral("-D"), data, QStringLiteral("-U"), adminUser(),
-         QStringLiteral("-A"), QStringLiteral("trust"), QStringLiteral("-E"),
-         QStringLiteral("UTF8"), QStringLiteral("--no-sync")});
-    run({QStringLiteral("pg_ctl"), QStringLiteral("-D"), data, QStringLiteral("-l"),
-         dir_.filePath(QStringLiteral("log")), QStringLiteral("-w"), QStringLiteral("-o"),
+    const QString data = dir_.filePath("data");
+    run({"initdb", "-D", data, "-U", adminUser(), "-A", "trust", "-E", "UTF8", "--no-sync"});
+    const char* const durable =
+        qEnvironmentVariableIsSet("FOLIO_PG_DURABLE") ? "" : " -c fsync=off";
+    run({"pg_ctl", "-D", data, "-l", dir_.filePath("log"), "-w", "-o",
          QStringLiteral("-k %1 -c listen_addresses='' -c max_connections=60 -c "
                         "client_connection_check_interval=100%2")
-             .arg(dir_.path(), qEnvironmentVariableIsSet("FOLIO_PG_DURABLE")
-                                   ? QString()
-                                   : QStringLiteral(" -c fsync=off")),
-         QStringLiteral("start")});
+             .arg(dir_.path(), durable),
+         "start"});
 }
 
 PgCluster::~PgCluster() {
     try {
-        run({QStringLiteral("pg_ctl"), QStringLiteral("-D"), dir_.filePath(QStringLiteral("data")),
-             QStringLiteral("-m"), QStringLiteral("immediate"), QStringLiteral("stop")});
+        run({"pg_ctl", "-D", dir_.filePath("data"), "-m", "immediate", "stop"});
     } catch (const std::exception&) {
         // The folder goes with the cluster in it all the same.
     }

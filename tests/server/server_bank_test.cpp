@@ -30,7 +30,7 @@ bank::RuleBook everyLine() {
 // test in a database of its own.
 class ServerBank : public ::testing::Test, public ServerDatabase {
   protected:
-    void SetUp() override { makeBooks(QStringLiteral("bank")); }
+    void SetUp() override { makeBooks("bank"); }
     static bool keepEveryLineRules(session::BooksSession& session) {
         return session
             .keepRecords(
@@ -44,23 +44,14 @@ class ServerBank : public ::testing::Test, public ServerDatabase {
             names << record.name;
         }
         bank::BankStore store(session.journalStore());
-        return bank::planImport(bank::readStatement(dataFile(statement)).statement,
-                                QStringLiteral("Cash"), everyLine(),
-                                store.history(QStringLiteral("Cash")), names);
+        return bank::planImport(bank::readStatement(dataFile(statement)).statement, "Cash",
+                                everyLine(), store.history("Cash"), names);
     }
 };
 
-// The journal's entries and bank work.
-QByteArray journalDump(const QString& books) {
-    return ::journalDump(books, "SELECT seq, made, date, memo, kind, status, reversal_of FROM "
-                                "entries; SELECT * FROM lines; SELECT * FROM bank_imports; "
-                                "SELECT * FROM bank_lines; SELECT * FROM reconciliations; "
-                                "SELECT * FROM reconciled_lines");
-}
-
 TEST_F(ServerBank, ImportAndReconciliationReachAnotherClientAndTheCopy) {
     session::BooksSession alice;
-    alice.openServer(address(QStringLiteral("alice")));
+    alice.openServer(address("alice"));
     ASSERT_TRUE(keepEveryLineRules(alice));
     const session::ChangeResult imported = bank::writeImport(
         alice, planFor(alice, "checking_ofx1.ofx"), dataFile("checking_ofx1.ofx"));
@@ -70,13 +61,13 @@ TEST_F(ServerBank, ImportAndReconciliationReachAnotherClientAndTheCopy) {
 
     // Another client sees the lines as imported, and the rules kept with the books.
     session::BooksSession sam;
-    sam.openServer(address(QStringLiteral("sam")));
+    sam.openServer(address("sam"));
     EXPECT_EQ(planFor(sam, "checking_ofx1.ofx").includedCount(), 0U);
     EXPECT_EQ(bank::BankStore(sam.journalStore()).rules(), everyLine());
 
     // Both reconcile the account at once: the later is refused and sees the earlier.
     const auto reconcile = [](session::BooksSession& session) {
-        bank::Reconciler reconciler(session.journalStore(), QStringLiteral("Cash"), true,
+        bank::Reconciler reconciler(session.journalStore(), "Cash", true,
                                     session.books().get(1).current);
         reconciler.start(QDate(2026, 3, 31), money("20704.98"));
         for (std::size_t i = 0; i < reconciler.lines().size(); ++i) {
@@ -88,7 +79,7 @@ TEST_F(ServerBank, ImportAndReconciliationReachAnotherClientAndTheCopy) {
     EXPECT_FALSE(alice.followServer()); // its own change
     EXPECT_TRUE(reconcile(sam).refused.has_value());
     EXPECT_EQ(count("folio_reconciled_lines"), 3);
-    const auto seen = bank::reconciliationsOf(sam.journalStore(), QStringLiteral("Cash"));
+    const auto seen = bank::reconciliationsOf(sam.journalStore(), "Cash");
     ASSERT_EQ(seen.size(), 1U);
     EXPECT_EQ(seen[0].linesCleared, 3);
 
@@ -101,13 +92,14 @@ TEST_F(ServerBank, ImportAndReconciliationReachAnotherClientAndTheCopy) {
 
     // Server, file, server, file: the same bytes, the same journal and bank work.
     QTemporaryDir dir;
-    const QString first = dir.filePath(QStringLiteral("first.dat"));
-    const QString back = dir.filePath(QStringLiteral("back.dat"));
-    server::copyServerToFile(as(QStringLiteral("sam")), first);
-    const auto second = as(QStringLiteral("sam"), QStringLiteral("second"));
+    const QString first = dir.filePath("first.dat");
+    const QString back = dir.filePath("back.dat");
+    server::copyServerToFile(as("sam"), first);
+    const auto second = as("sam", "second");
     server::copyFileToServer(first, second);
     server::copyServerToFile(second, back);
     EXPECT_EQ(fileBytes(back), fileBytes(first));
+    EXPECT_EQ(readAccounts(first), server::ServerBooks(as("sam")).records());
     EXPECT_TRUE(journalDump(first).contains("ACME CORP PAYROLL"));
     EXPECT_EQ(journalDump(back), journalDump(first));
     EXPECT_EQ(count("folio_reconciled_lines"), 6);
@@ -118,14 +110,13 @@ TEST_F(ServerBank, ImportAndReconciliationReachAnotherClientAndTheCopy) {
 TEST_F(ServerBank, AStatementImportedByTwoClientsAtOnceIsImportedOnce) {
     session::BooksSession alice;
     session::BooksSession sam;
-    alice.openServer(address(QStringLiteral("alice")));
-    sam.openServer(address(QStringLiteral("sam")));
+    alice.openServer(address("alice"));
+    sam.openServer(address("sam"));
     const bank::ImportPlan alicePlan = planFor(alice, "checking_ofx1.ofx");
     const bank::ImportPlan samPlan = planFor(sam, "checking_ofx1.ofx");
     // Rules kept by one client stay when another, whose copy came before them, posts.
     ASSERT_TRUE(keepEveryLineRules(alice));
-    ASSERT_TRUE(sam.post({QDate(2026, 2, 2), QStringLiteral("rent")}, {8, money("10"), Money()})
-                    .succeeded());
+    ASSERT_TRUE(sam.post({QDate(2026, 2, 2), "rent"}, {8, money("10"), Money()}).succeeded());
     EXPECT_EQ(count("folio_values WHERE key = 'bank-rules'"), 1);
     ASSERT_EQ(samPlan.includedCount(), 3U);
     ASSERT_TRUE(bank::writeImport(alice, alicePlan, dataFile("checking_ofx1.ofx")).succeeded());
@@ -149,10 +140,8 @@ TEST_F(ServerBank, AStatementImportedByTwoClientsAtOnceIsImportedOnce) {
         {"checking_ofx1.ofx", "Nothing new to import"},
     };
     for (const auto& c : cases) {
-        const Ran ran = runFolio({QStringLiteral("--import"), dataFile(c.statement),
-                                  address(QStringLiteral("alice")), QStringLiteral("--account"),
-                                  QStringLiteral("Cash"), QStringLiteral("--rules"),
-                                  dataFile("every_line.rules")});
+        const Ran ran = runFolio({"--import", dataFile(c.statement), address("alice"), "--account",
+                                  "Cash", "--rules", dataFile("every_line.rules")});
         EXPECT_EQ(ran.exitCode, 0) << ran.err.toStdString();
         EXPECT_TRUE(ran.out.contains(QLatin1String(c.said))) << ran.out.toStdString();
     }

@@ -51,10 +51,16 @@ class ServerDatabase {
     QString database;
 };
 
-// What sqlite3 prints of the queries run on the journal of a books file.
-inline QByteArray journalDump(const QString& books, const QString& queries) {
+// What sqlite3 prints of the journal of a books file: its entries, lines, values kept with
+// the books (the seal of the chain among them) and bank work.
+inline QByteArray journalDump(const QString& books) {
     QProcess sqlite;
-    sqlite.start(QStringLiteral("sqlite3"), {books + QStringLiteral(".journal"), queries});
+    sqlite.start(QStringLiteral("sqlite3"),
+                 {books + QStringLiteral(".journal"),
+                  "SELECT seq, made, date, memo, kind, status, reversal_of, below FROM entries; "
+                  "SELECT * FROM lines; SELECT key, quote(value) FROM books ORDER BY key; "
+                  "SELECT * FROM bank_imports; SELECT * FROM bank_lines; "
+                  "SELECT * FROM reconciliations; SELECT * FROM reconciled_lines"});
     sqlite.waitForFinished();
     return sqlite.readAllStandardOutput() + sqlite.readAllStandardError();
 }

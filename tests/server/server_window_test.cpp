@@ -1,19 +1,13 @@
-#include "bank/bank_store.h"
 #include "server_database.h"
 #include "support/books_fixture.h"
 #include "support/run_folio.h"
 #include "support/sample_books.h"
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
-#include <QTimer>
 
 using folio::server::ServerBooks;
 using folio::ui::Tab;
@@ -26,18 +20,16 @@ class ServerWindow : public BooksFixture, public ServerDatabase {
   protected:
     void SetUp() override {
         BooksFixture::SetUp();
-        makeBooks(QStringLiteral("window"));
+        makeBooks("window");
     }
-    std::int64_t cashOnServer() const {
-        return recordsOf(QStringLiteral("books"))[0].current.raw();
-    }
+    std::int64_t cashOnServer() const { return recordsOf("books")[0].current.raw(); }
     // Closes the books monthly as sam, with the company's statements dated 1/31/2026, into
     // the set of books "books closed monthly", and shows that one.
     void closeOnServer() {
-        ASSERT_TRUE(window->selectBooks(address(QStringLiteral("sam"))));
-        setCompany(folio::statements::Business::Service, std::nullopt, QStringLiteral("1/31/2026"));
+        ASSERT_TRUE(window->selectBooks(address("sam")));
+        setCompany(folio::statements::Business::Service, std::nullopt, "1/31/2026");
         closeMonthly();
-        ASSERT_TRUE(window->selectBooks(address(QStringLiteral("sam"), kCopy)));
+        ASSERT_TRUE(window->selectBooks(address("sam", kCopy)));
     }
     void postBalanced(const QDate& date, const char* memo, int debited, int credited,
                       const char* amount) {
@@ -47,30 +39,28 @@ class ServerWindow : public BooksFixture, public ServerDatabase {
             << memo << ": " << dialogs.messages().join('\n').toStdString();
     }
     std::vector<AccountRecord> recordsOf(const QString& books) const {
-        return ServerBooks(as(QStringLiteral("sam"), books)).records();
+        return ServerBooks(as("sam", books)).records();
     }
-    static inline const QString kCopy = QStringLiteral("books closed monthly");
+    static inline const QString kCopy = "books closed monthly";
 };
 
 TEST_F(ServerWindow, PostsToTheServerAndFollowsOtherClients) {
-    ASSERT_TRUE(window->selectBooks(address(QStringLiteral("alice"))));
-    EXPECT_TRUE(find<QLabel>(QStringLiteral("lblSelectedFile"))->text().contains(database));
-    postOnTab(0, QStringLiteral("100"));
+    ASSERT_TRUE(window->selectBooks(address("alice")));
+    EXPECT_TRUE(find<QLabel>("lblSelectedFile")->text().contains(database));
+    postOnTab(0, "100");
     EXPECT_EQ(cashOnServer(), money("18350.75").raw());
     EXPECT_EQ(count("folio_entries WHERE made_by = 'alice'"), 1);
     showTab(Tab::TrialBalance);
-    EXPECT_TRUE(text(QStringLiteral("txtDebit")).contains(QStringLiteral("22,800.00")));
+    EXPECT_TRUE(text("txtDebit").contains("22,800.00"));
 
     // Another client posts; the shown statement follows without a click.
-    ServerBooks(as(QStringLiteral("sam")))
-        .post(folio::journal::EntryKind::Posting, QDate(2026, 2, 1), QStringLiteral("supplies"),
-              {{2, money("50"), Money()}});
-    EXPECT_TRUE(QTest::qWaitFor(
-        [this] { return text(QStringLiteral("txtDebit")).contains(QStringLiteral("22,850.00")); },
-        10000));
+    ServerBooks(as("sam")).post(folio::journal::EntryKind::Posting, QDate(2026, 2, 1), "supplies",
+                                {{2, money("50"), Money()}});
+    EXPECT_TRUE(QTest::qWaitFor([this] { return text("txtDebit").contains("22,850.00"); }, 10000));
     // A posting made on the books as they stood before is made again on the server's.
-    postOnTab(0, QStringLiteral("1"));
+    postOnTab(0, "1");
     EXPECT_EQ(cashOnServer(), money("18351.75").raw());
+    EXPECT_EQ(readAccounts(window->books().path()), recordsOf("books"));
     EXPECT_EQ(count("folio_entries"), 4);
     EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join('\n').toStdString();
 
@@ -79,51 +69,46 @@ TEST_F(ServerWindow, PostsToTheServerAndFollowsOtherClients) {
     showTab(Tab::TrialBalance);
     FakeDialogs samDialogs;
     folio::app::MainWindow sam(samDialogs);
-    ASSERT_TRUE(sam.selectBooks(address(QStringLiteral("sam"))));
-    EXPECT_TRUE(sam.session()
-                    .post({QDate(2026, 2, 2), QStringLiteral("rent")}, {8, money("10"), Money()})
-                    .succeeded());
-    EXPECT_TRUE(QTest::qWaitFor(
-        [this] { return text(QStringLiteral("txtDebit")).contains(QStringLiteral("22,861.00")); },
-        10000));
-    find<QAction>(QStringLiteral("mnuUndo"))->trigger();
+    ASSERT_TRUE(sam.selectBooks(address("sam")));
+    EXPECT_TRUE(
+        sam.session().post({QDate(2026, 2, 2), "rent"}, {8, money("10"), Money()}).succeeded());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return text("txtDebit").contains("22,861.00"); }, 10000));
+    find<QAction>("mnuUndo")->trigger();
     ASSERT_EQ(dialogs.messages().size(), 1);
-    EXPECT_TRUE(dialogs.messages()[0].contains(QStringLiteral("was made by sam")));
+    EXPECT_TRUE(dialogs.messages()[0].contains("was made by sam"));
     EXPECT_EQ(count("folio_entries"), 5);
 }
 
 TEST_F(ServerWindow, OnlyASupervisorClosesAndLocks) {
     setCompany(folio::statements::Business::Service);
-    ASSERT_TRUE(window->selectBooks(address(QStringLiteral("alice"))));
+    ASSERT_TRUE(window->selectBooks(address("alice")));
     const auto entries = count("folio_entries");
     closeMonthly();
-    dialogs.inputAnswers.push_back(QStringLiteral("1/31/2026"));
-    find<QAction>(QStringLiteral("mnuLockBooks"))->trigger();
+    dialogs.inputAnswers.push_back("1/31/2026");
+    find<QAction>("mnuLockBooks")->trigger();
     // The closing's question, then one refusal each.
     const QStringList told = dialogs.messages();
     ASSERT_EQ(told.size(), 3) << told.join('\n').toStdString();
-    EXPECT_EQ(told.filter(QStringLiteral("only a supervisor closes, locks or reopens")).size(), 2);
+    EXPECT_EQ(told.filter("only a supervisor closes, locks or reopens").size(), 2);
     EXPECT_EQ(count("folio_entries"), entries);
     EXPECT_EQ(count("folio_books"), 1);
     EXPECT_EQ(count("folio_lock_dates"), 0);
     EXPECT_FALSE(window->session().periodLock().lockedThrough);
 
     dialogs.reset();
-    ASSERT_TRUE(window->selectBooks(address(QStringLiteral("sam"))));
-    dialogs.inputAnswers.push_back(QStringLiteral("1/31/2026"));
-    find<QAction>(QStringLiteral("mnuLockBooks"))->trigger();
+    ASSERT_TRUE(window->selectBooks(address("sam")));
+    dialogs.inputAnswers.push_back("1/31/2026");
+    find<QAction>("mnuLockBooks")->trigger();
     EXPECT_EQ(count("folio_lock_dates WHERE through = '2026-01-31'"), 1);
     closeMonthly();
-    EXPECT_TRUE(dialogs.messages().filter(QStringLiteral("supervisor")).isEmpty());
+    EXPECT_TRUE(dialogs.messages().filter("supervisor").isEmpty());
     EXPECT_EQ(count("folio_books WHERE name = 'books closed monthly'"), 1);
     EXPECT_EQ(count("folio_entries WHERE kind = 'closing'"), 1);
     // Named by its address, never by the working copy's folder.
-    EXPECT_FALSE(dialogs.messages().join('\n').contains(QStringLiteral("folio-server-")));
-    EXPECT_TRUE(dialogs.messages().join('\n').contains(
-        address(QStringLiteral("sam"), QStringLiteral("books closed monthly"))));
+    EXPECT_FALSE(dialogs.messages().join('\n').contains("folio-server-"));
+    EXPECT_TRUE(dialogs.messages().join('\n').contains(address("sam", "books closed monthly")));
     // The closed copy opens as server books of its own.
-    ASSERT_TRUE(window->selectBooks(
-        address(QStringLiteral("sam"), QStringLiteral("books closed monthly"))));
+    ASSERT_TRUE(window->selectBooks(address("sam", "books closed monthly")));
 }
 
 TEST_F(ServerWindow, AServerThatCannotBeUsedIsSaidSoAndTheBooksStay) {
@@ -132,11 +117,9 @@ TEST_F(ServerWindow, AServerThatCannotBeUsedIsSaidSoAndTheBooksStay) {
         QString address;
         const char* words;
     } cases[] = {
-        {QStringLiteral("postgresql://sam@/nowhere?host=/nonexistent"), "cannot reach"},
-        {address(QStringLiteral("sam"), QStringLiteral("other")), "no books named"},
-        {cluster.booksAddress(QStringLiteral("postgres"), QStringLiteral("books"),
-                              QStringLiteral("sam")),
-         "holds no Folio books yet"},
+        {"postgresql://sam@/nowhere?host=/nonexistent", "cannot reach"},
+        {address("sam", "other"), "no books named"},
+        {cluster.booksAddress("postgres", "books", "sam"), "holds no Folio books yet"},
     };
     for (const auto& c : cases) {
         dialogs.reset();
@@ -147,11 +130,11 @@ TEST_F(ServerWindow, AServerThatCannotBeUsedIsSaidSoAndTheBooksStay) {
         EXPECT_EQ(window->books().path(), books);
     }
     // From server books back to a file: the file's books take the posting, not the server.
-    ASSERT_TRUE(window->selectBooks(address(QStringLiteral("sam"))));
+    ASSERT_TRUE(window->selectBooks(address("sam")));
     const auto entries = count("folio_entries");
     selectFile(books);
-    EXPECT_TRUE(find<QLabel>(QStringLiteral("lblSelectedFile"))->text().endsWith(books));
-    postOnTab(0, QStringLiteral("5"));
+    EXPECT_TRUE(find<QLabel>("lblSelectedFile")->text().endsWith(books));
+    postOnTab(0, "5");
     EXPECT_EQ(count("folio_entries"), entries);
     EXPECT_EQ(window->books().get(1).current.raw(), money("18255.75").raw());
 }
@@ -162,17 +145,17 @@ TEST_F(ServerWindow, CarriesReopenedChangesIntoTheClosedCopyOnTheServer) {
     closeOnServer();
     postBalanced(QDate(2026, 2, 3), "supplies on account", 2, 3, "50"); // the copy's own
     const std::vector<AccountRecord> copyBefore = recordsOf(kCopy);
-    ASSERT_TRUE(window->selectBooks(address(QStringLiteral("sam"))));
-    dialogs.inputAnswers.push_back(QStringLiteral("a late invoice"));
-    find<QAction>(QStringLiteral("mnuReopenPeriod"))->trigger();
+    ASSERT_TRUE(window->selectBooks(address("sam")));
+    dialogs.inputAnswers.push_back("a late invoice");
+    find<QAction>("mnuReopenPeriod")->trigger();
     postBalanced(QDate(2026, 1, 30), "late invoice", 1, 6, "100");   // cash, fees earned
     postBalanced(QDate(2026, 1, 31), "January rent", 8, 1, "30.25"); // rent expense, cash
     dialogs.reset();
     dialogs.yesNoAnswers.push_back(true);
-    find<QAction>(QStringLiteral("mnuCarryChanges"))->trigger();
+    find<QAction>("mnuCarryChanges")->trigger();
     ASSERT_TRUE(window->session().periodLock().closedWhole)
         << dialogs.messages().join('\n').toStdString();
-    EXPECT_TRUE(dialogs.messages().join('\n').contains(address(QStringLiteral("sam"), kCopy)));
+    EXPECT_TRUE(dialogs.messages().join('\n').contains(address("sam", kCopy)));
 
     // By hand: net income grew by 69.75, which the closing moves into retained earnings; the
     // year's fees and rent stay in their year-to-date column.
@@ -186,7 +169,7 @@ TEST_F(ServerWindow, CarriesReopenedChangesIntoTheClosedCopyOnTheServer) {
                   "SELECT e.date || ' ' || e.memo FROM folio_entries e JOIN folio_books b ON "
                   "b.id = e.books WHERE b.name = 'books closed monthly' AND e.kind = "
                   "'adjustment'"),
-              ("2026-02-01 Prior-period adjustment from " + address(QStringLiteral("sam")) +
+              ("2026-02-01 Prior-period adjustment from " + address("sam") +
                ", reopened because a late invoice")
                   .toStdString());
     EXPECT_EQ(count("folio_entries e JOIN folio_books b ON b.id = e.books "
@@ -194,80 +177,55 @@ TEST_F(ServerWindow, CarriesReopenedChangesIntoTheClosedCopyOnTheServer) {
               2);
 }
 
-// The prior period of a closed copy on a server is the set of books it was closed from.
-TEST_F(ServerWindow, ComparesAClosedCopyWithTheBooksItWasClosedFrom) {
+// The prior period of a closed copy on a server is the set of books it was closed from; the
+// earlier periods of a closed copy of a closed copy lead back through both, and another
+// closed copy is chosen from a list of the books closed in the same database.
+TEST_F(ServerWindow, FollowsTheClosedCopiesBackAndListsTheOthersClosed) {
     closeOnServer();
     postBalanced(QDate(2026, 2, 3), "fees", 1, 6, "50");
     showTab(Tab::BalanceSheet);
-    QTest::mouseClick(find<QCheckBox>(QStringLiteral("chkCompare")), Qt::LeftButton);
-    const QString source = find<QLabel>(QStringLiteral("lblPriorSource"))->text();
-    EXPECT_TRUE(source.startsWith(QStringLiteral("Prior period: books as closed on")))
-        << source.toStdString();
-    auto* grid = find<QTableWidget>(QStringLiteral("grdComparative"));
+    auto* compare = find<QCheckBox>("chkCompare");
+    QTest::mouseClick(compare, Qt::LeftButton);
+    EXPECT_TRUE(
+        find<QLabel>("lblPriorSource")->text().startsWith("Prior period: books as closed on"));
+    auto* grid = find<QTableWidget>("grdComparative");
     QStringList rows;
     for (int row = 0; row < grid->rowCount(); ++row) {
         rows << grid->item(row, 0)->text().trimmed() + u'=' + grid->item(row, 1)->text() + u'|' +
                     grid->item(row, 2)->text();
     }
-    EXPECT_TRUE(rows.contains(QStringLiteral("Cash=$18,300.75|$18,250.75")))
-        << rows.join(u'\n').toStdString();
-}
+    EXPECT_TRUE(rows.contains("Cash=$18,300.75|$18,250.75")) << rows.join(u'\n').toStdString();
+    QTest::mouseClick(compare, Qt::LeftButton);
 
-// The earlier periods of a closed copy of a closed copy lead back through both, and another
-// closed copy is chosen from a list of the books closed in the same database.
-TEST_F(ServerWindow, FollowsTheClosedCopiesBackAndListsTheOthersClosed) {
-    closeOnServer();
-    setCompany(folio::statements::Business::Service, std::nullopt, QStringLiteral("2/28/2026"));
+    setCompany(folio::statements::Business::Service, std::nullopt, "2/28/2026");
     closeMonthly();
-    ASSERT_TRUE(window->selectBooks(address(QStringLiteral("sam"), kCopy + " closed monthly")));
+    ASSERT_TRUE(window->selectBooks(address("sam", kCopy + " closed monthly")));
     showTab(Tab::BalanceSheet);
-    QTest::mouseClick(find<QCheckBox>(QStringLiteral("chkCompare")), Qt::LeftButton);
-    auto* books = find<QComboBox>(QStringLiteral("cboPriorBooks"));
+    QTest::mouseClick(compare, Qt::LeftButton);
+    auto* books = find<QComboBox>("cboPriorBooks");
     ASSERT_EQ(books->count(), 3); // the period before, the one before it, another
-    EXPECT_EQ(books->itemText(1), QStringLiteral("books"));
+    EXPECT_EQ(books->itemText(1), "books");
     dialogs.choices.push_back(0);
     books->setCurrentIndex(books->count() - 1);
     emit books->activated(books->count() - 1);
     EXPECT_EQ(dialogs.listed, QStringList({"books", kCopy}));
-    EXPECT_EQ(dialogs.last()->text, QStringLiteral("&Books closed before:"));
+    EXPECT_EQ(dialogs.last()->text, "&Books closed before:");
     EXPECT_EQ(books->count(), 3);
     EXPECT_EQ(books->itemData(1, Qt::ToolTipRole).toString(), address("sam", "books"));
-    const QString source = find<QLabel>(QStringLiteral("lblPriorSource"))->text();
-    EXPECT_TRUE(source.startsWith(QStringLiteral("Prior period: books as closed on")))
-        << source.toStdString();
+    const QString source = find<QLabel>("lblPriorSource")->text();
+    EXPECT_TRUE(source.startsWith("Prior period: books as closed on")) << source.toStdString();
 
     // The export from the command line finds the same books.
     for (const auto& [options, prior] :
          {std::pair{QStringList{"--compare"}, "Prior period: books closed monthly as closed"},
           std::pair{QStringList{"--compare-with", "books"}, "Prior period: books as closed"}}) {
-        const Ran ran =
-            runFolio(QStringList{"--export", "balance-sheet",
-                                 address(QStringLiteral("alice"), kCopy + " closed monthly"),
-                                 path(options[0] + ".csv")} +
-                     options);
+        const Ran ran = runFolio(QStringList{"--export", "balance-sheet",
+                                             address("alice", kCopy + " closed monthly"),
+                                             path(options[0] + ".csv")} +
+                                 options);
         EXPECT_EQ(ran.exitCode, 0) << ran.err.toStdString();
         EXPECT_TRUE(fileBytes(path(options[0] + ".csv")).contains(prior)) << prior;
     }
-}
-
-TEST_F(ServerWindow, ImportsABankStatementFromTheFileMenu) {
-    ASSERT_TRUE(window->selectBooks(address(QStringLiteral("alice"))));
-    QFile rules(QStringLiteral(FOLIO_TEST_DATA "/every_line.rules"));
-    ASSERT_TRUE(rules.open(QIODevice::ReadOnly));
-    const auto book = folio::bank::RuleBook::fromFile(rules.fileName(), rules.readAll());
-    ASSERT_TRUE(window->session()
-                    .keepRecords([&](folio::journal::JournalStore& store) {
-                        folio::bank::BankStore(store).setRules(book);
-                    })
-                    .succeeded());
-    dialogs.fileNames = {QStringLiteral(FOLIO_TEST_DATA "/checking_ofx1.ofx")};
-    dialogs.choices = {0}; // Cash
-    QTimer::singleShot(0, window.get(), [] {
-        QApplication::activeModalWidget()->findChild<QPushButton*>("cmdImport")->click();
-    });
-    find<QAction>(QStringLiteral("mnuImportStatement"))->trigger();
-    EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messages().join('\n').toStdString();
-    EXPECT_EQ(count("folio_bank_lines"), 3);
 }
 
 } // namespace

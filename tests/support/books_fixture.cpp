@@ -50,11 +50,11 @@ void BooksFixture::click(const QString& buttonName) {
 
 void BooksFixture::setCompany(statements::Business business, std::optional<Money> ending,
                               const QString& date) {
-    window->company() = {QStringLiteral("Kestrow Supply Co."), date, business, ending};
+    window->company() = {"Kestrow Supply Co.", date, business, ending};
 }
 
 void BooksFixture::choose(int row) {
-    auto* grid = find<QAbstractItemView>(QStringLiteral("MSFlexGrid3"));
+    auto* grid = find<QAbstractItemView>("MSFlexGrid3");
     grid->setFocus();
     grid->setCurrentIndex(grid->model()->index(row, 1));
 }
@@ -63,13 +63,13 @@ void BooksFixture::postOnTab(int row, const QString& debit, const QString& credi
                              const QString& memo, const QString& date) {
     showFresh(ui::Tab::Posting);
     choose(row);
-    setText(QStringLiteral("txtPostDebit"), debit);
-    setText(QStringLiteral("txtPostCredit"), credit);
-    setText(QStringLiteral("txtPostMemo"), memo);
+    setText("txtPostDebit", debit);
+    setText("txtPostCredit", credit);
+    setText("txtPostMemo", memo);
     if (!date.isEmpty()) {
-        setText(QStringLiteral("txtPostDate"), date);
+        setText("txtPostDate", date);
     }
-    click(QStringLiteral("cmdOKPost"));
+    click("cmdOKPost");
 }
 
 void BooksFixture::printInto(reports::RecordedDocument& document, int linesPerPage) {
@@ -83,5 +83,5 @@ void BooksFixture::printInto(reports::RecordedDocument& document, int linesPerPa
 void BooksFixture::closeMonthly(bool yes) {
     showFresh(ui::Tab::BalanceSheet);
     dialogs.yesNoAnswers.push_back(yes);
-    QTest::mouseClick(find<QCheckBox>(QStringLiteral("chkMonthly")), Qt::LeftButton);
+    QTest::mouseClick(find<QCheckBox>("chkMonthly"), Qt::LeftButton);
 }

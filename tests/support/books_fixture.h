@@ -18,8 +18,7 @@ class BooksFixture : public ::testing::Test {
     // Chooses a file through File, Select File.
     void selectFile(const QString& filePath);
     // Writes the accounts and selects the file; returns its path.
-    QString openBooks(const std::vector<AccountRecord>& records,
-                      const QString& name = QStringLiteral("books.dat"));
+    QString openBooks(const std::vector<AccountRecord>& records, const QString& name = "books.dat");
     void showTab(ui::Tab tab);
     // Shows the tab from the blank tab, so that its entry runs.
     void showFresh(ui::Tab tab) {
@@ -28,7 +27,7 @@ class BooksFixture : public ::testing::Test {
     }
     // The company of every test: Kestrow Supply Co., of this business, on this date.
     void setCompany(statements::Business business, std::optional<Money> ending = std::nullopt,
-                    const QString& date = QStringLiteral("3/31/2026"));
+                    const QString& date = "3/31/2026");
     // Chooses the row of the posting tab's grid, which has the focus.
     void choose(int row);
     // Posts on the posting tab, entered afresh, to the account of that row.

@@ -17,8 +17,8 @@ struct ShownDialog {
     QString title;
 };
 
-// Dialogs answered from queues, recording everything shown. With an empty queue a
-// failure is answered Cancel, a question No, an input box and the print dialog Cancel.
+// Dialogs answered from queues, recording everything shown. A failure is answered Cancel;
+// with an empty queue a question No, an input box and the print dialog Cancel.
 class FakeDialogs : public ui::Dialogs {
   public:
     void beep() override { ++beeps; }
@@ -43,7 +43,6 @@ class FakeDialogs : public ui::Dialogs {
     std::vector<ShownDialog> shown;
     int beeps = 0;
     std::deque<bool> yesNoAnswers;
-    std::deque<bool> failureAnswers;
     std::deque<QString> inputAnswers;
     std::deque<std::optional<QString>> fileNames;
     // Answers to chooseOne and chooseFromList: an index, or empty for Cancel; with none left
@@ -61,6 +60,4 @@ class FakeDialogs : public ui::Dialogs {
     std::function<bool(QPrinter&, const std::function<void(QPrinter&)>&)> onPreview;
     // Sets up the printer (for example to write a PDF) and gives the copies; empty = Cancel.
     std::function<std::optional<int>(QPrinter&)> onPrint;
-    // Runs when a message is shown, so a test can act while it is "on screen".
-    std::function<void(const QString&)> onMessage;
 };

@@ -25,7 +25,7 @@ std::vector<AccountRecord> readChart(const QString& path) {
     EXPECT_FALSE(text.isEmpty()) << path.toStdString();
     for (const QString& line : text.split(u'\n', Qt::SkipEmptyParts)) {
         const QStringList f = line.split(u'\t');
-        if (line == QStringLiteral("(blank)")) {
+        if (line == "(blank)") {
             records.push_back(AccountRecord::blank());
         } else if (!line.startsWith(u'#') && f.size() == 4) {
             records.push_back(account(f[0], f[1], qPrintable(f[2]), qPrintable(f[3])));
@@ -100,5 +100,5 @@ QString toolOutput(const QString& program, const QStringList& arguments) {
 }
 
 QString pdfText(const QString& pdf) {
-    return toolOutput(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, "-"});
+    return toolOutput("pdftotext", {"-layout", pdf, "-"});
 }

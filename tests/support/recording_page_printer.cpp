@@ -6,26 +6,11 @@ QStringList RecordedDocument::lines() const {
     QStringList all;
     for (std::size_t i = 0; i < pages.size(); ++i) {
         if (i > 0) {
-            all << QStringLiteral("\f");
+            all << "\f";
         }
         all << pages[i];
     }
     return all;
-}
-
-void RecordingPagePrinter::setFontName(const QString& name) {
-    document_.fontName = name;
-    ++document_.settingCalls;
-}
-
-void RecordingPagePrinter::setFontSize(double points) {
-    document_.fontSize = points;
-    ++document_.settingCalls;
-}
-
-void RecordingPagePrinter::setPrintQuality(int dotsPerInch) {
-    document_.quality = dotsPerInch;
-    ++document_.settingCalls;
 }
 
 void RecordingPagePrinter::startReport(const PageFrame& frame) {
@@ -102,15 +87,6 @@ void RecordingPagePrinter::newPage() {
         finishPage();
     }
     pageEnded_ = true;
-}
-
-void RecordingPagePrinter::endDocument() {
-    finishPage();
-    document_.ended = true;
-}
-
-void RecordingPagePrinter::abort() {
-    document_.aborted = true;
 }
 
 } // namespace folio::reports

@@ -7,15 +7,9 @@
 namespace folio::reports {
 
 // What a recording printer received: the pages as plain text in exact columns (column n
-// is character n), the settings last made and how the document ended.
+// is character n).
 struct RecordedDocument {
     std::vector<QStringList> pages;
-    bool ended = false;
-    bool aborted = false;
-    QString fontName;
-    double fontSize = 0;
-    int quality = 0;
-    int settingCalls = 0; // how often a font, size or quality was set
 
     // Every line of every page, with a line holding only a form feed between pages.
     QStringList lines() const;
@@ -31,14 +25,15 @@ class RecordingPagePrinter : public PagePrinter {
                                   int failOnLine = 0)
         : document_(document), linesPerPage_(linesPerPage), failOnLine_(failOnLine) {}
 
-    void setFontName(const QString& name) override;
-    void setFontSize(double points) override;
-    void setPrintQuality(int dotsPerInch) override;
+    // Fonts and quality make no difference to text.
+    void setFontName(const QString&) override {}
+    void setFontSize(double) override {}
+    void setPrintQuality(int) override {}
     void startReport(const PageFrame& frame) override;
     void printLine(const PrintLine& line) override;
     void newPage() override;
-    void endDocument() override;
-    void abort() override;
+    void endDocument() override { finishPage(); }
+    void abort() override {}
 
   private:
     // The page the next row goes on: a full page is finished and a new one opened, with

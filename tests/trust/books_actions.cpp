@@ -11,29 +11,6 @@ std::vector<AccountRecord> smallChart() {
     return readChart(QStringLiteral(FOLIO_TEST_DATA "/small.chart"));
 }
 
-void ActionsFixture::reselect(const QString& file) {
-    selectFile(file);
-}
-
-void ActionsFixture::fillCompany() {
-    window->company() = {QStringLiteral("Kestrow Supply Company"), QStringLiteral("12/31/2026"),
-                         statements::Business::Service, std::nullopt};
-}
-
-void ActionsFixture::enterStatements() {
-    showFresh(ui::Tab::BalanceSheet);
-}
-
-void ActionsFixture::preparePosting(int row, const QString& debit) {
-    showFresh(ui::Tab::Posting);
-    choose(row - 1);
-    setText("txtPostDebit", debit);
-}
-
-void ActionsFixture::post() {
-    click("cmdOKPost");
-}
-
 void ActionsFixture::chooseRecord(int record) {
     showFresh(ui::Tab::Setup);
     for (int r = 1; r < record; ++r) {
@@ -60,8 +37,8 @@ void ActionsFixture::closeBooks(bool yearly) {
 }
 
 void ActionsFixture::reopenPeriod() {
-    dialogs.inputAnswers.push_back(QStringLiteral("the month goes on"));
-    find<QAction>(QStringLiteral("mnuReopenPeriod"))->trigger();
+    dialogs.inputAnswers.push_back("the month goes on");
+    find<QAction>("mnuReopenPeriod")->trigger();
 }
 
 QStringList ActionsFixture::reported() const {
@@ -84,17 +61,17 @@ QStringList ActionsFixture::temporaryFiles() const {
 std::vector<WritingAction> ActionsFixture::writingActions() {
     const QString books = path("books.dat");
     const auto fresh = [this, books] {
-        reselect(path("elsewhere.dat"));
+        selectFile(path("elsewhere.dat"));
         for (const QString& name : QDir(dir.path()).entryList(QDir::Files)) {
             QFile::remove(path(name)); // the books, their copies and journals: all anew
         }
         writeAccounts(books, smallChart());
-        reselect(books);
+        selectFile(books);
     };
     const auto closing = [this, fresh] {
         fresh();
         fillCompany();
-        enterStatements();
+        showFresh(ui::Tab::BalanceSheet);
     };
     return {
         {"save",
@@ -112,7 +89,7 @@ std::vector<WritingAction> ActionsFixture::writingActions() {
              std::vector<AccountRecord> chart = smallChart();
              chart.pop_back();
              writeAccounts(books, chart);
-             reselect(books);
+             selectFile(books);
              chooseRecord(1);
          },
          [this] { click("cmdNew"); },
@@ -121,9 +98,11 @@ std::vector<WritingAction> ActionsFixture::writingActions() {
         {"post",
          [this, fresh] {
              fresh();
-             preparePosting(2, "250");
+             showFresh(ui::Tab::Posting);
+             choose(1);
+             setText("txtPostDebit", "250");
          },
-         [this] { post(); },
+         [this] { click("cmdOKPost"); },
          books,
          {}},
         {"delete",

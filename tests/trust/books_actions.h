@@ -21,12 +21,8 @@ class ActionsFixture : public BooksFixture {
   protected:
     // Every action that writes the books or a closed copy, on books.dat of smallChart().
     std::vector<WritingAction> writingActions();
-    void reselect(const QString& file);
-    void fillCompany();
-    void enterStatements();
-    // Chooses a grid row and types a debit; post() then posts it.
-    void preparePosting(int row, const QString& debit);
-    void post();
+    // The company of these books: a service business, its year ending 12/31/2026.
+    void fillCompany() { setCompany(statements::Business::Service, std::nullopt, "12/31/2026"); }
     void chooseRecord(int record); // on the setup tab, walking from record 1
     // Types zero balances into the shown account and saves it (an account with a balance
     // is not deleted); the shown record is not the last.

@@ -14,9 +14,9 @@ using OneFolioPerFile = BooksFixture;
 
 std::unique_ptr<QProcess> holdLock(const QString& books, uid_t user = 0) {
     QProcessEnvironment orders;
-    orders.insert(QStringLiteral("FOLIO_CHILD_BOOKS"), books);
-    orders.insert(QStringLiteral("FOLIO_CHILD_USER"), QString::number(user));
-    return startChild(QStringLiteral("TrustChild.HoldLock"), orders);
+    orders.insert("FOLIO_CHILD_BOOKS", books);
+    orders.insert("FOLIO_CHILD_USER", QString::number(user));
+    return startChild("TrustChild.HoldLock", orders);
 }
 
 QString probe(const QString& books) {

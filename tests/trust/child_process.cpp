@@ -9,7 +9,7 @@ std::unique_ptr<QProcess> startChild(const QString& testName, const QProcessEnvi
     child->setProcessEnvironment(environment);
     child->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     child->start(QCoreApplication::applicationFilePath(),
-                 {QStringLiteral("--gtest_filter=") + testName, QStringLiteral("--gtest_brief=1")});
+                 {"--gtest_filter=" + testName, "--gtest_brief=1"});
     child->waitForStarted();
     return child;
 }

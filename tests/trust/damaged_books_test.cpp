@@ -7,8 +7,7 @@ namespace {
 
 using DamagedBooks = ActionsFixture;
 
-const QString kTooLarge =
-    QStringLiteral("An amount in this file is too large for Folio to add up.");
+const QString kTooLarge = "An amount in this file is too large for Folio to add up.";
 
 TEST_F(DamagedBooks, RandomBytesAndOddLengthsNeverStopTheTabs) {
     const QString books = path("books.dat");
@@ -26,7 +25,7 @@ TEST_F(DamagedBooks, RandomBytesAndOddLengthsNeverStopTheTabs) {
             }
         }
         writeBytes(books, bytes);
-        reselect(books);
+        selectFile(books);
         fillCompany();
         dialogs.reset();
         for (ui::Tab tab : {ui::Tab::Setup, ui::Tab::Posting, ui::Tab::TrialBalance,

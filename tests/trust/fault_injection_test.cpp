@@ -60,7 +60,7 @@ class FaultInjection : public ActionsFixture {
                 EXPECT_GT(k, 1) << action.name << " wrote without a file operation";
                 return;
             }
-            EXPECT_TRUE(reported().join(QStringLiteral("\n")).contains("Disk Full"))
+            EXPECT_TRUE(reported().join("\n").contains("Disk Full"))
                 << action.name << " k=" << k << ": " << reported().join("; ").toStdString()
                 << (after == completed ? " (completed)" : " (untouched)");
         }

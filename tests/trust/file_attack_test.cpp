@@ -70,7 +70,7 @@ TEST_F(Attacks, LinksPlantedWhereADeleteWritesLeaveTheirTargetsAlone) {
     EXPECT_EQ(fileBytes(path("victim")), "precious");
     EXPECT_EQ(readAccounts(books).size(), smallChart().size() - 1);
     EXPECT_EQ(readAccounts(books)[1].name, "Accumulated Depreciation");
-    reselect(books); // the planted links are not Folio's to remove
+    selectFile(books); // the planted links are not Folio's to remove
     int links = 0;
     for (const QFileInfo& entry : QDir(dir.path()).entryInfoList(QDir::System | QDir::Files)) {
         links += entry.isSymLink() ? 1 : 0;
@@ -89,7 +89,7 @@ TEST_F(Attacks, DeleteKeepsTheModeTheOwnerAndTheLinkOfTheBooks) {
         ASSERT_EQ(::chown(qPrintable(real), 65534, 65534), 0);
     }
     ASSERT_TRUE(QFile::link(real, path("link.dat")));
-    reselect(path("link.dat"));
+    selectFile(path("link.dat"));
     chooseRecord(1);
     clearBalances();
     deleteShown();
@@ -131,7 +131,7 @@ TEST_F(Attacks, OnlyRegularFilesOpenAsBooksAndEveryRefusalSaysWhy) {
     }
     for (const Case& c : cases) {
         dialogs.reset();
-        reselect(c.path);
+        selectFile(c.path);
         ASSERT_EQ(dialogs.messages().size(), 1) << c.path.toStdString();
         EXPECT_TRUE(dialogs.messages()[0].contains(c.path)) << c.path.toStdString();
         EXPECT_TRUE(dialogs.messages()[0].contains(c.why)) << dialogs.messages()[0].toStdString();
@@ -147,9 +147,9 @@ TEST_F(Attacks, ClosingLeavesACopyAnotherFolioHoldsAlone) {
     const QString closed = books + " closed monthly";
     writeBytes(closed, QByteArray(62, 'x'));
     writeAccounts(books, smallChart());
-    reselect(books);
+    selectFile(books);
     fillCompany();
-    enterStatements();
+    showFresh(ui::Tab::BalanceSheet);
     QProcessEnvironment orders;
     orders.insert("FOLIO_CHILD_BOOKS", closed);
     auto other = startChild("TrustChild.HoldLock", orders);

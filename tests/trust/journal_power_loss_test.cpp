@@ -84,7 +84,7 @@ TEST_F(JournalPowerLoss, EveryCutLeavesBooksAndJournalThatAgree) {
         }
         EXPECT_EQ(fileBytes(action.target), completed)
             << action.name << dialogs.messages().join(";").toStdString();
-        reselect(path("elsewhere.dat")); // gives up the books and their journal
+        selectFile(path("elsewhere.dat")); // gives up the books and their journal
         EXPECT_GT(cuts.size(), 4u) << action.name;
         for (std::size_t cut = 0; cut < cuts.size(); ++cut) {
             for (const QString& each : QDir(dir.path()).entryList(QDir::Files)) {

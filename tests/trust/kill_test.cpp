@@ -23,11 +23,10 @@ class KillChild : public ActionsFixture {
   protected:
     // The series; `stepDone` runs after each completed step.
     void series(const QString& books, const std::function<void()>& stepDone) {
-        reselect(books);
+        selectFile(books);
         fillCompany();
         for (int i = 0; i < 24; ++i) {
-            preparePosting(1 + i % 4, QString::number(10 + i));
-            post();
+            postOnTab(i % 4, QString::number(10 + i));
             stepDone();
             if (i % 5 == 1) { // several records, one entry
                 window->session().postBalanced(
@@ -36,10 +35,10 @@ class KillChild : public ActionsFixture {
                 stepDone();
             }
             if (i % 4 == 3) {
-                find<QAction>(QStringLiteral("mnuUndo"))->trigger();
+                find<QAction>("mnuUndo")->trigger();
                 stepDone();
                 if (i % 8 == 7) {
-                    find<QAction>(QStringLiteral("mnuRedo"))->trigger();
+                    find<QAction>("mnuRedo")->trigger();
                     stepDone();
                 }
             }
@@ -51,10 +50,10 @@ class KillChild : public ActionsFixture {
                 stepDone();
             }
             if (i % 8 == 7) {
-                enterStatements();
+                showFresh(ui::Tab::BalanceSheet);
                 closeBooks(i % 16 == 15);
                 stepDone();
-                reselect(books);
+                selectFile(books);
                 reopenPeriod(); // closed books refuse every change until reopened
                 stepDone();
             }
@@ -117,7 +116,7 @@ TEST_F(KilledFolio, LeavesBooksAndJournalInAStateTheSeriesPassedThrough) {
     });
     FileTable::setDurable(true);
     ASSERT_GT(states.size(), 30);
-    reselect(path("elsewhere.dat")); // gives up the lock on the books
+    selectFile(path("elsewhere.dat")); // gives up the lock on the books
     QProcessEnvironment orders;
     orders.insert("FOLIO_CHILD_BOOKS", books);
 
@@ -144,12 +143,12 @@ TEST_F(KilledFolio, LeavesBooksAndJournalInAStateTheSeriesPassedThrough) {
         killChild(*child);
 
         dialogs.reset();
-        reselect(books); // the killed Folio's lock is taken over, its leftovers cleared
+        selectFile(books); // the killed Folio's lock is taken over, its leftovers cleared
         EXPECT_EQ(window->books().path(), books);
         EXPECT_TRUE(dialogs.messages().isEmpty())
             << "kill " << kill << dialogs.messages().join("; ").toStdString();
         EXPECT_EQ(temporaryFiles(), QStringList()) << "kill " << kill;
-        reselect(path("elsewhere.dat"));
+        selectFile(path("elsewhere.dat"));
         EXPECT_TRUE(states.contains(state(books))) << "kill " << kill;
         for (const QString& copy : copies) {
             EXPECT_TRUE(closedStates.contains(state(copy))) << "kill " << kill;

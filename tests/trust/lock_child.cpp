@@ -12,10 +12,6 @@
 // parent started this program with its orders.
 namespace {
 
-QString order(const char* name) {
-    return qEnvironmentVariable(name);
-}
-
 void say(const QString& line) {
     std::fputs(qPrintable(line + '\n'), stdout);
     std::fflush(stdout);
@@ -24,15 +20,16 @@ void say(const QString& line) {
 // Holds the lock of FOLIO_CHILD_BOOKS (as the user FOLIO_CHILD_USER, when given) until
 // killed or until its input ends.
 TEST(TrustChild, HoldLock) {
-    if (order("FOLIO_CHILD_BOOKS").isEmpty()) {
+    if (qEnvironmentVariable("FOLIO_CHILD_BOOKS").isEmpty()) {
         GTEST_SKIP() << "runs only as a child";
     }
-    if (const uid_t user = order("FOLIO_CHILD_USER").toUInt(); user != 0) {
+    if (const uid_t user = qEnvironmentVariable("FOLIO_CHILD_USER").toUInt(); user != 0) {
         ASSERT_EQ(::setgid(user), 0);
         ASSERT_EQ(::setuid(user), 0);
     }
     folio::FileLock lock;
-    const bool taken = lock.claim(order("FOLIO_CHILD_BOOKS")) == folio::FileLock::Claim::Taken;
+    const bool taken =
+        lock.claim(qEnvironmentVariable("FOLIO_CHILD_BOOKS")) == folio::FileLock::Claim::Taken;
     say(taken ? "taken" : "held elsewhere");
     std::string rest;
     std::getline(std::cin, rest);
@@ -41,11 +38,11 @@ TEST(TrustChild, HoldLock) {
 // A Folio deleting in its own books of 40 accounts named FOLIO_CHILD_MARK-n, again and
 // again, adding an account back each time; counts the times its books held any other.
 TEST(TrustChild, DeleteLoop) {
-    const QString books = order("FOLIO_CHILD_BOOKS");
+    const QString books = qEnvironmentVariable("FOLIO_CHILD_BOOKS");
     if (books.isEmpty()) {
         GTEST_SKIP() << "runs only as a child";
     }
-    const QString mark = order("FOLIO_CHILD_MARK");
+    const QString mark = qEnvironmentVariable("FOLIO_CHILD_MARK");
     folio::FileLock lock;
     ASSERT_EQ(lock.claim(books), folio::FileLock::Claim::Taken);
     FileTable::setDurable(false);

@@ -101,17 +101,16 @@ ssize_t PowerLossDisk::pwrite(int fd, const void* buffer, size_t size, off_t off
 }
 
 int PowerLossDisk::fsync(int fd) {
-    beforeCall();
-    const int result = FileSystem::fsync(fd);
-    if (result == 0) {
-        synced(fd);
-    }
-    return result;
+    return sync(fd, [this, fd] { return FileSystem::fsync(fd); });
 }
 
 int PowerLossDisk::fdatasync(int fd) {
+    return sync(fd, [this, fd] { return FileSystem::fdatasync(fd); });
+}
+
+int PowerLossDisk::sync(int fd, const std::function<int()>& real) {
     beforeCall();
-    const int result = FileSystem::fdatasync(fd);
+    const int result = real();
     if (result == 0) {
         synced(fd);
     }

@@ -34,6 +34,7 @@ class PowerLossDisk : public folio::FileSystem {
     using Inode = std::pair<dev_t, ino_t>;
     QString nameIn(const char* path) const; // empty outside the folder
     void synced(int fd);
+    int sync(int fd, const std::function<int()>& real); // fsync or fdatasync
 
     QString folder_;
     Inode folderInode_{};

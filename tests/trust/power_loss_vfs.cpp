@@ -32,32 +32,28 @@ int cutClose(sqlite3_file* file) {
     return code;
 }
 
-int cutRead(sqlite3_file* file, void* buffer, int amount, sqlite3_int64 offset) {
-    return cut(file)->real()->pMethods->xRead(cut(file)->real(), buffer, amount, offset);
-}
-
-int cutWrite(sqlite3_file* file, const void* buffer, int amount, sqlite3_int64 offset) {
+// The file, once the disk has been told of a call on it when it is in the watched folder.
+CutFile* called(sqlite3_file* file) {
     CutFile* f = cut(file);
     if (!f->name().isEmpty()) {
         f->disk->call();
     }
+    return f;
+}
+
+int cutWrite(sqlite3_file* file, const void* buffer, int amount, sqlite3_int64 offset) {
+    CutFile* f = called(file);
     return f->real()->pMethods->xWrite(f->real(), buffer, amount, offset);
 }
 
 int cutTruncate(sqlite3_file* file, sqlite3_int64 size) {
-    CutFile* f = cut(file);
-    if (!f->name().isEmpty()) {
-        f->disk->call();
-    }
+    CutFile* f = called(file);
     return f->real()->pMethods->xTruncate(f->real(), size);
 }
 
 int cutSync(sqlite3_file* file, int flags) {
-    CutFile* f = cut(file);
+    CutFile* f = called(file);
     const QString name = f->name();
-    if (!name.isEmpty()) {
-        f->disk->call();
-    }
     const int code = f->real()->pMethods->xSync(f->real(), flags);
     if (code == SQLITE_OK && !name.isEmpty()) {
         f->disk->synced(name, f->real());
@@ -65,59 +61,35 @@ int cutSync(sqlite3_file* file, int flags) {
     return code;
 }
 
-int cutFileSize(sqlite3_file* file, sqlite3_int64* size) {
-    return cut(file)->real()->pMethods->xFileSize(cut(file)->real(), size);
-}
-int cutLock(sqlite3_file* file, int level) {
-    return cut(file)->real()->pMethods->xLock(cut(file)->real(), level);
-}
-int cutUnlock(sqlite3_file* file, int level) {
-    return cut(file)->real()->pMethods->xUnlock(cut(file)->real(), level);
-}
-int cutCheckReserved(sqlite3_file* file, int* out) {
-    return cut(file)->real()->pMethods->xCheckReservedLock(cut(file)->real(), out);
-}
-int cutFileControl(sqlite3_file* file, int op, void* arg) {
-    return cut(file)->real()->pMethods->xFileControl(cut(file)->real(), op, arg);
-}
-int cutSectorSize(sqlite3_file* file) {
-    return cut(file)->real()->pMethods->xSectorSize(cut(file)->real());
-}
-int cutCharacteristics(sqlite3_file* file) {
-    return cut(file)->real()->pMethods->xDeviceCharacteristics(cut(file)->real());
-}
-// The shared memory is not kept across a cut (SQLite rebuilds it from the log), so it
-// is passed through without being tracked.
-int cutShmMap(sqlite3_file* file, int region, int size, int extend, void volatile** out) {
-    return cut(file)->real()->pMethods->xShmMap(cut(file)->real(), region, size, extend, out);
-}
-int cutShmLock(sqlite3_file* file, int offset, int n, int flags) {
-    return cut(file)->real()->pMethods->xShmLock(cut(file)->real(), offset, n, flags);
-}
-void cutShmBarrier(sqlite3_file* file) {
-    cut(file)->real()->pMethods->xShmBarrier(cut(file)->real());
-}
-int cutShmUnmap(sqlite3_file* file, int deleteFlag) {
-    return cut(file)->real()->pMethods->xShmUnmap(cut(file)->real(), deleteFlag);
-}
+// The methods that need no bookkeeping go straight to the real file (the shared memory
+// too: it is not kept across a cut, SQLite rebuilds it from the log).
+template <typename Method> struct Pass;
+template <typename R, typename... A> struct Pass<R (*)(sqlite3_file*, A...)> {
+    template <R (*sqlite3_io_methods::*method)(sqlite3_file*, A...)>
+    static R to(sqlite3_file* file, A... arguments) {
+        return (cut(file)->real()->pMethods->*method)(cut(file)->real(), arguments...);
+    }
+};
+#define FOLIO_PASS(method)                                                                         \
+    Pass<decltype(sqlite3_io_methods::method)>::to<&sqlite3_io_methods::method>
 
 const sqlite3_io_methods kCutMethods = {2,
                                         cutClose,
-                                        cutRead,
+                                        FOLIO_PASS(xRead),
                                         cutWrite,
                                         cutTruncate,
                                         cutSync,
-                                        cutFileSize,
-                                        cutLock,
-                                        cutUnlock,
-                                        cutCheckReserved,
-                                        cutFileControl,
-                                        cutSectorSize,
-                                        cutCharacteristics,
-                                        cutShmMap,
-                                        cutShmLock,
-                                        cutShmBarrier,
-                                        cutShmUnmap,
+                                        FOLIO_PASS(xFileSize),
+                                        FOLIO_PASS(xLock),
+                                        FOLIO_PASS(xUnlock),
+                                        FOLIO_PASS(xCheckReservedLock),
+                                        FOLIO_PASS(xFileControl),
+                                        FOLIO_PASS(xSectorSize),
+                                        FOLIO_PASS(xDeviceCharacteristics),
+                                        FOLIO_PASS(xShmMap),
+                                        FOLIO_PASS(xShmLock),
+                                        FOLIO_PASS(xShmBarrier),
+                                        FOLIO_PASS(xShmUnmap),
                                         nullptr,
                                         nullptr};
 
@@ -176,8 +148,7 @@ void PowerLossVfs::watch(const QString& folder) {
     folder_ = QDir(folder).canonicalPath();
     synced_.clear();
     for (const QString& name :
-         QDir(folder_).entryList({QStringLiteral("*.journal"), QStringLiteral("*.journal-wal")},
-                                 QDir::Files | QDir::Hidden)) {
+         QDir(folder_).entryList({"*.journal", "*.journal-wal"}, QDir::Files | QDir::Hidden)) {
         QFile file(folder_ + '/' + name);
         if (file.open(QIODevice::ReadOnly)) {
             synced_[name] = file.readAll();

@@ -147,8 +147,7 @@ class ModelBased : public BooksFixture {
         dialogs.yesNoAnswers.push_back(true);
         QTest::mouseClick(find<QCheckBox>(monthly ? "chkMonthly" : "chkYearly"), Qt::LeftButton);
         const QString closed = file + (monthly ? " closed monthly" : " closed ytd");
-        const auto records = readAccounts(closed);
-        Model after{records, model.ending};
+        Model after{readAccounts(closed), model.ending};
         EXPECT_EQ(after.sum("D"), after.sum("C")) << "closed copy out of balance";
         EXPECT_EQ(after.sum("C3").current, model.endingRetained().current);
         file = closed;

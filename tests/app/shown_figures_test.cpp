@@ -22,9 +22,6 @@ TEST_F(ShownFigures, AreThoseOfTheBooksAfterEveryChange) {
     const QString merchandising = path("merchandising.dat");
     writeAccounts(merchandising, merchandisingBooks());
     setCompany(Business::Service);
-    const auto trigger = [this](const char* action) {
-        window->findChild<QAction*>(QLatin1String(action))->trigger();
-    };
     const auto debits = [](const Statements& s) { return s.trial.debits.current; };
     const auto assets = [](const Statements& s) { return s.balance->totalAssets.current; };
     struct Step {
@@ -37,8 +34,10 @@ TEST_F(ShownFigures, AreThoseOfTheBooksAfterEveryChange) {
     const std::vector<Step> steps = {
         {"nothing", Tab::TrialBalance, "txtDebit", [] {}, debits},
         {"a posting", Tab::TrialBalance, "txtDebit", [&] { postOnTab(0, "1,000"); }, debits},
-        {"Undo", Tab::TrialBalance, "txtDebit", [&] { trigger("mnuUndo"); }, debits},
-        {"Redo", Tab::BalanceSheet, "txtTotalCurrentAssets", [&] { trigger("mnuRedo"); }, assets},
+        {"Undo", Tab::TrialBalance, "txtDebit", [&] { find<QAction>("mnuUndo")->trigger(); },
+         debits},
+        {"Redo", Tab::BalanceSheet, "txtTotalCurrentAssets",
+         [&] { find<QAction>("mnuRedo")->trigger(); }, assets},
         {"an import", Tab::Posting, "",
          [&] {
              window->session().postBalanced({QDate(2026, 3, 2), "import"},

@@ -102,21 +102,7 @@ TEST_F(JournalGuard, AnExportDialogAndTheCommandLineLoseNoEntryOfARunningFolio) 
 TEST_F(JournalGuard, TheCommandLineRefusesStaleBooks) {
     const QString books = path("pending.dat");
     writeAccounts(books, serviceBooks());
-    {
-        FileTable files;
-        files.open(1, books);
-        BooksJournal journal;
-        journal.open({files, 1, books});
-        AccountRecord cash = serviceBooks()[0];
-        cash.current = cash.current + money("250");
-        Entry entry;
-        entry.kind = EntryKind::Posting;
-        entry.lines = {lineFor(1, serviceBooks()[0], cash, money("250"))};
-        BooksShape shape{digestOfImage(applied(fileBytes(books), entry)),
-                         journal.store().undoState()};
-        journal.store().commit(entry, shape, 0, false, digestOfImage(fileBytes(books)));
-        journal.store().database().keepLogOnClose(); // stopped after the journal's commit
-    }
+    leavePostingPending(books, 1, money("250"));
     const QStringList folder = QDir(dir.path()).entryList(QDir::Files);
     const QByteArray log = fileBytes(journalPathFor(books) + "-wal");
     const Ran stale = runFolio({"--export", "trial-balance", books, path("tb.csv")});

@@ -102,21 +102,7 @@ TEST_F(Planted, EachPlantedOrDamagedJournalIsNamedAndLeftAsItWas) {
     // Other books from the same chart, stopped after their journal took a $500 posting.
     const QString other = dir.filePath("other.dat");
     writeAccounts(other, serviceBooks());
-    {
-        FileTable otherFiles;
-        otherFiles.open(1, other);
-        BooksJournal otherJournal;
-        otherJournal.open({otherFiles, 1, other});
-        AccountRecord sales = serviceBooks()[4];
-        sales.current = sales.current + money("500");
-        Entry entry;
-        entry.kind = EntryKind::Posting;
-        entry.lines = {lineFor(5, serviceBooks()[4], sales, Money(), money("500"))};
-        BooksShape shape{digestOfImage(applied(fileBytes(other), entry)),
-                         otherJournal.store().undoState()};
-        otherJournal.store().commit(entry, shape, 0, false, digestOfImage(fileBytes(other)));
-        otherJournal.store().database().keepLogOnClose();
-    }
+    leavePostingPending(other, 5, Money(), money("500"));
     start(serviceBooks());
     post(1, "250");
     journal.close();

@@ -1,4 +1,6 @@
 #include "support/books_fixture.h"
+#include "journal/books_journal.h"
+#include "journal/file_image.h"
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -84,4 +86,21 @@ void BooksFixture::closeMonthly(bool yes) {
     showFresh(ui::Tab::BalanceSheet);
     dialogs.yesNoAnswers.push_back(yes);
     QTest::mouseClick(find<QCheckBox>("chkMonthly"), Qt::LeftButton);
+}
+
+void leavePostingPending(const QString& books, int record, Money debit, Money credit) {
+    using namespace folio::journal;
+    FileTable files;
+    files.open(1, books);
+    BooksJournal journal;
+    journal.open({files, 1, books});
+    const AccountRecord before = readAccounts(books)[static_cast<std::size_t>(record - 1)];
+    AccountRecord after = before;
+    after.current = after.current + (before.type.startsWith('D') ? debit - credit : credit - debit);
+    Entry entry;
+    entry.kind = EntryKind::Posting;
+    entry.lines = {lineFor(record, before, after, debit, credit)};
+    BooksShape shape{digestOfImage(applied(fileBytes(books), entry)), journal.store().undoState()};
+    journal.store().commit(entry, shape, 0, false, digestOfImage(fileBytes(books)));
+    journal.store().database().keepLogOnClose();
 }

@@ -55,3 +55,7 @@ class BooksFixture : public ::testing::Test {
     FakeDialogs dialogs;
     std::unique_ptr<app::MainWindow> window;
 };
+
+// Books as a Folio left them when it stopped after its journal took a posting to `record`
+// (counted from 1), in the journal's log only, and before the posting reached the books.
+void leavePostingPending(const QString& books, int record, Money debit, Money credit = Money());

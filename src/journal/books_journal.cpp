@@ -2,12 +2,12 @@
 #include "data/file_error.h"
 #include "data/file_io.h"
 #include "data/file_table.h"
+#include "journal/alongside.h"
 #include "journal/journal_binding.h"
 #include "journal/journal_files.h"
 #include <QDir>
 #include <QFileInfo>
 #include <fcntl.h>
-#include <future>
 #include <map>
 #include <unistd.h>
 
@@ -274,13 +274,12 @@ std::int64_t BooksJournal::startOver(BooksFile file, const QString& memo,
                                   ? heldAs(records[i], length).encode()
                                   : RecordFields::asWritten(records[i]);
                 }
-                // The digest taken on another core while the block is stored; both only
-                // read it.
-                auto digesting = std::async(std::launch::async | std::launch::deferred, [&] {
-                    shape.digest.addRun(first, {into, records.size()});
-                });
-                add(block);
-                digesting.get();
+                // The digest taken while the block is stored.
+                runAlongside(
+                    [&] {
+                        shape.digest.addRun(first, {into, records.size()});
+                    },
+                    [&] { add(block); });
                 shape.digest.records += static_cast<std::int64_t>(records.size());
                 return true;
             },

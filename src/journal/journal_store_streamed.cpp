@@ -1,11 +1,11 @@
 // Entries that hold every record of the file, kept as the records' bytes in large blocks:
 // the opening balances of large books are written as the file is read, never held whole.
+#include "journal/alongside.h"
 #include "journal/entry_chain.h"
 #include "journal/journal_store.h"
 #include <QFile>
 #include <algorithm>
 #include <fcntl.h>
-#include <future>
 #include <optional>
 #include <unistd.h>
 #include <utility>
@@ -115,12 +115,9 @@ void JournalStore::commitImage(Entry& entry, std::int64_t imageSize, const Image
     const std::optional<EarlyWriteOut> writeOut =
         building_ ? std::make_optional<EarlyWriteOut>(db_.path()) : std::nullopt;
     const bool whole = feed([&](QByteArrayView bytes) {
-        // The chain's digest of the bytes is taken on another core while SQLite stores them
-        // (on this one, if no thread can be started); both only read them.
-        auto digesting = std::async(std::launch::async | std::launch::deferred,
-                                    [&hasher, bytes] { hasher.addBytes(bytes); });
-        putBlock(entry.seq, ++block, bytes);
-        digesting.get();
+        // The chain's digest of the bytes taken while SQLite stores them.
+        runAlongside([&hasher, bytes] { hasher.addBytes(bytes); },
+                     [&] { putBlock(entry.seq, ++block, bytes); });
         written += bytes.size();
         if (writeOut && block % kBlocksBetweenWriteOuts == 0) {
             writeOut->start();

@@ -85,12 +85,7 @@ TEST_F(BankWindow, ImportUndoImportAgainReconcilePrintAndRefuseToUndoTheReconcil
     // own code) and exported; then with every line cleared, finished and exported again.
     dialogs.reset();
     window->company().name = QStringLiteral("Kestrow Supply Co.");
-    const QString printed = path("printed.pdf");
-    dialogs.onPrint = [printed](QPrinter& printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(printed);
-        return std::optional<int>(1);
-    };
+    const QString printed = printIntoPdf("printed.pdf");
     dialogs.saveNames = {path("exported.pdf"), path("finished.pdf")};
     onModal([](QWidget& modal) {
         modal.findChild<QLineEdit*>("txtStatementDate")->setText("3/31/2026");

@@ -16,20 +16,9 @@ class PdfReports : public BooksFixture {
         setCompany(statements::Business::Merchandising, money("1500"), "3/31/2024");
     }
 
-    // The print dialog writes to a PDF of this name with the given copies.
-    QString answerPdf(const QString& name, int copies) {
-        const QString pdf = path(name);
-        dialogs.onPrint = [pdf, copies](QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
-            return std::optional<int>(copies);
-        };
-        return pdf;
-    }
-
     // Prints with the given handler to a PDF; returns the file's name.
     QString printToPdf(reports::Report report, int copies, const QString& name = "report.pdf") {
-        const QString pdf = answerPdf(name, copies);
+        const QString pdf = printIntoPdf(name, copies);
         window->reports().print(report);
         return pdf;
     }
@@ -79,7 +68,7 @@ TEST_F(PdfReports, UnwritableOutputIsAPrintingProblem) {
 
 TEST_F(PdfReports, PrintButtonsOnTheTabsPrint) {
     for (const char* button : {"cmdPrint", "cmdIsPrint", "cmdCapitalPrint", "cmdPrintBs"}) {
-        const QString pdf = answerPdf(QStringLiteral("%1.pdf").arg(button), 1);
+        const QString pdf = printIntoPdf(QStringLiteral("%1.pdf").arg(button), 1);
         find<QAbstractButton>(button)->click();
         EXPECT_EQ(pdfPages(pdf), 1) << button;
     }

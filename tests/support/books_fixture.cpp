@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QTabWidget>
 #include <QTest>
 
@@ -80,6 +81,16 @@ void BooksFixture::printInto(reports::RecordedDocument& document, int linesPerPa
             return std::make_unique<reports::RecordingPagePrinter>(document, linesPerPage);
         });
     dialogs.onPrint = [](QPrinter&) { return std::optional<int>(1); };
+}
+
+QString BooksFixture::printIntoPdf(const QString& name, int copies) {
+    const QString pdf = path(name);
+    dialogs.onPrint = [pdf, copies](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return std::optional<int>(copies);
+    };
+    return pdf;
 }
 
 void BooksFixture::closeMonthly(bool yes) {

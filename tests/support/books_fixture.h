@@ -35,6 +35,9 @@ class BooksFixture : public ::testing::Test {
                    const QString& memo = QString(), const QString& date = QString());
     // Prints go into `document`, one copy each, on pages of that many lines (0: one page).
     void printInto(reports::RecordedDocument& document, int linesPerPage = 0);
+    // The print dialog answers with a PDF of this name in the test's folder and the copies;
+    // returns the PDF's path.
+    QString printIntoPdf(const QString& name, int copies = 1);
     // Closes the month from the balance sheet tab, entered afresh, answering the question.
     void closeMonthly(bool yes = true);
 
